@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform/Database.h"
+#include "transfer/DeviceSessionRecord.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+class frmMain;
+class clsHelp;
+
+// The program's shared state. Preference values change only through LoadPreferences and
+// the few writers their comments name.
+
+using SessionKey = std::int64_t;
+
+// Start-up
+inline int gLanguageOffset = 0; // 0 English, 1000 French, 2000 Spanish, 3000 German, 4000 Italian
+inline bool gIsUnitedStates = true;
+inline QString gDbPath;
+inline QString gConnString;
+inline platform::db::Connection gConn;
+inline frmMain *gMainForm = nullptr;
+
+// Copied from the preferences row by LoadPreferences. The "flag" values hold the stored
+// check-box state, 0 off and 1 on.
+inline int gPrimarySport = 0;
+inline QString gStartOfWeek;
+inline int gClipBeginning = 0; // the speed and GPS store resets this copy
+inline int gClipEnd = 0;       // likewise
+inline int gFilterSpikes = 0;
+inline bool gUseCompression = false; // from the settings store, not the database
+inline QString gPrimaryUnit;
+inline QString gUnitLabel;
+inline int gAlwaysClearDR = 0;
+inline float gPaceMin = 0;
+inline float gPaceMax = 0;
+inline int gAlwaysShowPace = 0;
+inline QString gComputeZonesUsing;
+inline QString gPartnerUser;     // kept scrambled, as stored
+inline QString gPartnerPassword; // kept scrambled, as stored
+inline int gXAxisDistance = 0;
+
+// Device receive buffers and the sessions cut from them, reset by LoadPreferences.
+inline constexpr std::size_t kDeviceBufferSize = 262145;
+inline constexpr std::int32_t kDeviceBufferOffered = 131072;
+inline std::vector<std::uint8_t> gDeviceBuf1;
+inline std::vector<std::uint8_t> gDeviceBuf2;
+inline std::int32_t gDeviceBuf1Len = 0;
+inline std::int32_t gDeviceBuf2Len = 0;
+inline std::vector<DeviceSessionRecord> gHrSessionRecs;
+inline std::vector<DeviceSessionRecord> gGpsSessionRecs;
+inline std::int32_t gHrSessionCount = 0;
+inline std::int32_t gGpsSessionCount = 0;
+
+// Main window and the windows it owns
+inline bool gGraphSelectLive = true;
+inline bool gUseSmoothing = false;
+inline SessionKey gCurrentSessionKey = 0;
+inline SessionKey gShownSessionKey = 0;
+inline QString gCurrentGraph;
+inline QDate gPeriodStart;
+inline QDate gPeriodEnd;
+inline QDate gRangeStart;
+inline QDate gRangeEnd;
+inline QStringList gGraphTable; // line 0 holds the column headings
+inline QStringList gTrackTable;
+inline SessionKey gPlotSessionKey = 0;
+inline bool gEditExisting = false;
+inline int gExportMode = 1; // 1 the program's own data file, 2 NMEA
+inline clsHelp *gHelp = nullptr;
+
+// Transfer, merge and splice
+inline SessionKey gMergeKey1 = 0;
+inline SessionKey gMergeKey2 = 0;
+inline bool gMergeUnitsDiffer = false;
+inline SessionKey gSpliceKey1 = 0;
+inline SessionKey gSpliceKey2 = 0;
+inline std::vector<DownloadListEntry> gDownloadList;
+inline std::int16_t gFileAccessCount = 0;
+inline std::int32_t gRecordMode = 0;

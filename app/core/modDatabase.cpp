@@ -1,0 +1,55 @@
+#include "core/modDatabase.h"
+
+#include "core/Globals.h"
+#include "platform/Paths.h"
+
+#include <QFile>
+
+#include <stdexcept>
+
+namespace modDatabase {
+namespace {
+
+struct AddedColumn {
+    const char *name;
+    const char *statement;
+};
+
+// Adds each listed column the table does not have yet, in the order given.
+// Column names are compared exactly, as they are declared.
+bool addMissingColumns(const QString &table, std::initializer_list<AddedColumn> columns)
+{
+    const QStringList present = gConn.tableColumns(table);
+    bool added = false;
+    for (const AddedColumn &column : columns) {
+        if (!present.contains(QString::fromLatin1(column.name), Qt::CaseSensitive)) {
+            gConn.executeScript(column.statement);
+            added = true;
+        }
+    }
+    return added;
+}
+
+} // namespace
+
+void UpgradeDatabaseSchema()
+{
+    platform::db::Transaction transaction(gConn);
+    addMissingColumns("SessionData", {{"ACQStatus", "alter table SessionData add ACQStatus number"},
+                                      {"TrueHeading", "alter table SessionData add TrueHeading number"},
+                                      {"MagHeading", "alter table SessionData add MagHeading number"}});
+    addMissingColumns("Sessions", {{"Graph1", "alter table Sessions add Graph1 number"},
+                                   {"Graph2", "alter table Sessions add Graph2 number"}});
+    if (addMissingColumns("preferences", {{"UseSmoothing", "alter table preferences add UseSmoothing number"}}))
+        gConn.executeScript("update preferences set UseSmoothing = 0");
+    transaction.commit();
+}
+
+void DeleteBackupDatabase()
+{
+    const QString backup = platform::paths::backupDatabasePath();
+    if (QFile::exists(backup) && !QFile::remove(backup))
+        throw std::runtime_error("cannot delete " + backup.toStdString());
+}
+
+} // namespace modDatabase

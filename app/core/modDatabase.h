@@ -1,0 +1,14 @@
+#pragma once
+
+// The database file's upkeep: columns that older files lack, and the left-over backup file.
+namespace modDatabase {
+
+// Adds the columns that older database files lack; running it again changes nothing.
+// Throws platform::db::DbError; the whole upgrade is undone on a failure.
+void UpgradeDatabaseSchema();
+
+// Removes the backup database beside the database file when one is there.
+// Throws std::runtime_error when it is there and cannot be removed.
+void DeleteBackupDatabase();
+
+} // namespace modDatabase

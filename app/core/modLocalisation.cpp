@@ -1,0 +1,43 @@
+#include "core/modLocalisation.h"
+
+#include "core/Globals.h"
+#include "core/StringTableFile.h"
+
+#include <QFile>
+#include <QHash>
+
+namespace modLocalisation {
+namespace {
+
+const QHash<int, QString> &table()
+{
+    static const QHash<int, QString> strings = [] {
+        QHash<int, QString> all;
+        for (const char *language : {"en", "fr", "es", "de", "it"}) {
+            QFile file(QStringLiteral(":/strings/%1.tsv").arg(QLatin1String(language)));
+            if (file.open(QIODevice::ReadOnly))
+                all.insert(StringTableFile::parse(QString::fromUtf8(file.readAll())));
+        }
+        return all;
+    }();
+    return strings;
+}
+
+} // namespace
+
+std::optional<QString> FindString(int fullId)
+{
+    const auto found = table().constFind(fullId);
+    if (found == table().constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+QString LoadResString(int baseId)
+{
+    if (auto text = FindString(baseId + gLanguageOffset))
+        return *text;
+    return FindString(baseId).value_or(QString());
+}
+
+} // namespace modLocalisation

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The string table: every text of the interface by id, in five languages. English texts have
+// ids 1300-1725 (and 1060); French, Spanish, German and Italian repeat them at +1000 ... +4000.
+namespace modLocalisation {
+
+// The text stored under the full id, when the table has one.
+std::optional<QString> FindString(int fullId);
+
+// The text of a base id in the chosen language (base id + gLanguageOffset). A text missing in
+// that language falls back to English, so no message is ever shown empty.
+QString LoadResString(int baseId);
+
+} // namespace modLocalisation

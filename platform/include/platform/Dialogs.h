@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Every message box, question and file dialog of the program goes through here, so that a
+// test can answer them and see what was shown instead of blocking on a real window.
+namespace platform::dialogs {
+
+enum class Icon { None, Information, Warning, Critical, Question };
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class Answer { Ok, Cancel, Yes, No, Retry };
+
+struct MessageRequest {
+    QString text;
+    QString title;
+    Icon icon;
+    Buttons buttons;
+};
+
+enum class FileDialogKind { Open, Save, Folder };
+
+struct FileRequest {
+    FileDialogKind kind;
+    QString caption;
+    QString directory;
+    QString filter;
+};
+
+Answer message(const QString &text, const QString &title, Icon icon = Icon::Information,
+               Buttons buttons = Buttons::Ok, QWidget *parent = nullptr);
+
+// The chosen path, or the empty text when the user cancelled.
+QString openFileName(const QString &caption, const QString &directory, const QString &filter,
+                     QWidget *parent = nullptr);
+QString saveFileName(const QString &caption, const QString &directory, const QString &filter,
+                     QWidget *parent = nullptr);
+QString existingFolder(const QString &caption, const QString &directory, QWidget *parent = nullptr);
+
+using MessageHandler = std::function<Answer(const MessageRequest &)>;
+using FileHandler = std::function<QString(const FileRequest &)>;
+
+// With a handler installed no real dialog is shown; an empty function restores the real ones.
+// Each returns the handler it replaced.
+MessageHandler setMessageHandler(MessageHandler handler);
+FileHandler setFileHandler(FileHandler handler);
+
+} // namespace platform::dialogs

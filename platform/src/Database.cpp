@@ -1,0 +1,228 @@
+#include "platform/Database.h"
+
+#include <sqlite3.h>
+
+#include <QFileInfo>
+
+namespace platform::db {
+namespace {
+
+[[noreturn]] void fail(sqlite3 *db, int rc)
+{
+    const char *message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    throw DbError(rc, message ? message : "database error");
+}
+
+// Locked files are retried for a short while before the failure is reported.
+constexpr int kBusyTimeoutMs = 2000;
+
+} // namespace
+
+QString isoDate(const QDate &date) { return date.toString(Qt::ISODate); }
+
+QString isoDateTime(const QDateTime &dateTime) { return dateTime.toString("yyyy-MM-dd HH:mm:ss"); }
+
+QDate parseIsoDate(const QString &text) { return QDate::fromString(text.left(10), Qt::ISODate); }
+
+QDateTime parseIsoDateTime(const QString &text)
+{
+    QDateTime value = QDateTime::fromString(text, "yyyy-MM-dd HH:mm:ss");
+    if (!value.isValid())
+        value = QDateTime(parseIsoDate(text), QTime(0, 0));
+    return value;
+}
+
+Statement::Statement(sqlite3 *db, std::string_view sql) : db_(db)
+{
+    const int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr);
+    if (rc != SQLITE_OK)
+        fail(db_, rc);
+}
+
+Statement::~Statement() { sqlite3_finalize(stmt_); }
+
+Statement::Statement(Statement &&other) noexcept : db_(other.db_), stmt_(other.stmt_) { other.stmt_ = nullptr; }
+
+void Statement::check(int rc) const
+{
+    if (rc != SQLITE_OK)
+        fail(db_, rc);
+}
+
+Statement &Statement::bind(int index, std::int64_t value)
+{
+    check(sqlite3_bind_int64(stmt_, index, value));
+    return *this;
+}
+
+Statement &Statement::bind(int index, double value)
+{
+    check(sqlite3_bind_double(stmt_, index, value));
+    return *this;
+}
+
+Statement &Statement::bind(int index, const QString &value)
+{
+    const QByteArray utf8 = value.toUtf8();
+    check(sqlite3_bind_text(stmt_, index, utf8.constData(), utf8.size(), SQLITE_TRANSIENT));
+    return *this;
+}
+
+Statement &Statement::bind(int index, Null)
+{
+    check(sqlite3_bind_null(stmt_, index));
+    return *this;
+}
+
+bool Statement::step()
+{
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    fail(db_, rc);
+}
+
+void Statement::execute()
+{
+    while (step()) {
+    }
+}
+
+void Statement::reset()
+{
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+
+QString Statement::columnName(int column) const { return QString::fromUtf8(sqlite3_column_name(stmt_, column)); }
+
+bool Statement::isNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
+
+std::int64_t Statement::columnInt64(int column) const { return sqlite3_column_int64(stmt_, column); }
+
+double Statement::columnDouble(int column) const { return sqlite3_column_double(stmt_, column); }
+
+QString Statement::columnText(int column) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt_, column));
+    return text ? QString::fromUtf8(text, sqlite3_column_bytes(stmt_, column)) : QString();
+}
+
+int Statement::columnIndex(const QString &name) const
+{
+    for (int i = 0; i < columnCount(); ++i)
+        if (columnName(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+Connection::~Connection() { close(); }
+
+void Connection::openWith(const QString &path, int flags)
+{
+    close();
+    sqlite3 *db = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        sqlite3_close(db);
+        throw DbError(rc, message);
+    }
+    db_ = db;
+    path_ = path;
+    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    sqlite3_extended_result_codes(db_, 1);
+}
+
+void Connection::open(const QString &path)
+{
+    const QFileInfo file(path);
+    // SQLite would quietly create a missing file; a missing database is a failure here.
+    if (!file.isFile())
+        throw DbError(SQLITE_CANTOPEN, "database file not found: " + path.toStdString());
+    // A file marked read-only is refused even for a user whom the system would let write it.
+    constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (!(file.permissions() & anyWrite))
+        throw DbError(SQLITE_READONLY, "database file is read-only: " + path.toStdString());
+    openWith(path, SQLITE_OPEN_READWRITE);
+    // A file that cannot be written or is not a database fails now rather than mid-operation.
+    if (sqlite3_db_readonly(db_, "main") == 1) {
+        close();
+        throw DbError(SQLITE_READONLY, "database file is read-only: " + path.toStdString());
+    }
+    executeScript("PRAGMA foreign_keys = ON; SELECT count(*) FROM sqlite_master;");
+}
+
+void Connection::create(const QString &path) { openWith(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE); }
+
+void Connection::close()
+{
+    if (db_) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+    path_.clear();
+}
+
+Statement Connection::prepare(std::string_view sql)
+{
+    if (!db_)
+        throw DbError(SQLITE_MISUSE, "database is not open");
+    return Statement(db_, sql);
+}
+
+void Connection::executeScript(std::string_view sql)
+{
+    if (!db_)
+        throw DbError(SQLITE_MISUSE, "database is not open");
+    const std::string text(sql);
+    char *error = nullptr;
+    const int rc = sqlite3_exec(db_, text.c_str(), nullptr, nullptr, &error);
+    if (rc != SQLITE_OK) {
+        const std::string message = error ? error : sqlite3_errstr(rc);
+        sqlite3_free(error);
+        throw DbError(rc, message);
+    }
+}
+
+std::int64_t Connection::lastInsertId() const { return sqlite3_last_insert_rowid(db_); }
+
+int Connection::changes() const { return sqlite3_changes(db_); }
+
+QStringList Connection::tableColumns(const QString &table)
+{
+    Statement query = prepare("SELECT name FROM pragma_table_info(?)");
+    query.bind(1, table);
+    QStringList columns;
+    while (query.step())
+        columns << query.columnText(0);
+    return columns;
+}
+
+Transaction::Transaction(Connection &connection) : connection_(connection)
+{
+    connection_.executeScript("BEGIN IMMEDIATE");
+}
+
+Transaction::~Transaction()
+{
+    if (!done_) {
+        try {
+            connection_.executeScript("ROLLBACK");
+        } catch (const DbError &) {
+            // The engine already rolled back (for example after a full disk); nothing is left to undo.
+        }
+    }
+}
+
+void Transaction::commit()
+{
+    connection_.executeScript("COMMIT");
+    done_ = true;
+}
+
+} // namespace platform::db

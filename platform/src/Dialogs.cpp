@@ -1,0 +1,122 @@
+#include "platform/Dialogs.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include <utility>
+
+namespace platform::dialogs {
+namespace {
+
+MessageHandler &messageHandler()
+{
+    static MessageHandler handler;
+    return handler;
+}
+
+FileHandler &fileHandler()
+{
+    static FileHandler handler;
+    return handler;
+}
+
+QMessageBox::Icon toQtIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Warning:
+        return QMessageBox::Warning;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQtButtons(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    case Buttons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+Answer fromQtButton(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Retry:
+        return Answer::Retry;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return Answer::Ok;
+    }
+}
+
+QString askFile(const FileRequest &request, QWidget *parent)
+{
+    if (fileHandler())
+        return fileHandler()(request);
+    switch (request.kind) {
+    case FileDialogKind::Open:
+        return QFileDialog::getOpenFileName(parent, request.caption, request.directory, request.filter);
+    case FileDialogKind::Save:
+        return QFileDialog::getSaveFileName(parent, request.caption, request.directory, request.filter);
+    case FileDialogKind::Folder:
+        return QFileDialog::getExistingDirectory(parent, request.caption, request.directory);
+    }
+    return {};
+}
+
+} // namespace
+
+Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons, QWidget *parent)
+{
+    if (messageHandler())
+        return messageHandler()({text, title, icon, buttons});
+    QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), parent);
+    // Windows that appear during long work must not inherit the busy pointer.
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int button = box.exec();
+    QGuiApplication::restoreOverrideCursor();
+    return fromQtButton(button);
+}
+
+QString openFileName(const QString &caption, const QString &directory, const QString &filter, QWidget *parent)
+{
+    return askFile({FileDialogKind::Open, caption, directory, filter}, parent);
+}
+
+QString saveFileName(const QString &caption, const QString &directory, const QString &filter, QWidget *parent)
+{
+    return askFile({FileDialogKind::Save, caption, directory, filter}, parent);
+}
+
+QString existingFolder(const QString &caption, const QString &directory, QWidget *parent)
+{
+    return askFile({FileDialogKind::Folder, caption, directory, {}}, parent);
+}
+
+MessageHandler setMessageHandler(MessageHandler handler) { return std::exchange(messageHandler(), std::move(handler)); }
+
+FileHandler setFileHandler(FileHandler handler) { return std::exchange(fileHandler(), std::move(handler)); }
+
+} // namespace platform::dialogs
