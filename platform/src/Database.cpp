@@ -7,8 +7,7 @@
 namespace platform::db {
 namespace {
 
-[[noreturn]] void fail(sqlite3 *db, int rc)
-{
+[[noreturn]] void fail(sqlite3 *db, int rc) {
     const char *message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     throw DbError(rc, message ? message : "database error");
 }
@@ -16,66 +15,72 @@ namespace {
 // Locked files are retried for a short while before the failure is reported.
 constexpr int kBusyTimeoutMs = 2000;
 
+// A transfer writes hundreds of thousands of samples in one transaction; a page cache of
+// 64 MiB keeps their index pages in memory instead of spilling them to the journal.
+constexpr const char *kSessionPragmas = "PRAGMA foreign_keys = ON; PRAGMA cache_size = -65536;";
+
 } // namespace
 
-QString isoDate(const QDate &date) { return date.toString(Qt::ISODate); }
+QString isoDate(const QDate &date) {
+    return date.toString(Qt::ISODate);
+}
 
-QString isoDateTime(const QDateTime &dateTime) { return dateTime.toString("yyyy-MM-dd HH:mm:ss"); }
+QString isoDateTime(const QDateTime &dateTime) {
+    return dateTime.toString("yyyy-MM-dd HH:mm:ss");
+}
 
-QDate parseIsoDate(const QString &text) { return QDate::fromString(text.left(10), Qt::ISODate); }
+QDate parseIsoDate(const QString &text) {
+    return QDate::fromString(text.left(10), Qt::ISODate);
+}
 
-QDateTime parseIsoDateTime(const QString &text)
-{
+QDateTime parseIsoDateTime(const QString &text) {
     QDateTime value = QDateTime::fromString(text, "yyyy-MM-dd HH:mm:ss");
     if (!value.isValid())
         value = QDateTime(parseIsoDate(text), QTime(0, 0));
     return value;
 }
 
-Statement::Statement(sqlite3 *db, std::string_view sql) : db_(db)
-{
+Statement::Statement(sqlite3 *db, std::string_view sql) : db_(db) {
     const int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr);
     if (rc != SQLITE_OK)
         fail(db_, rc);
 }
 
-Statement::~Statement() { sqlite3_finalize(stmt_); }
+Statement::~Statement() {
+    sqlite3_finalize(stmt_);
+}
 
-Statement::Statement(Statement &&other) noexcept : db_(other.db_), stmt_(other.stmt_) { other.stmt_ = nullptr; }
+Statement::Statement(Statement &&other) noexcept : db_(other.db_), stmt_(other.stmt_) {
+    other.stmt_ = nullptr;
+}
 
-void Statement::check(int rc) const
-{
+void Statement::check(int rc) const {
     if (rc != SQLITE_OK)
         fail(db_, rc);
 }
 
-Statement &Statement::bind(int index, std::int64_t value)
-{
+Statement &Statement::bind(int index, std::int64_t value) {
     check(sqlite3_bind_int64(stmt_, index, value));
     return *this;
 }
 
-Statement &Statement::bind(int index, double value)
-{
+Statement &Statement::bind(int index, double value) {
     check(sqlite3_bind_double(stmt_, index, value));
     return *this;
 }
 
-Statement &Statement::bind(int index, const QString &value)
-{
+Statement &Statement::bind(int index, const QString &value) {
     const QByteArray utf8 = value.toUtf8();
     check(sqlite3_bind_text(stmt_, index, utf8.constData(), utf8.size(), SQLITE_TRANSIENT));
     return *this;
 }
 
-Statement &Statement::bind(int index, Null)
-{
+Statement &Statement::bind(int index, Null) {
     check(sqlite3_bind_null(stmt_, index));
     return *this;
 }
 
-bool Statement::step()
-{
+bool Statement::step() {
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW)
         return true;
@@ -84,46 +89,53 @@ bool Statement::step()
     fail(db_, rc);
 }
 
-void Statement::execute()
-{
+void Statement::execute() {
     while (step()) {
     }
 }
 
-void Statement::reset()
-{
+void Statement::reset() {
     sqlite3_reset(stmt_);
     sqlite3_clear_bindings(stmt_);
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(stmt_);
+}
 
-QString Statement::columnName(int column) const { return QString::fromUtf8(sqlite3_column_name(stmt_, column)); }
+QString Statement::columnName(int column) const {
+    return QString::fromUtf8(sqlite3_column_name(stmt_, column));
+}
 
-bool Statement::isNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
+bool Statement::isNull(int column) const {
+    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
 
-std::int64_t Statement::columnInt64(int column) const { return sqlite3_column_int64(stmt_, column); }
+std::int64_t Statement::columnInt64(int column) const {
+    return sqlite3_column_int64(stmt_, column);
+}
 
-double Statement::columnDouble(int column) const { return sqlite3_column_double(stmt_, column); }
+double Statement::columnDouble(int column) const {
+    return sqlite3_column_double(stmt_, column);
+}
 
-QString Statement::columnText(int column) const
-{
+QString Statement::columnText(int column) const {
     const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt_, column));
     return text ? QString::fromUtf8(text, sqlite3_column_bytes(stmt_, column)) : QString();
 }
 
-int Statement::columnIndex(const QString &name) const
-{
+int Statement::columnIndex(const QString &name) const {
     for (int i = 0; i < columnCount(); ++i)
         if (columnName(i).compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
 
-Connection::~Connection() { close(); }
+Connection::~Connection() {
+    close();
+}
 
-void Connection::openWith(const QString &path, int flags)
-{
+void Connection::openWith(const QString &path, int flags) {
     close();
     sqlite3 *db = nullptr;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
@@ -138,8 +150,7 @@ void Connection::openWith(const QString &path, int flags)
     sqlite3_extended_result_codes(db_, 1);
 }
 
-void Connection::open(const QString &path)
-{
+void Connection::open(const QString &path) {
     const QFileInfo file(path);
     // SQLite would quietly create a missing file; a missing database is a failure here.
     if (!file.isFile())
@@ -148,19 +159,21 @@ void Connection::open(const QString &path)
     constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (!(file.permissions() & anyWrite))
         throw DbError(SQLITE_READONLY, "database file is read-only: " + path.toStdString());
-    openWith(path, SQLITE_OPEN_READWRITE);
+    openWith(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
     // A file that cannot be written or is not a database fails now rather than mid-operation.
     if (sqlite3_db_readonly(db_, "main") == 1) {
         close();
         throw DbError(SQLITE_READONLY, "database file is read-only: " + path.toStdString());
     }
-    executeScript("PRAGMA foreign_keys = ON; SELECT count(*) FROM sqlite_master;");
+    executeScript(kSessionPragmas);
+    executeScript("SELECT count(*) FROM sqlite_master");
 }
 
-void Connection::create(const QString &path) { openWith(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE); }
+void Connection::create(const QString &path) {
+    openWith(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
+}
 
-void Connection::close()
-{
+void Connection::close() {
     if (db_) {
         sqlite3_close_v2(db_);
         db_ = nullptr;
@@ -168,15 +181,13 @@ void Connection::close()
     path_.clear();
 }
 
-Statement Connection::prepare(std::string_view sql)
-{
+Statement Connection::prepare(std::string_view sql) {
     if (!db_)
         throw DbError(SQLITE_MISUSE, "database is not open");
     return Statement(db_, sql);
 }
 
-void Connection::executeScript(std::string_view sql)
-{
+void Connection::executeScript(std::string_view sql) {
     if (!db_)
         throw DbError(SQLITE_MISUSE, "database is not open");
     const std::string text(sql);
@@ -189,12 +200,15 @@ void Connection::executeScript(std::string_view sql)
     }
 }
 
-std::int64_t Connection::lastInsertId() const { return sqlite3_last_insert_rowid(db_); }
+std::int64_t Connection::lastInsertId() const {
+    return sqlite3_last_insert_rowid(db_);
+}
 
-int Connection::changes() const { return sqlite3_changes(db_); }
+int Connection::changes() const {
+    return sqlite3_changes(db_);
+}
 
-QStringList Connection::tableColumns(const QString &table)
-{
+QStringList Connection::tableColumns(const QString &table) {
     Statement query = prepare("SELECT name FROM pragma_table_info(?)");
     query.bind(1, table);
     QStringList columns;
@@ -203,13 +217,11 @@ QStringList Connection::tableColumns(const QString &table)
     return columns;
 }
 
-Transaction::Transaction(Connection &connection) : connection_(connection)
-{
+Transaction::Transaction(Connection &connection) : connection_(connection) {
     connection_.executeScript("BEGIN IMMEDIATE");
 }
 
-Transaction::~Transaction()
-{
+Transaction::~Transaction() {
     if (!done_) {
         try {
             connection_.executeScript("ROLLBACK");
@@ -219,8 +231,7 @@ Transaction::~Transaction()
     }
 }
 
-void Transaction::commit()
-{
+void Transaction::commit() {
     connection_.executeScript("COMMIT");
     done_ = true;
 }

@@ -9,20 +9,17 @@
 namespace platform::dialogs {
 namespace {
 
-MessageHandler &messageHandler()
-{
+MessageHandler &messageHandler() {
     static MessageHandler handler;
     return handler;
 }
 
-FileHandler &fileHandler()
-{
+FileHandler &fileHandler() {
     static FileHandler handler;
     return handler;
 }
 
-QMessageBox::Icon toQtIcon(Icon icon)
-{
+QMessageBox::Icon toQtIcon(Icon icon) {
     switch (icon) {
     case Icon::Information:
         return QMessageBox::Information;
@@ -38,8 +35,7 @@ QMessageBox::Icon toQtIcon(Icon icon)
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons toQtButtons(Buttons buttons)
-{
+QMessageBox::StandardButtons toQtButtons(Buttons buttons) {
     switch (buttons) {
     case Buttons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
@@ -55,8 +51,7 @@ QMessageBox::StandardButtons toQtButtons(Buttons buttons)
     return QMessageBox::Ok;
 }
 
-Answer fromQtButton(int button)
-{
+Answer fromQtButton(int button) {
     switch (button) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -71,8 +66,7 @@ Answer fromQtButton(int button)
     }
 }
 
-QString askFile(const FileRequest &request, QWidget *parent)
-{
+QString askFile(const FileRequest &request, QWidget *parent) {
     if (fileHandler())
         return fileHandler()(request);
     switch (request.kind) {
@@ -88,8 +82,7 @@ QString askFile(const FileRequest &request, QWidget *parent)
 
 } // namespace
 
-Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons, QWidget *parent)
-{
+Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons, QWidget *parent) {
     if (messageHandler())
         return messageHandler()({text, title, icon, buttons});
     QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), parent);
@@ -100,23 +93,26 @@ Answer message(const QString &text, const QString &title, Icon icon, Buttons but
     return fromQtButton(button);
 }
 
-QString openFileName(const QString &caption, const QString &directory, const QString &filter, QWidget *parent)
-{
+QString openFileName(const QString &caption, const QString &directory, const QString &filter,
+                     QWidget *parent) {
     return askFile({FileDialogKind::Open, caption, directory, filter}, parent);
 }
 
-QString saveFileName(const QString &caption, const QString &directory, const QString &filter, QWidget *parent)
-{
+QString saveFileName(const QString &caption, const QString &directory, const QString &filter,
+                     QWidget *parent) {
     return askFile({FileDialogKind::Save, caption, directory, filter}, parent);
 }
 
-QString existingFolder(const QString &caption, const QString &directory, QWidget *parent)
-{
+QString existingFolder(const QString &caption, const QString &directory, QWidget *parent) {
     return askFile({FileDialogKind::Folder, caption, directory, {}}, parent);
 }
 
-MessageHandler setMessageHandler(MessageHandler handler) { return std::exchange(messageHandler(), std::move(handler)); }
+MessageHandler setMessageHandler(MessageHandler handler) {
+    return std::exchange(messageHandler(), std::move(handler));
+}
 
-FileHandler setFileHandler(FileHandler handler) { return std::exchange(fileHandler(), std::move(handler)); }
+FileHandler setFileHandler(FileHandler handler) {
+    return std::exchange(fileHandler(), std::move(handler));
+}
 
 } // namespace platform::dialogs

@@ -11,16 +11,14 @@
 namespace platform::install {
 namespace {
 
-QByteArray initialSchema()
-{
+QByteArray initialSchema() {
     QFile script(":/schema/initial.sql");
     if (!script.open(QIODevice::ReadOnly))
         throw db::DbError(0, "the initial database script is missing from the program");
     return script.readAll();
 }
 
-void createInitialDatabase(const QString &path)
-{
+void createInitialDatabase(const QString &path) {
     const QString partial = path + ".part";
     QFile::remove(partial);
     {
@@ -37,8 +35,7 @@ void createInitialDatabase(const QString &path)
     }
 }
 
-void writeMissingSetting(const QString &name, const QVariant &value)
-{
+void writeMissingSetting(const QString &name, const QVariant &value) {
     const QString file = settings::rootFile(settings::kProgramRoot);
     if (!settings::readEntry(file, settings::kProgramKey, name))
         settings::writeEntry(file, settings::kProgramKey, name, value);
@@ -46,8 +43,7 @@ void writeMissingSetting(const QString &name, const QVariant &value)
 
 } // namespace
 
-int languageOffsetFromLocale()
-{
+int languageOffsetFromLocale() {
     switch (QLocale::system().language()) {
     case QLocale::French:
         return 1000;
@@ -62,8 +58,7 @@ int languageOffsetFromLocale()
     }
 }
 
-bool ensureDataFolder()
-{
+bool ensureDataFolder() {
     const QString dataDir = paths::dataDir();
     if (QFileInfo::exists(dataDir))
         return false;

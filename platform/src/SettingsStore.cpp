@@ -10,8 +10,7 @@ namespace platform::settings {
 namespace {
 
 // The stored spelling of a name, when one matches without regard to case.
-QString storedName(const QStringList &names, const QString &wanted)
-{
+QString storedName(const QStringList &names, const QString &wanted) {
     for (const QString &name : names)
         if (name.compare(wanted, Qt::CaseInsensitive) == 0)
             return name;
@@ -20,13 +19,11 @@ QString storedName(const QStringList &names, const QString &wanted)
 
 } // namespace
 
-QString rootFile(const QString &rootName)
-{
+QString rootFile(const QString &rootName) {
     return QDir(paths::registryDir()).filePath(rootName.toUpper() + ".ini");
 }
 
-std::optional<QVariant> readEntry(const QString &iniPath, const QString &section, const QString &entry)
-{
+std::optional<QVariant> readEntry(const QString &iniPath, const QString &section, const QString &entry) {
     if (!QFileInfo::exists(iniPath))
         return std::nullopt;
     QSettings store(iniPath, QSettings::IniFormat);
@@ -37,8 +34,7 @@ std::optional<QVariant> readEntry(const QString &iniPath, const QString &section
     return store.value(key);
 }
 
-bool writeEntry(const QString &iniPath, const QString &section, const QString &entry, const QVariant &value)
-{
+bool writeEntry(const QString &iniPath, const QString &section, const QString &entry, const QVariant &value) {
     if (!QDir().mkpath(QFileInfo(iniPath).absolutePath()))
         return false;
     QSettings store(iniPath, QSettings::IniFormat);

@@ -31,7 +31,7 @@ CREATE TABLE sessions (
 );
 
 CREATE TABLE sessiondata (
-    prkey         INTEGER PRIMARY KEY AUTOINCREMENT,
+    prkey         INTEGER PRIMARY KEY,
     session_prkey INTEGER,
     cum_duration  REAL,
     data_type     INTEGER,

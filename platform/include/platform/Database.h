@@ -54,14 +54,12 @@ public:
     Statement &bind(int index, const QDate &value) { return bind(index, isoDate(value)); }
     Statement &bind(int index, const QDateTime &value) { return bind(index, isoDateTime(value)); }
     Statement &bind(int index, Null);
-    template <typename T> Statement &bind(int index, const std::optional<T> &value)
-    {
+    template <typename T> Statement &bind(int index, const std::optional<T> &value) {
         return value ? bind(index, *value) : bind(index, Null{});
     }
 
     // Binds the arguments to parameters 1, 2, ... in order.
-    template <typename... Args> Statement &bindAll(const Args &...args)
-    {
+    template <typename... Args> Statement &bindAll(const Args &...args) {
         int index = 1;
         (bind(index++, args), ...);
         return *this;
