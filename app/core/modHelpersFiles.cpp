@@ -1,0 +1,34 @@
+#include "core/modHelpersFiles.h"
+
+#include "platform/FileVersion.h"
+
+#include <QSaveFile>
+#include <QStringList>
+
+namespace modHelpers {
+
+bool WriteBytesToFile(const QString &path, std::span<const std::uint8_t> bytes, std::size_t count) {
+    if (count > bytes.size())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const auto size = static_cast<qint64>(count);
+    if (file.write(reinterpret_cast<const char *>(bytes.data()), size) != size) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString GetFileVersionString(const QString &path) {
+    const auto version = platform::files::fileVersion(path);
+    if (!version)
+        return QStringLiteral("N/A");
+    QStringList numbers;
+    for (const int number : *version)
+        numbers << QString::number(number);
+    return numbers.join(QLatin1Char('.'));
+}
+
+} // namespace modHelpers

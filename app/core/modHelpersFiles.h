@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <span>
+
+namespace modHelpers {
+
+// Replaces the file with the first count bytes, creating it when it is missing. The old content
+// stays whole unless the new one was written completely; false on any failure, and when count
+// is more than the bytes given.
+[[nodiscard]] bool WriteBytesToFile(const QString &path, std::span<const std::uint8_t> bytes,
+                                    std::size_t count);
+
+// The file's version as "major.minor.build.revision", or "N/A" when the file or its version
+// is missing.
+QString GetFileVersionString(const QString &path);
+
+} // namespace modHelpers

@@ -1,0 +1,43 @@
+#include "core/modHelpersValidation.h"
+
+#include <QLineEdit>
+#include <QLocale>
+
+#include <cmath>
+#include <optional>
+
+namespace modHelpers {
+namespace {
+
+std::optional<double> readNumber(const QString &text) {
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    double value = QLocale().toDouble(trimmed, &ok);
+    if (!ok)
+        value = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+NumericTextStatus ValidateNumericText(const QString &text, int maximum) {
+    const std::optional<double> number = readNumber(text);
+    if (!number)
+        return kNotANumber;
+    if (*number < 0)
+        return kNegative;
+
+    const bool whole = std::trunc(*number) == *number;
+    const bool within = *number <= maximum;
+    if (whole)
+        return within ? kValid : kWholeAboveMaximum;
+    return within ? kFractionWithinMaximum : kFractionAboveMaximum;
+}
+
+NumericTextStatus ValidateNumericText(const QLineEdit &box, int maximum) {
+    return ValidateNumericText(box.text(), maximum);
+}
+
+} // namespace modHelpers

@@ -1,0 +1,89 @@
+#include "core/DatabaseFixture.h"
+#include "core/modHelpersLists.h"
+#include "core/modLocalisation.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+using namespace modHelpers;
+using modLocalisation::LoadResString;
+
+namespace {
+
+TEST(TranslateSportName, BuiltInNamesWithoutRegardToCaseOthersUnchanged) {
+    gLanguageOffset = 3000;
+    EXPECT_EQ(TranslateSportName("Skiing - XC"), LoadResString(1376));
+    EXPECT_EQ(TranslateSportName("swimming"), LoadResString(1378));
+    gLanguageOffset = 0;
+    EXPECT_EQ(TranslateSportName("BICYCLING"), LoadResString(1369));
+    EXPECT_EQ(TranslateSportName("Curling"), "Curling");
+    EXPECT_EQ(TranslateSportName("skiing-xc"), "skiing-xc");
+}
+
+class SportsListTest : public DatabaseFixture {
+protected:
+    void SetUp() override {
+        DatabaseFixture::SetUp();
+        gConn.executeScript("insert into sports (prkey, Description) values (5, 'RUNNING');"
+                            "insert into sports (prkey, Description) values (3, 'Curling');");
+        gPrimarySport = 5;
+    }
+    void TearDown() override {
+        gPrimarySport = 0;
+        DatabaseFixture::TearDown();
+    }
+};
+
+TEST_F(SportsListTest, SportsComeInKeyOrderWithThePreferredOneSelected) {
+    QComboBox combo;
+    FillSportsList(combo);
+    ASSERT_EQ(combo.count(), 3);
+    EXPECT_EQ(combo.itemText(0), LoadResString(1368));
+    EXPECT_EQ(combo.itemText(1), "Curling");
+    EXPECT_EQ(combo.itemText(2), LoadResString(1370));
+    EXPECT_EQ(combo.itemData(1).toLongLong(), 3);
+    EXPECT_EQ(combo.currentIndex(), 2);
+
+    QListWidget list;
+    FillSportsList(list);
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.item(2)->data(Qt::UserRole).toLongLong(), 5);
+    EXPECT_EQ(list.currentRow(), 2);
+}
+
+TEST_F(SportsListTest, WithoutSelectingNothingIsSelectedAndTheListIsNotEmptiedFirst) {
+    QComboBox combo;
+    FillSportsList(combo, false);
+    EXPECT_EQ(combo.currentIndex(), -1);
+    FillSportsList(combo);
+    EXPECT_EQ(combo.count(), 6);
+    EXPECT_EQ(combo.currentIndex(), 5);
+
+    QListWidget list;
+    list.addItem("kept");
+    FillSportsList(list, false);
+    EXPECT_EQ(list.count(), 4);
+    EXPECT_EQ(list.currentRow(), -1);
+}
+
+TEST(FillDistanceUnitList, AddsTheFiveCodesAndSelectsTheGivenOne) {
+    const struct {
+        QString code;
+        int index;
+    } cases[] = {{"mi", 0}, {"km", 1}, {"m", 2}, {"yd", 3}, {"nm", 4}, {"MI", -1}, {"", -1}, {QString(), -1}};
+    for (const auto &c : cases) {
+        QComboBox combo;
+        FillDistanceUnitList(combo, c.code);
+        ASSERT_EQ(combo.count(), 5);
+        EXPECT_EQ(combo.itemText(3), "yd");
+        EXPECT_EQ(combo.currentIndex(), c.index) << c.code.toStdString();
+
+        QListWidget list;
+        FillDistanceUnitList(list, c.code);
+        ASSERT_EQ(list.count(), 5);
+        EXPECT_EQ(list.item(4)->text(), "nm");
+        EXPECT_EQ(list.currentRow(), c.index) << c.code.toStdString();
+    }
+}
+
+} // namespace
