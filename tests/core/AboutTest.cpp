@@ -90,15 +90,6 @@ TEST_F(AboutTest, WithoutTheDeviceLibraryItsVersionIsNotAvailable) {
     EXPECT_TRUE(about.Label5->isHidden());
 }
 
-TEST_F(AboutTest, ALibraryFileWithoutVersionShowsNotAvailable) {
-    QFile::remove(libraryFolder.filePath("liblogger.so"));
-    QFile(libraryFolder.filePath("liblogger.so")).open(QIODevice::WriteOnly);
-
-    frmAbout about;
-
-    EXPECT_EQ(about.Label3->text(), "Device Library Version N/A");
-}
-
 TEST_F(AboutTest, ClickingCreditsShowsThem) {
     testing::ScriptedDialogs dialogs;
     frmAbout about;
@@ -110,11 +101,6 @@ TEST_F(AboutTest, ClickingCreditsShowsThem) {
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_TRUE(dialogs.shown()[0].text.startsWith("Developed by: "));
     EXPECT_TRUE(dialogs.shown()[0].text.contains("\nSpecial Thanks to:\n"));
-}
-
-TEST(DeviceLibraryTest, AMissingLibraryFileLoadsNothing) {
-    QTemporaryDir folder;
-    EXPECT_FALSE(DeviceLibrary::load(folder.filePath("liblogger.so")));
 }
 
 } // namespace
