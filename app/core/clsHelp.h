@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// Access to the program's help: an HTML folder "help" beside the executable, shown in the
+// program's help window.
+class clsHelp {
+public:
+    // Path of the help contents page.
+    QString CHMFile;
+
+    // Shows the contents page, or warns when it is missing or not an HTML page.
+    void HHDisplayContents();
+    // Closes every help window the program opened, whichever instance opened it.
+    void HHClose();
+
+private:
+    bool CheckChmFile(const QString &path) const;
+    bool EnsureFileExists(QString &path) const;
+};
+
+// Opens the help contents (F1, Help > Contents) through a fresh instance in gHelp.
+void ShowHelpContents();

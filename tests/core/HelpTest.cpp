@@ -1,0 +1,67 @@
+#include "common/ScriptedDialogs.h"
+#include "core/Globals.h"
+#include "core/HelpViewer.h"
+#include "core/clsHelp.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::dialogs::Icon;
+
+class HelpTest : public ::testing::Test {
+protected:
+    void TearDown() override { clsHelp().HHClose(); }
+
+    testing::ScriptedDialogs dialogs;
+};
+
+TEST_F(HelpTest, AMissingHelpFileIsReportedAndNothingIsShown) {
+    QTemporaryDir folder;
+    clsHelp help;
+    help.CHMFile = folder.path() + "/help/index.html";
+
+    help.HHDisplayContents();
+
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text,
+              "The file " + help.CHMFile +
+                  " does not exist.\nPlease make sure the correct path and file name "
+                  "have been specified.");
+    EXPECT_EQ(dialogs.shown()[0].title, "HTML Help Class");
+    EXPECT_EQ(dialogs.shown()[0].icon, Icon::Warning);
+    EXPECT_EQ(HelpViewer::window(), nullptr);
+}
+
+TEST_F(HelpTest, AFileThatIsNoHtmlPageIsRefusedBeforeLookingForIt) {
+    clsHelp help;
+    help.CHMFile = "/nowhere/runvellahelp.chm";
+
+    help.HHDisplayContents();
+
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text, "/nowhere/runvellahelp.chm is not a valid HTML Help file.");
+    EXPECT_EQ(HelpViewer::window(), nullptr);
+}
+
+TEST_F(HelpTest, ContentsOpenFromTheFolderBesideTheProgramAndAnyInstanceClosesThem) {
+    ShowHelpContents();
+    ShowHelpContents(); // a second request shows the same window again
+
+    QTextBrowser *viewer = HelpViewer::window();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->source().toLocalFile(), QCoreApplication::applicationDirPath() + "/help/index.html");
+    EXPECT_EQ(viewer->windowTitle(), "Runvella Help");
+    ASSERT_NE(gHelp, nullptr);
+    EXPECT_EQ(gHelp->CHMFile, QCoreApplication::applicationDirPath() + "/help/index.html");
+
+    clsHelp mainWindowsHelp;
+    mainWindowsHelp.HHClose();
+    EXPECT_EQ(HelpViewer::window(), nullptr);
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+} // namespace
