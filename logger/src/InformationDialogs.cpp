@@ -1,6 +1,7 @@
 #include "InformationDialogs.h"
 
 #include "LibraryState.h"
+#include "LibraryStrings.h"
 #include "Protocol.h"
 
 #include <QApplication>
@@ -27,7 +28,7 @@ QString textOf(InformationDialog dialog) {
 void runDialog(InformationDialog dialog) {
     QDialog box(QApplication::activeWindow());
     box.setObjectName(QString::number(int(dialog)));
-    box.setWindowTitle(QStringLiteral("VELKO Data Recorder"));
+    box.setWindowTitle(libraryCaption());
     auto *layout = new QVBoxLayout(&box);
     auto *text = new QLabel(textOf(dialog), &box);
     text->setWordWrap(true);

@@ -43,7 +43,8 @@ std::uint8_t checksumOf(std::span<const std::uint8_t> bytes) {
 
 Frame commandFrame(std::uint8_t flag, int command, std::span<const std::uint8_t> data) {
     Frame frame{flag, std::uint8_t(command * 16 + data.size() + 1)};
-    frame.insert(frame.end(), data.begin(), data.end());
+    for (const std::uint8_t byte : data)
+        frame.push_back(byte);
     frame.push_back(checksumOf(std::span(frame).subspan(1)));
     return frame;
 }
