@@ -30,8 +30,9 @@ public:
 
 using TransportFactory = std::function<std::shared_ptr<HidTransport>()>;
 
-// The library reaches the recorder through the transport this factory makes at each discovery
-// (the HID stack unless replaced). Returns the factory it replaced.
+// The library reaches the recorder through the transport this factory makes at each discovery:
+// the HID stack, unless replaced; an empty factory brings the HID stack back. Returns the
+// factory it replaced.
 TransportFactory setTransportFactory(TransportFactory factory);
 
 std::shared_ptr<HidTransport> makeHidapiTransport();

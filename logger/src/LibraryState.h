@@ -3,7 +3,6 @@
 #include "DeviceError.h"
 #include "HidTransport.h"
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
