@@ -2,11 +2,10 @@
 
 #include "platform/SettingsStore.h"
 
-extern "C" LOGGER_API int32_t GetLanguageOffset(void)
-{
+extern "C" LOGGER_API int32_t GetLanguageOffset(void) {
     using namespace platform;
-    const auto stored = settings::readEntry(settings::rootFile(settings::kProgramRoot), settings::kProgramKey,
-                                            "language");
+    const auto stored =
+        settings::readEntry(settings::rootFile(settings::kProgramRoot), settings::kProgramKey, "language");
     if (!stored)
         return 0;
     bool isNumber = false;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "RecorderUsb.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+// The two primitives on which the whole protocol rests, on the recorder of the last discovery.
+namespace logger {
+
+using InputReport = std::array<std::uint8_t, usb::kInputReportLength>;
+
+// Discovery: closes the recorder of the previous discovery and opens the first present one.
+// Sets and returns "device found".
+bool OpenHidDevice();
+void CloseHidDevice();
+
+// Sends the payload behind the report id, cut or padded with zeros to the output report.
+// Last error 0, or 4 when nothing was written.
+bool WriteReport(std::span<const std::uint8_t> payload);
+
+// Reads one input report into the zero-filled report. Last error 0; 2 when the read failed or
+// brought nothing; 11 when nothing came within the time-out.
+bool ReadReport(InputReport &report);
+
+} // namespace logger

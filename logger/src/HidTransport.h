@@ -1,0 +1,40 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+
+namespace logger {
+
+// One way of reaching the recorder: the USB HID stack for real recorders, a simulation in tests.
+class HidTransport {
+public:
+    enum class ReadStatus { Received, Failed, TimedOut };
+    struct ReadOutcome {
+        ReadStatus status;
+        std::size_t length; // bytes received, report id included
+    };
+
+    virtual ~HidTransport() = default;
+
+    // Opens the first present recorder (usb::isRecorder) in enumeration order; false when none.
+    virtual bool open() = 0;
+    virtual void close() = 0;
+    // Writes one output report, report id in byte 0; false when nothing was written.
+    virtual bool writeReport(std::span<const std::uint8_t> report) = 0;
+    virtual ReadOutcome readReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout) = 0;
+};
+
+using TransportFactory = std::function<std::shared_ptr<HidTransport>()>;
+
+// The library reaches the recorder through the transport this factory makes at each discovery:
+// the HID stack, unless replaced; an empty factory brings the HID stack back. Returns the
+// factory it replaced.
+TransportFactory setTransportFactory(TransportFactory factory);
+
+std::shared_ptr<HidTransport> makeHidapiTransport();
+
+} // namespace logger

@@ -1,0 +1,89 @@
+#include "logger.h"
+
+#include "HidDevice.h"
+#include "LibraryState.h"
+#include "OfflineImage.h"
+#include "Protocol.h"
+
+#include <new>
+
+using namespace logger;
+
+namespace {
+
+// Fresh, zeroed result buffers; those of an earlier connection are reused.
+bool prepareResultBuffers() {
+    LibraryState &current = state();
+    try {
+        current.primaryBuffer.assign(kResultBufferSize, 0);
+        current.secondaryBuffer.assign(kResultBufferSize, 0);
+    } catch (const std::bad_alloc &) {
+        current.primaryBuffer = {};
+        current.secondaryBuffer = {};
+        current.buffersOwned = false;
+        return false;
+    }
+    current.buffersOwned = true;
+    return true;
+}
+
+} // namespace
+
+extern "C" LOGGER_API int32_t ConnectToDevice(void) {
+    LibraryState &current = state();
+    if (!prepareResultBuffers()) {
+        setLastError(DeviceError::BuffersTooSmall);
+        return 0;
+    }
+    if (offlineImageExists()) {
+        current.offlineImageInUse = true;
+        current.deviceFound = true;
+        current.connected = true;
+        setLastError(DeviceError::Success);
+        return 1;
+    }
+    if (!OpenHidDevice()) {
+        setLastError(DeviceError::NotConnected);
+        return 0;
+    }
+    SendDeviceCommand(kDataSize, 0);
+    InputReport reply;
+    if (!ReadReport(reply)) {
+        // Found but silent: the caller must not go on to an upload.
+        setLastError(DeviceError::ReadFailed);
+        return 0;
+    }
+    if (!current.connected) {
+        ParseReply(reply);
+        current.connected = true;
+        setLastError(DeviceError::Success);
+    }
+    return 1;
+}
+
+extern "C" LOGGER_API int32_t ReleaseDevice(void) {
+    LibraryState &current = state();
+    CloseHidDevice();
+    setLastError(DeviceError::Success);
+    if (!current.connected)
+        return 0;
+    if (current.buffersOwned) {
+        current.primaryBuffer = {};
+        current.secondaryBuffer = {};
+        current.buffersOwned = false;
+    }
+    current.connected = false;
+    return 1;
+}
+
+extern "C" LOGGER_API int32_t GetLastDeviceError(void) {
+    return static_cast<int32_t>(state().lastError);
+}
+
+extern "C" LOGGER_API void SuppressInternalBoxes(void) {
+    state().messageBoxesOn = false;
+}
+
+extern "C" LOGGER_API void EnableInternalBoxes(void) {
+    state().messageBoxesOn = true;
+}
