@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logger.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -9,34 +11,32 @@
 // call and never linked, so the program runs (without a recorder) where the library is missing.
 namespace DeviceLibrary {
 
-// The library's exports that the program uses, with their C signatures.
+// The library's exports that the program uses, typed by the library's own header.
 struct Exports {
-    int32_t (*ConnectToDevice)();
-    int32_t (*GetDeviceData)(uint8_t *buffer1, uint32_t *length1, uint8_t *buffer2, uint32_t *length2);
-    int32_t (*GetRawData)(uint8_t *buffer1, uint32_t *length1, uint8_t *buffer2, uint32_t *length2);
-    int32_t (*GetEEPROMData)(uint8_t *buffer, uint32_t *length);
-    int32_t (*GetRGStatus)();
-    int32_t (*SetRGStatus)();
-    int32_t (*ClearRGStatus)();
-    int32_t (*IsLowBattery)();
-    int32_t (*SetCompression)();
-    int32_t (*ClearCompression)();
-    int32_t (*IsCompressed)();
-    int32_t (*GetDeviceVersion)(int32_t selector);
-    int32_t (*GetDeviceDataSize)();
-    int32_t (*ClearDeviceMemory)();
-    int32_t (*SyncDeviceTime)();
-    int32_t (*SetDeviceTime)(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute,
-                             int32_t second);
-    int32_t (*ReadDeviceBondOption)();
-    int32_t (*ChangeDeviceBondOption)(int32_t value);
-    int32_t (*GetPacketErrorCount)(int32_t *count1, int32_t *count2, int32_t *count3, int32_t *count4,
-                                   int32_t *count5, int32_t *count6);
-    int32_t (*GetLastDeviceError)();
-    int32_t (*TerminateDeviceComm)();
-    void (*SuppressInternalBoxes)();
-    void (*EnableInternalBoxes)();
-    int32_t (*ReleaseDevice)();
+    decltype(&::ConnectToDevice) ConnectToDevice;
+    decltype(&::GetDeviceData) GetDeviceData;
+    decltype(&::GetRawData) GetRawData;
+    decltype(&::GetEEPROMData) GetEEPROMData;
+    decltype(&::GetRGStatus) GetRGStatus;
+    decltype(&::SetRGStatus) SetRGStatus;
+    decltype(&::ClearRGStatus) ClearRGStatus;
+    decltype(&::IsLowBattery) IsLowBattery;
+    decltype(&::SetCompression) SetCompression;
+    decltype(&::ClearCompression) ClearCompression;
+    decltype(&::IsCompressed) IsCompressed;
+    decltype(&::GetDeviceVersion) GetDeviceVersion;
+    decltype(&::GetDeviceDataSize) GetDeviceDataSize;
+    decltype(&::ClearDeviceMemory) ClearDeviceMemory;
+    decltype(&::SyncDeviceTime) SyncDeviceTime;
+    decltype(&::SetDeviceTime) SetDeviceTime;
+    decltype(&::ReadDeviceBondOption) ReadDeviceBondOption;
+    decltype(&::ChangeDeviceBondOption) ChangeDeviceBondOption;
+    decltype(&::GetPacketErrorCount) GetPacketErrorCount;
+    decltype(&::GetLastDeviceError) GetLastDeviceError;
+    decltype(&::TerminateDeviceComm) TerminateDeviceComm;
+    decltype(&::SuppressInternalBoxes) SuppressInternalBoxes;
+    decltype(&::EnableInternalBoxes) EnableInternalBoxes;
+    decltype(&::ReleaseDevice) ReleaseDevice;
 };
 
 // The library's exports, loaded at the first call: beside the program first, then by the
