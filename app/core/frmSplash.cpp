@@ -4,6 +4,7 @@
 #include "core/LocalizeForm.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 frmSplash::frmSplash(QWidget *parent)
@@ -40,6 +41,12 @@ void frmSplash::Form_Load() {
                         .arg(RUNVELLA_VERSION_MAJOR)
                         .arg(RUNVELLA_VERSION_MINOR)
                         .arg(RUNVELLA_VERSION_PATCH));
+}
+
+void frmSplash::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (const QScreen *shown = screen())
+        move(shown->availableGeometry().center() - rect().center());
 }
 
 void frmSplash::ShowMessage(const QString &text) {

@@ -21,4 +21,7 @@ public:
     QLabel *Label1;
     QLabel *Label2;
     QLabel *lblMessage;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 };
