@@ -81,6 +81,23 @@ int readSize(const char *valueName, int defaultTwips) {
     return stored.toInt() >= 1 ? stored.toInt() : defaultTwips;
 }
 
+// A transfer writes its checkpoints here; anything but 0 at load means one was interrupted.
+std::int64_t readTransferProgress() {
+    auto query = gConn.prepare("select transfer_progress from preferences");
+    return query.step() ? query.columnInt64(0) : 0;
+}
+
+// Older database files lack the weekly altitude total.
+void ensureWeeklyAltitudeColumn() {
+    if (!gConn.tableColumns("weeklyData").contains("totalAltitude", Qt::CaseSensitive))
+        gConn.executeScript("alter table weeklyData add totalAltitude number");
+}
+
+bool readSmoothing() {
+    auto query = gConn.prepare("select UseSmoothing from preferences");
+    return query.step() ? query.columnInt64(0) != 0 : gUseSmoothing;
+}
+
 } // namespace
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent) {
@@ -290,30 +307,16 @@ void frmMain::Form_Load() {
     else if (gStartOfWeek == "Sunday")
         MonthView1->setFirstDayOfWeek(Qt::Sunday);
     resImage[6]->hide();
-    readTransferProgress();
-    restoreWindowSize();
-}
 
-// An interrupted transfer leaves its checkpoint in the preferences; say so once and clear it.
-void frmMain::readTransferProgress() {
-    std::int64_t transferProgress = 0;
-    {
-        auto query = gConn.prepare("select transfer_progress from preferences");
-        if (query.step())
-            transferProgress = query.columnInt64(0);
-    }
-    if (!gConn.tableColumns("weeklyData").contains("totalAltitude", Qt::CaseSensitive))
-        gConn.executeScript("alter table weeklyData add totalAltitude number");
+    const std::int64_t transferProgress = readTransferProgress();
+    ensureWeeklyAltitudeColumn();
     if (transferProgress != 0)
         platform::dialogs::message(modLocalisation::LoadResString(1522), "Runvella",
                                    platform::dialogs::Icon::Information, platform::dialogs::Buttons::Ok,
                                    this);
-    {
-        auto query = gConn.prepare("select UseSmoothing from preferences");
-        if (query.step())
-            gUseSmoothing = query.columnInt64(0) != 0;
-    }
+    gUseSmoothing = readSmoothing();
     gConn.executeScript("update preferences set transfer_progress = 0");
+    restoreWindowSize();
 }
 
 void frmMain::restoreWindowSize() {

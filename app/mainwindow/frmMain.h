@@ -98,7 +98,6 @@ private:
     QWidget *buildCalendarSide();
     QWidget *buildGraphSide();
     void Form_Unload();
-    void readTransferProgress();
     void restoreWindowSize();
     void storeWindowSize();
     void messageArrived(const QString &message);
