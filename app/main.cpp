@@ -1,29 +1,38 @@
 #include "core/Globals.h"
-#include "core/modDatabase.h"
-#include "core/modPreferences.h"
+#include "core/modStartup.h"
 #include "mainwindow/frmMain.h"
-#include "platform/Dialogs.h"
-#include "platform/FirstStart.h"
-#include "platform/Paths.h"
 
 #include <QApplication>
+#include <QThread>
 
-int main(int argc, char *argv[])
-{
+#include <memory>
+
+int main(int argc, char *argv[]) {
+    const QStringList arguments = [&] {
+        QStringList all;
+        for (int index = 0; index < argc; ++index)
+            all << QString::fromLocal8Bit(argv[index]);
+        return all;
+    }();
+    if (modStartup::IsConnectedNotice(arguments)) {
+        // Sent without a display, from wherever the recorder was noticed.
+        QCoreApplication app(argc, argv);
+        return modStartup::SendConnectedNotice() ? 0 : 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Runvella");
-    try {
-        platform::install::ensureDataFolder();
-        gDbPath = platform::paths::databasePath();
-        gConn.open(gDbPath);
-        modDatabase::UpgradeDatabaseSchema();
-        modPreferences::LoadPreferences();
-    } catch (const std::exception &error) {
-        platform::dialogs::message(QString::fromUtf8(error.what()), "Runvella", platform::dialogs::Icon::Critical);
+    const auto outcome = modStartup::Main(
+        {arguments, [](std::chrono::milliseconds pause) { QThread::msleep(pause.count()); }});
+    switch (outcome) {
+    case modStartup::StartupOutcome::HandedOver:
+        return 0;
+    case modStartup::StartupOutcome::Failed:
         return 1;
+    case modStartup::StartupOutcome::Running:
+        break;
     }
-    frmMain window;
-    gMainForm = &window;
-    window.show();
-    return app.exec();
+    const int exitCode = QApplication::exec();
+    delete gMainForm;
+    return exitCode;
 }

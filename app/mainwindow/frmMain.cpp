@@ -1,10 +1,408 @@
 #include "mainwindow/frmMain.h"
 
+#include "core/Globals.h"
+#include "core/ImageControls.h"
+#include "core/LocalizeForm.h"
+#include "core/modDatabase.h"
+#include "core/modInstance.h"
 #include "core/modLocalisation.h"
+#include "core/modRegistry.h"
+#include "platform/Dialogs.h"
+#include "platform/LocalMessage.h"
+#include "transfer/modTransfer.h"
 
-frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
-{
+#include <QAction>
+#include <QCalendarWidget>
+#include <QChart>
+#include <QChartView>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kDefaultHeightTwips = 8800;
+constexpr int kDefaultWidthTwips = 9465;
+constexpr int kTwipsPerInch = 1440;
+
+QAction *menuEntry(QMenu *menu, const char *name, int id, const char *designText) {
+    QAction *entry = menu->addAction(QString::fromUtf8(designText));
+    entry->setObjectName(name);
+    entry->setProperty("tag", id);
+    return entry;
+}
+
+QAction *menuSeparator(QMenu *menu, const char *name) {
+    QAction *separator = menu->addSeparator();
+    separator->setObjectName(name);
+    separator->setText("-");
+    return separator;
+}
+
+QLabel *label(QWidget *parent, const char *name, int id, const char *designText) {
+    auto *created = new QLabel(QString::fromUtf8(designText), parent);
+    created->setObjectName(name);
+    if (id > 0)
+        created->setProperty("tag", id);
+    return created;
+}
+
+QComboBox *dropDownList(QWidget *parent, const char *name) {
+    auto *list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    list->setMinimumContentsLength(14);
+    return list;
+}
+
+// An image link: N names its tool tip and its picture, N + 20 its pressed picture.
+ImageBox *imageLink(QWidget *parent, const QString &name, int id) {
+    auto *link = new ImageBox(parent);
+    link->setObjectName(name);
+    link->setProperty("tag", id);
+    QObject::connect(link, &ImageBox::mouseDown, link,
+                     [link, id] { link->setPixmap(ResourceBitmap(id + 20)); });
+    QObject::connect(link, &ImageBox::mouseUp, link, [link, id] { link->setPixmap(ResourceBitmap(id)); });
+    return link;
+}
+
+int readSize(const char *valueName, int defaultTwips) {
+    QVariant stored = 0;
+    modRegistry::ReadRegistryValue(platform::settings::kProgramRoot, modRegistry::kProgramKey, valueName, "D",
+                                   0, stored);
+    return stored.toInt() >= 1 ? stored.toInt() : defaultTwips;
+}
+
+// A transfer writes its checkpoints here; anything but 0 at load means one was interrupted.
+std::int64_t readTransferProgress() {
+    auto query = gConn.prepare("select transfer_progress from preferences");
+    return query.step() ? query.columnInt64(0) : 0;
+}
+
+// Older database files lack the weekly altitude total.
+void ensureWeeklyAltitudeColumn() {
+    if (!gConn.tableColumns("weeklyData").contains("totalAltitude", Qt::CaseSensitive))
+        gConn.executeScript("alter table weeklyData add totalAltitude number");
+}
+
+bool readSmoothing() {
+    auto query = gConn.prepare("select UseSmoothing from preferences");
+    return query.step() ? query.columnInt64(0) != 0 : gUseSmoothing;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent) : QMainWindow(parent) {
     setObjectName("frmMain");
-    setWindowTitle(modLocalisation::LoadResString(1300));
-    resize(1000, 700);
+    setProperty("tag", 1300);
+    setWindowTitle("Runvella");
+    buildMenus();
+
+    auto *central = new QWidget(this);
+    auto *layout = new QHBoxLayout(central);
+    layout->addWidget(buildCalendarSide());
+    layout->addWidget(buildGraphSide(), 1);
+    setCentralWidget(central);
+
+    listener_ = new platform::localmessage::Listener(
+        [this](const QString &message) { messageArrived(message); }, this);
+}
+
+frmMain::~frmMain() {
+    if (gMainForm == this)
+        gMainForm = nullptr;
+}
+
+void frmMain::buildMenus() {
+    mnuFile = menuBar()->addMenu("&File");
+    mnuFile->setObjectName("mnuFile");
+    mnuFile->menuAction()->setProperty("tag", 1301);
+    mnuFileSynchronize = menuEntry(mnuFile, "mnuFileSynchronize", 1302, "&Transfer Data From Recorder");
+    mnuFileBar0 = menuSeparator(mnuFile, "mnuFileBar0");
+    mnuAddActivity = menuEntry(mnuFile, "mnuAddActivity", 1303, "&Record Activity");
+    mnuDeleteActivity = menuEntry(mnuFile, "mnuDeleteActivity", 1304, "&Delete Activity");
+    mnuFileBar00 = menuSeparator(mnuFile, "mnuFileBar00");
+    mnuFileImport = menuEntry(mnuFile, "mnuFileImport", 1305, "&Import Runvella File");
+    mnuExport = menuEntry(mnuFile, "mnuExport", 1306, "&Export Runvella File");
+    mnuNMEAExport = menuEntry(mnuFile, "mnuNMEAExport", 1642, "Export &NMEA File");
+    mnuFileBar000 = menuSeparator(mnuFile, "mnuFileBar000");
+    mnuUpload = menuEntry(mnuFile, "mnuUpload", 1307, "&Upload to Trenlo");
+    // The upload is reached through the partner's image link; its menu entry stays switched off.
+    mnuFileBar000->setVisible(false);
+    mnuUpload->setVisible(false);
+    mnuFileBar1 = menuSeparator(mnuFile, "mnuFileBar1");
+    mnuFileExit = menuEntry(mnuFile, "mnuFileExit", 1308, "E&xit");
+
+    mnuView = menuBar()->addMenu("E&dit");
+    mnuView->setObjectName("mnuView");
+    mnuView->menuAction()->setProperty("tag", 1309);
+    mnuViewOptions = menuEntry(mnuView, "mnuViewOptions", 1310, "&Preferences");
+    mnuTargets = menuEntry(mnuView, "mnuTargets", 1311, "&Goals");
+    mnuMergeSessions = menuEntry(mnuView, "mnuMergeSessions", 1655, "&Merge Sessions");
+
+    mnuHelp = menuBar()->addMenu("&Help");
+    mnuHelp->setObjectName("mnuHelp");
+    mnuHelp->menuAction()->setProperty("tag", 1312);
+    mnuHelpContents = menuEntry(mnuHelp, "mnuHelpContents", 1313, "&Contents");
+    mnuProductPartners = menuEntry(mnuHelp, "mnuProductPartners", 1711, "&Velko Data Recorder on the Web");
+    mnuHelpBar0 = menuSeparator(mnuHelp, "mnuHelpBar0");
+    mnuHelpAbout = menuEntry(mnuHelp, "mnuHelpAbout", 1315, "&About");
+
+    connect(mnuFileSynchronize, &QAction::triggered, this, &frmMain::mnuFileSynchronize_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuMergeSessions, &QAction::triggered, this, &frmMain::mnuMergeSessions_Click);
+}
+
+QWidget *frmMain::buildCalendarSide() {
+    auto *side = new QWidget(this);
+    auto *layout = new QVBoxLayout(side);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    MonthView1 = new QCalendarWidget(side);
+    MonthView1->setObjectName("MonthView1");
+    MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    layout->addWidget(MonthView1);
+
+    ListView1 = new QTreeWidget(side);
+    ListView1->setObjectName("ListView1");
+    ListView1->setRootIsDecorated(false);
+    ListView1->setColumnCount(3);
+    ListView1->setHeaderLabels({"Date", "Duration", "Description"});
+    const int headings[] = {1409, 1410, 1411};
+    for (int column = 0; column < 3; ++column)
+        ListView1->headerItem()->setData(column, modLocalisation::kTagRole, headings[column]);
+    layout->addWidget(ListView1, 1);
+
+    lblInternational = label(side, "lblInternational", 0, "Web Links");
+    layout->addWidget(lblInternational);
+    auto *links = new QHBoxLayout;
+    const int promotions[] = {1605, 1606, 1607};
+    for (int index = 0; index < 3; ++index) {
+        resImage[index] = imageLink(side, QStringLiteral("resImage(%1)").arg(index), promotions[index]);
+        links->addWidget(resImage[index]);
+    }
+    ImgInternational = new ImageBox(side);
+    ImgInternational->setObjectName("ImgInternational");
+    ImgInternational->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(32, 32));
+    links->addWidget(ImgInternational);
+    links->addStretch();
+    layout->addLayout(links);
+    return side;
+}
+
+QWidget *frmMain::buildGraphSide() {
+    auto *side = new QWidget(this);
+    auto *layout = new QVBoxLayout(side);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto *summaryChoice = new QHBoxLayout;
+    lblSelectGraph = label(side, "lblSelectGraph", 1318, "Select graph:");
+    Combo1 = dropDownList(side, "Combo1");
+    Label3 = label(side, "Label3", 1319, "For:");
+    Combo2 = dropDownList(side, "Combo2");
+    Label1 = label(side, "Label1", 0, "Sport:");
+    Combo3 = dropDownList(side, "Combo3");
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{lblSelectGraph, Combo1, Label3, Combo2, Label1, Combo3})
+        summaryChoice->addWidget(control);
+    summaryChoice->addStretch();
+    resSummary = imageLink(side, "resSummary", 1690);
+    summaryChoice->addWidget(resSummary);
+    layout->addLayout(summaryChoice);
+
+    auto *sessionChoice = new QHBoxLayout;
+    lblGraphLeft1 = label(side, "lblGraphLeft1", 1621, "Show");
+    cmbGraph1 = dropDownList(side, "cmbGraph1");
+    lblGraphLeft2 = label(side, "lblGraphLeft2", 1721, "on Left");
+    lblGraphRight1 = label(side, "lblGraphRight1", 1621, "Show");
+    cmbGraph2 = dropDownList(side, "cmbGraph2");
+    lblGraphRight2 = label(side, "lblGraphRight2", 1722, "on Right");
+    for (QWidget *control : std::initializer_list<QWidget *>{lblGraphLeft1, cmbGraph1, lblGraphLeft2})
+        sessionChoice->addWidget(control);
+    sessionChoice->addStretch();
+    for (QWidget *control : std::initializer_list<QWidget *>{lblGraphRight1, cmbGraph2, lblGraphRight2})
+        sessionChoice->addWidget(control);
+    layout->addLayout(sessionChoice);
+
+    GraphLabel = label(side, "GraphLabel", 0, "");
+    GraphLabel->setAlignment(Qt::AlignCenter);
+    layout->addWidget(GraphLabel);
+
+    auto *pane = new QHBoxLayout;
+    auto *graphs = new QVBoxLayout;
+    auto *chart = new QChart;
+    chart->legend()->hide();
+    TChart3 = new QChartView(chart, side);
+    TChart3->setObjectName("TChart3");
+    TChart3->setRenderHint(QPainter::Antialiasing);
+    graphs->addWidget(TChart3, 1);
+    lblNote = label(side, "lblNote", 0, "");
+    lblNote->setAlignment(Qt::AlignCenter);
+    lblNote->setWordWrap(true);
+    graphs->addWidget(lblNote, 1);
+    pane->addLayout(graphs, 1);
+
+    auto *links = new QVBoxLayout;
+    resImage[3] = imageLink(side, "resImage(3)", 1608);
+    resImage[4] = imageLink(side, "resImage(4)", 1609);
+    resImagePlot = imageLink(side, "resImagePlot", 1647);
+    resImage[5] = imageLink(side, "resImage(5)", 1611);
+    resImage[6] = imageLink(side, "resImage(6)", 1610);
+    links->addWidget(resImage[3]);
+    links->addWidget(resImage[4]);
+    links->addStretch();
+    for (QWidget *link : std::initializer_list<QWidget *>{resImagePlot, resImage[5], resImage[6]})
+        links->addWidget(link);
+    pane->addLayout(links);
+    layout->addLayout(pane, 1);
+
+    Toolbar2 = new QToolBar(side);
+    Toolbar2->setObjectName("Toolbar2");
+    const struct {
+        const char *key;
+        QStyle::StandardPixmap icon;
+        int tooltip;
+    } tools[] = {{"save", QStyle::SP_DialogSaveButton, 1612},
+                 {"print", QStyle::SP_FileDialogDetailedView, 1613},
+                 {"clipboard", QStyle::SP_FileDialogContentsView, 1614}};
+    for (const auto &tool : tools) {
+        QAction *button = Toolbar2->addAction(style()->standardIcon(tool.icon), QString());
+        button->setObjectName(tool.key);
+        button->setProperty("tag", tool.tooltip);
+    }
+    layout->addWidget(Toolbar2);
+
+    // The pane opens on the summary graphs: the controls of one activity's graph, the note and
+    // the sport list wait until a graph asks for them.
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             lblGraphLeft1, cmbGraph1, lblGraphLeft2, lblGraphRight1, cmbGraph2, lblGraphRight2, GraphLabel,
+             resSummary, resImagePlot, lblNote, Label1, Combo3})
+        control->hide();
+    return side;
+}
+
+void frmMain::Form_Load() {
+    modLocalisation::LocalizeForm(this);
+    ImgInternational->setToolTip(modLocalisation::LoadResString(1607));
+    ListView1->setToolTip(modLocalisation::LoadResString(1643));
+    MonthView1->setDateRange(QDate(1753, 1, 1), QDate(9998, 12, 31));
+    if (!gIsUnitedStates) {
+        TurnOffImageLinks();
+        mnuFileBar000->setVisible(false);
+        mnuUpload->setVisible(false);
+    }
+    MonthView1->setSelectedDate(QDate::currentDate());
+    if (!Hooked)
+        HookMainWindow();
+    if (gStartOfWeek == "Monday")
+        MonthView1->setFirstDayOfWeek(Qt::Monday);
+    else if (gStartOfWeek == "Sunday")
+        MonthView1->setFirstDayOfWeek(Qt::Sunday);
+    resImage[6]->hide();
+
+    const std::int64_t transferProgress = readTransferProgress();
+    ensureWeeklyAltitudeColumn();
+    if (transferProgress != 0)
+        platform::dialogs::message(modLocalisation::LoadResString(1522), "Runvella",
+                                   platform::dialogs::Icon::Information, platform::dialogs::Buttons::Ok,
+                                   this);
+    gUseSmoothing = readSmoothing();
+    gConn.executeScript("update preferences set transfer_progress = 0");
+    restoreWindowSize();
+}
+
+void frmMain::restoreWindowSize() {
+    const int dpi = logicalDpiY();
+    resize(readSize("Width", kDefaultWidthTwips) * dpi / kTwipsPerInch,
+           readSize("Height", kDefaultHeightTwips) * dpi / kTwipsPerInch);
+}
+
+void frmMain::storeWindowSize() {
+    const auto twips = [dpi = logicalDpiY()](int pixels) {
+        return qRound(double(pixels) * kTwipsPerInch / dpi);
+    };
+    modRegistry::WriteRegistryValue(platform::settings::kProgramRoot, modRegistry::kProgramKey, "Height", "D",
+                                    twips(height()));
+    modRegistry::WriteRegistryValue(platform::settings::kProgramRoot, modRegistry::kProgramKey, "Width", "D",
+                                    twips(width()));
+}
+
+void frmMain::closeEvent(QCloseEvent *event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload() {
+    try {
+        if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+            storeWindowSize();
+        if (Hooked)
+            UnhookMainWindow();
+        modDatabase::DeleteBackupDatabase();
+    } catch (const std::exception &) {
+        // Nothing of the close may keep the program from ending.
+    }
+}
+
+void frmMain::TurnOffImageLinks() {
+    for (QWidget *link : {static_cast<QWidget *>(resImage[0]), static_cast<QWidget *>(resImage[1]),
+                          static_cast<QWidget *>(resImage[2]), static_cast<QWidget *>(ImgInternational)})
+        link->setVisible(false);
+}
+
+void frmMain::launchSetupWizard() {
+    // The first-run wizard is not built yet; it is shown here, modal and owned by this window.
+}
+
+void frmMain::showMainGraph() {
+    // While one activity's graph is on screen the summary graph is left alone.
+    if (gCurrentGraph.contains(QLatin1String("session"), Qt::CaseSensitive))
+        return;
+    // The summary graphs are not built yet; the one chosen in Combo1 and Combo2 is drawn here.
+}
+
+void frmMain::mnuFileSynchronize_Click() {
+    modTransfer::TransferFromDevice();
+}
+
+void frmMain::mnuMergeSessions_Click() {
+    const QDate kept = MonthView1->selectedDate();
+    // The merge dialog is not built yet; it is shown here, modal without an owner, and may
+    // move the calendar while it lists activities.
+    MonthView1->setSelectedDate(kept);
+}
+
+void frmMain::HookMainWindow() {
+    if (Hooked)
+        return;
+    Hooked = listener_->listen(modInstance::kSocketName);
+}
+
+void frmMain::UnhookMainWindow() {
+    listener_->close();
+    Hooked = false;
+}
+
+void frmMain::messageArrived(const QString &message) {
+    if (message == modInstance::kConnectedMessage) {
+        modTransfer::TransferFromDevice();
+        return;
+    }
+    if (!modInstance::IsCommandLineMessage(message))
+        return;
+    // Another start of the program hands over its command line and ends.
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    if (modInstance::CommandLineAsksForTransfer(modInstance::CommandLineOf(message)))
+        modTransfer::TransferFromDevice();
 }

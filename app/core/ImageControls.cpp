@@ -1,0 +1,25 @@
+#include "core/ImageControls.h"
+
+#include <QMouseEvent>
+
+PictureBox::PictureBox(QWidget *parent) : QLabel(parent) {}
+
+ImageBox::ImageBox(QWidget *parent) : QLabel(parent) {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ImageBox::mousePressEvent(QMouseEvent *event) {
+    emit mouseDown(event->button());
+    event->accept();
+}
+
+void ImageBox::mouseReleaseEvent(QMouseEvent *event) {
+    emit mouseUp(event->button());
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    event->accept();
+}
+
+QPixmap ResourceBitmap(int id) {
+    return QPixmap(QStringLiteral(":/icons/%1.png").arg(id));
+}

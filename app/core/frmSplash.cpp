@@ -1,0 +1,51 @@
+#include "core/frmSplash.h"
+
+#include "core/ImageControls.h"
+#include "core/LocalizeForm.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+frmSplash::frmSplash(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), Image1(new PictureBox(this)),
+      Label1(new QLabel(this)), Label2(new QLabel(this)), lblMessage(new QLabel(this)) {
+    setObjectName("frmSplash");
+    setAttribute(Qt::WA_DeleteOnClose);
+    Image1->setObjectName("Image1");
+    Image1->setProperty("tag", 1700);
+    Image1->setAlignment(Qt::AlignCenter);
+    Label1->setObjectName("Label1");
+    Label1->setProperty("tag", 1478);
+    Label1->setWordWrap(true);
+    Label2->setObjectName("Label2");
+    Label2->setProperty("tag", 1476);
+    Label2->setText("Application Version");
+    lblMessage->setObjectName("lblMessage");
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 12);
+    layout->addWidget(Image1);
+    for (QLabel *label : {Label2, Label1, lblMessage}) {
+        label->setContentsMargins(16, 0, 16, 0);
+        layout->addWidget(label);
+    }
+    setStyleSheet("frmSplash { background: white; border: 1px solid #4a6a8a; }");
+    setAttribute(Qt::WA_StyledBackground);
+}
+
+void frmSplash::Form_Load() {
+    modLocalisation::LocalizeForm(this);
+    Label2->setText(Label2->text() + ' ' + QStringLiteral(RUNVELLA_VERSION));
+}
+
+void frmSplash::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (const QScreen *shown = screen())
+        move(shown->availableGeometry().center() - rect().center());
+}
+
+void frmSplash::ShowMessage(const QString &text) {
+    lblMessage->setText(text);
+    lblMessage->repaint();
+}

@@ -1,0 +1,173 @@
+#include "core/modStartup.h"
+
+#include "core/Globals.h"
+#include "core/frmSplash.h"
+#include "core/modDatabase.h"
+#include "core/modInstance.h"
+#include "core/modLocalisation.h"
+#include "core/modPreferences.h"
+#include "core/modRegistry.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Dialogs.h"
+#include "platform/FirstStart.h"
+#include "platform/LocalMessage.h"
+#include "platform/Paths.h"
+#include "transfer/modTransfer.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+
+#include <memory>
+
+namespace modStartup {
+namespace {
+
+constexpr std::chrono::milliseconds kSplashMessagePause{300};
+
+long readSetting(const QString &valueName, const QString &type, const QVariant &defaultValue,
+                 QVariant &value) {
+    return modRegistry::ReadRegistryValue(platform::settings::kProgramRoot, modRegistry::kProgramKey,
+                                          valueName, type, defaultValue, value);
+}
+
+int readLanguageOffset() {
+    QVariant stored = false;
+    const long status = readSetting("language", "D", false, stored);
+    return LanguageOffsetFor(status, stored.toInt());
+}
+
+bool readMarketFlag() {
+    QVariant stored = false;
+    const long status = readSetting("IsUnitedStates", "S", false, stored);
+    return MarketFlagFor(status, stored.toString());
+}
+
+// The first start after installation runs the set-up wizard, once.
+void runWizardOnFirstStart(frmMain &mainForm) {
+    QVariant showPrefs = "No";
+    if (readSetting("ShowPrefs", "S", "No", showPrefs) != modRegistry::kSuccess ||
+        showPrefs.toString() != "Yes")
+        return;
+    modRegistry::WriteRegistryValue(platform::settings::kProgramRoot, modRegistry::kProgramKey, "ShowPrefs",
+                                    "S", "No");
+    mainForm.launchSetupWizard();
+}
+
+void showProgress(frmSplash &splash, int stringId, const StartupEnvironment &environment) {
+    splash.ShowMessage(modLocalisation::LoadResString(stringId) + "...");
+    environment.pause(kSplashMessagePause);
+}
+
+// Shows the window before start-up goes on blocking the thread.
+void paintNow(QWidget &window) {
+    window.repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void openDatabase() {
+    gDbPath = platform::paths::databasePath();
+    gConnString = QStringLiteral("file:%1?mode=rw").arg(gDbPath);
+    gConn.open(gDbPath);
+}
+
+void showStartupFailure() {
+    platform::dialogs::message(modLocalisation::LoadResString(1619), "Runvella",
+                               platform::dialogs::Icon::Critical, platform::dialogs::Buttons::Ok);
+}
+
+} // namespace
+
+int LanguageOffsetFor(long readStatus, int storedValue) {
+    if (readStatus != modRegistry::kSuccess)
+        return 0;
+    switch (storedValue) {
+    case 0:
+    case 1000:
+    case 2000:
+    case 3000:
+    case 4000:
+        return storedValue;
+    default:
+        return 0;
+    }
+}
+
+bool MarketFlagFor(long readStatus, const QString &storedText) {
+    if (readStatus != modRegistry::kSuccess)
+        return true;
+    return storedText == QLatin1String("yes");
+}
+
+QLocale ChartLocaleFor(int languageOffset) {
+    switch (languageOffset) {
+    case 1000:
+        return QLocale(QLocale::French, QLocale::France);
+    case 2000:
+        return QLocale(QLocale::Spanish, QLocale::Spain);
+    case 3000:
+        return QLocale(QLocale::German, QLocale::Germany);
+    case 4000:
+        return QLocale(QLocale::Italian, QLocale::Italy);
+    default:
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    }
+}
+
+bool IsConnectedNotice(const QStringList &arguments) {
+    return arguments.mid(1).contains("--eggconnected");
+}
+
+bool SendConnectedNotice() {
+    return platform::localmessage::send(modInstance::kSocketName, modInstance::kConnectedMessage);
+}
+
+StartupOutcome Main(const StartupEnvironment &environment) {
+    const QString commandLine = modInstance::CommandLine(environment.arguments);
+    std::unique_ptr<frmSplash> splash;
+    std::unique_ptr<frmMain> mainForm;
+    try {
+        platform::install::ensureDataFolder();
+        gLanguageOffset = readLanguageOffset();
+        gGraphSelectLive = true;
+        QGuiApplication::setApplicationDisplayName(modLocalisation::LoadResString(1300).trimmed());
+        gIsUnitedStates = readMarketFlag();
+        if (platform::localmessage::send(modInstance::kSocketName,
+                                         modInstance::CommandLineMessage(commandLine)))
+            return StartupOutcome::HandedOver;
+
+        splash = std::make_unique<frmSplash>();
+        splash->Form_Load();
+        splash->show();
+        paintNow(*splash);
+        showProgress(*splash, 1565, environment);
+        showProgress(*splash, 1566, environment);
+        openDatabase();
+        modDatabase::UpgradeDatabaseSchema();
+        modPreferences::LoadPreferences();
+
+        mainForm = std::make_unique<frmMain>();
+        gMainForm = mainForm.get();
+        mainForm->Form_Load();
+        mainForm->TChart3->chart()->setLocale(ChartLocaleFor(gLanguageOffset));
+        mainForm->TChart3->chart()->setLocalizeNumbers(true);
+        mainForm->show();
+        runWizardOnFirstStart(*mainForm);
+        QCoreApplication::processEvents();
+        if (modInstance::CommandLineAsksForTransfer(commandLine))
+            modTransfer::TransferFromDevice();
+        splash.reset();
+    } catch (const std::exception &) {
+        // A database that is missing, locked, damaged or read-only, or preferences that cannot
+        // be read: the program cannot work without them.
+        mainForm.reset();
+        splash.reset();
+        gConn.close();
+        showStartupFailure();
+        return StartupOutcome::Failed;
+    }
+    mainForm.release();
+    return StartupOutcome::Running;
+}
+
+} // namespace modStartup

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QLocale>
+#include <QStringList>
+
+#include <chrono>
+#include <functional>
+
+// The start of the program: language, splash, database, preferences, main window, first-run
+// wizard and the transfer that the command line may ask for.
+namespace modStartup {
+
+enum class StartupOutcome {
+    Running,    // the main window is up; the event loop takes over
+    HandedOver, // another start is running and has the command line now
+    Failed,     // the database could not be used; the message has been shown
+};
+
+struct StartupEnvironment {
+    QStringList arguments; // as the program was started, its own name first
+    // Holds the splash's progress texts on screen; tests pass one that does not wait.
+    std::function<void(std::chrono::milliseconds)> pause;
+};
+
+StartupOutcome Main(const StartupEnvironment &environment);
+
+// "Runvella --eggconnected" only tells the running program that a recorder was plugged in.
+bool IsConnectedNotice(const QStringList &arguments);
+// False when no running program listens.
+bool SendConnectedNotice();
+
+// The language offset that a stored "language" value selects: 0 for anything not offered.
+int LanguageOffsetFor(long readStatus, int storedValue);
+// The market flag that a stored "IsUnitedStates" text selects.
+bool MarketFlagFor(long readStatus, const QString &storedText);
+// The language of the chart's own texts (axis numbers and dates) for a language offset.
+QLocale ChartLocaleFor(int languageOffset);
+
+} // namespace modStartup

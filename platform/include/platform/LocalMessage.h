@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QLocalServer;
+
+// One line of text handed from one process of the user to another over a local socket. It lets
+// a second start of the program, or any process such as a udev rule, reach the running program.
+namespace platform::localmessage {
+
+// The socket of a name, private to the user (and to RUNVELLA_HOME when that is set).
+QString socketPath(const QString &name);
+
+// Delivers text to the process listening on name; false when nobody listens there.
+bool send(const QString &name, const QString &text);
+
+// Receives the texts sent to one name for as long as it is listening.
+class Listener : public QObject {
+    Q_OBJECT
+
+public:
+    using Handler = std::function<void(const QString &text)>;
+
+    explicit Listener(Handler handler, QObject *parent = nullptr);
+    ~Listener() override;
+
+    // Takes over a socket left behind by a process that ended without closing it; false when
+    // another process listens on the name already or the socket cannot be made.
+    bool listen(const QString &name);
+    void close();
+    bool isListening() const;
+
+private:
+    void acceptConnections();
+
+    Handler handler_;
+    QLocalServer *server_;
+};
+
+} // namespace platform::localmessage

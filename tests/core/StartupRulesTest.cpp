@@ -1,0 +1,57 @@
+#include "core/modInstance.h"
+#include "core/modRegistry.h"
+#include "core/modStartup.h"
+
+#include <gtest/gtest.h>
+
+using namespace modStartup;
+
+TEST(StartupRules, OnlyTheFiveOffersSelectALanguage) {
+    for (int offered : {0, 1000, 2000, 3000, 4000})
+        EXPECT_EQ(LanguageOffsetFor(modRegistry::kSuccess, offered), offered);
+    for (int other : {5000, -1000, 1, 999, 2001})
+        EXPECT_EQ(LanguageOffsetFor(modRegistry::kSuccess, other), 0) << other;
+    EXPECT_EQ(LanguageOffsetFor(modRegistry::kNotFound, 2000), 0);
+    EXPECT_EQ(LanguageOffsetFor(modRegistry::kInvalidData, 3000), 0);
+}
+
+TEST(StartupRules, ChartLanguageFollowsTheOffset) {
+    EXPECT_EQ(ChartLocaleFor(0).language(), QLocale::English);
+    EXPECT_EQ(ChartLocaleFor(1000).language(), QLocale::French);
+    EXPECT_EQ(ChartLocaleFor(2000).language(), QLocale::Spanish);
+    EXPECT_EQ(ChartLocaleFor(3000).language(), QLocale::German);
+    EXPECT_EQ(ChartLocaleFor(4000).language(), QLocale::Italian);
+}
+
+TEST(StartupRules, MarketFlagMatchesExactly) {
+    EXPECT_TRUE(MarketFlagFor(modRegistry::kNotFound, ""));
+    EXPECT_TRUE(MarketFlagFor(modRegistry::kSuccess, "yes"));
+    EXPECT_FALSE(MarketFlagFor(modRegistry::kSuccess, "no"));
+    EXPECT_FALSE(MarketFlagFor(modRegistry::kSuccess, "Yes"));
+    EXPECT_FALSE(MarketFlagFor(modRegistry::kSuccess, "YES"));
+    EXPECT_FALSE(MarketFlagFor(modRegistry::kSuccess, ""));
+}
+
+TEST(StartupRules, TransferWordIsACaseSensitiveSubstring) {
+    using modInstance::CommandLineAsksForTransfer;
+    EXPECT_TRUE(CommandLineAsksForTransfer("startdownloadingnow"));
+    EXPECT_TRUE(CommandLineAsksForTransfer("-quiet startdownloadingnow"));
+    EXPECT_TRUE(CommandLineAsksForTransfer("xstartdownloadingnowy"));
+    EXPECT_FALSE(CommandLineAsksForTransfer("StartDownloadingNow"));
+    EXPECT_FALSE(CommandLineAsksForTransfer("start downloading now"));
+    EXPECT_FALSE(CommandLineAsksForTransfer(""));
+}
+
+TEST(StartupRules, CommandLineLeavesOutTheProgramsName) {
+    EXPECT_EQ(modInstance::CommandLine({"/opt/startdownloadingnow/Runvella"}), "");
+    EXPECT_EQ(modInstance::CommandLine({"Runvella", "a", "startdownloadingnow"}), "a startdownloadingnow");
+    EXPECT_TRUE(IsConnectedNotice({"Runvella", "--eggconnected"}));
+    EXPECT_FALSE(IsConnectedNotice({"--eggconnected"}));
+}
+
+TEST(StartupRules, CommandLineSurvivesTheHandOver) {
+    const QString message = modInstance::CommandLineMessage("a startdownloadingnow");
+    ASSERT_TRUE(modInstance::IsCommandLineMessage(message));
+    EXPECT_EQ(modInstance::CommandLineOf(message), "a startdownloadingnow");
+    EXPECT_FALSE(modInstance::IsCommandLineMessage(modInstance::kConnectedMessage));
+}

@@ -1,0 +1,164 @@
+#include "common/ScriptedDialogs.h"
+#include "common/TestHome.h"
+#include "core/Globals.h"
+#include "core/ImageControls.h"
+#include "core/frmSplash.h"
+#include "core/modLocalisation.h"
+#include "core/modRegistry.h"
+#include "core/modStartup.h"
+#include "mainwindow/frmMain.h"
+#include "platform/FirstStart.h"
+#include "platform/Paths.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using modStartup::Main;
+using modStartup::StartupOutcome;
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        delete gMainForm;
+        gConn.close();
+        gLanguageOffset = 0;
+    }
+
+    StartupOutcome start(const QStringList &arguments = {"Runvella"}) {
+        return Main({arguments, [this](std::chrono::milliseconds pause) { pauses.push_back(pause); }});
+    }
+
+    static void setSetting(const QString &name, const QString &type, const QVariant &value) {
+        ASSERT_EQ(modRegistry::WriteRegistryValue("HKLM", modRegistry::kProgramKey, name, type, value),
+                  modRegistry::kSuccess);
+    }
+
+    static QString setting(const QString &name) {
+        QVariant value;
+        modRegistry::ReadRegistryValue("HKLM", modRegistry::kProgramKey, name, "S", "", value);
+        return value.toString();
+    }
+
+    static bool anyMainWindowShown() {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (qobject_cast<frmMain *>(window) && window->isVisible())
+                return true;
+        return false;
+    }
+
+    void expectDatabaseProblem(const testing::ScriptedDialogs &dialogs) {
+        ASSERT_EQ(dialogs.shown().size(), 1u);
+        const auto &shown = dialogs.shown().front();
+        EXPECT_EQ(shown.text, modLocalisation::FindString(1619).value_or(QString()));
+        EXPECT_EQ(shown.title, "Runvella");
+        EXPECT_EQ(shown.icon, platform::dialogs::Icon::Critical);
+        EXPECT_EQ(gMainForm, nullptr);
+        EXPECT_FALSE(anyMainWindowShown());
+        EXPECT_FALSE(gConn.isOpen());
+    }
+
+    testing::TestHome home;
+    std::vector<std::chrono::milliseconds> pauses;
+};
+
+TEST_F(StartupTest, FirstStartShowsTheMainWindowAndRunsTheWizardOnce) {
+    EXPECT_EQ(start(), StartupOutcome::Running);
+    ASSERT_NE(gMainForm, nullptr);
+    EXPECT_TRUE(gMainForm->isVisible());
+    EXPECT_TRUE(gMainForm->Hooked);
+    EXPECT_TRUE(gConn.isOpen());
+    EXPECT_EQ(pauses, (std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(300),
+                                                              std::chrono::milliseconds(300)}));
+    EXPECT_EQ(setting("ShowPrefs"), "No");
+    for (QWidget *window : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<frmSplash *>(window), nullptr);
+}
+
+TEST_F(StartupTest, WizardRunsOnlyForAnExactYes) {
+    platform::install::ensureDataFolder();
+    setSetting("ShowPrefs", "S", "yes");
+    ASSERT_EQ(start(), StartupOutcome::Running);
+    EXPECT_EQ(setting("ShowPrefs"), "yes");
+}
+
+TEST_F(StartupTest, LanguageAndMarketComeFromTheSettings) {
+    setSetting("language", "D", 2000);
+    setSetting("IsUnitedStates", "S", "Yes");
+    ASSERT_EQ(start(), StartupOutcome::Running);
+    EXPECT_EQ(gLanguageOffset, 2000);
+    EXPECT_FALSE(gIsUnitedStates);
+    EXPECT_EQ(gMainForm->TChart3->chart()->locale().language(), QLocale::Spanish);
+    EXPECT_TRUE(gMainForm->resImage[0]->isHidden());
+}
+
+TEST_F(StartupTest, UnofferedLanguageGivesEnglish) {
+    setSetting("language", "D", 5000);
+    ASSERT_EQ(start(), StartupOutcome::Running);
+    EXPECT_EQ(gLanguageOffset, 0);
+    EXPECT_TRUE(gIsUnitedStates);
+    EXPECT_EQ(gMainForm->TChart3->chart()->locale().language(), QLocale::English);
+}
+
+TEST_F(StartupTest, SecondStartHandsItsCommandLineOver) {
+    ASSERT_EQ(start(), StartupOutcome::Running);
+    frmMain *running = gMainForm;
+    EXPECT_EQ(start({"Runvella", "startdownloadingnow"}), StartupOutcome::HandedOver);
+    EXPECT_EQ(gMainForm, running);
+}
+
+TEST_F(StartupTest, MissingDatabaseEndsWithTheDatabaseProblem) {
+    platform::install::ensureDataFolder();
+    ASSERT_TRUE(QFile::remove(platform::paths::databasePath()));
+    testing::ScriptedDialogs dialogs;
+    EXPECT_EQ(start(), StartupOutcome::Failed);
+    expectDatabaseProblem(dialogs);
+    EXPECT_FALSE(QFile::exists(platform::paths::databasePath()));
+}
+
+TEST_F(StartupTest, ReadOnlyDatabaseEndsWithTheDatabaseProblem) {
+    platform::install::ensureDataFolder();
+    QFile::setPermissions(platform::paths::databasePath(), QFile::ReadOwner | QFile::ReadUser);
+    testing::ScriptedDialogs dialogs;
+    EXPECT_EQ(start(), StartupOutcome::Failed);
+    expectDatabaseProblem(dialogs);
+}
+
+TEST_F(StartupTest, DamagedDatabaseEndsWithTheDatabaseProblem) {
+    platform::install::ensureDataFolder();
+    QFile file(platform::paths::databasePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    testing::ScriptedDialogs dialogs;
+    EXPECT_EQ(start(), StartupOutcome::Failed);
+    expectDatabaseProblem(dialogs);
+}
+
+TEST_F(StartupTest, MissingPreferencesRowEndsWithTheDatabaseProblem) {
+    platform::install::ensureDataFolder();
+    gConn.open(platform::paths::databasePath());
+    gConn.executeScript("delete from preferences");
+    gConn.close();
+    testing::ScriptedDialogs dialogs;
+    EXPECT_EQ(start(), StartupOutcome::Failed);
+    expectDatabaseProblem(dialogs);
+}
+
+TEST(SplashTest, ShowsTheProgramsVersionAfterItsCaption) {
+    frmSplash splash;
+    splash.Form_Load();
+    EXPECT_TRUE(
+        splash.Label2->text().startsWith(modLocalisation::FindString(1476).value_or("Application Version")));
+    EXPECT_TRUE(
+        QRegularExpression(" [1-9]?\\d\\.[1-9]?\\d\\.[1-9]?\\d+$").match(splash.Label2->text()).hasMatch());
+    EXPECT_FALSE(splash.Image1->pixmap().isNull());
+}
+
+} // namespace

@@ -1,0 +1,147 @@
+#include "mainwindow/frmMain.h"
+#include "common/ScriptedDialogs.h"
+#include "core/DatabaseFixture.h"
+#include "core/ImageControls.h"
+#include "core/modInstance.h"
+#include "core/modLocalisation.h"
+#include "core/modRegistry.h"
+#include "platform/LocalMessage.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace {
+
+class frmMainTest : public DatabaseFixture {
+protected:
+    void TearDown() override {
+        gIsUnitedStates = true;
+        gLanguageOffset = 0;
+        DatabaseFixture::TearDown();
+    }
+
+    static void setSize(const char *name, int twips) {
+        modRegistry::WriteRegistryValue("HKLM", modRegistry::kProgramKey, name, "D", twips);
+    }
+
+    static int storedSize(const char *name) {
+        QVariant value = -1;
+        modRegistry::ReadRegistryValue("HKLM", modRegistry::kProgramKey, name, "D", -1, value);
+        return value.toInt();
+    }
+
+    static int pixels(const QWidget &window, int twips) { return twips * window.logicalDpiY() / 1440; }
+
+    frmMain window;
+};
+
+TEST_F(frmMainTest, SizeComesFromTheSettingsOrTheDefault) {
+    setSize("Height", 0);
+    setSize("Width", -5);
+    window.Form_Load();
+    EXPECT_EQ(window.size(), QSize(pixels(window, 9465), pixels(window, 8800)));
+
+    frmMain sized;
+    setSize("Height", 6000);
+    setSize("Width", 12000);
+    sized.Form_Load();
+    EXPECT_EQ(sized.size(), QSize(pixels(sized, 12000), pixels(sized, 6000)));
+    sized.close();
+}
+
+TEST_F(frmMainTest, ClosingStoresTheSizeThatTheNextStartRestores) {
+    window.Form_Load();
+    window.show();
+    window.resize(700, 500);
+    window.close();
+    EXPECT_EQ(storedSize("Width"), 700 * 1440 / window.logicalDpiY());
+    EXPECT_EQ(storedSize("Height"), 500 * 1440 / window.logicalDpiY());
+
+    frmMain next;
+    next.Form_Load();
+    EXPECT_EQ(next.size(), QSize(700, 500));
+    next.close();
+}
+
+TEST_F(frmMainTest, ClosingMaximisedOrMinimisedKeepsTheStoredSize) {
+    setSize("Height", 7000);
+    setSize("Width", 9000);
+    window.Form_Load();
+    window.show();
+    window.setWindowState(Qt::WindowMaximized);
+    window.close();
+    frmMain minimised;
+    minimised.Form_Load();
+    minimised.show();
+    minimised.setWindowState(Qt::WindowMinimized);
+    minimised.close();
+    EXPECT_EQ(storedSize("Height"), 7000);
+    EXPECT_EQ(storedSize("Width"), 9000);
+}
+
+TEST_F(frmMainTest, InterruptedTransferIsReportedOnceAndCleared) {
+    gConn.executeScript("update preferences set transfer_progress = 3, UseSmoothing = 1");
+    {
+        testing::ScriptedDialogs dialogs;
+        window.Form_Load();
+        ASSERT_EQ(dialogs.shown().size(), 1u);
+        EXPECT_EQ(dialogs.shown()[0].text, modLocalisation::LoadResString(1522));
+        EXPECT_EQ(dialogs.shown()[0].title, "Runvella");
+        EXPECT_EQ(dialogs.shown()[0].icon, platform::dialogs::Icon::Information);
+    }
+    EXPECT_EQ(scalar("select transfer_progress from preferences"), 0);
+    EXPECT_TRUE(gUseSmoothing);
+
+    frmMain next; // no notice now: an unexpected message box fails the test
+    next.Form_Load();
+}
+
+TEST_F(frmMainTest, WeeklyAltitudeColumnIsAddedOnce) {
+    window.Form_Load();
+    EXPECT_TRUE(gConn.tableColumns("weeklyData").contains("totalAltitude"));
+    frmMain next;
+    next.Form_Load();
+    EXPECT_EQ(gConn.tableColumns("weeklyData").count("totalAltitude"), 1);
+}
+
+TEST_F(frmMainTest, ListensForTheRecorderUntilClosed) {
+    window.Form_Load();
+    EXPECT_TRUE(window.Hooked);
+    EXPECT_TRUE(platform::localmessage::send(modInstance::kSocketName, modInstance::kConnectedMessage));
+    window.close();
+    EXPECT_FALSE(window.Hooked);
+    EXPECT_FALSE(platform::localmessage::send(modInstance::kSocketName, modInstance::kConnectedMessage));
+}
+
+TEST_F(frmMainTest, OutsideTheUnitedStatesThePromotionsAreHidden) {
+    gIsUnitedStates = false;
+    window.Form_Load();
+    for (int index : {0, 1, 2})
+        EXPECT_TRUE(window.resImage[index]->isHidden()) << index;
+    EXPECT_TRUE(window.ImgInternational->isHidden());
+    EXPECT_FALSE(window.mnuUpload->isVisible());
+    EXPECT_FALSE(window.mnuFileBar000->isVisible());
+    for (int index : {3, 4, 5})
+        EXPECT_FALSE(window.resImage[index]->isHidden()) << index;
+}
+
+TEST_F(frmMainTest, MenusAndLinksSpeakTheChosenLanguage) {
+    gLanguageOffset = 3000;
+    window.Form_Load();
+    for (QAction *action : window.findChildren<QAction *>()) {
+        const QVariant tag = action->property("tag");
+        if (!tag.isValid() || !modLocalisation::FindString(tag.toInt() + 3000))
+            continue;
+        const bool onToolbar = action->parent() == window.Toolbar2;
+        EXPECT_EQ(onToolbar ? action->toolTip() : action->text(),
+                  *modLocalisation::FindString(tag.toInt() + 3000))
+            << action->objectName().toStdString();
+    }
+    EXPECT_EQ(window.mnuFile->title(), modLocalisation::FindString(4301).value_or("&File"));
+    EXPECT_EQ(window.resImage[4]->toolTip(), modLocalisation::FindString(4609).value_or(QString()));
+    EXPECT_EQ(window.resImage[4]->pixmap().size(), ResourceBitmap(1609).size());
+}
+
+} // namespace
