@@ -6,6 +6,7 @@
 #include "transfer/CorruptedDataReport.h"
 #include "transfer/GpsTrackDecoding.h"
 #include "transfer/PreferredUnits.h"
+#include "transfer/RowBatches.h"
 #include "transfer/SessionDates.h"
 
 #include <algorithm>
@@ -38,28 +39,30 @@ Totals totalsIn(const std::vector<SamplePoint> &points, const QString &unit) {
 }
 
 void insertPoints(Connection &connection, SessionKey key, const std::vector<SamplePoint> &points, int kind) {
-    auto insert =
-        connection.prepare("insert into sessiondata (session_prkey, cum_duration, Speed, cum_distance, "
-                           "data_type, Altitude, Lat, Long, TrueHeading, MagHeading, ACQStatus) "
-                           "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     const auto textValue = [](const QString &text) { return text.isEmpty() ? 0.0 : text.toDouble(); };
-    for (const SamplePoint &point : points) {
-        insert.bindAll(key, point.seconds, Numbers::roundHalfEven(point.speed, 2),
-                       Numbers::roundHalfEven(point.cumDistance, 3), kind);
-        if (kind == 2) {
-            insert.bind(6, int{point.altitude})
-                .bind(7, textValue(point.latText))
-                .bind(8, textValue(point.longText))
-                .bind(9, double{point.trueHeading})
-                .bind(10, double{point.magHeading});
-        } else {
-            for (int column = 6; column <= 10; ++column)
-                insert.bind(column, Null{});
-        }
-        insert.bind(11, point.statusText.toInt());
-        insert.execute();
-        insert.reset();
-    }
+    insertRows(connection,
+               "insert into sessiondata (session_prkey, cum_duration, Speed, cum_distance, data_type, "
+               "Altitude, Lat, "
+               "Long, TrueHeading, MagHeading, ACQStatus) values",
+               "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)", 11, points,
+               [&](platform::db::Statement &insert, int first, const SamplePoint &point) {
+                   insert.bind(first, key)
+                       .bind(first + 1, point.seconds)
+                       .bind(first + 2, Numbers::roundHalfEven(point.speed, 2))
+                       .bind(first + 3, Numbers::roundHalfEven(point.cumDistance, 3))
+                       .bind(first + 4, kind)
+                       .bind(first + 10, point.statusText.toInt());
+                   if (kind == 2) {
+                       insert.bind(first + 5, int{point.altitude})
+                           .bind(first + 6, textValue(point.latText))
+                           .bind(first + 7, textValue(point.longText))
+                           .bind(first + 8, double{point.trueHeading})
+                           .bind(first + 9, double{point.magHeading});
+                   } else {
+                       for (int column = 5; column <= 9; ++column)
+                           insert.bind(first + column, Null{});
+                   }
+               });
 }
 
 SessionKey insertActivity(Connection &connection, const QDateTime &start, double duration, std::uint8_t mode,

@@ -4,6 +4,7 @@
 #include "transfer/CorruptedDataReport.h"
 #include "transfer/HeartRateZones.h"
 #include "transfer/PreferredUnits.h"
+#include "transfer/RowBatches.h"
 #include "transfer/SessionDates.h"
 
 #include <algorithm>
@@ -33,13 +34,11 @@ bool startIsStored(Connection &connection, const QDateTime &start) {
 }
 
 void insertSamples(Connection &connection, SessionKey key, const std::vector<SamplePoint> &samples) {
-    auto insert = connection.prepare(
-        "insert into sessiondata (session_prkey, cum_duration, Hr, data_type) values (?, ?, ?, 0)");
-    for (const SamplePoint &sample : samples) {
-        insert.bindAll(key, sample.seconds, int{sample.hr});
-        insert.execute();
-        insert.reset();
-    }
+    insertRows(connection, "insert into sessiondata (session_prkey, cum_duration, Hr, data_type) values",
+               "(?, ?, ?, 0)", 3, samples,
+               [key](platform::db::Statement &insert, int first, const SamplePoint &sample) {
+                   insert.bind(first, key).bind(first + 1, sample.seconds).bind(first + 2, int{sample.hr});
+               });
 }
 
 } // namespace

@@ -43,6 +43,19 @@ TEST_F(HrSessionStoreTest, StoresTheActivityWithSamplesTwoSecondsApart) {
               1);
 }
 
+TEST_F(HrSessionStoreTest, LongSessionKeepsEverySampleInOrder) {
+    Bytes samples(701);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::uint8_t>(60 + i % 190);
+    store(samples);
+    EXPECT_EQ(value("select count(*) from sessiondata where session_prkey = ?", key), 701);
+    EXPECT_EQ(
+        value(
+            "select count(*) from sessiondata where session_prkey = ? and Hr = 60 + (cum_duration / 2) % 190",
+            key),
+        701);
+}
+
 TEST_F(HrSessionStoreTest, UnitCodesFollowThePreferredUnit) {
     const struct {
         const char *unit;
