@@ -34,7 +34,6 @@ TEST_F(GpsSessionStoreTest, NewSpeedSessionStoresOneRowPerPointWithoutPosition) 
     EXPECT_EQ(result.outcome, StoreOutcome::Stored);
     EXPECT_TRUE(result.text.endsWith("__" + QString::number(key))) << result.text.toStdString();
     EXPECT_EQ(sessionType, 1);
-    EXPECT_EQ(value("select session_type from sessions where prkey = ?", key), 1);
     EXPECT_EQ(value("select Duration from sessions where prkey = ?", key), 1800);
     EXPECT_DOUBLE_EQ(value("select Distance from sessions where prkey = ?", key), 0.02);
     EXPECT_DOUBLE_EQ(value("select max_speed from sessions where prkey = ?", key), 12);
@@ -83,11 +82,6 @@ TEST_F(GpsSessionStoreTest, GpsSessionStoresPositionsAndHoldsAltitudeUntilAGoodF
         EXPECT_EQ(rows.columnInt64(1), altitude);
         EXPECT_NEAR(rows.columnDouble(2), 45, 1e-4);
     }
-}
-
-TEST_F(GpsSessionStoreTest, OtherRecordModesStoreUntypedSamples) {
-    store(3, speedTrack(2));
-    EXPECT_EQ(value("select count(*) from sessiondata where session_prkey = ? and data_type = 0", key), 2);
 }
 
 // A speed session starting with a heart-rate-only activity joins it, and its totals are written

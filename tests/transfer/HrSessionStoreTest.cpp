@@ -56,23 +56,6 @@ TEST_F(HrSessionStoreTest, LongSessionKeepsEverySampleInOrder) {
         701);
 }
 
-TEST_F(HrSessionStoreTest, UnitCodesFollowThePreferredUnit) {
-    const struct {
-        const char *unit;
-        int code;
-    } cases[] = {{"km", 1}, {"nm", 2}, {"mi", 0}, {"yd", 0}};
-    int minute = 0;
-    for (const auto &c : cases) {
-        gPrimaryUnit = c.unit;
-        store({120}, {2026, 3, 9, 7, ++minute, 0});
-        EXPECT_EQ(value("select avg_Speed_Units + max_Speed_Units + avg_pace_units + max_pace_units "
-                        "from sessions where prkey = ?",
-                        key),
-                  4 * c.code)
-            << c.unit;
-    }
-}
-
 TEST_F(HrSessionStoreTest, ZoneTimesCountEverySampleButTheLast) {
     // Zones of the fresh database: 95-113, 114-132, 133-151, 152-170, 171-190.
     store({100, 120, 140, 160, 180, 180, 60});

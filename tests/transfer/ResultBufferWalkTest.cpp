@@ -15,12 +15,6 @@ namespace {
 const Moment kStart{2026, 3, 9, 7, 5, 9};
 const Moment kEnd{2026, 3, 9, 8, 0, 0};
 
-TEST(ResultBufferWalkTest, EmptyBufferGivesNoRecords) {
-    const ResultBufferCut cut = cutResultBuffer({}, ResultBuffer::HeartRate);
-    EXPECT_TRUE(cut.records.empty());
-    EXPECT_FALSE(cut.corrupted);
-}
-
 TEST(ResultBufferWalkTest, CutsOneRecordPerEntryInBufferOrder) {
     const Bytes buffer = ResultBufferBuilder()
                              .heartRateEntry(kStart, {120, 121, 122}, kEnd)
