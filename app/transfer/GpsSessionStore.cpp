@@ -10,6 +10,7 @@
 #include "transfer/SessionDates.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -90,6 +91,21 @@ void joinToActivity(Connection &connection, SessionKey key, double duration, con
         .execute();
 }
 
+struct StoredActivity {
+    SessionKey key;
+    std::int64_t type;
+    QString distanceUnit;
+};
+
+std::optional<StoredActivity> activityStartingAt(Connection &connection, const QDateTime &start) {
+    auto row = connection.prepare("select prkey, session_type, distance_unit from sessions where "
+                                  "Session_datetime = ? order by prkey limit 1");
+    row.bind(1, start);
+    if (!row.step())
+        return std::nullopt;
+    return StoredActivity{row.columnInt64(0), row.columnInt64(1), row.columnText(2)};
+}
+
 void reportFailure(int number, const QString &description) {
     platform::dialogs::message(modLocalisation::LoadResString(1575) + ' ' + QString::number(number) + ' ' +
                                    description,
@@ -133,22 +149,19 @@ StoreResult StoreGPSSession(const DeviceSessionRecord &record, Connection &conne
         const double duration = Numbers::toSingle(start->secsTo(*end));
 
         platform::db::Transaction transaction(connection);
-        auto existing = connection.prepare("select prkey, session_type, distance_unit from sessions where "
-                                           "Session_datetime = ? order by prkey limit 1");
-        existing.bind(1, *start);
+        const auto existing = activityStartingAt(connection, *start);
         StoreResult result;
         SessionKey storedKey = 0;
         std::int16_t storedType = 0;
-        if (!existing.step()) {
+        if (!existing) {
             const Totals totals = totalsIn(points, gPrimaryUnit);
             storedKey = insertActivity(connection, *start, duration, record.Mode, totals);
             storedType = record.Mode;
             result = {StoreOutcome::Stored, storedSessionText(*start, storedKey)};
-        } else if (existing.columnInt64(1) == 0) {
+        } else if (existing->type == 0) {
             // A heart-rate-only activity of the same start: its totals are kept in its own unit.
-            storedKey = existing.columnInt64(0);
-            const Totals totals = totalsIn(points, existing.columnText(2));
-            joinToActivity(connection, storedKey, duration, totals);
+            storedKey = existing->key;
+            joinToActivity(connection, storedKey, duration, totalsIn(points, existing->distanceUnit));
             storedType = kCombinedSessionType;
             result = {StoreOutcome::Joined, "combo__" + QString::number(storedKey)};
         } else {
