@@ -1,0 +1,183 @@
+#include "transfer/GpsSessionStore.h"
+
+#include "core/Numbers.h"
+#include "core/modLocalisation.h"
+#include "platform/Dialogs.h"
+#include "transfer/CorruptedDataReport.h"
+#include "transfer/GpsTrackDecoding.h"
+#include "transfer/PreferredUnits.h"
+#include "transfer/RowBatches.h"
+#include "transfer/SessionDates.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+using platform::db::Connection;
+using platform::db::Null;
+
+constexpr std::int16_t kCombinedSessionType = 20;
+
+struct Totals {
+    float distance = 0;
+    float maxSpeed = 0;
+    float avgSpeed = 0;
+};
+
+// The last point's distance over its time; the recorder's own speed readings do not enter it.
+float averageSpeed(const SamplePoint &last) {
+    const double hours = last.seconds / 3600;
+    return hours == 0 ? 0 : Numbers::toSingle(last.cumDistance / hours);
+}
+
+Totals totalsIn(const std::vector<SamplePoint> &points, const QString &unit) {
+    float fastest = 0;
+    for (const SamplePoint &point : points)
+        fastest = std::max(fastest, point.speed);
+    return {DistanceInUnit(points.back().cumDistance, unit), SpeedInUnit(fastest, unit),
+            SpeedInUnit(averageSpeed(points.back()), unit)};
+}
+
+void insertPoints(Connection &connection, SessionKey key, const std::vector<SamplePoint> &points, int kind) {
+    const auto textValue = [](const QString &text) { return text.isEmpty() ? 0.0 : text.toDouble(); };
+    insertRows(connection,
+               "insert into sessiondata (session_prkey, cum_duration, Speed, cum_distance, data_type, "
+               "Altitude, Lat, "
+               "Long, TrueHeading, MagHeading, ACQStatus) values",
+               "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)", 11, points,
+               [&](platform::db::Statement &insert, int first, const SamplePoint &point) {
+                   insert.bind(first, key)
+                       .bind(first + 1, point.seconds)
+                       .bind(first + 2, Numbers::roundHalfEven(point.speed, 2))
+                       .bind(first + 3, Numbers::roundHalfEven(point.cumDistance, 3))
+                       .bind(first + 4, kind)
+                       .bind(first + 10, point.statusText.toInt());
+                   if (kind == 2) {
+                       insert.bind(first + 5, int{point.altitude})
+                           .bind(first + 6, textValue(point.latText))
+                           .bind(first + 7, textValue(point.longText))
+                           .bind(first + 8, double{point.trueHeading})
+                           .bind(first + 9, double{point.magHeading});
+                   } else {
+                       for (int column = 5; column <= 9; ++column)
+                           insert.bind(first + column, Null{});
+                   }
+               });
+}
+
+SessionKey insertActivity(Connection &connection, const QDateTime &start, double duration, std::uint8_t mode,
+                          const Totals &totals) {
+    const int unitCode = SpeedUnitCode(gPrimaryUnit);
+    connection
+        .prepare("insert into sessions (Session_datetime, session_date, session_type, Distance, Duration, "
+                 "max_speed, avg_speed, Description, Sport, distance_unit, avg_Speed_Units, max_Speed_Units, "
+                 "avg_pace_units, max_pace_units) values (?, ?, ?, ?, ?, ?, ?, '', ?, ?, ?, ?, ?, ?)")
+        .bindAll(start, start.date(), int{mode}, Numbers::roundHalfEven(totals.distance, 3), duration,
+                 Numbers::roundHalfEven(totals.maxSpeed, 2), Numbers::roundHalfEven(totals.avgSpeed, 2),
+                 gPrimarySport, gPrimaryUnit, unitCode, unitCode, unitCode, unitCode)
+        .execute();
+    return connection.lastInsertId();
+}
+
+void joinToActivity(Connection &connection, SessionKey key, double duration, const Totals &totals) {
+    connection
+        .prepare(
+            "update sessions set session_type = ?, max_speed = ?, avg_speed = ?, Distance = ?, Duration = ? "
+            "where prkey = ?")
+        .bindAll(int{kCombinedSessionType}, Numbers::roundHalfEven(totals.maxSpeed, 2),
+                 Numbers::roundHalfEven(totals.avgSpeed, 2), Numbers::roundHalfEven(totals.distance, 3),
+                 duration, key)
+        .execute();
+}
+
+struct StoredActivity {
+    SessionKey key;
+    std::int64_t type;
+    QString distanceUnit;
+};
+
+std::optional<StoredActivity> activityStartingAt(Connection &connection, const QDateTime &start) {
+    auto row = connection.prepare("select prkey, session_type, distance_unit from sessions where "
+                                  "Session_datetime = ? order by prkey limit 1");
+    row.bind(1, start);
+    if (!row.step())
+        return std::nullopt;
+    return StoredActivity{row.columnInt64(0), row.columnInt64(1), row.columnText(2)};
+}
+
+void reportFailure(int number, const QString &description) {
+    platform::dialogs::message(modLocalisation::LoadResString(1575) + ' ' + QString::number(number) + ' ' +
+                                   description,
+                               "Runvella", platform::dialogs::Icon::None);
+}
+
+int errorNumber(const std::exception &error) {
+    if (const auto *database = dynamic_cast<const platform::db::DbError *>(&error))
+        return database->code();
+    return dynamic_cast<const std::overflow_error *>(&error) ? 6 : 0;
+}
+
+} // namespace
+
+StoreResult StoreGPSSession(const DeviceSessionRecord &record, Connection &connection, SessionKey &key,
+                            std::int16_t &sessionType) {
+    const StoreResult failed{StoreOutcome::Failed, QString()};
+    const SessionDateTexts texts = sessionDateTexts(record);
+    const auto start = sessionDateTime(texts.startDate, texts.startTime);
+    const auto end = sessionDateTime(texts.endDate, texts.endTime);
+    if (!start || !end) {
+        ReportCorruptedData(shownStartText(texts));
+        return failed;
+    }
+    try {
+        DecodedTrack track = DecodeGpsRecords(record);
+        if (track.corrupted)
+            ReportCorruptedData(shownStartText(texts));
+        gClipBeginning = 0;
+        gClipEnd = 0;
+        std::vector<SamplePoint> &points = track.points;
+        if (points.empty()) {
+            if (!track.corrupted)
+                reportFailure(0, "The session holds no samples.");
+            return failed;
+        }
+        CleanGpsTrack(points, gFilterSpikes == 1);
+        const int kind = GpsSampleKind(record.Mode);
+        if (kind == 2)
+            HoldAltitudeWithoutFix(points);
+        const double duration = Numbers::toSingle(start->secsTo(*end));
+
+        platform::db::Transaction transaction(connection);
+        const auto existing = activityStartingAt(connection, *start);
+        StoreResult result;
+        SessionKey storedKey = 0;
+        std::int16_t storedType = 0;
+        if (!existing) {
+            const Totals totals = totalsIn(points, gPrimaryUnit);
+            storedKey = insertActivity(connection, *start, duration, record.Mode, totals);
+            storedType = record.Mode;
+            result = {StoreOutcome::Stored, storedSessionText(*start, storedKey)};
+        } else if (existing->type == 0) {
+            // A heart-rate-only activity of the same start: its totals are kept in its own unit.
+            storedKey = existing->key;
+            joinToActivity(connection, storedKey, duration, totalsIn(points, existing->distanceUnit));
+            storedType = kCombinedSessionType;
+            result = {StoreOutcome::Joined, "combo__" + QString::number(storedKey)};
+        } else {
+            return {StoreOutcome::AlreadyStored, "none"};
+        }
+        insertPoints(connection, storedKey, points, kind);
+        transaction.commit();
+        key = storedKey;
+        sessionType = storedType;
+        return result;
+    } catch (const std::exception &error) {
+        reportFailure(errorNumber(error), QString::fromUtf8(error.what()));
+        return failed;
+    }
+}
+
+StoreResult StoreGPSSession(std::int32_t index, SessionKey &key, std::int16_t &sessionType) {
+    return StoreGPSSession(gGpsSessionRecs.at(index), gConn, key, sessionType);
+}

@@ -1,0 +1,111 @@
+#include "transfer/HrSessionStore.h"
+
+#include "platform/Dialogs.h"
+#include "transfer/CorruptedDataReport.h"
+#include "transfer/HeartRateZones.h"
+#include "transfer/PreferredUnits.h"
+#include "transfer/RowBatches.h"
+#include "transfer/SessionDates.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using platform::db::Connection;
+
+constexpr double kHrSampleSeconds = 2;
+
+// Mean of the non-zero heart rates: a 0 is a sample the strap did not deliver.
+double averageHeartRate(const std::vector<SamplePoint> &samples) {
+    double sum = 0;
+    std::size_t counted = 0;
+    for (const SamplePoint &sample : samples) {
+        sum += sample.hr;
+        counted += sample.hr != 0;
+    }
+    return counted == 0 ? 0 : sum / static_cast<double>(counted);
+}
+
+bool startIsStored(Connection &connection, const QDateTime &start) {
+    auto existing = connection.prepare("select 1 from sessions where Session_datetime = ? limit 1");
+    existing.bind(1, start);
+    return existing.step();
+}
+
+void insertSamples(Connection &connection, SessionKey key, const std::vector<SamplePoint> &samples) {
+    insertRows(connection, "insert into sessiondata (session_prkey, cum_duration, Hr, data_type) values",
+               "(?, ?, ?, 0)", 3, samples,
+               [key](platform::db::Statement &insert, int first, const SamplePoint &sample) {
+                   insert.bind(first, key).bind(first + 1, sample.seconds).bind(first + 2, int{sample.hr});
+               });
+}
+
+} // namespace
+
+StoreResult StoreHRSession(const DeviceSessionRecord &record, Connection &connection, SessionKey &key,
+                           std::int16_t &sessionType) {
+    const StoreResult failed{StoreOutcome::Failed, QString()};
+    const SessionDateTexts texts = sessionDateTexts(record);
+    const auto start = sessionDateTime(texts.startDate, texts.startTime);
+    const auto end = sessionDateTime(texts.endDate, texts.endTime);
+    if (!start || !end) {
+        ReportCorruptedData(shownStartText(texts));
+        return failed;
+    }
+
+    std::vector<SamplePoint> samples(record.Data.size());
+    int highest = 0;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        samples[i].seconds = kHrSampleSeconds * static_cast<double>(i);
+        samples[i].hr = record.Data[i];
+        highest = std::max(highest, int{samples[i].hr});
+    }
+    const int average = static_cast<int>(std::floor(averageHeartRate(samples)));
+    const double duration = static_cast<float>(start->secsTo(*end));
+    const int unitCode = SpeedUnitCode(gPrimaryUnit);
+
+    try {
+        platform::db::Transaction transaction(connection);
+        if (startIsStored(connection, *start))
+            return {StoreOutcome::AlreadyStored, "none"};
+        connection
+            .prepare("insert into sessions (Session_datetime, session_date, session_type, Duration, max_HR, "
+                     "avg_HR, "
+                     "Description, distance_unit, Sport, avg_Speed_Units, max_Speed_Units, avg_pace_units, "
+                     "max_pace_units) values (?, ?, ?, ?, ?, ?, '', ?, ?, ?, ?, ?, ?)")
+            .bindAll(*start, start->date(), int{record.Mode}, duration, highest, average, gPrimaryUnit,
+                     gPrimarySport, unitCode, unitCode, unitCode, unitCode)
+            .execute();
+        const SessionKey storedKey = connection.lastInsertId();
+        insertSamples(connection, storedKey, samples);
+        ComputeTimeInZonesFromSamples(connection, samples, storedKey);
+        transaction.commit();
+        key = storedKey;
+        sessionType = record.Mode;
+        return {StoreOutcome::Stored, storedSessionText(*start, storedKey)};
+    } catch (const std::exception &) {
+        platform::dialogs::message("There was a problem inserting the Heart Rate data into the database",
+                                   "Runvella", platform::dialogs::Icon::None);
+        return failed;
+    }
+}
+
+StoreResult StoreHRSession(std::int32_t index, SessionKey &key, std::int16_t &sessionType) {
+    return StoreHRSession(gHrSessionRecs.at(index), gConn, key, sessionType);
+}
+
+void ComputeTimeInZonesFromSamples(Connection &connection, const std::vector<SamplePoint> &samples,
+                                   SessionKey key) {
+    try {
+        const HeartRateZones zones = LoadHeartRateZones(connection);
+        std::array<int, 5> counts{};
+        for (std::size_t i = 0; i + 1 < samples.size(); ++i) {
+            if (const int zone = zones.zoneOf(samples[i].hr); zone >= 0)
+                ++counts[zone];
+        }
+        WriteTimeInZones(connection, key, counts);
+    } catch (const std::exception &) {
+        // The zone times stay as the row had them; the samples themselves are stored.
+    }
+}

@@ -1,0 +1,67 @@
+#include "transfer/SessionDates.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace {
+
+QString digitsText(const std::uint8_t *digits, std::size_t count) {
+    QString text;
+    for (std::size_t i = 0; i < count; ++i)
+        text += QString::number(digits[i]);
+    return text;
+}
+
+QString dateText(const std::array<std::uint8_t, 8> &digits) {
+    return digitsText(&digits[4], 2) + '-' + digitsText(&digits[6], 2) + '-' + digitsText(&digits[0], 4);
+}
+
+QString timeText(const std::array<std::uint8_t, 6> &digits) {
+    return digitsText(&digits[0], 2) + ':' + digitsText(&digits[2], 2) + ':' + digitsText(&digits[4], 2);
+}
+
+// The month-first date text rearranged into the desktop's short-date order, joined by "/".
+QString toSystemDateText(const QString &monthFirstDate) {
+    const QStringList parts = monthFirstDate.split('-');
+    if (parts.size() != 3)
+        return QString();
+    const QString &month = parts[0], &day = parts[1], &year = parts[2];
+    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    const auto dayAt = format.indexOf('d'), monthAt = format.indexOf('M'), yearAt = format.indexOf('y');
+    if (yearAt >= 0 && yearAt < monthAt && yearAt < dayAt)
+        return year + '/' + month + '/' + day;
+    if (dayAt >= 0 && dayAt < monthAt)
+        return day + '/' + month + '/' + year;
+    return month + '/' + day + '/' + year;
+}
+
+} // namespace
+
+SessionDateTexts sessionDateTexts(const DeviceSessionRecord &record) {
+    return {dateText(record.StartDateDigits), timeText(record.StartTimeDigits),
+            dateText(record.EndDateDigits), timeText(record.EndTimeDigits)};
+}
+
+std::optional<QDateTime> sessionDateTime(const QString &monthFirstDate, const QString &time) {
+    static const QRegularExpression dateForm(R"(^(\d\d)-(\d\d)-(\d\d\d\d)$)");
+    static const QRegularExpression timeForm(R"(^(\d\d):(\d\d):(\d\d)$)");
+    const auto date = dateForm.match(monthFirstDate);
+    const auto clock = timeForm.match(time);
+    if (!date.hasMatch() || !clock.hasMatch())
+        return std::nullopt;
+    const QDate day(date.captured(3).toInt(), date.captured(1).toInt(), date.captured(2).toInt());
+    const QTime timeOfDay(clock.captured(1).toInt(), clock.captured(2).toInt(), clock.captured(3).toInt());
+    if (!day.isValid() || !timeOfDay.isValid())
+        return std::nullopt;
+    return QDateTime(day, timeOfDay, Qt::UTC); // naive wall-clock time: no daylight-saving shifts
+}
+
+QString shownStartText(const SessionDateTexts &texts) {
+    return toSystemDateText(texts.startDate) + ' ' + texts.startTime;
+}
+
+QString storedSessionText(const QDateTime &start, std::int64_t key) {
+    const QLocale locale;
+    return locale.toString(start.date(), QLocale::ShortFormat) + ' ' + start.time().toString("HH:mm:ss") +
+           "__" + QString::number(key);
+}

@@ -1,0 +1,105 @@
+#include "core/DatabaseFixture.h"
+
+#include "transfer/SessionStatistics.h"
+
+namespace {
+
+class SessionStatisticsTest : public DatabaseFixture {
+protected:
+    SessionKey addActivity(const char *unit) {
+        gConn.prepare("insert into sessions (session_type, distance_unit) values (20, ?)")
+            .bind(1, unit)
+            .execute();
+        return gConn.lastInsertId();
+    }
+    void addHeartRates(SessionKey key, std::initializer_list<int> rates) {
+        double seconds = 0;
+        for (int hr : rates) {
+            gConn
+                .prepare("insert into sessiondata (session_prkey, cum_duration, Hr, data_type) values (?, ?, "
+                         "?, 0)")
+                .bindAll(key, seconds += 2, hr)
+                .execute();
+        }
+    }
+    void addSpeed(SessionKey key, double seconds, double speed, double miles) {
+        gConn
+            .prepare("insert into sessiondata (session_prkey, cum_duration, Speed, cum_distance, data_type) "
+                     "values (?, ?, ?, ?, 1)")
+            .bindAll(key, seconds, speed, miles)
+            .execute();
+    }
+    std::vector<double> columns(SessionKey key, const char *list) {
+        auto row = gConn.prepare(std::string("select ") + list + " from sessions where prkey = ?");
+        row.bind(1, key);
+        EXPECT_TRUE(row.step());
+        std::vector<double> values;
+        for (int column = 0; column < row.columnCount(); ++column)
+            values.push_back(row.columnDouble(column));
+        return values;
+    }
+};
+
+TEST_F(SessionStatisticsTest, ActivityWithoutSamplesGetsZeros) {
+    const SessionKey key = addActivity("mi");
+    RecomputeSessionStats(gConn, key);
+    ComputeTimeInZones(gConn, key);
+    EXPECT_EQ(columns(key, "max_HR, avg_HR, max_speed, avg_speed"), (std::vector<double>{0, 0, 0, 0}));
+    EXPECT_EQ(columns(key, "time_zone1, time_zone2, time_zone3, time_zone4, time_zone5"),
+              (std::vector<double>(5, 0)));
+}
+
+TEST_F(SessionStatisticsTest, HeartRateAverageRoundsHalvesToEven) {
+    const SessionKey key = addActivity("mi");
+    addHeartRates(key, {142, 143, 141, 144}); // 142.5
+    const SessionKey other = addActivity("mi");
+    addHeartRates(other, {143, 144}); // 143.5
+    RecomputeSessionStats(gConn, key);
+    RecomputeSessionStats(gConn, other);
+    EXPECT_EQ(columns(key, "max_HR, avg_HR"), (std::vector<double>{144, 142}));
+    EXPECT_EQ(columns(other, "max_HR, avg_HR"), (std::vector<double>{144, 144}));
+}
+
+TEST_F(SessionStatisticsTest, AverageSpeedIsTheLastRowsDistanceOverTimeInTheActivitysUnit) {
+    const SessionKey key = addActivity("km");
+    addSpeed(key, 1800, 30, 2);
+    addSpeed(key, 3600, 5, 6.2137);
+    RecomputeSessionStats(gConn, key);
+    const auto speeds = columns(key, "max_speed, avg_speed");
+    EXPECT_NEAR(speeds[0], 30 * 1.609344, 1e-4);
+    EXPECT_NEAR(speeds[1], 10.0, 1e-3);
+
+    const SessionKey standing = addActivity("nm");
+    addSpeed(standing, 0, 4, 0);
+    RecomputeSessionStats(gConn, standing);
+    const auto still = columns(standing, "max_speed, avg_speed");
+    EXPECT_NEAR(still[0], 4 * 0.868976, 1e-5);
+    EXPECT_EQ(still[1], 0);
+}
+
+TEST_F(SessionStatisticsTest, ZonesCountEveryHeartRateRowInTheFirstZoneHoldingIt) {
+    gConn.executeScript("update zones set zone1low = 100, zone1high = 120, zone2low = 120, zone2high = 140, "
+                        "zone3low = 150, zone3high = 160, zone4low = 161, zone4high = 170, zone5low = 171, "
+                        "zone5high = 190");
+    const SessionKey key = addActivity("mi");
+    addHeartRates(key, {120, 120, 130, 145, 155, 200, 180});
+    ComputeTimeInZones(gConn, key);
+    EXPECT_EQ(columns(key, "time_zone1, time_zone2, time_zone3, time_zone4, time_zone5"),
+              (std::vector<double>{4, 2, 2, 0, 2}));
+}
+
+TEST_F(SessionStatisticsTest, WithoutAZonesRowEveryBeatUpTo250IsZoneFive) {
+    gConn.executeScript("delete from zones");
+    const SessionKey key = addActivity("mi");
+    addHeartRates(key, {0, 1, 250, 251});
+    ComputeTimeInZones(gConn, key);
+    EXPECT_EQ(columns(key, "time_zone1, time_zone2, time_zone3, time_zone4, time_zone5"),
+              (std::vector<double>{2, 0, 0, 0, 4}));
+}
+
+TEST_F(SessionStatisticsTest, MissingActivityIsAFailureForTheCaller) {
+    EXPECT_THROW(RecomputeSessionStats(gConn, 42), std::runtime_error);
+    EXPECT_THROW(ComputeTimeInZones(gConn, 42), std::runtime_error);
+}
+
+} // namespace
