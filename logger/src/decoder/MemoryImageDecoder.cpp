@@ -39,24 +39,25 @@ std::size_t MemoryImageDecoder::takeBytes(const std::uint8_t *bytes, std::size_t
         bytesLeft_ -= static_cast<std::uint32_t>(count);
         return count;
     }
-    if (state_ == State::Body && kind_ != SessionKind::Both)
+    if (state_ == State::Body)
         return takeBodyRun(bytes, count);
     takeByte(*bytes);
     return 1;
 }
 
-// The bulk of an image: a run of sample bytes or record bytes up to the session's end byte.
+// The bulk of an image: a run of body bytes up to the session's end byte.
 std::size_t MemoryImageDecoder::takeBodyRun(const std::uint8_t *bytes, std::size_t count) {
     const std::size_t run = std::min<std::size_t>(count, sessionBytesLeft_ - kEndBytes);
     if (kind_ == SessionKind::Secondary) {
         staging_.insert(staging_.end(), bytes, bytes + run);
-    } else {
-        for (std::size_t i = 0; i < run; ++i) {
-            if (!takeSampleByte(bytes[i])) {
-                stop(DecodeStop::ResultBufferFull);
-                return run;
-            }
-        }
+    } else if (kind_ == SessionKind::Both) {
+        for (std::size_t i = 0; i < run && stopReason_ == DecodeStop::None; ++i)
+            takeMixedByte(bytes[i]);
+        if (stopReason_ != DecodeStop::None)
+            return run;
+    } else if (!takeSampleRun(bytes, run)) {
+        stop(DecodeStop::ResultBufferFull);
+        return run;
     }
     bytesLeft_ -= static_cast<std::uint32_t>(run);
     sessionBytesLeft_ -= static_cast<std::uint32_t>(run);
@@ -81,8 +82,8 @@ void MemoryImageDecoder::takeByte(std::uint8_t byte) {
         takeDateByte(byte);
         break;
     case State::Body:
-        takeMixedByte(byte);
-        break;
+        takeBodyRun(&byte, 1);
+        return;
     case State::EndByte:
         state_ = State::EndDate;
         break;
@@ -192,6 +193,34 @@ void MemoryImageDecoder::takeMixedByte(std::uint8_t byte) {
             mixedUnit_ = MixedUnit::Selector;
         break;
     }
+}
+
+bool MemoryImageDecoder::takeSampleRun(const std::uint8_t *bytes, std::size_t count) {
+    // Counted in locals: the compiler cannot keep members in registers across byte stores.
+    std::uint32_t zeros = 0;
+    std::uint32_t fours = 0;
+    bool fitted = true;
+    std::size_t taken = 0;
+    if (mode_ == DecoderMode::Raw) {
+        fitted = primary_.append({bytes, count});
+        taken = count;
+        rawSampleWritten_ = dataPresent_ = true;
+        for (std::size_t i = 0; i < count; ++i) {
+            zeros += bytes[i] == 0;
+            fours += bytes[i] == 4;
+        }
+    } else {
+        for (; taken < count && fitted; ++taken) {
+            zeros += bytes[taken] == 0;
+            fours += bytes[taken] == 4;
+            fitted = samples_.ExpandSampleByte(bytes[taken], primary_);
+        }
+        dataPresent_ = dataPresent_ || samples_.sampleWritten();
+    }
+    counters_.zeroSamples += zeros;
+    counters_.fourSamples += fours;
+    counters_.samples += static_cast<std::uint32_t>(taken) - zeros - fours;
+    return fitted;
 }
 
 bool MemoryImageDecoder::takeSampleByte(std::uint8_t byte) {

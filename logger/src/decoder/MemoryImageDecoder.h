@@ -61,6 +61,7 @@ private:
     void takeDateByte(std::uint8_t byte);
     void takeMixedByte(std::uint8_t byte);
     [[nodiscard]] bool takeSampleByte(std::uint8_t byte);
+    [[nodiscard]] bool takeSampleRun(const std::uint8_t *bytes, std::size_t count);
     void stageRecordByte(std::uint8_t byte) { staging_.push_back(byte); }
     void endSession();
     [[nodiscard]] bool finishPrimaryEntry();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -13,30 +14,44 @@ public:
     explicit ResultBuffer(std::size_t capacity) : capacity_(capacity) {}
 
     [[nodiscard]] bool push(std::uint8_t byte) {
-        if (bytes_.size() >= capacity_)
+        if (size_ == storage_.size() && !grow(1))
             return false;
-        bytes_.push_back(byte);
+        storage_[size_++] = byte;
         return true;
     }
     [[nodiscard]] bool append(std::span<const std::uint8_t> bytes) {
-        if (bytes.size() > capacity_ - bytes_.size())
+        if (bytes.size() > storage_.size() - size_ && !grow(bytes.size()))
             return false;
-        bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+        std::copy(bytes.begin(), bytes.end(), storage_.begin() + static_cast<std::ptrdiff_t>(size_));
+        size_ += bytes.size();
         return true;
     }
-    void truncate(std::size_t size) { bytes_.resize(size); }
+    void truncate(std::size_t size) { size_ = std::min(size, size_); }
     void putBigEndian32(std::size_t at, std::uint32_t value) {
-        for (int i = 0; i < 4; ++i)
-            bytes_.at(at + i) = static_cast<std::uint8_t>(value >> (24 - 8 * i));
+        for (std::size_t i = 0; i < 4; ++i)
+            put(at + i, static_cast<std::uint8_t>(value >> (24 - 8 * i)));
     }
-    void put(std::size_t at, std::uint8_t value) { bytes_.at(at) = value; }
+    void put(std::size_t at, std::uint8_t value) {
+        if (at < size_)
+            storage_[at] = value;
+    }
 
-    std::size_t size() const { return bytes_.size(); }
-    std::span<const std::uint8_t> bytes() const { return bytes_; }
+    std::size_t size() const { return size_; }
+    std::span<const std::uint8_t> bytes() const { return {storage_.data(), size_}; }
 
 private:
+    // Room for `more` bytes after the used ones, doubling up to the capacity; false when it is reached.
+    bool grow(std::size_t more) {
+        if (more > capacity_ - size_)
+            return false;
+        storage_.resize(
+            std::min(capacity_, std::max({size_ + more, 2 * storage_.size(), std::size_t{4096}})));
+        return true;
+    }
+
     std::size_t capacity_;
-    std::vector<std::uint8_t> bytes_;
+    std::size_t size_ = 0;
+    std::vector<std::uint8_t> storage_;
 };
 
 } // namespace logger

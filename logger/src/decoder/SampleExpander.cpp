@@ -2,12 +2,7 @@
 
 namespace logger {
 
-namespace {
-constexpr std::uint8_t kLastGapByte = 4;
-constexpr std::uint8_t kCloseGaps = 255;
-} // namespace
-
-bool SampleExpander::ExpandSampleByte(std::uint8_t byte, ResultBuffer &out) {
+bool SampleExpander::expandAroundGaps(std::uint8_t byte, ResultBuffer &out) {
     if (byte <= kLastGapByte) {
         ++pendingGaps_;
         return true;

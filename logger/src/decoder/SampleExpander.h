@@ -17,12 +17,24 @@ public:
     }
 
     // False when the buffer had no room; the buffer then holds what fitted.
-    [[nodiscard]] bool ExpandSampleByte(std::uint8_t byte, ResultBuffer &out);
+    [[nodiscard]] bool ExpandSampleByte(std::uint8_t byte, ResultBuffer &out) {
+        if (pendingGaps_ == 0 && byte > kLastGapByte && byte != kCloseGaps) {
+            lastValue_ = byte;
+            sampleWritten_ = true;
+            return out.push(byte);
+        }
+        return expandAroundGaps(byte, out);
+    }
 
     bool gapsPending() const { return pendingGaps_ != 0; }
     bool sampleWritten() const { return sampleWritten_; }
 
 private:
+    static constexpr std::uint8_t kLastGapByte = 4;
+    static constexpr std::uint8_t kCloseGaps = 255;
+
+    bool expandAroundGaps(std::uint8_t byte, ResultBuffer &out);
+
     std::uint32_t pendingGaps_ = 0;
     std::uint8_t lastValue_ = 0;
     bool sampleWritten_ = false;

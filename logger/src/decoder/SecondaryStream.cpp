@@ -85,7 +85,9 @@ SecondaryStreamResult SecondaryStreamDecoder::DecodeSecondaryStream(std::span<st
     recordMode_ = chooseRecordMode();
     prepareGapFilling();
 
-    last_.fill(std::nullopt);
+    lastPosition_.fill(-1);
+    lastFilled_.fill(std::nullopt);
+    copiedUpTo_ = 0;
     reference_ = {};
     recordWritten_ = appendedOtherThanMark_ = lastAppendedWasMark_ = false;
     trackTakenFromStream_ = sideTakenFromStream_ = lastDataWasSide_ = markSinceLastData_ = false;
@@ -94,11 +96,17 @@ SecondaryStreamResult SecondaryStreamDecoder::DecodeSecondaryStream(std::span<st
     lastMark_.reset();
 
     for (int i = 0; i < count(); ++i) {
-        if (records_[i].type == RecordType::Gap && mode_ == DecoderMode::Decoded)
+        const StreamRecord &r = records_[i];
+        if (r.type == RecordType::Gap && mode_ == DecoderMode::Decoded) {
+            flushStreamUpTo(r.offset);
             fillGap(i);
-        else
+            copiedUpTo_ = r.offset + r.length;
+        } else {
             appendFromStream(i);
+        }
     }
+    if (!records_.empty())
+        flushStreamUpTo(records_.back().offset + records_.back().length);
     result.recordMode = recordMode_;
     result.recordWritten = recordWritten_;
     return result;
@@ -219,9 +227,23 @@ int SecondaryStreamDecoder::marksBefore(int position) const {
     return streamMarksBefore_[position] + computedMarks_;
 }
 
+std::optional<RecordBytes> SecondaryStreamDecoder::lastOf(RecordType type) const {
+    const auto slot = static_cast<std::size_t>(type);
+    if (lastFilled_[slot])
+        return lastFilled_[slot];
+    if (lastPosition_[slot] >= 0)
+        return streamRecord(lastPosition_[slot]);
+    return std::nullopt;
+}
+
+void SecondaryStreamDecoder::flushStreamUpTo(std::size_t offset) {
+    out_->insert(out_->end(), staged_.begin() + copiedUpTo_, staged_.begin() + offset);
+    copiedUpTo_ = offset;
+}
+
+// The record is copied with its neighbours when the next gap or the stream's end is reached.
 void SecondaryStreamDecoder::appendFromStream(int i) {
     const StreamRecord &r = records_[i];
-    out_->insert(out_->end(), staged_.begin() + r.offset, staged_.begin() + r.offset + r.length);
     recordWritten_ = true;
     lastAppended_ = i;
     lastAppendedWasMark_ = r.type == RecordType::TimeMark;
@@ -236,10 +258,12 @@ void SecondaryStreamDecoder::appendFromStream(int i) {
     if (r.type == RecordType::Gap) // raw mode keeps gap markers as they are
         return;
     appendedOtherThanMark_ = true;
-    const RecordBytes bytes = streamRecord(i);
-    lastOf(r.type) = bytes;
+    const auto slot = static_cast<std::size_t>(r.type);
+    lastPosition_[slot] = i;
+    lastFilled_[slot].reset();
     if (r.type == RecordType::FullTrack)
-        reference_ = {true, static_cast<std::uint16_t>((bytes[6] << 8) | bytes[7]), 0};
+        reference_ = {true, static_cast<std::uint16_t>((staged_[r.offset + 6] << 8) | staged_[r.offset + 7]),
+                      0};
     if (r.type == track_) {
         ++tracksAppended_;
         trackTakenFromStream_ = true;
@@ -255,7 +279,7 @@ void SecondaryStreamDecoder::appendFromStream(int i) {
 
 void SecondaryStreamDecoder::appendFilled(int i, RecordType kind, const RecordBytes &bytes) {
     out_->insert(out_->end(), bytes.begin(), bytes.begin() + lengthOfType(kind));
-    lastOf(kind) = bytes;
+    lastFilled_[static_cast<std::size_t>(kind)] = bytes;
     lastAppended_ = i;
     lastAppendedWasMark_ = false;
     appendedOtherThanMark_ = true;
@@ -290,7 +314,7 @@ void SecondaryStreamDecoder::fillGap(int i) {
 }
 
 void SecondaryStreamDecoder::EmitSecondaryRecord(int i, RecordType kind) {
-    const std::optional<RecordBytes> &last = lastOf(kind);
+    const std::optional<RecordBytes> last = lastOf(kind);
     // Before any record of the kind there is nothing to interpolate from: the first one stands in.
     if (!appendedOtherThanMark_ || !last) {
         appendFilled(i, kind, firstOfType(kind));
@@ -343,7 +367,7 @@ void SecondaryStreamDecoder::ProcessSecondaryRecord(int i) {
         return;
     }
     const int next = (sideDue ? nextSide_ : nextTrack_)[i + 1];
-    const RecordBytes &last = *lastOf(kind);
+    const RecordBytes last = *lastOf(kind);
     appendFilled(i, kind,
                  next >= 0
                      ? DecodeDeltaRecord(last, streamRecord(next), kind, next - i, recordMode_, reference_)

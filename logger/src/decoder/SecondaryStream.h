@@ -52,7 +52,8 @@ private:
     int firstOf(RecordType type) const { return first_[static_cast<int>(type)]; }
     int count() const { return static_cast<int>(records_.size()); }
     int marksBefore(int position) const;
-    std::optional<RecordBytes> &lastOf(RecordType type) { return last_[static_cast<int>(type)]; }
+    std::optional<RecordBytes> lastOf(RecordType type) const;
+    void flushStreamUpTo(std::size_t offset);
 
     // The session being decoded.
     std::span<std::uint8_t> staged_;
@@ -69,7 +70,10 @@ private:
     std::vector<int> streamMarksBefore_; // time marks of the stream before each position
 
     // Second pass.
-    std::array<std::optional<RecordBytes>, kRecordTypeSlots> last_;
+    // The last record of each type: a stream position, or a filled record when lastFilled_ is set.
+    std::array<int, kRecordTypeSlots> lastPosition_{};
+    std::array<std::optional<RecordBytes>, kRecordTypeSlots> lastFilled_;
+    std::size_t copiedUpTo_ = 0; // stream records are copied to the output in runs between gaps
     FullTrackReference reference_;
     bool recordWritten_ = false;
     bool appendedOtherThanMark_ = false;
