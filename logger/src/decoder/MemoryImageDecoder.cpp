@@ -31,12 +31,13 @@ void MemoryImageDecoder::ParseUploadBlock(std::span<const std::uint8_t> block, s
 
 std::size_t MemoryImageDecoder::takeBytes(const std::uint8_t *bytes, std::size_t count) {
     if (mode_ == DecoderMode::Unparsed) {
-        if (!primary_.append({bytes, count})) {
+        // The copy keeps what fits, whatever the blocks' sizes.
+        const std::size_t fitting = std::min(count, primary_.room());
+        static_cast<void>(primary_.append({bytes, fitting}));
+        bytesLeft_ -= static_cast<std::uint32_t>(fitting);
+        dataPresent_ = dataPresent_ || fitting != 0;
+        if (fitting < count)
             stop(DecodeStop::ResultBufferFull);
-            return count;
-        }
-        dataPresent_ = true;
-        bytesLeft_ -= static_cast<std::uint32_t>(count);
         return count;
     }
     if (state_ == State::Body)
@@ -201,22 +202,19 @@ bool MemoryImageDecoder::takeSampleRun(const std::uint8_t *bytes, std::size_t co
     std::uint32_t fours = 0;
     bool fitted = true;
     std::size_t taken = 0;
-    if (mode_ == DecoderMode::Raw) {
-        fitted = primary_.append({bytes, count});
-        taken = count;
-        rawSampleWritten_ = dataPresent_ = true;
-        for (std::size_t i = 0; i < count; ++i) {
-            zeros += bytes[i] == 0;
-            fours += bytes[i] == 4;
-        }
-    } else {
+    const auto take = [&](auto sample) {
         for (; taken < count && fitted; ++taken) {
             zeros += bytes[taken] == 0;
             fours += bytes[taken] == 4;
-            fitted = samples_.ExpandSampleByte(bytes[taken], primary_);
+            fitted = sample(bytes[taken]);
         }
-        dataPresent_ = dataPresent_ || samples_.sampleWritten();
-    }
+    };
+    if (mode_ == DecoderMode::Raw)
+        take([this](std::uint8_t byte) { return primary_.push(byte); });
+    else
+        take([this](std::uint8_t byte) { return samples_.ExpandSampleByte(byte, primary_); });
+    rawSampleWritten_ = mode_ == DecoderMode::Raw && (rawSampleWritten_ || taken != 0);
+    dataPresent_ = dataPresent_ || sampleWritten();
     counters_.zeroSamples += zeros;
     counters_.fourSamples += fours;
     counters_.samples += static_cast<std::uint32_t>(taken) - zeros - fours;

@@ -37,6 +37,7 @@ public:
     }
 
     std::size_t size() const { return size_; }
+    std::size_t room() const { return capacity_ - size_; }
     std::span<const std::uint8_t> bytes() const { return {storage_.data(), size_}; }
 
 private:
