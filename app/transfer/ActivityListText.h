@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// How the activity lists of the merge windows show an activity's start and length, in the
+// user's locale.
+namespace ActivityListText {
+
+// The abbreviated weekday, a blank, then the short date and the time with seconds.
+QString startText(const QDateTime &start);
+
+// Hours, minutes and whole seconds, each at least two digits, joined by the time separator.
+QString durationText(double seconds);
+
+} // namespace ActivityListText

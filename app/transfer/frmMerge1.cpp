@@ -1,0 +1,256 @@
+#include "transfer/frmMerge1.h"
+
+#include "core/modLocalisation.h"
+#include "platform/Dialogs.h"
+#include "transfer/ActivityListText.h"
+#include "transfer/modMerge.h"
+
+#include <QCalendarWidget>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextCharFormat>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <set>
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kIconRole = Qt::UserRole + 1;
+constexpr qsizetype kLongestDescription = 40;
+constexpr qsizetype kDescriptionEnds = 20;
+
+template <typename Widget> Widget *named(Widget *widget, const char *name, int stringId) {
+    widget->setObjectName(name);
+    if (stringId)
+        widget->setProperty("tag", stringId);
+    return widget;
+}
+
+QString listedDescription(const QString &description, bool isNull) {
+    if (isNull)
+        return " ";
+    QString text = description;
+    text.replace("\r\n", " ");
+    if (text.size() > kLongestDescription)
+        return text.left(kDescriptionEnds) + "..." + text.right(kDescriptionEnds);
+    return text;
+}
+
+struct BusyPointer {
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+};
+
+QString text(int id) {
+    return modLocalisation::LoadResString(id);
+}
+
+void warn(int id) {
+    platform::dialogs::message(text(id), text(1689), platform::dialogs::Icon::Warning);
+}
+
+} // namespace
+
+frmMerge1::frmMerge1(QWidget *parent)
+    : QDialog(parent), Label1(named(new QLabel(this), "Label1", 1656)),
+      lblInstructions(named(new QLabel(this), "lblInstructions", 1684)),
+      MonthView1(named(new QCalendarWidget(this), "MonthView1", 0)),
+      ListView1(named(new QTreeWidget(this), "ListView1", 0)),
+      cmdOK(named(new QPushButton(this), "cmdOK", 1452)),
+      cmdCancel(named(new QPushButton(this), "cmdCancel", 1422)) {
+    setObjectName("frmMerge1");
+    setProperty("tag", 1689);
+    setModal(true);
+    lblInstructions->setWordWrap(true);
+    ListView1->setRootIsDecorated(false);
+    ListView1->setMinimumWidth(640);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(lblInstructions);
+    layout->addWidget(MonthView1);
+    layout->addWidget(ListView1);
+    layout->addLayout(buttons);
+
+    // Until the main window localises its windows, the texts come straight from the string table.
+    setWindowTitle(text(1689));
+    Label1->setText(text(1656));
+    lblInstructions->setText(text(1684));
+    cmdOK->setText(text(1452));
+    cmdCancel->setText(text(1422));
+
+    Form_Load();
+    connect(MonthView1, &QCalendarWidget::selectionChanged, this, &frmMerge1::MonthView1_DateClick);
+    connect(MonthView1, &QCalendarWidget::currentPageChanged, this, &frmMerge1::markShownMonth);
+    connect(ListView1, &QTreeWidget::itemChanged, this, &frmMerge1::ListView1_ItemCheck);
+    connect(cmdOK, &QPushButton::clicked, this, &frmMerge1::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmMerge1::cmdCancel_Click);
+}
+
+int frmMerge1::activityIconIndex(int sessionType) {
+    switch (sessionType) {
+    case 0:
+        return 3;
+    case 1:
+    case 5:
+        return 2;
+    case 20:
+        return 4;
+    default:
+        return 1;
+    }
+}
+
+void frmMerge1::Form_Load() {
+    MonthView1->setSelectedDate(QDate::currentDate());
+    cmdOK->setEnabled(false);
+    if (gStartOfWeek == "Monday")
+        MonthView1->setFirstDayOfWeek(Qt::Monday);
+    else if (gStartOfWeek == "Sunday")
+        MonthView1->setFirstDayOfWeek(Qt::Sunday);
+    gExportMode = 1; // activities that have samples of any kind
+    markShownMonth(MonthView1->yearShown(), MonthView1->monthShown());
+    FillMergeList(MonthView1->selectedDate());
+}
+
+void frmMerge1::FillMergeList(const QDate &day) {
+    const QSignalBlocker blocker(ListView1);
+    ListView1->clear();
+    ListView1->header()->show();
+    ListView1->setColumnCount(3);
+    ListView1->setHeaderLabels({text(1409), text(1410), text(1411)});
+    ListView1->setColumnWidth(0, 2500 / kTwipsPerPixel);
+    ListView1->setColumnWidth(1, 1000 / kTwipsPerPixel);
+    ListView1->setColumnWidth(2, std::max(0, ListView1->width() - 3600 / kTwipsPerPixel));
+
+    auto activities = gConn.prepare("select prkey, Session_datetime, Duration, Description, session_type, "
+                                    "exists (select 1 from sessiondata where session_prkey = sessions.prkey) "
+                                    "from sessions where session_date = ? order by Session_datetime, prkey");
+    activities.bind(1, day);
+    bool anyActivity = false;
+    while (activities.step()) {
+        anyActivity = true;
+        if (activities.columnInt64(5) == 0)
+            continue;
+        addActivityLine(activities.columnInt64(0), activities.columnText(1), activities.columnDouble(2),
+                        activities.columnText(3), activities.isNull(3),
+                        static_cast<int>(activities.columnInt64(4)));
+    }
+    if (!anyActivity)
+        showNoActivities();
+}
+
+void frmMerge1::addActivityLine(SessionKey key, const QString &start, double duration,
+                                const QString &description, bool descriptionIsNull, int sessionType) {
+    auto *item =
+        new QTreeWidgetItem(ListView1, {ActivityListText::startText(platform::db::parseIsoDateTime(start)),
+                                        ActivityListText::durationText(duration),
+                                        listedDescription(description, descriptionIsNull)});
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(0, Qt::Unchecked);
+    item->setData(0, kKeyRole, "_" + QString::number(key));
+    item->setData(0, kIconRole, activityIconIndex(sessionType));
+}
+
+void frmMerge1::showNoActivities() {
+    ListView1->clear();
+    ListView1->header()->hide();
+    ListView1->setColumnCount(1);
+    ListView1->setHeaderLabels({text(1444)});
+    ListView1->setColumnWidth(0, 2500 / kTwipsPerPixel);
+    new QTreeWidgetItem(ListView1, {text(1317)});
+}
+
+void frmMerge1::ListView1_ItemCheck(QTreeWidgetItem *item) {
+    cmdOK->setEnabled(false);
+    int checked = 0;
+    for (int line = 0; line < ListView1->topLevelItemCount(); ++line)
+        if (ListView1->topLevelItem(line)->checkState(0) == Qt::Checked)
+            ++checked;
+    ListView1->clearSelection();
+    ListView1->setCurrentItem(item);
+    cmdOK->setEnabled(checked == 2);
+}
+
+void frmMerge1::MonthView1_DateClick() {
+    cmdOK->setEnabled(false);
+    FillMergeList(MonthView1->selectedDate());
+}
+
+void frmMerge1::markShownMonth(int year, int month) {
+    // The calendar also shows the ends of the months before and after.
+    const QDate firstOfMonth(year, month, 1);
+    MarkDaysWithSessions(firstOfMonth.addDays(-7), 7 + firstOfMonth.daysInMonth() + 14);
+}
+
+void frmMerge1::MarkDaysWithSessions(const QDate &firstDay, int dayCount) {
+    auto days = gConn.prepare("select distinct session_date from sessions where session_date >= ? and "
+                              "session_date < ?");
+    days.bindAll(firstDay, firstDay.addDays(dayCount));
+    std::set<QDate> withSessions;
+    while (days.step())
+        withSessions.insert(platform::db::parseIsoDate(days.columnText(0)));
+
+    MonthView1->setDateTextFormat(QDate(), QTextCharFormat());
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (const QDate &day : withSessions)
+        MonthView1->setDateTextFormat(day, bold);
+}
+
+void frmMerge1::cmdOK_Click() {
+    QList<SessionKey> keys;
+    for (int line = 0; line < ListView1->topLevelItemCount() && keys.size() < 2; ++line) {
+        const QTreeWidgetItem *item = ListView1->topLevelItem(line);
+        if (item->checkState(0) == Qt::Checked)
+            keys.append(item->data(0, kKeyRole).toString().mid(1).toLongLong());
+    }
+    if (keys.size() < 2)
+        return;
+    // The list runs by start, so the first key is the earlier activity, which stays.
+    gMergeKey1 = keys[0];
+    gMergeKey2 = keys[1];
+    gCurrentSessionKey = gMergeKey1;
+
+    bool merged = false;
+    try {
+        const BusyPointer busy;
+        merged = modMerge::MergeSessions(gMergeKey1, gMergeKey2, 0);
+    } catch (const platform::db::DbError &error) {
+        // The merge is one transaction, so both activities are as they were.
+        platform::dialogs::message(QString::fromStdString(error.what()), text(1689),
+                                   platform::dialogs::Icon::Critical);
+        return;
+    }
+
+    if (!merged) {
+        if (gMergeUnitsDiffer) {
+            warn(1713);
+            gMergeUnitsDiffer = false;
+            reject();
+        } else {
+            warn(1705);
+        }
+        return;
+    }
+    platform::dialogs::message(text(1661), "Runvella", platform::dialogs::Icon::None);
+    gCurrentGraph = "";
+    emit activitiesChanged(gMergeKey1);
+    accept();
+}
+
+void frmMerge1::cmdCancel_Click() {
+    reject();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/Globals.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// The activity rows that a merge reads and grows.
+namespace modMerge {
+
+struct ActivityRow {
+    std::int16_t type = 0;
+    QString distanceUnit;
+    double distance = 0;
+    double duration = 0;
+};
+
+// Throws platform::db::DbError when the activity does not exist.
+ActivityRow ReadActivity(SessionKey key);
+
+// key1's distance and duration grow by key2's, and its duration by the gap too.
+void AddDistanceAndDuration(SessionKey key1, SessionKey key2, std::int32_t gap);
+
+void SetSessionType(SessionKey key, std::int16_t type);
+
+// Removes the merged-in activity and recomputes the figures of the one that stays from its
+// samples; an activity without samples keeps the figures it was entered with.
+void FinishMerge(SessionKey key1, SessionKey key2);
+
+} // namespace modMerge
