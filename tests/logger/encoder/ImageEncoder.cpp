@@ -55,9 +55,7 @@ Bytes shortSide(std::uint8_t a, std::uint8_t b, std::uint8_t c, std::uint8_t d) 
 }
 
 Bytes longSide(std::array<std::uint8_t, 6> carried) {
-    Bytes r{0x37};
-    r.insert(r.end(), carried.begin(), carried.end());
-    return r;
+    return {0x37, carried[0], carried[1], carried[2], carried[3], carried[4], carried[5]};
 }
 
 Bytes timeMark(const DateTime &t, std::uint8_t carried) {
