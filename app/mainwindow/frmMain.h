@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDate>
 #include <QMainWindow>
 
 #include <array>
+#include <cstdint>
 
 class ImageBox;
 class QAction;
@@ -36,6 +38,11 @@ public:
     void TurnOffImageLinks();
     void mnuFileSynchronize_Click();
     void mnuMergeSessions_Click();
+
+    // The day's activities and one activity's graph (frmMainSessionView.cpp).
+    void DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line);
+    void ReloadGraphSelection(std::int64_t key);
+    void showSessionGraph(std::int64_t key);
 
     // The listener for the recorder's connected message and for later starts of the program.
     void HookMainWindow();

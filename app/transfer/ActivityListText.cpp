@@ -36,8 +36,12 @@ QString twoDigits(long long value) {
 QString startText(const QDateTime &start) {
     const QLocale locale;
     return locale.dayName(start.date().dayOfWeek(), QLocale::ShortFormat) + " " +
-           locale.toString(start.date(), QLocale::ShortFormat) + " " +
-           locale.toString(start.time(), timeWithSecondsFormat(locale));
+           locale.toString(start.date(), QLocale::ShortFormat) + " " + timeText(start.time());
+}
+
+QString timeText(const QTime &time) {
+    const QLocale locale;
+    return locale.toString(time, timeWithSecondsFormat(locale));
 }
 
 QString durationText(double seconds) {

@@ -56,7 +56,7 @@ ResultBufferCut cutResultBuffer(std::span<const std::uint8_t> bytes, ResultBuffe
     return cut;
 }
 
-void CutDeviceBuffer(ResultBuffer buffer) {
+std::optional<QString> CutDeviceBuffer(ResultBuffer buffer) {
     const bool heartRate = buffer == ResultBuffer::HeartRate;
     const std::vector<std::uint8_t> &bytes = heartRate ? gDeviceBuf1 : gDeviceBuf2;
     const std::int32_t announced = heartRate ? gDeviceBuf1Len : gDeviceBuf2Len;
@@ -64,8 +64,10 @@ void CutDeviceBuffer(ResultBuffer buffer) {
 
     ResultBufferCut cut = cutResultBuffer(std::span(bytes.data(), length), buffer);
     auto &records = heartRate ? gHrSessionRecs : gGpsSessionRecs;
-    std::move(cut.records.begin(), cut.records.end(), std::back_inserter(records));
+    records = std::move(cut.records);
     (heartRate ? gHrSessionCount : gGpsSessionCount) = static_cast<std::int32_t>(records.size());
-    if (cut.corrupted)
-        ReportCorruptedData(cut.corruptedStart);
+    if (!cut.corrupted)
+        return std::nullopt;
+    ReportCorruptedData(cut.corruptedStart);
+    return cut.corruptedStart;
 }

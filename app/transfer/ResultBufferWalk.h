@@ -24,5 +24,7 @@ struct ResultBufferCut {
 ResultBufferCut cutResultBuffer(std::span<const std::uint8_t> bytes, ResultBuffer buffer);
 
 // The transfer's step: cuts the first gDeviceBuf1Len (gDeviceBuf2Len) bytes of the device
-// buffer into gHrSessionRecs (gGpsSessionRecs) and its count, and reports a corrupted buffer.
-void CutDeviceBuffer(ResultBuffer buffer);
+// buffer into gHrSessionRecs (gGpsSessionRecs), replacing what they held, and its count, and
+// reports a corrupted buffer. For a corrupted buffer it returns the start of the entry that
+// could not be read (empty when even that was unreadable).
+std::optional<QString> CutDeviceBuffer(ResultBuffer buffer);

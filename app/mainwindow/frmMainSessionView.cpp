@@ -1,0 +1,91 @@
+// The main window's list of a day's activities and the graph of one activity.
+#include "mainwindow/frmMain.h"
+
+#include "core/Globals.h"
+#include "core/modLocalisation.h"
+#include "mainwindow/ActivityIcons.h"
+#include "mainwindow/SessionGraph.h"
+#include "transfer/ActivityGraphChoice.h"
+#include "transfer/ActivityListText.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int kHeartRateOnly = 0;
+constexpr int kHeartRateSeries = 5;
+constexpr int kNoSamplesNote = 1342;
+
+QString listedDescription(QString description) {
+    description.replace("\r\n", " ");
+    return description;
+}
+
+int seriesCode(const QComboBox &list) {
+    return list.currentIndex() < 0 ? 0 : list.currentData().toInt();
+}
+
+} // namespace
+
+void frmMain::DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line) {
+    ListView1->clear();
+    auto activities =
+        gConn.prepare("select prkey, Session_datetime, Duration, Description, session_type from "
+                      "sessions where session_date >= ? and session_date <= ? order by "
+                      "Session_datetime");
+    activities.bindAll(firstDay, lastDay);
+    while (activities.step()) {
+        const SessionKey key = activities.columnInt64(0);
+        auto *item = new QTreeWidgetItem(
+            ListView1, {ActivityListText::startText(platform::db::parseIsoDateTime(activities.columnText(1))),
+                        ActivityListText::durationText(activities.columnDouble(2)),
+                        listedDescription(activities.columnText(3))});
+        item->setData(0, Qt::UserRole, "_" + QString::number(key));
+        const int icon = ActivityIcons::IndexFor(static_cast<int>(activities.columnInt64(4)));
+        item->setData(0, ActivityIcons::kIndexRole, icon);
+        item->setIcon(0, ActivityIcons::Icon(icon));
+    }
+    if (line > 0 && line <= ListView1->topLevelItemCount())
+        ListView1->setCurrentItem(ListView1->topLevelItem(line - 1));
+}
+
+void frmMain::ReloadGraphSelection(std::int64_t key) {
+    const auto activity = ActivityGraphChoice::ReadActivity(key);
+    if (!activity)
+        return;
+    ActivityGraphChoice::FillSeriesLists(*cmbGraph1, *cmbGraph2, activity->sessionType,
+                                         activity->hasAltitude);
+    ActivityGraphChoice::ChooseSeries(*cmbGraph1, *cmbGraph2, *activity);
+}
+
+void frmMain::showSessionGraph(std::int64_t key) {
+    if (gCurrentGraph == "session" && gShownSessionKey == key)
+        return;
+    const auto activity = ActivityGraphChoice::ReadActivity(key);
+    const bool heartRateOnly = activity && activity->sessionType == kHeartRateOnly;
+    const auto title = [this](const QComboBox &list) {
+        return list.currentIndex() < 0 ? QString() : list.currentText();
+    };
+    const SessionGraph::Series left =
+        heartRateOnly ? SessionGraph::ReadSeries(key, kHeartRateSeries, modLocalisation::LoadResString(1347))
+                      : SessionGraph::ReadSeries(key, seriesCode(*cmbGraph1), title(*cmbGraph1));
+    const SessionGraph::Series right =
+        heartRateOnly ? SessionGraph::Series{}
+                      : SessionGraph::ReadSeries(key, seriesCode(*cmbGraph2), title(*cmbGraph2));
+    const bool drawn = !left.points.empty() || !right.points.empty();
+    SessionGraph::Draw(*TChart3->chart(), left, right);
+    TChart3->setVisible(drawn);
+    lblNote->setText(drawn ? QString() : modLocalisation::LoadResString(kNoSamplesNote));
+    lblNote->setVisible(!drawn);
+    GraphLabel->show();
+    for (QWidget *choice : std::initializer_list<QWidget *>{lblGraphLeft1, cmbGraph1, lblGraphLeft2,
+                                                            lblGraphRight1, cmbGraph2, lblGraphRight2})
+        choice->setVisible(!heartRateOnly && activity &&
+                           ActivityGraphChoice::OffersSeries(activity->sessionType));
+    gCurrentGraph = "session";
+    gShownSessionKey = key;
+}

@@ -1,0 +1,133 @@
+#include "transfer/ActivityGraphChoice.h"
+
+#include "core/modLocalisation.h"
+#include "mainwindow/frmMain.h"
+#include "transfer/ActivityListText.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+
+namespace ActivityGraphChoice {
+namespace {
+
+constexpr int kHeartRateOnly = 0;
+constexpr int kCombined = 20;
+
+struct Series {
+    int textId;
+    int code;
+};
+constexpr Series kNone{1682, 0};
+constexpr Series kSpeed{1573, 1};
+constexpr Series kPace{1599, 2};
+constexpr Series kAltitude{1644, 3};
+constexpr Series kElevation{1685, 4};
+constexpr Series kHeartRate{1347, 5};
+
+constexpr int kLeftFallback = 1;  // Speed
+constexpr int kRightFallback = 2; // Pace
+
+void fill(QComboBox &list, int sessionType, bool hasAltitude) {
+    list.clear();
+    if (!OffersSeries(sessionType))
+        return;
+    std::vector<Series> entries{kNone, kSpeed, kPace};
+    if (hasAltitude)
+        entries.insert(entries.end(), {kAltitude, kElevation});
+    if (sessionType == kCombined)
+        entries.push_back(kHeartRate);
+    for (const Series &series : entries) {
+        const int position = list.count();
+        list.insertItem(position, modLocalisation::LoadResString(series.textId));
+        list.setItemData(position, series.code);
+    }
+}
+
+int defaultRight(int sessionType, bool hasAltitude) {
+    if (sessionType == kCombined)
+        return hasAltitude ? 5 : 3;
+    return hasAltitude ? 3 : 0;
+}
+
+void select(QComboBox &list, int wanted, int fallback) {
+    list.setCurrentIndex(wanted > list.count() - 1 ? fallback : wanted);
+}
+
+std::optional<int> optionalInt(const platform::db::Statement &row, int column) {
+    if (row.isNull(column))
+        return std::nullopt;
+    return static_cast<int>(row.columnInt64(column));
+}
+
+bool firstTrackSampleHasAltitude(SessionKey key) {
+    auto sample =
+        gConn.prepare("select Altitude from sessiondata where session_prkey = ? and data_type <> 0");
+    sample.bind(1, key);
+    return sample.step() && !sample.isNull(0);
+}
+
+} // namespace
+
+std::optional<Activity> ReadActivity(SessionKey key) {
+    auto row =
+        gConn.prepare("select Session_datetime, session_type, Graph1, Graph2 from sessions where prkey = ?");
+    row.bind(1, key);
+    if (!row.step())
+        return std::nullopt;
+    Activity activity{platform::db::parseIsoDateTime(row.columnText(0)), static_cast<int>(row.columnInt64(1)),
+                      optionalInt(row, 2), optionalInt(row, 3)};
+    if (OffersSeries(activity.sessionType))
+        activity.hasAltitude = firstTrackSampleHasAltitude(key);
+    return activity;
+}
+
+bool OffersSeries(int sessionType) {
+    return sessionType == 1 || sessionType == 5 || sessionType == kCombined;
+}
+
+void FillSeriesLists(QComboBox &left, QComboBox &right, int sessionType, bool hasAltitude) {
+    fill(left, sessionType, hasAltitude);
+    fill(right, sessionType, hasAltitude);
+}
+
+void ChooseSeries(QComboBox &left, QComboBox &right, const Activity &activity) {
+    select(left, activity.graph1.value_or(kSpeed.code), kLeftFallback);
+    select(right, activity.graph2.value_or(defaultRight(activity.sessionType, activity.hasAltitude)),
+           kRightFallback);
+}
+
+QString GeneralDateText(const QDateTime &start) {
+    const QLocale locale;
+    const QString day = locale.toString(start.date(), QLocale::ShortFormat);
+    if (start.time() == QTime(0, 0))
+        return day;
+    return day + ' ' + ActivityListText::timeText(start.time());
+}
+
+} // namespace ActivityGraphChoice
+
+void ShowActivityChoices(frmMain &main, SessionKey key) {
+    using namespace ActivityGraphChoice;
+    const auto activity = ReadActivity(key);
+    if (!activity)
+        return;
+    const QString start = GeneralDateText(activity->start);
+    const auto text = [](int id) { return modLocalisation::LoadResString(id); };
+    if (activity->sessionType == kHeartRateOnly) {
+        main.GraphLabel->setText(text(1347) + ' ' + start);
+    } else if (OffersSeries(activity->sessionType)) {
+        const QString kind =
+            activity->sessionType == kCombined ? text(1569) + " + " + text(1574) : text(1569);
+        main.GraphLabel->setText(kind + ' ' + start);
+        FillSeriesLists(*main.cmbGraph1, *main.cmbGraph2, activity->sessionType, activity->hasAltitude);
+        ChooseSeries(*main.cmbGraph1, *main.cmbGraph2, *activity);
+    } else {
+        main.cmbGraph1->clear();
+        main.cmbGraph2->clear();
+        return;
+    }
+    if (main.MonthView1->selectedDate() != activity->start.date())
+        main.MonthView1->setSelectedDate(activity->start.date());
+}

@@ -1,0 +1,70 @@
+#include "transfer/TransferListing.h"
+
+#include "core/Globals.h"
+#include "core/modLocalisation.h"
+#include "mainwindow/frmMain.h"
+#include "transfer/ActivityListText.h"
+#include "transfer/MonthViewCells.h"
+#include "transfer/SessionDates.h"
+#include "transfer/frmActivitySummary.h"
+
+#include <QCalendarWidget>
+#include <QLocale>
+#include <QTextCharFormat>
+
+namespace {
+
+bool hasSamples(SessionKey key, const char *kindCondition) {
+    auto samples = gConn.prepare(std::string("select 1 from sessiondata where session_prkey = ? and ") +
+                                 kindCondition + " limit 1");
+    samples.bind(1, key);
+    return samples.step();
+}
+
+QString kindText(SessionKey key) {
+    if (!hasSamples(key, "data_type <> 0"))
+        return modLocalisation::LoadResString(1576);
+    return modLocalisation::LoadResString(hasSamples(key, "data_type = 0") ? 1577 : 1578);
+}
+
+void markDay(QCalendarWidget &calendar, const DownloadListEntry &entry) {
+    if (calendar.minimumDate() > entry.StartDate || calendar.maximumDate() < entry.EndDate)
+        return;
+    if (entry.StartDate < MonthViewCells::VisibleDay(calendar, 1) ||
+        entry.StartDate > MonthViewCells::VisibleDay(calendar, MonthViewCells::kVisibleDays))
+        return;
+    QTextCharFormat bold = calendar.dateTextFormat(entry.StartDate);
+    bold.setFontWeight(QFont::Bold);
+    calendar.setDateTextFormat(entry.StartDate, bold);
+}
+
+} // namespace
+
+DownloadListEntry DownloadListEntryFor(const DeviceSessionRecord &record) {
+    const SessionDateTexts texts = sessionDateTexts(record);
+    const QDateTime start = sessionDateTime(texts.startDate, texts.startTime).value_or(QDateTime());
+    const QDateTime end = sessionDateTime(texts.endDate, texts.endTime).value_or(QDateTime());
+    DownloadListEntry entry;
+    entry.StartDate = start.date();
+    entry.StartTime = start.time();
+    entry.EndDate = end.date();
+    entry.EndTime = end.time();
+    return entry;
+}
+
+QString ShownStart(const DeviceSessionRecord &record) {
+    return shownStartText(sessionDateTexts(record));
+}
+
+void ListStoredSessions(frmActivitySummary &summary) {
+    const QLocale locale;
+    for (std::int16_t j = 0; j < gFileAccessCount; ++j) {
+        const DownloadListEntry &entry = gDownloadList[static_cast<std::size_t>(j)];
+        summary.addActivity(kindText(entry.SessionKey) + ' ' +
+                                locale.toString(entry.StartDate, QLocale::ShortFormat) + ' ' +
+                                ActivityListText::timeText(entry.StartTime),
+                            entry.SessionKey);
+        if (gMainForm)
+            markDay(*gMainForm->MonthView1, entry);
+    }
+}
