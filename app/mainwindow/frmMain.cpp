@@ -130,6 +130,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent) {
     listener_ = new platform::localmessage::Listener(
         [this](const QString &message) { messageArrived(message); }, this);
 
+    // The anchors are recorded at the designed size; Form_Load then applies the stored size.
     resize(kDesignArea.width(), kDesignArea.height() + menuBar()->sizeHint().height());
     layout_.SetLayout(this, clsLayout::MainWindowAnchors(this));
 }
