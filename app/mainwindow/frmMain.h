@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/clsHelp.h"
+#include "core/clsLayout.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -36,6 +39,9 @@ public:
     void TurnOffImageLinks();
     void mnuFileSynchronize_Click();
     void mnuMergeSessions_Click();
+    void mnuHelpContents_Click();
+    // Shows the about window modally and returns when it is closed.
+    void mnuHelpAbout_Click();
 
     // The listener for the recorder's connected message and for later starts of the program.
     void HookMainWindow();
@@ -88,19 +94,25 @@ public:
     QToolBar *Toolbar2;
     ImageBox *resSummary;
     ImageBox *resImagePlot;
+    // Each element is named "resImage" and carries its number in the property "Index".
     std::array<ImageBox *, 7> resImage;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     void buildMenus();
-    QWidget *buildCalendarSide();
-    QWidget *buildGraphSide();
+    void buildCalendarSide(QWidget *area);
+    void buildGraphSide(QWidget *area);
     void Form_Unload();
     void restoreWindowSize();
     void storeWindowSize();
     void messageArrived(const QString &message);
 
     platform::localmessage::Listener *listener_ = nullptr;
+    clsLayout layout_;
+    // Closes the help windows when the main window closes.
+    clsHelp help_;
 };
