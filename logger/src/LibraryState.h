@@ -2,6 +2,7 @@
 
 #include "DeviceError.h"
 #include "HidTransport.h"
+#include "UploadState.h"
 
 #include <cstdint>
 #include <memory>
@@ -36,6 +37,7 @@ struct LibraryState {
     bool buffersOwned = false;
     // The memory image file stands in for the recorder.
     bool offlineImageInUse = false;
+    UploadState upload;
     InformationDialogTrigger informationDialog;
     RequestedDeviceTime requestedTime;
     // The recorder opened by the last discovery, if any.
