@@ -59,6 +59,11 @@ void keepResult() {
     LibraryState &current = state();
     UploadState &upload = current.upload;
     const MemoryImageDecoder &decoder = *upload.decoder;
+    // ReleaseDevice may have freed the buffers while the progress dialog ran.
+    if (current.primaryBuffer.size() < decoder.primary().size())
+        current.primaryBuffer.resize(decoder.primary().size());
+    if (current.secondaryBuffer.size() < decoder.secondary().size())
+        current.secondaryBuffer.resize(decoder.secondary().size());
     std::copy(decoder.primary().begin(), decoder.primary().end(), current.primaryBuffer.begin());
     std::copy(decoder.secondary().begin(), decoder.secondary().end(), current.secondaryBuffer.begin());
     upload.primaryLength = decoder.primary().size();
@@ -188,24 +193,7 @@ bool uploadOfflineImage(const UploadTarget &target) {
     return deliver(target);
 }
 
-} // namespace
-
-void ResetUploadState() {
-    UploadState &upload = state().upload;
-    upload.allowed = true;
-    upload.total = 0;
-    upload.progressCounter = 0;
-    upload.primaryLength = 0;
-    upload.secondaryLength = 0;
-    upload.countsAvailable = false;
-    upload.cancelled = false;
-    upload.continuing = false;
-    upload.counters = {};
-    upload.decoder.reset();
-    upload.awaitingLargerBuffers.reset();
-}
-
-bool UploadDeviceData(const UploadTarget &target) {
+bool uploadDeviceData(const UploadTarget &target) {
     ResetUploadState();
     // A file that is there but cannot be read is reported, not passed over for the recorder.
     if (QFileInfo::exists(offlineImagePath()))
@@ -236,10 +224,43 @@ bool UploadDeviceData(const UploadTarget &target) {
     return finishUpload(target);
 }
 
+} // namespace
+
+void ResetUploadState() {
+    UploadState &upload = state().upload;
+    upload.allowed = true;
+    upload.total = 0;
+    upload.progressCounter = 0;
+    upload.primaryLength = 0;
+    upload.secondaryLength = 0;
+    upload.countsAvailable = false;
+    upload.cancelled = false;
+    upload.continuing = false;
+    upload.counters = {};
+    upload.decoder.reset();
+    upload.awaitingLargerBuffers.reset();
+}
+
+bool UploadDeviceData(const UploadTarget &target) {
+    // The progress dialog lets the caller's windows run; an upload asked for from one of them
+    // would pull the decoder from under the running one.
+    static bool running = false;
+    if (running)
+        return false;
+    running = true;
+    const bool delivered = uploadDeviceData(target);
+    running = false;
+    return delivered;
+}
+
 bool keptResultAwaitsDelivery() {
-    const UploadState &upload = state().upload;
-    return state().lastError == DeviceError::BuffersTooSmall &&
-           upload.awaitingLargerBuffers == DecoderMode::Decoded;
+    const LibraryState &current = state();
+    const UploadState &upload = current.upload;
+    // Code 6 also comes from a connection that could not allocate its buffers, which lost the result.
+    return current.lastError == DeviceError::BuffersTooSmall &&
+           upload.awaitingLargerBuffers == DecoderMode::Decoded &&
+           upload.primaryLength <= current.primaryBuffer.size() &&
+           upload.secondaryLength <= current.secondaryBuffer.size();
 }
 
 bool deliverKeptResult(const UploadTarget &target) {

@@ -214,6 +214,24 @@ TEST_F(Upload, TerminatedUploadDeliversNothing) {
     EXPECT_EQ(recorder->framesOfCommand(logger::kTerminateUpload).size(), 1u);
 }
 
+TEST_F(Upload, WindowsOpenDuringTheUploadCannotDisturbIt) {
+    const auto image = testing::thousandByteImage();
+    connectWith(image);
+    afterTick = [](logger::UploadDialog &, int tick) {
+        if (tick == 2) {
+            std::vector<std::uint8_t> other(16);
+            std::uint32_t length1 = 16, length2 = 16;
+            EXPECT_EQ(GetDeviceData(other.data(), &length1, other.data(), &length2), 0) << "no nested upload";
+            EXPECT_EQ(length1, 16u);
+        }
+        if (tick == 4) { // after the last report: the buffers go, the decoded result stays
+            EXPECT_EQ(ReleaseDevice(), 1);
+        }
+    };
+    EXPECT_EQ(getDeviceData(), 1);
+    EXPECT_TRUE(sameBytes(primaryResult(), decodertest::decode(image).primary()));
+}
+
 TEST_F(Upload, TerminateDeviceCommOutsideAnUpload) {
     EXPECT_EQ(TerminateDeviceComm(), 1);
     EXPECT_EQ(GetLastDeviceError(), 2);
