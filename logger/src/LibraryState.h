@@ -31,7 +31,8 @@ struct LibraryState {
     DeviceError lastError = DeviceError::Success;
     bool connected = false;
     bool deviceFound = false;
-    // The two result buffers of the upload, allocated by ConnectToDevice.
+    // The two result buffers of the upload, allocated by ConnectToDevice (smaller ones by an
+    // upload of the offline image); the last upload's result lies at their start.
     std::vector<std::uint8_t> primaryBuffer;
     std::vector<std::uint8_t> secondaryBuffer;
     bool buffersOwned = false;

@@ -186,14 +186,16 @@ TEST_F(Upload, TimeOutMidUploadLeavesItsCode) {
 
 TEST_F(Upload, SuspendInterruptsTheUpload) {
     connectWith(testing::thousandByteImage());
+    // As logind announces it on the system bus: true before sleeping, false after waking.
     afterTick = [](logger::UploadDialog &dialog, int tick) {
-        if (tick == 1)
-            emit dialog.findChild<logger::SleepWatcher *>("sleepWatcher")->suspending();
+        auto *watcher = dialog.findChild<logger::SleepWatcher *>("sleepWatcher");
+        ASSERT_TRUE(QMetaObject::invokeMethod(watcher, "prepareForSleep", Q_ARG(bool, tick == 2)));
     };
     EnableInternalBoxes();
     testing::ScriptedDialogs dialogs;
     EXPECT_EQ(getDeviceData(), 0);
     EXPECT_EQ(GetLastDeviceError(), 9);
+    EXPECT_EQ(ticks, 2);
     EXPECT_EQ(primaryLength, logger::kDeviceResultCapacity) << "lengths untouched";
     EXPECT_EQ(recorder->framesOfCommand(logger::kTerminateUpload).size(), 1u);
     ASSERT_EQ(dialogs.shown().size(), 1u);
