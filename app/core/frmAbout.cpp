@@ -2,6 +2,7 @@
 
 #include "core/DeviceLibrary.h"
 #include "core/Globals.h"
+#include "core/LocalizeForm.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
 #include "platform/Dialogs.h"
@@ -58,6 +59,7 @@ void frmAbout::Form_Load() {
     // The title exists in English only; the other languages keep the design-time title.
     if (const auto title = modLocalisation::FindString(1060 + gLanguageOffset))
         setWindowTitle(*title);
+    modLocalisation::LocalizeForm(this);
 
     QVariant storageErrors;
     modRegistry::ReadRegistryValue("HKLM", modRegistry::kProgramKey, "RGCount", "D", 0, storageErrors);

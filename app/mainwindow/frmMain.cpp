@@ -3,12 +3,15 @@
 #include "core/Globals.h"
 #include "core/ImageControls.h"
 #include "core/LocalizeForm.h"
+#include "core/clsHelp.h"
+#include "core/frmAbout.h"
 #include "core/modDatabase.h"
 #include "core/modInstance.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/LocalMessage.h"
+#include "transfer/frmMerge1.h"
 #include "transfer/modTransfer.h"
 
 #include <QAction>
@@ -17,21 +20,27 @@
 #include <QChartView>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
 constexpr int kDefaultHeightTwips = 8800;
 constexpr int kDefaultWidthTwips = 9465;
 constexpr int kTwipsPerInch = 1440;
+
+// The controls are placed by hand at their designed places inside an area of this size below
+// the menu bar; the window's anchored layout moves them from there as the window is resized.
+constexpr QSize kDesignArea(600, 530);
+constexpr QSize kImageLinkSize(48, 48);
+// The image links on the right of the graph pane stand in this column.
+constexpr int kLinkColumn = 546;
 
 QAction *menuEntry(QMenu *menu, const char *name, int id, const char *designText) {
     QAction *entry = menu->addAction(QString::fromUtf8(designText));
@@ -47,31 +56,39 @@ QAction *menuSeparator(QMenu *menu, const char *name) {
     return separator;
 }
 
-QLabel *label(QWidget *parent, const char *name, int id, const char *designText) {
+QLabel *label(QWidget *parent, const char *name, int id, const char *designText, const QRect &place) {
     auto *created = new QLabel(QString::fromUtf8(designText), parent);
     created->setObjectName(name);
     if (id > 0)
         created->setProperty("tag", id);
+    created->setGeometry(place);
     return created;
 }
 
-QComboBox *dropDownList(QWidget *parent, const char *name) {
+QComboBox *dropDownList(QWidget *parent, const char *name, const QRect &place) {
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    list->setMinimumContentsLength(14);
+    list->setGeometry(place);
     return list;
 }
 
 // An image link: N names its tool tip and its picture, N + 20 its pressed picture.
-ImageBox *imageLink(QWidget *parent, const QString &name, int id) {
+ImageBox *imageLink(QWidget *parent, const QString &name, int id, QPoint topLeft) {
     auto *link = new ImageBox(parent);
     link->setObjectName(name);
     link->setProperty("tag", id);
+    link->setGeometry(QRect(topLeft, kImageLinkSize));
     QObject::connect(link, &ImageBox::mouseDown, link,
                      [link, id] { link->setPixmap(ResourceBitmap(id + 20)); });
     QObject::connect(link, &ImageBox::mouseUp, link, [link, id] { link->setPixmap(ResourceBitmap(id)); });
     return link;
+}
+
+// The elements of the image-link array share one name and are told apart by their index.
+ImageBox *imageArrayElement(QWidget *parent, int index, int id, QPoint topLeft) {
+    ImageBox *element = imageLink(parent, "resImage", id, topLeft);
+    element->setProperty("Index", index);
+    return element;
 }
 
 int readSize(const char *valueName, int defaultTwips) {
@@ -107,13 +124,17 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent) {
     buildMenus();
 
     auto *central = new QWidget(this);
-    auto *layout = new QHBoxLayout(central);
-    layout->addWidget(buildCalendarSide());
-    layout->addWidget(buildGraphSide(), 1);
     setCentralWidget(central);
+    buildCalendarSide(central);
+    buildGraphSide(central);
 
     listener_ = new platform::localmessage::Listener(
         [this](const QString &message) { messageArrived(message); }, this);
+    connectSessionView();
+
+    // The anchors are recorded at the designed size; Form_Load then applies the stored size.
+    resize(kDesignArea.width(), kDesignArea.height() + menuBar()->sizeHint().height());
+    layout_.SetLayout(this, clsLayout::MainWindowAnchors(this));
 }
 
 frmMain::~frmMain() {
@@ -159,19 +180,27 @@ void frmMain::buildMenus() {
     connect(mnuFileSynchronize, &QAction::triggered, this, &frmMain::mnuFileSynchronize_Click);
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuMergeSessions, &QAction::triggered, this, &frmMain::mnuMergeSessions_Click);
+    connect(mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
 
-QWidget *frmMain::buildCalendarSide() {
-    auto *side = new QWidget(this);
-    auto *layout = new QVBoxLayout(side);
-    layout->setContentsMargins(0, 0, 0, 0);
-
-    MonthView1 = new QCalendarWidget(side);
+void frmMain::buildCalendarSide(QWidget *area) {
+    MonthView1 = new QCalendarWidget(area);
     MonthView1->setObjectName("MonthView1");
     MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    layout->addWidget(MonthView1);
+    MonthView1->setGeometry(6, 6, 231, 150);
 
-    ListView1 = new QTreeWidget(side);
+    lblInternational = label(area, "lblInternational", 0, "Web Links", QRect(6, 160, 150, 16));
+    const int promotions[] = {1605, 1606, 1607};
+    for (int index = 0; index < 3; ++index)
+        resImage[index] = imageArrayElement(area, index, promotions[index], QPoint(6 + 52 * index, 176));
+    ImgInternational = new ImageBox(area);
+    ImgInternational->setObjectName("ImgInternational");
+    ImgInternational->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(32, 32));
+    ImgInternational->setAlignment(Qt::AlignCenter);
+    ImgInternational->setGeometry(QRect(QPoint(162, 176), kImageLinkSize));
+
+    ListView1 = new QTreeWidget(area);
     ListView1->setObjectName("ListView1");
     ListView1->setRootIsDecorated(false);
     ListView1->setColumnCount(3);
@@ -179,92 +208,48 @@ QWidget *frmMain::buildCalendarSide() {
     const int headings[] = {1409, 1410, 1411};
     for (int column = 0; column < 3; ++column)
         ListView1->headerItem()->setData(column, modLocalisation::kTagRole, headings[column]);
-    layout->addWidget(ListView1, 1);
-
-    lblInternational = label(side, "lblInternational", 0, "Web Links");
-    layout->addWidget(lblInternational);
-    auto *links = new QHBoxLayout;
-    const int promotions[] = {1605, 1606, 1607};
-    for (int index = 0; index < 3; ++index) {
-        resImage[index] = imageLink(side, QStringLiteral("resImage(%1)").arg(index), promotions[index]);
-        links->addWidget(resImage[index]);
-    }
-    ImgInternational = new ImageBox(side);
-    ImgInternational->setObjectName("ImgInternational");
-    ImgInternational->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(32, 32));
-    links->addWidget(ImgInternational);
-    links->addStretch();
-    layout->addLayout(links);
-    return side;
+    ListView1->setGeometry(243, 6, 351, 218);
 }
 
-QWidget *frmMain::buildGraphSide() {
-    auto *side = new QWidget(this);
-    auto *layout = new QVBoxLayout(side);
-    layout->setContentsMargins(0, 0, 0, 0);
+void frmMain::buildGraphSide(QWidget *area) {
+    // The choice of a summary graph and the choice of an activity's series share one line: the
+    // pane shows one or the other.
+    lblSelectGraph = label(area, "lblSelectGraph", 1318, "Select graph:", QRect(6, 244, 136, 24));
+    Combo1 = dropDownList(area, "Combo1", QRect(144, 244, 150, 24));
+    Label3 = label(area, "Label3", 1319, "For:", QRect(326, 244, 70, 24));
+    Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Combo2 = dropDownList(area, "Combo2", QRect(400, 244, 140, 24));
 
-    auto *summaryChoice = new QHBoxLayout;
-    lblSelectGraph = label(side, "lblSelectGraph", 1318, "Select graph:");
-    Combo1 = dropDownList(side, "Combo1");
-    Label3 = label(side, "Label3", 1319, "For:");
-    Combo2 = dropDownList(side, "Combo2");
-    Label1 = label(side, "Label1", 0, "Sport:");
-    Combo3 = dropDownList(side, "Combo3");
-    for (QWidget *control :
-         std::initializer_list<QWidget *>{lblSelectGraph, Combo1, Label3, Combo2, Label1, Combo3})
-        summaryChoice->addWidget(control);
-    summaryChoice->addStretch();
-    resSummary = imageLink(side, "resSummary", 1690);
-    summaryChoice->addWidget(resSummary);
-    layout->addLayout(summaryChoice);
+    lblGraphLeft1 = label(area, "lblGraphLeft1", 1621, "Show", QRect(6, 244, 50, 24));
+    cmbGraph1 = dropDownList(area, "cmbGraph1", QRect(58, 244, 100, 24));
+    lblGraphLeft2 = label(area, "lblGraphLeft2", 1721, "on Left", QRect(160, 244, 86, 24));
+    resSummary = imageLink(area, "resSummary", 1690, QPoint(250, 232));
+    lblGraphRight1 = label(area, "lblGraphRight1", 1621, "Show", QRect(302, 244, 50, 24));
+    cmbGraph2 = dropDownList(area, "cmbGraph2", QRect(354, 244, 100, 24));
+    lblGraphRight2 = label(area, "lblGraphRight2", 1722, "on Right", QRect(456, 244, 84, 24));
 
-    auto *sessionChoice = new QHBoxLayout;
-    lblGraphLeft1 = label(side, "lblGraphLeft1", 1621, "Show");
-    cmbGraph1 = dropDownList(side, "cmbGraph1");
-    lblGraphLeft2 = label(side, "lblGraphLeft2", 1721, "on Left");
-    lblGraphRight1 = label(side, "lblGraphRight1", 1621, "Show");
-    cmbGraph2 = dropDownList(side, "cmbGraph2");
-    lblGraphRight2 = label(side, "lblGraphRight2", 1722, "on Right");
-    for (QWidget *control : std::initializer_list<QWidget *>{lblGraphLeft1, cmbGraph1, lblGraphLeft2})
-        sessionChoice->addWidget(control);
-    sessionChoice->addStretch();
-    for (QWidget *control : std::initializer_list<QWidget *>{lblGraphRight1, cmbGraph2, lblGraphRight2})
-        sessionChoice->addWidget(control);
-    layout->addLayout(sessionChoice);
-
-    GraphLabel = label(side, "GraphLabel", 0, "");
+    GraphLabel = label(area, "GraphLabel", 0, "", QRect(6, 284, 534, 20));
     GraphLabel->setAlignment(Qt::AlignCenter);
-    layout->addWidget(GraphLabel);
 
-    auto *pane = new QHBoxLayout;
-    auto *graphs = new QVBoxLayout;
+    // The note stands in the graph's place while there is no graph to show.
+    const QRect pane(6, 308, 534, 170);
     auto *chart = new QChart;
     chart->legend()->hide();
-    TChart3 = new QChartView(chart, side);
+    TChart3 = new QChartView(chart, area);
     TChart3->setObjectName("TChart3");
     TChart3->setRenderHint(QPainter::Antialiasing);
-    graphs->addWidget(TChart3, 1);
-    lblNote = label(side, "lblNote", 0, "");
+    TChart3->setGeometry(pane);
+    lblNote = label(area, "lblNote", 0, "", pane);
     lblNote->setAlignment(Qt::AlignCenter);
     lblNote->setWordWrap(true);
-    graphs->addWidget(lblNote, 1);
-    pane->addLayout(graphs, 1);
 
-    auto *links = new QVBoxLayout;
-    resImage[3] = imageLink(side, "resImage(3)", 1608);
-    resImage[4] = imageLink(side, "resImage(4)", 1609);
-    resImagePlot = imageLink(side, "resImagePlot", 1647);
-    resImage[5] = imageLink(side, "resImage(5)", 1611);
-    resImage[6] = imageLink(side, "resImage(6)", 1610);
-    links->addWidget(resImage[3]);
-    links->addWidget(resImage[4]);
-    links->addStretch();
-    for (QWidget *link : std::initializer_list<QWidget *>{resImagePlot, resImage[5], resImage[6]})
-        links->addWidget(link);
-    pane->addLayout(links);
-    layout->addLayout(pane, 1);
+    resImage[3] = imageArrayElement(area, 3, 1608, QPoint(kLinkColumn, 232));
+    resImage[4] = imageArrayElement(area, 4, 1609, QPoint(kLinkColumn, 284));
+    resImagePlot = imageLink(area, "resImagePlot", 1647, QPoint(kLinkColumn, 372));
+    resImage[5] = imageArrayElement(area, 5, 1611, QPoint(kLinkColumn, 424));
+    resImage[6] = imageArrayElement(area, 6, 1610, QPoint(kLinkColumn, 476));
 
-    Toolbar2 = new QToolBar(side);
+    Toolbar2 = new QToolBar(area);
     Toolbar2->setObjectName("Toolbar2");
     const struct {
         const char *key;
@@ -278,7 +263,9 @@ QWidget *frmMain::buildGraphSide() {
         button->setObjectName(tool.key);
         button->setProperty("tag", tool.tooltip);
     }
-    layout->addWidget(Toolbar2);
+    Toolbar2->setGeometry(6, 484, 110, 40);
+    Label1 = label(area, "Label1", 0, "Sport:", QRect(120, 492, 60, 24));
+    Combo3 = dropDownList(area, "Combo3", QRect(182, 492, 358, 24));
 
     // The pane opens on the summary graphs: the controls of one activity's graph, the note and
     // the sport list wait until a graph asks for them.
@@ -286,7 +273,6 @@ QWidget *frmMain::buildGraphSide() {
              lblGraphLeft1, cmbGraph1, lblGraphLeft2, lblGraphRight1, cmbGraph2, lblGraphRight2, GraphLabel,
              resSummary, resImagePlot, lblNote, Label1, Combo3})
         control->hide();
-    return side;
 }
 
 void frmMain::Form_Load() {
@@ -317,6 +303,20 @@ void frmMain::Form_Load() {
     gUseSmoothing = readSmoothing();
     gConn.executeScript("update preferences set transfer_progress = 0");
     restoreWindowSize();
+    layout_.RedrawLayout();
+}
+
+void frmMain::resizeEvent(QResizeEvent *event) {
+    QMainWindow::resizeEvent(event);
+    layout_.RedrawLayout();
+}
+
+void frmMain::keyReleaseEvent(QKeyEvent *event) {
+    // Only the key counts: F1 with Shift or Ctrl held opens the help as well.
+    if (event->key() == Qt::Key_F1)
+        ShowHelpContents();
+    else
+        QMainWindow::keyReleaseEvent(event);
 }
 
 void frmMain::restoreWindowSize() {
@@ -350,6 +350,7 @@ void frmMain::Form_Unload() {
     } catch (const std::exception &) {
         // Nothing of the close may keep the program from ending.
     }
+    help_.HHClose();
 }
 
 void frmMain::TurnOffImageLinks() {
@@ -375,9 +376,19 @@ void frmMain::mnuFileSynchronize_Click() {
 
 void frmMain::mnuMergeSessions_Click() {
     const QDate kept = MonthView1->selectedDate();
-    // The merge dialog is not built yet; it is shown here, modal without an owner, and may
-    // move the calendar while it lists activities.
+    frmMerge1 merge;
+    connect(&merge, &frmMerge1::activitiesChanged, this, &frmMain::showMergedActivity);
+    merge.exec();
     MonthView1->setSelectedDate(kept);
+}
+
+void frmMain::mnuHelpContents_Click() {
+    ShowHelpContents();
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    frmAbout about(this);
+    about.exec();
 }
 
 void frmMain::HookMainWindow() {

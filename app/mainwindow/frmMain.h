@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/clsHelp.h"
+#include "core/clsLayout.h"
+
 #include <QDate>
 #include <QMainWindow>
 
@@ -38,6 +41,9 @@ public:
     void TurnOffImageLinks();
     void mnuFileSynchronize_Click();
     void mnuMergeSessions_Click();
+    void mnuHelpContents_Click();
+    // Shows the about window modally and returns when it is closed.
+    void mnuHelpAbout_Click();
 
     // The day's activities and one activity's graph (frmMainSessionView.cpp).
     void DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line);
@@ -95,19 +101,30 @@ public:
     QToolBar *Toolbar2;
     ImageBox *resSummary;
     ImageBox *resImagePlot;
+    // Each element is named "resImage" and carries its number in the property "Index".
     std::array<ImageBox *, 7> resImage;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     void buildMenus();
-    QWidget *buildCalendarSide();
-    QWidget *buildGraphSide();
+    void buildCalendarSide(QWidget *area);
+    void buildGraphSide(QWidget *area);
     void Form_Unload();
     void restoreWindowSize();
     void storeWindowSize();
     void messageArrived(const QString &message);
+    void connectSessionView();
+    void cmbGraph1_Click(int position);
+    void cmbGraph2_Click(int position);
+    void storeGraphChoice(const char *column, int position);
+    void showMergedActivity(std::int64_t key);
 
     platform::localmessage::Listener *listener_ = nullptr;
+    clsLayout layout_;
+    // Closes the help windows when the main window closes.
+    clsHelp help_;
 };

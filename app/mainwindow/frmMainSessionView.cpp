@@ -8,6 +8,7 @@
 #include "transfer/ActivityGraphChoice.h"
 #include "transfer/ActivityListText.h"
 
+#include <QCalendarWidget>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -88,4 +89,43 @@ void frmMain::showSessionGraph(std::int64_t key) {
                            ActivityGraphChoice::OffersSeries(activity->sessionType));
     gCurrentGraph = "session";
     gShownSessionKey = key;
+}
+
+void frmMain::connectSessionView() {
+    connect(cmbGraph1, &QComboBox::currentIndexChanged, this, &frmMain::cmbGraph1_Click);
+    connect(cmbGraph2, &QComboBox::currentIndexChanged, this, &frmMain::cmbGraph2_Click);
+    connect(MonthView1, &QCalendarWidget::clicked, this, [this](QDate day) { DisplayActivity(day, day, 0); });
+}
+
+void frmMain::cmbGraph1_Click(int position) {
+    storeGraphChoice("Graph1", position);
+}
+
+void frmMain::cmbGraph2_Click(int position) {
+    storeGraphChoice("Graph2", position);
+}
+
+// The activity keeps the position chosen, which its next showing selects again.
+void frmMain::storeGraphChoice(const char *column, int position) {
+    if (position < 0) // the list was emptied
+        return;
+    gConn.prepare(std::string("update sessions set ") + column + " = ? where prkey = ?")
+        .bindAll(position, gCurrentSessionKey)
+        .execute();
+    if (!gGraphSelectLive)
+        return;
+    gCurrentGraph.clear();
+    showSessionGraph(gCurrentSessionKey);
+}
+
+// After a merge: the calendar's selection again, and the graph of the activity that stayed.
+void frmMain::showMergedActivity(std::int64_t key) {
+    const QDate day = MonthView1->selectedDate();
+    DisplayActivity(day, day, 0);
+    gCurrentSessionKey = key;
+    gGraphSelectLive = false;
+    ReloadGraphSelection(key);
+    gGraphSelectLive = true;
+    gCurrentGraph.clear();
+    showSessionGraph(key);
 }

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
+#include <QSignalBlocker>
 
 namespace ActivityGraphChoice {
 namespace {
@@ -29,7 +30,10 @@ constexpr Series kHeartRate{1347, 5};
 constexpr int kLeftFallback = 1;  // Speed
 constexpr int kRightFallback = 2; // Pace
 
+// Filling selects nothing, so that choosing a position afterwards always reaches the list's
+// handler, as a choice by the athlete does.
 void fill(QComboBox &list, int sessionType, bool hasAltitude) {
+    const QSignalBlocker quiet(list);
     list.clear();
     if (!OffersSeries(sessionType))
         return;
@@ -43,6 +47,7 @@ void fill(QComboBox &list, int sessionType, bool hasAltitude) {
         list.insertItem(position, modLocalisation::LoadResString(series.textId));
         list.setItemData(position, series.code);
     }
+    list.setCurrentIndex(-1);
 }
 
 int defaultRight(int sessionType, bool hasAltitude) {

@@ -1,5 +1,6 @@
 #include "InformationDialogs.h"
 
+#include "CenterDialog.h"
 #include "LibraryState.h"
 #include "LibraryStrings.h"
 #include "Protocol.h"
@@ -38,6 +39,8 @@ void runDialog(InformationDialog dialog) {
     close->setDefault(true);
     layout->addWidget(close, 0, Qt::AlignHCenter);
     QObject::connect(close, &QPushButton::clicked, &box, [&box] { box.done(kClosedResult); });
+    box.adjustSize();
+    CenterDialog(&box);
     box.exec();
 }
 

@@ -68,8 +68,9 @@ extern "C" LOGGER_API int32_t ReleaseDevice(void) {
     if (!current.connected)
         return 0;
     if (current.buffersOwned) {
-        current.primaryBuffer = {};
-        current.secondaryBuffer = {};
+        // Assigning {} would only clear them and keep their memory.
+        std::vector<std::uint8_t>().swap(current.primaryBuffer);
+        std::vector<std::uint8_t>().swap(current.secondaryBuffer);
         current.buffersOwned = false;
     }
     current.connected = false;

@@ -2,6 +2,7 @@
 
 #include "DeviceError.h"
 #include "HidTransport.h"
+#include "UploadState.h"
 
 #include <cstdint>
 #include <memory>
@@ -30,12 +31,14 @@ struct LibraryState {
     DeviceError lastError = DeviceError::Success;
     bool connected = false;
     bool deviceFound = false;
-    // The two result buffers of the upload, allocated by ConnectToDevice.
+    // The two result buffers of the upload, allocated by ConnectToDevice (smaller ones by an
+    // upload of the offline image); the last upload's result lies at their start.
     std::vector<std::uint8_t> primaryBuffer;
     std::vector<std::uint8_t> secondaryBuffer;
     bool buffersOwned = false;
     // The memory image file stands in for the recorder.
     bool offlineImageInUse = false;
+    UploadState upload;
     InformationDialogTrigger informationDialog;
     RequestedDeviceTime requestedTime;
     // The recorder opened by the last discovery, if any.

@@ -1,6 +1,7 @@
 #include "common/ScriptedDialogs.h"
 #include "common/TestHome.h"
 #include "core/DeviceLibrary.h"
+#include "core/Globals.h"
 #include "core/frmAbout.h"
 #include "core/modRegistry.h"
 
@@ -37,7 +38,10 @@ protected:
         QFile::link("liblogger.so.1.2.3", libraryFolder.filePath("liblogger.so"));
         DeviceLibrary::installForTesting(&library, libraryFolder.filePath("liblogger.so"));
     }
-    void TearDown() override { DeviceLibrary::restoreForTesting(); }
+    void TearDown() override {
+        DeviceLibrary::restoreForTesting();
+        gLanguageOffset = 0;
+    }
 
     testing::TestHome home;
     QTemporaryDir libraryFolder;
@@ -88,6 +92,17 @@ TEST_F(AboutTest, WithoutTheDeviceLibraryItsVersionIsNotAvailable) {
     EXPECT_EQ(about.Label3->text(), "Device Library Version N/A");
     EXPECT_TRUE(about.Label4->isHidden());
     EXPECT_TRUE(about.Label5->isHidden());
+}
+
+TEST_F(AboutTest, SpeaksTheChosenLanguageButKeepsItsEnglishOnlyTitle) {
+    gLanguageOffset = 1000; // French
+
+    frmAbout about;
+
+    EXPECT_TRUE(about.Label2->text().startsWith("Version de l'application "))
+        << about.Label2->text().toStdString();
+    EXPECT_EQ(about.Label7->text(), "Tous droits réservés");
+    EXPECT_EQ(about.windowTitle(), "About Runvella");
 }
 
 TEST_F(AboutTest, ClickingCreditsShowsThem) {

@@ -43,6 +43,30 @@ std::vector<logger::Frame> SimulatedRecorder::framesOfCommand(int command) const
     return found;
 }
 
+void SimulatedRecorder::loadImage(const std::vector<std::uint8_t> &image) {
+    std::fill(memory.begin(), memory.end(), 0);
+    std::copy(image.begin(), image.end(), memory.begin());
+    dataSize = std::uint32_t(image.size());
+}
+
+// Replies first; while an upload runs, the memory follows 255 bytes per report.
+std::optional<logger::InputReport> SimulatedRecorder::nextReport() {
+    logger::InputReport next{};
+    if (!replies_.empty()) {
+        next = replies_.front();
+        replies_.pop_front();
+        return next;
+    }
+    if (!uploading_ || uploadOffset_ >= dataSize)
+        return std::nullopt;
+    next[0] = logger::usb::kReportId;
+    const std::uint32_t count = std::min<std::uint32_t>(255, dataSize - uploadOffset_);
+    std::copy_n(memory.begin() + uploadOffset_, count, next.begin() + 1);
+    uploadOffset_ += count;
+    ++uploadReportsSent_;
+    return next;
+}
+
 bool SimulatedRecorder::open() {
     // A fresh handle sees no reports left over from an earlier one.
     replies_.clear();
@@ -75,10 +99,10 @@ SimulatedRecorder::ReadOutcome SimulatedRecorder::readReport(std::span<std::uint
                                                              std::chrono::milliseconds) {
     if (!isOpen_ || !plugged)
         return {ReadStatus::Failed, 0};
-    if (replies_.empty())
+    const auto report = nextReport();
+    if (!report)
         return {ReadStatus::TimedOut, 0};
-    logger::InputReport next = replies_.front();
-    replies_.pop_front();
+    logger::InputReport next = *report;
     std::size_t length = next.size();
     if (faultStrikes(false)) {
         switch (fault_) {
@@ -122,6 +146,16 @@ void SimulatedRecorder::answer(const logger::Frame &frame) {
     case logger::kDataSize:
     case logger::kUploadSize:
         reply(std::uint8_t(command << 4 | (dataSize >> 16 & 0x0F)), dataSize & 0xFFFF);
+        if (command == logger::kUploadSize) {
+            uploading_ = dataSize > logger::kDirectorySize;
+            uploadOffset_ = 0;
+        }
+        break;
+    case logger::kStop:
+    case logger::kUploadFinished:
+    case logger::kTerminateUpload:
+        uploading_ = false;
+        acknowledge();
         break;
     case logger::kClearMemory:
         dataSize = logger::kDirectorySize;

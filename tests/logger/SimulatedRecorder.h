@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <vector>
 
 namespace testing {
@@ -42,6 +43,13 @@ public:
     // good ones, `times` times (-1: for ever).
     void inject(Fault fault, int after = 0, int times = -1);
 
+    // The recorder holds this memory image: the upload sends it after the upload size command.
+    void loadImage(const std::vector<std::uint8_t> &image);
+    // The reads of an upload before its first data report: the memory bound and the upload size.
+    static constexpr int kRepliesBeforeUploadData = 2;
+    int uploadReportsSent() const { return uploadReportsSent_; }
+    bool uploading() const { return uploading_; }
+
     // Every frame received, from the flag byte up to its checksum.
     const std::vector<logger::Frame> &frames() const { return frames_; }
     std::vector<logger::Frame> framesOfCommand(int command) const;
@@ -65,12 +73,16 @@ private:
     void answerMemoryAccess(std::span<const std::uint8_t> data);
     void reply(std::uint8_t kind, std::uint32_t value = 0);
     void store(bool toConfiguration, std::uint32_t address, std::uint8_t value);
+    std::optional<logger::InputReport> nextReport();
 
     bool isOpen_ = false;
     std::deque<logger::InputReport> replies_;
     PendingWrite pendingWrite_{false, 0};
     std::vector<logger::Frame> frames_;
     std::vector<std::size_t> reportLengths_;
+    bool uploading_ = false;
+    std::uint32_t uploadOffset_ = 0;
+    int uploadReportsSent_ = 0;
     int opens_ = 0;
     int malformed_ = 0;
     bool faultSet_ = false;

@@ -1,0 +1,272 @@
+#include "Upload.h"
+
+#include "HidDevice.h"
+#include "LibraryState.h"
+#include "LibraryStrings.h"
+#include "Messages.h"
+#include "OfflineImage.h"
+#include "Protocol.h"
+#include "UploadProgress.h"
+#include "UploadRunner.h"
+
+#include "platform/Dialogs.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <limits>
+#include <thread>
+
+namespace logger {
+namespace {
+
+enum Message {
+    kDeviceNotConnected = 1,
+    kDeviceNotFound = 2,
+    kUploadCancelled = 11,
+    kStopNotAnswered = 12,
+    kNoDataToUpload = 14,
+    kNoValidData = 23,
+    kUnexpectedUploadError = 24,
+    kUploadIncomplete = 26,
+    kOfflineImageUnreadable = 27,
+};
+
+constexpr std::uint32_t kSmallestMemoryBound = 0x8000;
+constexpr std::size_t kOfflineBlockBytes = 256;
+// Gives the recorder time to settle after it was stopped in the middle of sending.
+constexpr std::chrono::milliseconds kSettleAfterCancel{500};
+
+void setLengths(const UploadTarget &target, std::size_t length1, std::size_t length2) {
+    *target.length1 = std::uint32_t(length1);
+    *target.length2 = std::uint32_t(length2);
+}
+
+void startDecoder(std::uint32_t total) {
+    LibraryState &current = state();
+    UploadState &upload = current.upload;
+    upload.total = total;
+    upload.decoder = std::make_unique<MemoryImageDecoder>(upload.mode, total, current.primaryBuffer.size(),
+                                                          current.secondaryBuffer.size());
+    upload.continuing = true;
+}
+
+// The whole entries decoded so far become the kept result.
+void keepResult() {
+    LibraryState &current = state();
+    UploadState &upload = current.upload;
+    const MemoryImageDecoder &decoder = *upload.decoder;
+    // ReleaseDevice may have freed the buffers while the progress dialog ran.
+    if (current.primaryBuffer.size() < decoder.primary().size())
+        current.primaryBuffer.resize(decoder.primary().size());
+    if (current.secondaryBuffer.size() < decoder.secondary().size())
+        current.secondaryBuffer.resize(decoder.secondary().size());
+    std::copy(decoder.primary().begin(), decoder.primary().end(), current.primaryBuffer.begin());
+    std::copy(decoder.secondary().begin(), decoder.secondary().end(), current.secondaryBuffer.begin());
+    upload.primaryLength = decoder.primary().size();
+    upload.secondaryLength = decoder.secondary().size();
+    upload.counters = decoder.counters();
+}
+
+bool keptResultFits(const UploadTarget &target) {
+    const UploadState &upload = state().upload;
+    return *target.length1 >= upload.primaryLength && *target.length2 >= upload.secondaryLength;
+}
+
+bool askForLargerBuffers(const UploadTarget &target) {
+    UploadState &upload = state().upload;
+    setLengths(target, upload.primaryLength, upload.secondaryLength);
+    upload.awaitingLargerBuffers = upload.mode;
+    setLastError(DeviceError::BuffersTooSmall);
+    return false;
+}
+
+bool deliver(const UploadTarget &target) {
+    const LibraryState &current = state();
+    const UploadState &upload = current.upload;
+    std::copy_n(current.primaryBuffer.begin(), upload.primaryLength, target.buffer1);
+    std::copy_n(current.secondaryBuffer.begin(), upload.secondaryLength, target.buffer2);
+    setLengths(target, upload.primaryLength, upload.secondaryLength);
+    state().upload.countsAvailable = true;
+    setLastError(DeviceError::Success);
+    return true;
+}
+
+// The decoder stopped before the announced size: what it kept is whole entries only, and the
+// caller is told the upload failed.
+bool reportStoppedDecoder() {
+    keepResult();
+    setLastError(DeviceError::UploadError);
+    showMessage(kUnexpectedUploadError);
+    return false;
+}
+
+std::uint32_t askMemoryBound() {
+    SendDeviceCommand(kMemoryBound, 0);
+    InputReport reply;
+    if (!ReadReport(reply))
+        return kSmallestMemoryBound;
+    return std::max(ParseReply(reply), kSmallestMemoryBound);
+}
+
+bool reportNothingToUpload(const UploadTarget &target) {
+    setLengths(target, 0, 0);
+    SendDeviceCommand(kStop, 0);
+    InputReport reply;
+    if (!ReadReport(reply))
+        showMessage(kStopNotAnswered);
+    setLastError(DeviceError::NothingToUpload);
+    showMessage(kNoDataToUpload);
+    return false;
+}
+
+bool finishDecodedUpload(const UploadTarget &target) {
+    const UploadState &upload = state().upload;
+    if (!upload.continuing) {
+        SendDeviceCommand(kTerminateUpload, 0);
+        return reportStoppedDecoder();
+    }
+    keepResult();
+    if (!keptResultFits(target))
+        return askForLargerBuffers(target);
+    if (!upload.decoder->dataPresent()) {
+        setLengths(target, 0, 0);
+        state().upload.countsAvailable = true;
+        setLastError(DeviceError::NoValidData);
+        showMessage(kNoValidData);
+        return true;
+    }
+    return deliver(target);
+}
+
+bool finishUpload(const UploadTarget &target) {
+    switch (state().lastError) {
+    case DeviceError::Success:
+        return finishDecodedUpload(target);
+    case DeviceError::UploadCancelled:
+        setLengths(target, 0, 0);
+        std::this_thread::sleep_for(kSettleAfterCancel);
+        showMessage(kUploadCancelled);
+        return false;
+    case DeviceError::ReadTimedOut:
+        setLengths(target, 0, 0);
+        showMessage(kUploadIncomplete);
+        return false;
+    case DeviceError::UploadError:
+    case DeviceError::ReadFailed: // ended by TerminateDeviceComm
+        setLengths(target, 0, 0);
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool uploadOfflineImage(const UploadTarget &target) {
+    platform::dialogs::message(QStringLiteral("Data has been read from DRROMIMAGE.BIN file."),
+                               libraryCaption(), platform::dialogs::Icon::Information,
+                               platform::dialogs::Buttons::Ok);
+    LibraryState &current = state();
+    current.primaryBuffer.assign(kOfflineResultCapacity, 0);
+    current.secondaryBuffer.assign(kOfflineResultCapacity, 0);
+    current.buffersOwned = true;
+
+    QFile image(offlineImagePath());
+    if (!image.open(QIODevice::ReadOnly)) {
+        showMessage(kOfflineImageUnreadable);
+        return false;
+    }
+    startDecoder(std::uint32_t(std::min<qint64>(image.size(), std::numeric_limits<std::uint32_t>::max())));
+    MemoryImageDecoder &decoder = *current.upload.decoder;
+    std::array<std::uint8_t, kOfflineBlockBytes> block;
+    for (qint64 read; (read = image.read(reinterpret_cast<char *>(block.data()), block.size())) > 0;)
+        decoder.ParseUploadBlock(std::span(block.data(), std::size_t(read)), 0);
+    // A file that shrank while it was read is as incomplete as a decoder that stopped.
+    current.upload.continuing = decoder.stopReason() == DecodeStop::None && decoder.bytesLeft() == 0;
+    if (!current.upload.continuing)
+        return reportStoppedDecoder();
+    keepResult();
+    if (!keptResultFits(target))
+        return askForLargerBuffers(target);
+    return deliver(target);
+}
+
+bool uploadDeviceData(const UploadTarget &target) {
+    ResetUploadState();
+    // A file that is there but cannot be read is reported, not passed over for the recorder.
+    if (QFileInfo::exists(offlineImagePath()))
+        return uploadOfflineImage(target);
+    if (!state().connected) {
+        setLengths(target, 0, 0);
+        setLastError(DeviceError::NotConnected);
+        showMessage(kDeviceNotFound);
+        return false;
+    }
+    if (!OpenHidDevice()) {
+        setLengths(target, 0, 0);
+        setLastError(DeviceError::NoReply);
+        showMessage(kDeviceNotConnected);
+        return false;
+    }
+    state().upload.memoryBound = askMemoryBound();
+    SendDeviceCommand(kUploadSize, 0);
+    InputReport reply;
+    if (!ReadReport(reply))
+        return false;
+    const std::uint32_t total = ParseReply(reply);
+    if (total == 0)
+        return reportNothingToUpload(target);
+    startDecoder(total);
+    UploadProgress progress;
+    runUploadProgress(progress);
+    return finishUpload(target);
+}
+
+} // namespace
+
+void ResetUploadState() {
+    UploadState &upload = state().upload;
+    upload.allowed = true;
+    upload.total = 0;
+    upload.progressCounter = 0;
+    upload.primaryLength = 0;
+    upload.secondaryLength = 0;
+    upload.countsAvailable = false;
+    upload.cancelled = false;
+    upload.continuing = false;
+    upload.counters = {};
+    upload.decoder.reset();
+    upload.awaitingLargerBuffers.reset();
+}
+
+bool UploadDeviceData(const UploadTarget &target) {
+    // The progress dialog lets the caller's windows run; an upload asked for from one of them
+    // would pull the decoder from under the running one.
+    static bool running = false;
+    if (running)
+        return false;
+    running = true;
+    const bool delivered = uploadDeviceData(target);
+    running = false;
+    return delivered;
+}
+
+bool keptResultAwaitsDelivery() {
+    const LibraryState &current = state();
+    const UploadState &upload = current.upload;
+    // Code 6 also comes from a connection that could not allocate its buffers, which lost the result.
+    return current.lastError == DeviceError::BuffersTooSmall &&
+           upload.awaitingLargerBuffers == DecoderMode::Decoded &&
+           upload.primaryLength <= current.primaryBuffer.size() &&
+           upload.secondaryLength <= current.secondaryBuffer.size();
+}
+
+bool deliverKeptResult(const UploadTarget &target) {
+    if (!keptResultFits(target))
+        return askForLargerBuffers(target);
+    return deliver(target);
+}
+
+} // namespace logger

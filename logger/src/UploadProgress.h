@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// What the progress dialog's timer, its Cancel button and a suspend of the machine do to the
+// upload in progress, apart from any window, so that the same steps run with or without one.
+namespace logger {
+
+// One input report carries this many image bytes.
+inline constexpr unsigned kReportDataBytes = 255;
+
+class UploadProgress {
+public:
+    // One timer tick: reads one report and feeds it to the decoder, or, one tick after the
+    // last report, ends the upload. Returns true when the upload is over.
+    bool tick();
+    // The Cancel button: stops the recorder; code 8.
+    void cancel();
+    // The machine is about to sleep: the upload is interrupted; code 9.
+    void suspend();
+
+    bool over() const { return over_; }
+    // The progress bar: one "|" per percent of the announced size, at most 100.
+    QString bar() const { return QString(percent_, QLatin1Char('|')); }
+
+private:
+    bool end();
+
+    bool over_ = false;
+    int percent_ = 0;
+};
+
+} // namespace logger

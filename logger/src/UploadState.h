@@ -1,0 +1,36 @@
+#pragma once
+
+#include "decoder/MemoryImageDecoder.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace logger {
+
+// What one upload has reached; ResetUploadState starts it afresh. The decoded result itself
+// lies in the library's result buffers, `primaryLength` and `secondaryLength` bytes of them.
+struct UploadState {
+    DecoderMode mode = DecoderMode::Decoded;
+    // The size the recorder announced: the progress denominator.
+    std::uint32_t total = 0;
+    // 255 per timer tick so far.
+    std::uint32_t progressCounter = 0;
+    // Cleared by TerminateDeviceComm: the upload in progress is to end.
+    bool allowed = false;
+    bool cancelled = false;
+    // More reports are expected: the decoder has not stopped early.
+    bool continuing = false;
+    // A finished upload (or a delivered kept result) makes its counters readable.
+    bool countsAvailable = false;
+    std::uint32_t memoryBound = 0;
+    PacketCounters counters;
+    std::size_t primaryLength = 0;
+    std::size_t secondaryLength = 0;
+    std::unique_ptr<MemoryImageDecoder> decoder;
+    // Set with code 6: the kept result waits for larger buffers; only a decoded one is delivered.
+    std::optional<DecoderMode> awaitingLargerBuffers;
+};
+
+} // namespace logger

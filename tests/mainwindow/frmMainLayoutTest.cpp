@@ -1,0 +1,174 @@
+#include "core/DatabaseFixture.h"
+#include "core/ImageControls.h"
+#include "core/clsLayout.h"
+#include "core/modRegistry.h"
+#include "mainwindow/frmMain.h"
+
+#include <QCalendarWidget>
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include <map>
+
+namespace {
+
+using namespace AnchorFlags;
+
+// A control's place: its rectangle in the area below the menu bar and its distances to the
+// window's right and bottom edges (the menu bar's height counts in the bottom one).
+struct Place {
+    QRect rect;
+    int rightMargin;
+    int bottomMargin;
+};
+
+Place placeIn(const QMainWindow &window, const QWidget *control) {
+    const QRect rect(control->mapTo(window.centralWidget(), QPoint(0, 0)), control->size());
+    return {rect, window.width() - rect.x() - rect.width(), window.height() - rect.y() - rect.height()};
+}
+
+std::string nameOf(const QWidget *control) {
+    const QVariant index = control->property("Index");
+    return control->objectName().toStdString() +
+           (index.isValid() ? "(" + index.toString().toStdString() + ")" : "");
+}
+
+class frmMainLayoutTest : public DatabaseFixture {
+protected:
+    // Every control of the window with the anchor it must follow; 0 keeps its designed place.
+    std::vector<std::pair<QWidget *, int>> expectedAnchors() const {
+        const frmMain &w = window;
+        return {{w.TChart3, F},          {w.lblNote, F},         {w.ListView1, L | R | T},
+                {w.Combo3, L | R | B},   {w.Label3, R | T},      {w.Combo2, R | T},
+                {w.resImage[3], R | T},  {w.resImage[4], R | T}, {w.resImagePlot, R | B},
+                {w.resImage[5], R | B},  {w.resImage[6], R | B}, {w.Toolbar2, L | B},
+                {w.Combo1, T},           {w.resSummary, T},      {w.lblGraphRight1, R},
+                {w.lblGraphRight2, R},   {w.cmbGraph2, R},       {w.Label1, B},
+                {w.GraphLabel, W},       {w.MonthView1, 0},      {w.lblSelectGraph, 0},
+                {w.cmbGraph1, 0},        {w.lblGraphLeft1, 0},   {w.lblGraphLeft2, 0},
+                {w.resImage[0], 0},      {w.resImage[1], 0},     {w.resImage[2], 0},
+                {w.ImgInternational, 0}, {w.lblInternational, 0}};
+    }
+
+    std::map<QWidget *, Place> placesNow() const {
+        std::map<QWidget *, Place> places;
+        for (const auto &[control, anchor] : expectedAnchors())
+            places[control] = placeIn(window, control);
+        return places;
+    }
+
+    // Compares every control's place with its designed one after the window grew by `grown`.
+    void expectAnchoredPlaces(const std::map<QWidget *, Place> &designed, QSize grown) const {
+        for (const auto &[control, anchor] : expectedAnchors()) {
+            const Place was = designed.at(control);
+            const Place now = placeIn(window, control);
+            SCOPED_TRACE(nameOf(control));
+            if (anchor & R) {
+                EXPECT_EQ(now.rightMargin, was.rightMargin);
+            }
+            if ((anchor & L) || !(anchor & R)) {
+                EXPECT_EQ(now.rect.x(), was.rect.x());
+            }
+            if (anchor & W) {
+                const double scale = double(window.width()) / (window.width() - grown.width());
+                EXPECT_EQ(now.rect.width(), qRound(was.rect.width() * scale));
+            } else if ((anchor & H) != H) {
+                EXPECT_EQ(now.rect.width(), was.rect.width());
+            }
+            if (anchor & B) {
+                EXPECT_EQ(now.bottomMargin, was.bottomMargin);
+            }
+            if ((anchor & T) || !(anchor & B)) {
+                EXPECT_EQ(now.rect.y(), was.rect.y());
+            }
+            if ((anchor & V) != V) {
+                EXPECT_EQ(now.rect.height(), was.rect.height());
+            }
+        }
+    }
+
+    // No two of the controls on screen cover each other.
+    void expectNoOverlap() const {
+        std::vector<QWidget *> shown;
+        for (const auto &[control, anchor] : expectedAnchors()) {
+            if (control->isVisibleTo(&window))
+                shown.push_back(control);
+        }
+        for (std::size_t first = 0; first < shown.size(); ++first) {
+            for (std::size_t second = first + 1; second < shown.size(); ++second)
+                EXPECT_FALSE(
+                    placeIn(window, shown[first]).rect.intersects(placeIn(window, shown[second]).rect))
+                    << nameOf(shown[first]) << " and " << nameOf(shown[second]);
+        }
+    }
+
+    static void setShown(std::initializer_list<QWidget *> controls, bool shown) {
+        for (QWidget *control : controls)
+            control->setVisible(shown);
+    }
+
+    // The pane as one activity's graph shows it.
+    void showSessionView() {
+        frmMain &w = window;
+        setShown({w.lblSelectGraph, w.Combo1, w.Label3, w.Combo2}, false);
+        setShown({w.lblGraphLeft1, w.cmbGraph1, w.lblGraphLeft2, w.lblGraphRight1, w.cmbGraph2,
+                  w.lblGraphRight2, w.GraphLabel, w.resSummary, w.resImagePlot, w.resImage[6]},
+                 true);
+    }
+
+    frmMain window;
+};
+
+TEST_F(frmMainLayoutTest, ResizingKeepsEveryControlOnItsAnchors) {
+    const auto designed = placesNow();
+    window.show();
+
+    window.resize(window.size() + QSize(240, 170));
+
+    expectAnchoredPlaces(designed, QSize(240, 170));
+}
+
+TEST_F(frmMainLayoutTest, TheStoredSizeIsLaidOutAtLoadBeforeTheWindowShows) {
+    const auto designed = placesNow();
+    const QSize design = window.size();
+    const auto twips = [this](int pixels) { return pixels * 1440 / window.logicalDpiY(); };
+    modRegistry::WriteRegistryValue("HKLM", modRegistry::kProgramKey, "Width", "D",
+                                    twips(design.width() + 300));
+    modRegistry::WriteRegistryValue("HKLM", modRegistry::kProgramKey, "Height", "D",
+                                    twips(design.height() + 200));
+
+    window.Form_Load();
+
+    ASSERT_FALSE(window.isVisible());
+    ASSERT_GT(window.width(), design.width() + 250);
+    expectAnchoredPlaces(designed, window.size() - design);
+}
+
+TEST_F(frmMainLayoutTest, ShrinkingBelowTheDesignedSizeKeepsTheDesignedPlaces) {
+    const auto designed = placesNow();
+    window.show();
+    window.resize(window.size() + QSize(200, 200));
+
+    window.resize(window.size() - QSize(300, 300));
+
+    for (const auto &[control, anchor] : expectedAnchors())
+        EXPECT_EQ(placeIn(window, control).rect, designed.at(control).rect) << nameOf(control);
+}
+
+TEST_F(frmMainLayoutTest, ControlsOnScreenNeverCoverEachOther) {
+    window.Form_Load();
+    window.show();
+    expectNoOverlap();
+    window.resize(window.size() + QSize(400, 300));
+    expectNoOverlap();
+
+    showSessionView();
+    expectNoOverlap();
+    window.resize(window.size() - QSize(400, 300));
+    expectNoOverlap();
+}
+
+} // namespace
