@@ -32,7 +32,7 @@ void ModalResponder::thenTickAndClick(const char *checkBoxName, const char *butt
 
 void ModalResponder::look() {
     auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-    if (!window || window == current_)
+    if (!window || window == current_ || runOnTheirOwn_.contains(window->objectName()))
         return;
     current_ = window;
     shown_ << window->objectName();

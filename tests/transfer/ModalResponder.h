@@ -26,6 +26,9 @@ public:
     // Ticks the check box of that name, then clicks the button.
     void thenTickAndClick(const char *checkBoxName, const char *buttonName);
 
+    // Windows of that object name are left to run and close by themselves, unrecorded.
+    void letRun(const QString &objectName) { runOnTheirOwn_ << objectName; }
+
     const QStringList &shown() const { return shown_; }
 
 private:
@@ -34,6 +37,7 @@ private:
     QTimer timer_;
     std::deque<Handler> handlers_;
     QStringList shown_;
+    QStringList runOnTheirOwn_;
     QPointer<QDialog> current_; // the window being answered, until it is destroyed
 };
 
