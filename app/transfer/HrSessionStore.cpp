@@ -1,10 +1,10 @@
 #include "transfer/HrSessionStore.h"
 
+#include "platform/BatchInsert.h"
 #include "platform/Dialogs.h"
 #include "transfer/CorruptedDataReport.h"
 #include "transfer/HeartRateZones.h"
 #include "transfer/PreferredUnits.h"
-#include "transfer/RowBatches.h"
 #include "transfer/SessionDates.h"
 
 #include <algorithm>
@@ -34,11 +34,11 @@ bool startIsStored(Connection &connection, const QDateTime &start) {
 }
 
 void insertSamples(Connection &connection, SessionKey key, const std::vector<SamplePoint> &samples) {
-    insertRows(connection, "insert into sessiondata (session_prkey, cum_duration, Hr, data_type) values",
-               "(?, ?, ?, 0)", 3, samples,
-               [key](platform::db::Statement &insert, int first, const SamplePoint &sample) {
-                   insert.bind(first, key).bind(first + 1, sample.seconds).bind(first + 2, int{sample.hr});
-               });
+    platform::db::BatchInsert rows(connection, "sessiondata",
+                                   {"session_prkey", "cum_duration", "Hr", "data_type"});
+    for (const SamplePoint &sample : samples)
+        rows.add(key, sample.seconds, int{sample.hr}, 0);
+    rows.flush();
 }
 
 } // namespace
