@@ -1,6 +1,7 @@
 #include "transfer/GpsSessionStore.h"
 
 #include "core/Numbers.h"
+#include "core/modHelpersSamples.h"
 #include "core/modLocalisation.h"
 #include "platform/BatchInsert.h"
 #include "platform/Dialogs.h"
@@ -25,18 +26,12 @@ struct Totals {
     float avgSpeed = 0;
 };
 
-// The last point's distance over its time; the recorder's own speed readings do not enter it.
-float averageSpeed(const SamplePoint &last) {
-    const double hours = last.seconds / 3600;
-    return hours == 0 ? 0 : Numbers::toSingle(last.cumDistance / hours);
-}
-
 Totals totalsIn(const std::vector<SamplePoint> &points, const QString &unit) {
     float fastest = 0;
     for (const SamplePoint &point : points)
         fastest = std::max(fastest, point.speed);
     return {DistanceInUnit(points.back().cumDistance, unit), SpeedInUnit(fastest, unit),
-            SpeedInUnit(averageSpeed(points.back()), unit)};
+            SpeedInUnit(Numbers::toSingle(modHelpers::AverageSampleValue(points, 0, "speed")), unit)};
 }
 
 void insertPoints(Connection &connection, SessionKey key, const std::vector<SamplePoint> &points, int kind) {

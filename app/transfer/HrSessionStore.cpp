@@ -1,5 +1,6 @@
 #include "transfer/HrSessionStore.h"
 
+#include "core/modHelpersSamples.h"
 #include "platform/BatchInsert.h"
 #include "platform/Dialogs.h"
 #include "transfer/CorruptedDataReport.h"
@@ -15,17 +16,6 @@ namespace {
 using platform::db::Connection;
 
 constexpr double kHrSampleSeconds = 2;
-
-// Mean of the non-zero heart rates: a 0 is a sample the strap did not deliver.
-double averageHeartRate(const std::vector<SamplePoint> &samples) {
-    double sum = 0;
-    std::size_t counted = 0;
-    for (const SamplePoint &sample : samples) {
-        sum += sample.hr;
-        counted += sample.hr != 0;
-    }
-    return counted == 0 ? 0 : sum / static_cast<double>(counted);
-}
 
 bool startIsStored(Connection &connection, const QDateTime &start) {
     auto existing = connection.prepare("select 1 from sessions where Session_datetime = ? limit 1");
@@ -61,7 +51,8 @@ StoreResult StoreHRSession(const DeviceSessionRecord &record, Connection &connec
         samples[i].hr = record.Data[i];
         highest = std::max(highest, int{samples[i].hr});
     }
-    const int average = static_cast<int>(std::floor(averageHeartRate(samples)));
+    // A 0 is a sample the strap did not deliver; the average leaves those out.
+    const int average = static_cast<int>(std::floor(modHelpers::AverageSampleValue(samples, 0, "hr")));
     const double duration = static_cast<float>(start->secsTo(*end));
     const int unitCode = SpeedUnitCode(gPrimaryUnit);
 
