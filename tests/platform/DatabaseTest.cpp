@@ -84,6 +84,50 @@ TEST_F(DatabaseTest, TransactionThatFailsHalfWayLeavesNothingBehind)
     EXPECT_EQ(rowCount(), 1);
 }
 
+TEST_F(DatabaseTest, NestedTransactionIsKeptOnlyWhenTheOuterOneCommits)
+{
+    {
+        Transaction outer(db);
+        db.prepare("insert into t (n) values (1)").execute();
+        {
+            Transaction inner(db);
+            db.prepare("insert into t (n) values (2)").execute();
+            inner.commit();
+        }
+        EXPECT_EQ(rowCount(), 2);
+    }
+    EXPECT_EQ(rowCount(), 0);
+
+    {
+        Transaction outer(db);
+        Transaction inner(db);
+        db.prepare("insert into t (n) values (1)").execute();
+        inner.commit();
+        outer.commit();
+    }
+    EXPECT_EQ(rowCount(), 1);
+}
+
+TEST_F(DatabaseTest, AbandonedNestedTransactionUndoesOnlyItsOwnWork)
+{
+    {
+        Transaction outer(db);
+        db.prepare("insert into t (n) values (1)").execute();
+        try {
+            Transaction inner(db);
+            db.prepare("insert into t (n) values (2)").execute();
+            db.prepare("insert into missing_table values (3)").execute();
+            inner.commit();
+        } catch (const DbError &) {
+        }
+        db.prepare("insert into t (n) values (4)").execute();
+        outer.commit();
+    }
+    auto rows = db.prepare("select group_concat(n) from (select n from t order by k)");
+    ASSERT_TRUE(rows.step());
+    EXPECT_EQ(rows.columnText(0), "1,4");
+}
+
 TEST_F(DatabaseTest, NullsAreReportedAsNull)
 {
     db.prepare("insert into t (n, s) values (?, ?)").bindAll(platform::db::Null{}, std::optional<QString>{}).execute();
