@@ -19,8 +19,8 @@ constexpr int kBusyTimeoutMs = 2000;
 // index pages in memory. Each stored session is its own transaction: the write-ahead log with
 // normal syncing keeps every committed one safe from a crash of the program, at one disk sync
 // per checkpoint instead of several per session.
-constexpr const char *kSessionPragmas =
-    "PRAGMA foreign_keys = ON; PRAGMA cache_size = -65536; PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;";
+constexpr const char *kSessionPragmas = "PRAGMA foreign_keys = ON; PRAGMA cache_size = -65536; PRAGMA "
+                                        "journal_mode = WAL; PRAGMA synchronous = NORMAL;";
 
 } // namespace
 
