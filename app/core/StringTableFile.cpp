@@ -5,8 +5,7 @@
 namespace StringTableFile {
 namespace {
 
-QString unescape(QStringView text)
-{
+QString unescape(QStringView text) {
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -23,8 +22,7 @@ QString unescape(QStringView text)
 
 } // namespace
 
-QHash<int, QString> parse(const QString &content)
-{
+QHash<int, QString> parse(const QString &content) {
     QHash<int, QString> strings;
     for (QStringView line : QStringView(content).split(u'\n')) {
         if (line.endsWith(u'\r'))

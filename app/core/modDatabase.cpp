@@ -17,8 +17,7 @@ struct AddedColumn {
 
 // Adds each listed column the table does not have yet, in the order given.
 // Column names are compared exactly, as they are declared.
-bool addMissingColumns(const QString &table, std::initializer_list<AddedColumn> columns)
-{
+bool addMissingColumns(const QString &table, std::initializer_list<AddedColumn> columns) {
     const QStringList present = gConn.tableColumns(table);
     bool added = false;
     for (const AddedColumn &column : columns) {
@@ -32,21 +31,20 @@ bool addMissingColumns(const QString &table, std::initializer_list<AddedColumn> 
 
 } // namespace
 
-void UpgradeDatabaseSchema()
-{
+void UpgradeDatabaseSchema() {
     platform::db::Transaction transaction(gConn);
     addMissingColumns("SessionData", {{"ACQStatus", "alter table SessionData add ACQStatus number"},
                                       {"TrueHeading", "alter table SessionData add TrueHeading number"},
                                       {"MagHeading", "alter table SessionData add MagHeading number"}});
     addMissingColumns("Sessions", {{"Graph1", "alter table Sessions add Graph1 number"},
                                    {"Graph2", "alter table Sessions add Graph2 number"}});
-    if (addMissingColumns("preferences", {{"UseSmoothing", "alter table preferences add UseSmoothing number"}}))
+    if (addMissingColumns("preferences",
+                          {{"UseSmoothing", "alter table preferences add UseSmoothing number"}}))
         gConn.executeScript("update preferences set UseSmoothing = 0");
     transaction.commit();
 }
 
-void DeleteBackupDatabase()
-{
+void DeleteBackupDatabase() {
     const QString backup = platform::paths::backupDatabasePath();
     if (QFile::exists(backup) && !QFile::remove(backup))
         throw std::runtime_error("cannot delete " + backup.toStdString());

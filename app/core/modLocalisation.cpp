@@ -9,8 +9,7 @@
 namespace modLocalisation {
 namespace {
 
-const QHash<int, QString> &table()
-{
+const QHash<int, QString> &table() {
     static const QHash<int, QString> strings = [] {
         QHash<int, QString> all;
         for (const char *language : {"en", "fr", "es", "de", "it"}) {
@@ -25,16 +24,14 @@ const QHash<int, QString> &table()
 
 } // namespace
 
-std::optional<QString> FindString(int fullId)
-{
+std::optional<QString> FindString(int fullId) {
     const auto found = table().constFind(fullId);
     if (found == table().constEnd())
         return std::nullopt;
     return *found;
 }
 
-QString LoadResString(int baseId)
-{
+QString LoadResString(int baseId) {
     if (auto text = FindString(baseId + gLanguageOffset))
         return *text;
     return FindString(baseId).value_or(QString());

@@ -1,9 +1,9 @@
 #include "core/modPreferences.h"
 
 #include "core/Globals.h"
+#include "core/Numbers.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
-#include "core/Numbers.h"
 
 #include <sqlite3.h>
 
@@ -17,8 +17,7 @@ class PreferencesRow {
 public:
     explicit PreferencesRow(Statement &row) : row_(row) {}
 
-    int integer(const char *column) const
-    {
+    int integer(const char *column) const {
         const auto value = Numbers::toInt16(number(column));
         if (!value)
             throw DbError(SQLITE_RANGE, std::string("preferences.") + column + " is out of range");
@@ -30,16 +29,14 @@ public:
     QString text(const char *column) const { return row_.columnText(index(column)); }
 
 private:
-    int index(const char *column) const
-    {
+    int index(const char *column) const {
         const int i = row_.columnIndex(QString::fromLatin1(column));
         if (i < 0)
             throw DbError(SQLITE_ERROR, std::string("preferences has no column ") + column);
         return i;
     }
 
-    double number(const char *column) const
-    {
+    double number(const char *column) const {
         const int i = index(column);
         if (row_.isNull(i))
             throw DbError(SQLITE_MISMATCH, std::string("preferences.") + column + " is empty");
@@ -49,8 +46,7 @@ private:
     Statement &row_;
 };
 
-int unitLabelId(const QString &unit)
-{
+int unitLabelId(const QString &unit) {
     if (unit == "km")
         return 1582;
     if (unit == "m")
@@ -62,18 +58,16 @@ int unitLabelId(const QString &unit)
     return 1581;
 }
 
-void readCompressionSetting()
-{
+void readCompressionSetting() {
     QVariant value;
-    if (modRegistry::ReadRegistryValue("HKLM", modRegistry::kProgramKey, "UseCompression", "D", false, value) ==
-        modRegistry::kSuccess)
+    if (modRegistry::ReadRegistryValue("HKLM", modRegistry::kProgramKey, "UseCompression", "D", false,
+                                       value) == modRegistry::kSuccess)
         gUseCompression = value.toInt() != 0;
 }
 
 } // namespace
 
-void LoadPreferences()
-{
+void LoadPreferences() {
     gHrSessionRecs.assign(1, DeviceSessionRecord{});
     gGpsSessionRecs.assign(1, DeviceSessionRecord{});
     gHrSessionCount = 0;

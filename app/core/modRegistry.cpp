@@ -12,15 +12,13 @@ namespace {
 // An INI file's text entry is read into a buffer of 255 characters, terminating zero included.
 constexpr int kIniTextLimit = 254;
 
-const QStringList &shortRootNames()
-{
+const QStringList &shortRootNames() {
     static const QStringList names{"HKCU", "HKLM", "HKU", "HKDD", "HKCC", "HKCR"};
     return names;
 }
 
 long readIniValue(const QString &file, const QString &keyPath, const QString &valueName, const QString &type,
-                  const QVariant &defaultValue, QVariant &result)
-{
+                  const QVariant &defaultValue, QVariant &result) {
     const auto stored = platform::settings::readEntry(file, keyPath, valueName);
     if (type == "S") {
         result = (stored ? stored->toString() : defaultValue.toString()).left(kIniTextLimit);
@@ -32,9 +30,8 @@ long readIniValue(const QString &file, const QString &keyPath, const QString &va
     return kSuccess;
 }
 
-long readStoredValue(const QString &file, const QString &keyPath, const QString &valueName, const QString &type,
-                     QVariant &result)
-{
+long readStoredValue(const QString &file, const QString &keyPath, const QString &valueName,
+                     const QString &type, QVariant &result) {
     const auto stored = platform::settings::readEntry(file, keyPath, valueName);
     if (!stored)
         return kNotFound;
@@ -54,8 +51,7 @@ long readStoredValue(const QString &file, const QString &keyPath, const QString 
 
 } // namespace
 
-ResolvedRoot ResolveRootKey(const QString &rootName)
-{
+ResolvedRoot ResolveRootKey(const QString &rootName) {
     const QString upper = rootName.toUpper();
     if (shortRootNames().contains(upper))
         return {RootKind::Registry, platform::settings::rootFile(upper)};
@@ -65,8 +61,7 @@ ResolvedRoot ResolveRootKey(const QString &rootName)
 }
 
 long ReadRegistryValue(const QString &rootName, const QString &keyPath, const QString &valueName,
-                       const QString &valueType, const QVariant &defaultValue, QVariant &result)
-{
+                       const QString &valueType, const QVariant &defaultValue, QVariant &result) {
     result = defaultValue;
     const ResolvedRoot root = ResolveRootKey(rootName);
     const QString type = valueType.toUpper();
@@ -86,8 +81,7 @@ long ReadRegistryValue(const QString &rootName, const QString &keyPath, const QS
 }
 
 long WriteRegistryValue(const QString &rootName, const QString &keyPath, const QString &valueName,
-                        const QString &valueType, const QVariant &value)
-{
+                        const QString &valueType, const QVariant &value) {
     const ResolvedRoot root = ResolveRootKey(rootName);
     const QString type = valueType.toUpper();
     if (root.kind == RootKind::Invalid)
@@ -95,8 +89,9 @@ long WriteRegistryValue(const QString &rootName, const QString &keyPath, const Q
     if (root.kind == RootKind::IniFile) {
         if (type != "S")
             return kInvalidRoot;
-        return platform::settings::writeEntry(root.file, keyPath, valueName, value.toString()) ? kSuccess
-                                                                                               : kAccessDenied;
+        return platform::settings::writeEntry(root.file, keyPath, valueName, value.toString())
+                   ? kSuccess
+                   : kAccessDenied;
     }
 
     QVariant toStore;
@@ -107,7 +102,8 @@ long WriteRegistryValue(const QString &rootName, const QString &keyPath, const Q
     } else if (type == "D") {
         bool isNumber = false;
         const qlonglong number = value.toLongLong(&isNumber);
-        if (!isNumber || number < std::numeric_limits<qint32>::min() || number > std::numeric_limits<qint32>::max())
+        if (!isNumber || number < std::numeric_limits<qint32>::min() ||
+            number > std::numeric_limits<qint32>::max())
             return kInvalidParameter;
         toStore = static_cast<int>(number);
     } else {

@@ -1,5 +1,8 @@
 #include "transfer/ActivityListText.h"
 
+#include "core/modHelpersDates.h"
+#include "core/modHelpersFormatting.h"
+
 #include <QLocale>
 #include <QTime>
 
@@ -8,27 +11,19 @@
 namespace ActivityListText {
 namespace {
 
-QString timeSeparator(const QLocale &locale) {
-    const QString sample = locale.toString(QTime(12, 34, 56), QLocale::ShortFormat);
-    for (const QChar character : sample)
-        if (!character.isDigit())
-            return character;
-    return ":";
-}
-
 // The short time layout with seconds added after the minutes when it has none.
 QString timeWithSecondsFormat(const QLocale &locale) {
     QString format = locale.timeFormat(QLocale::ShortFormat);
     if (!format.contains('s')) {
         const qsizetype minutes = format.indexOf("mm");
         if (minutes >= 0)
-            format.insert(minutes + 2, timeSeparator(locale) + "ss");
+            format.insert(minutes + 2, modHelpers::GetTimeSeparator() + "ss");
     }
     return format;
 }
 
 QString twoDigits(long long value) {
-    return QString::number(value).rightJustified(2, '0');
+    return modHelpers::PadString(value, 2, "0");
 }
 
 } // namespace
@@ -46,7 +41,7 @@ QString timeText(const QTime &time) {
 
 QString durationText(double seconds) {
     const auto whole = static_cast<long long>(std::floor(seconds));
-    const QString separator = timeSeparator(QLocale());
+    const QString separator = modHelpers::GetTimeSeparator();
     return twoDigits(whole / 3600) + separator + twoDigits(whole % 3600 / 60) + separator +
            twoDigits(whole % 60);
 }

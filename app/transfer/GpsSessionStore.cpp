@@ -1,12 +1,13 @@
 #include "transfer/GpsSessionStore.h"
 
 #include "core/Numbers.h"
+#include "core/modHelpersSamples.h"
 #include "core/modLocalisation.h"
+#include "platform/BatchInsert.h"
 #include "platform/Dialogs.h"
 #include "transfer/CorruptedDataReport.h"
 #include "transfer/GpsTrackDecoding.h"
 #include "transfer/PreferredUnits.h"
-#include "transfer/RowBatches.h"
 #include "transfer/SessionDates.h"
 
 #include <algorithm>
@@ -25,45 +26,31 @@ struct Totals {
     float avgSpeed = 0;
 };
 
-// The last point's distance over its time; the recorder's own speed readings do not enter it.
-float averageSpeed(const SamplePoint &last) {
-    const double hours = last.seconds / 3600;
-    return hours == 0 ? 0 : Numbers::toSingle(last.cumDistance / hours);
-}
-
 Totals totalsIn(const std::vector<SamplePoint> &points, const QString &unit) {
     float fastest = 0;
     for (const SamplePoint &point : points)
         fastest = std::max(fastest, point.speed);
     return {DistanceInUnit(points.back().cumDistance, unit), SpeedInUnit(fastest, unit),
-            SpeedInUnit(averageSpeed(points.back()), unit)};
+            SpeedInUnit(Numbers::toSingle(modHelpers::AverageSampleValue(points, 0, "speed")), unit)};
 }
 
 void insertPoints(Connection &connection, SessionKey key, const std::vector<SamplePoint> &points, int kind) {
     const auto textValue = [](const QString &text) { return text.isEmpty() ? 0.0 : text.toDouble(); };
-    insertRows(connection,
-               "insert into sessiondata (session_prkey, cum_duration, Speed, cum_distance, data_type, "
-               "Altitude, Lat, "
-               "Long, TrueHeading, MagHeading, ACQStatus) values",
-               "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)", 11, points,
-               [&](platform::db::Statement &insert, int first, const SamplePoint &point) {
-                   insert.bind(first, key)
-                       .bind(first + 1, point.seconds)
-                       .bind(first + 2, Numbers::roundHalfEven(point.speed, 2))
-                       .bind(first + 3, Numbers::roundHalfEven(point.cumDistance, 3))
-                       .bind(first + 4, kind)
-                       .bind(first + 10, point.statusText.toInt());
-                   if (kind == 2) {
-                       insert.bind(first + 5, int{point.altitude})
-                           .bind(first + 6, textValue(point.latText))
-                           .bind(first + 7, textValue(point.longText))
-                           .bind(first + 8, double{point.trueHeading})
-                           .bind(first + 9, double{point.magHeading});
-                   } else {
-                       for (int column = 5; column <= 9; ++column)
-                           insert.bind(first + column, Null{});
-                   }
-               });
+    platform::db::BatchInsert rows(connection, "sessiondata",
+                                   {"session_prkey", "cum_duration", "Speed", "cum_distance", "data_type",
+                                    "Altitude", "Lat", "Long", "TrueHeading", "MagHeading", "ACQStatus"});
+    for (const SamplePoint &point : points) {
+        const double speed = Numbers::roundHalfEven(point.speed, 2);
+        const double distance = Numbers::roundHalfEven(point.cumDistance, 3);
+        const int status = point.statusText.toInt();
+        if (kind == 2)
+            rows.add(key, point.seconds, speed, distance, kind, int{point.altitude}, textValue(point.latText),
+                     textValue(point.longText), double{point.trueHeading}, double{point.magHeading}, status);
+        else
+            rows.add(key, point.seconds, speed, distance, kind, Null{}, Null{}, Null{}, Null{}, Null{},
+                     status);
+    }
+    rows.flush();
 }
 
 SessionKey insertActivity(Connection &connection, const QDateTime &start, double duration, std::uint8_t mode,

@@ -1,10 +1,11 @@
 #include "transfer/HrSessionStore.h"
 
+#include "core/modHelpersSamples.h"
+#include "platform/BatchInsert.h"
 #include "platform/Dialogs.h"
 #include "transfer/CorruptedDataReport.h"
 #include "transfer/HeartRateZones.h"
 #include "transfer/PreferredUnits.h"
-#include "transfer/RowBatches.h"
 #include "transfer/SessionDates.h"
 
 #include <algorithm>
@@ -16,17 +17,6 @@ using platform::db::Connection;
 
 constexpr double kHrSampleSeconds = 2;
 
-// Mean of the non-zero heart rates: a 0 is a sample the strap did not deliver.
-double averageHeartRate(const std::vector<SamplePoint> &samples) {
-    double sum = 0;
-    std::size_t counted = 0;
-    for (const SamplePoint &sample : samples) {
-        sum += sample.hr;
-        counted += sample.hr != 0;
-    }
-    return counted == 0 ? 0 : sum / static_cast<double>(counted);
-}
-
 bool startIsStored(Connection &connection, const QDateTime &start) {
     auto existing = connection.prepare("select 1 from sessions where Session_datetime = ? limit 1");
     existing.bind(1, start);
@@ -34,11 +24,11 @@ bool startIsStored(Connection &connection, const QDateTime &start) {
 }
 
 void insertSamples(Connection &connection, SessionKey key, const std::vector<SamplePoint> &samples) {
-    insertRows(connection, "insert into sessiondata (session_prkey, cum_duration, Hr, data_type) values",
-               "(?, ?, ?, 0)", 3, samples,
-               [key](platform::db::Statement &insert, int first, const SamplePoint &sample) {
-                   insert.bind(first, key).bind(first + 1, sample.seconds).bind(first + 2, int{sample.hr});
-               });
+    platform::db::BatchInsert rows(connection, "sessiondata",
+                                   {"session_prkey", "cum_duration", "Hr", "data_type"});
+    for (const SamplePoint &sample : samples)
+        rows.add(key, sample.seconds, int{sample.hr}, 0);
+    rows.flush();
 }
 
 } // namespace
@@ -61,7 +51,8 @@ StoreResult StoreHRSession(const DeviceSessionRecord &record, Connection &connec
         samples[i].hr = record.Data[i];
         highest = std::max(highest, int{samples[i].hr});
     }
-    const int average = static_cast<int>(std::floor(averageHeartRate(samples)));
+    // A 0 is a sample the strap did not deliver; the average leaves those out.
+    const int average = static_cast<int>(std::floor(modHelpers::AverageSampleValue(samples, 0, "hr")));
     const double duration = static_cast<float>(start->secsTo(*end));
     const int unitCode = SpeedUnitCode(gPrimaryUnit);
 

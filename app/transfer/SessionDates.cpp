@@ -1,5 +1,7 @@
 #include "transfer/SessionDates.h"
 
+#include "core/modHelpersDates.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -18,21 +20,6 @@ QString dateText(const std::array<std::uint8_t, 8> &digits) {
 
 QString timeText(const std::array<std::uint8_t, 6> &digits) {
     return digitsText(&digits[0], 2) + ':' + digitsText(&digits[2], 2) + ':' + digitsText(&digits[4], 2);
-}
-
-// The month-first date text rearranged into the desktop's short-date order, joined by "/".
-QString toSystemDateText(const QString &monthFirstDate) {
-    const QStringList parts = monthFirstDate.split('-');
-    if (parts.size() != 3)
-        return QString();
-    const QString &month = parts[0], &day = parts[1], &year = parts[2];
-    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    const auto dayAt = format.indexOf('d'), monthAt = format.indexOf('M'), yearAt = format.indexOf('y');
-    if (yearAt >= 0 && yearAt < monthAt && yearAt < dayAt)
-        return year + '/' + month + '/' + day;
-    if (dayAt >= 0 && dayAt < monthAt)
-        return day + '/' + month + '/' + year;
-    return month + '/' + day + '/' + year;
 }
 
 } // namespace
@@ -57,7 +44,7 @@ std::optional<QDateTime> sessionDateTime(const QString &monthFirstDate, const QS
 }
 
 QString shownStartText(const SessionDateTexts &texts) {
-    return toSystemDateText(texts.startDate) + ' ' + texts.startTime;
+    return modHelpers::ToSystemDateText(texts.startDate) + ' ' + texts.startTime;
 }
 
 QString storedSessionText(const QDateTime &start, std::int64_t key) {

@@ -2,6 +2,7 @@
 
 #include "core/Numbers.h"
 #include "transfer/HeartRateZones.h"
+#include "transfer/PreferredUnits.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -64,24 +65,18 @@ Speeds speedsOf(Connection &connection, SessionKey key) {
     return speeds;
 }
 
-float inUnit(float milesPerHour, const QString &unit) {
-    if (unit == "km")
-        return Numbers::toSingle(milesPerHour * 1.609344);
-    if (unit == "nm")
-        return Numbers::toSingle(milesPerHour * 0.868976);
-    return milesPerHour;
-}
-
 } // namespace
 
+// Speeds take the distance factors (nautical miles too, unlike a stored session's speeds): miles
+// per hour become the unit per hour.
 void RecomputeSessionStats(Connection &connection, SessionKey key) {
     const QString unit = distanceUnitOf(connection, key);
     const HeartRates rates = heartRatesOf(connection, key);
     const Speeds speeds = speedsOf(connection, key);
     connection
         .prepare("update sessions set max_HR = ?, avg_HR = ?, max_speed = ?, avg_speed = ? where prkey = ?")
-        .bindAll(rates.highest, rates.average, double{inUnit(speeds.highest, unit)},
-                 double{inUnit(speeds.average, unit)}, key)
+        .bindAll(rates.highest, rates.average, double{DistanceInUnit(speeds.highest, unit)},
+                 double{DistanceInUnit(speeds.average, unit)}, key)
         .execute();
 }
 

@@ -1,11 +1,11 @@
 #include "transfer/modMerge.h"
 
-#include "transfer/WriteTransaction.h"
+#include "platform/Database.h"
 
 namespace modMerge {
 
 void DeleteSession(SessionKey key) {
-    WriteTransaction transaction(gConn);
+    platform::db::Transaction transaction(gConn);
     gConn.prepare("delete from sessions where prkey = ?").bind(1, key).execute();
     gConn.prepare("delete from sessiondata where session_prkey = ?").bind(1, key).execute();
     transaction.commit();

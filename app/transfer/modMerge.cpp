@@ -1,7 +1,7 @@
 #include "transfer/modMerge.h"
 
 #include "core/Numbers.h"
-#include "transfer/WriteTransaction.h"
+#include "platform/Database.h"
 #include "transfer/modMergeActivity.h"
 #include "transfer/modMergeMixed.h"
 #include "transfer/modMergeSamples.h"
@@ -102,7 +102,7 @@ bool MergeSessions(SessionKey key1, SessionKey key2, std::int32_t gap) {
     if (key1 == key2)
         return false;
 
-    WriteTransaction transaction(gConn);
+    platform::db::Transaction transaction(gConn);
     const bool merged = first.type == second.type ? mergeSameType(key1, key2, gap)
                                                   : mergeMixedTypes(key1, key2, first.type, second.type, gap);
     if (merged)

@@ -1,8 +1,8 @@
 #include "transfer/modMergeActivity.h"
 
+#include "transfer/SessionStatistics.h"
 #include "transfer/modMerge.h"
 #include "transfer/modMergeSamples.h"
-#include "transfer/modMergeStats.h"
 
 #include <string>
 
@@ -35,8 +35,8 @@ void SetSessionType(SessionKey key, std::int16_t type) {
 void FinishMerge(SessionKey key1, SessionKey key2) {
     // Figures entered by hand have no samples to be recomputed from; zeroing them would lose them.
     if (HasSamples(key1, SampleKind::HeartRate) || HasSamples(key1, SampleKind::Speed)) {
-        modMergeStats::RecomputeSessionStats(key1);
-        modMergeStats::ComputeTimeInZones(key1);
+        RecomputeSessionStats(gConn, key1);
+        ComputeTimeInZones(gConn, key1);
     }
     DeleteSession(key2);
 }

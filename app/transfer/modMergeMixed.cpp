@@ -1,7 +1,7 @@
 #include "transfer/modMergeMixed.h"
 
 #include "core/Numbers.h"
-#include "transfer/WriteTransaction.h"
+#include "platform/Database.h"
 #include "transfer/modMergeActivity.h"
 #include "transfer/modMergeSamples.h"
 
@@ -163,7 +163,7 @@ bool mergeMixed(Variant variant, SessionKey key1, SessionKey key2, std::int32_t 
         return false;
     const int dataType = joinedFirstSpeed->dataType;
 
-    WriteTransaction transaction(gConn);
+    platform::db::Transaction transaction(gConn);
     prepareFirst(variant, key1, key2, dataType);
     if (gap > 0)
         bridgeGap(key1, key2, gap, dataType);

@@ -19,8 +19,8 @@ constexpr int kBusyTimeoutMs = 2000;
 // index pages in memory. Each stored session is its own transaction: the write-ahead log with
 // normal syncing keeps every committed one safe from a crash of the program, at one disk sync
 // per checkpoint instead of several per session.
-constexpr const char *kSessionPragmas =
-    "PRAGMA foreign_keys = ON; PRAGMA cache_size = -65536; PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;";
+constexpr const char *kSessionPragmas = "PRAGMA foreign_keys = ON; PRAGMA cache_size = -65536; PRAGMA "
+                                        "journal_mode = WAL; PRAGMA synchronous = NORMAL;";
 
 } // namespace
 
@@ -221,14 +221,15 @@ QStringList Connection::tableColumns(const QString &table) {
     return columns;
 }
 
-Transaction::Transaction(Connection &connection) : connection_(connection) {
-    connection_.executeScript("BEGIN IMMEDIATE");
+Transaction::Transaction(Connection &connection)
+    : connection_(connection), nested_(sqlite3_get_autocommit(connection.handle()) == 0) {
+    connection_.executeScript(nested_ ? "SAVEPOINT nested" : "BEGIN IMMEDIATE");
 }
 
 Transaction::~Transaction() {
     if (!done_) {
         try {
-            connection_.executeScript("ROLLBACK");
+            connection_.executeScript(nested_ ? "ROLLBACK TO nested; RELEASE nested" : "ROLLBACK");
         } catch (const DbError &) {
             // The engine already rolled back (for example after a full disk); nothing is left to undo.
         }
@@ -236,7 +237,7 @@ Transaction::~Transaction() {
 }
 
 void Transaction::commit() {
-    connection_.executeScript("COMMIT");
+    connection_.executeScript(nested_ ? "RELEASE nested" : "COMMIT");
     done_ = true;
 }
 

@@ -2,10 +2,11 @@
 
 namespace testing {
 
-TestHome::TestHome() : previous_(qgetenv("RUNVELLA_HOME")) { qputenv("RUNVELLA_HOME", dir_.path().toUtf8()); }
+TestHome::TestHome() : previous_(qgetenv("RUNVELLA_HOME")) {
+    qputenv("RUNVELLA_HOME", dir_.path().toUtf8());
+}
 
-TestHome::~TestHome()
-{
+TestHome::~TestHome() {
     if (previous_.isNull())
         qunsetenv("RUNVELLA_HOME");
     else

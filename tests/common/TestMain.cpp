@@ -7,8 +7,7 @@
 
 // A dialog that a test did not expect fails the test instead of waiting for a user.
 class UnansweredDialogs : public ::testing::EmptyTestEventListener {
-    void OnTestStart(const ::testing::TestInfo &) override
-    {
+    void OnTestStart(const ::testing::TestInfo &) override {
         platform::dialogs::setMessageHandler([](const platform::dialogs::MessageRequest &request) {
             ADD_FAILURE() << "unexpected message box: " << request.text.toStdString();
             return platform::dialogs::Answer::Cancel;
@@ -20,8 +19,7 @@ class UnansweredDialogs : public ::testing::EmptyTestEventListener {
     }
 };
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::TestHome home; // no test ever touches the user's own files
     QApplication app(argc, argv);

@@ -11,13 +11,15 @@ namespace {
 
 class PreferencesTest : public DatabaseFixture {
 protected:
-    void setUnit(const char *unit) { gConn.prepare("update preferences set Primary_Unit = ?").bind(1, unit).execute(); }
+    void setUnit(const char *unit) {
+        gConn.prepare("update preferences set Primary_Unit = ?").bind(1, unit).execute();
+    }
 };
 
-TEST_F(PreferencesTest, CopiesTheStoredRow)
-{
-    gConn.prepare("update preferences set Primary_Sport = 3, Start_of_Week = 'Sunday', Clip_Beginning = 1, "
-                  "Pace_Min = 4.5, computeZonesUsing = 'MaxHR', trenlocrypto = 'abc', XAxisDistance = 1")
+TEST_F(PreferencesTest, CopiesTheStoredRow) {
+    gConn
+        .prepare("update preferences set Primary_Sport = 3, Start_of_Week = 'Sunday', Clip_Beginning = 1, "
+                 "Pace_Min = 4.5, computeZonesUsing = 'MaxHR', trenlocrypto = 'abc', XAxisDistance = 1")
         .execute();
     LoadPreferences();
     EXPECT_EQ(gPrimarySport, 3);
@@ -30,12 +32,12 @@ TEST_F(PreferencesTest, CopiesTheStoredRow)
     EXPECT_EQ(gXAxisDistance, 1);
 }
 
-TEST_F(PreferencesTest, UnitLabelFollowsTheExactUnitCode)
-{
+TEST_F(PreferencesTest, UnitLabelFollowsTheExactUnitCode) {
     const struct {
         const char *unit;
         int label;
-    } cases[] = {{"yd", 1580}, {"mi", 1581}, {"km", 1582}, {"m", 1583}, {"nm", 1584}, {"MI", 1581}, {"", 1581}};
+    } cases[] = {{"yd", 1580}, {"mi", 1581}, {"km", 1582}, {"m", 1583},
+                 {"nm", 1584}, {"MI", 1581}, {"", 1581}};
     for (const auto &c : cases) {
         setUnit(c.unit);
         LoadPreferences();
@@ -44,8 +46,7 @@ TEST_F(PreferencesTest, UnitLabelFollowsTheExactUnitCode)
     }
 }
 
-TEST_F(PreferencesTest, CompressionComesFromTheSettingsAndKeepsItsValueWhenMissing)
-{
+TEST_F(PreferencesTest, CompressionComesFromTheSettingsAndKeepsItsValueWhenMissing) {
     gUseCompression = true;
     LoadPreferences();
     EXPECT_TRUE(gUseCompression);
@@ -60,8 +61,7 @@ TEST_F(PreferencesTest, CompressionComesFromTheSettingsAndKeepsItsValueWhenMissi
     EXPECT_FALSE(gUseCompression);
 }
 
-TEST_F(PreferencesTest, ResetsTheDeviceBuffersAndSessionRecords)
-{
+TEST_F(PreferencesTest, ResetsTheDeviceBuffersAndSessionRecords) {
     gDeviceBuf1.assign(10, 0xFF);
     gDeviceBuf2Len = 5;
     gHrSessionRecs.resize(4);
@@ -79,8 +79,7 @@ TEST_F(PreferencesTest, ResetsTheDeviceBuffersAndSessionRecords)
     EXPECT_EQ(gGpsSessionCount, 0);
 }
 
-TEST_F(PreferencesTest, AnEmptyNumberOrAMissingRowIsAFailureNotGarbage)
-{
+TEST_F(PreferencesTest, AnEmptyNumberOrAMissingRowIsAFailureNotGarbage) {
     gConn.executeScript("update preferences set Pace_Max = null");
     EXPECT_THROW(LoadPreferences(), platform::db::DbError);
 

@@ -11,22 +11,20 @@ namespace {
 
 class RegistryTest : public ::testing::Test {
 protected:
-    long write(const QString &name, const QString &type, const QVariant &value, const QString &root = "HKLM")
-    {
+    long write(const QString &name, const QString &type, const QVariant &value,
+               const QString &root = "HKLM") {
         return WriteRegistryValue(root, kProgramKey, name, type, value);
     }
 
     long read(const QString &name, const QString &type, const QVariant &defaultValue, QVariant &result,
-              const QString &root = "HKLM")
-    {
+              const QString &root = "HKLM") {
         return ReadRegistryValue(root, kProgramKey, name, type, defaultValue, result);
     }
 
     testing::TestHome home;
 };
 
-TEST_F(RegistryTest, ValuesOfEachTypeComeBackAsWritten)
-{
+TEST_F(RegistryTest, ValuesOfEachTypeComeBackAsWritten) {
     QVariant result;
     ASSERT_EQ(write("Splice", "S", "Yes"), kSuccess);
     EXPECT_EQ(read("Splice", "S", "No", result), kSuccess);
@@ -45,8 +43,7 @@ TEST_F(RegistryTest, ValuesOfEachTypeComeBackAsWritten)
     EXPECT_TRUE(result.toBool());
 }
 
-TEST_F(RegistryTest, WindowSizesBeyondSixteenBitsAreStored)
-{
+TEST_F(RegistryTest, WindowSizesBeyondSixteenBitsAreStored) {
     QVariant result;
     ASSERT_EQ(write("Width", "D", 40000), kSuccess);
     EXPECT_EQ(read("Width", "D", 0, result), kSuccess);
@@ -56,8 +53,7 @@ TEST_F(RegistryTest, WindowSizesBeyondSixteenBitsAreStored)
     EXPECT_EQ(result.toInt(), -70000);
 }
 
-TEST_F(RegistryTest, AValueThatCannotBeStoredIsNeverReportedAsStored)
-{
+TEST_F(RegistryTest, AValueThatCannotBeStoredIsNeverReportedAsStored) {
     QVariant result;
     EXPECT_NE(write("Width", "D", qlonglong(1) << 33), kSuccess);
     EXPECT_NE(write("Width", "D", "wide"), kSuccess);
@@ -66,8 +62,7 @@ TEST_F(RegistryTest, AValueThatCannotBeStoredIsNeverReportedAsStored)
     EXPECT_EQ(result.toInt(), 12);
 }
 
-TEST_F(RegistryTest, MissingValueReturnsNotFoundAndTheDefault)
-{
+TEST_F(RegistryTest, MissingValueReturnsNotFoundAndTheDefault) {
     QVariant result = "stale";
     EXPECT_EQ(read("ShowPrefs", "S", "No", result), kNotFound);
     EXPECT_EQ(result.toString(), "No");
@@ -77,8 +72,7 @@ TEST_F(RegistryTest, MissingValueReturnsNotFoundAndTheDefault)
     EXPECT_EQ(result.toString(), "No");
 }
 
-TEST_F(RegistryTest, RootNamesIgnoreCaseAndUnknownRootsAreInvalid)
-{
+TEST_F(RegistryTest, RootNamesIgnoreCaseAndUnknownRootsAreInvalid) {
     QVariant result;
     ASSERT_EQ(write("Selected", "D", 4, "hklm"), kSuccess);
     EXPECT_EQ(read("Selected", "D", 0, result, "HkLm"), kSuccess);
@@ -92,23 +86,20 @@ TEST_F(RegistryTest, RootNamesIgnoreCaseAndUnknownRootsAreInvalid)
     EXPECT_EQ(ResolveRootKey("hkcu").kind, RootKind::Registry);
 }
 
-TEST_F(RegistryTest, RootsAreKeptApart)
-{
+TEST_F(RegistryTest, RootsAreKeptApart) {
     QVariant result;
     ASSERT_EQ(write("Selected", "D", 4, "HKCU"), kSuccess);
     EXPECT_EQ(read("Selected", "D", 0, result, "HKLM"), kNotFound);
 }
 
-TEST_F(RegistryTest, StoredTextThatIsNotANumberIsNotReadAsOne)
-{
+TEST_F(RegistryTest, StoredTextThatIsNotANumberIsNotReadAsOne) {
     QVariant result;
     ASSERT_EQ(write("language", "S", "French"), kSuccess);
     EXPECT_EQ(read("language", "D", 0, result), kInvalidData);
     EXPECT_EQ(result.toInt(), 0);
 }
 
-TEST_F(RegistryTest, IniFileRootReadsAndWritesItsSections)
-{
+TEST_F(RegistryTest, IniFileRootReadsAndWritesItsSections) {
     QTemporaryDir dir;
     const QString ini = dir.filePath("settings.ini");
     EXPECT_EQ(ResolveRootKey(ini).kind, RootKind::Invalid); // the file must exist first

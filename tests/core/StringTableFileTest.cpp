@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(StringTableFile, ReadsIdsAndUnescapesTexts)
-{
+TEST(StringTableFile, ReadsIdsAndUnescapesTexts) {
     const auto strings = StringTableFile::parse("1300\tRunvella\r\n"
                                                 "1301\tLine one\\nLine two\\tTabbed \\\\ done\n"
                                                 "\n"

@@ -6,15 +6,13 @@
 
 namespace {
 
-QHash<int, QString> language(const char *code)
-{
+QHash<int, QString> language(const char *code) {
     QFile file(QStringLiteral(":/strings/%1.tsv").arg(QLatin1String(code)));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << code;
     return StringTableFile::parse(QString::fromUtf8(file.readAll()));
 }
 
-QStringList placeholders(const QString &text)
-{
+QStringList placeholders(const QString &text) {
     static const QRegularExpression pattern("%[A-Za-z0-9]+");
     QStringList found;
     for (const auto &match : pattern.globalMatch(text))
@@ -24,14 +22,12 @@ QStringList placeholders(const QString &text)
 }
 
 // "&" before a character marks a keyboard accelerator; "HR & GPS" is a plain ampersand.
-bool hasAccelerator(const QString &text)
-{
+bool hasAccelerator(const QString &text) {
     static const QRegularExpression pattern("&[^\\s&]");
     return text.contains(pattern);
 }
 
-TEST(StringTable, EveryInterfaceTextExistsInEveryLanguageWithTheSamePlaceholders)
-{
+TEST(StringTable, EveryInterfaceTextExistsInEveryLanguageWithTheSamePlaceholders) {
     const auto english = language("en");
     ASSERT_TRUE(english.contains(1300));
     ASSERT_TRUE(english.contains(1619));

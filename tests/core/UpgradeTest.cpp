@@ -9,21 +9,18 @@ namespace {
 
 class UpgradeTest : public DatabaseFixture {
 protected:
-    QString schema()
-    {
+    QString schema() {
         auto query = gConn.prepare("select group_concat(sql, ';') from sqlite_master");
         query.step();
         return query.columnText(0);
     }
 
-    void dropColumn(const char *table, const char *column)
-    {
+    void dropColumn(const char *table, const char *column) {
         gConn.executeScript(QString("alter table %1 drop column %2").arg(table, column).toStdString());
     }
 };
 
-TEST_F(UpgradeTest, RunningOnACurrentFileChangesNothing)
-{
+TEST_F(UpgradeTest, RunningOnACurrentFileChangesNothing) {
     gConn.executeScript("update preferences set UseSmoothing = 1");
     const QString before = schema();
     UpgradeDatabaseSchema();
@@ -32,8 +29,7 @@ TEST_F(UpgradeTest, RunningOnACurrentFileChangesNothing)
     EXPECT_EQ(scalar("select UseSmoothing from preferences"), 1);
 }
 
-TEST_F(UpgradeTest, AddsExactlyTheMissingColumn)
-{
+TEST_F(UpgradeTest, AddsExactlyTheMissingColumn) {
     dropColumn("sessiondata", "TrueHeading");
     const QStringList before = gConn.tableColumns("sessiondata");
     UpgradeDatabaseSchema();
@@ -42,8 +38,7 @@ TEST_F(UpgradeTest, AddsExactlyTheMissingColumn)
     EXPECT_EQ(gConn.tableColumns("sessions").filter("Graph").size(), 2);
 }
 
-TEST_F(UpgradeTest, OlderFileGetsEveryColumnAndSmoothingStartsOff)
-{
+TEST_F(UpgradeTest, OlderFileGetsEveryColumnAndSmoothingStartsOff) {
     for (const char *column : {"ACQStatus", "TrueHeading", "MagHeading"})
         dropColumn("sessiondata", column);
     dropColumn("sessions", "Graph1");
@@ -56,8 +51,7 @@ TEST_F(UpgradeTest, OlderFileGetsEveryColumnAndSmoothingStartsOff)
     EXPECT_EQ(scalar("select count(*) from preferences where UseSmoothing = 0"), 1);
 }
 
-TEST_F(UpgradeTest, DeletesALeftOverBackupAndIgnoresAMissingOne)
-{
+TEST_F(UpgradeTest, DeletesALeftOverBackupAndIgnoresAMissingOne) {
     QFile backup(platform::paths::backupDatabasePath());
     ASSERT_TRUE(backup.open(QIODevice::WriteOnly));
     backup.close();

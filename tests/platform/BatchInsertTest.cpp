@@ -10,14 +10,12 @@ namespace {
 
 class BatchInsertTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         db.create(dir.filePath("batch.db"));
         db.executeScript("create table samples (k integer primary key, n integer, x real, s text)");
     }
 
-    std::vector<std::int64_t> storedNumbers()
-    {
+    std::vector<std::int64_t> storedNumbers() {
         std::vector<std::int64_t> numbers;
         auto rows = db.prepare("select n from samples order by k");
         while (rows.step())
@@ -29,8 +27,7 @@ protected:
     Connection db;
 };
 
-TEST_F(BatchInsertTest, EveryRowArrivesInOrderWhateverTheBatchBoundary)
-{
+TEST_F(BatchInsertTest, EveryRowArrivesInOrderWhateverTheBatchBoundary) {
     for (int count : {0, 1, BatchInsert::kRowsPerStatement - 1, BatchInsert::kRowsPerStatement,
                       3 * BatchInsert::kRowsPerStatement + 5}) {
         db.executeScript("delete from samples");
@@ -45,8 +42,7 @@ TEST_F(BatchInsertTest, EveryRowArrivesInOrderWhateverTheBatchBoundary)
     }
 }
 
-TEST_F(BatchInsertTest, ValuesKeepTheirTypes)
-{
+TEST_F(BatchInsertTest, ValuesKeepTheirTypes) {
     BatchInsert insert(db, "samples", {"n", "x", "s"});
     insert.add(7, 2.25f, platform::db::Null{});
     insert.flush();
@@ -57,8 +53,7 @@ TEST_F(BatchInsertTest, ValuesKeepTheirTypes)
     EXPECT_EQ(row.columnInt64(2), 1);
 }
 
-TEST_F(BatchInsertTest, RowsOfAnAbandonedTransactionAreNotKept)
-{
+TEST_F(BatchInsertTest, RowsOfAnAbandonedTransactionAreNotKept) {
     {
         platform::db::Transaction transaction(db);
         BatchInsert insert(db, "samples", {"n"});

@@ -1,6 +1,6 @@
+#include "platform/FirstStart.h"
 #include "common/TestHome.h"
 #include "platform/Database.h"
-#include "platform/FirstStart.h"
 #include "platform/Paths.h"
 #include "platform/SettingsStore.h"
 
@@ -12,20 +12,17 @@ namespace {
 
 using namespace platform;
 
-std::optional<QVariant> programSetting(const char *name)
-{
+std::optional<QVariant> programSetting(const char *name) {
     return settings::readEntry(settings::rootFile(settings::kProgramRoot), settings::kProgramKey, name);
 }
 
-std::int64_t count(db::Connection &connection, const char *sql)
-{
+std::int64_t count(db::Connection &connection, const char *sql) {
     auto query = connection.prepare(sql);
     query.step();
     return query.columnInt64(0);
 }
 
-TEST(FirstStart, CreatesTheDataFolderWithEveryTableAndItsFirstRows)
-{
+TEST(FirstStart, CreatesTheDataFolderWithEveryTableAndItsFirstRows) {
     testing::TestHome home;
     ASSERT_TRUE(install::ensureDataFolder());
     EXPECT_TRUE(QFileInfo(paths::autoImportDir()).isDir());
@@ -38,7 +35,8 @@ TEST(FirstStart, CreatesTheDataFolderWithEveryTableAndItsFirstRows)
     EXPECT_EQ(count(connection, "select count(*) from preferences"), 1);
     EXPECT_EQ(count(connection, "select count(*) from person"), 1);
     EXPECT_EQ(count(connection, "select count(*) from zones"), 1);
-    EXPECT_EQ(count(connection, "select count(*) from sports where prkey = 1 and Description = 'General'"), 1);
+    EXPECT_EQ(count(connection, "select count(*) from sports where prkey = 1 and Description = 'General'"),
+              1);
     // The weekly altitude goal arrives through the main window's upgrade, never the initial file.
     EXPECT_FALSE(connection.tableColumns("weeklyData").contains("totalAltitude"));
 
@@ -47,8 +45,7 @@ TEST(FirstStart, CreatesTheDataFolderWithEveryTableAndItsFirstRows)
     EXPECT_FALSE(programSetting("IsUnitedStates"));
 }
 
-TEST(FirstStart, LeavesAnExistingDataFolderAndItsSettingsAlone)
-{
+TEST(FirstStart, LeavesAnExistingDataFolderAndItsSettingsAlone) {
     testing::TestHome home;
     ASSERT_TRUE(settings::writeEntry(settings::rootFile("HKLM"), settings::kProgramKey, "language", 3000));
     ASSERT_TRUE(install::ensureDataFolder());
@@ -60,8 +57,7 @@ TEST(FirstStart, LeavesAnExistingDataFolderAndItsSettingsAlone)
     EXPECT_FALSE(QFileInfo::exists(paths::databasePath()));
 }
 
-TEST(FirstStart, RunvellaHomeHoldsDataAndSettings)
-{
+TEST(FirstStart, RunvellaHomeHoldsDataAndSettings) {
     testing::TestHome home;
     EXPECT_EQ(paths::databasePath(), home.path() + "/data/database/Runvella.db");
     EXPECT_EQ(settings::rootFile("hklm"), home.path() + "/registry/HKLM.ini");

@@ -121,7 +121,10 @@ private:
     QString path_;
 };
 
-// All-or-nothing unit of work: rolled back unless commit() was reached.
+// All-or-nothing unit of work: rolled back unless commit() was reached. One opened while
+// another is open on the connection nests inside it (a savepoint): its commit hands its work
+// to the outer one, which alone makes it permanent, and without a commit only its own work is
+// undone. So a merge that deletes an activity stays one unit.
 class Transaction {
 public:
     explicit Transaction(Connection &connection);
@@ -132,6 +135,7 @@ public:
 
 private:
     Connection &connection_;
+    bool nested_;
     bool done_ = false;
 };
 
