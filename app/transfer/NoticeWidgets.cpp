@@ -1,6 +1,10 @@
 #include "transfer/NoticeWidgets.h"
 
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace NoticeWidgets {
@@ -17,6 +21,18 @@ QLabel *paragraph(QWidget *parent, const char *name, int stringId) {
     label->setWordWrap(true);
     label->setMinimumWidth(360);
     return label;
+}
+
+void layOut(QDialog *notice, QLabel *image, std::initializer_list<QWidget *> texts, QPushButton *ok) {
+    auto *column = new QVBoxLayout;
+    for (QWidget *text : texts)
+        column->addWidget(text);
+    auto *row = new QHBoxLayout;
+    row->addWidget(image);
+    row->addLayout(column, 1);
+    auto *layout = new QVBoxLayout(notice);
+    layout->addLayout(row);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
 }
 
 } // namespace NoticeWidgets

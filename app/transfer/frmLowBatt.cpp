@@ -6,9 +6,7 @@
 #include "transfer/NoticeWidgets.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using NoticeWidgets::named;
 
@@ -27,15 +25,7 @@ frmLowBatt::frmLowBatt(QWidget *parent)
     setWindowTitle(NoticeWidgets::kNoticeTitle);
     setModal(true);
 
-    auto *texts = new QVBoxLayout;
-    texts->addWidget(lblLowBatt);
-    texts->addWidget(chkRemind);
-    auto *notice = new QHBoxLayout;
-    notice->addWidget(Image1);
-    notice->addLayout(texts, 1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(notice);
-    layout->addWidget(cmdOK, 0, Qt::AlignHCenter);
+    NoticeWidgets::layOut(this, Image1, {lblLowBatt, chkRemind}, cmdOK);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmLowBatt::cmdOK_Click);
     Form_Load();

@@ -1,5 +1,7 @@
 #include "transfer/frmMerge1.h"
 
+#include "mainwindow/ActivityIcons.h"
+
 #include "core/modLocalisation.h"
 #include "platform/Dialogs.h"
 #include "transfer/ActivityListText.h"
@@ -99,20 +101,6 @@ frmMerge1::frmMerge1(QWidget *parent)
     connect(cmdCancel, &QPushButton::clicked, this, &frmMerge1::cmdCancel_Click);
 }
 
-int frmMerge1::activityIconIndex(int sessionType) {
-    switch (sessionType) {
-    case 0:
-        return 3;
-    case 1:
-    case 5:
-        return 2;
-    case 20:
-        return 4;
-    default:
-        return 1;
-    }
-}
-
 void frmMerge1::Form_Load() {
     MonthView1->setSelectedDate(QDate::currentDate());
     cmdOK->setEnabled(false);
@@ -161,7 +149,7 @@ void frmMerge1::addActivityLine(SessionKey key, const QString &start, double dur
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, Qt::Unchecked);
     item->setData(0, kKeyRole, "_" + QString::number(key));
-    item->setData(0, kIconRole, activityIconIndex(sessionType));
+    item->setData(0, kIconRole, ActivityIcons::IndexFor(sessionType));
 }
 
 void frmMerge1::showNoActivities() {

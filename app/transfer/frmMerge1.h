@@ -21,9 +21,6 @@ class frmMerge1 : public QDialog {
 public:
     explicit frmMerge1(QWidget *parent = nullptr);
 
-    // The icon of an activity type in the main window's activity icon list.
-    static int activityIconIndex(int sessionType);
-
     QLabel *Label1;
     QLabel *lblInstructions;
     QCalendarWidget *MonthView1;

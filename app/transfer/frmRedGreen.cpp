@@ -3,9 +3,7 @@
 #include "core/modLocalisation.h"
 #include "transfer/NoticeWidgets.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using NoticeWidgets::named;
 using NoticeWidgets::paragraph;
@@ -18,15 +16,7 @@ frmRedGreen::frmRedGreen(QWidget *parent)
     setWindowTitle(NoticeWidgets::kNoticeTitle);
     setModal(true);
 
-    auto *texts = new QVBoxLayout;
-    for (QLabel *text : {Label1, Label2, Label3})
-        texts->addWidget(text);
-    auto *notice = new QHBoxLayout;
-    notice->addWidget(Image1);
-    notice->addLayout(texts, 1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(notice);
-    layout->addWidget(cmdOK, 0, Qt::AlignHCenter);
+    NoticeWidgets::layOut(this, Image1, {Label1, Label2, Label3}, cmdOK);
 
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     Form_Load();
