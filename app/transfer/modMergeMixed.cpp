@@ -39,12 +39,14 @@ float fillerEnd(double time) {
 }
 
 // The checks that keep a merge from losing the second's samples, made before anything is written.
-bool canMerge(Variant variant, SessionKey key1, SessionKey key2) {
+bool canMerge(Variant variant, SessionKey key1, SessionKey key2, std::int32_t gap) {
+    const auto speedStep = static_cast<float>(kSpeedStep);
     switch (variant) {
     case Variant::OtherAnd20:
         return HasSamples(key1, SampleKind::Speed);
-    case Variant::ZeroAnd20: // the speed series made over the first's heart rate needs one sample at least
-        return static_cast<float>(kSpeedStep) <= GetLastCumDuration(key1, 0);
+    case Variant::ZeroAnd20: // the speed series made over the first's heart rate or over the
+                             // bridged pause needs one sample at least
+        return speedStep <= GetLastCumDuration(key1, 0) || speedStep <= static_cast<float>(gap);
     case Variant::TwentyAndOther: // only the second's speed samples are taken over
         return !HasSamples(key2, SampleKind::HeartRate);
     case Variant::TwentyAnd0:
@@ -159,7 +161,7 @@ void fillSecondsSpan(Variant variant, SessionKey key1, SessionKey key2, std::int
 
 bool mergeMixed(Variant variant, SessionKey key1, SessionKey key2, std::int32_t gap) {
     const auto joinedFirstSpeed = FirstSample(firstIsJoined(variant) ? key1 : key2, SampleKind::Speed);
-    if (!joinedFirstSpeed || !canMerge(variant, key1, key2))
+    if (!joinedFirstSpeed || !canMerge(variant, key1, key2, gap))
         return false;
     const int dataType = joinedFirstSpeed->dataType;
 

@@ -115,6 +115,22 @@ TEST_F(MixedMergeTest, APositiveGapIsBridgedInBothSeries) {
     EXPECT_DOUBLE_EQ(column(first, "Duration"), 59);
 }
 
+// A heart-rate activity too short for a speed filler of its own still gets speed samples from
+// the bridged pause, so the second's samples have somewhere to go.
+TEST_F(MixedMergeTest, AShortHeartRateActivityMergesWhenAGapIsBridged) {
+    const SessionKey first = addActivity(0, 2, 0);
+    const SessionKey second = addActivity(20, 4, 0.02);
+    addHeartRate(first, 2, 120); // last at 2
+    addHeartRate(second, 2, 140);
+    addSpeed(second, 2);
+
+    ASSERT_TRUE(MergeSessions(first, second, 10));
+
+    EXPECT_EQ(column(first, "session_type"), 20);
+    expectTimes(times(first, false), {3.57, 7.14, 10.71, 14.28});
+    EXPECT_FALSE(exists(second));
+}
+
 // A merge that could not keep the second's samples is refused before anything is written.
 TEST_F(MixedMergeTest, MergesThatWouldLoseTheSecondsSamplesAreRefused) {
     const struct {
