@@ -36,7 +36,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     Image1->setObjectName("Image1");
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
     Label2 = addLabel(this, layout, "Label2", "Application Version", "1476");
-    Label3 = addLabel(this, layout, "Label3", "Device Library Version");
+    Label3 = addLabel(this, layout, "Label3", "Device Library Version", "1477");
     Label4 = addLabel(this, layout, "Label4", QString());
     Label5 = addLabel(this, layout, "Label5", QString());
     Label6 = addLabel(this, layout, "Label6", "Runvella");

@@ -11,7 +11,6 @@ frmSplash::frmSplash(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), Image1(new PictureBox(this)),
       Label1(new QLabel(this)), Label2(new QLabel(this)), lblMessage(new QLabel(this)) {
     setObjectName("frmSplash");
-    setAttribute(Qt::WA_DeleteOnClose);
     Image1->setObjectName("Image1");
     Image1->setProperty("tag", 1700);
     Image1->setAlignment(Qt::AlignCenter);

@@ -29,6 +29,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kDefaultHeightTwips = 8800;
@@ -320,9 +322,11 @@ void frmMain::keyReleaseEvent(QKeyEvent *event) {
 }
 
 void frmMain::restoreWindowSize() {
-    const int dpi = logicalDpiY();
-    resize(readSize("Width", kDefaultWidthTwips) * dpi / kTwipsPerInch,
-           readSize("Height", kDefaultHeightTwips) * dpi / kTwipsPerInch);
+    // A hand-edited size may lie beyond any screen: it gives the largest window, not an overflow.
+    const auto pixels = [dpi = std::int64_t{logicalDpiY()}](int twips) {
+        return static_cast<int>(std::min<std::int64_t>(twips * dpi / kTwipsPerInch, QWIDGETSIZE_MAX));
+    };
+    resize(pixels(readSize("Width", kDefaultWidthTwips)), pixels(readSize("Height", kDefaultHeightTwips)));
 }
 
 void frmMain::storeWindowSize() {

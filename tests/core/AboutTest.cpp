@@ -101,6 +101,8 @@ TEST_F(AboutTest, SpeaksTheChosenLanguageButKeepsItsEnglishOnlyTitle) {
 
     EXPECT_TRUE(about.Label2->text().startsWith("Version de l'application "))
         << about.Label2->text().toStdString();
+    EXPECT_TRUE(about.Label3->text().startsWith("Version de la bibliothèque du Data Recorder "))
+        << about.Label3->text().toStdString();
     EXPECT_EQ(about.Label7->text(), "Tous droits réservés");
     EXPECT_EQ(about.windowTitle(), "About Runvella");
 }

@@ -81,6 +81,16 @@ TEST_F(StartupTest, FirstStartShowsTheMainWindowAndRunsTheWizardOnce) {
         EXPECT_EQ(qobject_cast<frmSplash *>(window), nullptr);
 }
 
+TEST_F(StartupTest, ClosingTheSplashWhileStartingEndsNothing) {
+    const auto closeSplash = [](std::chrono::milliseconds) {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (qobject_cast<frmSplash *>(window))
+                window->close();
+    };
+    EXPECT_EQ(Main({{"Runvella"}, closeSplash}), StartupOutcome::Running);
+    EXPECT_TRUE(gMainForm->isVisible());
+}
+
 TEST_F(StartupTest, WizardRunsOnlyForAnExactYes) {
     platform::install::ensureDataFolder();
     setSetting("ShowPrefs", "S", "yes");

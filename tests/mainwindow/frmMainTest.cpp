@@ -51,6 +51,13 @@ TEST_F(frmMainTest, SizeComesFromTheSettingsOrTheDefault) {
     sized.close();
 }
 
+TEST_F(frmMainTest, AnOversizedStoredSizeGivesTheLargestWindow) {
+    setSize("Height", 2000000000);
+    setSize("Width", 2000000000);
+    window.Form_Load();
+    EXPECT_EQ(window.size(), window.maximumSize());
+}
+
 TEST_F(frmMainTest, ClosingStoresTheSizeThatTheNextStartRestores) {
     window.Form_Load();
     window.show();
