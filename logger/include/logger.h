@@ -12,7 +12,9 @@
  * 11 read timed out.
  *
  * One caller thread; the status, clock, memory and test functions find the recorder anew on
- * every call, the upload functions need ConnectToDevice first. */
+ * every call, the upload functions need ConnectToDevice first. Message boxes and the progress
+ * dialog appear only on the thread of a Qt widget application; any other caller gets the same
+ * results and codes without them. */
 
 #include <stdint.h>
 

@@ -3,6 +3,7 @@
 #include "CenterDialog.h"
 #include "LibraryState.h"
 #include "LibraryStrings.h"
+#include "Messages.h"
 #include "Protocol.h"
 
 #include <QApplication>
@@ -66,7 +67,8 @@ void showInformationDialogIfDue(InformationDialog dialog) {
     if (trigger.counter <= kUploadsBeforeDue)
         return;
     trigger.armed = false;
-    runDialog(dialog);
+    if (windowsAvailable())
+        runDialog(dialog);
 }
 
 } // namespace logger

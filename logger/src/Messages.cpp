@@ -5,13 +5,26 @@
 
 #include "platform/Dialogs.h"
 
+#include <QApplication>
+#include <QThread>
+
 namespace logger {
 
 void showMessage(int englishStringId) {
-    if (!state().messageBoxesOn)
+    if (state().messageBoxesOn)
+        showNotice(localString(englishStringId));
+}
+
+void showNotice(const QString &text) {
+    if (!windowsAvailable())
         return;
-    platform::dialogs::message(localString(englishStringId), libraryCaption(),
-                               platform::dialogs::Icon::Information, platform::dialogs::Buttons::Ok);
+    platform::dialogs::message(text, libraryCaption(), platform::dialogs::Icon::Information,
+                               platform::dialogs::Buttons::Ok);
+}
+
+bool windowsAvailable() {
+    return qobject_cast<QApplication *>(QCoreApplication::instance()) &&
+           QThread::currentThread() == QCoreApplication::instance()->thread();
 }
 
 } // namespace logger

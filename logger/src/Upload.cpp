@@ -2,14 +2,11 @@
 
 #include "HidDevice.h"
 #include "LibraryState.h"
-#include "LibraryStrings.h"
 #include "Messages.h"
 #include "OfflineImage.h"
 #include "Protocol.h"
 #include "UploadProgress.h"
 #include "UploadRunner.h"
-
-#include "platform/Dialogs.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -165,9 +162,7 @@ bool finishUpload(const UploadTarget &target) {
 }
 
 bool uploadOfflineImage(const UploadTarget &target) {
-    platform::dialogs::message(QStringLiteral("Data has been read from DRROMIMAGE.BIN file."),
-                               libraryCaption(), platform::dialogs::Icon::Information,
-                               platform::dialogs::Buttons::Ok);
+    showNotice(QStringLiteral("Data has been read from DRROMIMAGE.BIN file."));
     LibraryState &current = state();
     current.primaryBuffer.assign(kOfflineResultCapacity, 0);
     current.secondaryBuffer.assign(kOfflineResultCapacity, 0);

@@ -1,10 +1,11 @@
 #include "UploadRunner.h"
 
+#include "Messages.h"
 #include "SleepWatcher.h"
 #include "UploadDialog.h"
 #include "UploadProgress.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QThread>
 
 #include <memory>
@@ -17,12 +18,6 @@ namespace {
 UploadRunner &replacedRunner() {
     static UploadRunner runner;
     return runner;
-}
-
-// Windows only on the thread of a widget application.
-bool windowsAvailable() {
-    return qobject_cast<QApplication *>(QCoreApplication::instance()) &&
-           QThread::currentThread() == QCoreApplication::instance()->thread();
 }
 
 bool onApplicationThread() {

@@ -4,7 +4,10 @@
 #include "common/TestHome.h"
 #include "platform/SettingsStore.h"
 
+#include <QFile>
+
 #include <functional>
+#include <thread>
 
 namespace {
 
@@ -61,6 +64,22 @@ TEST_F(MessageBoxes, SuccessShowsNothing) {
     testing::ScriptedDialogs dialogs;
     EXPECT_EQ(GetDeviceDataSize(), 0);
     EXPECT_EQ(GetDeviceVersion(2), 167001);
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(MessageBoxes, NoneForACallerWithoutWindows) {
+    // A thread of its own has no windows, as a command-line program has none: a box there would
+    // end the caller's process.
+    EnableInternalBoxes();
+    QFile(imageFolder.filePath("drromimage.bin")).open(QIODevice::WriteOnly);
+    testing::ScriptedDialogs dialogs;
+    std::uint32_t length1 = 0, length2 = 0;
+    std::thread caller([&] {
+        EXPECT_EQ(GetDeviceVersion(2), 0);
+        EXPECT_EQ(GetLastDeviceError(), 1);
+        EXPECT_EQ(GetDeviceData(nullptr, &length1, nullptr, &length2), 1) << "the empty offline image";
+    });
+    caller.join();
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
