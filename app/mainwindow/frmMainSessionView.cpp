@@ -83,6 +83,9 @@ void frmMain::showSessionGraph(std::int64_t key) {
     lblNote->setText(drawn ? QString() : modLocalisation::LoadResString(kNoSamplesNote));
     lblNote->setVisible(!drawn);
     GraphLabel->show();
+    // The summary graph's choices share the line with the series choices.
+    for (QWidget *summaryChoice : std::initializer_list<QWidget *>{lblSelectGraph, Combo1, Label3, Combo2})
+        summaryChoice->hide();
     for (QWidget *choice : std::initializer_list<QWidget *>{lblGraphLeft1, cmbGraph1, lblGraphLeft2,
                                                             lblGraphRight1, cmbGraph2, lblGraphRight2})
         choice->setVisible(!heartRateOnly && activity &&

@@ -105,18 +105,22 @@ protected:
         }
     }
 
-    static void setShown(std::initializer_list<QWidget *> controls, bool shown) {
-        for (QWidget *control : controls)
-            control->setVisible(shown);
-    }
-
-    // The pane as one activity's graph shows it.
+    // The pane as one activity's graph shows it: a speed activity with a few samples.
     void showSessionView() {
-        frmMain &w = window;
-        setShown({w.lblSelectGraph, w.Combo1, w.Label3, w.Combo2}, false);
-        setShown({w.lblGraphLeft1, w.cmbGraph1, w.lblGraphLeft2, w.lblGraphRight1, w.cmbGraph2,
-                  w.lblGraphRight2, w.GraphLabel, w.resSummary, w.resImagePlot, w.resImage[6]},
-                 true);
+        gConn.executeScript("insert into sessions (Session_datetime, session_date, session_type, Duration, "
+                            "distance_unit) values ('2026-03-09 17:00:00', '2026-03-09', 1, 30, 'mi')");
+        const auto key = gConn.lastInsertId();
+        for (int i = 0; i < 5; ++i)
+            gConn
+                .prepare(
+                    "insert into sessiondata (session_prkey, cum_duration, data_type, Speed, cum_distance) "
+                    "values (?, ?, 1, ?, ?)")
+                .bindAll(key, i * 3.57, 6.0 + i, i * 0.01)
+                .execute();
+        window.ReloadGraphSelection(key);
+        window.showSessionGraph(key);
+        window.resImagePlot->show();
+        window.resSummary->show();
     }
 
     frmMain window;
