@@ -110,17 +110,14 @@ int errorNumber(const std::exception &error) {
 StoreResult StoreGPSSession(const DeviceSessionRecord &record, Connection &connection, SessionKey &key,
                             std::int16_t &sessionType) {
     const StoreResult failed{StoreOutcome::Failed, QString()};
-    const SessionDateTexts texts = sessionDateTexts(record);
-    const auto start = sessionDateTime(texts.startDate, texts.startTime);
-    const auto end = sessionDateTime(texts.endDate, texts.endTime);
-    if (!start || !end) {
-        ReportCorruptedData(shownStartText(texts));
+    const auto span = ReadSessionSpan(record);
+    if (!span)
         return failed;
-    }
+    const QDateTime &start = span->start;
     try {
         DecodedTrack track = DecodeGpsRecords(record);
         if (track.corrupted)
-            ReportCorruptedData(shownStartText(texts));
+            ReportCorruptedData(shownStartText(span->texts));
         gClipBeginning = 0;
         gClipEnd = 0;
         std::vector<SamplePoint> &points = track.points;
@@ -133,18 +130,18 @@ StoreResult StoreGPSSession(const DeviceSessionRecord &record, Connection &conne
         const int kind = GpsSampleKind(record.Mode);
         if (kind == 2)
             HoldAltitudeWithoutFix(points);
-        const double duration = Numbers::toSingle(start->secsTo(*end));
+        const double duration = Numbers::toSingle(start.secsTo(span->end));
 
         platform::db::Transaction transaction(connection);
-        const auto existing = activityStartingAt(connection, *start);
+        const auto existing = activityStartingAt(connection, start);
         StoreResult result;
         SessionKey storedKey = 0;
         std::int16_t storedType = 0;
         if (!existing) {
             const Totals totals = totalsIn(points, gPrimaryUnit);
-            storedKey = insertActivity(connection, *start, duration, record.Mode, totals);
+            storedKey = insertActivity(connection, start, duration, record.Mode, totals);
             storedType = record.Mode;
-            result = {StoreOutcome::Stored, storedSessionText(*start, storedKey)};
+            result = {StoreOutcome::Stored, storedSessionText(start, storedKey)};
         } else if (existing->type == 0) {
             // A heart-rate-only activity of the same start: its totals are kept in its own unit.
             storedKey = existing->key;

@@ -3,7 +3,6 @@
 #include "core/modHelpersSamples.h"
 #include "platform/BatchInsert.h"
 #include "platform/Dialogs.h"
-#include "transfer/CorruptedDataReport.h"
 #include "transfer/HeartRateZones.h"
 #include "transfer/PreferredUnits.h"
 #include "transfer/SessionDates.h"
@@ -36,13 +35,10 @@ void insertSamples(Connection &connection, SessionKey key, const std::vector<Sam
 StoreResult StoreHRSession(const DeviceSessionRecord &record, Connection &connection, SessionKey &key,
                            std::int16_t &sessionType) {
     const StoreResult failed{StoreOutcome::Failed, QString()};
-    const SessionDateTexts texts = sessionDateTexts(record);
-    const auto start = sessionDateTime(texts.startDate, texts.startTime);
-    const auto end = sessionDateTime(texts.endDate, texts.endTime);
-    if (!start || !end) {
-        ReportCorruptedData(shownStartText(texts));
+    const auto span = ReadSessionSpan(record);
+    if (!span)
         return failed;
-    }
+    const QDateTime &start = span->start;
 
     std::vector<SamplePoint> samples(record.Data.size());
     int highest = 0;
@@ -53,19 +49,19 @@ StoreResult StoreHRSession(const DeviceSessionRecord &record, Connection &connec
     }
     // A 0 is a sample the strap did not deliver; the average leaves those out.
     const int average = static_cast<int>(std::floor(modHelpers::AverageSampleValue(samples, 0, "hr")));
-    const double duration = static_cast<float>(start->secsTo(*end));
+    const double duration = static_cast<float>(start.secsTo(span->end));
     const int unitCode = SpeedUnitCode(gPrimaryUnit);
 
     try {
         platform::db::Transaction transaction(connection);
-        if (startIsStored(connection, *start))
+        if (startIsStored(connection, start))
             return {StoreOutcome::AlreadyStored, "none"};
         connection
             .prepare("insert into sessions (Session_datetime, session_date, session_type, Duration, max_HR, "
                      "avg_HR, "
                      "Description, distance_unit, Sport, avg_Speed_Units, max_Speed_Units, avg_pace_units, "
                      "max_pace_units) values (?, ?, ?, ?, ?, ?, '', ?, ?, ?, ?, ?, ?)")
-            .bindAll(*start, start->date(), int{record.Mode}, duration, highest, average, gPrimaryUnit,
+            .bindAll(start, start.date(), int{record.Mode}, duration, highest, average, gPrimaryUnit,
                      gPrimarySport, unitCode, unitCode, unitCode, unitCode)
             .execute();
         const SessionKey storedKey = connection.lastInsertId();
@@ -74,7 +70,7 @@ StoreResult StoreHRSession(const DeviceSessionRecord &record, Connection &connec
         transaction.commit();
         key = storedKey;
         sessionType = record.Mode;
-        return {StoreOutcome::Stored, storedSessionText(*start, storedKey)};
+        return {StoreOutcome::Stored, storedSessionText(start, storedKey)};
     } catch (const std::exception &) {
         platform::dialogs::message("There was a problem inserting the Heart Rate data into the database",
                                    "Runvella", platform::dialogs::Icon::None);

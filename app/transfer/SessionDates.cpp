@@ -1,6 +1,7 @@
 #include "transfer/SessionDates.h"
 
 #include "core/modHelpersDates.h"
+#include "transfer/CorruptedDataReport.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -51,4 +52,15 @@ QString storedSessionText(const QDateTime &start, std::int64_t key) {
     const QLocale locale;
     return locale.toString(start.date(), QLocale::ShortFormat) + ' ' + start.time().toString("HH:mm:ss") +
            "__" + QString::number(key);
+}
+
+std::optional<SessionSpan> ReadSessionSpan(const DeviceSessionRecord &record) {
+    const SessionDateTexts texts = sessionDateTexts(record);
+    const auto start = sessionDateTime(texts.startDate, texts.startTime);
+    const auto end = sessionDateTime(texts.endDate, texts.endTime);
+    if (!start || !end) {
+        ReportCorruptedData(shownStartText(texts));
+        return std::nullopt;
+    }
+    return SessionSpan{texts, *start, *end};
 }

@@ -23,6 +23,17 @@ SessionDateTexts sessionDateTexts(const DeviceSessionRecord &record);
 // (a digit above 9, month 13, 25 o'clock...).
 std::optional<QDateTime> sessionDateTime(const QString &monthFirstDate, const QString &time);
 
+// A session's start and end, read from its digits.
+struct SessionSpan {
+    SessionDateTexts texts;
+    QDateTime start;
+    QDateTime end;
+};
+
+// The session's start and end; nothing, after reporting the session as corrupted, when either
+// is not a real date and time.
+std::optional<SessionSpan> ReadSessionSpan(const DeviceSessionRecord &record);
+
 // The start as the user reads it: the date in the desktop's day, month and year order joined
 // by "/", a blank, and the time text.
 QString shownStartText(const SessionDateTexts &texts);

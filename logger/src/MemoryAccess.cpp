@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 namespace logger {
@@ -129,8 +130,11 @@ Frame dataPacketFrame(MemoryArea area, std::span<const std::uint8_t> bytes) {
     return memoryFrame(0x40, data);
 }
 
-DeviceError readDeviceMemory(MemoryArea area, std::uint32_t address, std::span<std::uint8_t> output,
-                             std::optional<std::uint32_t> version) {
+namespace {
+
+// With the offline image in use memory access does nothing and succeeds; otherwise it needs the
+// recorder. Gives the result to return at once, or nothing when the access can go ahead.
+std::optional<DeviceError> refuseWithoutRecorder() {
     if (state().offlineImageInUse) {
         setLastError(DeviceError::Success);
         return DeviceError::Success;
@@ -139,6 +143,15 @@ DeviceError readDeviceMemory(MemoryArea area, std::uint32_t address, std::span<s
         setLastError(DeviceError::NotConnected);
         return DeviceError::NotConnected;
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+DeviceError readDeviceMemory(MemoryArea area, std::uint32_t address, std::span<std::uint8_t> output,
+                             std::optional<std::uint32_t> version) {
+    if (const auto refused = refuseWithoutRecorder())
+        return *refused;
     if (area == MemoryArea::Configuration) {
         if (!windowFor(version).holds(address, std::uint32_t(output.size())))
             return DeviceError::BuffersTooSmall;
@@ -152,14 +165,8 @@ DeviceError readDeviceMemory(MemoryArea area, std::uint32_t address, std::span<s
 
 DeviceError writeDeviceMemory(MemoryArea area, std::uint32_t address, std::span<const std::uint8_t> input,
                               std::optional<std::uint32_t> version) {
-    if (state().offlineImageInUse) {
-        setLastError(DeviceError::Success);
-        return DeviceError::Success;
-    }
-    if (!OpenHidDevice()) {
-        setLastError(DeviceError::NotConnected);
-        return DeviceError::NotConnected;
-    }
+    if (const auto refused = refuseWithoutRecorder())
+        return *refused;
     const auto count = std::uint32_t(input.size());
     Frame header;
     if (area == MemoryArea::Configuration) {
