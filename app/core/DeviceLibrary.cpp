@@ -1,6 +1,6 @@
 #include "core/DeviceLibrary.h"
+#include "platform/Paths.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -62,7 +62,7 @@ const Exports *exports() {
 QString filePath() {
     if (testStandIn)
         return testStandIn->file;
-    return QCoreApplication::applicationDirPath() + '/' + kLibraryName;
+    return platform::paths::libraryFile(kLibraryName);
 }
 
 QString fileVersion() {

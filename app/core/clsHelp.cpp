@@ -3,6 +3,7 @@
 #include "core/Globals.h"
 #include "core/HelpViewer.h"
 #include "platform/Dialogs.h"
+#include "platform/Paths.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -47,6 +48,6 @@ bool clsHelp::EnsureFileExists(QString &path) const {
 void ShowHelpContents() {
     delete gHelp;
     gHelp = new clsHelp;
-    gHelp->CHMFile = QCoreApplication::applicationDirPath() + "/help/index.html";
+    gHelp->CHMFile = platform::paths::helpDir() + "/index.html";
     gHelp->HHDisplayContents();
 }

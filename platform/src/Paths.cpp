@@ -1,6 +1,8 @@
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace platform::paths {
@@ -41,6 +43,23 @@ QString tempDatabasePath() {
 }
 QString autoImportDir() {
     return QDir(dataDir()).filePath("data/autoimport");
+}
+
+QString programFile(const QString &executableDir, const QString &beside, const QString &installed) {
+    const QDir folder(executableDir);
+    const QString besideFile = folder.filePath(beside);
+    if (QFileInfo::exists(besideFile))
+        return besideFile;
+    const QString installedFile = QDir::cleanPath(folder.filePath(installed));
+    return QFileInfo::exists(installedFile) ? installedFile : besideFile;
+}
+
+QString libraryFile(const QString &name) {
+    return programFile(QCoreApplication::applicationDirPath(), name, RUNVELLA_BIN_TO_LIB "/" + name);
+}
+
+QString helpDir() {
+    return programFile(QCoreApplication::applicationDirPath(), "help", RUNVELLA_BIN_TO_HELP);
 }
 
 } // namespace platform::paths

@@ -14,4 +14,11 @@ QString backupDatabasePath();
 QString tempDatabasePath();
 QString autoImportDir();
 
+// Read-only files of the program: beside the executable in a build tree, or in the library and
+// data folders of the prefix it was installed into.
+QString libraryFile(const QString &name);
+QString helpDir();
+// The rule both follow, for a given folder of the executable.
+QString programFile(const QString &executableDir, const QString &beside, const QString &installed);
+
 } // namespace platform::paths
