@@ -68,8 +68,14 @@ void frmActivitySummary::paintEvent(QPaintEvent *event) {
     QDialog::paintEvent(event);
 }
 
+void frmActivitySummary::withholdClearing() {
+    clearingOffered_ = false;
+    chkClearDevice->setChecked(false);
+    chkClearDevice->hide();
+}
+
 void frmActivitySummary::Command1_Click() {
-    if (chkClearDevice->isChecked())
+    if (clearingOffered_ && chkClearDevice->isChecked())
         modTransfer::ClearRecorderMemory();
     accept();
 }
