@@ -135,6 +135,7 @@ StoredSessions storeSessions() {
     return stored;
 }
 
+// Says where the recorder's memory stopped being readable: after the last whole session.
 void reportStop() {
     const QString lastEnd = LastDeliveredEnd();
     if (lastEnd.isEmpty())
