@@ -1,6 +1,7 @@
 #include "core/Globals.h"
 #include "core/modStartup.h"
 #include "mainwindow/frmMain.h"
+#include "platform/ReportedFailures.h"
 
 #include <QApplication>
 #include <QThread>
@@ -20,7 +21,7 @@ int main(int argc, char *argv[]) {
         return modStartup::SendConnectedNotice() ? 0 : 1;
     }
 
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName("Runvella");
     const auto outcome = modStartup::Main(
         {arguments, [](std::chrono::milliseconds pause) { QThread::msleep(pause.count()); }});

@@ -11,6 +11,7 @@
 #include "core/modRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/LocalMessage.h"
+#include "platform/ReportedFailures.h"
 #include "transfer/frmMerge1.h"
 #include "transfer/modTransfer.h"
 
@@ -380,9 +381,11 @@ void frmMain::mnuFileSynchronize_Click() {
 
 void frmMain::mnuMergeSessions_Click() {
     const QDate kept = MonthView1->selectedDate();
-    frmMerge1 merge;
-    connect(&merge, &frmMerge1::activitiesChanged, this, &frmMain::showMergedActivity);
-    merge.exec();
+    platform::failures::runReported([&] {
+        frmMerge1 merge;
+        connect(&merge, &frmMerge1::activitiesChanged, this, &frmMain::showMergedActivity);
+        merge.exec();
+    });
     MonthView1->setSelectedDate(kept);
 }
 

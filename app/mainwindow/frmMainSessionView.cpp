@@ -5,6 +5,7 @@
 #include "core/modLocalisation.h"
 #include "mainwindow/ActivityIcons.h"
 #include "mainwindow/SessionGraph.h"
+#include "platform/ReportedFailures.h"
 #include "transfer/ActivityGraphChoice.h"
 #include "transfer/ActivityListText.h"
 
@@ -13,6 +14,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QTreeWidget>
 
 namespace {
@@ -97,7 +99,8 @@ void frmMain::showSessionGraph(std::int64_t key) {
 void frmMain::connectSessionView() {
     connect(cmbGraph1, &QComboBox::currentIndexChanged, this, &frmMain::cmbGraph1_Click);
     connect(cmbGraph2, &QComboBox::currentIndexChanged, this, &frmMain::cmbGraph2_Click);
-    connect(MonthView1, &QCalendarWidget::clicked, this, [this](QDate day) { DisplayActivity(day, day, 0); });
+    connect(MonthView1, &QCalendarWidget::clicked, this,
+            [this](QDate day) { platform::failures::runReported([&] { DisplayActivity(day, day, 0); }); });
 }
 
 void frmMain::cmbGraph1_Click(int position) {
@@ -112,23 +115,29 @@ void frmMain::cmbGraph2_Click(int position) {
 void frmMain::storeGraphChoice(const char *column, int position) {
     if (position < 0) // the list was emptied
         return;
-    gConn.prepare(std::string("update sessions set ") + column + " = ? where prkey = ?")
-        .bindAll(position, gCurrentSessionKey)
-        .execute();
-    if (!gGraphSelectLive)
-        return;
-    gCurrentGraph.clear();
-    showSessionGraph(gCurrentSessionKey);
+    platform::failures::runReported([&] {
+        gConn.prepare(std::string("update sessions set ") + column + " = ? where prkey = ?")
+            .bindAll(position, gCurrentSessionKey)
+            .execute();
+        if (!gGraphSelectLive)
+            return;
+        gCurrentGraph.clear();
+        showSessionGraph(gCurrentSessionKey);
+    });
 }
 
 // After a merge: the calendar's selection again, and the graph of the activity that stayed.
 void frmMain::showMergedActivity(std::int64_t key) {
-    const QDate day = MonthView1->selectedDate();
-    DisplayActivity(day, day, 0);
-    gCurrentSessionKey = key;
-    gGraphSelectLive = false;
-    ReloadGraphSelection(key);
-    gGraphSelectLive = true;
-    gCurrentGraph.clear();
-    showSessionGraph(key);
+    platform::failures::runReported([&] {
+        const QDate day = MonthView1->selectedDate();
+        DisplayActivity(day, day, 0);
+        gCurrentSessionKey = key;
+        {
+            const QScopedValueRollback choosing(gGraphSelectLive, false); // the choices draw nothing
+            ReloadGraphSelection(key);
+        }
+        gGraphSelectLive = true;
+        gCurrentGraph.clear();
+        showSessionGraph(key);
+    });
 }

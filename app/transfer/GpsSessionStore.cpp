@@ -121,11 +121,8 @@ StoreResult StoreGPSSession(const DeviceSessionRecord &record, Connection &conne
         gClipBeginning = 0;
         gClipEnd = 0;
         std::vector<SamplePoint> &points = track.points;
-        if (points.empty()) {
-            if (!track.corrupted)
-                reportFailure(0, "The session holds no samples.");
-            return failed;
-        }
+        if (points.empty())
+            return track.corrupted ? failed : StoreResult{StoreOutcome::Empty, "none"};
         CleanGpsTrack(points, gFilterSpikes == 1);
         const int kind = GpsSampleKind(record.Mode);
         if (kind == 2)

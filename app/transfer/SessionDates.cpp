@@ -48,6 +48,10 @@ QString shownStartText(const SessionDateTexts &texts) {
     return modHelpers::ToSystemDateText(texts.startDate) + ' ' + texts.startTime;
 }
 
+QString shownEndText(const SessionDateTexts &texts) {
+    return modHelpers::ToSystemDateText(texts.endDate) + ' ' + texts.endTime;
+}
+
 QString storedSessionText(const QDateTime &start, std::int64_t key) {
     const QLocale locale;
     return locale.toString(start.date(), QLocale::ShortFormat) + ' ' + start.time().toString("HH:mm:ss") +

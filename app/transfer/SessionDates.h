@@ -37,6 +37,7 @@ std::optional<SessionSpan> ReadSessionSpan(const DeviceSessionRecord &record);
 // The start as the user reads it: the date in the desktop's day, month and year order joined
 // by "/", a blank, and the time text.
 QString shownStartText(const SessionDateTexts &texts);
+QString shownEndText(const SessionDateTexts &texts);
 
 // What a store returns for a session it stored: the start in the desktop's date and time
 // format, "__" and the activity's key.

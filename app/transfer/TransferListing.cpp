@@ -12,6 +12,8 @@
 #include <QLocale>
 #include <QTextCharFormat>
 
+#include <optional>
+
 namespace {
 
 bool hasSamples(SessionKey key, const char *kindCondition) {
@@ -54,6 +56,22 @@ DownloadListEntry DownloadListEntryFor(const DeviceSessionRecord &record) {
 
 QString ShownStart(const DeviceSessionRecord &record) {
     return shownStartText(sessionDateTexts(record));
+}
+
+QString LastDeliveredEnd() {
+    std::optional<QDateTime> latest;
+    QString shown;
+    for (const auto *records : {&gHrSessionRecs, &gGpsSessionRecs}) {
+        for (const DeviceSessionRecord &record : *records) {
+            const SessionDateTexts texts = sessionDateTexts(record);
+            const auto end = sessionDateTime(texts.endDate, texts.endTime);
+            if (end && (!latest || *end > *latest)) {
+                latest = end;
+                shown = shownEndText(texts);
+            }
+        }
+    }
+    return shown;
 }
 
 void ListStoredSessions(frmActivitySummary &summary) {

@@ -15,6 +15,10 @@ DownloadListEntry DownloadListEntryFor(const DeviceSessionRecord &record);
 // The record's start as the user reads it.
 QString ShownStart(const DeviceSessionRecord &record);
 
+// The latest end among gHrSessionRecs and gGpsSessionRecs as the user reads it; empty when no
+// record has a readable end.
+QString LastDeliveredEnd();
+
 // Lists the first gFileAccessCount entries of gDownloadList in the summary, each named by
 // the kind of samples it holds and its start, and sets their days bold in the main window's
 // calendar where it shows them.

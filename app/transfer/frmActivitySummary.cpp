@@ -3,7 +3,7 @@
 #include "core/LocalizeForm.h"
 #include "core/modHelpersCursor.h"
 #include "mainwindow/frmMain.h"
-#include "platform/Dialogs.h"
+#include "platform/ReportedFailures.h"
 #include "transfer/ActivityGraphChoice.h"
 #include "transfer/NoticeWidgets.h"
 #include "transfer/RecorderMemory.h"
@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 using NoticeWidgets::named;
@@ -67,8 +68,14 @@ void frmActivitySummary::paintEvent(QPaintEvent *event) {
     QDialog::paintEvent(event);
 }
 
+void frmActivitySummary::withholdClearing() {
+    clearingOffered_ = false;
+    chkClearDevice->setChecked(false);
+    chkClearDevice->hide();
+}
+
 void frmActivitySummary::Command1_Click() {
-    if (chkClearDevice->isChecked())
+    if (clearingOffered_ && chkClearDevice->isChecked())
         modTransfer::ClearRecorderMemory();
     accept();
 }
@@ -88,28 +95,27 @@ void frmActivitySummary::Form_Unload() {
     unloaded_ = true;
     if (!gMainForm)
         return;
-    const QDate day = gMainForm->MonthView1->selectedDate();
-    gMainForm->DisplayActivity(day, day, 0);
-    gMainForm->showMainGraph();
+    platform::failures::runReported([] {
+        const QDate day = gMainForm->MonthView1->selectedDate();
+        gMainForm->DisplayActivity(day, day, 0);
+        gMainForm->showMainGraph();
+    });
 }
 
 void frmActivitySummary::List1_Click(QListWidgetItem *item) {
     if (!item)
         return;
-    const SessionKey key = item->data(kKeyRole).toLongLong();
-    gCurrentSessionKey = key;
-    gGraphSelectLive = false;
-    if (gMainForm) {
-        try {
+    platform::failures::runReported([item] {
+        const SessionKey key = item->data(kKeyRole).toLongLong();
+        gCurrentSessionKey = key;
+        if (gMainForm) {
+            const QScopedValueRollback choosing(gGraphSelectLive, false); // the choices draw nothing
             ShowActivityChoices(*gMainForm, key);
-        } catch (const platform::db::DbError &error) {
-            platform::dialogs::message(QString::fromUtf8(error.what()), "Runvella",
-                                       platform::dialogs::Icon::Critical);
         }
-    }
-    if (gCurrentGraph != "session")
-        gCurrentGraph.clear();
-    gGraphSelectLive = true;
-    if (gMainForm)
-        gMainForm->showSessionGraph(key);
+        if (gCurrentGraph != "session")
+            gCurrentGraph.clear();
+        gGraphSelectLive = true;
+        if (gMainForm)
+            gMainForm->showSessionGraph(key);
+    });
 }

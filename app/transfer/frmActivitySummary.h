@@ -24,6 +24,10 @@ public:
     // Adds one line for an activity stored by the transfer.
     void addActivity(const QString &line, SessionKey key);
 
+    // Some of the recorder's data could not be stored or read: the window does not offer to
+    // clear the recorder's memory.
+    void withholdClearing();
+
     // Closes the window, shown or not, refreshing the main window once.
     void unload();
     void done(int result) override;
@@ -46,4 +50,5 @@ private:
     void Command1_Click();
 
     bool unloaded_ = false;
+    bool clearingOffered_ = true;
 };

@@ -4,6 +4,7 @@
 
 #include "core/modLocalisation.h"
 #include "platform/Dialogs.h"
+#include "platform/ReportedFailures.h"
 #include "transfer/ActivityListText.h"
 #include "transfer/modMerge.h"
 
@@ -174,13 +175,14 @@ void frmMerge1::ListView1_ItemCheck(QTreeWidgetItem *item) {
 
 void frmMerge1::MonthView1_DateClick() {
     cmdOK->setEnabled(false);
-    FillMergeList(MonthView1->selectedDate());
+    platform::failures::runReported([this] { FillMergeList(MonthView1->selectedDate()); });
 }
 
 void frmMerge1::markShownMonth(int year, int month) {
     // The calendar also shows the ends of the months before and after.
     const QDate firstOfMonth(year, month, 1);
-    MarkDaysWithSessions(firstOfMonth.addDays(-7), 7 + firstOfMonth.daysInMonth() + 14);
+    platform::failures::runReported(
+        [&] { MarkDaysWithSessions(firstOfMonth.addDays(-7), 7 + firstOfMonth.daysInMonth() + 14); });
 }
 
 void frmMerge1::MarkDaysWithSessions(const QDate &firstDay, int dayCount) {
@@ -213,15 +215,12 @@ void frmMerge1::cmdOK_Click() {
     gCurrentSessionKey = gMergeKey1;
 
     bool merged = false;
-    try {
-        const BusyPointer busy;
-        merged = modMerge::MergeSessions(gMergeKey1, gMergeKey2, 0);
-    } catch (const platform::db::DbError &error) {
-        // The merge is one transaction, so both activities are as they were.
-        platform::dialogs::message(QString::fromStdString(error.what()), text(1689),
-                                   platform::dialogs::Icon::Critical);
+    // The merge is one transaction: after a failure both activities are as they were.
+    if (!platform::failures::runReported([&] {
+            const BusyPointer busy;
+            merged = modMerge::MergeSessions(gMergeKey1, gMergeKey2, 0);
+        }))
         return;
-    }
 
     if (!merged) {
         if (gMergeUnitsDiffer) {

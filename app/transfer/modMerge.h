@@ -16,6 +16,12 @@ namespace modMerge {
 // samples that the merged activity could not keep).
 bool MergeSessions(SessionKey key1, SessionKey key2, std::int32_t gap);
 
+// Joins two activities whose recordings overlap into the earlier-starting one, which keeps its
+// start. Where both recorded a series, the earlier one's samples stand; the later one's samples
+// follow them at their own times. The duration spans both, and each heart-rate sample counts in
+// the time in zones up to the next one. Refused as MergeSessions refuses.
+bool MergeOverlapping(SessionKey earlierKey, SessionKey laterKey);
+
 // Removes the activity and its samples. The day's weight and resting pulse are the athlete's
 // own records and stay.
 void DeleteSession(SessionKey key);

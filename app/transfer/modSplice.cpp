@@ -60,16 +60,14 @@ bool AskSpliceFragments() {
             ++i;
             continue;
         }
-        auto gap = at(earlier.EndDate, earlier.EndTime).secsTo(at(later.StartDate, later.StartTime));
-        const bool overlapping = gap < 0;
-        if (overlapping) // the later one starts inside the earlier one: it stays, the earlier joins it
-            gap = at(later.EndDate, later.EndTime).secsTo(at(earlier.StartDate, earlier.StartTime));
+        const auto gap = at(earlier.EndDate, earlier.EndTime).secsTo(at(later.StartDate, later.StartTime));
+        const bool overlapping = gap < 0; // the later one starts before the earlier one ends
         if (gap > kMaxFragmentGap) {
             ++i;
             continue;
         }
-        gSpliceKey1 = overlapping ? later.SessionKey : earlier.SessionKey;
-        gSpliceKey2 = overlapping ? earlier.SessionKey : later.SessionKey;
+        gSpliceKey1 = earlier.SessionKey;
+        gSpliceKey2 = later.SessionKey;
         if (!alwaysTakeStoredAnswer()) {
             frmAskSplice question;
             question.exec();
@@ -79,18 +77,18 @@ bool AskSpliceFragments() {
             continue;
         }
         joinTried = true;
-        if (!modMerge::MergeSessions(gSpliceKey1, gSpliceKey2, static_cast<std::int32_t>(gap))) {
+        const bool joined =
+            overlapping ? modMerge::MergeOverlapping(gSpliceKey1, gSpliceKey2)
+                        : modMerge::MergeSessions(gSpliceKey1, gSpliceKey2, static_cast<std::int32_t>(gap));
+        if (!joined) {
             platform::dialogs::message(modLocalisation::LoadResString(1705),
                                        modLocalisation::LoadResString(1689),
                                        platform::dialogs::Icon::Warning);
             ++i;
             continue;
         }
-        if (overlapping) {
-            earlier.StartDate = later.StartDate;
-            earlier.StartTime = later.StartTime;
-            earlier.SessionKey = later.SessionKey;
-        } else {
+        // The joined activity keeps the earlier start and ends where the later of the two ends.
+        if (at(later.EndDate, later.EndTime) > at(earlier.EndDate, earlier.EndTime)) {
             earlier.EndDate = later.EndDate;
             earlier.EndTime = later.EndTime;
         }

@@ -7,6 +7,7 @@
 #include "core/modPreferences.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Dialogs.h"
+#include "transfer/CorruptedDataReport.h"
 #include "transfer/DeviceErrorMessages.h"
 #include "transfer/GpsSessionStore.h"
 #include "transfer/HrSessionStore.h"
@@ -40,6 +41,7 @@ public:
 
 constexpr std::int32_t kSuccess = 0;
 constexpr std::int32_t kBuffersTooSmall = 6;
+constexpr std::int32_t kTransferError = 7;
 constexpr std::int32_t kNothingToUpload = 9;
 
 struct Upload {
@@ -61,6 +63,18 @@ Upload callGetDeviceData(const Exports &device) {
     return {result != 0, device.GetLastDeviceError()};
 }
 
+// The recorder's memory could not be decoded past a corrupted or over-long session, and the
+// library delivered the whole sessions before it.
+bool stoppedAfterWholeSessions(const Upload &upload) {
+    return upload.delivered && isCode(upload.code, kTransferError) &&
+           (gDeviceBuf1Len > 0 || gDeviceBuf2Len > 0);
+}
+
+void showUploadFailure(std::int32_t code) {
+    if (const auto failure = UploadFailureMessage(code))
+        platform::dialogs::message(failure->text, "Runvella", failure->icon);
+}
+
 // The library says how much room its result needs when the buffers are too small; it keeps
 // the result, so the second call copies it without uploading again.
 Upload uploadMemory(const Exports &device) {
@@ -72,8 +86,9 @@ Upload uploadMemory(const Exports &device) {
         upload = callGetDeviceData(device);
     }
     SaveTransferProgress(15);
-    if (const auto failure = UploadFailureMessage(upload.code)) {
-        platform::dialogs::message(failure->text, "Runvella", failure->icon);
+    // A stop after whole sessions is told with them, once they are stored.
+    if (UploadFailureMessage(upload.code) && !stoppedAfterWholeSessions(upload)) {
+        showUploadFailure(upload.code);
         SaveTransferProgress(0);
     }
     return upload;
@@ -120,14 +135,26 @@ StoredSessions storeSessions() {
     return stored;
 }
 
-// Cuts, stores, lists and shows what the upload delivered.
-void storeAndSummarise(const Exports &device) {
+// Says where the recorder's memory stopped being readable: after the last whole session.
+void reportStop() {
+    const QString lastEnd = LastDeliveredEnd();
+    if (lastEnd.isEmpty())
+        showUploadFailure(kTransferError);
+    else
+        ReportCorruptedAfter(lastEnd);
+}
+
+// Cuts, stores, lists and shows what the upload delivered; after a stop, that is all that
+// could be read.
+void storeAndSummarise(const Exports &device, bool uploadStopped) {
     StoredSessions stored;
     for (const ResultBuffer buffer : {ResultBuffer::HeartRate, ResultBuffer::SpeedGps}) {
         if (const auto unreadFrom = CutDeviceBuffer(buffer))
             stored.notStored << *unreadFrom;
         SaveTransferProgress(buffer == ResultBuffer::HeartRate ? 25 : 30);
     }
+    if (uploadStopped)
+        reportStop();
     if (gDeviceBuf1Len <= 0 && gDeviceBuf2Len <= 0)
         return;
 
@@ -142,20 +169,25 @@ void storeAndSummarise(const Exports &device) {
         summary.Label2->show();
     ListStoredSessions(summary);
 
-    // Clearing would lose what could not be stored: the athlete keeps it on the recorder.
-    if (gAlwaysClearDR == 1) {
-        if (stored.notStored.isEmpty())
-            ClearRecorderMemory();
-        else
-            ReportSessionsNotStored(stored.notStored);
-    }
+    // Clearing would lose what could not be stored or read: the athlete keeps it on the
+    // recorder, and "nothing new" would not be true.
+    const bool keepRecorder = uploadStopped || !stored.notStored.isEmpty();
+    if (!stored.notStored.isEmpty())
+        ReportSessionsNotStored(stored.notStored);
+    if (keepRecorder)
+        summary.withholdClearing();
+    else if (gAlwaysClearDR == 1)
+        ClearRecorderMemory();
+
     if (stored.somethingNew) {
         summary.exec();
-    } else {
+        return;
+    }
+    if (!keepRecorder) {
         frmNoUniqueData notice;
         notice.exec();
-        summary.unload();
     }
+    summary.unload();
 }
 
 void releaseDevice(const Exports &device, std::int32_t uploadCode) {
@@ -193,8 +225,9 @@ void runTransfer(const Exports &device) {
         modPreferences::LoadPreferences();
         upload = uploadMemory(device);
         SaveTransferProgress(20);
-        if (isCode(upload.code, kSuccess) && upload.delivered)
-            storeAndSummarise(device);
+        const bool stopped = stoppedAfterWholeSessions(upload);
+        if ((isCode(upload.code, kSuccess) || stopped) && upload.delivered)
+            storeAndSummarise(device, stopped);
     } catch (...) {
         // The recorder is released on the way out, whatever went wrong.
         releaseDevice(device, -1);

@@ -1,6 +1,7 @@
 #include "common/TestHome.h"
 
 #include "platform/Dialogs.h"
+#include "platform/ReportedFailures.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -22,7 +23,8 @@ class UnansweredDialogs : public ::testing::EmptyTestEventListener {
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::TestHome home; // no test ever touches the user's own files
-    QApplication app(argc, argv);
+    // A failure that escapes every handler is reported, which fails its test.
+    GuardedApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new UnansweredDialogs);
     return RUN_ALL_TESTS();

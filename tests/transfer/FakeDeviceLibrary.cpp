@@ -31,7 +31,7 @@ std::int32_t getDeviceData(std::uint8_t *buffer1, std::uint32_t *length1, std::u
         return answer("GetDeviceData", 6, 0);
     std::copy(fake->buffer1.begin(), fake->buffer1.end(), buffer1);
     std::copy(fake->buffer2.begin(), fake->buffer2.end(), buffer2);
-    return answer("GetDeviceData", 0, 1);
+    return answer("GetDeviceData", fake->deliveredCode, 1);
 }
 
 } // namespace

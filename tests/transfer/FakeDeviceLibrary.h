@@ -18,8 +18,9 @@ public:
     int lowBattery = 0;
     int storageFailure = 0; // the recorder's red/green flag
     int compressed = 0;
-    std::int32_t connectCode = 0; // 5: no recorder
-    std::int32_t uploadCode = 0;  // an upload failure; 0 delivers the buffers below
+    std::int32_t connectCode = 0;   // 5: no recorder
+    std::int32_t uploadCode = 0;    // an upload failure; 0 delivers the buffers below
+    std::int32_t deliveredCode = 0; // the last error after a delivery: 7 when decoding stopped after them
     std::vector<std::uint8_t> buffer1;
     std::vector<std::uint8_t> buffer2;
     bool clearSucceeds = true;

@@ -119,6 +119,14 @@ TEST_F(GpsSessionStoreTest, SameSessionTwiceIsStoredOnce) {
     EXPECT_EQ(scalar("select count(*) from sessiondata"), 3);
 }
 
+TEST_F(GpsSessionStoreTest, ASessionOfTimeMarksOnlyIsNothingToStoreAndNoFailure) {
+    const StoreResult result = store(1, concat({timeMark(), timeMark()}));
+    EXPECT_EQ(result.outcome, StoreOutcome::Empty);
+    EXPECT_EQ(result.text, "none");
+    EXPECT_EQ(scalar("select count(*) from sessions"), 0);
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
 TEST_F(GpsSessionStoreTest, CorruptedStreamIsReportedInTheUserLanguageAndItsValidPointsStored) {
     gLanguageOffset = 3000;
     const StoreResult result = store(1, concat({speedTrack(2), Bytes{0x59, 0, 0, 0, 0, 0, 0, 0, 0}}));

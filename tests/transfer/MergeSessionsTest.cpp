@@ -2,6 +2,7 @@
 #include "transfer/modMerge.h"
 
 using modMerge::DeleteSession;
+using modMerge::MergeOverlapping;
 using modMerge::MergeSessions;
 
 namespace {
@@ -174,6 +175,65 @@ TEST_F(MergeSessionsTest, AFailureHalfWayUndoesTheWholeMerge) {
         EXPECT_EQ(column(first, "session_type"), 0);
         EXPECT_DOUBLE_EQ(column(first, "Duration"), 10);
         EXPECT_EQ(column(first, "max_HR"), 150);
+    }
+}
+
+TEST_F(MergeSessionsTest, OverlappingSpeedActivitiesContinueTheEarlierTrackWithTheLatersOwnTimes) {
+    const SessionKey earlier = addActivity(1, 36, 0.1, "mi", "2026-03-09 07:00:00");
+    const SessionKey later = addActivity(1, 36, 0.1, "mi", "2026-03-09 07:00:20");
+    addSpeed(earlier, 10); // 0 to 32.13 s, 0.01 to 0.10 mi
+    addSpeed(later, 10);
+
+    ASSERT_TRUE(MergeOverlapping(earlier, later));
+
+    // The later one's samples from 17.85 s on lie past the earlier one's last, 20 s later.
+    const auto merged = samples(earlier, false);
+    ASSERT_EQ(merged.size(), 15u);
+    EXPECT_NEAR(merged[10].time, 37.85, 0.001);
+    EXPECT_NEAR(merged[14].time, 52.13, 0.001);
+    EXPECT_NEAR(merged[10].distance, 0.11, 1e-9);
+    EXPECT_NEAR(merged[14].distance, 0.15, 1e-9);
+    EXPECT_DOUBLE_EQ(column(earlier, "Distance"), 0.15);
+    EXPECT_DOUBLE_EQ(column(earlier, "Duration"), 56);
+    EXPECT_EQ(column(earlier, "session_type"), 1);
+    EXPECT_FALSE(exists(later));
+}
+
+TEST_F(MergeSessionsTest, OverlappingActivitiesOfDifferentTypesJoinOnlyWithAJoinedOne) {
+    const struct {
+        const char *name;
+        int earlierType;
+        int laterType;
+        std::size_t heartRateSamples;
+        std::size_t speedSamples;
+    } cases[] = {
+        {"heart rate with a joined one inside", 0, 20, 31, 3},
+        {"joined with a heart-rate one inside", 20, 0, 31, 3},
+        {"heart rate with a speed one inside", 0, 1, 31, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const SessionKey earlier = addActivity(c.earlierType, 60, 0, "mi", "2026-03-09 07:00:00");
+        const SessionKey later = addActivity(c.laterType, 10, 0, "mi", "2026-03-09 07:00:20");
+        for (const auto &[key, type, seconds] :
+             {std::tuple{earlier, c.earlierType, 60}, {later, c.laterType, 10}}) {
+            if (type != 1)
+                addHeartRate(key, seconds / 2 + 1);
+            if (type != 0)
+                addSpeed(key, 3);
+        }
+
+        const bool joined = c.speedSamples > 0;
+        EXPECT_EQ(MergeOverlapping(earlier, later), joined);
+
+        EXPECT_EQ(samples(earlier, true).size(), c.heartRateSamples);
+        EXPECT_EQ(samples(earlier, false).size(), c.speedSamples);
+        EXPECT_EQ(column(earlier, "session_type"), joined ? 20 : c.earlierType);
+        EXPECT_EQ(exists(later), !joined);
+        if (c.earlierType == 0 && joined) {
+            EXPECT_NEAR(samples(earlier, false)[0].time, 20, 0.001);
+        }
+        gConn.executeScript("delete from sessions; delete from sessiondata");
     }
 }
 

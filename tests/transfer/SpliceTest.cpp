@@ -127,18 +127,46 @@ TEST_F(SpliceTest, ARefusedPairIsReportedAndKeepsBothEntries) {
     EXPECT_TRUE(exists(second));
 }
 
-TEST_F(SpliceTest, OfOverlappingSessionsTheLaterStartingOneStays) {
-    storeAnswer(1, "Yes");
-    const SessionKey earlier = addFragment(morning, 60);
-    const SessionKey later = addFragment(morning.addSecs(30), 60);
+TEST_F(SpliceTest, OverlappingSessionsJoinAtTheEarlierStartWithEachSampleAtItsOwnTime) {
+    const struct {
+        const char *name;
+        int earlierSeconds;
+        int laterStart;
+        int laterSeconds;
+        int duration;
+        QTime end;
+    } cases[] = {
+        {"a fragment inside", 600, 300, 30, 600, QTime(7, 10, 0)},
+        {"overlapping ends", 60, 30, 60, 90, QTime(7, 1, 30)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        gDownloadList.clear();
+        gHrSessionCount = 0;
+        storeAnswer(1, "Yes");
+        const SessionKey earlier = addFragment(morning, c.earlierSeconds);
+        const SessionKey later = addFragment(morning.addSecs(c.laterStart), c.laterSeconds);
 
-    AskSpliceFragments();
+        AskSpliceFragments();
 
-    EXPECT_EQ(gFileAccessCount, 1);
-    EXPECT_EQ(gDownloadList[0].SessionKey, later);
-    EXPECT_EQ(gDownloadList[0].StartTime, QTime(7, 0, 30));
-    EXPECT_FALSE(exists(earlier));
-    EXPECT_DOUBLE_EQ(column(later, "Duration"), 30); // 60 + 60 and the overlap of -90 s
+        EXPECT_EQ(gFileAccessCount, 1);
+        EXPECT_EQ(gDownloadList[0].SessionKey, earlier);
+        EXPECT_EQ(gDownloadList[0].StartTime, QTime(7, 0, 0));
+        EXPECT_EQ(gDownloadList[0].EndTime, c.end);
+        EXPECT_FALSE(exists(later));
+        auto start = gConn.prepare("select Session_datetime from sessions where prkey = ?");
+        start.bind(1, earlier);
+        ASSERT_TRUE(start.step());
+        EXPECT_EQ(start.columnText(0), "2026-03-09 07:00:00");
+        EXPECT_DOUBLE_EQ(column(earlier, "Duration"), c.duration);
+        // One heart-rate sample every 2 s from the start to the end, none counted twice.
+        std::vector<double> expected;
+        for (int second = 0; second <= c.duration; second += 2)
+            expected.push_back(second);
+        expectTimes(times(earlier, true), expected);
+        EXPECT_LE(column(earlier, "time_zone1 + time_zone2 + time_zone3 + time_zone4 + time_zone5"),
+                  c.duration);
+    }
 }
 
 TEST_F(SpliceTest, TheQuestionIsAskedAndItsAnswerRemembered) {

@@ -5,6 +5,7 @@
 #include "transfer/modTransfer.h"
 
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -231,6 +232,106 @@ TEST_F(TransferDriverTest, AlwaysClearingKeepsTheRecorderWhenASessionCouldNotBeS
         dialogs.shown()[1].text.startsWith("These activities from the Data Recorder could not be stored"));
     EXPECT_TRUE(dialogs.shown()[1].text.contains("12:00:00"));
     EXPECT_EQ(windows.shown(), QStringList{"frmActivitySummary"});
+}
+
+TEST_F(TransferDriverTest, ASessionNotStoredIsListedAndNothingOffersToClearTheRecorder) {
+    // The noon session meets a full disk.
+    gConn.executeScript("create trigger refuse before insert on sessions "
+                        "when new.Session_datetime = '2026-03-09 12:00:00' "
+                        "begin select raise(abort, 'disk full'); end");
+    const Bytes noon = ResultBufferBuilder()
+                           .heartRateEntry({2026, 3, 9, 12, 0, 0}, {130, 131}, {2026, 3, 9, 12, 0, 4})
+                           .bytes();
+    const struct {
+        const char *name;
+        bool othersNew;
+    } cases[] = {{"nothing else new", false}, {"others new", true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        recorderHoldsADay();
+        if (!c.othersNew) {
+            device.buffer1 = noon;
+            device.buffer2.clear();
+        }
+        ScriptedDialogs messages;
+        bool clearOffered = false;
+        if (c.othersNew) {
+            windows.then([&](QDialog &window) {
+                auto &summary = dynamic_cast<frmActivitySummary &>(window);
+                clearOffered = summary.chkClearDevice->isVisibleTo(&summary);
+                summary.chkClearDevice->setChecked(true);
+                summary.Command1->click();
+            });
+        }
+        const qsizetype shownBefore = windows.shown().size();
+
+        TransferFromDevice();
+
+        EXPECT_EQ(windows.shown().size() - shownBefore, c.othersNew ? 1 : 0); // never "nothing new"
+        EXPECT_FALSE(clearOffered);
+        EXPECT_EQ(device.count("ClearDeviceMemory"), 0);
+        ASSERT_EQ(messages.shown().size(), 2u); // the failure, then what was not stored
+        EXPECT_TRUE(messages.shown()[1].text.startsWith(
+            "These activities from the Data Recorder could not be stored"));
+        EXPECT_TRUE(messages.shown()[1].text.contains("12:00:00"));
+    }
+}
+
+TEST_F(TransferDriverTest, ASessionOfTimeMarksOnlyIsNothingToStoreAndTheRecorderIsStillCleared) {
+    setAlwaysClear(1);
+    device.buffer1 = ResultBufferBuilder().heartRateEntry(kMorning, {120, 121}, kMorningEnd).bytes();
+    device.buffer2 = ResultBufferBuilder()
+                         .speedGpsEntry(1, kEvening, concat({timeMark(), timeMark()}), kEveningEnd)
+                         .bytes();
+    windows.thenClick("Command1");
+
+    TransferFromDevice();
+
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(device.count("ClearDeviceMemory"), 1);
+    EXPECT_EQ(scalar("select count(*) from sessions"), 1);
+    EXPECT_EQ(windows.shown(), QStringList{"frmActivitySummary"});
+}
+
+TEST_F(TransferDriverTest, AfterADecoderStopTheWholeSessionsBeforeItAreStoredAndTheRecorderKept) {
+    const struct {
+        const char *name;
+        int alwaysClear;
+        bool alreadyStored;
+    } cases[] = {
+        {"always clearing", 1, false}, {"offered in the summary", 0, false}, {"nothing new", 0, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.alreadyStored)
+            gConn.executeScript("delete from sessions; delete from sessiondata");
+        device.calls.clear();
+        setAlwaysClear(c.alwaysClear);
+        recorderHoldsADay();
+        device.deliveredCode = 7;
+        ScriptedDialogs messages;
+        bool clearOffered = false;
+        if (!c.alreadyStored) {
+            windows.then([&](QDialog &window) {
+                auto &summary = dynamic_cast<frmActivitySummary &>(window);
+                clearOffered = summary.chkClearDevice->isVisibleTo(&summary);
+                summary.chkClearDevice->setChecked(true);
+                summary.Command1->click();
+            });
+        }
+        const qsizetype shownBefore = windows.shown().size();
+
+        TransferFromDevice();
+
+        EXPECT_EQ(scalar("select count(*) from sessions"), 3);
+        EXPECT_EQ(windows.shown().size() - shownBefore, c.alreadyStored ? 0 : 1);
+        EXPECT_FALSE(clearOffered);
+        EXPECT_EQ(device.count("ClearDeviceMemory"), 0);
+        ASSERT_EQ(messages.shown().size(), 1u);
+        EXPECT_TRUE(messages.shown()[0].text.startsWith("Data recorded after "));
+        EXPECT_TRUE(messages.shown()[0].text.contains(" 19:30:00 is corrupted."));
+        EXPECT_EQ(device.count("ReleaseDevice"), 1);
+        EXPECT_EQ(checkpoints().back(), 0);
+    }
 }
 
 TEST_F(TransferDriverTest, LowBatteryNoticeWaitsThirtyDaysAfterAReminder) {

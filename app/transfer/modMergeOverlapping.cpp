@@ -1,0 +1,116 @@
+#include "transfer/modMerge.h"
+
+#include "core/Numbers.h"
+#include "transfer/HrSessionStore.h"
+#include "transfer/PreferredUnits.h"
+#include "transfer/SessionStatistics.h"
+#include "transfer/modMergeActivity.h"
+#include "transfer/modMergeSamples.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace modMerge {
+namespace {
+
+constexpr std::int16_t kJoinedType = 20;
+constexpr double kBeforeAnySample = std::numeric_limits<double>::lowest();
+
+QDateTime startOf(SessionKey key) {
+    auto query = gConn.prepare("select Session_datetime from sessions where prkey = ?");
+    query.bind(1, key);
+    if (!query.step())
+        throw platform::db::DbError(0, "activity " + std::to_string(key) + " does not exist");
+    return platform::db::parseIsoDateTime(query.columnText(0));
+}
+
+// Where both recorded, the earlier activity's samples stand: the later one's follow from one
+// sample step after the earlier one's last, at their own times on the earlier one's timeline.
+double firstTimeTaken(const std::optional<SampleRow> &earlierLast, double step) {
+    return earlierLast ? earlierLast->cumDuration + step : kBeforeAnySample;
+}
+
+void appendHeartRateBeyond(SessionKey earlierKey, SessionKey laterKey, double offset) {
+    const double from = firstTimeTaken(LastSample(earlierKey, SampleKind::HeartRate), kHeartRateStep);
+    gConn
+        .prepare("insert into sessiondata (session_prkey, cum_duration, Hr, data_type) "
+                 "select ?, ? + cum_duration, Hr, 0 from sessiondata "
+                 "where session_prkey = ? and data_type = 0 and ? + cum_duration >= ? "
+                 "order by cum_duration, prkey")
+        .bindAll(earlierKey, offset, laterKey, offset, from)
+        .execute();
+}
+
+// Returns the miles that the later activity's appended samples cover.
+double appendSpeedBeyond(SessionKey earlierKey, SessionKey laterKey, double offset) {
+    const auto earlierLast = LastSample(earlierKey, SampleKind::Speed);
+    const double from = firstTimeTaken(earlierLast, kSpeedStep);
+    auto skipped =
+        gConn.prepare("select cum_distance from sessiondata where session_prkey = ? and data_type "
+                      "<> 0 and ? + cum_duration < ? order by cum_duration desc, prkey desc limit 1");
+    skipped.bindAll(laterKey, offset, from);
+    const double coveredBefore = skipped.step() ? skipped.columnDouble(0) : 0;
+    const double distanceShift = (earlierLast ? earlierLast->cumDistance : 0) - coveredBefore;
+    gConn
+        .prepare(
+            "insert into sessiondata (session_prkey, cum_duration, Speed, cum_distance, data_type, Altitude, "
+            "Lat, Long, TrueHeading, MagHeading, ACQStatus) "
+            "select ?, ? + cum_duration, Speed, ? + cum_distance, data_type, "
+            "case when data_type = 2 then Altitude end, case when data_type = 2 then Lat end, "
+            "case when data_type = 2 then Long end, case when data_type = 2 then TrueHeading end, "
+            "case when data_type = 2 then MagHeading end, ACQStatus "
+            "from sessiondata where session_prkey = ? and data_type <> 0 and ? + cum_duration >= ? "
+            "order by cum_duration, prkey")
+        .bindAll(earlierKey, offset, distanceShift, laterKey, offset, from)
+        .execute();
+    const auto laterLast = LastSample(laterKey, SampleKind::Speed);
+    return laterLast && offset + laterLast->cumDuration >= from ? laterLast->cumDistance - coveredBefore : 0;
+}
+
+// Each heart-rate sample counts for the time up to the next one, as for a session just stored,
+// so the zones hold no more time than the samples span.
+void writeTimeInZones(SessionKey key) {
+    auto rows = gConn.prepare(
+        "select Hr from sessiondata where session_prkey = ? and data_type = 0 order by cum_duration, prkey");
+    rows.bind(1, key);
+    std::vector<SamplePoint> samples;
+    while (rows.step())
+        samples.emplace_back().hr = static_cast<std::int16_t>(rows.columnInt64(0));
+    ComputeTimeInZonesFromSamples(gConn, samples, key);
+}
+
+} // namespace
+
+bool MergeOverlapping(SessionKey earlierKey, SessionKey laterKey) {
+    const ActivityRow earlier = ReadActivity(earlierKey);
+    const ActivityRow later = ReadActivity(laterKey);
+    gMergeUnitsDiffer = false;
+    if (earlier.distanceUnit != later.distanceUnit) {
+        gMergeUnitsDiffer = true;
+        return false;
+    }
+    const bool typesFit =
+        earlier.type == later.type || earlier.type == kJoinedType || later.type == kJoinedType;
+    if (earlierKey == laterKey || !typesFit)
+        return false;
+
+    const auto offset = static_cast<double>(startOf(earlierKey).secsTo(startOf(laterKey)));
+    platform::db::Transaction transaction(gConn);
+    appendHeartRateBeyond(earlierKey, laterKey, offset);
+    const double addedMiles = appendSpeedBeyond(earlierKey, laterKey, offset);
+    const double addedDistance = DistanceInUnit(static_cast<float>(addedMiles), earlier.distanceUnit);
+    gConn.prepare("update sessions set Duration = ?, Distance = ?, session_type = ? where prkey = ?")
+        .bindAll(std::max(earlier.duration, offset + later.duration),
+                 Numbers::roundHalfEven(earlier.distance + addedDistance, 3),
+                 int{earlier.type == later.type ? earlier.type : kJoinedType}, earlierKey)
+        .execute();
+    RecomputeSessionStats(gConn, earlierKey);
+    writeTimeInZones(earlierKey);
+    DeleteSession(laterKey);
+    transaction.commit();
+    return true;
+}
+
+} // namespace modMerge
