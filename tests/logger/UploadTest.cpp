@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <functional>
 
 using Fault = testing::SimulatedRecorder::Fault;
 using logger::DecoderMode;
@@ -320,6 +321,29 @@ TEST_F(Upload, UnparsedCopyLargerThanItsBufferIsAnUploadError) {
     std::uint32_t length = logger::kDeviceResultCapacity;
     EXPECT_EQ(GetEEPROMData(primary.data(), &length), 0);
     EXPECT_EQ(GetLastDeviceError(), 7);
+}
+
+TEST_F(Upload, MissingLengthsAreBuffersTooSmall) {
+    connectWith(testing::thousandByteImage());
+    std::uint8_t *buffer = primary.data();
+    std::uint32_t length = 16;
+    const struct {
+        const char *what;
+        std::function<int32_t()> call;
+    } cases[] = {
+        {"first length", [&] { return GetDeviceData(buffer, nullptr, buffer, &length); }},
+        {"second length", [&] { return GetDeviceData(buffer, &length, buffer, nullptr); }},
+        {"raw", [&] { return GetRawData(buffer, nullptr, buffer, &length); }},
+        {"unparsed", [&] { return GetEEPROMData(buffer, nullptr); }},
+        {"no buffer for its room", [&] { return GetDeviceData(nullptr, &length, buffer, &length); }},
+    };
+    const std::size_t framesBefore = recorder->frames().size();
+    for (const auto &c : cases) {
+        EXPECT_EQ(c.call(), 0) << c.what;
+        EXPECT_EQ(GetLastDeviceError(), 6) << c.what;
+    }
+    EXPECT_EQ(length, 16u);
+    EXPECT_EQ(recorder->frames().size(), framesBefore) << "no upload";
 }
 
 TEST(UploadCounts, UnavailableBeforeAFinishedUpload) {
