@@ -10,9 +10,9 @@
 
 namespace logger {
 
-void showMessage(int englishStringId) {
+void showMessage(int stringId) {
     if (state().messageBoxesOn)
-        showNotice(localString(englishStringId));
+        showNotice(libraryString(stringId));
 }
 
 void showNotice(const QString &text) {
