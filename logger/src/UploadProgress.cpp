@@ -15,6 +15,8 @@ enum Message { kDeviceNotConnected = 1, kCancelNotAnswered = 22, kUploadInterrup
 
 bool UploadProgress::end() {
     over_ = true;
+    if (stopTicks_)
+        stopTicks_();
     return true;
 }
 
@@ -57,22 +59,22 @@ bool UploadProgress::tick() {
 void UploadProgress::cancel() {
     if (over_)
         return;
+    end();
     state().upload.cancelled = true;
     SendDeviceCommand(kStop, 0);
     InputReport reply;
     if (!ReadReport(reply))
         showMessage(kCancelNotAnswered);
-    end();
     setLastError(DeviceError::UploadCancelled);
 }
 
 void UploadProgress::suspend() {
     if (over_)
         return;
+    end();
     state().upload.cancelled = true;
     SendDeviceCommand(kTerminateUpload, 0);
     showMessage(kUploadInterrupted);
-    end();
     setLastError(DeviceError::NothingToUpload);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // What the progress dialog's timer, its Cancel button and a suspend of the machine do to the
 // upload in progress, apart from any window, so that the same steps run with or without one.
 namespace logger {
@@ -19,6 +21,10 @@ public:
     // The machine is about to sleep: the upload is interrupted; code 9.
     void suspend();
 
+    // Runs as the upload ends, before any message box it shows: the box's own event loop must
+    // not let another tick read from the recorder or close the dialog under it.
+    void whenOver(std::function<void()> stopTicks) { stopTicks_ = std::move(stopTicks); }
+
     bool over() const { return over_; }
     // The progress bar: one "|" per percent of the announced size, at most 100.
     QString bar() const { return QString(percent_, QLatin1Char('|')); }
@@ -28,6 +34,7 @@ private:
 
     bool over_ = false;
     int percent_ = 0;
+    std::function<void()> stopTicks_;
 };
 
 } // namespace logger

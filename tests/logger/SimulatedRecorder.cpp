@@ -97,6 +97,7 @@ bool SimulatedRecorder::writeReport(std::span<const std::uint8_t> report) {
 
 SimulatedRecorder::ReadOutcome SimulatedRecorder::readReport(std::span<std::uint8_t> buffer,
                                                              std::chrono::milliseconds) {
+    ++reads_;
     if (!isOpen_ || !plugged)
         return {ReadStatus::Failed, 0};
     const auto report = nextReport();

@@ -55,6 +55,8 @@ public:
     std::vector<logger::Frame> framesOfCommand(int command) const;
     const std::vector<std::size_t> &reportLengths() const { return reportLengths_; }
     int opens() const { return opens_; }
+    // Every read asked of the recorder, answered or not.
+    int reads() const { return reads_; }
     int malformedFrames() const { return malformed_; }
 
     bool open() override;
@@ -84,6 +86,7 @@ private:
     std::uint32_t uploadOffset_ = 0;
     int uploadReportsSent_ = 0;
     int opens_ = 0;
+    int reads_ = 0;
     int malformed_ = 0;
     bool faultSet_ = false;
     Fault fault_ = Fault::NoReply;
