@@ -12,7 +12,10 @@
  * 11 read timed out.
  *
  * One caller thread; the status, clock, memory and test functions find the recorder anew on
- * every call, the upload functions need ConnectToDevice first. Message boxes and the progress
+ * every call, the upload functions need ConnectToDevice first. While an upload runs (its
+ * progress dialog lets the caller's other windows run) it alone speaks to the recorder: the
+ * other functions find none, as when it is unplugged, ReleaseDevice leaves the upload's own
+ * handle to it, and only TerminateDeviceComm acts on the upload. Message boxes and the progress
  * dialog appear only on the thread of a Qt widget application; any other caller gets the same
  * results and codes without them. */
 

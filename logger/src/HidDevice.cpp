@@ -27,6 +27,8 @@ void CloseHidDevice() {
 }
 
 bool OpenHidDevice() {
+    if (state().upload.transport)
+        return false;
     CloseHidDevice();
     auto transport = transportFactory()();
     const bool found = transport && transport->open();
@@ -37,21 +39,29 @@ bool OpenHidDevice() {
 }
 
 bool WriteReport(std::span<const std::uint8_t> payload) {
+    return WriteReport(state().transport.get(), payload);
+}
+
+bool ReadReport(InputReport &report) {
+    return ReadReport(state().transport.get(), report);
+}
+
+bool WriteReport(HidTransport *transport, std::span<const std::uint8_t> payload) {
     std::array<std::uint8_t, usb::kOutputReportLength> report{};
     report[0] = usb::kReportId;
     std::copy_n(payload.begin(), std::min(payload.size(), report.size() - 1), report.begin() + 1);
-    const bool written = state().transport && state().transport->writeReport(report);
+    const bool written = transport && transport->writeReport(report);
     setLastError(written ? DeviceError::Success : DeviceError::WriteFailed);
     return written;
 }
 
-bool ReadReport(InputReport &report) {
+bool ReadReport(HidTransport *transport, InputReport &report) {
     report.fill(0);
-    if (!state().transport) {
+    if (!transport) {
         setLastError(DeviceError::ReadFailed);
         return false;
     }
-    const auto outcome = state().transport->readReport(report, usb::kReadTimeout);
+    const auto outcome = transport->readReport(report, usb::kReadTimeout);
     if (outcome.status == HidTransport::ReadStatus::TimedOut) {
         setLastError(DeviceError::ReadTimedOut);
         return false;

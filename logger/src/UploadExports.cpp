@@ -79,9 +79,14 @@ extern "C" LOGGER_API int32_t TerminateDeviceComm(void) {
     UploadState &upload = state().upload;
     upload.allowed = false;
     upload.continuing = false;
-    if (!OpenHidDevice())
-        return 0;
-    SendDeviceCommand(kTerminateUpload, 0);
+    // An upload in progress is stopped on its own handle; otherwise the recorder is found anew.
+    HidTransport *recorder = upload.transport.get();
+    if (!recorder) {
+        if (!OpenHidDevice())
+            return 0;
+        recorder = state().transport.get();
+    }
+    SendDeviceCommand(recorder, kTerminateUpload, 0);
     setLastError(DeviceError::ReadFailed);
     return 1;
 }

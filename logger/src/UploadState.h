@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HidTransport.h"
 #include "decoder/MemoryImageDecoder.h"
 
 #include <cstddef>
@@ -31,6 +32,9 @@ struct UploadState {
     std::unique_ptr<MemoryImageDecoder> decoder;
     // Set with code 6: the kept result waits for larger buffers; only a decoded one is delivered.
     std::optional<DecoderMode> awaitingLargerBuffers;
+    // The upload from a recorder holds it on this handle from its first command to its end;
+    // no other export finds the recorder meanwhile, and ReleaseDevice leaves it open.
+    std::shared_ptr<HidTransport> transport;
 };
 
 } // namespace logger

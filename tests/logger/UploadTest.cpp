@@ -1,5 +1,6 @@
 #include "UploadFixture.h"
 #include "common/ScriptedDialogs.h"
+#include "platform/Dialogs.h"
 
 #include <QPushButton>
 
@@ -220,19 +221,85 @@ TEST_F(Upload, TerminatedUploadDeliversNothing) {
 TEST_F(Upload, WindowsOpenDuringTheUploadCannotDisturbIt) {
     const auto image = testing::thousandByteImage();
     connectWith(image);
-    afterTick = [](logger::UploadDialog &, int tick) {
-        if (tick == 2) {
-            std::vector<std::uint8_t> other(16);
-            std::uint32_t length1 = 16, length2 = 16;
-            EXPECT_EQ(GetDeviceData(other.data(), &length1, other.data(), &length2), 0) << "no nested upload";
-            EXPECT_EQ(length1, 16u);
-        }
-        if (tick == 4) { // after the last report: the buffers go, the decoded result stays
-            EXPECT_EQ(ReleaseDevice(), 1);
+    int opensBefore = 0;
+    std::size_t framesBefore = 0;
+    afterTick = [&](logger::UploadDialog &, int tick) {
+        if (tick != 2) // two of the four reports read
+            return;
+        opensBefore = recorder->opens();
+        framesBefore = recorder->frames().size();
+        std::vector<std::uint8_t> other(16);
+        std::uint32_t length1 = 16, length2 = 16;
+        EXPECT_EQ(GetDeviceData(other.data(), &length1, other.data(), &length2), 0) << "no nested upload";
+        EXPECT_EQ(length1, 16u);
+        GetRGStatus();
+        IsLowBattery();
+        GetDeviceVersion(2);
+        ClearDeviceMemory();
+        EXPECT_EQ(ConnectToDevice(), 0);
+        EXPECT_EQ(ReleaseDevice(), 1) << "the buffers go, the upload goes on";
+        EXPECT_EQ(recorder->opens(), opensBefore) << "the recorder was not opened anew";
+        EXPECT_EQ(recorder->frames().size(), framesBefore) << "nothing was sent to it";
+    };
+    EXPECT_EQ(getDeviceData(), 1);
+    EXPECT_EQ(GetLastDeviceError(), 0);
+    EXPECT_EQ(recorder->uploadReportsSent(), 4);
+    EXPECT_TRUE(sameBytes(primaryResult(), decodertest::decode(image).primary()));
+    EXPECT_TRUE(sameBytes(secondaryResult(), decodertest::decode(image).secondary()));
+}
+
+// Only TerminateDeviceComm acts on an upload in progress: every other export finds no recorder,
+// as when none is plugged in, and leaves the upload's code alone.
+TEST_F(Upload, ExportsDuringTheUploadFindNoRecorder) {
+    connectWith(testing::thousandByteImage());
+    const std::uint32_t configuration = 1, address = 0xF000, count = 1;
+    std::uint8_t byte = 0;
+    const struct {
+        const char *what;
+        std::function<int32_t()> call;
+        int32_t result;
+        int32_t code;
+    } cases[] = {
+        {"version", [] { return GetDeviceVersion(2); }, 0, 1},
+        {"clear", [] { return ClearDeviceMemory(); }, 0, 1},
+        {"sync", [] { return SyncDeviceTime(); }, 0, 1},
+        {"storage flag", [] { return GetRGStatus(); }, 0, 5},
+        {"clear storage flag", [] { return ClearRGStatus(); }, 5, 5},
+        {"read", [&] { return ReadData(&configuration, &address, &count, &byte); }, 5, 5},
+        {"write", [&] { return WriteData(&configuration, &address, &count, &byte); }, 5, 5},
+        {"connect", [] { return ConnectToDevice(); }, 0, 5},
+    };
+    afterTick = [&](logger::UploadDialog &, int tick) {
+        if (tick != 1)
+            return;
+        for (const auto &c : cases) {
+            EXPECT_EQ(c.call(), c.result) << c.what;
+            EXPECT_EQ(GetLastDeviceError(), c.code) << c.what;
         }
     };
     EXPECT_EQ(getDeviceData(), 1);
-    EXPECT_TRUE(sameBytes(primaryResult(), decodertest::decode(image).primary()));
+    EXPECT_EQ(GetLastDeviceError(), 0);
+    EXPECT_EQ(recorder->framesOfCommand(logger::kVersion).size(), 0u);
+    EXPECT_EQ(recorder->framesOfCommand(logger::kMemoryAccess).size(), 0u);
+    EXPECT_EQ(recorder->opens(), 2) << "the connection and the upload";
+    EXPECT_EQ(GetDeviceVersion(2), 167001) << "found again once the upload is over";
+}
+
+TEST_F(Upload, ACallWhileItsBoxIsUpLeavesTheUploadsCode) {
+    connectWith(testing::thousandByteImage());
+    afterTick = [](logger::UploadDialog &dialog, int tick) {
+        if (tick == 1)
+            dialog.cancel();
+    };
+    EnableInternalBoxes();
+    platform::dialogs::setMessageHandler([](const platform::dialogs::MessageRequest &box) {
+        if (box.text == "Upload has been cancelled.")
+            GetDeviceVersion(2); // another window of the caller's, while the box waits
+        return platform::dialogs::Answer::Ok;
+    });
+    EXPECT_EQ(getDeviceData(), 0);
+    platform::dialogs::setMessageHandler({});
+    EXPECT_EQ(GetLastDeviceError(), 8);
 }
 
 TEST_F(Upload, TerminateDeviceCommOutsideAnUpload) {
