@@ -48,7 +48,10 @@ LOGGER_API int32_t GetLanguageOffset(void);
 
 /* Upload. Lengths are capacities on entry and bytes used on return; after code 6 they hold
  * the sizes needed, and GetDeviceData called again with such buffers delivers the kept result.
- * A missing length (or a missing buffer with room claimed in it) gives 0 with code 6. */
+ * A missing length (or a missing buffer with room claimed in it) gives 0 with code 6.
+ * When the recorder's memory holds a session that cannot be decoded, GetDeviceData and
+ * GetRawData deliver the whole sessions before it: result 1 with code 7 (0 with code 7 when
+ * there are none). */
 LOGGER_API int32_t GetDeviceData(uint8_t *buffer1, uint32_t *length1, uint8_t *buffer2, uint32_t *length2);
 LOGGER_API int32_t GetRawData(uint8_t *buffer1, uint32_t *length1, uint8_t *buffer2, uint32_t *length2);
 LOGGER_API int32_t GetEEPROMData(uint8_t *buffer, uint32_t *length);

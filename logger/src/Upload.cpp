@@ -94,17 +94,28 @@ bool deliver(const UploadTarget &target) {
     std::copy_n(current.secondaryBuffer.begin(), upload.secondaryLength, target.buffer2);
     setLengths(target, upload.primaryLength, upload.secondaryLength);
     state().upload.countsAvailable = true;
-    setLastError(DeviceError::Success);
+    setLastError(upload.stoppedEarly ? DeviceError::UploadError : DeviceError::Success);
     return true;
 }
 
-// The decoder stopped before the announced size: what it kept is whole entries only, and the
-// caller is told the upload failed.
-bool reportStoppedDecoder() {
+bool deliverOrAskForRoom(const UploadTarget &target) {
+    return keptResultFits(target) ? deliver(target) : askForLargerBuffers(target);
+}
+
+// The decoder stopped before the announced size, at a session it could not take (or the data
+// ran out): the whole sessions before that one are delivered, with code 7 to say that the
+// recorder held more. With none, or for the unparsed copy, which has no sessions to keep
+// whole, the upload failed.
+bool deliverStoppedResult(const UploadTarget &target) {
     keepResult();
-    setLastError(DeviceError::UploadError);
-    showMessage(kUnexpectedUploadError);
-    return false;
+    UploadState &upload = state().upload;
+    if (upload.mode == DecoderMode::Unparsed || (upload.primaryLength == 0 && upload.secondaryLength == 0)) {
+        showMessage(kUnexpectedUploadError);
+        setLastError(DeviceError::UploadError);
+        return false;
+    }
+    upload.stoppedEarly = true;
+    return deliverOrAskForRoom(target);
 }
 
 std::uint32_t askMemoryBound() {
@@ -130,7 +141,7 @@ bool finishDecodedUpload(const UploadTarget &target) {
     const UploadState &upload = state().upload;
     if (!upload.continuing) {
         SendDeviceCommand(uploadRecorder(), kTerminateUpload, 0);
-        return reportStoppedDecoder();
+        return deliverStoppedResult(target);
     }
     keepResult();
     if (!keptResultFits(target))
@@ -191,11 +202,9 @@ bool uploadOfflineImage(const UploadTarget &target) {
     // A file that shrank while it was read is as incomplete as a decoder that stopped.
     current.upload.continuing = decoder.stopReason() == DecodeStop::None && decoder.bytesLeft() == 0;
     if (!current.upload.continuing)
-        return reportStoppedDecoder();
+        return deliverStoppedResult(target);
     keepResult();
-    if (!keptResultFits(target))
-        return askForLargerBuffers(target);
-    return deliver(target);
+    return deliverOrAskForRoom(target);
 }
 
 bool uploadFromRecorder(const UploadTarget &target) {
@@ -261,6 +270,7 @@ void ResetUploadState() {
     upload.countsAvailable = false;
     upload.cancelled = false;
     upload.continuing = false;
+    upload.stoppedEarly = false;
     upload.counters = {};
     upload.decoder.reset();
     upload.awaitingLargerBuffers.reset();
@@ -290,9 +300,7 @@ bool keptResultAwaitsDelivery() {
 }
 
 bool deliverKeptResult(const UploadTarget &target) {
-    if (!keptResultFits(target))
-        return askForLargerBuffers(target);
-    return deliver(target);
+    return deliverOrAskForRoom(target);
 }
 
 } // namespace logger

@@ -23,6 +23,9 @@ struct UploadState {
     bool cancelled = false;
     // More reports are expected: the decoder has not stopped early.
     bool continuing = false;
+    // The decoder stopped before the announced size: the kept result holds the whole sessions
+    // before the stop and is delivered with code 7.
+    bool stoppedEarly = false;
     // A finished upload (or a delivered kept result) makes its counters readable.
     bool countsAvailable = false;
     std::uint32_t memoryBound = 0;

@@ -358,27 +358,77 @@ TEST_F(Upload, ImageWithoutSamplesOrRecordsIsNoValidData) {
     EXPECT_EQ(dialogs.shown()[0].text, "No valid data to display.");
 }
 
-TEST_F(Upload, DecoderFaultEndsWithCode7KeepingWholeEntries) {
+// A recorder with one bad session still gives up the sessions before it.
+TEST_F(Upload, DecoderStopDeliversTheWholeSessionsBeforeIt) {
     using namespace encoder;
     const Session first = sampleSession(decodertest::kStart, decodertest::kEnd, Bytes(400, 100));
     const Session second = sampleSession(decodertest::kStart, decodertest::kEnd, Bytes(400, 120));
-    Bytes image = encodeImage({first, second});
-    setDirectoryEntry(image, 2, std::uint32_t(image.size() + 300)); // the second runs past the image
+    const Session track = recordSession(decodertest::kStart, decodertest::kEnd, {shortTrack(10, 20)});
+    Bytes image = encodeImage({first, track, second});
+    setDirectoryEntry(image, 3, std::uint32_t(image.size() + 300)); // the third runs past the image
+    connectWith(image);
+    EnableInternalBoxes();
+    testing::ScriptedDialogs dialogs;
+    EXPECT_EQ(getDeviceData(), 1);
+    EXPECT_EQ(GetLastDeviceError(), 7) << "the stop is reported";
+    EXPECT_TRUE(dialogs.shown().empty()) << "no failure box for what was delivered";
+    EXPECT_EQ(recorder->framesOfCommand(logger::kTerminateUpload).size(), 1u);
+
+    const auto samples = encoder::readSampleEntries(primaryResult());
+    ASSERT_TRUE(samples.has_value());
+    ASSERT_EQ(samples->size(), 1u);
+    EXPECT_EQ((*samples)[0].samples, Bytes(400, 100));
+    const auto records = encoder::readRecordEntries(secondaryResult());
+    ASSERT_TRUE(records.has_value());
+    EXPECT_EQ(records->size(), 1u);
+    std::uint32_t counts[6];
+    EXPECT_EQ(GetPacketErrorCount(&counts[0], &counts[1], &counts[2], &counts[3], &counts[4], &counts[5]), 1);
+
+    // Too small buffers first: the second call delivers the same with the same code.
+    const std::vector<std::uint8_t> delivered(primaryResult().begin(), primaryResult().end());
+    primaryLength = secondaryLength = 0;
+    EXPECT_EQ(getDeviceData(), 0);
+    EXPECT_EQ(GetLastDeviceError(), 6);
+    EXPECT_EQ(primaryLength, delivered.size());
+    EXPECT_EQ(getDeviceData(), 1);
+    EXPECT_EQ(GetLastDeviceError(), 7);
+    EXPECT_TRUE(sameBytes(primaryResult(), delivered));
+
+    primaryLength = secondaryLength = logger::kDeviceResultCapacity;
+    EXPECT_EQ(GetRawData(primary.data(), &primaryLength, secondary.data(), &secondaryLength), 1);
+    EXPECT_EQ(GetLastDeviceError(), 7) << "the raw samples of the same sessions";
+    EXPECT_EQ(primaryLength, delivered.size());
+}
+
+TEST_F(Upload, DecoderStopBeforeAnyWholeSessionFails) {
+    using namespace encoder;
+    Bytes image = encodeImage({sampleSession(decodertest::kStart, decodertest::kEnd, Bytes(400, 100)),
+                               sampleSession(decodertest::kStart, decodertest::kEnd, Bytes(400, 120))});
+    setDirectoryEntry(image, 1, std::uint32_t(image.size() + 300)); // the first runs past the image
     connectWith(image);
     EnableInternalBoxes();
     testing::ScriptedDialogs dialogs;
     EXPECT_EQ(getDeviceData(), 0);
     EXPECT_EQ(GetLastDeviceError(), 7);
     EXPECT_EQ(primaryLength, logger::kDeviceResultCapacity) << "lengths untouched";
-    EXPECT_EQ(recorder->framesOfCommand(logger::kTerminateUpload).size(), 1u);
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].text, "Unexpected upload error.");
+}
 
-    const logger::LibraryState &s = logger::state();
-    const auto kept = encoder::readSampleEntries(std::span(s.primaryBuffer).first(s.upload.primaryLength));
-    ASSERT_TRUE(kept.has_value());
-    ASSERT_EQ(kept->size(), 1u);
-    EXPECT_EQ((*kept)[0].samples, Bytes(400, 100));
+// The most sessions the recorder holds: 128, the last one ending with the data.
+TEST_F(Upload, FullDirectoryUploadsEverySession) {
+    using namespace encoder;
+    std::vector<Session> sessions;
+    for (int i = 0; i < 128; ++i)
+        sessions.push_back(sampleSession(decodertest::kStart, decodertest::kEnd, {std::uint8_t(10 + i)}));
+    connectWith(encodeImage(sessions));
+    EXPECT_EQ(getDeviceData(), 1);
+    EXPECT_EQ(GetLastDeviceError(), 0);
+    const auto entries = encoder::readSampleEntries(primaryResult());
+    ASSERT_TRUE(entries.has_value());
+    ASSERT_EQ(entries->size(), 128u);
+    EXPECT_EQ(entries->back().samples, Bytes{10 + 127});
+    EXPECT_TRUE(recorder->framesOfCommand(logger::kTerminateUpload).empty());
 }
 
 TEST_F(Upload, UnparsedCopyLargerThanItsBufferIsAnUploadError) {
