@@ -12,7 +12,10 @@
  * 11 read timed out.
  *
  * One caller thread; the status, clock, memory and test functions find the recorder anew on
- * every call, the upload functions need ConnectToDevice first. Message boxes and the progress
+ * every call, the upload functions need ConnectToDevice first. While an upload runs (its
+ * progress dialog lets the caller's other windows run) it alone speaks to the recorder: the
+ * other functions find none, as when it is unplugged, ReleaseDevice leaves the upload's own
+ * handle to it, and only TerminateDeviceComm acts on the upload. Message boxes and the progress
  * dialog appear only on the thread of a Qt widget application; any other caller gets the same
  * results and codes without them. */
 
@@ -44,7 +47,11 @@ LOGGER_API void EnableInternalBoxes(void);
 LOGGER_API int32_t GetLanguageOffset(void);
 
 /* Upload. Lengths are capacities on entry and bytes used on return; after code 6 they hold
- * the sizes needed, and GetDeviceData called again with such buffers delivers the kept result. */
+ * the sizes needed, and GetDeviceData called again with such buffers delivers the kept result.
+ * A missing length (or a missing buffer with room claimed in it) gives 0 with code 6.
+ * When the recorder's memory holds a session that cannot be decoded, GetDeviceData and
+ * GetRawData deliver the whole sessions before it: result 1 with code 7 (0 with code 7 when
+ * there are none). */
 LOGGER_API int32_t GetDeviceData(uint8_t *buffer1, uint32_t *length1, uint8_t *buffer2, uint32_t *length2);
 LOGGER_API int32_t GetRawData(uint8_t *buffer1, uint32_t *length1, uint8_t *buffer2, uint32_t *length2);
 LOGGER_API int32_t GetEEPROMData(uint8_t *buffer, uint32_t *length);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace logger {
 namespace {
@@ -27,6 +28,8 @@ void CloseHidDevice() {
 }
 
 bool OpenHidDevice() {
+    if (state().upload.transport)
+        return false;
     CloseHidDevice();
     auto transport = transportFactory()();
     const bool found = transport && transport->open();
@@ -37,21 +40,34 @@ bool OpenHidDevice() {
 }
 
 bool WriteReport(std::span<const std::uint8_t> payload) {
-    std::array<std::uint8_t, usb::kOutputReportLength> report{};
-    report[0] = usb::kReportId;
-    std::copy_n(payload.begin(), std::min(payload.size(), report.size() - 1), report.begin() + 1);
-    const bool written = state().transport && state().transport->writeReport(report);
+    return WriteReport(state().transport.get(), payload);
+}
+
+bool ReadReport(InputReport &report) {
+    return ReadReport(state().transport.get(), report);
+}
+
+bool WriteReport(HidTransport *transport, std::span<const std::uint8_t> payload) {
+    bool written = false;
+    if (transport) {
+        // The whole output report as the recorder describes it: the payload, cut or padded.
+        std::vector<std::uint8_t> report(std::max<std::size_t>(transport->reportLengths().output, 1), 0);
+        report[0] = usb::kReportId;
+        std::copy_n(payload.begin(), std::min(payload.size(), report.size() - 1), report.begin() + 1);
+        written = transport->writeReport(report);
+    }
     setLastError(written ? DeviceError::Success : DeviceError::WriteFailed);
     return written;
 }
 
-bool ReadReport(InputReport &report) {
+bool ReadReport(HidTransport *transport, InputReport &report) {
     report.fill(0);
-    if (!state().transport) {
+    if (!transport) {
         setLastError(DeviceError::ReadFailed);
         return false;
     }
-    const auto outcome = state().transport->readReport(report, usb::kReadTimeout);
+    const std::size_t length = std::min(report.size(), transport->reportLengths().input);
+    const auto outcome = transport->readReport(std::span(report).first(length), usb::kReadTimeout);
     if (outcome.status == HidTransport::ReadStatus::TimedOut) {
         setLastError(DeviceError::ReadTimedOut);
         return false;

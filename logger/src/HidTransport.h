@@ -1,5 +1,8 @@
 #pragma once
 
+#include "RecorderUsb.h"
+#include "ReportDescriptor.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -26,6 +29,10 @@ public:
     // Writes one output report, report id in byte 0; false when nothing was written.
     virtual bool writeReport(std::span<const std::uint8_t> report) = 0;
     virtual ReadOutcome readReport(std::span<std::uint8_t> buffer, std::chrono::milliseconds timeout) = 0;
+    // The lengths of the open recorder's reports, report id included.
+    virtual ReportLengths reportLengths() const {
+        return {usb::kOutputReportLength, usb::kInputReportLength};
+    }
 };
 
 using TransportFactory = std::function<std::shared_ptr<HidTransport>()>;

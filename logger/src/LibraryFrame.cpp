@@ -35,8 +35,9 @@ extern "C" LOGGER_API int32_t ConnectToDevice(void) {
         setLastError(DeviceError::BuffersTooSmall);
         return 0;
     }
-    if (offlineImageExists()) {
-        current.offlineImageInUse = true;
+    // An image taken away since the last connection no longer stands in for the recorder.
+    current.offlineImageInUse = offlineImageExists();
+    if (current.offlineImageInUse) {
         current.deviceFound = true;
         current.connected = true;
         setLastError(DeviceError::Success);

@@ -10,16 +10,20 @@
 
 namespace logger {
 
-void showMessage(int englishStringId) {
+void showMessage(int stringId) {
     if (state().messageBoxesOn)
-        showNotice(localString(englishStringId));
+        showNotice(libraryString(stringId));
 }
 
 void showNotice(const QString &text) {
     if (!windowsAvailable())
         return;
+    // The caller's other windows run while the box is up and may call the library: what they
+    // leave in the last error is theirs, not the code of the call that shows the box.
+    const DeviceError code = state().lastError;
     platform::dialogs::message(text, libraryCaption(), platform::dialogs::Icon::Information,
                                platform::dialogs::Buttons::Ok);
+    setLastError(code);
 }
 
 bool windowsAvailable() {

@@ -6,7 +6,7 @@ class QString;
 // while message boxes are on (SuppressInternalBoxes / EnableInternalBoxes).
 namespace logger {
 
-void showMessage(int englishStringId);
+void showMessage(int stringId);
 
 // A box with the library's caption that shows whatever the switch.
 void showNotice(const QString &text);

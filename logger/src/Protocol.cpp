@@ -92,13 +92,17 @@ std::uint32_t ParseReply(const InputReport &reply) {
 }
 
 bool SendDeviceCommand(int command, std::int32_t argument) {
+    return SendDeviceCommand(state().transport.get(), command, argument);
+}
+
+bool SendDeviceCommand(HidTransport *transport, int command, std::int32_t argument) {
     noteCommandForInformationDialogs(command);
     if (command != kSetClock)
-        return WriteReport(queryFrame(command, argument));
+        return WriteReport(transport, queryFrame(command, argument));
     const ClockFields fields =
         argument == 0 ? clockFieldsFor(QDateTime::currentDateTime()) : clockFieldsFor(state().requestedTime);
     noteClockForInformationDialogs(fields);
-    return WriteReport(clockFrame(fields));
+    return WriteReport(transport, clockFrame(fields));
 }
 
 std::uint32_t QueryDevice(int command, std::int32_t argument) {

@@ -54,6 +54,8 @@ std::uint32_t ParseReply(const InputReport &reply);
 // Writes the command's frame. For the clock command an argument of 0 sends the computer's time,
 // any other the time last given to SetDeviceTime.
 bool SendDeviceCommand(int command, std::int32_t argument);
+// The same on a given handle instead of the last discovery's.
+bool SendDeviceCommand(HidTransport *transport, int command, std::int32_t argument);
 
 // Discovery, the command and its reply: the reply's value, or 0 with last error 1 when the
 // recorder is missing or silent.

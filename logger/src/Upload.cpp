@@ -16,6 +16,7 @@
 #include <chrono>
 #include <limits>
 #include <thread>
+#include <utility>
 
 namespace logger {
 namespace {
@@ -36,6 +37,11 @@ constexpr std::uint32_t kSmallestMemoryBound = 0x8000;
 constexpr std::size_t kOfflineBlockBytes = 256;
 // Gives the recorder time to settle after it was stopped in the middle of sending.
 constexpr std::chrono::milliseconds kSettleAfterCancel{500};
+
+// The handle the upload from a recorder holds from its first command to its end.
+HidTransport *uploadRecorder() {
+    return state().upload.transport.get();
+}
 
 void setLengths(const UploadTarget &target, std::size_t length1, std::size_t length2) {
     *target.length1 = std::uint32_t(length1);
@@ -88,32 +94,43 @@ bool deliver(const UploadTarget &target) {
     std::copy_n(current.secondaryBuffer.begin(), upload.secondaryLength, target.buffer2);
     setLengths(target, upload.primaryLength, upload.secondaryLength);
     state().upload.countsAvailable = true;
-    setLastError(DeviceError::Success);
+    setLastError(upload.stoppedEarly ? DeviceError::UploadError : DeviceError::Success);
     return true;
 }
 
-// The decoder stopped before the announced size: what it kept is whole entries only, and the
-// caller is told the upload failed.
-bool reportStoppedDecoder() {
+bool deliverOrAskForRoom(const UploadTarget &target) {
+    return keptResultFits(target) ? deliver(target) : askForLargerBuffers(target);
+}
+
+// The decoder stopped before the announced size, at a session it could not take (or the data
+// ran out): the whole sessions before that one are delivered, with code 7 to say that the
+// recorder held more. With none, or for the unparsed copy, which has no sessions to keep
+// whole, the upload failed.
+bool deliverStoppedResult(const UploadTarget &target) {
     keepResult();
-    setLastError(DeviceError::UploadError);
-    showMessage(kUnexpectedUploadError);
-    return false;
+    UploadState &upload = state().upload;
+    if (upload.mode == DecoderMode::Unparsed || (upload.primaryLength == 0 && upload.secondaryLength == 0)) {
+        showMessage(kUnexpectedUploadError);
+        setLastError(DeviceError::UploadError);
+        return false;
+    }
+    upload.stoppedEarly = true;
+    return deliverOrAskForRoom(target);
 }
 
 std::uint32_t askMemoryBound() {
-    SendDeviceCommand(kMemoryBound, 0);
+    SendDeviceCommand(uploadRecorder(), kMemoryBound, 0);
     InputReport reply;
-    if (!ReadReport(reply))
+    if (!ReadReport(uploadRecorder(), reply))
         return kSmallestMemoryBound;
     return std::max(ParseReply(reply), kSmallestMemoryBound);
 }
 
 bool reportNothingToUpload(const UploadTarget &target) {
     setLengths(target, 0, 0);
-    SendDeviceCommand(kStop, 0);
+    SendDeviceCommand(uploadRecorder(), kStop, 0);
     InputReport reply;
-    if (!ReadReport(reply))
+    if (!ReadReport(uploadRecorder(), reply))
         showMessage(kStopNotAnswered);
     setLastError(DeviceError::NothingToUpload);
     showMessage(kNoDataToUpload);
@@ -123,8 +140,8 @@ bool reportNothingToUpload(const UploadTarget &target) {
 bool finishDecodedUpload(const UploadTarget &target) {
     const UploadState &upload = state().upload;
     if (!upload.continuing) {
-        SendDeviceCommand(kTerminateUpload, 0);
-        return reportStoppedDecoder();
+        SendDeviceCommand(uploadRecorder(), kTerminateUpload, 0);
+        return deliverStoppedResult(target);
     }
     keepResult();
     if (!keptResultFits(target))
@@ -139,26 +156,30 @@ bool finishDecodedUpload(const UploadTarget &target) {
     return deliver(target);
 }
 
-bool finishUpload(const UploadTarget &target) {
-    switch (state().lastError) {
+bool finishUpload(const UploadProgress &progress, const UploadTarget &target) {
+    // TerminateDeviceComm may come after the last tick, while a box of the caller's is up.
+    const DeviceError outcome = state().upload.allowed ? progress.outcome() : DeviceError::ReadFailed;
+    switch (outcome) {
     case DeviceError::Success:
         return finishDecodedUpload(target);
     case DeviceError::UploadCancelled:
         setLengths(target, 0, 0);
         std::this_thread::sleep_for(kSettleAfterCancel);
         showMessage(kUploadCancelled);
-        return false;
+        break;
     case DeviceError::ReadTimedOut:
         setLengths(target, 0, 0);
         showMessage(kUploadIncomplete);
-        return false;
-    case DeviceError::UploadError:
-    case DeviceError::ReadFailed: // ended by TerminateDeviceComm
+        break;
+    case DeviceError::UploadError: // its box was shown by the tick that failed
+    case DeviceError::ReadFailed:  // ended by TerminateDeviceComm
         setLengths(target, 0, 0);
-        return false;
-    default:
-        return false;
+        break;
+    default: // interrupted by a suspend: the lengths stay as they were
+        break;
     }
+    setLastError(outcome);
+    return false;
 }
 
 bool uploadOfflineImage(const UploadTarget &target) {
@@ -181,18 +202,12 @@ bool uploadOfflineImage(const UploadTarget &target) {
     // A file that shrank while it was read is as incomplete as a decoder that stopped.
     current.upload.continuing = decoder.stopReason() == DecodeStop::None && decoder.bytesLeft() == 0;
     if (!current.upload.continuing)
-        return reportStoppedDecoder();
+        return deliverStoppedResult(target);
     keepResult();
-    if (!keptResultFits(target))
-        return askForLargerBuffers(target);
-    return deliver(target);
+    return deliverOrAskForRoom(target);
 }
 
-bool uploadDeviceData(const UploadTarget &target) {
-    ResetUploadState();
-    // A file that is there but cannot be read is reported, not passed over for the recorder.
-    if (QFileInfo::exists(offlineImagePath()))
-        return uploadOfflineImage(target);
+bool uploadFromRecorder(const UploadTarget &target) {
     if (!state().connected) {
         setLengths(target, 0, 0);
         setLastError(DeviceError::NotConnected);
@@ -205,18 +220,42 @@ bool uploadDeviceData(const UploadTarget &target) {
         showMessage(kDeviceNotConnected);
         return false;
     }
+    // From here to its end the upload alone speaks to the recorder: the caller's other windows
+    // run while it does, and a command of theirs, or a handle opened anew, would take or drop
+    // the reports it waits for.
+    state().upload.transport = std::exchange(state().transport, nullptr);
     state().upload.memoryBound = askMemoryBound();
-    SendDeviceCommand(kUploadSize, 0);
+    SendDeviceCommand(uploadRecorder(), kUploadSize, 0);
     InputReport reply;
-    if (!ReadReport(reply))
+    if (!ReadReport(uploadRecorder(), reply))
         return false;
     const std::uint32_t total = ParseReply(reply);
     if (total == 0)
         return reportNothingToUpload(target);
     startDecoder(total);
-    UploadProgress progress;
+    UploadProgress progress(*uploadRecorder());
     runUploadProgress(progress);
-    return finishUpload(target);
+    return finishUpload(progress, target);
+}
+
+bool uploadDeviceData(const UploadTarget &target) {
+    ResetUploadState();
+    // A file that is there but cannot be read is reported, not passed over for the recorder.
+    if (QFileInfo::exists(offlineImagePath()))
+        return uploadOfflineImage(target);
+    return uploadFromRecorder(target);
+}
+
+// The upload's handle stays open as the last discovery's, as after any command, unless
+// ReleaseDevice came meanwhile.
+void giveBackRecorder() {
+    std::shared_ptr<HidTransport> recorder = std::exchange(state().upload.transport, nullptr);
+    if (!recorder)
+        return;
+    if (state().connected)
+        state().transport = std::move(recorder);
+    else
+        recorder->close();
 }
 
 } // namespace
@@ -231,6 +270,7 @@ void ResetUploadState() {
     upload.countsAvailable = false;
     upload.cancelled = false;
     upload.continuing = false;
+    upload.stoppedEarly = false;
     upload.counters = {};
     upload.decoder.reset();
     upload.awaitingLargerBuffers.reset();
@@ -244,6 +284,7 @@ bool UploadDeviceData(const UploadTarget &target) {
         return false;
     running = true;
     const bool delivered = uploadDeviceData(target);
+    giveBackRecorder();
     running = false;
     return delivered;
 }
@@ -259,9 +300,7 @@ bool keptResultAwaitsDelivery() {
 }
 
 bool deliverKeptResult(const UploadTarget &target) {
-    if (!keptResultFits(target))
-        return askForLargerBuffers(target);
-    return deliver(target);
+    return deliverOrAskForRoom(target);
 }
 
 } // namespace logger

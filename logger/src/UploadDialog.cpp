@@ -28,7 +28,8 @@ QRect pixels(int x, int y, int width, int height) {
 
 UploadDialog::UploadDialog(UploadProgress &progress, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), progress_(progress),
-      text1003_(new QLabel(this)), bar1004_(new QLabel(this)), cancel1002_(new QPushButton(this)) {
+      text1003_(new QLabel(this)), bar1004_(new QLabel(this)), cancel1002_(new QPushButton(this)),
+      timer1001_(new QTimer(this)) {
     setObjectName(QStringLiteral("102"));
     setWindowTitle(QStringLiteral("Velko Data Recorder"));
     setModal(true);
@@ -46,8 +47,10 @@ UploadDialog::UploadDialog(UploadProgress &progress, QWidget *parent)
     cancel1002_->setGeometry(pixels(37, 46, 97, 18));
     cancel1002_->setText(libraryString(kCancelText + offset));
 
-    timer1001_.setInterval(kTickPeriod);
-    connect(&timer1001_, &QTimer::timeout, this, &UploadDialog::tick);
+    timer1001_->setObjectName(QStringLiteral("1001"));
+    timer1001_->setInterval(kTickPeriod);
+    connect(timer1001_, &QTimer::timeout, this, &UploadDialog::tick);
+    progress_.whenOver([this] { timer1001_->stop(); });
     connect(cancel1002_, &QPushButton::clicked, this, &UploadDialog::cancel);
     auto *sleep = new SleepWatcher(this);
     sleep->setObjectName(QStringLiteral("sleepWatcher"));
@@ -55,10 +58,14 @@ UploadDialog::UploadDialog(UploadProgress &progress, QWidget *parent)
     CenterDialog(this);
 }
 
+UploadDialog::~UploadDialog() {
+    progress_.whenOver({});
+}
+
 void UploadDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     if (!progress_.over())
-        timer1001_.start();
+        timer1001_->start();
 }
 
 void UploadDialog::tick() {
@@ -80,7 +87,6 @@ void UploadDialog::suspend() {
 void UploadDialog::closeWhenOver() {
     if (!progress_.over())
         return;
-    timer1001_.stop();
     done(kClosedResult);
 }
 

@@ -20,6 +20,7 @@ public:
     static constexpr std::chrono::milliseconds kTickPeriod{10};
 
     UploadDialog(UploadProgress &progress, QWidget *parent = nullptr);
+    ~UploadDialog() override;
 
     void tick();
     void cancel();
@@ -38,7 +39,7 @@ private:
     QLabel *text1003_;
     QLabel *bar1004_;
     QPushButton *cancel1002_;
-    QTimer timer1001_;
+    QTimer *timer1001_;
 };
 
 // Runs the upload under the dialog, modally over the active window.

@@ -15,6 +15,14 @@ enum Message { kDeviceNotConnected = 1, kCancelNotAnswered = 22, kUploadInterrup
 
 bool UploadProgress::end() {
     over_ = true;
+    if (stopTicks_)
+        stopTicks_();
+    return true;
+}
+
+bool UploadProgress::finish(DeviceError outcome) {
+    outcome_ = outcome;
+    setLastError(outcome);
     return true;
 }
 
@@ -24,56 +32,55 @@ bool UploadProgress::tick() {
     UploadState &upload = state().upload;
     if (!upload.allowed) {
         // TerminateDeviceComm stopped the recorder; nothing more will come.
-        setLastError(DeviceError::ReadFailed);
-        return end();
+        end();
+        return finish(DeviceError::ReadFailed);
     }
     upload.progressCounter += kReportDataBytes;
     percent_ = int(std::min<std::uint64_t>(100, std::uint64_t{upload.progressCounter} * 100 / upload.total));
     if (upload.progressCounter >= upload.total + kReportDataBytes) {
         end();
-        SendDeviceCommand(kUploadFinished, 0);
+        SendDeviceCommand(&recorder_, kUploadFinished, 0);
         InputReport reply;
-        ReadReport(reply); // the acknowledgement changes nothing
-        setLastError(DeviceError::Success);
-        return true;
+        ReadReport(&recorder_, reply); // the acknowledgement changes nothing
+        return finish(DeviceError::Success);
     }
     InputReport report;
-    if (!ReadReport(report)) {
+    if (!ReadReport(&recorder_, report)) {
+        const bool timedOut = state().lastError == DeviceError::ReadTimedOut;
         end();
-        if (state().lastError != DeviceError::ReadTimedOut) {
-            showMessage(kDeviceNotConnected);
-            setLastError(DeviceError::UploadError);
-        }
-        return true;
+        if (timedOut)
+            return finish(DeviceError::ReadTimedOut);
+        showMessage(kDeviceNotConnected);
+        return finish(DeviceError::UploadError);
     }
     upload.decoder->ParseUploadBlock(report, 1);
     upload.continuing = upload.decoder->stopReason() == DecodeStop::None;
     if (upload.continuing)
         return false;
-    setLastError(DeviceError::Success);
-    return end();
+    end();
+    return finish(DeviceError::Success);
 }
 
 void UploadProgress::cancel() {
     if (over_)
         return;
-    state().upload.cancelled = true;
-    SendDeviceCommand(kStop, 0);
-    InputReport reply;
-    if (!ReadReport(reply))
-        showMessage(kCancelNotAnswered);
     end();
-    setLastError(DeviceError::UploadCancelled);
+    state().upload.cancelled = true;
+    SendDeviceCommand(&recorder_, kStop, 0);
+    InputReport reply;
+    if (!ReadReport(&recorder_, reply))
+        showMessage(kCancelNotAnswered);
+    finish(DeviceError::UploadCancelled);
 }
 
 void UploadProgress::suspend() {
     if (over_)
         return;
-    state().upload.cancelled = true;
-    SendDeviceCommand(kTerminateUpload, 0);
-    showMessage(kUploadInterrupted);
     end();
-    setLastError(DeviceError::NothingToUpload);
+    state().upload.cancelled = true;
+    SendDeviceCommand(&recorder_, kTerminateUpload, 0);
+    showMessage(kUploadInterrupted);
+    finish(DeviceError::NothingToUpload);
 }
 
 } // namespace logger

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HidTransport.h"
 #include "decoder/MemoryImageDecoder.h"
 
 #include <cstddef>
@@ -22,6 +23,9 @@ struct UploadState {
     bool cancelled = false;
     // More reports are expected: the decoder has not stopped early.
     bool continuing = false;
+    // The decoder stopped before the announced size: the kept result holds the whole sessions
+    // before the stop and is delivered with code 7.
+    bool stoppedEarly = false;
     // A finished upload (or a delivered kept result) makes its counters readable.
     bool countsAvailable = false;
     std::uint32_t memoryBound = 0;
@@ -31,6 +35,9 @@ struct UploadState {
     std::unique_ptr<MemoryImageDecoder> decoder;
     // Set with code 6: the kept result waits for larger buffers; only a decoded one is delivered.
     std::optional<DecoderMode> awaitingLargerBuffers;
+    // The upload from a recorder holds it on this handle from its first command to its end;
+    // no other export finds the recorder meanwhile, and ReleaseDevice leaves it open.
+    std::shared_ptr<HidTransport> transport;
 };
 
 } // namespace logger

@@ -71,7 +71,7 @@ TEST_F(CommandFrameOnTheWire, EachExportSendsItsFrameInOneTwelveByteReport) {
         EXPECT_EQ(recorder->frames().back(), c.expected) << c.what;
     }
     EXPECT_EQ(recorder->malformedFrames(), 0);
-    for (const std::size_t length : recorder->reportLengths())
+    for (const std::size_t length : recorder->writtenReportLengths())
         EXPECT_EQ(length, 12u);
 }
 

@@ -58,6 +58,22 @@ TEST_F(Connection, OfflineImageStandsInForTheRecorder) {
     EXPECT_EQ(ReleaseDevice(), 1);
 }
 
+TEST_F(Connection, ImageTakenAwayNoLongerStandsInForTheRecorder) {
+    recorder->plugged = false;
+    placeOfflineImage();
+    ASSERT_EQ(ConnectToDevice(), 1);
+    ASSERT_EQ(ReleaseDevice(), 1);
+    ASSERT_TRUE(QFile::remove(imageFolder.filePath("drromimage.bin")));
+
+    EXPECT_EQ(ConnectToDevice(), 0);
+    EXPECT_EQ(GetLastDeviceError(), 5);
+    EXPECT_FALSE(logger::state().offlineImageInUse);
+    const std::uint32_t mode = 1, address = 0xF000, count = 1;
+    const std::uint8_t value = 0x80;
+    EXPECT_EQ(WriteData(&mode, &address, &count, &value), 5) << "no recorder to write to";
+    EXPECT_EQ(ClearRGStatus(), 5);
+}
+
 TEST_F(Connection, OfflineImageIsLookedForBesideTheLibrary) {
     logger::setOfflineImageFolder({});
     // In this test program the library's code is linked into the executable itself.

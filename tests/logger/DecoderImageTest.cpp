@@ -116,16 +116,25 @@ TEST(DecoderImage, UnknownFirstKindStops) {
     EXPECT_EQ(decoder.stopReason(), DecodeStop::NoMoreSessions);
 }
 
-TEST(DecoderImage, AtMostOneHundredTwentySevenSessions) {
+TEST(DecoderImage, AFullDirectoryHoldsOneHundredTwentyEightSessions) {
     std::vector<encoder::Session> sessions(127, encoder::sampleSession(kStart, kEnd, {100}));
-    Bytes image = encoder::encodeImage(sessions);
-    EXPECT_EQ(sampleEntries(decode(image)).size(), 127u);
+    EXPECT_EQ(sampleEntries(decode(encoder::encodeImage(sessions))).size(), 127u)
+        << "the last entry ends them";
 
-    // More bytes than the directory can describe: the decoder stops instead of reading past it.
-    image.insert(image.end(), 20, 0x00);
-    const auto decoder = decode(image);
-    EXPECT_EQ(decoder.stopReason(), DecodeStop::NoMoreSessions);
-    EXPECT_EQ(sampleEntries(decoder).size(), 127u);
+    // The 128th session takes the last entry: nothing follows it but the end of the data.
+    sessions.push_back(encoder::sampleSession(kStart, kEnd, {100, 130}));
+    const auto decoder = decode(encoder::encodeImage(sessions));
+    EXPECT_EQ(decoder.stopReason(), DecodeStop::None);
+    EXPECT_EQ(decoder.bytesLeft(), 0u);
+    const auto entries = sampleEntries(decoder);
+    ASSERT_EQ(entries.size(), 128u);
+    EXPECT_EQ(entries.back().samples, (Bytes{100, 130}));
+
+    // Too little data after the last entry for a session's frame.
+    Bytes cut = encoder::encodeImage(sessions);
+    cut.resize(cut.size() - 16 + 10);
+    EXPECT_EQ(decode(cut).stopReason(), DecodeStop::SessionTooShort);
+    EXPECT_EQ(sampleEntries(decode(cut)).size(), 127u);
 }
 
 // Faults in the image or too little room end the decoding, keep every entry decoded before the

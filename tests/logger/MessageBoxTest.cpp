@@ -83,27 +83,34 @@ TEST_F(MessageBoxes, NoneForACallerWithoutWindows) {
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
-TEST_F(MessageBoxes, SpeakTheLanguageOfTheSettings) {
+TEST_F(MessageBoxes, InEnglishWhateverTheLanguageOfTheSettings) {
     testing::TestHome home;
     ASSERT_TRUE(platform::settings::writeEntry(platform::settings::rootFile(platform::settings::kProgramRoot),
                                                platform::settings::kProgramKey, "language", 3000));
     logger::loadLibraryState(); // as loading the library does
+    ASSERT_EQ(logger::state().languageOffset, 3000);
     testing::ScriptedDialogs dialogs;
     GetDeviceVersion(2);
     ASSERT_EQ(dialogs.shown().size(), 1u) << "boxes are on after loading";
-    EXPECT_EQ(dialogs.shown()[0].text, "Fehler beim Lesen der Version.");
+    EXPECT_EQ(dialogs.shown()[0].text, "Error in getting version.");
     EXPECT_EQ(dialogs.shown()[0].title, "VELKO Data Recorder");
 }
 
-TEST(LibraryStrings, EveryTextInEveryLanguage) {
+// The boxes have one English text each; only the progress dialog's two texts follow the language.
+TEST(LibraryStrings, EnglishMessagesAndProgressTextsInEveryLanguage) {
+    for (int id = 1; id <= 27; ++id) {
+        EXPECT_FALSE(logger::libraryString(id).isEmpty()) << id;
+        for (int offset = 1000; offset <= 4000; offset += 1000)
+            EXPECT_TRUE(logger::libraryString(id + offset).isEmpty()) << id + offset;
+    }
     for (int offset = 0; offset <= 4000; offset += 1000) {
-        for (int id = 1; id <= 27; ++id)
-            EXPECT_FALSE(logger::libraryString(id + offset).isEmpty()) << id + offset;
+        EXPECT_FALSE(logger::libraryString(50000 + offset).isEmpty()) << 50000 + offset;
         EXPECT_FALSE(logger::libraryString(50001 + offset).isEmpty()) << 50001 + offset;
     }
     EXPECT_EQ(logger::libraryString(50000 + 1000), QString::fromUtf8("Téléchargement en marche..."));
     EXPECT_EQ(logger::libraryString(50001 + 3000), "Abbrechen");
     EXPECT_EQ(logger::libraryString(27), "Unable to read the debug mode input file (logger_rom.bin).");
     EXPECT_TRUE(logger::libraryString(28).isEmpty());
-    EXPECT_TRUE(logger::libraryString(5005).isEmpty());
+    EXPECT_TRUE(logger::libraryString(50002).isEmpty());
+    EXPECT_TRUE(logger::libraryString(55000).isEmpty());
 }

@@ -67,12 +67,29 @@ TEST_F(OfflineUpload, UnreadableFileIsReportedNotPassedOver) {
     EXPECT_EQ(recorder->opens(), 0);
 }
 
-TEST_F(OfflineUpload, FileLargerThanItsBuffersIsAnUploadError) {
+TEST_F(OfflineUpload, FileLargerThanItsBuffersDeliversTheSessionsThatFit) {
     using namespace encoder;
     // Four sessions of 0x11000 samples: the fourth no longer fits in 0x40000 bytes.
     const Session big = sampleSession(decodertest::kStart, decodertest::kEnd, Bytes(0x11000, 100));
     placeImage(encodeImage({big, big, big, big}));
-    EXPECT_EQ(getDeviceData(), 0);
+    EXPECT_EQ(getDeviceData(), 1);
     EXPECT_EQ(GetLastDeviceError(), 7);
-    EXPECT_EQ(logger::state().upload.primaryLength, 3 * (0x11000 + 4 + 28u)) << "three whole entries kept";
+    EXPECT_EQ(primaryLength, 3 * (0x11000 + 4 + 28u)) << "three whole entries";
+    const auto entries = encoder::readSampleEntries(primaryResult());
+    ASSERT_TRUE(entries.has_value());
+    EXPECT_EQ(entries->size(), 3u);
+    EXPECT_EQ(secondaryLength, 0u);
+}
+
+TEST_F(OfflineUpload, CutFileDeliversTheSessionsBeforeTheCut) {
+    using namespace encoder;
+    const Session session = sampleSession(decodertest::kStart, decodertest::kEnd, Bytes(300, 100));
+    Bytes image = encodeImage({session, session});
+    image.resize(image.size() - 100);
+    placeImage(image);
+    EXPECT_EQ(getDeviceData(), 1);
+    EXPECT_EQ(GetLastDeviceError(), 7);
+    const auto entries = encoder::readSampleEntries(primaryResult());
+    ASSERT_TRUE(entries.has_value());
+    EXPECT_EQ(entries->size(), 1u);
 }

@@ -78,7 +78,7 @@ bool SimulatedRecorder::open() {
 bool SimulatedRecorder::writeReport(std::span<const std::uint8_t> report) {
     if (!isOpen_ || !plugged || faultStrikes(true))
         return false;
-    reportLengths_.push_back(report.size());
+    writtenLengths_.push_back(report.size());
     const std::size_t n = report.size() > 2 ? report[2] & 0x0F : 0;
     if (report.size() < 3 + n || n == 0 || report[0] != logger::usb::kReportId) {
         ++malformed_;
@@ -97,6 +97,7 @@ bool SimulatedRecorder::writeReport(std::span<const std::uint8_t> report) {
 
 SimulatedRecorder::ReadOutcome SimulatedRecorder::readReport(std::span<std::uint8_t> buffer,
                                                              std::chrono::milliseconds) {
+    ++reads_;
     if (!isOpen_ || !plugged)
         return {ReadStatus::Failed, 0};
     const auto report = nextReport();

@@ -53,8 +53,10 @@ public:
     // Every frame received, from the flag byte up to its checksum.
     const std::vector<logger::Frame> &frames() const { return frames_; }
     std::vector<logger::Frame> framesOfCommand(int command) const;
-    const std::vector<std::size_t> &reportLengths() const { return reportLengths_; }
+    const std::vector<std::size_t> &writtenReportLengths() const { return writtenLengths_; }
     int opens() const { return opens_; }
+    // Every read asked of the recorder, answered or not.
+    int reads() const { return reads_; }
     int malformedFrames() const { return malformed_; }
 
     bool open() override;
@@ -79,11 +81,12 @@ private:
     std::deque<logger::InputReport> replies_;
     PendingWrite pendingWrite_{false, 0};
     std::vector<logger::Frame> frames_;
-    std::vector<std::size_t> reportLengths_;
+    std::vector<std::size_t> writtenLengths_;
     bool uploading_ = false;
     std::uint32_t uploadOffset_ = 0;
     int uploadReportsSent_ = 0;
     int opens_ = 0;
+    int reads_ = 0;
     int malformed_ = 0;
     bool faultSet_ = false;
     Fault fault_ = Fault::NoReply;

@@ -1,9 +1,11 @@
 #include "UploadFixture.h"
 #include "common/ScriptedDialogs.h"
+#include "platform/Dialogs.h"
 
 #include <QPushButton>
 
 #include <algorithm>
+#include <functional>
 
 using Fault = testing::SimulatedRecorder::Fault;
 using logger::DecoderMode;
@@ -219,19 +221,85 @@ TEST_F(Upload, TerminatedUploadDeliversNothing) {
 TEST_F(Upload, WindowsOpenDuringTheUploadCannotDisturbIt) {
     const auto image = testing::thousandByteImage();
     connectWith(image);
-    afterTick = [](logger::UploadDialog &, int tick) {
-        if (tick == 2) {
-            std::vector<std::uint8_t> other(16);
-            std::uint32_t length1 = 16, length2 = 16;
-            EXPECT_EQ(GetDeviceData(other.data(), &length1, other.data(), &length2), 0) << "no nested upload";
-            EXPECT_EQ(length1, 16u);
-        }
-        if (tick == 4) { // after the last report: the buffers go, the decoded result stays
-            EXPECT_EQ(ReleaseDevice(), 1);
+    int opensBefore = 0;
+    std::size_t framesBefore = 0;
+    afterTick = [&](logger::UploadDialog &, int tick) {
+        if (tick != 2) // two of the four reports read
+            return;
+        opensBefore = recorder->opens();
+        framesBefore = recorder->frames().size();
+        std::vector<std::uint8_t> other(16);
+        std::uint32_t length1 = 16, length2 = 16;
+        EXPECT_EQ(GetDeviceData(other.data(), &length1, other.data(), &length2), 0) << "no nested upload";
+        EXPECT_EQ(length1, 16u);
+        GetRGStatus();
+        IsLowBattery();
+        GetDeviceVersion(2);
+        ClearDeviceMemory();
+        EXPECT_EQ(ConnectToDevice(), 0);
+        EXPECT_EQ(ReleaseDevice(), 1) << "the buffers go, the upload goes on";
+        EXPECT_EQ(recorder->opens(), opensBefore) << "the recorder was not opened anew";
+        EXPECT_EQ(recorder->frames().size(), framesBefore) << "nothing was sent to it";
+    };
+    EXPECT_EQ(getDeviceData(), 1);
+    EXPECT_EQ(GetLastDeviceError(), 0);
+    EXPECT_EQ(recorder->uploadReportsSent(), 4);
+    EXPECT_TRUE(sameBytes(primaryResult(), decodertest::decode(image).primary()));
+    EXPECT_TRUE(sameBytes(secondaryResult(), decodertest::decode(image).secondary()));
+}
+
+// Only TerminateDeviceComm acts on an upload in progress: every other export finds no recorder,
+// as when none is plugged in, and leaves the upload's code alone.
+TEST_F(Upload, ExportsDuringTheUploadFindNoRecorder) {
+    connectWith(testing::thousandByteImage());
+    const std::uint32_t configuration = 1, address = 0xF000, count = 1;
+    std::uint8_t byte = 0;
+    const struct {
+        const char *what;
+        std::function<int32_t()> call;
+        int32_t result;
+        int32_t code;
+    } cases[] = {
+        {"version", [] { return GetDeviceVersion(2); }, 0, 1},
+        {"clear", [] { return ClearDeviceMemory(); }, 0, 1},
+        {"sync", [] { return SyncDeviceTime(); }, 0, 1},
+        {"storage flag", [] { return GetRGStatus(); }, 0, 5},
+        {"clear storage flag", [] { return ClearRGStatus(); }, 5, 5},
+        {"read", [&] { return ReadData(&configuration, &address, &count, &byte); }, 5, 5},
+        {"write", [&] { return WriteData(&configuration, &address, &count, &byte); }, 5, 5},
+        {"connect", [] { return ConnectToDevice(); }, 0, 5},
+    };
+    afterTick = [&](logger::UploadDialog &, int tick) {
+        if (tick != 1)
+            return;
+        for (const auto &c : cases) {
+            EXPECT_EQ(c.call(), c.result) << c.what;
+            EXPECT_EQ(GetLastDeviceError(), c.code) << c.what;
         }
     };
     EXPECT_EQ(getDeviceData(), 1);
-    EXPECT_TRUE(sameBytes(primaryResult(), decodertest::decode(image).primary()));
+    EXPECT_EQ(GetLastDeviceError(), 0);
+    EXPECT_EQ(recorder->framesOfCommand(logger::kVersion).size(), 0u);
+    EXPECT_EQ(recorder->framesOfCommand(logger::kMemoryAccess).size(), 0u);
+    EXPECT_EQ(recorder->opens(), 2) << "the connection and the upload";
+    EXPECT_EQ(GetDeviceVersion(2), 167001) << "found again once the upload is over";
+}
+
+TEST_F(Upload, ACallWhileItsBoxIsUpLeavesTheUploadsCode) {
+    connectWith(testing::thousandByteImage());
+    afterTick = [](logger::UploadDialog &dialog, int tick) {
+        if (tick == 1)
+            dialog.cancel();
+    };
+    EnableInternalBoxes();
+    platform::dialogs::setMessageHandler([](const platform::dialogs::MessageRequest &box) {
+        if (box.text == "Upload has been cancelled.")
+            GetDeviceVersion(2); // another window of the caller's, while the box waits
+        return platform::dialogs::Answer::Ok;
+    });
+    EXPECT_EQ(getDeviceData(), 0);
+    platform::dialogs::setMessageHandler({});
+    EXPECT_EQ(GetLastDeviceError(), 8);
 }
 
 TEST_F(Upload, TerminateDeviceCommOutsideAnUpload) {
@@ -290,27 +358,77 @@ TEST_F(Upload, ImageWithoutSamplesOrRecordsIsNoValidData) {
     EXPECT_EQ(dialogs.shown()[0].text, "No valid data to display.");
 }
 
-TEST_F(Upload, DecoderFaultEndsWithCode7KeepingWholeEntries) {
+// A recorder with one bad session still gives up the sessions before it.
+TEST_F(Upload, DecoderStopDeliversTheWholeSessionsBeforeIt) {
     using namespace encoder;
     const Session first = sampleSession(decodertest::kStart, decodertest::kEnd, Bytes(400, 100));
     const Session second = sampleSession(decodertest::kStart, decodertest::kEnd, Bytes(400, 120));
-    Bytes image = encodeImage({first, second});
-    setDirectoryEntry(image, 2, std::uint32_t(image.size() + 300)); // the second runs past the image
+    const Session track = recordSession(decodertest::kStart, decodertest::kEnd, {shortTrack(10, 20)});
+    Bytes image = encodeImage({first, track, second});
+    setDirectoryEntry(image, 3, std::uint32_t(image.size() + 300)); // the third runs past the image
+    connectWith(image);
+    EnableInternalBoxes();
+    testing::ScriptedDialogs dialogs;
+    EXPECT_EQ(getDeviceData(), 1);
+    EXPECT_EQ(GetLastDeviceError(), 7) << "the stop is reported";
+    EXPECT_TRUE(dialogs.shown().empty()) << "no failure box for what was delivered";
+    EXPECT_EQ(recorder->framesOfCommand(logger::kTerminateUpload).size(), 1u);
+
+    const auto samples = encoder::readSampleEntries(primaryResult());
+    ASSERT_TRUE(samples.has_value());
+    ASSERT_EQ(samples->size(), 1u);
+    EXPECT_EQ((*samples)[0].samples, Bytes(400, 100));
+    const auto records = encoder::readRecordEntries(secondaryResult());
+    ASSERT_TRUE(records.has_value());
+    EXPECT_EQ(records->size(), 1u);
+    std::uint32_t counts[6];
+    EXPECT_EQ(GetPacketErrorCount(&counts[0], &counts[1], &counts[2], &counts[3], &counts[4], &counts[5]), 1);
+
+    // Too small buffers first: the second call delivers the same with the same code.
+    const std::vector<std::uint8_t> delivered(primaryResult().begin(), primaryResult().end());
+    primaryLength = secondaryLength = 0;
+    EXPECT_EQ(getDeviceData(), 0);
+    EXPECT_EQ(GetLastDeviceError(), 6);
+    EXPECT_EQ(primaryLength, delivered.size());
+    EXPECT_EQ(getDeviceData(), 1);
+    EXPECT_EQ(GetLastDeviceError(), 7);
+    EXPECT_TRUE(sameBytes(primaryResult(), delivered));
+
+    primaryLength = secondaryLength = logger::kDeviceResultCapacity;
+    EXPECT_EQ(GetRawData(primary.data(), &primaryLength, secondary.data(), &secondaryLength), 1);
+    EXPECT_EQ(GetLastDeviceError(), 7) << "the raw samples of the same sessions";
+    EXPECT_EQ(primaryLength, delivered.size());
+}
+
+TEST_F(Upload, DecoderStopBeforeAnyWholeSessionFails) {
+    using namespace encoder;
+    Bytes image = encodeImage({sampleSession(decodertest::kStart, decodertest::kEnd, Bytes(400, 100)),
+                               sampleSession(decodertest::kStart, decodertest::kEnd, Bytes(400, 120))});
+    setDirectoryEntry(image, 1, std::uint32_t(image.size() + 300)); // the first runs past the image
     connectWith(image);
     EnableInternalBoxes();
     testing::ScriptedDialogs dialogs;
     EXPECT_EQ(getDeviceData(), 0);
     EXPECT_EQ(GetLastDeviceError(), 7);
     EXPECT_EQ(primaryLength, logger::kDeviceResultCapacity) << "lengths untouched";
-    EXPECT_EQ(recorder->framesOfCommand(logger::kTerminateUpload).size(), 1u);
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].text, "Unexpected upload error.");
+}
 
-    const logger::LibraryState &s = logger::state();
-    const auto kept = encoder::readSampleEntries(std::span(s.primaryBuffer).first(s.upload.primaryLength));
-    ASSERT_TRUE(kept.has_value());
-    ASSERT_EQ(kept->size(), 1u);
-    EXPECT_EQ((*kept)[0].samples, Bytes(400, 100));
+// The most sessions the recorder holds: 128, the last one ending with the data.
+TEST_F(Upload, FullDirectoryUploadsEverySession) {
+    using namespace encoder;
+    std::vector<Session> sessions;
+    for (int i = 0; i < 128; ++i)
+        sessions.push_back(sampleSession(decodertest::kStart, decodertest::kEnd, {std::uint8_t(10 + i)}));
+    connectWith(encodeImage(sessions));
+    EXPECT_EQ(getDeviceData(), 1);
+    EXPECT_EQ(GetLastDeviceError(), 0);
+    const auto entries = encoder::readSampleEntries(primaryResult());
+    ASSERT_TRUE(entries.has_value());
+    ASSERT_EQ(entries->size(), 128u);
+    EXPECT_EQ(entries->back().samples, Bytes{10 + 127});
+    EXPECT_TRUE(recorder->framesOfCommand(logger::kTerminateUpload).empty());
 }
 
 TEST_F(Upload, UnparsedCopyLargerThanItsBufferIsAnUploadError) {
@@ -320,6 +438,29 @@ TEST_F(Upload, UnparsedCopyLargerThanItsBufferIsAnUploadError) {
     std::uint32_t length = logger::kDeviceResultCapacity;
     EXPECT_EQ(GetEEPROMData(primary.data(), &length), 0);
     EXPECT_EQ(GetLastDeviceError(), 7);
+}
+
+TEST_F(Upload, MissingLengthsAreBuffersTooSmall) {
+    connectWith(testing::thousandByteImage());
+    std::uint8_t *buffer = primary.data();
+    std::uint32_t length = 16;
+    const struct {
+        const char *what;
+        std::function<int32_t()> call;
+    } cases[] = {
+        {"first length", [&] { return GetDeviceData(buffer, nullptr, buffer, &length); }},
+        {"second length", [&] { return GetDeviceData(buffer, &length, buffer, nullptr); }},
+        {"raw", [&] { return GetRawData(buffer, nullptr, buffer, &length); }},
+        {"unparsed", [&] { return GetEEPROMData(buffer, nullptr); }},
+        {"no buffer for its room", [&] { return GetDeviceData(nullptr, &length, buffer, &length); }},
+    };
+    const std::size_t framesBefore = recorder->frames().size();
+    for (const auto &c : cases) {
+        EXPECT_EQ(c.call(), 0) << c.what;
+        EXPECT_EQ(GetLastDeviceError(), 6) << c.what;
+    }
+    EXPECT_EQ(length, 16u);
+    EXPECT_EQ(recorder->frames().size(), framesBefore) << "no upload";
 }
 
 TEST(UploadCounts, UnavailableBeforeAFinishedUpload) {

@@ -104,10 +104,13 @@ void MemoryImageDecoder::afterSessionByte() {
 }
 
 void MemoryImageDecoder::startSession(std::uint8_t kindByte) {
-    // The last directory entry only closes the session before it.
-    if (sessionIndex_ + 1 >= kDirectoryEntries)
+    if (sessionIndex_ >= kDirectoryEntries)
         return stop(DecodeStop::NoMoreSessions);
-    const std::int64_t span = std::int64_t{directory_[sessionIndex_ + 1]} - directory_[sessionIndex_];
+    // In a full directory the last session has no entry after it: it runs to the end of the data.
+    const bool lastEntry = sessionIndex_ + 1 == kDirectoryEntries;
+    const std::int64_t span = lastEntry
+                                  ? std::int64_t{bytesLeft_}
+                                  : std::int64_t{directory_[sessionIndex_ + 1]} - directory_[sessionIndex_];
     if (span <= 0)
         return stop(DecodeStop::NoMoreSessions);
     if (span > bytesLeft_)

@@ -17,8 +17,8 @@ namespace logger {
 // Decodes the recorder's memory image into the two result buffers while it arrives, block by block.
 //
 // The image is a directory of 128 three-byte little-endian addresses followed by the sessions back
-// to back; session i spans the difference of entries i + 1 and i. Each session becomes at most one
-// entry in each buffer:
+// to back; session i spans the difference of entries i + 1 and i, and the 128th session of a full
+// directory the rest of the data. Each session becomes at most one entry in each buffer:
 //   primary:   L (4 bytes, big-endian) | 14 start digits | samples | 14 end digits
 //   secondary: L (4 bytes, big-endian) | RecordMode | 14 start digits | records | 14 end digits
 // where L counts the bytes after it. In Unparsed mode the primary buffer is a plain copy of the image.

@@ -111,8 +111,8 @@ Session mixedSession(const DateTime &start, const DateTime &end, const std::vect
 }
 
 Bytes encodeImage(const std::vector<Session> &sessions, std::uint32_t firstAddress) {
-    if (sessions.size() >= kDirectoryEntries)
-        throw std::invalid_argument("a directory holds at most 127 sessions");
+    if (sessions.size() > kDirectoryEntries)
+        throw std::invalid_argument("a directory holds at most 128 sessions");
     Bytes image(kDirectoryEntries * 3, 0);
     std::uint32_t address = firstAddress;
     int index = 0;

@@ -53,8 +53,8 @@ Session recordSession(const DateTime &start, const DateTime &end, const std::vec
 Session mixedSession(const DateTime &start, const DateTime &end, const std::vector<MixedUnit> &units,
                      std::uint8_t kindByte = 0xF0);
 
-// The directory (first session at `firstAddress`, unused entries equal to the end address) and
-// the sessions back to back.
+// The directory (first session at `firstAddress`, unused entries equal to the end address; a
+// full one of 128 sessions has no entry for the end) and the sessions back to back.
 Bytes encodeImage(const std::vector<Session> &sessions, std::uint32_t firstAddress = 0x180);
 
 void setDirectoryEntry(Bytes &image, int index, std::uint32_t address);
