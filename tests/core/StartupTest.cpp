@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
@@ -123,9 +124,20 @@ TEST_F(StartupTest, SecondStartHandsItsCommandLineOver) {
     EXPECT_EQ(gMainForm, running);
 }
 
-TEST_F(StartupTest, MissingDatabaseEndsWithTheDatabaseProblem) {
-    platform::install::ensureDataFolder();
-    ASSERT_TRUE(QFile::remove(platform::paths::databasePath()));
+TEST_F(StartupTest, AnInterruptedFirstStartIsCompletedByTheNext) {
+    // Stopped after the data folder was made, before its database was.
+    ASSERT_TRUE(QDir().mkpath(platform::paths::databaseDir()));
+    ASSERT_EQ(start(), StartupOutcome::Running);
+    EXPECT_TRUE(gMainForm->isVisible());
+    EXPECT_TRUE(QFile::exists(platform::paths::databasePath()));
+    EXPECT_EQ(setting("ShowPrefs"), "No"); // the wizard ran
+}
+
+TEST_F(StartupTest, ADatabaseThatCannotBeMadeEndsWithTheDatabaseProblem) {
+    ASSERT_TRUE(QDir().mkpath(platform::paths::dataDir()));
+    QFile blocking(platform::paths::databaseDir()); // a file where the database folder belongs
+    ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
+    blocking.close();
     testing::ScriptedDialogs dialogs;
     EXPECT_EQ(start(), StartupOutcome::Failed);
     expectDatabaseProblem(dialogs);
