@@ -129,6 +129,7 @@ StartupOutcome Main(const StartupEnvironment &environment) {
     try {
         platform::install::ensureDataFolder();
         gLanguageOffset = readLanguageOffset();
+        modLocalisation::LocalizeDialogButtons();
         gGraphSelectLive = true;
         QGuiApplication::setApplicationDisplayName(modLocalisation::LoadResString(1300).trimmed());
         gIsUnitedStates = readMarketFlag();

@@ -1,3 +1,4 @@
+#include "common/RealMessageBox.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestHome.h"
 #include "core/Globals.h"
@@ -30,6 +31,7 @@ protected:
         delete gMainForm;
         gConn.close();
         gLanguageOffset = 0;
+        platform::dialogs::setButtonTexts({});
     }
 
     StartupOutcome start(const QStringList &arguments = {"Runvella"}) {
@@ -107,6 +109,8 @@ TEST_F(StartupTest, LanguageAndMarketComeFromTheSettings) {
     EXPECT_FALSE(gIsUnitedStates);
     EXPECT_EQ(gMainForm->TChart3->chart()->locale().language(), QLocale::Spanish);
     EXPECT_TRUE(gMainForm->resImage[0]->isHidden());
+    EXPECT_EQ(testing::showRealMessageBox(platform::dialogs::Buttons::YesNo).captions,
+              (QStringList{QString::fromUtf8("&Sí"), "&No"}));
 }
 
 TEST_F(StartupTest, UnofferedLanguageGivesEnglish) {
