@@ -3,7 +3,6 @@
 #include "mainwindow/frmMain.h"
 
 #include <QApplication>
-#include <QThread>
 
 #include <memory>
 
@@ -22,8 +21,7 @@ int main(int argc, char *argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Runvella");
-    const auto outcome = modStartup::Main(
-        {arguments, [](std::chrono::milliseconds pause) { QThread::msleep(pause.count()); }});
+    const auto outcome = modStartup::Main({arguments, modStartup::PaintingPause});
     switch (outcome) {
     case modStartup::StartupOutcome::HandedOver:
         return 0;

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using modStartup::Main;
@@ -82,6 +83,59 @@ TEST_F(StartupTest, FirstStartShowsTheMainWindowAndRunsTheWizardOnce) {
     EXPECT_EQ(setting("ShowPrefs"), "No");
     for (QWidget *window : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<frmSplash *>(window), nullptr);
+}
+
+// Puts a splash's window on screen a few rounds of the event loop later than asked, as an X
+// server with its window manager does, and counts what gets painted.
+class LateScreen : public QObject {
+public:
+    LateScreen() { qApp->installEventFilter(this); }
+    ~LateScreen() override { qApp->removeEventFilter(this); }
+
+    int splashPaints = 0;
+    int messagePaints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint) {
+            if (qobject_cast<frmSplash *>(watched))
+                ++splashPaints;
+            if (watched->objectName() == "lblMessage")
+                ++messagePaints;
+        }
+        if (event->type() == QEvent::Expose && roundsLeft_ > 0 && isSplashWindow(watched)) {
+            --roundsLeft_;
+            // Posted again, it arrives at the next round at the earliest.
+            auto *window = static_cast<QWindow *>(watched);
+            QCoreApplication::postEvent(window, new QExposeEvent(QRect(QPoint(), window->size())));
+            return true;
+        }
+        return false;
+    }
+
+private:
+    static bool isSplashWindow(QObject *watched) {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (qobject_cast<frmSplash *>(window) && window->windowHandle() == watched)
+                return true;
+        return false;
+    }
+
+    int roundsLeft_ = 3;
+};
+
+TEST_F(StartupTest, TheSplashIsPaintedBeforeEachWaitEvenWhenTheScreenShowsItLate) {
+    LateScreen screen;
+    std::vector<std::pair<int, int>> paintedAtPause;
+    ASSERT_EQ(Main({{"Runvella"},
+                    [&](std::chrono::milliseconds) {
+                        paintedAtPause.emplace_back(screen.splashPaints, screen.messagePaints);
+                    }}),
+              StartupOutcome::Running);
+    ASSERT_EQ(paintedAtPause.size(), 2u);
+    EXPECT_GT(paintedAtPause[0].first, 0) << "the splash was never painted before its first wait";
+    EXPECT_GT(paintedAtPause[0].second, 0);
+    EXPECT_GT(paintedAtPause[1].second, paintedAtPause[0].second) << "the second text was never painted";
 }
 
 TEST_F(StartupTest, ClosingTheSplashWhileStartingEndsNothing) {
