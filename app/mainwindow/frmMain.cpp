@@ -51,10 +51,10 @@ QAction *menuEntry(QMenu *menu, const char *name, int id, const char *designText
     return entry;
 }
 
+// A separator carries no text: the style would draw it as a heading.
 QAction *menuSeparator(QMenu *menu, const char *name) {
     QAction *separator = menu->addSeparator();
     separator->setObjectName(name);
-    separator->setText("-");
     return separator;
 }
 
