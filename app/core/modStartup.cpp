@@ -158,7 +158,8 @@ StartupOutcome Main(const StartupEnvironment &environment) {
         gLanguageOffset = readLanguageOffset();
         modLocalisation::LocalizeDialogButtons();
         gGraphSelectLive = true;
-        QGuiApplication::setApplicationDisplayName(modLocalisation::LoadResString(1300).trimmed());
+        // The program's title (string 1300) is its main window's; no application display name
+        // is set, since Qt would append it to every window's title.
         gIsUnitedStates = readMarketFlag();
         if (platform::localmessage::send(modInstance::kSocketName,
                                          modInstance::CommandLineMessage(commandLine)))

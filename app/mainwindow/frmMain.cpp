@@ -11,6 +11,7 @@
 #include "core/modRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/LocalMessage.h"
+#include "platform/WindowActivation.h"
 #include "transfer/frmMerge1.h"
 #include "transfer/modTransfer.h"
 
@@ -414,10 +415,7 @@ void frmMain::messageArrived(const QString &message) {
     if (!modInstance::IsCommandLineMessage(message))
         return;
     // Another start of the program hands over its command line and ends.
-    if (isMinimized())
-        showNormal();
-    raise();
-    activateWindow();
+    platform::windows::bringToFront(*this);
     if (modInstance::CommandLineAsksForTransfer(modInstance::CommandLineOf(message)))
         modTransfer::TransferFromDevice();
 }
