@@ -14,7 +14,7 @@ constexpr QSize kPreferredSize(800, 600);
 // The part of the screen's free area that the window may take, leaving room for its frame.
 constexpr double kShareOfScreen = 0.9;
 
-// The help window closes with Escape, as the viewer of the help files does.
+// Escape closes the help window, as it closes a dialog.
 class HelpBrowser : public QTextBrowser {
 protected:
     void keyPressEvent(QKeyEvent *event) override {
