@@ -4,7 +4,6 @@
 #include "platform/ReportedFailures.h"
 
 #include <QApplication>
-#include <QThread>
 
 #include <memory>
 
@@ -23,8 +22,7 @@ int main(int argc, char *argv[]) {
 
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName("Runvella");
-    const auto outcome = modStartup::Main(
-        {arguments, [](std::chrono::milliseconds pause) { QThread::msleep(pause.count()); }});
+    const auto outcome = modStartup::Main({arguments, modStartup::PaintingPause});
     switch (outcome) {
     case modStartup::StartupOutcome::HandedOver:
         return 0;

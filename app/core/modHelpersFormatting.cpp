@@ -29,6 +29,9 @@ QChar firstCharacter(const QString &text) {
 
 QString FormatDuration(double &minutes, int layout) {
     minutes = std::abs(minutes);
+    // A value that is no number of minutes has no clock time: it reads as nothing.
+    if (!std::isfinite(minutes))
+        return layout == kDurationWithSeconds ? QStringLiteral("00:00:00") : QStringLiteral("00:00");
     if (minutes >= 1440)
         return QStringLiteral("23:59:59");
 

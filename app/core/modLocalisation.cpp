@@ -2,6 +2,7 @@
 
 #include "core/Globals.h"
 #include "core/StringTableFile.h"
+#include "platform/Dialogs.h"
 
 #include <QFile>
 #include <QHash>
@@ -35,6 +36,11 @@ QString LoadResString(int baseId) {
     if (auto text = FindString(baseId + gLanguageOffset))
         return *text;
     return FindString(baseId).value_or(QString());
+}
+
+void LocalizeDialogButtons() {
+    platform::dialogs::setButtonTexts(
+        {LoadResString(1421), LoadResString(1422), LoadResString(1652), LoadResString(1653)});
 }
 
 } // namespace modLocalisation

@@ -15,4 +15,7 @@ std::optional<QString> FindString(int fullId);
 // that language falls back to English, so no message is ever shown empty.
 QString LoadResString(int baseId);
 
+// Gives every message box of the program the button captions of the chosen language.
+void LocalizeDialogButtons();
+
 } // namespace modLocalisation

@@ -17,6 +17,9 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <memory>
 
@@ -24,6 +27,8 @@ namespace modStartup {
 namespace {
 
 constexpr std::chrono::milliseconds kSplashMessagePause{300};
+// How long a window system may take to put the splash on screen before start-up goes on anyway.
+constexpr std::chrono::milliseconds kSplashMapPatience{2000};
 
 long readSetting(const QString &valueName, const QString &type, const QVariant &defaultValue,
                  QVariant &value) {
@@ -59,10 +64,28 @@ void showProgress(frmSplash &splash, int stringId, const StartupEnvironment &env
     environment.pause(kSplashMessagePause);
 }
 
-// Shows the window before start-up goes on blocking the thread.
-void paintNow(QWidget &window) {
+// Serves the window system (painting, mapping) but not the user's input until done() holds or
+// the patience runs out.
+void serveWindowSystemUntil(const std::function<bool()> &done, std::chrono::milliseconds patience) {
+    if (done())
+        return;
+    QEventLoop loop;
+    QTimer look;
+    const QDeadlineTimer giveUp(patience);
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+        if (done() || giveUp.hasExpired())
+            loop.quit();
+    });
+    look.start(5);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+// A new window is mapped a few rounds of the window system after it is shown, and only a mapped
+// window can be painted: so start-up waits for that before it goes on with its slow steps.
+void showPainted(QWidget &window) {
+    window.show();
+    serveWindowSystemUntil([&window] { return window.testAttribute(Qt::WA_Mapped); }, kSplashMapPatience);
     window.repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void openDatabase() {
@@ -114,6 +137,10 @@ QLocale ChartLocaleFor(int languageOffset) {
     }
 }
 
+void PaintingPause(std::chrono::milliseconds pause) {
+    serveWindowSystemUntil([] { return false; }, pause);
+}
+
 bool IsConnectedNotice(const QStringList &arguments) {
     return arguments.mid(1).contains("--eggconnected");
 }
@@ -129,8 +156,10 @@ StartupOutcome Main(const StartupEnvironment &environment) {
     try {
         platform::install::ensureDataFolder();
         gLanguageOffset = readLanguageOffset();
+        modLocalisation::LocalizeDialogButtons();
         gGraphSelectLive = true;
-        QGuiApplication::setApplicationDisplayName(modLocalisation::LoadResString(1300).trimmed());
+        // The program's title (string 1300) is its main window's; no application display name
+        // is set, since Qt would append it to every window's title.
         gIsUnitedStates = readMarketFlag();
         if (platform::localmessage::send(modInstance::kSocketName,
                                          modInstance::CommandLineMessage(commandLine)))
@@ -138,8 +167,7 @@ StartupOutcome Main(const StartupEnvironment &environment) {
 
         splash = std::make_unique<frmSplash>();
         splash->Form_Load();
-        splash->show();
-        paintNow(*splash);
+        showPainted(*splash);
         showProgress(*splash, 1565, environment);
         showProgress(*splash, 1566, environment);
         openDatabase();

@@ -24,6 +24,10 @@ struct StartupEnvironment {
 
 StartupOutcome Main(const StartupEnvironment &environment);
 
+// The splash's pause: the thread serves the window system, so the splash stays painted, but
+// not the user's input.
+void PaintingPause(std::chrono::milliseconds pause);
+
 // "Runvella --eggconnected" only tells the running program that a recorder was plugged in.
 bool IsConnectedNotice(const QStringList &arguments);
 // False when no running program listens.

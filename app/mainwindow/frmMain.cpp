@@ -12,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "platform/LocalMessage.h"
 #include "platform/ReportedFailures.h"
+#include "platform/WindowActivation.h"
 #include "transfer/frmMerge1.h"
 #include "transfer/modTransfer.h"
 
@@ -52,10 +53,10 @@ QAction *menuEntry(QMenu *menu, const char *name, int id, const char *designText
     return entry;
 }
 
+// A separator carries no text: the style would draw it as a heading.
 QAction *menuSeparator(QMenu *menu, const char *name) {
     QAction *separator = menu->addSeparator();
     separator->setObjectName(name);
-    separator->setText("-");
     return separator;
 }
 
@@ -417,10 +418,7 @@ void frmMain::messageArrived(const QString &message) {
     if (!modInstance::IsCommandLineMessage(message))
         return;
     // Another start of the program hands over its command line and ends.
-    if (isMinimized())
-        showNormal();
-    raise();
-    activateWindow();
+    platform::windows::bringToFront(*this);
     if (modInstance::CommandLineAsksForTransfer(modInstance::CommandLineOf(message)))
         modTransfer::TransferFromDevice();
 }

@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -17,6 +18,24 @@ MessageHandler &messageHandler() {
 FileHandler &fileHandler() {
     static FileHandler handler;
     return handler;
+}
+
+ButtonTexts &buttonTexts() {
+    static ButtonTexts texts;
+    return texts;
+}
+
+void applyButtonTexts(QMessageBox &box) {
+    const ButtonTexts &texts = buttonTexts();
+    const std::pair<QMessageBox::StandardButton, const QString &> captions[] = {
+        {QMessageBox::Ok, texts.ok},
+        {QMessageBox::Cancel, texts.cancel},
+        {QMessageBox::Yes, texts.yes},
+        {QMessageBox::No, texts.no}};
+    for (const auto &[button, caption] : captions) {
+        if (QAbstractButton *shown = box.button(button); shown && !caption.isEmpty())
+            shown->setText(caption);
+    }
 }
 
 QMessageBox::Icon toQtIcon(Icon icon) {
@@ -86,6 +105,7 @@ Answer message(const QString &text, const QString &title, Icon icon, Buttons but
     if (messageHandler())
         return messageHandler()({text, title, icon, buttons});
     QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), parent);
+    applyButtonTexts(box);
     // Windows that appear during long work must not inherit the busy pointer.
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     const int button = box.exec();
@@ -105,6 +125,10 @@ QString saveFileName(const QString &caption, const QString &directory, const QSt
 
 QString existingFolder(const QString &caption, const QString &directory, QWidget *parent) {
     return askFile({FileDialogKind::Folder, caption, directory, {}}, parent);
+}
+
+void setButtonTexts(const ButtonTexts &texts) {
+    buttonTexts() = texts;
 }
 
 MessageHandler setMessageHandler(MessageHandler handler) {

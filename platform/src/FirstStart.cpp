@@ -59,20 +59,15 @@ int languageOffsetFromLocale() {
 }
 
 bool ensureDataFolder() {
-    const QString dataDir = paths::dataDir();
-    if (QFileInfo::exists(dataDir))
+    // The database is made last and appears whole (renamed into place), so its presence alone
+    // says that an installation is complete; a start that was stopped before then is redone.
+    if (QFileInfo::exists(paths::databasePath()))
         return false;
-    try {
-        if (!QDir().mkpath(paths::databaseDir()) || !QDir().mkpath(paths::autoImportDir()))
-            throw db::DbError(0, "cannot create the data folder " + dataDir.toStdString());
-        createInitialDatabase(paths::databasePath());
-    } catch (...) {
-        // Leave no half-made folder behind, so that the next start tries again.
-        QDir(dataDir).removeRecursively();
-        throw;
-    }
+    if (!QDir().mkpath(paths::databaseDir()) || !QDir().mkpath(paths::autoImportDir()))
+        throw db::DbError(0, "cannot create the data folder " + paths::dataDir().toStdString());
     writeMissingSetting("ShowPrefs", "Yes");
     writeMissingSetting("language", languageOffsetFromLocale());
+    createInitialDatabase(paths::databasePath());
     return true;
 }
 

@@ -1,9 +1,14 @@
 #include "platform/LocalMessage.h"
 
+#include "platform/Paths.h"
+
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace platform::localmessage {
@@ -12,33 +17,41 @@ namespace {
 constexpr int kConnectTimeoutMs = 2000;
 // A message is one line; a peer that sends more than this without a line break is cut off.
 constexpr qint64 kMaxMessageBytes = 64 * 1024;
+// A Unix socket's path, without its terminating zero, fits in this many bytes; a longer one
+// cannot be listened on at all.
+constexpr qsizetype kMaxSocketPathBytes = sizeof(sockaddr_un::sun_path) - 1;
 
-QString socketFolder() {
-    const QString home = qEnvironmentVariable("RUNVELLA_HOME");
-    if (!home.isEmpty())
-        return home;
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty())
-        return runtime;
-    return QDir::tempPath();
+// Two installations of one user (another RUNVELLA_HOME) get sockets of their own.
+QString installationKey() {
+    const QFileInfo dataDir(paths::dataDir());
+    QString folder = dataDir.canonicalFilePath();
+    if (folder.isEmpty())
+        folder = QDir::cleanPath(dataDir.absoluteFilePath());
+    return QString::fromLatin1(
+        QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
 }
 
-void readLines(QLocalSocket *socket, const Listener::Handler &handler) {
-    while (socket->canReadLine()) {
-        const QByteArray line = socket->readLine();
-        handler(QString::fromUtf8(line).chopped(1));
-    }
-    if (socket->bytesAvailable() > kMaxMessageBytes)
-        socket->abort();
+QStringList candidateFolders() {
+    QStringList folders;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
+        folders << runtime;
+    folders << QDir::tempPath() << QStringLiteral("/tmp");
+    return folders;
 }
 
 } // namespace
 
 QString socketPath(const QString &name) {
-    // Outside a folder of the user's own, the user id keeps two users' sockets apart.
-    const QString folder = socketFolder();
-    const QString file = folder == QDir::tempPath() ? QStringLiteral("%1-%2").arg(name).arg(getuid()) : name;
-    return QDir(folder).filePath(file);
+    // The user id keeps two users' sockets apart in a shared folder.
+    const QString file = QStringLiteral("%1-%2-%3").arg(name).arg(getuid()).arg(installationKey());
+    const QStringList folders = candidateFolders();
+    for (const QString &folder : folders) {
+        const QString path = QDir(folder).filePath(file);
+        if (QFile::encodeName(path).size() <= kMaxSocketPathBytes)
+            return path;
+    }
+    return QDir(folders.last()).filePath(file);
 }
 
 bool send(const QString &name, const QString &text) {
@@ -83,10 +96,28 @@ bool Listener::isListening() const {
 
 void Listener::acceptConnections() {
     while (QLocalSocket *socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readLines(socket, handler_); });
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readLines(socket); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        readLines(socket, handler_);
+        readLines(socket);
     }
+}
+
+// A handler may run a modal window, whose event loop can close and delete the socket: so the
+// lines are taken off the socket first and handed over once reading has returned.
+void Listener::readLines(QLocalSocket *socket) {
+    QStringList lines;
+    while (socket->canReadLine())
+        lines << QString::fromUtf8(socket->readLine()).chopped(1);
+    if (socket->bytesAvailable() > kMaxMessageBytes)
+        socket->abort();
+    for (const QString &line : lines)
+        QMetaObject::invokeMethod(
+            this, [this, line] { deliver(line); }, Qt::QueuedConnection);
+}
+
+void Listener::deliver(const QString &text) {
+    if (isListening())
+        handler_(text);
 }
 
 } // namespace platform::localmessage

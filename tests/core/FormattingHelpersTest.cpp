@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <stdexcept>
 
 using namespace modHelpers;
@@ -32,6 +33,17 @@ TEST(FormatDuration, WorkedValues) {
     double negative = -30;
     EXPECT_EQ(FormatDuration(negative, kDurationWithSeconds), "00:30:00");
     EXPECT_EQ(negative, 30);
+}
+
+TEST(FormatDuration, NoNumberAndInfinitiesReadAsNoTime) {
+    for (const double minutes :
+         {std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN(),
+          std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
+        double value = minutes;
+        EXPECT_EQ(FormatDuration(value, kDurationWithSeconds), "00:00:00") << minutes;
+        value = minutes;
+        EXPECT_EQ(FormatDuration(value, 0), "00:00") << minutes;
+    }
 }
 
 TEST(PadString, FillsInFrontUntilLongEnough) {

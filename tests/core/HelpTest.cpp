@@ -3,7 +3,10 @@
 #include "core/HelpViewer.h"
 #include "core/clsHelp.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -62,6 +65,21 @@ TEST_F(HelpTest, ContentsOpenFromTheFolderBesideTheProgramAndAnyInstanceClosesTh
     mainWindowsHelp.HHClose();
     EXPECT_EQ(HelpViewer::window(), nullptr);
     EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(HelpTest, TheHelpWindowFitsTheScreenAndEscapeClosesIt) {
+    ShowHelpContents();
+    QTextBrowser *viewer = HelpViewer::window();
+    ASSERT_NE(viewer, nullptr);
+    const QRect free = viewer->screen()->availableGeometry();
+    EXPECT_TRUE(free.contains(viewer->frameGeometry()))
+        << "frame " << viewer->frameGeometry().x() << "," << viewer->frameGeometry().y() << " "
+        << viewer->frameGeometry().width() << "x" << viewer->frameGeometry().height() << " on "
+        << free.width() << "x" << free.height();
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(viewer, &escape);
+    EXPECT_EQ(HelpViewer::window(), nullptr);
 }
 
 } // namespace

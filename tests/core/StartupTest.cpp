@@ -1,3 +1,4 @@
+#include "common/RealMessageBox.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestHome.h"
 #include "core/Globals.h"
@@ -13,9 +14,11 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using modStartup::Main;
@@ -29,6 +32,7 @@ protected:
         delete gMainForm;
         gConn.close();
         gLanguageOffset = 0;
+        platform::dialogs::setButtonTexts({});
     }
 
     StartupOutcome start(const QStringList &arguments = {"Runvella"}) {
@@ -81,6 +85,59 @@ TEST_F(StartupTest, FirstStartShowsTheMainWindowAndRunsTheWizardOnce) {
         EXPECT_EQ(qobject_cast<frmSplash *>(window), nullptr);
 }
 
+// Puts a splash's window on screen a few rounds of the event loop later than asked, as an X
+// server with its window manager does, and counts what gets painted.
+class LateScreen : public QObject {
+public:
+    LateScreen() { qApp->installEventFilter(this); }
+    ~LateScreen() override { qApp->removeEventFilter(this); }
+
+    int splashPaints = 0;
+    int messagePaints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint) {
+            if (qobject_cast<frmSplash *>(watched))
+                ++splashPaints;
+            if (watched->objectName() == "lblMessage")
+                ++messagePaints;
+        }
+        if (event->type() == QEvent::Expose && roundsLeft_ > 0 && isSplashWindow(watched)) {
+            --roundsLeft_;
+            // Posted again, it arrives at the next round at the earliest.
+            auto *window = static_cast<QWindow *>(watched);
+            QCoreApplication::postEvent(window, new QExposeEvent(QRect(QPoint(), window->size())));
+            return true;
+        }
+        return false;
+    }
+
+private:
+    static bool isSplashWindow(QObject *watched) {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (qobject_cast<frmSplash *>(window) && window->windowHandle() == watched)
+                return true;
+        return false;
+    }
+
+    int roundsLeft_ = 3;
+};
+
+TEST_F(StartupTest, TheSplashIsPaintedBeforeEachWaitEvenWhenTheScreenShowsItLate) {
+    LateScreen screen;
+    std::vector<std::pair<int, int>> paintedAtPause;
+    ASSERT_EQ(Main({{"Runvella"},
+                    [&](std::chrono::milliseconds) {
+                        paintedAtPause.emplace_back(screen.splashPaints, screen.messagePaints);
+                    }}),
+              StartupOutcome::Running);
+    ASSERT_EQ(paintedAtPause.size(), 2u);
+    EXPECT_GT(paintedAtPause[0].first, 0) << "the splash was never painted before its first wait";
+    EXPECT_GT(paintedAtPause[0].second, 0);
+    EXPECT_GT(paintedAtPause[1].second, paintedAtPause[0].second) << "the second text was never painted";
+}
+
 TEST_F(StartupTest, ClosingTheSplashWhileStartingEndsNothing) {
     const auto closeSplash = [](std::chrono::milliseconds) {
         for (QWidget *window : QApplication::topLevelWidgets())
@@ -106,6 +163,8 @@ TEST_F(StartupTest, LanguageAndMarketComeFromTheSettings) {
     EXPECT_FALSE(gIsUnitedStates);
     EXPECT_EQ(gMainForm->TChart3->chart()->locale().language(), QLocale::Spanish);
     EXPECT_TRUE(gMainForm->resImage[0]->isHidden());
+    EXPECT_EQ(testing::showRealMessageBox(platform::dialogs::Buttons::YesNo).captions,
+              (QStringList{QString::fromUtf8("&Sí"), "&No"}));
 }
 
 TEST_F(StartupTest, UnofferedLanguageGivesEnglish) {
@@ -123,9 +182,20 @@ TEST_F(StartupTest, SecondStartHandsItsCommandLineOver) {
     EXPECT_EQ(gMainForm, running);
 }
 
-TEST_F(StartupTest, MissingDatabaseEndsWithTheDatabaseProblem) {
-    platform::install::ensureDataFolder();
-    ASSERT_TRUE(QFile::remove(platform::paths::databasePath()));
+TEST_F(StartupTest, AnInterruptedFirstStartIsCompletedByTheNext) {
+    // Stopped after the data folder was made, before its database was.
+    ASSERT_TRUE(QDir().mkpath(platform::paths::databaseDir()));
+    ASSERT_EQ(start(), StartupOutcome::Running);
+    EXPECT_TRUE(gMainForm->isVisible());
+    EXPECT_TRUE(QFile::exists(platform::paths::databasePath()));
+    EXPECT_EQ(setting("ShowPrefs"), "No"); // the wizard ran
+}
+
+TEST_F(StartupTest, ADatabaseThatCannotBeMadeEndsWithTheDatabaseProblem) {
+    ASSERT_TRUE(QDir().mkpath(platform::paths::dataDir()));
+    QFile blocking(platform::paths::databaseDir()); // a file where the database folder belongs
+    ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
+    blocking.close();
     testing::ScriptedDialogs dialogs;
     EXPECT_EQ(start(), StartupOutcome::Failed);
     expectDatabaseProblem(dialogs);

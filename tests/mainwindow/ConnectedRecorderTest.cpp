@@ -2,17 +2,24 @@
 
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
+#include "platform/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QLocalSocket>
+#include <QPointer>
 #include <QProcess>
 #include <QThread>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
-// Two programs of one user: the running one and "Runvella --eggconnected" started beside it.
-class ConnectedRecorderTest : public DatabaseFixture {
+// Two programs of one user: one that listens and "Runvella --eggconnected" started beside it.
+class TwoProgramsTest : public DatabaseFixture {
 protected:
     static constexpr int kPatienceMs = 120000;
 
@@ -22,17 +29,6 @@ protected:
         DatabaseFixture::SetUp();
         environment.insert("RUNVELLA_HOME", home.path());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
-        running.setProcessEnvironment(environment);
-        running.start(program, {});
-        ASSERT_TRUE(running.waitForStarted());
-    }
-
-    void TearDown() override {
-        if (running.state() != QProcess::NotRunning) {
-            running.kill();
-            running.waitForFinished();
-        }
-        DatabaseFixture::TearDown();
     }
 
     // Repeats `step` until it holds, giving the other program time to get there.
@@ -55,6 +51,28 @@ protected:
 
     const QString program = QCoreApplication::applicationDirPath() + "/Runvella";
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+};
+
+// The running program is a process of its own.
+class ConnectedRecorderTest : public TwoProgramsTest {
+protected:
+    void SetUp() override {
+        TwoProgramsTest::SetUp();
+        if (IsSkipped())
+            return;
+        running.setProcessEnvironment(environment);
+        running.start(program, {});
+        ASSERT_TRUE(running.waitForStarted());
+    }
+
+    void TearDown() override {
+        if (running.state() != QProcess::NotRunning) {
+            running.kill();
+            running.waitForFinished();
+        }
+        TwoProgramsTest::TearDown();
+    }
+
     QProcess running;
 };
 
@@ -75,6 +93,62 @@ TEST_F(ConnectedRecorderTest, TheNoticeStartsATransferAndACrashDuringItIsReporte
         dialogs.shown()[0].text.startsWith("Runvella shut down unexpectedly during the last data transfer"));
     EXPECT_EQ(scalar("select transfer_progress from preferences"), 0);
     next.close();
+}
+
+// The listening program is this test, so that it can answer the transfer's box.
+using ConnectedNoticeTest = TwoProgramsTest;
+
+TEST_F(ConnectedNoticeTest, ATransferBoxAnsweredAfterTheSenderHasGoneLeavesTheProgramRunning) {
+    frmMain listening;
+    listening.Form_Load();
+    ASSERT_TRUE(listening.Hooked);
+
+    QProcess sender;
+    int boxes = 0;
+    bool senderGoneBeforeTheAnswer = false;
+    const auto previous =
+        platform::dialogs::setMessageHandler([&](const platform::dialogs::MessageRequest &) {
+            if (boxes++ > 0)
+                return platform::dialogs::Answer::Ok;
+            // The first box waits in its own event loop, as a user would, until the sender has
+            // ended and its connection has closed.
+            QList<QPointer<QLocalSocket>> connections;
+            for (QLocalSocket *socket : listening.findChildren<QLocalSocket *>())
+                connections << socket;
+            const auto senderGone = [&] {
+                return sender.state() == QProcess::NotRunning &&
+                       std::all_of(connections.begin(), connections.end(), [](const auto &socket) {
+                           return !socket || socket->state() == QLocalSocket::UnconnectedState;
+                       });
+            };
+            QEventLoop box;
+            QTimer look;
+            const QDeadlineTimer giveUp(kPatienceMs);
+            QObject::connect(&look, &QTimer::timeout, [&] {
+                if (senderGone() || giveUp.hasExpired())
+                    box.quit();
+            });
+            look.start(10);
+            box.exec();
+            senderGoneBeforeTheAnswer = senderGone();
+            return platform::dialogs::Answer::Ok;
+        });
+
+    sender.setProcessEnvironment(environment);
+    sender.start(program, {"--eggconnected"});
+    const QDeadlineTimer deadline(kPatienceMs);
+    // The transfer has ended when a box was answered and its checkpoint is back at 0.
+    while (!deadline.hasExpired() && !(boxes > 0 && scalar("select transfer_progress from preferences") == 0))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QCoreApplication::processEvents();
+    platform::dialogs::setMessageHandler(previous);
+
+    EXPECT_EQ(sender.exitCode(), 0);
+    EXPECT_GT(boxes, 0) << "no transfer started";
+    EXPECT_TRUE(senderGoneBeforeTheAnswer);
+    EXPECT_EQ(scalar("select transfer_progress from preferences"), 0);
+    EXPECT_TRUE(listening.Hooked);
+    listening.close();
 }
 
 } // namespace

@@ -134,6 +134,20 @@ TEST_F(frmMainTest, OutsideTheUnitedStatesThePromotionsAreHidden) {
         EXPECT_FALSE(window.resImage[index]->isHidden()) << index;
 }
 
+TEST_F(frmMainTest, MenuSeparatorsAreLinesWithoutText) {
+    window.Form_Load();
+    int separators = 0;
+    for (QMenu *menu : {window.mnuFile, window.mnuView, window.mnuHelp}) {
+        for (QAction *entry : menu->actions()) {
+            if (!entry->isSeparator())
+                continue;
+            ++separators;
+            EXPECT_EQ(entry->text(), "") << entry->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(separators, 5);
+}
+
 TEST_F(frmMainTest, MenusAndLinksSpeakTheChosenLanguage) {
     gLanguageOffset = 3000;
     window.Form_Load();

@@ -5,8 +5,11 @@
 #include "platform/SettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -45,15 +48,61 @@ TEST(FirstStart, CreatesTheDataFolderWithEveryTableAndItsFirstRows) {
     EXPECT_FALSE(programSetting("IsUnitedStates"));
 }
 
-TEST(FirstStart, LeavesAnExistingDataFolderAndItsSettingsAlone) {
+TEST(FirstStart, LeavesAnExistingInstallationAndItsSettingsAlone) {
     testing::TestHome home;
     ASSERT_TRUE(settings::writeEntry(settings::rootFile("HKLM"), settings::kProgramKey, "language", 3000));
     ASSERT_TRUE(install::ensureDataFolder());
     EXPECT_EQ(programSetting("language")->toInt(), 3000);
+    {
+        db::Connection connection;
+        connection.open(paths::databasePath());
+        connection.executeScript("insert into sports (Description) values ('Orienteering')");
+    }
+    ASSERT_TRUE(settings::writeEntry(settings::rootFile("HKLM"), settings::kProgramKey, "ShowPrefs", "No"));
 
-    QFile::remove(paths::databasePath());
     EXPECT_FALSE(install::ensureDataFolder());
-    // A lost database is a failure of start-up, not a reason to make a new one.
+    db::Connection connection;
+    connection.open(paths::databasePath());
+    EXPECT_EQ(count(connection, "select count(*) from sports where Description = 'Orienteering'"), 1);
+    EXPECT_EQ(programSetting("ShowPrefs")->toString(), "No");
+}
+
+TEST(FirstStart, AStartStoppedBeforeTheDatabaseExistedIsCompletedByTheNext) {
+    // Stopped at each point before the database is in place: the folders made, the settings
+    // written, a partial database file left behind.
+    const std::function<void()> stoppedAfter[] = {
+        [] { QDir().mkpath(paths::dataDir()); },
+        [] { QDir().mkpath(paths::databaseDir()); },
+        [] {
+            QDir().mkpath(paths::databaseDir());
+            settings::writeEntry(settings::rootFile("HKLM"), settings::kProgramKey, "ShowPrefs", "Yes");
+            QFile partial(paths::databasePath() + ".part");
+            ASSERT_TRUE(partial.open(QIODevice::WriteOnly));
+            partial.write("SQLite format 3");
+        },
+    };
+    for (const auto &stop : stoppedAfter) {
+        testing::TestHome home;
+        stop();
+
+        ASSERT_TRUE(install::ensureDataFolder());
+        EXPECT_TRUE(QFileInfo(paths::autoImportDir()).isDir());
+        db::Connection connection;
+        connection.open(paths::databasePath());
+        EXPECT_EQ(count(connection, "select count(*) from preferences"), 1);
+        EXPECT_EQ(programSetting("ShowPrefs")->toString(), "Yes");
+        EXPECT_FALSE(QFileInfo::exists(paths::databasePath() + ".part"));
+    }
+}
+
+TEST(FirstStart, ADatabaseThatCannotBeMadeIsAFailure) {
+    testing::TestHome home;
+    QDir().mkpath(paths::dataDir());
+    QFile blocking(paths::databaseDir()); // a file where the database folder belongs
+    ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
+    blocking.close();
+
+    EXPECT_THROW(install::ensureDataFolder(), db::DbError);
     EXPECT_FALSE(QFileInfo::exists(paths::databasePath()));
 }
 

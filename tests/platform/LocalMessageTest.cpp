@@ -3,8 +3,15 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QEventLoop>
 #include <QFile>
+#include <QLocalSocket>
+#include <QPointer>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -65,12 +72,69 @@ TEST_F(LocalMessageTest, SocketLeftByAnEndedProcessIsTakenOver) {
     EXPECT_EQ(received, QStringList{"eggconnected"});
 }
 
-TEST(LocalMessagePath, EachHomeHasItsOwnSocket) {
+TEST_F(LocalMessageTest, AHandlerThatRunsAModalWindowOutlivesTheSocketItCameFrom) {
+    bool handled = false;
+    Listener *modal = nullptr;
+    Listener listening([&](const QString &) {
+        // Like a message box answered later: its own event loop runs until the sender's
+        // connection has closed, and whatever that loop deletes stays deleted.
+        QList<QPointer<QLocalSocket>> sockets;
+        for (QLocalSocket *socket : modal->findChildren<QLocalSocket *>())
+            sockets << socket;
+        const auto allClosed = [&] {
+            return std::all_of(sockets.begin(), sockets.end(), [](const QPointer<QLocalSocket> &socket) {
+                return !socket || socket->state() == QLocalSocket::UnconnectedState;
+            });
+        };
+        QEventLoop loop;
+        QTimer poll;
+        const QDeadlineTimer giveUp(10000);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (allClosed() || giveUp.hasExpired())
+                loop.quit();
+        });
+        poll.start(5);
+        loop.exec();
+        EXPECT_TRUE(allClosed());
+        handled = true;
+    });
+    modal = &listening;
+    ASSERT_TRUE(listening.listen("runvella-test"));
+    ASSERT_TRUE(send("runvella-test", "eggconnected"));
+
+    QDeadlineTimer giveUp(10000);
+    while (!handled && !giveUp.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_TRUE(handled);
+    // The program goes on listening.
+    EXPECT_TRUE(send("runvella-test", "eggconnected"));
+}
+
+TEST(LocalMessagePath, EachHomeHasItsOwnShortSocket) {
     testing::TestHome first;
     const QString firstPath = socketPath("runvella-eggconnected");
     testing::TestHome second;
     EXPECT_NE(socketPath("runvella-eggconnected"), firstPath);
-    EXPECT_TRUE(firstPath.startsWith(first.path()));
+    EXPECT_LT(QFile::encodeName(firstPath).size(), 108);
+}
+
+TEST(LocalMessagePath, AHomeTooDeepForASocketPathStillMeetsItsSecondStart) {
+    testing::TestHome home;
+    const QString deep = home.path() + "/" + QString(90, 'd') + "/" + QString(90, 'e');
+    ASSERT_TRUE(QDir().mkpath(deep));
+    const QByteArray previous = qgetenv("RUNVELLA_HOME");
+    qputenv("RUNVELLA_HOME", deep.toUtf8());
+
+    QStringList received;
+    Listener first([&](const QString &text) { received << text; });
+    EXPECT_TRUE(first.listen("runvella-eggconnected"));
+    EXPECT_TRUE(send("runvella-eggconnected", "commandline startdownloadingnow"));
+    QDeadlineTimer giveUp(10000);
+    while (received.isEmpty() && !giveUp.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(received, QStringList{"commandline startdownloadingnow"});
+    first.close();
+    qputenv("RUNVELLA_HOME", previous);
 }
 
 } // namespace

@@ -40,6 +40,16 @@ QString saveFileName(const QString &caption, const QString &directory, const QSt
                      QWidget *parent = nullptr);
 QString existingFolder(const QString &caption, const QString &directory, QWidget *parent = nullptr);
 
+// The captions of the message boxes' buttons in the program's language. An empty caption keeps
+// the toolkit's own.
+struct ButtonTexts {
+    QString ok;
+    QString cancel;
+    QString yes;
+    QString no;
+};
+void setButtonTexts(const ButtonTexts &texts);
+
 using MessageHandler = std::function<Answer(const MessageRequest &)>;
 using FileHandler = std::function<QString(const FileRequest &)>;
 

@@ -6,18 +6,22 @@
 #include <functional>
 
 class QLocalServer;
+class QLocalSocket;
 
 // One line of text handed from one process of the user to another over a local socket. It lets
 // a second start of the program, or any process such as a udev rule, reach the running program.
 namespace platform::localmessage {
 
-// The socket of a name, private to the user (and to RUNVELLA_HOME when that is set).
+// The socket of a name, private to the user and to the data folder (RUNVELLA_HOME when that is
+// set), on a path short enough for a Unix socket however deep the data folder lies.
 QString socketPath(const QString &name);
 
 // Delivers text to the process listening on name; false when nobody listens there.
 bool send(const QString &name, const QString &text);
 
-// Receives the texts sent to one name for as long as it is listening.
+// Receives the texts sent to one name for as long as it is listening. The handler runs from the
+// event loop after the text was read, never while a socket is being read, so it may open modal
+// windows; texts still queued when the listener closes are dropped.
 class Listener : public QObject {
     Q_OBJECT
 
@@ -35,6 +39,8 @@ public:
 
 private:
     void acceptConnections();
+    void readLines(QLocalSocket *socket);
+    void deliver(const QString &text);
 
     Handler handler_;
     QLocalServer *server_;
