@@ -173,4 +173,34 @@ TEST_F(EndToEndTransferTest, AFailedUploadSaysWhyStoresNothingAndLeavesTheRecord
     }
 }
 
+// A recorder whose last session is damaged still gives up the whole sessions before it: they are
+// stored, the athlete hears of the damage, and the recorder keeps its memory for another try.
+TEST_F(EndToEndTransferTest, ADamagedLastSessionKeepsTheOnesBeforeItAndTheRecordersMemory) {
+    using namespace encoder;
+    Session damaged = recordSession(kRideStart, kRideEnd, {shortTrack(2, 2), shortTrack(3, 3)});
+    damaged.body.pop_back();
+    recorder->loadImage(encodeImage({sampleSession(kRunStart, kRunEnd, {100, 120, 140}), damaged}));
+    const auto memory = recorder->memory;
+    setAlwaysClear(1);
+    windows.letRun("102");
+    bool clearOffered = true;
+    windows.then([&](QDialog &window) {
+        auto *clear = window.findChild<QWidget *>("chkClearDevice");
+        clearOffered = clear && clear->isVisibleTo(&window);
+        window.findChild<QPushButton *>("Command1")->click();
+    });
+    testing::ScriptedDialogs messages;
+
+    TransferFromDevice();
+
+    EXPECT_EQ(count("select count(*) from sessions"), 1);
+    EXPECT_EQ(count("select count(*) from sessiondata"), 3);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_TRUE(messages.shown()[0].text.contains("is corrupted")) << messages.shown()[0].text.toStdString();
+    EXPECT_FALSE(clearOffered);
+    EXPECT_TRUE(recorder->framesOfCommand(logger::kClearMemory).empty());
+    EXPECT_EQ(recorder->memory, memory);
+    EXPECT_FALSE(logger::state().connected);
+}
+
 } // namespace
