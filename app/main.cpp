@@ -1,11 +1,7 @@
-#include "core/Globals.h"
-#include "core/modStartup.h"
-#include "mainwindow/frmMain.h"
 #include "platform/ReportedFailures.h"
+#include "startup/modStartup.h"
 
 #include <QApplication>
-
-#include <memory>
 
 int main(int argc, char *argv[]) {
     const QStringList arguments = [&] {
@@ -32,6 +28,6 @@ int main(int argc, char *argv[]) {
         break;
     }
     const int exitCode = QApplication::exec();
-    delete gMainForm;
+    modStartup::DeleteMainWindow();
     return exitCode;
 }

@@ -1,6 +1,6 @@
 #include "common/TestHome.h"
-#include "core/modInstance.h"
 #include "platform/LocalMessage.h"
+#include "startup/modInstance.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

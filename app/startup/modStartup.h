@@ -24,6 +24,9 @@ struct StartupEnvironment {
 
 StartupOutcome Main(const StartupEnvironment &environment);
 
+// The main window that Main left running, deleted after the event loop has ended.
+void DeleteMainWindow();
+
 // The splash's pause: the thread serves the window system, so the splash stays painted, but
 // not the user's input.
 void PaintingPause(std::chrono::milliseconds pause);

@@ -1,4 +1,4 @@
-#include "core/modInstance.h"
+#include "startup/modInstance.h"
 
 namespace modInstance {
 namespace {

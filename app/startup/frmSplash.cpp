@@ -1,4 +1,4 @@
-#include "core/frmSplash.h"
+#include "startup/frmSplash.h"
 
 #include "core/ImageControls.h"
 #include "core/LocalizeForm.h"

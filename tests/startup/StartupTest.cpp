@@ -3,13 +3,13 @@
 #include "common/TestHome.h"
 #include "core/Globals.h"
 #include "core/ImageControls.h"
-#include "core/frmSplash.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
-#include "core/modStartup.h"
 #include "mainwindow/frmMain.h"
 #include "platform/FirstStart.h"
 #include "platform/Paths.h"
+#include "startup/frmSplash.h"
+#include "startup/modStartup.h"
 
 #include <QApplication>
 #include <QChart>

@@ -1,6 +1,6 @@
-#include "core/modInstance.h"
 #include "core/modRegistry.h"
-#include "core/modStartup.h"
+#include "startup/modInstance.h"
+#include "startup/modStartup.h"
 
 #include <gtest/gtest.h>
 

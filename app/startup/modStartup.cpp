@@ -1,9 +1,7 @@
-#include "core/modStartup.h"
+#include "startup/modStartup.h"
 
 #include "core/Globals.h"
-#include "core/frmSplash.h"
 #include "core/modDatabase.h"
-#include "core/modInstance.h"
 #include "core/modLocalisation.h"
 #include "core/modPreferences.h"
 #include "core/modRegistry.h"
@@ -12,6 +10,8 @@
 #include "platform/FirstStart.h"
 #include "platform/LocalMessage.h"
 #include "platform/Paths.h"
+#include "startup/frmSplash.h"
+#include "startup/modInstance.h"
 #include "transfer/modTransfer.h"
 
 #include <QApplication>
@@ -196,6 +196,10 @@ StartupOutcome Main(const StartupEnvironment &environment) {
     }
     mainForm.release();
     return StartupOutcome::Running;
+}
+
+void DeleteMainWindow() {
+    delete gMainForm;
 }
 
 } // namespace modStartup
