@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/DeviceSessionRecord.h"
 #include "platform/Database.h"
-#include "transfer/DeviceSessionRecord.h"
 
 #include <QDate>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/SamplePoint.h"
+#include "core/SamplePoint.h"
 
 #include <QString>
 

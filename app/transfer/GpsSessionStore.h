@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/DeviceSessionRecord.h"
 #include "core/Globals.h"
-#include "transfer/DeviceSessionRecord.h"
 #include "transfer/SessionStoreResult.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "transfer/DeviceSessionRecord.h"
-#include "transfer/SamplePoint.h"
+#include "core/DeviceSessionRecord.h"
+#include "core/SamplePoint.h"
 
 #include <cstdint>
 #include <vector>

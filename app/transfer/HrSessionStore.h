@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/DeviceSessionRecord.h"
 #include "core/Globals.h"
-#include "transfer/DeviceSessionRecord.h"
-#include "transfer/SamplePoint.h"
+#include "core/SamplePoint.h"
 #include "transfer/SessionStoreResult.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/DeviceSessionRecord.h"
+#include "core/DeviceSessionRecord.h"
 
 #include <cstdint>
 #include <initializer_list>
