@@ -4,7 +4,7 @@
 #include "LibraryState.h"
 #include "LibraryStrings.h"
 #include "Messages.h"
-#include "Protocol.h"
+#include "protocol/Protocol.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceClock.h"
+#include "protocol/DeviceClock.h"
 
 // Two small thank-you notes of the recorder's makers. Setting the recorder's clock to one
 // particular moment arms them; after more than four (and at most eighteen) upload size

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "DeviceError.h"
-#include "HidTransport.h"
-#include "UploadState.h"
+#include "transport/HidTransport.h"
+#include "upload/UploadState.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,5 +1,5 @@
-#include "MemoryAccess.h"
 #include "RecorderFixture.h"
+#include "memory/MemoryAccess.h"
 
 #include <functional>
 #include <numeric>

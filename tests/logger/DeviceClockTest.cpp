@@ -1,4 +1,4 @@
-#include "DeviceClock.h"
+#include "protocol/DeviceClock.h"
 #include "RecorderFixture.h"
 
 using logger::ClockFields;

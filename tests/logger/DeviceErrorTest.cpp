@@ -1,5 +1,5 @@
-#include "HidapiTransport.h"
 #include "RecorderFixture.h"
+#include "transport/HidapiTransport.h"
 
 #include <hidapi.h>
 

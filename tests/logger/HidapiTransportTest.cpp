@@ -1,7 +1,8 @@
-#include "HidapiTransport.h"
-#include "HidDevice.h"
+#include "transport/HidapiTransport.h"
 #include "LibraryState.h"
 #include "logger.h"
+#include "transport/HidDevice.h"
+#include "transport/TransportFactory.h"
 
 #include <hidapi.h>
 

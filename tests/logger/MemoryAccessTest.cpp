@@ -1,4 +1,4 @@
-#include "MemoryAccess.h"
+#include "memory/MemoryAccess.h"
 #include "RecorderFixture.h"
 
 #include <QFile>

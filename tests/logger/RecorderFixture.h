@@ -1,10 +1,11 @@
 #pragma once
 
-#include "HidDevice.h"
 #include "LibraryState.h"
-#include "OfflineImage.h"
 #include "SimulatedRecorder.h"
 #include "logger.h"
+#include "transport/HidDevice.h"
+#include "transport/TransportFactory.h"
+#include "upload/OfflineImage.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

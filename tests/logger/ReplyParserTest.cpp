@@ -1,5 +1,5 @@
-#include "Protocol.h"
 #include "RecorderFixture.h"
+#include "protocol/Protocol.h"
 
 using logger::InputReport;
 

@@ -1,4 +1,4 @@
-#include "ReportDescriptor.h"
+#include "transport/ReportDescriptor.h"
 
 #include <gtest/gtest.h>
 

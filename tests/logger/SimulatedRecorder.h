@@ -1,8 +1,8 @@
 #pragma once
 
-#include "HidDevice.h"
-#include "HidTransport.h"
-#include "Protocol.h"
+#include "protocol/Protocol.h"
+#include "transport/HidDevice.h"
+#include "transport/HidTransport.h"
 
 #include <array>
 #include <cstdint>

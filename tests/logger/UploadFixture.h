@@ -2,10 +2,10 @@
 
 #include "DecoderTestSupport.h"
 #include "RecorderFixture.h"
-#include "SleepWatcher.h"
-#include "UploadDialog.h"
-#include "UploadProgress.h"
-#include "UploadRunner.h"
+#include "upload/SleepWatcher.h"
+#include "upload/UploadDialog.h"
+#include "upload/UploadProgress.h"
+#include "upload/UploadRunner.h"
 
 #include <QLabel>
 #include <QPushButton>

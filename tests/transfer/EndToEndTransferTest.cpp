@@ -1,11 +1,12 @@
 #include "TransferFixture.h"
 
 #include "LibraryState.h"
-#include "OfflineImage.h"
-#include "Protocol.h"
 #include "logger/SimulatedRecorder.h"
 #include "logger/encoder/ImageEncoder.h"
+#include "protocol/Protocol.h"
 #include "transfer/modTransfer.h"
+#include "transport/TransportFactory.h"
+#include "upload/OfflineImage.h"
 
 #include <QFile>
 #include <QPushButton>

@@ -1,8 +1,8 @@
-#include "UploadProgress.h"
+#include "upload/UploadProgress.h"
 
 #include "LibraryState.h"
 #include "Messages.h"
-#include "Protocol.h"
+#include "protocol/Protocol.h"
 
 #include <algorithm>
 

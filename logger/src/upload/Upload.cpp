@@ -1,12 +1,12 @@
-#include "Upload.h"
+#include "upload/Upload.h"
 
-#include "HidDevice.h"
 #include "LibraryState.h"
 #include "Messages.h"
-#include "OfflineImage.h"
-#include "Protocol.h"
-#include "UploadProgress.h"
-#include "UploadRunner.h"
+#include "protocol/Protocol.h"
+#include "transport/HidDevice.h"
+#include "upload/OfflineImage.h"
+#include "upload/UploadProgress.h"
+#include "upload/UploadRunner.h"
 
 #include <QFile>
 #include <QFileInfo>

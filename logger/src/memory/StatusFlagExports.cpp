@@ -1,6 +1,6 @@
 #include "logger.h"
 
-#include "MemoryAccess.h"
+#include "memory/MemoryAccess.h"
 
 using namespace logger;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HidTransport.h"
 #include "decoder/MemoryImageDecoder.h"
+#include "transport/HidTransport.h"
 
 #include <cstddef>
 #include <cstdint>

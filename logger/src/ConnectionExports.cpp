@@ -1,9 +1,10 @@
 #include "logger.h"
 
-#include "HidDevice.h"
 #include "LibraryState.h"
-#include "OfflineImage.h"
-#include "Protocol.h"
+#include "platform/SettingsStore.h"
+#include "protocol/Protocol.h"
+#include "transport/HidDevice.h"
+#include "upload/OfflineImage.h"
 
 #include <new>
 
@@ -88,4 +89,16 @@ extern "C" LOGGER_API void SuppressInternalBoxes(void) {
 
 extern "C" LOGGER_API void EnableInternalBoxes(void) {
     state().messageBoxesOn = true;
+}
+
+extern "C" LOGGER_API int32_t GetLanguageOffset(void) {
+    namespace settings = platform::settings;
+    const auto stored =
+        settings::readEntry(settings::rootFile(settings::kProgramRoot), settings::kProgramKey, "language");
+    if (!stored)
+        return 0;
+    bool isNumber = false;
+    const int value = stored->toString().trimmed().toInt(&isNumber);
+    const bool known = isNumber && (value == 1000 || value == 2000 || value == 3000 || value == 4000);
+    return known ? value : 0;
 }

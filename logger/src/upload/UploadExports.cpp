@@ -1,9 +1,9 @@
 #include "logger.h"
 
-#include "HidDevice.h"
 #include "LibraryState.h"
-#include "Protocol.h"
-#include "Upload.h"
+#include "protocol/Protocol.h"
+#include "transport/HidDevice.h"
+#include "upload/Upload.h"
 
 using namespace logger;
 

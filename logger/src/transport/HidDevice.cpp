@@ -1,25 +1,13 @@
-#include "HidDevice.h"
+#include "transport/HidDevice.h"
 
 #include "LibraryState.h"
+#include "transport/TransportFactory.h"
 
 #include <algorithm>
 #include <utility>
 #include <vector>
 
 namespace logger {
-namespace {
-
-TransportFactory &transportFactory() {
-    static TransportFactory factory = makeHidapiTransport;
-    return factory;
-}
-
-} // namespace
-
-TransportFactory setTransportFactory(TransportFactory factory) {
-    CloseHidDevice();
-    return std::exchange(transportFactory(), factory ? std::move(factory) : makeHidapiTransport);
-}
 
 void CloseHidDevice() {
     if (state().transport)
@@ -31,7 +19,7 @@ bool OpenHidDevice() {
     if (state().upload.transport)
         return false;
     CloseHidDevice();
-    auto transport = transportFactory()();
+    auto transport = makeTransport();
     const bool found = transport && transport->open();
     if (found)
         state().transport = std::move(transport);

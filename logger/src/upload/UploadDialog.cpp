@@ -1,10 +1,10 @@
-#include "UploadDialog.h"
+#include "upload/UploadDialog.h"
 
 #include "CenterDialog.h"
 #include "LibraryState.h"
 #include "LibraryStrings.h"
-#include "SleepWatcher.h"
-#include "UploadProgress.h"
+#include "upload/SleepWatcher.h"
+#include "upload/UploadProgress.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "HidapiTransport.h"
+#include "transport/HidapiTransport.h"
 
-#include "RecorderUsb.h"
+#include "transport/RecorderUsb.h"
 
 #include <hidapi.h>
 #include <linux/hidraw.h>

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "HidTransport.h"
+#include "transport/HidTransport.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ struct HidapiCalls {
 
 HidapiCalls hidapiCalls();
 std::shared_ptr<HidTransport> makeHidapiTransport(HidapiCalls calls);
+// The transport over hidapi's own calls.
+std::shared_ptr<HidTransport> makeHidapiTransport();
 
 // Paths of the recorders in an enumeration, in its order.
 std::vector<std::string> recorderPaths(const hid_device_info *enumeration);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecorderUsb.h"
+#include "transport/RecorderUsb.h"
 
 #include <array>
 #include <cstdint>

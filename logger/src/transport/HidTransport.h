@@ -1,13 +1,11 @@
 #pragma once
 
-#include "RecorderUsb.h"
-#include "ReportDescriptor.h"
+#include "transport/RecorderUsb.h"
+#include "transport/ReportDescriptor.h"
 
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
-#include <memory>
 #include <span>
 
 namespace logger {
@@ -34,14 +32,5 @@ public:
         return {usb::kOutputReportLength, usb::kInputReportLength};
     }
 };
-
-using TransportFactory = std::function<std::shared_ptr<HidTransport>()>;
-
-// The library reaches the recorder through the transport this factory makes at each discovery:
-// the HID stack, unless replaced; an empty factory brings the HID stack back. Returns the
-// factory it replaced.
-TransportFactory setTransportFactory(TransportFactory factory);
-
-std::shared_ptr<HidTransport> makeHidapiTransport();
 
 } // namespace logger

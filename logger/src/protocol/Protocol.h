@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DeviceClock.h"
-#include "HidDevice.h"
+#include "protocol/DeviceClock.h"
+#include "transport/HidDevice.h"
 
 #include <cstdint>
 #include <span>

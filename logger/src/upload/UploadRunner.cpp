@@ -1,9 +1,9 @@
-#include "UploadRunner.h"
+#include "upload/UploadRunner.h"
 
 #include "Messages.h"
-#include "SleepWatcher.h"
-#include "UploadDialog.h"
-#include "UploadProgress.h"
+#include "upload/SleepWatcher.h"
+#include "upload/UploadDialog.h"
+#include "upload/UploadProgress.h"
 
 #include <QCoreApplication>
 #include <QThread>

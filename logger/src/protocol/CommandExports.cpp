@@ -3,7 +3,7 @@
 #include "InformationDialogs.h"
 #include "LibraryState.h"
 #include "Messages.h"
-#include "Protocol.h"
+#include "protocol/Protocol.h"
 
 using namespace logger;
 

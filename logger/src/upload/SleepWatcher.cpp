@@ -1,4 +1,4 @@
-#include "SleepWatcher.h"
+#include "upload/SleepWatcher.h"
 
 #ifdef RUNVELLA_HAVE_QTDBUS
 #include <QDBusConnection>

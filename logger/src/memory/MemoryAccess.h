@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DeviceError.h"
-#include "Protocol.h"
+#include "protocol/Protocol.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "OfflineImage.h"
+#include "upload/OfflineImage.h"
 
 #include <QDir>
 #include <QFile>
