@@ -1,11 +1,11 @@
-#include "mainwindow/ActivityIcons.h"
+#include "mainwindow/MainWindowServices.h"
 
 #include <QPainter>
 #include <QPixmap>
 
-namespace ActivityIcons {
+namespace mainwindow {
 
-int IndexFor(int sessionType) {
+int ActivityIconIndex(int sessionType) {
     switch (sessionType) {
     case 0:
         return 3;
@@ -21,7 +21,7 @@ int IndexFor(int sessionType) {
 
 // A coloured disc per kind: grey by hand, blue speed and GPS, red heart rate, both halves for
 // heart rate with speed and GPS.
-QIcon Icon(int index) {
+QIcon ActivityIcon(int index) {
     QPixmap disc(16, 16);
     disc.fill(Qt::transparent);
     QPainter painter(&disc);
@@ -51,4 +51,4 @@ QIcon Icon(int index) {
     return QIcon(disc);
 }
 
-} // namespace ActivityIcons
+} // namespace mainwindow

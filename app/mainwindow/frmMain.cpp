@@ -376,6 +376,11 @@ void frmMain::showMainGraph() {
     // The summary graphs are not built yet; the one chosen in Combo1 and Combo2 is drawn here.
 }
 
+void frmMain::ChangeTimePeriod() {
+    // The period list is not built yet; the period chosen in Combo2 is applied here first.
+    showMainGraph();
+}
+
 void frmMain::mnuFileSynchronize_Click() {
     modTransfer::TransferFromDevice();
 }

@@ -38,6 +38,7 @@ public:
 
     void launchSetupWizard();
     void showMainGraph();
+    void ChangeTimePeriod();
     void TurnOffImageLinks();
     void mnuFileSynchronize_Click();
     void mnuMergeSessions_Click();

@@ -3,10 +3,10 @@
 
 #include "core/Globals.h"
 #include "core/modLocalisation.h"
-#include "mainwindow/ActivityIcons.h"
+#include "mainwindow/ActivityGraphChoice.h"
+#include "mainwindow/MainWindowServices.h"
 #include "mainwindow/SessionGraph.h"
 #include "platform/ReportedFailures.h"
-#include "transfer/ActivityGraphChoice.h"
 #include "transfer/ActivityListText.h"
 
 #include <QCalendarWidget>
@@ -48,9 +48,9 @@ void frmMain::DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line) 
                         ActivityListText::durationText(activities.columnDouble(2)),
                         listedDescription(activities.columnText(3))});
         item->setData(0, Qt::UserRole, "_" + QString::number(key));
-        const int icon = ActivityIcons::IndexFor(static_cast<int>(activities.columnInt64(4)));
-        item->setData(0, ActivityIcons::kIndexRole, icon);
-        item->setIcon(0, ActivityIcons::Icon(icon));
+        const int icon = mainwindow::ActivityIconIndex(static_cast<int>(activities.columnInt64(4)));
+        item->setData(0, mainwindow::kActivityIconRole, icon);
+        item->setIcon(0, mainwindow::ActivityIcon(icon));
     }
     if (line > 0 && line <= ListView1->topLevelItemCount())
         ListView1->setCurrentItem(ListView1->topLevelItem(line - 1));

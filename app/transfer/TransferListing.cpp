@@ -2,15 +2,12 @@
 
 #include "core/Globals.h"
 #include "core/modLocalisation.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/MainWindowServices.h"
 #include "transfer/ActivityListText.h"
-#include "transfer/MonthViewCells.h"
 #include "transfer/SessionDates.h"
 #include "transfer/frmActivitySummary.h"
 
-#include <QCalendarWidget>
 #include <QLocale>
-#include <QTextCharFormat>
 
 #include <optional>
 
@@ -27,17 +24,6 @@ QString kindText(SessionKey key) {
     if (!hasSamples(key, "data_type <> 0"))
         return modLocalisation::LoadResString(1576);
     return modLocalisation::LoadResString(hasSamples(key, "data_type = 0") ? 1577 : 1578);
-}
-
-void markDay(QCalendarWidget &calendar, const DownloadListEntry &entry) {
-    if (calendar.minimumDate() > entry.StartDate || calendar.maximumDate() < entry.EndDate)
-        return;
-    if (entry.StartDate < MonthViewCells::VisibleDay(calendar, 1) ||
-        entry.StartDate > MonthViewCells::VisibleDay(calendar, MonthViewCells::kVisibleDays))
-        return;
-    QTextCharFormat bold = calendar.dateTextFormat(entry.StartDate);
-    bold.setFontWeight(QFont::Bold);
-    calendar.setDateTextFormat(entry.StartDate, bold);
 }
 
 } // namespace
@@ -82,7 +68,6 @@ void ListStoredSessions(frmActivitySummary &summary) {
                                 locale.toString(entry.StartDate, QLocale::ShortFormat) + ' ' +
                                 ActivityListText::timeText(entry.StartTime),
                             entry.SessionKey);
-        if (gMainForm)
-            markDay(*gMainForm->MonthView1, entry);
+        mainwindow::MarkActivityDay(entry.StartDate, entry.EndDate);
     }
 }

@@ -2,13 +2,11 @@
 
 #include "core/LocalizeForm.h"
 #include "core/modHelpersCursor.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/MainWindowServices.h"
 #include "platform/ReportedFailures.h"
-#include "transfer/ActivityGraphChoice.h"
 #include "transfer/NoticeWidgets.h"
 #include "transfer/RecorderMemory.h"
 
-#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QListWidget>
@@ -93,12 +91,12 @@ void frmActivitySummary::Form_Unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
-    if (!gMainForm)
+    if (!mainwindow::Window())
         return;
     platform::failures::runReported([] {
-        const QDate day = gMainForm->MonthView1->selectedDate();
-        gMainForm->DisplayActivity(day, day, 0);
-        gMainForm->showMainGraph();
+        const QDate day = mainwindow::CalendarDay();
+        mainwindow::DisplayActivity(day, day, 0);
+        mainwindow::showMainGraph();
     });
 }
 
@@ -108,14 +106,13 @@ void frmActivitySummary::List1_Click(QListWidgetItem *item) {
     platform::failures::runReported([item] {
         const SessionKey key = item->data(kKeyRole).toLongLong();
         gCurrentSessionKey = key;
-        if (gMainForm) {
+        {
             const QScopedValueRollback choosing(gGraphSelectLive, false); // the choices draw nothing
-            ShowActivityChoices(*gMainForm, key);
+            mainwindow::ShowActivityChoices(key);
         }
         if (gCurrentGraph != "session")
             gCurrentGraph.clear();
         gGraphSelectLive = true;
-        if (gMainForm)
-            gMainForm->showSessionGraph(key);
+        mainwindow::showSessionGraph(key);
     });
 }

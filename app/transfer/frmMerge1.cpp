@@ -1,8 +1,7 @@
 #include "transfer/frmMerge1.h"
 
-#include "mainwindow/ActivityIcons.h"
-
 #include "core/modLocalisation.h"
+#include "mainwindow/MainWindowServices.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
 #include "transfer/ActivityListText.h"
@@ -150,7 +149,7 @@ void frmMerge1::addActivityLine(SessionKey key, const QString &start, double dur
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, Qt::Unchecked);
     item->setData(0, kKeyRole, "_" + QString::number(key));
-    item->setData(0, kIconRole, ActivityIcons::IndexFor(sessionType));
+    item->setData(0, kIconRole, mainwindow::ActivityIconIndex(sessionType));
 }
 
 void frmMerge1::showNoActivities() {

@@ -5,7 +5,7 @@
 #include "core/modHelpersCursor.h"
 #include "core/modLocalisation.h"
 #include "core/modPreferences.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/MainWindowServices.h"
 #include "platform/Dialogs.h"
 #include "transfer/CorruptedDataReport.h"
 #include "transfer/DeviceErrorMessages.h"
@@ -158,7 +158,7 @@ void storeAndSummarise(const Exports &device, bool uploadStopped) {
     if (gDeviceBuf1Len <= 0 && gDeviceBuf2Len <= 0)
         return;
 
-    frmActivitySummary summary(gMainForm);
+    frmActivitySummary summary(mainwindow::Window());
     summary.lblCompressed->setVisible(device.IsCompressed() != 0);
 
     const StoredSessions fromStores = storeSessions();

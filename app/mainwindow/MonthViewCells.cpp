@@ -1,4 +1,4 @@
-#include "transfer/MonthViewCells.h"
+#include "mainwindow/MonthViewCells.h"
 
 #include <QCalendarWidget>
 

@@ -1,19 +1,15 @@
-#include "transfer/ActivityGraphChoice.h"
+#include "mainwindow/ActivityGraphChoice.h"
 
 #include "core/modLocalisation.h"
-#include "mainwindow/frmMain.h"
 #include "transfer/ActivityListText.h"
 
-#include <QCalendarWidget>
 #include <QComboBox>
-#include <QLabel>
 #include <QLocale>
 #include <QSignalBlocker>
 
 namespace ActivityGraphChoice {
 namespace {
 
-constexpr int kHeartRateOnly = 0;
 constexpr int kCombined = 20;
 
 struct Series {
@@ -112,27 +108,3 @@ QString GeneralDateText(const QDateTime &start) {
 }
 
 } // namespace ActivityGraphChoice
-
-void ShowActivityChoices(frmMain &main, SessionKey key) {
-    using namespace ActivityGraphChoice;
-    const auto activity = ReadActivity(key);
-    if (!activity)
-        return;
-    const QString start = GeneralDateText(activity->start);
-    const auto text = [](int id) { return modLocalisation::LoadResString(id); };
-    if (activity->sessionType == kHeartRateOnly) {
-        main.GraphLabel->setText(text(1347) + ' ' + start);
-    } else if (OffersSeries(activity->sessionType)) {
-        const QString kind =
-            activity->sessionType == kCombined ? text(1569) + " + " + text(1574) : text(1569);
-        main.GraphLabel->setText(kind + ' ' + start);
-        FillSeriesLists(*main.cmbGraph1, *main.cmbGraph2, activity->sessionType, activity->hasAltitude);
-        ChooseSeries(*main.cmbGraph1, *main.cmbGraph2, *activity);
-    } else {
-        main.cmbGraph1->clear();
-        main.cmbGraph2->clear();
-        return;
-    }
-    if (main.MonthView1->selectedDate() != activity->start.date())
-        main.MonthView1->setSelectedDate(activity->start.date());
-}

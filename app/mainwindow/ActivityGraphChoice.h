@@ -8,7 +8,6 @@
 #include <optional>
 
 class QComboBox;
-class frmMain;
 
 // The two series choice lists of one activity's graph: which series an activity offers and
 // which it shows. Entries carry their series code as item data: 0 none, 1 speed, 2 pace,
@@ -43,7 +42,3 @@ void ChooseSeries(QComboBox &left, QComboBox &right, const Activity &activity);
 QString GeneralDateText(const QDateTime &start);
 
 } // namespace ActivityGraphChoice
-
-// Makes the activity the one the main window's calendar, caption and series lists describe,
-// as a click on a line of the transfer summary does. Throws platform::db::DbError.
-void ShowActivityChoices(frmMain &main, SessionKey key);

@@ -1,0 +1,98 @@
+#include "mainwindow/MainWindowServices.h"
+
+#include "core/modLocalisation.h"
+#include "mainwindow/ActivityGraphChoice.h"
+#include "mainwindow/MonthViewCells.h"
+#include "mainwindow/frmMain.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLabel>
+#include <QTextCharFormat>
+
+namespace mainwindow {
+namespace {
+
+constexpr int kHeartRateOnly = 0;
+constexpr int kCombined = 20;
+
+QString text(int id) {
+    return modLocalisation::LoadResString(id);
+}
+
+} // namespace
+
+QWidget *Window() {
+    return gMainForm;
+}
+
+QDate CalendarDay() {
+    return gMainForm ? gMainForm->MonthView1->selectedDate() : QDate();
+}
+
+void DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line) {
+    if (gMainForm)
+        gMainForm->DisplayActivity(firstDay, lastDay, line);
+}
+
+void ReloadGraphSelection(SessionKey key) {
+    if (gMainForm)
+        gMainForm->ReloadGraphSelection(key);
+}
+
+void showSessionGraph(SessionKey key) {
+    if (gMainForm)
+        gMainForm->showSessionGraph(key);
+}
+
+void ChangeTimePeriod() {
+    if (gMainForm)
+        gMainForm->ChangeTimePeriod();
+}
+
+void showMainGraph() {
+    if (gMainForm)
+        gMainForm->showMainGraph();
+}
+
+void MarkActivityDay(QDate startDay, QDate endDay) {
+    if (!gMainForm)
+        return;
+    QCalendarWidget &calendar = *gMainForm->MonthView1;
+    if (calendar.minimumDate() > startDay || calendar.maximumDate() < endDay)
+        return;
+    if (startDay < MonthViewCells::VisibleDay(calendar, 1) ||
+        startDay > MonthViewCells::VisibleDay(calendar, MonthViewCells::kVisibleDays))
+        return;
+    QTextCharFormat bold = calendar.dateTextFormat(startDay);
+    bold.setFontWeight(QFont::Bold);
+    calendar.setDateTextFormat(startDay, bold);
+}
+
+void ShowActivityChoices(SessionKey key) {
+    using namespace ActivityGraphChoice;
+    if (!gMainForm)
+        return;
+    frmMain &main = *gMainForm;
+    const auto activity = ReadActivity(key);
+    if (!activity)
+        return;
+    const QString start = GeneralDateText(activity->start);
+    if (activity->sessionType == kHeartRateOnly) {
+        main.GraphLabel->setText(text(1347) + ' ' + start);
+    } else if (OffersSeries(activity->sessionType)) {
+        const QString kind =
+            activity->sessionType == kCombined ? text(1569) + " + " + text(1574) : text(1569);
+        main.GraphLabel->setText(kind + ' ' + start);
+        FillSeriesLists(*main.cmbGraph1, *main.cmbGraph2, activity->sessionType, activity->hasAltitude);
+        ChooseSeries(*main.cmbGraph1, *main.cmbGraph2, *activity);
+    } else {
+        main.cmbGraph1->clear();
+        main.cmbGraph2->clear();
+        return;
+    }
+    if (main.MonthView1->selectedDate() != activity->start.date())
+        main.MonthView1->setSelectedDate(activity->start.date());
+}
+
+} // namespace mainwindow

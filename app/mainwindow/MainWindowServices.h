@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/Globals.h"
+
+#include <QDate>
+#include <QIcon>
+#include <Qt>
+
+#include <cstdint>
+
+class QWidget;
+
+// What the other subsystems ask of the main window. Each call does nothing while there is no
+// main window, and those that read the database throw platform::db::DbError.
+namespace mainwindow {
+
+// The main window, as the owner of the windows other subsystems open; nullptr while there is none.
+QWidget *Window();
+
+// The day chosen in the calendar; an invalid date while there is no main window.
+QDate CalendarDay();
+
+// Lists the activities from the first to the last day and selects the line (1-based) when it
+// is greater than 0.
+void DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line);
+
+// Refills the two series choice lists for the activity's type.
+void ReloadGraphSelection(SessionKey key);
+
+// Draws the activity's graph with the series chosen in the lists.
+void showSessionGraph(SessionKey key);
+
+// Applies the period chosen in the period list and redraws the summary graph.
+void ChangeTimePeriod();
+
+// Redraws the summary graph chosen in the graph and period lists.
+void showMainGraph();
+
+// The calendar's bold days: the first day of an activity that lies within the calendar's
+// range (its start and its end day) is shown bold while the calendar shows it.
+void MarkActivityDay(QDate startDay, QDate endDay);
+
+// Makes the activity the one the calendar, the graph's caption and the series lists describe,
+// as a click on a line of the transfer summary does.
+void ShowActivityChoices(SessionKey key);
+
+// The icons of activities in the program's activity lists, by index: 1 an activity entered by
+// hand or of another type, 2 speed or GPS, 3 heart rate only, 4 heart rate with speed and GPS.
+// Lists keep an item's icon index in kActivityIconRole.
+inline constexpr int kActivityIconRole = Qt::UserRole + 2;
+int ActivityIconIndex(int sessionType);
+QIcon ActivityIcon(int index);
+
+} // namespace mainwindow
