@@ -6,7 +6,6 @@
 #include "transfer/ActivityListText.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -76,13 +75,7 @@ frmAskSplice::frmAskSplice(QWidget *parent)
     Form_Load();
 }
 
-// The transfer goes on after the question, under its busy pointer again.
-frmAskSplice::~frmAskSplice() {
-    QGuiApplication::restoreOverrideCursor();
-}
-
 void frmAskSplice::Form_Load() {
-    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     // Until a button is pressed the answer is No, also when the window is simply closed.
     storeValue("AlwaysAskSplice", "D", 0);
     storeValue("Splice", "S", "No");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/BusyCursor.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -15,7 +17,6 @@ class frmAskSplice : public QDialog {
 
 public:
     explicit frmAskSplice(QWidget *parent = nullptr);
-    ~frmAskSplice() override;
 
     QLabel *Label1;
     QTreeWidget *ListView1;
@@ -29,4 +30,7 @@ private:
     void cmdYes_Click();
     void cmdNo_Click();
     void storeAnswer(const QString &splice);
+
+    // The transfer goes on after the question, under its busy pointer again.
+    platform::cursor::NormalCursor normalPointer_;
 };

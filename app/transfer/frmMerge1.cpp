@@ -2,13 +2,13 @@
 
 #include "core/modLocalisation.h"
 #include "mainwindow/MainWindowServices.h"
+#include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
 #include "transfer/ActivityListText.h"
 #include "transfer/modMerge.h"
 
 #include <QCalendarWidget>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -45,11 +45,6 @@ QString listedDescription(const QString &description, bool isNull) {
         return text.left(kDescriptionEnds) + "..." + text.right(kDescriptionEnds);
     return text;
 }
-
-struct BusyPointer {
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-};
 
 QString text(int id) {
     return modLocalisation::LoadResString(id);
@@ -216,7 +211,7 @@ void frmMerge1::cmdOK_Click() {
     bool merged = false;
     // The merge is one transaction: after a failure both activities are as they were.
     if (!platform::failures::runReported([&] {
-            const BusyPointer busy;
+            const platform::cursor::BusyCursor busy;
             merged = modMerge::MergeSessions(gMergeKey1, gMergeKey2, 0);
         }))
         return;

@@ -1,8 +1,9 @@
 #include "platform/Dialogs.h"
 
+#include "platform/BusyCursor.h"
+
 #include <QAbstractButton>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QMessageBox>
 
 #include <utility>
@@ -107,10 +108,8 @@ Answer message(const QString &text, const QString &title, Icon icon, Buttons but
     QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), parent);
     applyButtonTexts(box);
     // Windows that appear during long work must not inherit the busy pointer.
-    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    const int button = box.exec();
-    QGuiApplication::restoreOverrideCursor();
-    return fromQtButton(button);
+    const cursor::NormalCursor normal;
+    return fromQtButton(box.exec());
 }
 
 QString openFileName(const QString &caption, const QString &directory, const QString &filter,

@@ -19,4 +19,17 @@ private:
     bool wasBusy_;
 };
 
+// Shows the normal pointer for as long as it lives, for a window that waits for the user in
+// the middle of busy work, then puts back the state it found.
+class NormalCursor {
+public:
+    NormalCursor() : wasBusy_(isBusy()) { setBusy(false); }
+    ~NormalCursor() { setBusy(wasBusy_); }
+    NormalCursor(const NormalCursor &) = delete;
+    NormalCursor &operator=(const NormalCursor &) = delete;
+
+private:
+    bool wasBusy_;
+};
+
 } // namespace platform::cursor
