@@ -1,8 +1,8 @@
 #include "core/DeviceLibrary.h"
+#include "platform/FileVersion.h"
 #include "platform/Paths.h"
 
-#include <QFileInfo>
-#include <QRegularExpression>
+#include <QFile>
 
 #include <dlfcn.h>
 
@@ -66,12 +66,7 @@ QString filePath() {
 }
 
 QString fileVersion() {
-    const QFileInfo file(filePath());
-    if (!file.exists())
-        return "N/A";
-    static const QRegularExpression versionSuffix(R"(\.so\.(\d+(?:\.\d+)*)$)");
-    const auto match = versionSuffix.match(QFileInfo(file.canonicalFilePath()).fileName());
-    return match.hasMatch() ? match.captured(1) : QString("N/A");
+    return platform::files::fileVersion(filePath()).value_or("N/A");
 }
 
 void installForTesting(const Exports *table, const QString &file) {

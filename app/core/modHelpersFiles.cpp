@@ -1,9 +1,6 @@
 #include "core/modHelpersFiles.h"
 
-#include "platform/FileVersion.h"
-
 #include <QSaveFile>
-#include <QStringList>
 
 namespace modHelpers {
 
@@ -19,16 +16,6 @@ bool WriteBytesToFile(const QString &path, std::span<const std::uint8_t> bytes, 
         return false;
     }
     return file.commit();
-}
-
-QString GetFileVersionString(const QString &path) {
-    const auto version = platform::files::fileVersion(path);
-    if (!version)
-        return QStringLiteral("N/A");
-    QStringList numbers;
-    for (const int number : *version)
-        numbers << QString::number(number);
-    return numbers.join(QLatin1Char('.'));
 }
 
 } // namespace modHelpers

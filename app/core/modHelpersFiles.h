@@ -13,8 +13,4 @@ namespace modHelpers {
 [[nodiscard]] bool WriteBytesToFile(const QString &path, std::span<const std::uint8_t> bytes,
                                     std::size_t count);
 
-// The file's version as "major.minor.build.revision", or "N/A" when the file or its version
-// is missing.
-QString GetFileVersionString(const QString &path);
-
 } // namespace modHelpers

@@ -52,15 +52,4 @@ TEST_F(FileHelpersTest, FailuresAreReportedAndLeaveTheOldFileWhole) {
     EXPECT_FALSE(WriteBytesToFile(dir.path(), bytes, 3));
 }
 
-TEST_F(FileHelpersTest, VersionComesFromTheVersionedNameALibraryLinksTo) {
-    writeRaw(dir.filePath("libdevice.so.1.2.30"), "");
-    ASSERT_TRUE(QFile::link("libdevice.so.1.2.30", dir.filePath("libdevice.so")));
-    EXPECT_EQ(GetFileVersionString(dir.filePath("libdevice.so")), "1.2.30.0");
-
-    writeRaw(dir.filePath("libplain.so"), "");
-    writeRaw(dir.filePath("libodd.so.1.x"), "");
-    for (const char *unversioned : {"libplain.so", "libodd.so.1.x", "missing.so.1.0.0"})
-        EXPECT_EQ(GetFileVersionString(dir.filePath(unversioned)), "N/A") << unversioned;
-}
-
 } // namespace
