@@ -1,5 +1,7 @@
 #include "transfer/NoticeWidgets.h"
 
+#include "core/FormControls.h"
+
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>

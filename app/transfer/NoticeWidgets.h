@@ -12,14 +12,6 @@ class QWidget;
 // Small pieces shared by the transfer's notice windows.
 namespace NoticeWidgets {
 
-// Gives a control its name and, when it has one, the id of its text.
-template <typename Widget> Widget *named(Widget *widget, const char *name, int stringId = 0) {
-    widget->setObjectName(name);
-    if (stringId)
-        widget->setProperty("tag", stringId);
-    return widget;
-}
-
 // The warning sign beside a notice's text.
 QLabel *warningImage(QWidget *parent);
 

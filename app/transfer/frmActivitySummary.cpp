@@ -1,5 +1,6 @@
 #include "transfer/frmActivitySummary.h"
 
+#include "core/FormControls.h"
 #include "core/LocalizeForm.h"
 #include "core/modHelpersCursor.h"
 #include "mainwindow/MainWindowServices.h"
@@ -13,8 +14,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
-
-using NoticeWidgets::named;
 
 namespace {
 

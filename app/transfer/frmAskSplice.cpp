@@ -1,5 +1,6 @@
 #include "transfer/frmAskSplice.h"
 
+#include "core/FormControls.h"
 #include "core/Globals.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
@@ -18,15 +19,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-template <typename Widget> Widget *named(Widget *widget, const char *name, int stringId) {
-    widget->setObjectName(name);
-    if (stringId)
-        widget->setProperty("tag", stringId);
-    return widget;
-}
 
 void storeValue(const char *name, const char *type, const QVariant &value) {
     modRegistry::WriteRegistryValue("HKLM", modRegistry::kProgramKey, name, type, value);
@@ -83,8 +75,8 @@ void frmAskSplice::Form_Load() {
     ListView1->clear();
     ListView1->setColumnCount(2);
     ListView1->setHeaderLabels({modLocalisation::LoadResString(1409), modLocalisation::LoadResString(1410)});
-    ListView1->setColumnWidth(0, 3000 / kTwipsPerPixel);
-    ListView1->setColumnWidth(1, 1600 / kTwipsPerPixel);
+    ListView1->setColumnWidth(0, pixelsFromTwips(3000));
+    ListView1->setColumnWidth(1, pixelsFromTwips(1600));
     addActivityLines();
 
     setWindowTitle(modLocalisation::LoadResString(1688));

@@ -1,5 +1,6 @@
 #include "transfer/frmLowBatt.h"
 
+#include "core/FormControls.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
 #include "platform/Database.h"
@@ -7,8 +8,6 @@
 
 #include <QCheckBox>
 #include <QPushButton>
-
-using NoticeWidgets::named;
 
 namespace {
 

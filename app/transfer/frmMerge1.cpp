@@ -1,5 +1,6 @@
 #include "transfer/frmMerge1.h"
 
+#include "core/FormControls.h"
 #include "core/modLocalisation.h"
 #include "mainwindow/MainWindowServices.h"
 #include "platform/BusyCursor.h"
@@ -23,18 +24,10 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kKeyRole = Qt::UserRole;
 constexpr int kIconRole = Qt::UserRole + 1;
 constexpr qsizetype kLongestDescription = 40;
 constexpr qsizetype kDescriptionEnds = 20;
-
-template <typename Widget> Widget *named(Widget *widget, const char *name, int stringId) {
-    widget->setObjectName(name);
-    if (stringId)
-        widget->setProperty("tag", stringId);
-    return widget;
-}
 
 QString listedDescription(const QString &description, bool isNull) {
     if (isNull)
@@ -114,9 +107,9 @@ void frmMerge1::FillMergeList(const QDate &day) {
     ListView1->header()->show();
     ListView1->setColumnCount(3);
     ListView1->setHeaderLabels({text(1409), text(1410), text(1411)});
-    ListView1->setColumnWidth(0, 2500 / kTwipsPerPixel);
-    ListView1->setColumnWidth(1, 1000 / kTwipsPerPixel);
-    ListView1->setColumnWidth(2, std::max(0, ListView1->width() - 3600 / kTwipsPerPixel));
+    ListView1->setColumnWidth(0, pixelsFromTwips(2500));
+    ListView1->setColumnWidth(1, pixelsFromTwips(1000));
+    ListView1->setColumnWidth(2, std::max(0, ListView1->width() - pixelsFromTwips(3600)));
 
     auto activities = gConn.prepare("select prkey, Session_datetime, Duration, Description, session_type, "
                                     "exists (select 1 from sessiondata where session_prkey = sessions.prkey) "
@@ -152,7 +145,7 @@ void frmMerge1::showNoActivities() {
     ListView1->header()->hide();
     ListView1->setColumnCount(1);
     ListView1->setHeaderLabels({text(1444)});
-    ListView1->setColumnWidth(0, 2500 / kTwipsPerPixel);
+    ListView1->setColumnWidth(0, pixelsFromTwips(2500));
     new QTreeWidgetItem(ListView1, {text(1317)});
 }
 

@@ -1,5 +1,6 @@
 #include "transfer/frmNoUniqueData.h"
 
+#include "core/FormControls.h"
 #include "core/modHelpersCursor.h"
 #include "core/modLocalisation.h"
 #include "transfer/NoticeWidgets.h"
@@ -8,8 +9,6 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-using NoticeWidgets::named;
 
 frmNoUniqueData::frmNoUniqueData(QWidget *parent)
     : QDialog(parent), Label1(NoticeWidgets::paragraph(this, "Label1", 1579)),

@@ -1,11 +1,11 @@
 #include "transfer/frmRedGreen.h"
 
+#include "core/FormControls.h"
 #include "core/modLocalisation.h"
 #include "transfer/NoticeWidgets.h"
 
 #include <QPushButton>
 
-using NoticeWidgets::named;
 using NoticeWidgets::paragraph;
 
 frmRedGreen::frmRedGreen(QWidget *parent)
