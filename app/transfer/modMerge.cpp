@@ -32,17 +32,10 @@ void appendSpeedSeries(SessionKey key1, SessionKey key2, std::int32_t gap, const
         InsertSpeedFillers(key1, times, 0, end.cumDistance, end.dataType, end.position);
     }
     const SampleRow last = *LastSample(key1, SampleKind::Speed);
-    gConn
-        .prepare(
-            "insert into sessiondata (session_prkey, cum_duration, Speed, cum_distance, data_type, Altitude, "
-            "Lat, Long, TrueHeading, MagHeading, ACQStatus) "
-            "select ?, ? + cum_duration, Speed, ? + cum_distance, data_type, "
-            "case when data_type = 2 then Altitude end, case when data_type = 2 then Lat end, "
-            "case when data_type = 2 then Long end, case when data_type = 2 then TrueHeading end, "
-            "case when data_type = 2 then MagHeading end, ACQStatus "
-            "from sessiondata where session_prkey = ? and data_type <> 0 order by cum_duration, prkey")
-        .bindAll(key1, last.cumDuration + kSpeedStep, last.cumDistance, key2)
-        .execute();
+    CopySamples(key1, key2,
+                {.kind = SampleKind::Speed,
+                 .timeOffset = last.cumDuration + kSpeedStep,
+                 .distanceOffset = last.cumDistance});
 }
 
 void appendHeartRateSeries(SessionKey key1, SessionKey key2, std::int32_t gap, const SampleRow &end,
@@ -56,12 +49,7 @@ void appendHeartRateSeries(SessionKey key1, SessionKey key2, std::int32_t gap, c
         InsertHeartRateFillers(key1, times, end.hr.value_or(0));
     }
     const SampleRow last = *LastSample(key1, SampleKind::HeartRate);
-    gConn
-        .prepare("insert into sessiondata (session_prkey, cum_duration, Hr, data_type) "
-                 "select ?, ? + cum_duration, Hr, 0 "
-                 "from sessiondata where session_prkey = ? and data_type = 0 order by cum_duration, prkey")
-        .bindAll(key1, last.cumDuration + kHeartRateStep, key2)
-        .execute();
+    CopySamples(key1, key2, {.kind = SampleKind::HeartRate, .timeOffset = last.cumDuration + kHeartRateStep});
 }
 
 bool mergeSameType(SessionKey key1, SessionKey key2, std::int32_t gap) {

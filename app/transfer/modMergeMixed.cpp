@@ -6,7 +6,6 @@
 #include "transfer/modMergeSamples.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace modMerge {
 namespace {
@@ -17,11 +16,6 @@ enum class Variant { OtherAnd20, TwentyAndOther, ZeroAnd20, TwentyAnd0 };
 
 bool firstIsJoined(Variant variant) {
     return variant == Variant::TwentyAndOther || variant == Variant::TwentyAnd0;
-}
-
-double roundTo(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    return Numbers::roundHalfEven(value * scale) / scale;
 }
 
 double lastSpeedTime(SessionKey key) {
@@ -89,12 +83,9 @@ void bridgeGap(SessionKey key1, SessionKey key2, std::int32_t gap, int dataType)
 
 // Step D: the second's heart rate follows the first's last speed sample.
 void appendHeartRate(SessionKey key1, SessionKey key2) {
-    gConn
-        .prepare("insert into sessiondata (session_prkey, cum_duration, Hr, data_type) "
-                 "select ?, ? + cum_duration, Hr, 0 "
-                 "from sessiondata where session_prkey = ? and data_type = 0 order by cum_duration, prkey")
-        .bindAll(key1, Numbers::roundHalfEven(lastSpeedTime(key1)) + kHeartRateStep, key2)
-        .execute();
+    CopySamples(key1, key2,
+                {.kind = SampleKind::HeartRate,
+                 .timeOffset = Numbers::roundHalfEven(lastSpeedTime(key1)) + kHeartRateStep});
 }
 
 // Step E: the second's speed samples follow the first's last one.
@@ -102,44 +93,30 @@ void appendSpeed(Variant variant, SessionKey key1, SessionKey key2, int dataType
     const SampleRow last = *LastSample(key1, SampleKind::Speed);
     switch (variant) {
     case Variant::OtherAnd20:
-        gConn
-            .prepare(
-                "insert into sessiondata (session_prkey, cum_duration, cum_distance, Speed, data_type, "
-                "Altitude, Lat, Long, TrueHeading, MagHeading, ACQStatus) "
-                "select ?, ? + cum_duration, ? + cum_distance, Speed, data_type, "
-                "Altitude, Lat, Long, TrueHeading, MagHeading, ACQStatus "
-                "from sessiondata where session_prkey = ? and data_type <> 0 order by cum_duration, prkey")
-            .bindAll(key1, roundTo(last.cumDuration + kSpeedStep, 2), last.cumDistance, key2)
-            .execute();
+        CopySamples(key1, key2,
+                    {.kind = SampleKind::Speed,
+                     .timeOffset = Numbers::roundHalfEven(last.cumDuration + kSpeedStep, 2),
+                     .distanceOffset = last.cumDistance,
+                     .position = PositionCopy::AsStored});
         return;
     case Variant::ZeroAnd20:
-        gConn
-            .prepare(
-                "insert into sessiondata (session_prkey, cum_duration, cum_distance, Speed, data_type, "
-                "Altitude, Lat, Long, TrueHeading, MagHeading, ACQStatus) "
-                "select ?, ? + cum_duration, ? + cum_distance, Speed, data_type, "
-                "case when data_type = 2 then Altitude end, case when data_type = 2 then Lat end, "
-                "case when data_type = 2 then Long end, case when data_type = 2 then TrueHeading end, "
-                "case when data_type = 2 then MagHeading end, ACQStatus "
-                "from sessiondata where session_prkey = ? and data_type <> 0 order by cum_duration, prkey")
-            .bindAll(key1, roundTo(roundTo(last.cumDuration, 2) + kSpeedStep, 2), last.cumDistance, key2)
-            .execute();
+        CopySamples(key1, key2,
+                    {.kind = SampleKind::Speed,
+                     .timeOffset =
+                         Numbers::roundHalfEven(Numbers::roundHalfEven(last.cumDuration, 2) + kSpeedStep, 2),
+                     .distanceOffset = last.cumDistance});
         return;
     case Variant::TwentyAndOther:
         // The second's own times are not used: its samples are laid out 3.57 s apart, and they
         // take the joined activity's data type.
-        gConn
-            .prepare(
-                "insert into sessiondata (session_prkey, cum_duration, cum_distance, Speed, data_type, "
-                "Altitude, Lat, Long, TrueHeading, MagHeading, ACQStatus) "
-                "select ?1, ?2 + ?3 * (row_number() over (order by cum_duration, prkey) - 1), "
-                "?4 + cum_distance, Speed, ?5, Altitude, Lat, Long, "
-                "case when ?5 = 2 then TrueHeading end, case when ?5 = 2 then MagHeading end, "
-                "case when ?5 = 2 then ACQStatus end "
-                "from sessiondata where session_prkey = ?6 and data_type <> 0 order by cum_duration, prkey")
-            .bindAll(key1, Numbers::roundHalfEven(last.cumDuration) + kHeartRateStep, kSpeedStep,
-                     last.cumDistance, dataType, key2)
-            .execute();
+        CopySamples(
+            key1, key2,
+            {.kind = SampleKind::Speed,
+             .timeOffset = Numbers::roundHalfEven(last.cumDuration) + kHeartRateStep,
+             .spacing = kSpeedStep,
+             .distanceOffset = last.cumDistance,
+             .dataType = dataType,
+             .position = dataType == kGpsDataType ? PositionCopy::AsStored : PositionCopy::WithoutHeadings});
         return;
     case Variant::TwentyAnd0:
         return;

@@ -34,13 +34,7 @@ double firstTimeTaken(const std::optional<SampleRow> &earlierLast, double step) 
 
 void appendHeartRateBeyond(SessionKey earlierKey, SessionKey laterKey, double offset) {
     const double from = firstTimeTaken(LastSample(earlierKey, SampleKind::HeartRate), kHeartRateStep);
-    gConn
-        .prepare("insert into sessiondata (session_prkey, cum_duration, Hr, data_type) "
-                 "select ?, ? + cum_duration, Hr, 0 from sessiondata "
-                 "where session_prkey = ? and data_type = 0 and ? + cum_duration >= ? "
-                 "order by cum_duration, prkey")
-        .bindAll(earlierKey, offset, laterKey, offset, from)
-        .execute();
+    CopySamples(earlierKey, laterKey, {.kind = SampleKind::HeartRate, .timeOffset = offset, .from = from});
 }
 
 // Returns the miles that the later activity's appended samples cover.
@@ -53,18 +47,9 @@ double appendSpeedBeyond(SessionKey earlierKey, SessionKey laterKey, double offs
     skipped.bindAll(laterKey, offset, from);
     const double coveredBefore = skipped.step() ? skipped.columnDouble(0) : 0;
     const double distanceShift = (earlierLast ? earlierLast->cumDistance : 0) - coveredBefore;
-    gConn
-        .prepare(
-            "insert into sessiondata (session_prkey, cum_duration, Speed, cum_distance, data_type, Altitude, "
-            "Lat, Long, TrueHeading, MagHeading, ACQStatus) "
-            "select ?, ? + cum_duration, Speed, ? + cum_distance, data_type, "
-            "case when data_type = 2 then Altitude end, case when data_type = 2 then Lat end, "
-            "case when data_type = 2 then Long end, case when data_type = 2 then TrueHeading end, "
-            "case when data_type = 2 then MagHeading end, ACQStatus "
-            "from sessiondata where session_prkey = ? and data_type <> 0 and ? + cum_duration >= ? "
-            "order by cum_duration, prkey")
-        .bindAll(earlierKey, offset, distanceShift, laterKey, offset, from)
-        .execute();
+    CopySamples(
+        earlierKey, laterKey,
+        {.kind = SampleKind::Speed, .timeOffset = offset, .distanceOffset = distanceShift, .from = from});
     const auto laterLast = LastSample(laterKey, SampleKind::Speed);
     return laterLast && offset + laterLast->cumDuration >= from ? laterLast->cumDistance - coveredBefore : 0;
 }

@@ -3,6 +3,7 @@
 #include "platform/BatchInsert.h"
 
 #include <string>
+#include <variant>
 
 namespace modMerge {
 namespace {
@@ -29,6 +30,24 @@ std::optional<SampleRow> edgeSample(SessionKey key, SampleKind kind, bool last) 
     row.position = {query.columnDouble(5), query.columnDouble(6), query.columnDouble(7),
                     query.columnDouble(8), query.columnDouble(9)};
     return row;
+}
+
+// The statement text of the copied samples' columns; values come from the bound parameters.
+std::string copiedSpeedColumns(const SampleCopy &copy) {
+    std::string columns = "Speed, ? + cum_distance, ";
+    columns += copy.dataType ? "?" : "data_type";
+    switch (copy.position) {
+    case PositionCopy::AsStored:
+        return columns + ", Altitude, Lat, Long, TrueHeading, MagHeading, ACQStatus";
+    case PositionCopy::OfGpsRowsOnly:
+        return columns +
+               ", case when data_type = 2 then Altitude end, case when data_type = 2 then Lat end, "
+               "case when data_type = 2 then Long end, case when data_type = 2 then TrueHeading end, "
+               "case when data_type = 2 then MagHeading end, ACQStatus";
+    case PositionCopy::WithoutHeadings:
+        return columns + ", Altitude, Lat, Long, null, null, null";
+    }
+    return columns;
 }
 
 // The times of a filler series, kept in single precision as the stored series always were.
@@ -98,6 +117,46 @@ void InsertSpeedFillers(SessionKey key, const std::vector<double> &times, double
             rows.add(key, time, speed, cumDistance, dataType, Null{}, Null{}, Null{}, Null{}, Null{}, 0);
     }
     rows.flush();
+}
+
+void CopySamples(SessionKey key, SessionKey source, const SampleCopy &copy) {
+    using Value = std::variant<std::int64_t, double>;
+    std::vector<Value> values{key};
+    // The new time of a sample; each use of it in the statement binds its own values.
+    const auto time = [&] {
+        values.push_back(copy.timeOffset);
+        if (!copy.spacing)
+            return std::string("? + cum_duration");
+        values.push_back(*copy.spacing);
+        return std::string("? + ? * (row_number() over (order by cum_duration, prkey) - 1)");
+    };
+    const bool heartRate = copy.kind == SampleKind::HeartRate;
+    std::string sql = heartRate
+                          ? "insert into sessiondata (session_prkey, cum_duration, Hr, data_type) select ?, "
+                          : "insert into sessiondata (session_prkey, cum_duration, Speed, cum_distance, "
+                            "data_type, Altitude, Lat, Long, TrueHeading, MagHeading, ACQStatus) select ?, ";
+    sql += time() + ", ";
+    if (heartRate) {
+        sql += "Hr, 0";
+    } else {
+        sql += copiedSpeedColumns(copy);
+        values.push_back(copy.distanceOffset);
+        if (copy.dataType)
+            values.push_back(std::int64_t{*copy.dataType});
+    }
+    sql += " from sessiondata where session_prkey = ? and ";
+    sql += heartRate ? "data_type = 0" : "data_type <> 0";
+    values.push_back(source);
+    if (copy.from) {
+        sql += " and " + time() + " >= ?";
+        values.push_back(*copy.from);
+    }
+    sql += " order by cum_duration, prkey";
+
+    auto statement = gConn.prepare(sql);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        std::visit([&](auto value) { statement.bind(static_cast<int>(i) + 1, value); }, values[i]);
+    statement.execute();
 }
 
 } // namespace modMerge

@@ -53,6 +53,31 @@ void AppendHRRows(SessionKey key, float fromTime, float toTime);
 void AppendSessionDataRows(SessionKey key, SessionKey otherKey, float fromTime, float toTime,
                            float cumDistance, std::int16_t dataType, std::int16_t zeroSpeed);
 
+// What the speed samples that CopySamples writes carry of the source's altitude, position,
+// headings and GPS status.
+enum class PositionCopy {
+    AsStored,        // all of them as the source has them
+    OfGpsRowsOnly,   // altitude, position and headings of GPS rows only; the status as stored
+    WithoutHeadings, // altitude and position as stored; no headings and no status
+};
+
+// How the samples of one kind of an activity are laid onto the timeline of the one they join.
+// Each sample's time grows by timeOffset; with a spacing the samples take the times timeOffset,
+// timeOffset + spacing, ... in their order instead. With `from` only the samples whose new time
+// is at least that are copied (not with a spacing).
+struct SampleCopy {
+    SampleKind kind = SampleKind::HeartRate;
+    double timeOffset = 0;
+    std::optional<double> spacing = std::nullopt;
+    double distanceOffset = 0;                  // speed samples: added to each distance
+    std::optional<int> dataType = std::nullopt; // speed samples: the type they take instead of their own
+    PositionCopy position = PositionCopy::OfGpsRowsOnly;
+    std::optional<double> from = std::nullopt;
+};
+
+// Copies the samples of one kind of `source` onto `key`, in their time order, in one statement.
+void CopySamples(SessionKey key, SessionKey source, const SampleCopy &copy);
+
 // Writes heart-rate samples at the given times.
 void InsertHeartRateFillers(SessionKey key, const std::vector<double> &times, double hr);
 
