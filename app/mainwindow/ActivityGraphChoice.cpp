@@ -56,33 +56,7 @@ void select(QComboBox &list, int wanted, int fallback) {
     list.setCurrentIndex(wanted > list.count() - 1 ? fallback : wanted);
 }
 
-std::optional<int> optionalInt(const platform::db::Statement &row, int column) {
-    if (row.isNull(column))
-        return std::nullopt;
-    return static_cast<int>(row.columnInt64(column));
-}
-
-bool firstTrackSampleHasAltitude(SessionKey key) {
-    auto sample =
-        gConn.prepare("select Altitude from sessiondata where session_prkey = ? and data_type <> 0");
-    sample.bind(1, key);
-    return sample.step() && !sample.isNull(0);
-}
-
 } // namespace
-
-std::optional<Activity> ReadActivity(SessionKey key) {
-    auto row =
-        gConn.prepare("select Session_datetime, session_type, Graph1, Graph2 from sessions where prkey = ?");
-    row.bind(1, key);
-    if (!row.step())
-        return std::nullopt;
-    Activity activity{platform::db::parseIsoDateTime(row.columnText(0)), static_cast<int>(row.columnInt64(1)),
-                      optionalInt(row, 2), optionalInt(row, 3)};
-    if (OffersSeries(activity.sessionType))
-        activity.hasAltitude = firstTrackSampleHasAltitude(key);
-    return activity;
-}
 
 bool OffersSeries(int sessionType) {
     return sessionType == 1 || sessionType == 5 || sessionType == kCombined;
@@ -93,10 +67,18 @@ void FillSeriesLists(QComboBox &left, QComboBox &right, int sessionType, bool ha
     fill(right, sessionType, hasAltitude);
 }
 
-void ChooseSeries(QComboBox &left, QComboBox &right, const Activity &activity) {
+bool HasAltitude(const StoredActivity &activity) {
+    if (!OffersSeries(activity.type))
+        return false;
+    auto sample =
+        gConn.prepare("select Altitude from sessiondata where session_prkey = ? and data_type <> 0");
+    sample.bind(1, activity.key);
+    return sample.step() && !sample.isNull(0);
+}
+
+void ChooseSeries(QComboBox &left, QComboBox &right, const StoredActivity &activity, bool hasAltitude) {
     select(left, activity.graph1.value_or(kSpeed.code), kLeftFallback);
-    select(right, activity.graph2.value_or(defaultRight(activity.sessionType, activity.hasAltitude)),
-           kRightFallback);
+    select(right, activity.graph2.value_or(defaultRight(activity.type, hasAltitude)), kRightFallback);
 }
 
 QString GeneralDateText(const QDateTime &start) {

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "core/Globals.h"
+#include "core/StoredActivity.h"
 
 #include <QDateTime>
 #include <QString>
-
-#include <optional>
 
 class QComboBox;
 
@@ -15,16 +13,6 @@ class QComboBox;
 // in sessions.Graph1 (left axis) and Graph2 (right axis).
 namespace ActivityGraphChoice {
 
-struct Activity {
-    QDateTime start;
-    int sessionType = 0;
-    std::optional<int> graph1;
-    std::optional<int> graph2;
-    bool hasAltitude = false; // its first speed or GPS sample has an altitude
-};
-
-std::optional<Activity> ReadActivity(SessionKey key);
-
 // True for the types whose graph offers series lists: speed (1), GPS (5) and both with heart
 // rate (20).
 bool OffersSeries(int sessionType);
@@ -33,9 +21,12 @@ bool OffersSeries(int sessionType);
 // for any other type.
 void FillSeriesLists(QComboBox &left, QComboBox &right, int sessionType, bool hasAltitude);
 
+// Whether an activity whose type offers series has an altitude in its first speed or GPS sample.
+bool HasAltitude(const StoredActivity &activity);
+
 // Selects the stored positions, or the defaults of the type when none is stored or a stored
 // one lies past the end of its list.
-void ChooseSeries(QComboBox &left, QComboBox &right, const Activity &activity);
+void ChooseSeries(QComboBox &left, QComboBox &right, const StoredActivity &activity, bool hasAltitude);
 
 // The start as the desktop writes a general date: the short date, then the time unless it is
 // midnight.

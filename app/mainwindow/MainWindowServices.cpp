@@ -78,14 +78,14 @@ void ShowActivityChoices(SessionKey key) {
     if (!activity)
         return;
     const QString start = GeneralDateText(activity->start);
-    if (activity->sessionType == kHeartRateOnly) {
+    if (activity->type == kHeartRateOnly) {
         main.GraphLabel->setText(text(1347) + ' ' + start);
-    } else if (OffersSeries(activity->sessionType)) {
-        const QString kind =
-            activity->sessionType == kCombined ? text(1569) + " + " + text(1574) : text(1569);
+    } else if (OffersSeries(activity->type)) {
+        const QString kind = activity->type == kCombined ? text(1569) + " + " + text(1574) : text(1569);
         main.GraphLabel->setText(kind + ' ' + start);
-        FillSeriesLists(*main.cmbGraph1, *main.cmbGraph2, activity->sessionType, activity->hasAltitude);
-        ChooseSeries(*main.cmbGraph1, *main.cmbGraph2, *activity);
+        const bool hasAltitude = HasAltitude(*activity);
+        FillSeriesLists(*main.cmbGraph1, *main.cmbGraph2, activity->type, hasAltitude);
+        ChooseSeries(*main.cmbGraph1, *main.cmbGraph2, *activity, hasAltitude);
     } else {
         main.cmbGraph1->clear();
         main.cmbGraph2->clear();

@@ -57,19 +57,19 @@ void frmMain::DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line) 
 }
 
 void frmMain::ReloadGraphSelection(std::int64_t key) {
-    const auto activity = ActivityGraphChoice::ReadActivity(key);
+    const auto activity = ReadActivity(key);
     if (!activity)
         return;
-    ActivityGraphChoice::FillSeriesLists(*cmbGraph1, *cmbGraph2, activity->sessionType,
-                                         activity->hasAltitude);
-    ActivityGraphChoice::ChooseSeries(*cmbGraph1, *cmbGraph2, *activity);
+    const bool hasAltitude = ActivityGraphChoice::HasAltitude(*activity);
+    ActivityGraphChoice::FillSeriesLists(*cmbGraph1, *cmbGraph2, activity->type, hasAltitude);
+    ActivityGraphChoice::ChooseSeries(*cmbGraph1, *cmbGraph2, *activity, hasAltitude);
 }
 
 void frmMain::showSessionGraph(std::int64_t key) {
     if (gCurrentGraph == "session" && gShownSessionKey == key)
         return;
-    const auto activity = ActivityGraphChoice::ReadActivity(key);
-    const bool heartRateOnly = activity && activity->sessionType == kHeartRateOnly;
+    const auto activity = ReadActivity(key);
+    const bool heartRateOnly = activity && activity->type == kHeartRateOnly;
     const auto title = [this](const QComboBox &list) {
         return list.currentIndex() < 0 ? QString() : list.currentText();
     };
@@ -90,8 +90,7 @@ void frmMain::showSessionGraph(std::int64_t key) {
         summaryChoice->hide();
     for (QWidget *choice : std::initializer_list<QWidget *>{lblGraphLeft1, cmbGraph1, lblGraphLeft2,
                                                             lblGraphRight1, cmbGraph2, lblGraphRight2})
-        choice->setVisible(!heartRateOnly && activity &&
-                           ActivityGraphChoice::OffersSeries(activity->sessionType));
+        choice->setVisible(!heartRateOnly && activity && ActivityGraphChoice::OffersSeries(activity->type));
     gCurrentGraph = "session";
     gShownSessionKey = key;
 }

@@ -1,6 +1,7 @@
 #include "transfer/TransferListing.h"
 
 #include "core/Globals.h"
+#include "core/StoredActivity.h"
 #include "core/modLocalisation.h"
 #include "mainwindow/MainWindowServices.h"
 #include "transfer/ActivityListText.h"
@@ -13,17 +14,10 @@
 
 namespace {
 
-bool hasSamples(SessionKey key, const char *kindCondition) {
-    auto samples = gConn.prepare(std::string("select 1 from sessiondata where session_prkey = ? and ") +
-                                 kindCondition + " limit 1");
-    samples.bind(1, key);
-    return samples.step();
-}
-
 QString kindText(SessionKey key) {
-    if (!hasSamples(key, "data_type <> 0"))
+    if (!HasSamples(key, SampleKind::Speed))
         return modLocalisation::LoadResString(1576);
-    return modLocalisation::LoadResString(hasSamples(key, "data_type = 0") ? 1577 : 1578);
+    return modLocalisation::LoadResString(HasSamples(key, SampleKind::HeartRate) ? 1577 : 1578);
 }
 
 } // namespace

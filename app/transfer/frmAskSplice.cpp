@@ -2,6 +2,7 @@
 
 #include "core/FormControls.h"
 #include "core/Globals.h"
+#include "core/StoredActivity.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
 #include "transfer/ActivityListText.h"
@@ -15,27 +16,12 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 namespace {
 
 void storeValue(const char *name, const char *type, const QVariant &value) {
     modRegistry::WriteRegistryValue("HKLM", modRegistry::kProgramKey, name, type, value);
-}
-
-struct ListedActivity {
-    SessionKey key;
-    QDateTime start;
-    double duration;
-};
-
-std::optional<ListedActivity> readActivity(SessionKey key) {
-    auto query = gConn.prepare("select Session_datetime, Duration from sessions where prkey = ?");
-    query.bind(1, key);
-    if (!query.step())
-        return std::nullopt;
-    return ListedActivity{key, platform::db::parseIsoDateTime(query.columnText(0)), query.columnDouble(1)};
 }
 
 } // namespace
@@ -88,14 +74,14 @@ void frmAskSplice::Form_Load() {
 }
 
 void frmAskSplice::addActivityLines() {
-    std::vector<ListedActivity> activities;
+    std::vector<StoredActivity> activities;
     for (const SessionKey key : {gSpliceKey2, gSpliceKey1})
-        if (const auto activity = readActivity(key))
+        if (const auto activity = ReadActivity(key))
             activities.push_back(*activity);
     // Earlier start first; on equal starts the activity that joins the other stays first.
     std::stable_sort(activities.begin(), activities.end(),
-                     [](const ListedActivity &a, const ListedActivity &b) { return a.start < b.start; });
-    for (const ListedActivity &activity : activities)
+                     [](const StoredActivity &a, const StoredActivity &b) { return a.start < b.start; });
+    for (const StoredActivity &activity : activities)
         new QTreeWidgetItem(ListView1, {ActivityListText::startText(activity.start),
                                         ActivityListText::durationText(activity.duration)});
 }

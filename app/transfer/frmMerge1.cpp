@@ -1,6 +1,7 @@
 #include "transfer/frmMerge1.h"
 
 #include "core/FormControls.h"
+#include "core/StoredActivity.h"
 #include "core/modLocalisation.h"
 #include "mainwindow/MainWindowServices.h"
 #include "platform/BusyCursor.h"
@@ -111,14 +112,13 @@ void frmMerge1::FillMergeList(const QDate &day) {
     ListView1->setColumnWidth(1, pixelsFromTwips(1000));
     ListView1->setColumnWidth(2, std::max(0, ListView1->width() - pixelsFromTwips(3600)));
 
-    auto activities = gConn.prepare("select prkey, Session_datetime, Duration, Description, session_type, "
-                                    "exists (select 1 from sessiondata where session_prkey = sessions.prkey) "
+    auto activities = gConn.prepare("select prkey, Session_datetime, Duration, Description, session_type "
                                     "from sessions where session_date = ? order by Session_datetime, prkey");
     activities.bind(1, day);
     bool anyActivity = false;
     while (activities.step()) {
         anyActivity = true;
-        if (activities.columnInt64(5) == 0)
+        if (!HasSamples(activities.columnInt64(0)))
             continue;
         addActivityLine(activities.columnInt64(0), activities.columnText(1), activities.columnDouble(2),
                         activities.columnText(3), activities.isNull(3),

@@ -66,8 +66,7 @@ bool mergeSameType(SessionKey key1, SessionKey key2, std::int32_t gap) {
     return true;
 }
 
-bool mergeMixedTypes(SessionKey key1, SessionKey key2, std::int16_t type1, std::int16_t type2,
-                     std::int32_t gap) {
+bool mergeMixedTypes(SessionKey key1, SessionKey key2, int type1, int type2, std::int32_t gap) {
     if (type1 == kJoinedType)
         return type2 == kHeartRateType ? MergeSessions20And0(key1, key2, gap)
                                        : MergeSessions20AndOther(key1, key2, gap);
@@ -80,8 +79,8 @@ bool mergeMixedTypes(SessionKey key1, SessionKey key2, std::int16_t type1, std::
 } // namespace
 
 bool MergeSessions(SessionKey key1, SessionKey key2, std::int32_t gap) {
-    const ActivityRow first = ReadActivity(key1);
-    const ActivityRow second = ReadActivity(key2);
+    const StoredActivity first = ExistingActivity(key1);
+    const StoredActivity second = ExistingActivity(key2);
     gMergeUnitsDiffer = false;
     if (first.distanceUnit != second.distanceUnit) {
         gMergeUnitsDiffer = true;

@@ -2,24 +2,19 @@
 
 #include "transfer/SessionStatistics.h"
 #include "transfer/modMerge.h"
-#include "transfer/modMergeSamples.h"
 
 #include <string>
 
 namespace modMerge {
 
-ActivityRow ReadActivity(SessionKey key) {
-    auto query =
-        gConn.prepare("select session_type, distance_unit, Distance, Duration from sessions where prkey = ?");
-    query.bind(1, key);
-    if (!query.step())
-        throw platform::db::DbError(0, "activity " + std::to_string(key) + " does not exist");
-    return {static_cast<std::int16_t>(query.columnInt64(0)), query.columnText(1), query.columnDouble(2),
-            query.columnDouble(3)};
+StoredActivity ExistingActivity(SessionKey key) {
+    if (auto activity = ReadActivity(key))
+        return *std::move(activity);
+    throw platform::db::DbError(0, "activity " + std::to_string(key) + " does not exist");
 }
 
 void AddDistanceAndDuration(SessionKey key1, SessionKey key2, std::int32_t gap) {
-    const ActivityRow second = ReadActivity(key2);
+    const StoredActivity second = ExistingActivity(key2);
     gConn
         .prepare(
             "update sessions set Distance = coalesce(Distance, 0) + ?, Duration = coalesce(Duration, 0) + ? "
@@ -34,7 +29,7 @@ void SetSessionType(SessionKey key, std::int16_t type) {
 
 void FinishMerge(SessionKey key1, SessionKey key2) {
     // Figures entered by hand have no samples to be recomputed from; zeroing them would lose them.
-    if (HasSamples(key1, SampleKind::HeartRate) || HasSamples(key1, SampleKind::Speed)) {
+    if (HasSamples(key1)) {
         RecomputeSessionStats(gConn, key1);
         ComputeTimeInZones(gConn, key1);
     }

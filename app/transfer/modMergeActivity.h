@@ -1,23 +1,14 @@
 #pragma once
 
-#include "core/Globals.h"
-
-#include <QString>
+#include "core/StoredActivity.h"
 
 #include <cstdint>
 
 // The activity rows that a merge reads and grows.
 namespace modMerge {
 
-struct ActivityRow {
-    std::int16_t type = 0;
-    QString distanceUnit;
-    double distance = 0;
-    double duration = 0;
-};
-
-// Throws platform::db::DbError when the activity does not exist.
-ActivityRow ReadActivity(SessionKey key);
+// The activity; throws platform::db::DbError when it does not exist.
+StoredActivity ExistingActivity(SessionKey key);
 
 // key1's distance and duration grow by key2's, and its duration by the gap too.
 void AddDistanceAndDuration(SessionKey key1, SessionKey key2, std::int32_t gap);

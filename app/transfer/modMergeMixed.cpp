@@ -151,8 +151,8 @@ bool mergeMixed(Variant variant, SessionKey key1, SessionKey key2, std::int32_t 
     if (variant != Variant::TwentyAndOther)
         appendHeartRate(key1, key2);
     appendSpeed(variant, key1, key2, dataType);
-    fillSecondsSpan(variant, key1, key2, gap, ReadActivity(key1).duration, ReadActivity(key2).duration,
-                    distanceBeforeAppending, dataType);
+    fillSecondsSpan(variant, key1, key2, gap, ExistingActivity(key1).duration,
+                    ExistingActivity(key2).duration, distanceBeforeAppending, dataType);
     AddDistanceAndDuration(key1, key2, gap);
     FinishMerge(key1, key2);
     transaction.commit();

@@ -18,14 +18,6 @@ namespace {
 constexpr std::int16_t kJoinedType = 20;
 constexpr double kBeforeAnySample = std::numeric_limits<double>::lowest();
 
-QDateTime startOf(SessionKey key) {
-    auto query = gConn.prepare("select Session_datetime from sessions where prkey = ?");
-    query.bind(1, key);
-    if (!query.step())
-        throw platform::db::DbError(0, "activity " + std::to_string(key) + " does not exist");
-    return platform::db::parseIsoDateTime(query.columnText(0));
-}
-
 // Where both recorded, the earlier activity's samples stand: the later one's follow from one
 // sample step after the earlier one's last, at their own times on the earlier one's timeline.
 double firstTimeTaken(const std::optional<SampleRow> &earlierLast, double step) {
@@ -69,8 +61,8 @@ void writeTimeInZones(SessionKey key) {
 } // namespace
 
 bool MergeOverlapping(SessionKey earlierKey, SessionKey laterKey) {
-    const ActivityRow earlier = ReadActivity(earlierKey);
-    const ActivityRow later = ReadActivity(laterKey);
+    const StoredActivity earlier = ExistingActivity(earlierKey);
+    const StoredActivity later = ExistingActivity(laterKey);
     gMergeUnitsDiffer = false;
     if (earlier.distanceUnit != later.distanceUnit) {
         gMergeUnitsDiffer = true;
@@ -81,7 +73,7 @@ bool MergeOverlapping(SessionKey earlierKey, SessionKey laterKey) {
     if (earlierKey == laterKey || !typesFit)
         return false;
 
-    const auto offset = static_cast<double>(startOf(earlierKey).secsTo(startOf(laterKey)));
+    const auto offset = static_cast<double>(earlier.start.secsTo(later.start));
     platform::db::Transaction transaction(gConn);
     appendHeartRateBeyond(earlierKey, laterKey, offset);
     const double addedMiles = appendSpeedBeyond(earlierKey, laterKey, offset);

@@ -69,10 +69,6 @@ std::optional<SampleRow> LastSample(SessionKey key, SampleKind kind) {
     return edgeSample(key, kind, true);
 }
 
-bool HasSamples(SessionKey key, SampleKind kind) {
-    return FirstSample(key, kind).has_value();
-}
-
 float GetLastCumDuration(SessionKey key, int rowKind) {
     const auto last = LastSample(key, rowKind == 0 ? SampleKind::HeartRate : SampleKind::Speed);
     return last ? static_cast<float>(last->cumDuration) : 0.0f;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Globals.h"
+#include "core/StoredActivity.h"
 
 #include <cstdint>
 #include <optional>
@@ -10,8 +10,6 @@
 // have data_type 0 and lie 2 s apart; speed and GPS samples have any other data_type and lie
 // 3.57 s apart. All work on gConn.
 namespace modMerge {
-
-enum class SampleKind { HeartRate, Speed };
 
 inline constexpr double kHeartRateStep = 2.0;
 inline constexpr double kSpeedStep = 3.57;
@@ -37,7 +35,6 @@ struct SampleRow {
 
 std::optional<SampleRow> FirstSample(SessionKey key, SampleKind kind);
 std::optional<SampleRow> LastSample(SessionKey key, SampleKind kind);
-bool HasSamples(SessionKey key, SampleKind kind);
 
 // The cum_duration of the activity's last heart-rate sample (rowKind 0) or last speed sample
 // (any other rowKind); 0 when it has none.

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/Globals.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+// An activity as the database holds it: its row, and whether it has samples. Both read gConn
+// and throw platform::db::DbError when it fails.
+
+struct StoredActivity {
+    SessionKey key = 0;
+    QDateTime start;
+    int type = 0;
+    QString distanceUnit;
+    double distance = 0; // in distanceUnit; 0 when none is stored
+    double duration = 0; // seconds; 0 when none is stored
+    // The positions chosen in the series lists of the activity's graph, when any were.
+    std::optional<int> graph1;
+    std::optional<int> graph2;
+};
+
+// Nothing when no activity has the key.
+std::optional<StoredActivity> ReadActivity(SessionKey key);
+
+// Heart-rate samples have data_type 0; speed and GPS samples any other data_type.
+enum class SampleKind { HeartRate, Speed };
+
+// Whether the activity has samples of the kind, or of any kind when none is given.
+bool HasSamples(SessionKey key, std::optional<SampleKind> kind = std::nullopt);
