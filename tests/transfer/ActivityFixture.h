@@ -7,7 +7,38 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
+
+// The columns of one activity row that a test stores; what is not given stays NULL.
+struct ActivityValues {
+    int type = 0;
+    const char *start = nullptr; // "yyyy-MM-dd hh:mm:ss"; its date is the activity's day
+    std::optional<double> duration = std::nullopt;
+    std::optional<double> distance = std::nullopt;
+    const char *unit = nullptr;
+    std::optional<int> graph1 = std::nullopt;
+    std::optional<int> graph2 = std::nullopt;
+    // Figures as if entered by hand: highest and average heart rate and speed, time in zone 1,
+    // sport 1.
+    bool figures = false;
+};
+
+inline SessionKey insertActivity(const ActivityValues &values) {
+    const auto text = [](const char *value) { return value ? std::optional<QString>(value) : std::nullopt; };
+    const auto figure = [&values](int value) {
+        return values.figures ? std::optional<int>(value) : std::nullopt;
+    };
+    gConn
+        .prepare("insert into sessions (Session_datetime, session_date, session_type, Duration, Distance, "
+                 "distance_unit, Graph1, Graph2, max_HR, avg_HR, max_speed, avg_speed, time_zone1, Sport) "
+                 "values (?, substr(?, 1, 10), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+        .bindAll(text(values.start), text(values.start), values.type, values.duration, values.distance,
+                 text(values.unit), values.graph1, values.graph2, figure(150), figure(140), figure(9),
+                 figure(8), figure(600), figure(1))
+        .execute();
+    return gConn.lastInsertId();
+}
 
 // A fresh installation with gConn open, and helpers that store activities and read them back.
 class ActivityFixture : public ::testing::Test {
@@ -20,14 +51,12 @@ protected:
 
     SessionKey addActivity(int type, double duration = 0, double distance = 0, const char *unit = "mi",
                            const char *start = "2026-03-09 07:00:00") {
-        gConn
-            .prepare(
-                "insert into sessions (Session_datetime, session_date, session_type, Duration, Distance, "
-                "distance_unit, max_HR, avg_HR, max_speed, avg_speed, time_zone1, Sport) "
-                "values (?, substr(?, 1, 10), ?, ?, ?, ?, 150, 140, 9, 8, 600, 1)")
-            .bindAll(start, start, type, duration, distance, unit)
-            .execute();
-        return gConn.lastInsertId();
+        return insertActivity({.type = type,
+                               .start = start,
+                               .duration = duration,
+                               .distance = distance,
+                               .unit = unit,
+                               .figures = true});
     }
 
     // Heart-rate samples 2 s apart from 0.

@@ -1,3 +1,4 @@
+#include "ActivityFixture.h"
 #include "TransferFixture.h"
 
 #include "mainwindow/frmMain.h"
@@ -28,12 +29,8 @@ protected:
 
     SessionKey addActivity(int type, const char *start, std::optional<int> graph1 = {},
                            std::optional<int> graph2 = {}) {
-        gConn
-            .prepare("insert into sessions (Session_datetime, session_date, session_type, Duration, Graph1, "
-                     "Graph2) values (?, substr(?, 1, 10), ?, 600, ?, ?)")
-            .bindAll(start, start, type, graph1, graph2)
-            .execute();
-        return gConn.lastInsertId();
+        return insertActivity(
+            {.type = type, .start = start, .duration = 600, .graph1 = graph1, .graph2 = graph2});
     }
     void addTrackSample(SessionKey key, std::optional<double> altitude) {
         gConn

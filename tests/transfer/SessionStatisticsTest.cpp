@@ -1,3 +1,4 @@
+#include "ActivityFixture.h"
 #include "core/DatabaseFixture.h"
 
 #include "transfer/SessionStatistics.h"
@@ -6,12 +7,7 @@ namespace {
 
 class SessionStatisticsTest : public DatabaseFixture {
 protected:
-    SessionKey addActivity(const char *unit) {
-        gConn.prepare("insert into sessions (session_type, distance_unit) values (20, ?)")
-            .bind(1, unit)
-            .execute();
-        return gConn.lastInsertId();
-    }
+    SessionKey addActivity(const char *unit) { return insertActivity({.type = 20, .unit = unit}); }
     void addHeartRates(SessionKey key, std::initializer_list<int> rates) {
         double seconds = 0;
         for (int hr : rates) {
