@@ -11,7 +11,7 @@
 #include <vector>
 
 class frmMain;
-class clsHelp;
+class HTMLHelp;
 
 // The program's shared state. Preference values change only through LoadPreferences and
 // the few writers their comments name.
@@ -72,7 +72,7 @@ inline QStringList gTrackTable;
 inline SessionKey gPlotSessionKey = 0;
 inline bool gEditExisting = false;
 inline int gExportMode = 1; // 1 the program's own data file, 2 NMEA
-inline clsHelp *gHelp = nullptr;
+inline HTMLHelp *gHelp = nullptr;
 
 // Transfer, merge and splice
 inline SessionKey gMergeKey1 = 0;

@@ -39,7 +39,7 @@ QString nameOfDatePart(const QString &part) {
 
 } // namespace
 
-QString FormatDateMDY(const QVariant &value) {
+QString FormatIsoDate(const QVariant &value) {
     switch (value.typeId()) {
     case QMetaType::QDate:
         return platform::db::isoDate(value.toDate());

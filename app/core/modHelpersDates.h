@@ -9,8 +9,9 @@
 namespace modHelpers {
 
 // A value's date as the text the database stores and compares dates in ("2005-12-25"), for
-// binding into statements; empty text when the value holds no date.
-QString FormatDateMDY(const QVariant &value);
+// binding into statements; empty text when the value holds no date. It stands where a
+// month-first date literal (FormatDateMDY) was written into statements.
+QString FormatIsoDate(const QVariant &value);
 
 // The first day of the week that holds the day: weeks start on Monday when gStartOfWeek is
 // exactly "Monday", otherwise on Sunday. A time of day stays as it was.

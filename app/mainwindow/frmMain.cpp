@@ -1,9 +1,9 @@
 #include "mainwindow/frmMain.h"
 
 #include "core/Globals.h"
+#include "core/HTMLHelp.h"
 #include "core/ImageControls.h"
 #include "core/LocalizeForm.h"
-#include "core/clsHelp.h"
 #include "core/frmAbout.h"
 #include "core/modDatabase.h"
 #include "core/modLocalisation.h"

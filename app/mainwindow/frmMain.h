@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/clsHelp.h"
+#include "core/HTMLHelp.h"
 #include "core/clsLayout.h"
 
 #include <QDate>
@@ -127,5 +127,5 @@ private:
     platform::localmessage::Listener *listener_ = nullptr;
     clsLayout layout_;
     // Closes the help windows when the main window closes.
-    clsHelp help_;
+    HTMLHelp help_;
 };

@@ -8,11 +8,11 @@ using namespace modHelpers;
 
 namespace {
 
-TEST(FormatDateMDY, GivesTheStoredDateTextOfADateOrNothing) {
-    EXPECT_EQ(FormatDateMDY(QDate(2005, 12, 25)), "2005-12-25");
-    EXPECT_EQ(FormatDateMDY(QDateTime(QDate(2026, 3, 7), QTime(23, 59, 59))), "2026-03-07");
-    EXPECT_EQ(FormatDateMDY(QVariant("12/25/2005")), "");
-    EXPECT_EQ(FormatDateMDY(QVariant()), "");
+TEST(FormatIsoDate, GivesTheStoredDateTextOfADateOrNothing) {
+    EXPECT_EQ(FormatIsoDate(QDate(2005, 12, 25)), "2005-12-25");
+    EXPECT_EQ(FormatIsoDate(QDateTime(QDate(2026, 3, 7), QTime(23, 59, 59))), "2026-03-07");
+    EXPECT_EQ(FormatIsoDate(QVariant("12/25/2005")), "");
+    EXPECT_EQ(FormatIsoDate(QVariant()), "");
 }
 
 class GetWeekStartTest : public ::testing::Test {

@@ -1,7 +1,7 @@
 #include "common/ScriptedDialogs.h"
 #include "core/Globals.h"
+#include "core/HTMLHelp.h"
 #include "core/HelpViewer.h"
-#include "core/clsHelp.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -17,14 +17,14 @@ using platform::dialogs::Icon;
 
 class HelpTest : public ::testing::Test {
 protected:
-    void TearDown() override { clsHelp().HHClose(); }
+    void TearDown() override { HTMLHelp().HHClose(); }
 
     testing::ScriptedDialogs dialogs;
 };
 
 TEST_F(HelpTest, AMissingHelpFileIsReportedAndNothingIsShown) {
     QTemporaryDir folder;
-    clsHelp help;
+    HTMLHelp help;
     help.CHMFile = folder.path() + "/help/index.html";
 
     help.HHDisplayContents();
@@ -40,7 +40,7 @@ TEST_F(HelpTest, AMissingHelpFileIsReportedAndNothingIsShown) {
 }
 
 TEST_F(HelpTest, AFileThatIsNoHtmlPageIsRefusedBeforeLookingForIt) {
-    clsHelp help;
+    HTMLHelp help;
     help.CHMFile = "/nowhere/runvellahelp.chm";
 
     help.HHDisplayContents();
@@ -61,7 +61,7 @@ TEST_F(HelpTest, ContentsOpenFromTheFolderBesideTheProgramAndAnyInstanceClosesTh
     ASSERT_NE(gHelp, nullptr);
     EXPECT_EQ(gHelp->CHMFile, QCoreApplication::applicationDirPath() + "/help/index.html");
 
-    clsHelp mainWindowsHelp;
+    HTMLHelp mainWindowsHelp;
     mainWindowsHelp.HHClose();
     EXPECT_EQ(HelpViewer::window(), nullptr);
     EXPECT_TRUE(dialogs.shown().empty());

@@ -4,9 +4,9 @@
 
 // Access to the program's help: an HTML folder "help" beside the executable, shown in the
 // program's help window.
-class clsHelp {
+class HTMLHelp {
 public:
-    // Path of the help contents page.
+    // Path of the HTML page the help opens at; it keeps the name its callers know it by.
     QString CHMFile;
 
     // Shows the contents page, or warns when it is missing or not an HTML page.
@@ -15,7 +15,8 @@ public:
     void HHClose();
 
 private:
-    bool CheckChmFile(const QString &path) const;
+    // True for a path that names an HTML page; otherwise warns.
+    bool CheckHtmlFile(const QString &path) const;
     bool EnsureFileExists(QString &path) const;
 };
 

@@ -1,4 +1,4 @@
-#include "core/clsHelp.h"
+#include "core/HTMLHelp.h"
 
 #include "core/Globals.h"
 #include "core/HelpViewer.h"
@@ -16,18 +16,18 @@ void warn(const QString &text) {
 
 } // namespace
 
-void clsHelp::HHDisplayContents() {
+void HTMLHelp::HHDisplayContents() {
     QString path = CHMFile;
-    if (!CheckChmFile(path) || !EnsureFileExists(path))
+    if (!CheckHtmlFile(path) || !EnsureFileExists(path))
         return;
     HelpViewer::showPage(path);
 }
 
-void clsHelp::HHClose() {
+void HTMLHelp::HHClose() {
     HelpViewer::closeAll();
 }
 
-bool clsHelp::CheckChmFile(const QString &path) const {
+bool HTMLHelp::CheckHtmlFile(const QString &path) const {
     if (path.endsWith("html", Qt::CaseInsensitive) || path.endsWith("htm", Qt::CaseInsensitive))
         return true;
     warn(path + " is not a valid HTML Help file.");
@@ -35,7 +35,7 @@ bool clsHelp::CheckChmFile(const QString &path) const {
 }
 
 // A bare file name is looked for in the program's folder.
-bool clsHelp::EnsureFileExists(QString &path) const {
+bool HTMLHelp::EnsureFileExists(QString &path) const {
     if (!path.contains('/'))
         path = QCoreApplication::applicationDirPath() + '/' + path;
     if (QFileInfo::exists(path))
@@ -47,7 +47,7 @@ bool clsHelp::EnsureFileExists(QString &path) const {
 
 void ShowHelpContents() {
     delete gHelp;
-    gHelp = new clsHelp;
+    gHelp = new HTMLHelp;
     gHelp->CHMFile = platform::paths::helpDir() + "/index.html";
     gHelp->HHDisplayContents();
 }
