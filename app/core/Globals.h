@@ -22,7 +22,6 @@ using SessionKey = std::int64_t;
 inline int gLanguageOffset = 0; // 0 English, 1000 French, 2000 Spanish, 3000 German, 4000 Italian
 inline bool gIsUnitedStates = true;
 inline QString gDbPath;
-inline QString gConnString;
 inline platform::db::Connection gConn;
 inline frmMain *gMainForm = nullptr;
 

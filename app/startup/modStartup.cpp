@@ -90,7 +90,6 @@ void showPainted(QWidget &window) {
 
 void openDatabase() {
     gDbPath = platform::paths::databasePath();
-    gConnString = QStringLiteral("file:%1?mode=rw").arg(gDbPath);
     gConn.open(gDbPath);
 }
 

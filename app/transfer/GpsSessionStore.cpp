@@ -109,7 +109,7 @@ int errorNumber(const std::exception &error) {
 
 StoreResult StoreGPSSession(const DeviceSessionRecord &record, Connection &connection, SessionKey &key,
                             std::int16_t &sessionType) {
-    const StoreResult failed{StoreOutcome::Failed, QString()};
+    const StoreResult failed{StoreOutcome::Failed};
     const auto span = ReadSessionSpan(record);
     if (!span)
         return failed;
@@ -122,7 +122,7 @@ StoreResult StoreGPSSession(const DeviceSessionRecord &record, Connection &conne
         gClipEnd = 0;
         std::vector<SamplePoint> &points = track.points;
         if (points.empty())
-            return track.corrupted ? failed : StoreResult{StoreOutcome::Empty, "none"};
+            return track.corrupted ? failed : StoreResult{StoreOutcome::Empty};
         CleanGpsTrack(points, gFilterSpikes == 1);
         const int kind = GpsSampleKind(record.Mode);
         if (kind == 2)
@@ -138,15 +138,15 @@ StoreResult StoreGPSSession(const DeviceSessionRecord &record, Connection &conne
             const Totals totals = totalsIn(points, gPrimaryUnit);
             storedKey = insertActivity(connection, start, duration, record.Mode, totals);
             storedType = record.Mode;
-            result = {StoreOutcome::Stored, storedSessionText(start, storedKey)};
+            result = {StoreOutcome::Stored};
         } else if (existing->type == 0) {
             // A heart-rate-only activity of the same start: its totals are kept in its own unit.
             storedKey = existing->key;
             joinToActivity(connection, storedKey, duration, totalsIn(points, existing->distanceUnit));
             storedType = kCombinedSessionType;
-            result = {StoreOutcome::Joined, "combo__" + QString::number(storedKey)};
+            result = {StoreOutcome::Joined};
         } else {
-            return {StoreOutcome::AlreadyStored, "none"};
+            return {StoreOutcome::AlreadyStored};
         }
         insertPoints(connection, storedKey, points, kind);
         transaction.commit();

@@ -34,10 +34,9 @@ void insertSamples(Connection &connection, SessionKey key, const std::vector<Sam
 
 StoreResult StoreHRSession(const DeviceSessionRecord &record, Connection &connection, SessionKey &key,
                            std::int16_t &sessionType) {
-    const StoreResult failed{StoreOutcome::Failed, QString()};
     const auto span = ReadSessionSpan(record);
     if (!span)
-        return failed;
+        return {StoreOutcome::Failed};
     const QDateTime &start = span->start;
 
     std::vector<SamplePoint> samples(record.Data.size());
@@ -55,7 +54,7 @@ StoreResult StoreHRSession(const DeviceSessionRecord &record, Connection &connec
     try {
         platform::db::Transaction transaction(connection);
         if (startIsStored(connection, start))
-            return {StoreOutcome::AlreadyStored, "none"};
+            return {StoreOutcome::AlreadyStored};
         connection
             .prepare("insert into sessions (Session_datetime, session_date, session_type, Duration, max_HR, "
                      "avg_HR, "
@@ -70,11 +69,11 @@ StoreResult StoreHRSession(const DeviceSessionRecord &record, Connection &connec
         transaction.commit();
         key = storedKey;
         sessionType = record.Mode;
-        return {StoreOutcome::Stored, storedSessionText(start, storedKey)};
+        return {StoreOutcome::Stored};
     } catch (const std::exception &) {
         platform::dialogs::message("There was a problem inserting the Heart Rate data into the database",
                                    "Runvella", platform::dialogs::Icon::None);
-        return failed;
+        return {StoreOutcome::Failed};
     }
 }
 

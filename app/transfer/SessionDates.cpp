@@ -3,7 +3,6 @@
 #include "core/modHelpersDates.h"
 #include "transfer/CorruptedDataReport.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 
 namespace {
@@ -50,12 +49,6 @@ QString shownStartText(const SessionDateTexts &texts) {
 
 QString shownEndText(const SessionDateTexts &texts) {
     return modHelpers::ToSystemDateText(texts.endDate) + ' ' + texts.endTime;
-}
-
-QString storedSessionText(const QDateTime &start, std::int64_t key) {
-    const QLocale locale;
-    return locale.toString(start.date(), QLocale::ShortFormat) + ' ' + start.time().toString("HH:mm:ss") +
-           "__" + QString::number(key);
 }
 
 std::optional<SessionSpan> ReadSessionSpan(const DeviceSessionRecord &record) {

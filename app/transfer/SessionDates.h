@@ -38,7 +38,3 @@ std::optional<SessionSpan> ReadSessionSpan(const DeviceSessionRecord &record);
 // by "/", a blank, and the time text.
 QString shownStartText(const SessionDateTexts &texts);
 QString shownEndText(const SessionDateTexts &texts);
-
-// What a store returns for a session it stored: the start in the desktop's date and time
-// format, "__" and the activity's key.
-QString storedSessionText(const QDateTime &start, std::int64_t key);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 enum class StoreOutcome {
     Stored,        // a new activity with its samples
     Joined,        // speed and GPS samples added to the heart-rate activity of the same start
@@ -10,11 +8,9 @@ enum class StoreOutcome {
     Failed,        // nothing written; the user has been told why
 };
 
-// What a session store did. The text is the one the transfer lists: "<start>__<key>",
-// "combo__<key>", "none", or "" for a session that could not be stored.
+// What a session store did.
 struct StoreResult {
     StoreOutcome outcome;
-    QString text;
 
     bool stored() const { return outcome == StoreOutcome::Stored || outcome == StoreOutcome::Joined; }
 };

@@ -30,7 +30,7 @@ protected:
 TEST_F(HrSessionStoreTest, StoresTheActivityWithSamplesTwoSecondsApart) {
     const StoreResult result = store({0, 140, 145, 143, 0});
     EXPECT_EQ(result.outcome, StoreOutcome::Stored);
-    EXPECT_TRUE(result.text.endsWith("__" + QString::number(key))) << result.text.toStdString();
+    EXPECT_EQ(scalar("select max(prkey) from sessions"), key);
     EXPECT_EQ(sessionType, 0);
     EXPECT_EQ(value("select Duration from sessions where prkey = ?", key), 3600);
     EXPECT_EQ(value("select max_HR from sessions where prkey = ?", key), 145);
@@ -73,7 +73,6 @@ TEST_F(HrSessionStoreTest, SameStartIsStoredOnce) {
     sessionType = 7;
     const StoreResult again = store({120, 121});
     EXPECT_EQ(again.outcome, StoreOutcome::AlreadyStored);
-    EXPECT_EQ(again.text, "none");
     EXPECT_EQ(key, first);
     EXPECT_EQ(sessionType, 7);
     EXPECT_EQ(scalar("select count(*) from sessiondata"), 2);

@@ -33,7 +33,6 @@ enum Message {
     kOfflineImageUnreadable = 27,
 };
 
-constexpr std::uint32_t kSmallestMemoryBound = 0x8000;
 constexpr std::size_t kOfflineBlockBytes = 256;
 // Gives the recorder time to settle after it was stopped in the middle of sending.
 constexpr std::chrono::milliseconds kSettleAfterCancel{500};
@@ -118,12 +117,12 @@ bool deliverStoppedResult(const UploadTarget &target) {
     return deliverOrAskForRoom(target);
 }
 
-std::uint32_t askMemoryBound() {
+// The recorder is asked for its memory bound before every upload; the decoder needs only the
+// upload size, so the answer is read and not kept.
+void askMemoryBound() {
     SendDeviceCommand(uploadRecorder(), kMemoryBound, 0);
     InputReport reply;
-    if (!ReadReport(uploadRecorder(), reply))
-        return kSmallestMemoryBound;
-    return std::max(ParseReply(reply), kSmallestMemoryBound);
+    ReadReport(uploadRecorder(), reply);
 }
 
 bool reportNothingToUpload(const UploadTarget &target) {
@@ -224,7 +223,7 @@ bool uploadFromRecorder(const UploadTarget &target) {
     // run while it does, and a command of theirs, or a handle opened anew, would take or drop
     // the reports it waits for.
     state().upload.transport = std::exchange(state().transport, nullptr);
-    state().upload.memoryBound = askMemoryBound();
+    askMemoryBound();
     SendDeviceCommand(uploadRecorder(), kUploadSize, 0);
     InputReport reply;
     if (!ReadReport(uploadRecorder(), reply))
@@ -268,7 +267,6 @@ void ResetUploadState() {
     upload.primaryLength = 0;
     upload.secondaryLength = 0;
     upload.countsAvailable = false;
-    upload.cancelled = false;
     upload.continuing = false;
     upload.stoppedEarly = false;
     upload.counters = {};

@@ -65,7 +65,6 @@ void UploadProgress::cancel() {
     if (over_)
         return;
     end();
-    state().upload.cancelled = true;
     SendDeviceCommand(&recorder_, kStop, 0);
     InputReport reply;
     if (!ReadReport(&recorder_, reply))
@@ -77,7 +76,6 @@ void UploadProgress::suspend() {
     if (over_)
         return;
     end();
-    state().upload.cancelled = true;
     SendDeviceCommand(&recorder_, kTerminateUpload, 0);
     showMessage(kUploadInterrupted);
     finish(DeviceError::NothingToUpload);

@@ -20,7 +20,6 @@ struct UploadState {
     std::uint32_t progressCounter = 0;
     // Cleared by TerminateDeviceComm: the upload in progress is to end.
     bool allowed = false;
-    bool cancelled = false;
     // More reports are expected: the decoder has not stopped early.
     bool continuing = false;
     // The decoder stopped before the announced size: the kept result holds the whole sessions
@@ -28,7 +27,6 @@ struct UploadState {
     bool stoppedEarly = false;
     // A finished upload (or a delivered kept result) makes its counters readable.
     bool countsAvailable = false;
-    std::uint32_t memoryBound = 0;
     PacketCounters counters;
     std::size_t primaryLength = 0;
     std::size_t secondaryLength = 0;
