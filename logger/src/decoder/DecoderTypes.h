@@ -55,15 +55,16 @@ constexpr std::size_t lengthOf(std::uint8_t kind) {
 }
 } // namespace record
 
-// A record's type while a session's records are decoded; gaps are filled by type.
+// A record's type while a session's records are decoded, by its kind byte; gaps are filled by
+// type.
 enum class RecordType : std::uint8_t {
-    Gap = 0,
-    ShortTrack = 1,
-    ShortSide = 2,
-    LongSide = 3,
-    TimeMark = 4,
-    LongTrack = 5,
-    FullTrack = 15,
+    Gap = 0,        // 0x12, and a track record without its valid bit
+    ShortTrack = 1, // 0x15
+    ShortSide = 2,  // 0x25
+    LongSide = 3,   // 0x37
+    TimeMark = 4,   // 0x45
+    LongTrack = 5,  // 0x59
+    FullTrack = 15, // 0xF0
 };
 inline constexpr std::size_t kRecordTypeSlots = 16;
 

@@ -83,24 +83,17 @@ SecondaryStreamResult SecondaryStreamDecoder::DecodeSecondaryStream(std::span<st
     for (int i = count() - 1; i >= 0; --i)
         first_[static_cast<int>(records_[i].type)] = i;
     recordMode_ = chooseRecordMode();
+    appended_ = {};
+    trackMode_ = {};
+    sideMode_ = {};
     prepareGapFilling();
-
-    lastPosition_.fill(-1);
-    lastFilled_.fill(std::nullopt);
-    copiedUpTo_ = 0;
-    reference_ = {};
-    recordWritten_ = appendedOtherThanMark_ = lastAppendedWasMark_ = false;
-    trackTakenFromStream_ = sideTakenFromStream_ = lastDataWasSide_ = markSinceLastData_ = false;
-    lastAppended_ = lastMarkPosition_ = lastStreamMark_ = lastStreamSide_ = -1;
-    timeMarks_ = computedMarks_ = tracksAppended_ = sidesAppended_ = 0;
-    lastMark_.reset();
 
     for (int i = 0; i < count(); ++i) {
         const StreamRecord &r = records_[i];
         if (r.type == RecordType::Gap && mode_ == DecoderMode::Decoded) {
             flushStreamUpTo(r.offset);
             fillGap(i);
-            copiedUpTo_ = r.offset + r.length;
+            appended_.copiedUpTo = r.offset + r.length;
         } else {
             appendFromStream(i);
         }
@@ -108,7 +101,7 @@ SecondaryStreamResult SecondaryStreamDecoder::DecodeSecondaryStream(std::span<st
     if (!records_.empty())
         flushStreamUpTo(records_.back().offset + records_.back().length);
     result.recordMode = recordMode_;
-    result.recordWritten = recordWritten_;
+    result.recordWritten = appended_.recordWritten;
     return result;
 }
 
@@ -175,8 +168,6 @@ RecordMode SecondaryStreamDecoder::chooseRecordMode() const {
 }
 
 void SecondaryStreamDecoder::prepareGapFilling() {
-    track_ = side_ = RecordType::Gap;
-    period_ = 1;
     if (mode_ != DecoderMode::Decoded || firstOf(RecordType::Gap) < 0)
         return;
     const auto typeAt = [this](int i) { return records_[i].type; };
@@ -188,7 +179,7 @@ void SecondaryStreamDecoder::prepareGapFilling() {
                                 : recordMode_ == RecordMode::LongTrack ? RecordType::LongTrack
                                                                        : RecordType::FullTrack;
         // A record followed by a time mark or a gap is no firm end point to interpolate towards.
-        fillNextTable(nextQualifying_, count(), [&](int i) {
+        fillNextTable(trackMode_.nextQualifying, count(), [&](int i) {
             return typeAt(i) == kind && i + 1 < count() && typeAt(i + 1) != RecordType::TimeMark &&
                    typeAt(i + 1) != RecordType::Gap;
         });
@@ -197,14 +188,16 @@ void SecondaryStreamDecoder::prepareGapFilling() {
     case RecordMode::ShortTrackWithSide:
     case RecordMode::LongTrackWithSide: {
         const bool shortTrack = recordMode_ == RecordMode::ShortTrackWithSide;
-        track_ = shortTrack ? RecordType::ShortTrack : RecordType::LongTrack;
-        side_ = shortTrack ? RecordType::ShortSide : RecordType::LongSide;
-        period_ = shortTrack ? 2 : 9;
-        fillNextTable(nextTrack_, count(), [&](int i) { return typeAt(i) == track_; });
-        fillNextTable(nextSide_, count(), [&](int i) { return typeAt(i) == side_; });
-        streamMarksBefore_.assign(count() + 1, 0);
+        SideModeState &side = sideMode_;
+        side.track = shortTrack ? RecordType::ShortTrack : RecordType::LongTrack;
+        side.side = shortTrack ? RecordType::ShortSide : RecordType::LongSide;
+        side.period = shortTrack ? 2 : 9;
+        fillNextTable(side.nextTrack, count(), [&](int i) { return typeAt(i) == side.track; });
+        fillNextTable(side.nextSide, count(), [&](int i) { return typeAt(i) == side.side; });
+        side.streamMarksBefore.assign(count() + 1, 0);
         for (int i = 0; i < count(); ++i)
-            streamMarksBefore_[i + 1] = streamMarksBefore_[i] + (typeAt(i) == RecordType::TimeMark ? 1 : 0);
+            side.streamMarksBefore[i + 1] =
+                side.streamMarksBefore[i] + (typeAt(i) == RecordType::TimeMark ? 1 : 0);
         break;
     }
     case RecordMode::None:
@@ -224,72 +217,74 @@ int SecondaryStreamDecoder::marksBefore(int position) const {
     // mark lies before the gap being filled, hence before `position`.
     if (recordMode_ != RecordMode::LongTrackWithSide)
         return 0;
-    return streamMarksBefore_[position] + computedMarks_;
+    return sideMode_.streamMarksBefore[position] + sideMode_.computedMarks;
 }
 
 std::optional<RecordBytes> SecondaryStreamDecoder::lastOf(RecordType type) const {
     const auto slot = static_cast<std::size_t>(type);
-    if (lastFilled_[slot])
-        return lastFilled_[slot];
-    if (lastPosition_[slot] >= 0)
-        return streamRecord(lastPosition_[slot]);
+    if (appended_.lastFilled[slot])
+        return appended_.lastFilled[slot];
+    if (appended_.lastPosition[slot])
+        return streamRecord(*appended_.lastPosition[slot]);
     return std::nullopt;
 }
 
 void SecondaryStreamDecoder::flushStreamUpTo(std::size_t offset) {
-    out_->insert(out_->end(), staged_.begin() + copiedUpTo_, staged_.begin() + offset);
-    copiedUpTo_ = offset;
+    out_->insert(out_->end(), staged_.begin() + appended_.copiedUpTo, staged_.begin() + offset);
+    appended_.copiedUpTo = offset;
 }
 
 // The record is copied with its neighbours when the next gap or the stream's end is reached.
 void SecondaryStreamDecoder::appendFromStream(int i) {
     const StreamRecord &r = records_[i];
-    recordWritten_ = true;
-    lastAppended_ = i;
-    lastAppendedWasMark_ = r.type == RecordType::TimeMark;
+    SideModeState &side = sideMode_;
+    appended_.recordWritten = true;
+    appended_.last = i;
+    appended_.lastWasMark = r.type == RecordType::TimeMark;
     if (r.type == RecordType::TimeMark) {
-        if (recordMode_ != RecordMode::ShortTrackWithSide)
-            ++timeMarks_;
-        lastMark_ = streamRecord(i);
-        lastMarkPosition_ = lastStreamMark_ = i;
-        markSinceLastData_ = true;
+        if (recordMode_ == RecordMode::LongTrackWithSide)
+            ++side.timeMarks;
+        side.lastMark = streamRecord(i);
+        side.lastMarkPosition = side.lastStreamMark = i;
+        side.markSinceLastData = true;
         return;
     }
     if (r.type == RecordType::Gap) // raw mode keeps gap markers as they are
         return;
-    appendedOtherThanMark_ = true;
+    appended_.otherThanMark = true;
     const auto slot = static_cast<std::size_t>(r.type);
-    lastPosition_[slot] = i;
-    lastFilled_[slot].reset();
+    appended_.lastPosition[slot] = i;
+    appended_.lastFilled[slot].reset();
     if (r.type == RecordType::FullTrack)
-        reference_ = {true, static_cast<std::uint16_t>((staged_[r.offset + 6] << 8) | staged_[r.offset + 7]),
-                      0};
-    if (r.type == track_) {
-        ++tracksAppended_;
-        trackTakenFromStream_ = true;
-        lastDataWasSide_ = markSinceLastData_ = false;
-    } else if (r.type == side_) {
-        ++sidesAppended_;
-        sideTakenFromStream_ = true;
-        lastStreamSide_ = i;
-        lastDataWasSide_ = true;
-        markSinceLastData_ = false;
+        appended_.reference = {
+            true, static_cast<std::uint16_t>((staged_[r.offset + 6] << 8) | staged_[r.offset + 7]), 0};
+    if (r.type == side.track) {
+        ++side.tracksAppended;
+        side.trackTakenFromStream = true;
+        side.lastDataWasSide = side.markSinceLastData = false;
+    } else if (r.type == side.side) {
+        ++side.sidesAppended;
+        side.sideTakenFromStream = true;
+        side.lastStreamSide = i;
+        side.lastDataWasSide = true;
+        side.markSinceLastData = false;
     }
 }
 
 void SecondaryStreamDecoder::appendFilled(int i, RecordType kind, const RecordBytes &bytes) {
+    SideModeState &side = sideMode_;
     out_->insert(out_->end(), bytes.begin(), bytes.begin() + lengthOfType(kind));
-    lastFilled_[static_cast<std::size_t>(kind)] = bytes;
-    lastAppended_ = i;
-    lastAppendedWasMark_ = false;
-    appendedOtherThanMark_ = true;
-    if (kind == track_) {
-        ++tracksAppended_;
-        lastDataWasSide_ = markSinceLastData_ = false;
-    } else if (kind == side_) {
-        ++sidesAppended_;
-        lastDataWasSide_ = true;
-        markSinceLastData_ = false;
+    appended_.lastFilled[static_cast<std::size_t>(kind)] = bytes;
+    appended_.last = i;
+    appended_.lastWasMark = false;
+    appended_.otherThanMark = true;
+    if (kind == side.track) {
+        ++side.tracksAppended;
+        side.lastDataWasSide = side.markSinceLastData = false;
+    } else if (kind == side.side) {
+        ++side.sidesAppended;
+        side.lastDataWasSide = true;
+        side.markSinceLastData = false;
     }
 }
 
@@ -316,76 +311,81 @@ void SecondaryStreamDecoder::fillGap(int i) {
 void SecondaryStreamDecoder::EmitSecondaryRecord(int i, RecordType kind) {
     const std::optional<RecordBytes> last = lastOf(kind);
     // Before any record of the kind there is nothing to interpolate from: the first one stands in.
-    if (!appendedOtherThanMark_ || !last) {
+    if (!appended_.otherThanMark || !last) {
         appendFilled(i, kind, firstOfType(kind));
         return;
     }
-    const int next = nextQualifying_[i + 1];
+    const int next = trackMode_.nextQualifying[i + 1];
     if (next < 0) {
         appendFilled(i, kind, *last);
         return;
     }
-    if (reference_.gapSpan == 0)
-        reference_.gapSpan = std::max(1, next - lastAppended_ - 1);
+    FullTrackReference &reference = appended_.reference;
+    if (reference.gapSpan == 0)
+        reference.gapSpan = std::max(1, next - appended_.last - 1);
     appendFilled(i, kind,
-                 DecodeDeltaRecord(*last, streamRecord(next), kind, next - i, recordMode_, reference_));
+                 DecodeDeltaRecord(*last, streamRecord(next), kind, next - i, recordMode_, reference));
 }
 
 void SecondaryStreamDecoder::ProcessSecondaryRecord(int i) {
+    const SideModeState &side = sideMode_;
     const int firstMark = firstOf(RecordType::TimeMark);
-    const int firstSide = firstOf(side_);
+    const int firstSide = firstOf(side.side);
     // A gap where the quarter-hour time mark is due becomes that time mark.
-    const bool markDue = (lastStreamMark_ >= 0 && isMultiple(i - lastStreamMark_, kRecordsPerTimeMark)) ||
-                         isMultiple(i - firstSide, kRecordsPerTimeMark);
+    const bool markDue =
+        (side.lastStreamMark >= 0 && isMultiple(i - side.lastStreamMark, kRecordsPerTimeMark)) ||
+        isMultiple(i - firstSide, kRecordsPerTimeMark);
     if (firstMark >= 0 && markDue) {
         DecodeTimedRecord(i);
-        ++timeMarks_;
+        ++sideMode_.timeMarks;
         return;
     }
 
-    if (tracksAppended_ == 0 && sidesAppended_ == 0) {
-        const RecordType kind = isMultiple(firstSide - marksBefore(firstSide), period_) ? side_ : track_;
+    if (side.tracksAppended == 0 && side.sidesAppended == 0) {
+        const RecordType kind =
+            isMultiple(firstSide - marksBefore(firstSide), side.period) ? side.side : side.track;
         appendFilled(i, kind, firstOfType(kind));
         return;
     }
 
-    // One side record comes every `period_` records; find whether this gap is where it belongs.
+    // One side record comes every `period` records; find whether this gap is where it belongs.
     bool sideDue = false;
-    if (!lastDataWasSide_ || markSinceLastData_) {
-        const int nextSide = nextSide_[i];
-        sideDue =
-            (sidesAppended_ == 0 && isMultiple(firstSide - i, period_)) ||
-            (lastStreamSide_ >= 0 && (isMultiple(i - timeMarks_ - lastStreamSide_, period_) ||
-                                      (isMultiple(i - lastStreamSide_, period_) && !lastAppendedWasMark_))) ||
-            (nextSide >= 0 &&
-             isMultiple(nextSide - i - (marksBefore(nextSide) - marksBefore(i + 1)), period_));
+    if (!side.lastDataWasSide || side.markSinceLastData) {
+        const int nextSide = side.nextSide[i];
+        sideDue = (side.sidesAppended == 0 && isMultiple(firstSide - i, side.period)) ||
+                  (side.lastStreamSide >= 0 &&
+                   (isMultiple(i - side.timeMarks - side.lastStreamSide, side.period) ||
+                    (isMultiple(i - side.lastStreamSide, side.period) && !appended_.lastWasMark))) ||
+                  (nextSide >= 0 &&
+                   isMultiple(nextSide - i - (marksBefore(nextSide) - marksBefore(i + 1)), side.period));
     }
-    const RecordType kind = sideDue ? side_ : track_;
-    const bool taken = sideDue ? sideTakenFromStream_ : trackTakenFromStream_;
+    const RecordType kind = sideDue ? side.side : side.track;
+    const bool taken = sideDue ? side.sideTakenFromStream : side.trackTakenFromStream;
     if (!taken) {
         appendFilled(i, kind, firstOfType(kind));
         return;
     }
-    const int next = (sideDue ? nextSide_ : nextTrack_)[i + 1];
+    const int next = (sideDue ? side.nextSide : side.nextTrack)[i + 1];
     const RecordBytes last = *lastOf(kind);
     appendFilled(i, kind,
-                 next >= 0
-                     ? DecodeDeltaRecord(last, streamRecord(next), kind, next - i, recordMode_, reference_)
-                     : last);
+                 next >= 0 ? DecodeDeltaRecord(last, streamRecord(next), kind, next - i, recordMode_,
+                                               appended_.reference)
+                           : last);
 }
 
 void SecondaryStreamDecoder::DecodeTimedRecord(int i) {
+    SideModeState &side = sideMode_;
     const int firstMark = firstOf(RecordType::TimeMark);
     const bool beforeFirst = i < firstMark;
-    const RecordBytes reference = beforeFirst ? streamRecord(firstMark) : *lastMark_;
-    const int referencePosition = beforeFirst ? firstMark : lastMarkPosition_;
+    const RecordBytes reference = beforeFirst ? streamRecord(firstMark) : *side.lastMark;
+    const int referencePosition = beforeFirst ? firstMark : side.lastMarkPosition;
     const RecordBytes mark = timeMarkAfter(reference, i - referencePosition);
     out_->insert(out_->end(), mark.begin(), mark.begin() + lengthOfType(RecordType::TimeMark));
-    lastMark_ = mark;
-    lastMarkPosition_ = i;
-    ++computedMarks_;
-    lastAppended_ = i;
-    lastAppendedWasMark_ = markSinceLastData_ = true;
+    side.lastMark = mark;
+    side.lastMarkPosition = i;
+    ++side.computedMarks;
+    appended_.last = i;
+    appended_.lastWasMark = side.markSinceLastData = true;
 }
 
 } // namespace logger

@@ -19,7 +19,7 @@ struct SecondaryStreamResult {
 
 // Decodes the records of one session: walks them, drops invalid records and gap markers (decoded
 // mode), chooses the session's record mode and fills every gap from its neighbours of the same kind.
-// One object serves every session of an upload and keeps its work areas between them.
+// One object serves every session of an upload; each session starts from fresh state.
 class SecondaryStreamDecoder {
 public:
     // Appends the session's records to `out`. The staged bytes are changed in place (a flag bit of
@@ -63,37 +63,51 @@ private:
     std::array<int, kRecordTypeSlots> first_{};
     RecordMode recordMode_ = RecordMode::None;
 
-    // Look-ahead tables over the stream's types (positions after a gap never change while it is filled).
-    std::vector<int> nextQualifying_;    // next track record followed by neither a time mark nor a gap
-    std::vector<int> nextTrack_;         // next record of the main kind (modes with side records)
-    std::vector<int> nextSide_;          // next record of the side kind
-    std::vector<int> streamMarksBefore_; // time marks of the stream before each position
+    // What the second pass has appended, in every mode.
+    struct Appended {
+        // The last record of each type: a stream position, or a filled record when lastFilled is set.
+        std::array<std::optional<int>, kRecordTypeSlots> lastPosition{};
+        std::array<std::optional<RecordBytes>, kRecordTypeSlots> lastFilled{};
+        std::size_t copiedUpTo = 0; // stream records are copied to the output in runs between gaps
+        FullTrackReference reference;
+        bool recordWritten = false;
+        bool otherThanMark = false;
+        int last = -1;
+        bool lastWasMark = false;
+    };
 
-    // Second pass.
-    // The last record of each type: a stream position, or a filled record when lastFilled_ is set.
-    std::array<int, kRecordTypeSlots> lastPosition_{};
-    std::array<std::optional<RecordBytes>, kRecordTypeSlots> lastFilled_;
-    std::size_t copiedUpTo_ = 0; // stream records are copied to the output in runs between gaps
-    FullTrackReference reference_;
-    bool recordWritten_ = false;
-    bool appendedOtherThanMark_ = false;
-    int lastAppended_ = -1;
-    bool lastAppendedWasMark_ = false;
-    int timeMarks_ = 0; // the time-mark counter of the modes with side records
-    int computedMarks_ = 0;
-    std::optional<RecordBytes> lastMark_;
-    int lastMarkPosition_ = -1;
-    int lastStreamMark_ = -1;
-    int lastStreamSide_ = -1;
-    bool trackTakenFromStream_ = false;
-    bool sideTakenFromStream_ = false;
-    int tracksAppended_ = 0;
-    int sidesAppended_ = 0;
-    bool lastDataWasSide_ = false;
-    bool markSinceLastData_ = false;
-    RecordType track_ = RecordType::Gap; // the main and side kinds of modes 3 and 4
-    RecordType side_ = RecordType::Gap;
-    int period_ = 1;
+    // The modes with one track kind (1, 2 and 5).
+    struct TrackModeState {
+        std::vector<int> nextQualifying; // next track record followed by neither a time mark nor a gap
+    };
+
+    // The modes with side records (3 and 4): one side record every `period` records between the
+    // track records, and time marks every quarter of an hour.
+    struct SideModeState {
+        RecordType track = RecordType::Gap;
+        RecordType side = RecordType::Gap;
+        int period = 1;
+        // Look-ahead tables over the stream's types (positions after a gap never change while it is filled).
+        std::vector<int> nextTrack;         // next record of the main kind
+        std::vector<int> nextSide;          // next record of the side kind
+        std::vector<int> streamMarksBefore; // time marks of the stream before each position
+        int timeMarks = 0;                  // the time-mark counter of the long-track mode
+        int computedMarks = 0;
+        std::optional<RecordBytes> lastMark;
+        int lastMarkPosition = -1;
+        int lastStreamMark = -1;
+        int lastStreamSide = -1;
+        bool trackTakenFromStream = false;
+        bool sideTakenFromStream = false;
+        int tracksAppended = 0;
+        int sidesAppended = 0;
+        bool lastDataWasSide = false;
+        bool markSinceLastData = false;
+    };
+
+    Appended appended_;
+    TrackModeState trackMode_;
+    SideModeState sideMode_;
 };
 
 } // namespace logger
