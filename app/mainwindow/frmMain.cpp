@@ -46,6 +46,13 @@ constexpr QSize kImageLinkSize(48, 48);
 // The image links on the right of the graph pane stand in this column.
 constexpr int kLinkColumn = 546;
 
+QMenu *menuOf(QMenuBar *bar, const char *name, int id, const char *designText) {
+    QMenu *menu = bar->addMenu(QString::fromUtf8(designText));
+    menu->setObjectName(name);
+    menu->menuAction()->setProperty("tag", id);
+    return menu;
+}
+
 QAction *menuEntry(QMenu *menu, const char *name, int id, const char *designText) {
     QAction *entry = menu->addAction(QString::fromUtf8(designText));
     entry->setObjectName(name);
@@ -147,9 +154,7 @@ frmMain::~frmMain() {
 }
 
 void frmMain::buildMenus() {
-    mnuFile = menuBar()->addMenu("&File");
-    mnuFile->setObjectName("mnuFile");
-    mnuFile->menuAction()->setProperty("tag", 1301);
+    mnuFile = menuOf(menuBar(), "mnuFile", 1301, "&File");
     mnuFileSynchronize = menuEntry(mnuFile, "mnuFileSynchronize", 1302, "&Transfer Data From Recorder");
     mnuFileBar0 = menuSeparator(mnuFile, "mnuFileBar0");
     mnuAddActivity = menuEntry(mnuFile, "mnuAddActivity", 1303, "&Record Activity");
@@ -166,16 +171,12 @@ void frmMain::buildMenus() {
     mnuFileBar1 = menuSeparator(mnuFile, "mnuFileBar1");
     mnuFileExit = menuEntry(mnuFile, "mnuFileExit", 1308, "E&xit");
 
-    mnuView = menuBar()->addMenu("E&dit");
-    mnuView->setObjectName("mnuView");
-    mnuView->menuAction()->setProperty("tag", 1309);
+    mnuView = menuOf(menuBar(), "mnuView", 1309, "E&dit");
     mnuViewOptions = menuEntry(mnuView, "mnuViewOptions", 1310, "&Preferences");
     mnuTargets = menuEntry(mnuView, "mnuTargets", 1311, "&Goals");
     mnuMergeSessions = menuEntry(mnuView, "mnuMergeSessions", 1655, "&Merge Sessions");
 
-    mnuHelp = menuBar()->addMenu("&Help");
-    mnuHelp->setObjectName("mnuHelp");
-    mnuHelp->menuAction()->setProperty("tag", 1312);
+    mnuHelp = menuOf(menuBar(), "mnuHelp", 1312, "&Help");
     mnuHelpContents = menuEntry(mnuHelp, "mnuHelpContents", 1313, "&Contents");
     mnuProductPartners = menuEntry(mnuHelp, "mnuProductPartners", 1711, "&Velko Data Recorder on the Web");
     mnuHelpBar0 = menuSeparator(mnuHelp, "mnuHelpBar0");

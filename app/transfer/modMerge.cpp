@@ -81,11 +81,8 @@ bool mergeMixedTypes(SessionKey key1, SessionKey key2, int type1, int type2, std
 bool MergeSessions(SessionKey key1, SessionKey key2, std::int32_t gap) {
     const StoredActivity first = ExistingActivity(key1);
     const StoredActivity second = ExistingActivity(key2);
-    gMergeUnitsDiffer = false;
-    if (first.distanceUnit != second.distanceUnit) {
-        gMergeUnitsDiffer = true;
+    if (!UnitsAgree(first, second))
         return false;
-    }
     if (key1 == key2)
         return false;
 

@@ -13,6 +13,11 @@ StoredActivity ExistingActivity(SessionKey key) {
     throw platform::db::DbError(0, "activity " + std::to_string(key) + " does not exist");
 }
 
+bool UnitsAgree(const StoredActivity &first, const StoredActivity &second) {
+    gMergeUnitsDiffer = first.distanceUnit != second.distanceUnit;
+    return !gMergeUnitsDiffer;
+}
+
 void AddDistanceAndDuration(SessionKey key1, SessionKey key2, std::int32_t gap) {
     const StoredActivity second = ExistingActivity(key2);
     gConn

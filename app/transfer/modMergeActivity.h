@@ -10,6 +10,10 @@ namespace modMerge {
 // The activity; throws platform::db::DbError when it does not exist.
 StoredActivity ExistingActivity(SessionKey key);
 
+// Records in gMergeUnitsDiffer whether the two keep their distances in different units; true
+// when the units agree.
+bool UnitsAgree(const StoredActivity &first, const StoredActivity &second);
+
 // key1's distance and duration grow by key2's, and its duration by the gap too.
 void AddDistanceAndDuration(SessionKey key1, SessionKey key2, std::int32_t gap);
 

@@ -63,11 +63,8 @@ void writeTimeInZones(SessionKey key) {
 bool MergeOverlapping(SessionKey earlierKey, SessionKey laterKey) {
     const StoredActivity earlier = ExistingActivity(earlierKey);
     const StoredActivity later = ExistingActivity(laterKey);
-    gMergeUnitsDiffer = false;
-    if (earlier.distanceUnit != later.distanceUnit) {
-        gMergeUnitsDiffer = true;
+    if (!UnitsAgree(earlier, later))
         return false;
-    }
     const bool typesFit =
         earlier.type == later.type || earlier.type == kJoinedType || later.type == kJoinedType;
     if (earlierKey == laterKey || !typesFit)

@@ -15,12 +15,13 @@ inline constexpr double kHeartRateStep = 2.0;
 inline constexpr double kSpeedStep = 3.57;
 inline constexpr int kGpsDataType = 2;
 
+// Where a GPS sample was taken, as stored with it.
 struct Position {
-    double altitude = 0;
-    double lat = 0;
-    double lon = 0;
-    double trueHeading = 0;
-    double magHeading = 0;
+    double altitude = 0;    // the recorder's value less 2000
+    double lat = 0;         // decimal degrees
+    double lon = 0;         // decimal degrees
+    double trueHeading = 0; // degrees
+    double magHeading = 0;  // degrees
 };
 
 // One stored sample, as much of it as the merges carry forward.
