@@ -2,13 +2,11 @@
 
 #include "core/modLocalisation.h"
 #include "mainwindow/ActivityGraphChoice.h"
-#include "mainwindow/MonthViewCells.h"
 #include "mainwindow/frmMain.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QLabel>
-#include <QTextCharFormat>
 
 namespace mainwindow {
 namespace {
@@ -56,17 +54,13 @@ void showMainGraph() {
 }
 
 void MarkActivityDay(QDate startDay, QDate endDay) {
-    if (!gMainForm)
-        return;
-    QCalendarWidget &calendar = *gMainForm->MonthView1;
-    if (calendar.minimumDate() > startDay || calendar.maximumDate() < endDay)
-        return;
-    if (startDay < MonthViewCells::VisibleDay(calendar, 1) ||
-        startDay > MonthViewCells::VisibleDay(calendar, MonthViewCells::kVisibleDays))
-        return;
-    QTextCharFormat bold = calendar.dateTextFormat(startDay);
-    bold.setFontWeight(QFont::Bold);
-    calendar.setDateTextFormat(startDay, bold);
+    if (gMainForm)
+        gMainForm->MarkActivityDay(startDay, endDay);
+}
+
+void ClearDayMark(QDate day) {
+    if (gMainForm)
+        gMainForm->ClearDayMark(day);
 }
 
 void ShowActivityChoices(SessionKey key) {

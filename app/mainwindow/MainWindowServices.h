@@ -39,6 +39,8 @@ void showMainGraph();
 // The calendar's bold days: the first day of an activity that lies within the calendar's
 // range (its start and its end day) is shown bold while the calendar shows it.
 void MarkActivityDay(QDate startDay, QDate endDay);
+// The day is no longer bold: it has no activity left.
+void ClearDayMark(QDate day);
 
 // Makes the activity the one the calendar, the graph's caption and the series lists describe,
 // as a click on a line of the transfer summary does.

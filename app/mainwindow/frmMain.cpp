@@ -183,6 +183,7 @@ void frmMain::buildMenus() {
     mnuHelpAbout = menuEntry(mnuHelp, "mnuHelpAbout", 1315, "&About");
 
     connect(mnuFileSynchronize, &QAction::triggered, this, &frmMain::mnuFileSynchronize_Click);
+    connect(mnuDeleteActivity, &QAction::triggered, this, &frmMain::mnuDeleteActivity_Click);
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuMergeSessions, &QAction::triggered, this, &frmMain::mnuMergeSessions_Click);
     connect(mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);

@@ -41,6 +41,8 @@ public:
     void ChangeTimePeriod();
     void TurnOffImageLinks();
     void mnuFileSynchronize_Click();
+    // Deletes the activity selected in the list after the athlete confirms it.
+    void mnuDeleteActivity_Click();
     void mnuMergeSessions_Click();
     void mnuHelpContents_Click();
     // Shows the about window modally and returns when it is closed.
@@ -50,6 +52,9 @@ public:
     void DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line);
     void ReloadGraphSelection(std::int64_t key);
     void showSessionGraph(std::int64_t key);
+    // The calendar's bold days (frmMainSessionView.cpp).
+    void MarkActivityDay(QDate startDay, QDate endDay);
+    void ClearDayMark(QDate day);
 
     // The listener for the recorder's connected message and for later starts of the program.
     void HookMainWindow();

@@ -2,12 +2,17 @@
 #include "mainwindow/frmMain.h"
 
 #include "core/Globals.h"
+#include "core/ImageControls.h"
 #include "core/modLocalisation.h"
 #include "mainwindow/ActivityGraphChoice.h"
 #include "mainwindow/MainWindowServices.h"
+#include "mainwindow/MonthViewCells.h"
 #include "mainwindow/SessionGraph.h"
+#include "platform/BusyCursor.h"
+#include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
 #include "transfer/ActivityListText.h"
+#include "transfer/modMerge.h"
 
 #include <QCalendarWidget>
 #include <QChart>
@@ -15,6 +20,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QScopedValueRollback>
+#include <QTextCharFormat>
 #include <QTreeWidget>
 
 namespace {
@@ -93,6 +99,55 @@ void frmMain::showSessionGraph(std::int64_t key) {
         choice->setVisible(!heartRateOnly && activity && ActivityGraphChoice::OffersSeries(activity->type));
     gCurrentGraph = "session";
     gShownSessionKey = key;
+}
+
+// The first day of an activity is bold while the calendar shows it, when the calendar's range
+// holds both its start and its end day.
+void frmMain::MarkActivityDay(QDate startDay, QDate endDay) {
+    if (MonthView1->minimumDate() > startDay || MonthView1->maximumDate() < endDay)
+        return;
+    if (startDay < MonthViewCells::VisibleDay(*MonthView1, 1) ||
+        startDay > MonthViewCells::VisibleDay(*MonthView1, MonthViewCells::kVisibleDays))
+        return;
+    QTextCharFormat bold = MonthView1->dateTextFormat(startDay);
+    bold.setFontWeight(QFont::Bold);
+    MonthView1->setDateTextFormat(startDay, bold);
+}
+
+void frmMain::ClearDayMark(QDate day) {
+    QTextCharFormat format = MonthView1->dateTextFormat(day);
+    format.setFontWeight(QFont::Normal);
+    MonthView1->setDateTextFormat(day, format);
+}
+
+void frmMain::mnuDeleteActivity_Click() {
+    using platform::dialogs::Answer;
+    using platform::dialogs::Buttons;
+    using platform::dialogs::Icon;
+    // With no line chosen, the list's first line is the selected one.
+    const QTreeWidgetItem *item =
+        ListView1->currentItem() ? ListView1->currentItem() : ListView1->topLevelItem(0);
+    if (!item) {
+        platform::dialogs::message(modLocalisation::LoadResString(1403), "Runvella", Icon::None, Buttons::Ok,
+                                   this);
+        return;
+    }
+    const QString question = modLocalisation::LoadResString(1345) + ' ' + item->text(0) + " ?";
+    if (platform::dialogs::message(question, "Runvella", Icon::None, Buttons::YesNo, this) != Answer::Yes)
+        return;
+    const SessionKey key = item->data(0, Qt::UserRole).toString().mid(1).toLongLong();
+    const platform::cursor::BusyCursor busy;
+    gCurrentGraph = "summary";
+    platform::failures::runReported([&] {
+        modMerge::DeleteSession(key);
+        const QDate day = MonthView1->selectedDate();
+        DisplayActivity(day, day, 0);
+        if (ListView1->topLevelItemCount() == 0)
+            ClearDayMark(day);
+        gCurrentGraph = "summary";
+        showMainGraph();
+        resSummary->hide();
+    });
 }
 
 void frmMain::connectSessionView() {

@@ -26,7 +26,6 @@
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
-constexpr int kIconRole = Qt::UserRole + 1;
 constexpr qsizetype kLongestDescription = 40;
 constexpr qsizetype kDescriptionEnds = 20;
 
@@ -137,7 +136,9 @@ void frmMerge1::addActivityLine(SessionKey key, const QString &start, double dur
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, Qt::Unchecked);
     item->setData(0, kKeyRole, "_" + QString::number(key));
-    item->setData(0, kIconRole, mainwindow::ActivityIconIndex(sessionType));
+    const int icon = mainwindow::ActivityIconIndex(sessionType);
+    item->setData(0, mainwindow::kActivityIconRole, icon);
+    item->setIcon(0, mainwindow::ActivityIcon(icon));
 }
 
 void frmMerge1::showNoActivities() {

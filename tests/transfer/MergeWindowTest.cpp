@@ -1,4 +1,5 @@
 #include "common/ScriptedDialogs.h"
+#include "mainwindow/MainWindowServices.h"
 #include "transfer/ActivityFixture.h"
 #include "transfer/frmMerge1.h"
 
@@ -59,6 +60,29 @@ TEST_F(MergeWindowTest, ListsOnlyActivitiesWithSamplesButMarksEveryActivitysDay)
     EXPECT_FALSE(window->ListView1->header()->isHidden());
     EXPECT_EQ(window->MonthView1->dateTextFormat(kDay).fontWeight(), QFont::Bold);
     EXPECT_NE(window->MonthView1->dateTextFormat(kDay.addDays(1)).fontWeight(), QFont::Bold);
+}
+
+TEST_F(MergeWindowTest, EachLineShowsTheMainWindowsIconOfItsType) {
+    const struct {
+        int type;
+        const char *start;
+        int icon;
+    } cases[] = {{0, "2026-03-09 07:00:00", 3},  {1, "2026-03-09 08:00:00", 2},
+                 {5, "2026-03-09 09:00:00", 2},  {20, "2026-03-09 10:00:00", 4},
+                 {99, "2026-03-09 11:00:00", 1}, {3, "2026-03-09 12:00:00", 1}};
+    for (const auto &c : cases)
+        addListed(c.type, c.start);
+    showDay(*window);
+
+    ASSERT_EQ(window->ListView1->topLevelItemCount(), int(std::size(cases)));
+    for (int line = 0; line < int(std::size(cases)); ++line) {
+        const QTreeWidgetItem *item = window->ListView1->topLevelItem(line);
+        EXPECT_EQ(item->data(0, mainwindow::kActivityIconRole).toInt(), cases[line].icon)
+            << "type " << cases[line].type;
+        EXPECT_EQ(item->icon(0).pixmap(16).toImage(),
+                  mainwindow::ActivityIcon(cases[line].icon).pixmap(16).toImage())
+            << "type " << cases[line].type;
+    }
 }
 
 TEST_F(MergeWindowTest, OkNeedsExactlyTwoCheckedLines) {
