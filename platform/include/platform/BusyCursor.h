@@ -7,29 +7,28 @@ namespace platform::cursor {
 void setBusy(bool busy);
 bool isBusy();
 
-// Shows the busy pointer for as long as it lives, then puts back the state it found.
-class BusyCursor {
+// Shows the busy or the normal pointer for as long as it lives, then puts back the state it found.
+class PointerScope {
 public:
-    BusyCursor() : wasBusy_(isBusy()) { setBusy(true); }
-    ~BusyCursor() { setBusy(wasBusy_); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
+    explicit PointerScope(bool busy) : wasBusy_(isBusy()) { setBusy(busy); }
+    ~PointerScope() { setBusy(wasBusy_); }
+    PointerScope(const PointerScope &) = delete;
+    PointerScope &operator=(const PointerScope &) = delete;
 
 private:
     bool wasBusy_;
 };
 
-// Shows the normal pointer for as long as it lives, for a window that waits for the user in
-// the middle of busy work, then puts back the state it found.
-class NormalCursor {
+// The busy pointer for the scope of some long work.
+class BusyCursor : public PointerScope {
 public:
-    NormalCursor() : wasBusy_(isBusy()) { setBusy(false); }
-    ~NormalCursor() { setBusy(wasBusy_); }
-    NormalCursor(const NormalCursor &) = delete;
-    NormalCursor &operator=(const NormalCursor &) = delete;
+    BusyCursor() : PointerScope(true) {}
+};
 
-private:
-    bool wasBusy_;
+// The normal pointer for a window that waits for the user in the middle of busy work.
+class NormalCursor : public PointerScope {
+public:
+    NormalCursor() : PointerScope(false) {}
 };
 
 } // namespace platform::cursor
