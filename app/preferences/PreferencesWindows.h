@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+// The preferences windows, as the main window opens them.
+namespace preferences {
+
+// Shows the preferences window modally; with goalsOnly only its Goals tab is visible.
+void showOptions(QWidget *owner, bool goalsOnly);
+
+// Shows the first-run wizard modally.
+void showSetupWizard(QWidget *owner);
+
+} // namespace preferences
