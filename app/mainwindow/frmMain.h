@@ -2,6 +2,7 @@
 
 #include "core/HTMLHelp.h"
 #include "core/clsLayout.h"
+#include "sessionview/SessionPane.h"
 
 #include <QDate>
 #include <QMainWindow>
@@ -124,9 +125,10 @@ private:
     void storeWindowSize();
     void messageArrived(const QString &message);
     void connectSessionView();
-    void cmbGraph1_Click(int position);
-    void cmbGraph2_Click(int position);
-    void storeGraphChoice(const char *column, int position);
+    void cmbGraph1_Click();
+    void cmbGraph2_Click();
+    void storeGraphChoice(const QComboBox &list, const char *column);
+    sessionview::SessionPane sessionPane() const;
     void showMergedActivity(std::int64_t key);
 
     platform::localmessage::Listener *listener_ = nullptr;

@@ -3,14 +3,16 @@
 
 #include "core/Globals.h"
 #include "core/ImageControls.h"
+#include "core/StoredActivity.h"
 #include "core/modLocalisation.h"
-#include "mainwindow/ActivityGraphChoice.h"
 #include "mainwindow/MainWindowServices.h"
 #include "mainwindow/MonthViewCells.h"
 #include "mainwindow/SessionGraph.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
+#include "sessionview/SessionGraphChoice.h"
+#include "sessionview/SessionGraphSelection.h"
 #include "transfer/ActivityListText.h"
 #include "transfer/modMerge.h"
 
@@ -63,12 +65,8 @@ void frmMain::DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line) 
 }
 
 void frmMain::ReloadGraphSelection(std::int64_t key) {
-    const auto activity = ReadActivity(key);
-    if (!activity)
-        return;
-    const bool hasAltitude = ActivityGraphChoice::HasAltitude(*activity);
-    ActivityGraphChoice::FillSeriesLists(*cmbGraph1, *cmbGraph2, activity->type, hasAltitude);
-    ActivityGraphChoice::ChooseSeries(*cmbGraph1, *cmbGraph2, *activity, hasAltitude);
+    sessionview::LoadGraphSelection(sessionPane(), key);
+    showSessionGraph(key);
 }
 
 void frmMain::showSessionGraph(std::int64_t key) {
@@ -96,7 +94,7 @@ void frmMain::showSessionGraph(std::int64_t key) {
         summaryChoice->hide();
     for (QWidget *choice : std::initializer_list<QWidget *>{lblGraphLeft1, cmbGraph1, lblGraphLeft2,
                                                             lblGraphRight1, cmbGraph2, lblGraphRight2})
-        choice->setVisible(!heartRateOnly && activity && ActivityGraphChoice::OffersSeries(activity->type));
+        choice->setVisible(!heartRateOnly && activity && sessionview::ChoicesForType(activity->type, {}));
     gCurrentGraph = "session";
     gShownSessionKey = key;
 }
@@ -157,27 +155,32 @@ void frmMain::connectSessionView() {
             [this](QDate day) { platform::failures::runReported([&] { DisplayActivity(day, day, 0); }); });
 }
 
-void frmMain::cmbGraph1_Click(int position) {
-    storeGraphChoice("Graph1", position);
+void frmMain::cmbGraph1_Click() {
+    storeGraphChoice(*cmbGraph1, "Graph1");
 }
 
-void frmMain::cmbGraph2_Click(int position) {
-    storeGraphChoice("Graph2", position);
+void frmMain::cmbGraph2_Click() {
+    storeGraphChoice(*cmbGraph2, "Graph2");
 }
 
 // The activity keeps the position chosen, which its next showing selects again.
-void frmMain::storeGraphChoice(const char *column, int position) {
-    if (position < 0) // the list was emptied
+void frmMain::storeGraphChoice(const QComboBox &list, const char *column) {
+    if (list.currentIndex() < 0) // the list was emptied
         return;
     platform::failures::runReported([&] {
-        gConn.prepare(std::string("update sessions set ") + column + " = ? where prkey = ?")
-            .bindAll(position, gCurrentSessionKey)
-            .execute();
+        sessionview::StoreGraphChoice(list, column);
         if (!gGraphSelectLive)
             return;
         gCurrentGraph.clear();
-        showSessionGraph(gCurrentSessionKey);
+        showSessionGraph(sessionview::ChoosersActivity(list));
     });
+}
+
+sessionview::SessionPane frmMain::sessionPane() const {
+    return {TChart3,       GraphLabel,    lblNote,        cmbGraph1,      cmbGraph2,
+            lblGraphLeft1, lblGraphLeft2, lblGraphRight1, lblGraphRight2, Combo1,
+            Combo2,        Combo3,        Label1,         Label3,         lblSelectGraph,
+            resImage[5],   resImage[6],   resImagePlot,   resSummary,     ListView1};
 }
 
 // After a merge: the calendar's selection again, and the graph of the activity that stayed.
