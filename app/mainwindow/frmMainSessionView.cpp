@@ -7,11 +7,11 @@
 #include "core/modLocalisation.h"
 #include "mainwindow/MainWindowServices.h"
 #include "mainwindow/MonthViewCells.h"
-#include "mainwindow/SessionGraph.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
 #include "sessionview/SessionGraphChoice.h"
+#include "sessionview/SessionGraphFrame.h"
 #include "sessionview/SessionGraphSelection.h"
 #include "transfer/ActivityListText.h"
 #include "transfer/modMerge.h"
@@ -27,17 +27,9 @@
 
 namespace {
 
-constexpr int kHeartRateOnly = 0;
-constexpr int kHeartRateSeries = 5;
-constexpr int kNoSamplesNote = 1342;
-
 QString listedDescription(QString description) {
     description.replace("\r\n", " ");
     return description;
-}
-
-int seriesCode(const QComboBox &list) {
-    return list.currentIndex() < 0 ? 0 : list.currentData().toInt();
 }
 
 } // namespace
@@ -65,38 +57,11 @@ void frmMain::DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line) 
 }
 
 void frmMain::ReloadGraphSelection(std::int64_t key) {
-    sessionview::LoadGraphSelection(sessionPane(), key);
-    showSessionGraph(key);
+    sessionview::ReloadGraphSelection(sessionPane(), key);
 }
 
 void frmMain::showSessionGraph(std::int64_t key) {
-    if (gCurrentGraph == "session" && gShownSessionKey == key)
-        return;
-    const auto activity = ReadActivity(key);
-    const bool heartRateOnly = activity && activity->type == kHeartRateOnly;
-    const auto title = [this](const QComboBox &list) {
-        return list.currentIndex() < 0 ? QString() : list.currentText();
-    };
-    const SessionGraph::Series left =
-        heartRateOnly ? SessionGraph::ReadSeries(key, kHeartRateSeries, modLocalisation::LoadResString(1347))
-                      : SessionGraph::ReadSeries(key, seriesCode(*cmbGraph1), title(*cmbGraph1));
-    const SessionGraph::Series right =
-        heartRateOnly ? SessionGraph::Series{}
-                      : SessionGraph::ReadSeries(key, seriesCode(*cmbGraph2), title(*cmbGraph2));
-    const bool drawn = !left.points.empty() || !right.points.empty();
-    SessionGraph::Draw(*TChart3->chart(), left, right);
-    TChart3->setVisible(drawn);
-    lblNote->setText(drawn ? QString() : modLocalisation::LoadResString(kNoSamplesNote));
-    lblNote->setVisible(!drawn);
-    GraphLabel->show();
-    // The summary graph's choices share the line with the series choices.
-    for (QWidget *summaryChoice : std::initializer_list<QWidget *>{lblSelectGraph, Combo1, Label3, Combo2})
-        summaryChoice->hide();
-    for (QWidget *choice : std::initializer_list<QWidget *>{lblGraphLeft1, cmbGraph1, lblGraphLeft2,
-                                                            lblGraphRight1, cmbGraph2, lblGraphRight2})
-        choice->setVisible(!heartRateOnly && activity && sessionview::ChoicesForType(activity->type, {}));
-    gCurrentGraph = "session";
-    gShownSessionKey = key;
+    sessionview::showSessionGraph(sessionPane(), key);
 }
 
 // The first day of an activity is bold while the calendar shows it, when the calendar's range
@@ -189,12 +154,7 @@ void frmMain::showMergedActivity(std::int64_t key) {
         const QDate day = MonthView1->selectedDate();
         DisplayActivity(day, day, 0);
         gCurrentSessionKey = key;
-        {
-            const QScopedValueRollback choosing(gGraphSelectLive, false); // the choices draw nothing
-            ReloadGraphSelection(key);
-        }
-        gGraphSelectLive = true;
-        gCurrentGraph.clear();
-        showSessionGraph(key);
+        const QScopedValueRollback choosing(gGraphSelectLive, false); // only the last step draws
+        ReloadGraphSelection(key);
     });
 }

@@ -3,6 +3,7 @@
 #include "core/StoredActivity.h"
 #include "core/modLocalisation.h"
 #include "sessionview/SessionGraphChoice.h"
+#include "sessionview/SessionGraphFrame.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -29,6 +30,11 @@ void LoadGraphSelection(const SessionPane &pane, SessionKey key) {
     }
     gCurrentGraph.clear();
     gGraphSelectLive = true;
+}
+
+void ReloadGraphSelection(const SessionPane &pane, SessionKey key) {
+    LoadGraphSelection(pane, key);
+    showSessionGraph(pane, key);
 }
 
 } // namespace sessionview

@@ -13,4 +13,7 @@ namespace sessionview {
 // Throws platform::db::DbError.
 void LoadGraphSelection(const SessionPane &pane, SessionKey key);
 
+// Loads the choosers for the activity, then draws its graph.
+void ReloadGraphSelection(const SessionPane &pane, SessionKey key);
+
 } // namespace sessionview
