@@ -1,6 +1,7 @@
 // The main window's list of a day's activities and the graph of one activity.
 #include "mainwindow/frmMain.h"
 
+#include "charts/ChartView.h"
 #include "core/Globals.h"
 #include "core/ImageControls.h"
 #include "core/StoredActivity.h"
@@ -10,6 +11,7 @@
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
+#include "sessionview/PaneChartTools.h"
 #include "sessionview/SessionGraphChoice.h"
 #include "sessionview/SessionGraphFrame.h"
 #include "sessionview/SessionGraphSelection.h"
@@ -23,6 +25,7 @@
 #include <QLabel>
 #include <QScopedValueRollback>
 #include <QTextCharFormat>
+#include <QToolBar>
 #include <QTreeWidget>
 
 namespace {
@@ -116,6 +119,16 @@ void frmMain::mnuDeleteActivity_Click() {
 void frmMain::connectSessionView() {
     connect(cmbGraph1, &QComboBox::currentIndexChanged, this, &frmMain::cmbGraph1_Click);
     connect(cmbGraph2, &QComboBox::currentIndexChanged, this, &frmMain::cmbGraph2_Click);
+    // The link back to the drawn view is there while the view differs from it.
+    if (auto *view = qobject_cast<charts::ChartView *>(TChart3)) {
+        connect(view, &charts::ChartView::zoomed, resImage[6], &QWidget::show);
+        connect(view, &charts::ChartView::scrolled, resImage[6], &QWidget::show);
+        connect(view, &charts::ChartView::zoomUndone, resImage[6], &QWidget::hide);
+    }
+    connect(Toolbar2, &QToolBar::actionTriggered, this, [this](QAction *button) {
+        platform::failures::runReported(
+            [&] { sessionview::Toolbar2_ButtonClick(sessionPane(), button->objectName(), this); });
+    });
     connect(MonthView1, &QCalendarWidget::clicked, this,
             [this](QDate day) { platform::failures::runReported([&] { DisplayActivity(day, day, 0); }); });
 }

@@ -2,7 +2,14 @@
 
 #include "transfer/ActivityFixture.h"
 
+#include "core/ImageControls.h"
 #include "mainwindow/frmMain.h"
+#include "sessionview/SessionPane.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QTreeWidget>
 
 #include <optional>
 #include <string>
@@ -52,6 +59,15 @@ protected:
         if (query.isNull(0))
             return std::nullopt;
         return query.columnInt64(0);
+    }
+
+    // The window's pane, as the window hands it to the graph.
+    sessionview::SessionPane pane() {
+        frmMain &w = window;
+        return {w.TChart3,       w.GraphLabel,    w.lblNote,        w.cmbGraph1,      w.cmbGraph2,
+                w.lblGraphLeft1, w.lblGraphLeft2, w.lblGraphRight1, w.lblGraphRight2, w.Combo1,
+                w.Combo2,        w.Combo3,        w.Label1,         w.Label3,         w.lblSelectGraph,
+                w.resImage[5],   w.resImage[6],   w.resImagePlot,   w.resSummary,     w.ListView1};
     }
 
     frmMain window;
