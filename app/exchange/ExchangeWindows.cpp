@@ -1,6 +1,7 @@
 #include "exchange/ExchangeWindows.h"
 
 #include "core/modLocalisation.h"
+#include "exchange/AutoImport.h"
 #include "exchange/DataFileImport.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
@@ -19,6 +20,8 @@ void ImportDataFile(const QString &path) {
     });
 }
 
-void AutoImportFiles() {}
+void AutoImportFiles() {
+    platform::failures::runReported(ImportAutomatically);
+}
 
 } // namespace exchange
