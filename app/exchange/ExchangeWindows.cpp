@@ -3,12 +3,16 @@
 #include "core/modLocalisation.h"
 #include "exchange/AutoImport.h"
 #include "exchange/DataFileImport.h"
+#include "exchange/frmExport.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
 
 namespace exchange {
 
-void showExport(QWidget *) {}
+void showExport(QWidget *owner) {
+    frmExport window(owner);
+    window.exec();
+}
 
 void showTrenloSync(QWidget *) {}
 
