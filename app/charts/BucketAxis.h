@@ -13,6 +13,7 @@ class BucketAxis : public LabelledAxis {
 public:
     // Sets the buckets and the range that shows them all.
     void setBuckets(const QStringList &labels);
+    const QStringList &buckets() const { return buckets_; }
     // Every how many buckets a label stands at present.
     int labelStep() const { return step_; }
 
