@@ -11,6 +11,8 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include <initializer_list>
+
 namespace summary {
 namespace {
 
@@ -34,9 +36,8 @@ void showSummaryChoice(const SummaryPane &pane) {
     setShown(pane.Combo2, true);
     setShown(pane.TChart3, true);
     for (QWidget *control :
-         {static_cast<QWidget *>(pane.cmbGraph1), static_cast<QWidget *>(pane.cmbGraph2),
-          static_cast<QWidget *>(pane.lblGraphLeft1), static_cast<QWidget *>(pane.lblGraphLeft2),
-          static_cast<QWidget *>(pane.lblGraphRight1), static_cast<QWidget *>(pane.lblGraphRight2)})
+         std::initializer_list<QWidget *>{pane.cmbGraph1, pane.cmbGraph2, pane.lblGraphLeft1,
+                                          pane.lblGraphLeft2, pane.lblGraphRight1, pane.lblGraphRight2})
         setShown(control, false);
 }
 
@@ -71,13 +72,10 @@ Goal zoneGoal(int zone) {
 }
 
 // A weekly goal graph of durations: bars of the week's seconds, a line of its goal.
-void drawWeeklyTimeGoals(const SummaryPane &pane, const BucketRange &weeks,
-                         const std::vector<BucketTotal> &totals, const QStringList &firstColumn,
-                         const QString &valueTitle, double headroom) {
-    SummaryChart chart(chartOf(pane), bucketLabels(weeks, DateLabels()), ValueKind::Duration, valueTitle,
-                       LoadResString(1352));
+void drawWeeklyTimeGoals(SummaryChart &chart, const std::vector<BucketTotal> &totals,
+                         const QStringList &firstColumn, double headroom) {
     QList<qreal> values, goals;
-    for (int i = 0; i < weeks.count(); ++i) {
+    for (std::size_t i = 0; i < totals.size(); ++i) {
         const ClockReading time = ClockOfSeconds(totals[i].value);
         const ClockReading goal = ClockOfSeconds(totals[i].goal);
         values.append(time.minutes);
@@ -91,8 +89,6 @@ void drawWeeklyTimeGoals(const SummaryPane &pane, const BucketRange &weeks,
 
 // A daily graph of one time in each zone, stacked.
 void drawZones(const SummaryPane &pane, std::optional<std::int64_t> sport, int dateHeading) {
-    const BucketRange days = BucketRange::Days(gPeriodStart, gPeriodEnd);
-    const DateLabels dates;
     QStringList titles;
     QString headings = LoadResString(dateHeading) + '\t';
     for (int zone = 1; zone <= kZones; ++zone) {
@@ -100,7 +96,8 @@ void drawZones(const SummaryPane &pane, std::optional<std::int64_t> sport, int d
         headings += clockHeading(titles.back()) + '\t';
     }
     gGraphTable = QStringList{headings};
-    const QStringList labels = bucketLabels(days, dates);
+    const BucketRange days = BucketRange::Days(gPeriodStart, gPeriodEnd);
+    const QStringList labels = bucketLabels(days, DateLabels());
     SummaryChart chart(chartOf(pane), labels, ValueKind::Duration, QString());
 
     const std::vector<ZoneSeconds> totals = ZoneTimes(days, sport);
@@ -118,19 +115,16 @@ void drawZones(const SummaryPane &pane, std::optional<std::int64_t> sport, int d
     chart.finish(kTenMinutes);
 }
 
-// A daily graph of a plain number per day, listed as text() writes it.
-void drawDailyNumbers(const SummaryPane &pane, const BucketRange &days,
-                      const std::vector<BucketTotal> &totals, const QStringList &firstColumn,
-                      const QString &valueTitle, std::optional<double> headroom,
-                      QString (*text)(double) = NumberText) {
-    SummaryChart chart(chartOf(pane), bucketLabels(days, DateLabels()), ValueKind::Number, valueTitle);
+// A graph of a plain number per bucket, listed as text() writes it.
+void drawNumbers(SummaryChart &chart, const std::vector<BucketTotal> &totals, const QStringList &firstColumn,
+                 double headroom, QString (*text)(double) = NumberText) {
     QList<qreal> values;
-    for (int i = 0; i < days.count(); ++i) {
+    for (std::size_t i = 0; i < totals.size(); ++i) {
         values.append(totals[i].value);
         gGraphTable.append(firstColumn[i] + '\t' + text(totals[i].value));
     }
     chart.addBars(values);
-    chart.finish(headroom.value_or(0));
+    chart.finish(headroom);
 }
 
 void drawMeasure(const SummaryPane &pane, Measure measure) {
@@ -138,8 +132,18 @@ void drawMeasure(const SummaryPane &pane, Measure measure) {
     const QString heading = LoadResString(weight ? 1379 : 1380);
     gGraphTable = QStringList{LoadResString(weight ? 1384 : 1409) + '\t' + heading};
     const BucketRange days = BucketRange::Days(gPeriodStart, gPeriodEnd);
-    const std::vector<BucketTotal> totals = DailyMeasure(days, measure);
-    drawDailyNumbers(pane, days, totals, bucketLabels(days, DateLabels()), heading, weight ? 10 : 5);
+    const QStringList labels = bucketLabels(days, DateLabels());
+    SummaryChart chart(chartOf(pane), labels, ValueKind::Number, heading);
+    drawNumbers(chart, DailyMeasure(days, measure), labels, weight ? 10 : 5);
+}
+
+// The first column of a table: each bucket's day with its year.
+QStringList withYears(const BucketRange &buckets, const DateLabels &dates) {
+    QStringList column;
+    column.reserve(buckets.count());
+    for (int i = 0; i < buckets.count(); ++i)
+        column.append(dates.withYear(buckets.start(i)));
+    return column;
 }
 
 } // namespace
@@ -154,10 +158,12 @@ void showMonthlyChart(SummaryPane &pane, QDate start, QDate end, bool) {
         gGraphTable = QStringList{LoadResString(1409) + '\t' + timeHeading() + '\t' +
                                   clockHeading(LoadResString(1624))};
         const BucketRange weeks = BucketRange::Weeks(start, end);
+        const QStringList labels = bucketLabels(weeks, DateLabels());
+        SummaryChart chart(chartOf(pane), labels, ValueKind::Duration, LoadResString(1351),
+                           LoadResString(1352));
         std::vector<BucketTotal> totals = ActivityTime(weeks);
         AddGoals(totals, weeks, Goal::ActivityTime);
-        drawWeeklyTimeGoals(pane, weeks, totals, bucketLabels(weeks, DateLabels()), LoadResString(1351),
-                            kTwentyMinutes);
+        drawWeeklyTimeGoals(chart, totals, labels, kTwentyMinutes);
     });
 }
 
@@ -171,13 +177,15 @@ void graphTimeinZonesbyWeek(SummaryPane &pane, int zone) {
         gGraphTable = QStringList{LoadResString(1341) + '\t' + clockHeading(title) + '\t' +
                                   clockHeading(LoadResString(1624))};
         const BucketRange weeks = BucketRange::Weeks(gPeriodStart, gPeriodEnd);
+        const DateLabels dates;
+        SummaryChart chart(chartOf(pane), bucketLabels(weeks, dates), ValueKind::Duration, title,
+                           LoadResString(1352));
         std::vector<BucketTotal> totals = ZoneTime(weeks, zone);
         AddGoals(totals, weeks, zoneGoal(zone));
-        const DateLabels dates;
         QStringList firstColumn;
         for (int i = 0; i < weeks.count(); ++i)
             firstColumn.append(dates.shortDate(weeks.start(i)));
-        drawWeeklyTimeGoals(pane, weeks, totals, firstColumn, title, kTenMinutes);
+        drawWeeklyTimeGoals(chart, totals, firstColumn, kTenMinutes);
     });
 }
 
@@ -189,17 +197,18 @@ void graphWeeklyDistance(SummaryPane &pane) {
         const QString heading = WithUnit(1387, gPrimaryUnit);
         gGraphTable = QStringList{LoadResString(1341) + '\t' + heading + '\t' + WithUnit(1624, gPrimaryUnit)};
         const BucketRange weeks = BucketRange::Weeks(gPeriodStart, gPeriodEnd);
-        std::vector<BucketTotal> totals = Distances(weeks, gPrimaryUnit, std::nullopt, Precision::Single);
-        AddGoals(totals, weeks, Goal::Distance);
-
         const DateLabels dates;
         SummaryChart chart(chartOf(pane), bucketLabels(weeks, dates), ValueKind::Number, heading,
                            LoadResString(1352));
+        std::vector<BucketTotal> totals = Distances(weeks, gPrimaryUnit, std::nullopt, Precision::Single);
+        AddGoals(totals, weeks, Goal::Distance);
+
+        const QStringList firstColumn = withYears(weeks, dates);
         QList<qreal> values, goals;
         for (int i = 0; i < weeks.count(); ++i) {
             values.append(totals[i].value);
             goals.append(totals[i].goal);
-            gGraphTable.append(dates.withYear(weeks.start(i)) + '\t' + rounded3(totals[i].value) + '\t' +
+            gGraphTable.append(firstColumn[i] + '\t' + rounded3(totals[i].value) + '\t' +
                                rounded3(totals[i].goal));
         }
         chart.addBars(values);
@@ -214,18 +223,11 @@ void graphWeeklyDistancebySport(SummaryPane &pane, std::int64_t sport) {
         const QString heading = WithUnit(1387, gPrimaryUnit);
         gGraphTable = QStringList{LoadResString(1341) + '\t' + heading};
         const BucketRange weeks = BucketRange::Weeks(gPeriodStart, gPeriodEnd);
-        const std::vector<BucketTotal> totals = Distances(weeks, gPrimaryUnit, sport, Precision::Double);
-
         const DateLabels dates;
         SummaryChart chart(chartOf(pane), bucketLabels(weeks, dates), ValueKind::Number, heading,
                            LoadResString(1352));
-        QList<qreal> values;
-        for (int i = 0; i < weeks.count(); ++i) {
-            values.append(totals[i].value);
-            gGraphTable.append(dates.withYear(weeks.start(i)) + '\t' + rounded3(totals[i].value));
-        }
-        chart.addBars(values);
-        chart.finish(0.25);
+        drawNumbers(chart, Distances(weeks, gPrimaryUnit, sport, Precision::Double), withYears(weeks, dates),
+                    0.25, rounded3);
     });
 }
 
@@ -257,15 +259,16 @@ void showWeeklyChart(SummaryPane &pane, QDate start, QDate end, bool wholeWeek) 
 
         gGraphTable = QStringList{LoadResString(1384) + '\t' + timeHeading()};
         const BucketRange days = BucketRange::Days(start, end);
-        const std::vector<BucketTotal> totals = ActivityTime(days);
         const DateLabels dates;
         SummaryChart chart(chartOf(pane), bucketLabels(days, dates), ValueKind::Duration,
                            LoadResString(1463));
+        const std::vector<BucketTotal> totals = ActivityTime(days);
+        const QStringList firstColumn = withYears(days, dates);
         QList<qreal> values;
         for (int i = 0; i < days.count(); ++i) {
             const ClockReading time = ClockOfSeconds(totals[i].value);
             values.append(time.minutes);
-            gGraphTable.append(dates.withYear(days.start(i)) + '\t' + time.text);
+            gGraphTable.append(firstColumn[i] + '\t' + time.text);
         }
         chart.addBars(values);
         chart.finish(kTwentyMinutes);
@@ -281,10 +284,13 @@ void graphDailyDistance(SummaryPane &pane) {
         const QString heading = WithUnit(1363, gPrimaryUnit);
         gGraphTable = QStringList{LoadResString(1384) + '\t' + heading};
         const BucketRange days = BucketRange::Days(gPeriodStart, gPeriodEnd);
+        const QStringList labels = bucketLabels(days, DateLabels());
+        SummaryChart chart(chartOf(pane), labels, ValueKind::Number, heading);
         std::vector<BucketTotal> totals = Distances(days, gPrimaryUnit, std::nullopt, Precision::Single);
+        // The day's total is plotted as it is listed, to 3 decimals.
         for (BucketTotal &total : totals)
             total.value = Numbers::toSingle(Numbers::roundHalfEven(total.value, 3));
-        drawDailyNumbers(pane, days, totals, bucketLabels(days, DateLabels()), heading, 1, rounded3);
+        drawNumbers(chart, totals, labels, 1, rounded3);
     });
 }
 
@@ -310,12 +316,10 @@ void graphMaxAltitude(SummaryPane &pane) {
             LoadResString(gPrimaryUnit.compare(QLatin1String("km"), Qt::CaseInsensitive) == 0 ? 1646 : 1645);
         gGraphTable = QStringList{LoadResString(1409) + '\t' + heading};
         const BucketRange days = BucketRange::Days(gPeriodStart, gPeriodEnd);
-        const std::vector<BucketTotal> totals = HighestAltitude(days, gPrimaryUnit, gUseSmoothing);
         const DateLabels dates;
-        QStringList firstColumn;
-        for (int i = 0; i < days.count(); ++i)
-            firstColumn.append(dates.withYear(days.start(i)));
-        drawDailyNumbers(pane, days, totals, firstColumn, heading, std::nullopt);
+        SummaryChart chart(chartOf(pane), bucketLabels(days, dates), ValueKind::Number, heading);
+        // No headroom: the axis just holds the highest day.
+        drawNumbers(chart, HighestAltitude(days, gPrimaryUnit, gUseSmoothing), withYears(days, dates), 0);
     });
 }
 

@@ -159,9 +159,12 @@ TEST_F(SummaryGraphsTest, TheAltitudeGraphReadsThePreferredUnitAfresh) {
 }
 
 TEST_F(SummaryGraphsTest, AFailureShowsTheGraphsOwnMessageOnce) {
+    addDaily("2026-03-04", 70, 48);
+    period({2026, 3, 4}, {2026, 3, 10});
+    graphBodyWeight(pane);
+    ASSERT_FALSE(bars().isEmpty());
     testing::ScriptedDialogs dialogs;
     gConn.executeScript("alter table weeklyData rename to weeklyGoals");
-    period({2026, 3, 4}, {2026, 3, 10});
     showMonthlyChart(pane, gPeriodStart, gPeriodEnd, false);
     graphTimeinZonesbyWeek(pane, 9);
     ASSERT_EQ(dialogs.shown().size(), 2u);
@@ -170,6 +173,7 @@ TEST_F(SummaryGraphsTest, AFailureShowsTheGraphsOwnMessageOnce) {
     EXPECT_TRUE(dialogs.shown()[0].text.contains("weeklyData"));
     EXPECT_TRUE(dialogs.shown()[1].text.startsWith("An error occurred graphing Time in Zones by Week 5 "));
     EXPECT_EQ(gGraphTable.size(), 1) << "the headings stay";
+    EXPECT_TRUE(view.chart()->series().isEmpty()) << "the last graph's bars are gone";
     EXPECT_FALSE(platform::cursor::isBusy());
 }
 
