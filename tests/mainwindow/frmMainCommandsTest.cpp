@@ -133,22 +133,6 @@ TEST_F(frmMainCommandsTest, TheSummaryLinkTheNoteAndTheOriginalViewBringTheSumma
     }
 }
 
-TEST_F(frmMainCommandsTest, RecordActivityOpensTheEntryWindowForANewActivity) {
-    load();
-    gEditExisting = true;
-    window->mnuAddActivity->trigger();
-    EXPECT_FALSE(gEditExisting);
-
-    gEditExisting = true;
-    pressAndRelease(window->resImage[3], Qt::LeftButton);
-    EXPECT_FALSE(gEditExisting);
-
-    window->mnuNMEAExport->trigger();
-    EXPECT_EQ(gExportMode, 2);
-    window->mnuExport->trigger();
-    EXPECT_EQ(gExportMode, 1);
-}
-
 // Exit ends the program through the window's close, which compacts the database on its days.
 TEST_F(frmMainCommandsTest, ExitCompactsTheDatabaseOnTheDaysOfCompaction) {
     // The compacted copy takes the database's place: a new file under the same name.
