@@ -5,7 +5,6 @@
 #include "mainwindow/frmMain.h"
 #include "sessionview/SessionGraphChoice.h"
 
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QLabel>
 
