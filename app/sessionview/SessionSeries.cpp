@@ -115,7 +115,8 @@ QStringList joinedTable(const std::vector<SessionSample> &samples, const GraphPr
     const bool altitudeColumns = hasGps && ListsAltitude(unit);
     const SessionSample *first = FirstSpeedSample(samples);
     // Here a missing first altitude leaves the elevations empty.
-    const std::optional<double> base = first ? first->altitude : std::nullopt;
+    const bool hasBase = first && first->altitude;
+    const double base = hasBase ? *first->altitude : 0;
     PaceWindow pace(true);
     AltitudeSmoother smoother(preferences.smoothing);
     QStringList lines;
@@ -137,7 +138,7 @@ QStringList joinedTable(const std::vector<SessionSample> &samples, const GraphPr
                 const double altitude = smoother.next(sample.altitude);
                 fields << NumberText(unit == QLatin1String("km") ? round(HeightInUnit(altitude, unit), 1)
                                                                  : altitude)
-                       << (base ? heightText(altitude - *base, unit) : QString());
+                       << (hasBase ? heightText(altitude - base, unit) : QString());
             } else {
                 fields << QStringLiteral("0") << QStringLiteral("0");
             }
