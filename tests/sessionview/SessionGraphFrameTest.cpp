@@ -147,6 +147,12 @@ TEST_F(SessionGraphFrameTest, AJoinedActivityListsBothKindsOfSampleInTimeOrder) 
     EXPECT_EQ(right->points(), (QList<QPointF>{{0, 120}, {2.0 / 60, 125}}));
 }
 
+TEST_F(SessionGraphFrameTest, AJoinedActivityWithoutSamplesLeavesNoLinesOfThePreviousGraph) {
+    show(addTrack());
+    show(addStored(20));
+    EXPECT_EQ(gGraphTable, QStringList{"Time\tDistance (mi)\tSpeed (mph)\tPace (min/mi)\tHR"});
+}
+
 TEST_F(SessionGraphFrameTest, AFailureWhileDrawingIsReportedAndThePointerComesBack) {
     const SessionKey track = addTrack();
     testing::ScriptedDialogs dialogs;

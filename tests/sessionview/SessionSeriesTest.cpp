@@ -111,6 +111,17 @@ TEST(SessionTable, OnlyAJoinedTableDropsTheWindowOfThirtyUnitsOrMore) {
     EXPECT_TRUE(alone.lines.back().endsWith("\t00:01")) << alone.lines.back().toStdString();
 }
 
+TEST(SessionTable, ASpeedIsConvertedWhateverThePaceBeforeIt) {
+    // The second sample's pace comes out at exactly 99 minutes per kilometre.
+    const Samples crawl{speed(0, kSpeedSample, 6, 0.01, std::nullopt),
+                        speed(3.57, kSpeedSample, 6, 0.010373450363011327, std::nullopt),
+                        speed(7.14, kSpeedSample, 6, 0.02, std::nullopt)};
+    const SessionGraphData data =
+        DeriveSpeedGraph(crawl, kSpeedSession, Quantity::Speed, Quantity::Pace, preferences("km"));
+    EXPECT_EQ(values(data.right)[1], 99);
+    EXPECT_EQ(values(data.left), (std::vector<double>{9.7, 9.7, 9.7}));
+}
+
 TEST(SessionSeries, ASpeedActivityPlotsBothSidesAtEverySample) {
     const SessionGraphData km =
         DeriveSpeedGraph(kTrack, kGpsSession, Quantity::Pace, Quantity::Elevation, preferences("km"));
