@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <stdexcept>
+
+// The partner service's user name and password are kept scrambled, never as typed. The scheme
+// works on single-byte character codes: the method digit "1", then each code shifted up by
+// i + (i mod 3) for its position i.
+namespace modCredentials {
+
+inline constexpr int kScrambleMethod = 1;
+
+// Scrambling refused: an unknown method (1006), or a code that would pass 255 (5).
+class EncryptError : public std::runtime_error {
+public:
+    EncryptError(int number, const char *description) : std::runtime_error(description), number_(number) {}
+    int number() const { return number_; }
+
+private:
+    int number_;
+};
+
+// The method digit followed by the shifted codes. Throws EncryptError.
+QByteArray Encrypt(int method, const QByteArray &plain);
+
+// The codes back; empty for fewer than two characters; "{invalid}" when the method digit is not
+// "1" or a code would fall below 0.
+QByteArray Decrypt(const QByteArray &scrambled);
+
+} // namespace modCredentials
