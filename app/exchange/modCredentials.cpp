@@ -1,5 +1,9 @@
 #include "exchange/modCredentials.h"
 
+#include "core/Globals.h"
+#include "exchange/ExchangeFiles.h"
+#include "exchange/Windows1252.h"
+
 namespace modCredentials {
 namespace {
 
@@ -40,6 +44,35 @@ QByteArray Decrypt(const QByteArray &scrambled) {
         plain.append(static_cast<char>(code));
     }
     return plain;
+}
+
+QString ShownCredential(const QString &stored) {
+    if (stored.size() <= kLeadLength)
+        return {};
+    const auto scrambled = Windows1252::encode(stored.mid(kLeadLength));
+    return Windows1252::decode(scrambled ? Decrypt(*scrambled) : QByteArray("{invalid}"));
+}
+
+void StoreCredential(Credential which, const QString &plain) {
+    const auto codes = Windows1252::encode(plain);
+    if (!codes)
+        throw EncryptError(5, "The text holds a character that cannot be kept.");
+    const QString stored =
+        exchange::RandomString(kLeadLength) + Windows1252::decode(Encrypt(kScrambleMethod, *codes));
+    const bool userName = which == Credential::UserName;
+    gConn
+        .prepare(userName ? "update preferences set trenlocrypto = ?"
+                          : "update preferences set trenlocrypto2 = ?")
+        .bindAll(stored)
+        .execute();
+    (userName ? gPartnerUser : gPartnerPassword) = stored;
+}
+
+QByteArray CredentialsLine() {
+    const auto line = Windows1252::encode(gPartnerUser + '^' + gPartnerPassword + "\r\n");
+    if (!line)
+        throw EncryptError(5, "The stored credentials hold a character that cannot be sent.");
+    return *line;
 }
 
 } // namespace modCredentials

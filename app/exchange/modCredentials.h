@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <stdexcept>
 
@@ -27,5 +28,24 @@ QByteArray Encrypt(int method, const QByteArray &plain);
 // The codes back; empty for fewer than two characters; "{invalid}" when the method digit is not
 // "1" or a code would fall below 0.
 QByteArray Decrypt(const QByteArray &scrambled);
+
+// Which of the two stored credentials.
+enum class Credential { UserName, Password };
+
+// Stored values begin with this many random characters, which carry nothing.
+inline constexpr int kLeadLength = 9;
+
+// What the credential's box shows of a stored value: nothing for kLeadLength characters or
+// fewer, "{invalid}" for a value that is not scrambled text.
+QString ShownCredential(const QString &stored);
+
+// Stores a new random lead and the scrambled text in the preferences row, then keeps it in
+// gPartnerUser or gPartnerPassword. Throws EncryptError for text that cannot be kept, and
+// platform::db::DbError; the global keeps its old value then.
+void StoreCredential(Credential which, const QString &plain);
+
+// The line that opens the upload: the two stored values as they are kept, "^" between them.
+// Throws EncryptError when a stored value holds a character outside the single-byte codes.
+QByteArray CredentialsLine();
 
 } // namespace modCredentials
