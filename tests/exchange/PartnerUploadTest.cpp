@@ -117,28 +117,4 @@ TEST(TrenloTransferTest, AcceptedUploadPostsTheBodyAndEndsInTheLastState) {
     EXPECT_TRUE(std::is_sorted(outcome.states.begin(), outcome.states.end()));
 }
 
-TEST(TrenloTransferTest, AServerErrorIsAFailureWithItsStatus) {
-    testing::LoopbackHttpServer service(500, "Internal Server Error");
-    const Outcome outcome = upload(service.address(), "body");
-    EXPECT_FALSE(outcome.delivered);
-    EXPECT_EQ(outcome.failure, "HTTP 500 Internal Server Error");
-    EXPECT_EQ(outcome.states.back(), TrenloTransfer::Error);
-    EXPECT_EQ(std::count(outcome.states.begin(), outcome.states.end(), TrenloTransfer::ResponseCompleted), 0);
-}
-
-TEST(TrenloTransferTest, ARefusedConnectionIsAFailure) {
-    const Outcome outcome = upload(testing::LoopbackHttpServer::refusingAddress(), "body");
-    EXPECT_FALSE(outcome.delivered);
-    EXPECT_TRUE(outcome.failure.contains("refused", Qt::CaseInsensitive)) << outcome.failure.toStdString();
-    EXPECT_EQ(outcome.states.back(), TrenloTransfer::Error);
-}
-
-TEST(TrenloTransferTest, EveryStateHasItsText) {
-    EXPECT_EQ(TrenloTransfer::StatusText(0), "No state information is available.");
-    EXPECT_EQ(TrenloTransfer::StatusText(8), "The response was received successfully from Trenlo.");
-    EXPECT_EQ(TrenloTransfer::StatusText(11), "An error has occurred while communicating with Trenlo.");
-    EXPECT_EQ(TrenloTransfer::StatusText(12), "Finished! All data has been transferred.");
-    EXPECT_EQ(TrenloTransfer::StatusText(13), "Unknown state: 13");
-}
-
 } // namespace

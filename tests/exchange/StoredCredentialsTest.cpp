@@ -67,16 +67,6 @@ TEST_F(StoredCredentialsTest, TextThatCannotBeKeptIsRefusedAndNothingChanges) {
     EXPECT_EQ(column("trenlocrypto"), before);
 }
 
-TEST_F(StoredCredentialsTest, AFailedUpdateKeepsTheOldValue) {
-    modCredentials::StoreCredential(Credential::Password, "secret");
-    const QString before = gPartnerPassword;
-    gConn.executeScript(
-        "create trigger refuse before update on preferences begin select raise(abort, 'disk is "
-        "full'); end");
-    EXPECT_THROW(modCredentials::StoreCredential(Credential::Password, "other"), platform::db::DbError);
-    EXPECT_EQ(gPartnerPassword, before);
-}
-
 struct Shown {
     const char *stored;
     const char *box;
