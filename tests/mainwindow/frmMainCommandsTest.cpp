@@ -70,8 +70,13 @@ TEST_F(frmMainCommandsTest, ALinkShowsItsPressedPictureWhileTheButtonIsDown) {
     mouse(window->resSummary, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(window->resSummary->pixmap().toImage(), ResourceBitmap(1710).toImage());
 
-    // A right click on the partner's link uploads: it opens no page.
+    // A right click on the partner's link uploads: it opens the upload window, no page.
+    NextModal closeUpload([](QWidget &modal) {
+        EXPECT_EQ(modal.objectName(), "frmTrenloSync");
+        modal.close();
+    });
     pressAndRelease(window->resImage[1], Qt::RightButton);
+    EXPECT_TRUE(closeUpload.answered());
     EXPECT_TRUE(browser.addresses.isEmpty());
     EXPECT_TRUE(dialogs.shown().empty()); // a right click on another link did nothing either
 }
