@@ -234,6 +234,14 @@ TEST_F(frmMainActivityListTest, DraggingOverAWeekListsItAndMakesItThePeriod) {
     EXPECT_EQ(gPeriodStart, QDate(2026, 3, 9));
     EXPECT_EQ(periodsBefore.size(), 9);
     EXPECT_TRUE(dialogs.shown().empty());
+
+    // An activity stored by another window while a range is chosen is listed with the range.
+    dragOverDays(QDate(2026, 3, 9), QDate(2026, 3, 10));
+    const SessionKey tuesday = addActivity(99, 900, 0, "mi", "2026-03-10 07:00:00");
+    gMainForm = window.get();
+    mainwindow::ListCalendarSelection();
+    gMainForm = nullptr;
+    EXPECT_EQ(listedKeys(), (QStringList{keyOf(monday), keyOf(tuesday)}));
 }
 
 } // namespace
