@@ -4,10 +4,11 @@
 #include "core/Globals.h"
 #include "core/LocalizeForm.h"
 #include "core/modHelpersLists.h"
-#include "core/modLocalisation.h"
 #include "core/modPreferences.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
+#include "preferences/Messages.h"
+#include "preferences/PreferenceStore.h"
 #include "preferences/SportsStore.h"
 
 #include <QComboBox>
@@ -26,14 +27,11 @@ namespace {
 using platform::dialogs::Answer;
 using platform::dialogs::Buttons;
 using platform::dialogs::Icon;
+using preferences::Text;
 
 // The built-in sports take the first places of the list, which is ordered by key; the athlete
 // may not delete them.
 constexpr int kBuiltInSports = 11;
-
-QString text(int id) {
-    return modLocalisation::LoadResString(id);
-}
 
 Answer say(const QString &message, Icon icon, Buttons buttons, QWidget *parent) {
     return platform::dialogs::message(message, "Runvella", icon, buttons, parent);
@@ -44,11 +42,8 @@ QString generalName() {
 }
 
 std::optional<QString> sportName(std::int64_t key) {
-    auto query = gConn.prepare("select Description from sports where prkey = ?");
-    query.bind(1, key);
-    if (!query.step())
-        return std::nullopt;
-    return modHelpers::TranslateSportName(query.columnText(0));
+    const auto description = preferences::SportDescription(gConn, key);
+    return description ? std::optional(modHelpers::TranslateSportName(*description)) : std::nullopt;
 }
 
 } // namespace
@@ -119,7 +114,7 @@ void frmActivityList::showPreferredSport(const QString &name) {
 
 void frmActivityList::AddSport() {
     if (Text1->text().trimmed().isEmpty()) {
-        say(text(1596), Icon::Information, Buttons::Ok, this);
+        say(Text(1596), Icon::Information, Buttons::Ok, this);
         return;
     }
     preferences::AddSport(gConn, Text1->text());
@@ -130,18 +125,18 @@ void frmActivityList::AddSport() {
 void frmActivityList::DeleteSport() {
     const int position = Combo1->currentIndex();
     if (position < kBuiltInSports) {
-        say(text(1598), Icon::Information, Buttons::Ok, this);
+        say(Text(1598), Icon::Information, Buttons::Ok, this);
         return;
     }
     const QString entry = Combo1->currentText();
-    if (say('(' + entry + ") - " + text(1595), Icon::Question, Buttons::YesNo, this) != Answer::Yes)
+    if (say('(' + entry + ") - " + Text(1595), Icon::Question, Buttons::YesNo, this) != Answer::Yes)
         return;
 
     const std::int64_t key = Combo1->currentData().toLongLong();
     if (preferences::CountActivitiesOfSport(gConn, key) > 0) {
-        const QString moved = text(1593) + ' ' + entry + ' ' + text(1594) + ' ' + generalName();
+        const QString moved = Text(1593) + ' ' + entry + ' ' + Text(1594) + ' ' + generalName();
         if (say(moved, Icon::Question, Buttons::OkCancel, this) != Answer::Ok) {
-            say(text(1597), Icon::None, Buttons::Ok, this);
+            say(Text(1597), Icon::None, Buttons::Ok, this);
             return;
         }
     }
@@ -150,7 +145,7 @@ void frmActivityList::DeleteSport() {
     if (wasPreferred) {
         gPrimarySport = static_cast<int>(preferences::kGeneralSport);
         showPreferredSport(generalName());
-        say(text(1592) + ' ' + generalName(), Icon::Information, Buttons::Ok, this);
+        say(Text(1592) + ' ' + generalName(), Icon::Information, Buttons::Ok, this);
     }
     refillList();
     modPreferences::LoadPreferences();

@@ -4,6 +4,8 @@
 #include "core/DatabaseFixture.h"
 #include "core/modLocalisation.h"
 #include "core/modPreferences.h"
+#include "preferences/frmOptions.h"
+#include "transfer/ModalResponder.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -162,6 +164,24 @@ TEST_F(SportsEditorTest, SettingThePreferredSportStoresItAtOnceAndKeepsItChosen)
     EXPECT_EQ(preferred, QStringList{"Curling"});
     EXPECT_EQ(editor->Combo1->currentText(), "Curling");
     EXPECT_EQ(editor->Combo1->count(), 13);
+}
+
+TEST_F(SportsEditorTest, ThePreferencesWindowOpensTheEditorAndShowsTheNewPreferredSport) {
+    gConn.executeScript("alter table weeklyData add totalAltitude number");
+    frmOptions options;
+    EXPECT_EQ(options.Label12->text(), "General");
+    testing::ModalResponder windows;
+    windows.then([](QDialog &window) {
+        auto &sports = static_cast<frmActivityList &>(window);
+        sports.Combo1->setCurrentIndex(sports.Combo1->findText("Curling"));
+        sports.Command3->click();
+        sports.Command4->click();
+    });
+
+    options.Command1->click();
+
+    EXPECT_EQ(windows.shown(), QStringList{"frmActivityList"});
+    EXPECT_EQ(options.Label12->text(), "Curling");
 }
 
 } // namespace
