@@ -4,7 +4,6 @@
 #include "mainwindow/ActivityGraphChoice.h"
 #include "mainwindow/frmMain.h"
 
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-// The main window's list of a day's activities and the graph of one activity.
+// The main window's graph of one activity.
 #include "mainwindow/frmMain.h"
 
 #include "core/Globals.h"
@@ -6,22 +6,14 @@
 #include "core/modLocalisation.h"
 #include "mainwindow/ActivityGraphChoice.h"
 #include "mainwindow/MainWindowServices.h"
-#include "mainwindow/MonthViewCells.h"
 #include "mainwindow/SessionGraph.h"
-#include "platform/BusyCursor.h"
-#include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
-#include "transfer/ActivityListText.h"
-#include "transfer/modMerge.h"
 
-#include <QCalendarWidget>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
 #include <QScopedValueRollback>
-#include <QTextCharFormat>
-#include <QTreeWidget>
 
 namespace {
 
@@ -29,38 +21,11 @@ constexpr int kHeartRateOnly = 0;
 constexpr int kHeartRateSeries = 5;
 constexpr int kNoSamplesNote = 1342;
 
-QString listedDescription(QString description) {
-    description.replace("\r\n", " ");
-    return description;
-}
-
 int seriesCode(const QComboBox &list) {
     return list.currentIndex() < 0 ? 0 : list.currentData().toInt();
 }
 
 } // namespace
-
-void frmMain::DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line) {
-    ListView1->clear();
-    auto activities =
-        gConn.prepare("select prkey, Session_datetime, Duration, Description, session_type from "
-                      "sessions where session_date >= ? and session_date <= ? order by "
-                      "Session_datetime");
-    activities.bindAll(firstDay, lastDay);
-    while (activities.step()) {
-        const SessionKey key = activities.columnInt64(0);
-        auto *item = new QTreeWidgetItem(
-            ListView1, {ActivityListText::startText(platform::db::parseIsoDateTime(activities.columnText(1))),
-                        ActivityListText::durationText(activities.columnDouble(2)),
-                        listedDescription(activities.columnText(3))});
-        item->setData(0, Qt::UserRole, "_" + QString::number(key));
-        const int icon = mainwindow::ActivityIconIndex(static_cast<int>(activities.columnInt64(4)));
-        item->setData(0, mainwindow::kActivityIconRole, icon);
-        item->setIcon(0, mainwindow::ActivityIcon(icon));
-    }
-    if (line > 0 && line <= ListView1->topLevelItemCount())
-        ListView1->setCurrentItem(ListView1->topLevelItem(line - 1));
-}
 
 void frmMain::ReloadGraphSelection(std::int64_t key) {
     const auto activity = ReadActivity(key);
@@ -101,60 +66,9 @@ void frmMain::showSessionGraph(std::int64_t key) {
     gShownSessionKey = key;
 }
 
-// The first day of an activity is bold while the calendar shows it, when the calendar's range
-// holds both its start and its end day.
-void frmMain::MarkActivityDay(QDate startDay, QDate endDay) {
-    if (MonthView1->minimumDate() > startDay || MonthView1->maximumDate() < endDay)
-        return;
-    if (startDay < MonthViewCells::VisibleDay(*MonthView1, 1) ||
-        startDay > MonthViewCells::VisibleDay(*MonthView1, MonthViewCells::kVisibleDays))
-        return;
-    QTextCharFormat bold = MonthView1->dateTextFormat(startDay);
-    bold.setFontWeight(QFont::Bold);
-    MonthView1->setDateTextFormat(startDay, bold);
-}
-
-void frmMain::ClearDayMark(QDate day) {
-    QTextCharFormat format = MonthView1->dateTextFormat(day);
-    format.setFontWeight(QFont::Normal);
-    MonthView1->setDateTextFormat(day, format);
-}
-
-void frmMain::mnuDeleteActivity_Click() {
-    using platform::dialogs::Answer;
-    using platform::dialogs::Buttons;
-    using platform::dialogs::Icon;
-    // With no line chosen, the list's first line is the selected one.
-    const QTreeWidgetItem *item =
-        ListView1->currentItem() ? ListView1->currentItem() : ListView1->topLevelItem(0);
-    if (!item) {
-        platform::dialogs::message(modLocalisation::LoadResString(1403), "Runvella", Icon::None, Buttons::Ok,
-                                   this);
-        return;
-    }
-    const QString question = modLocalisation::LoadResString(1345) + ' ' + item->text(0) + " ?";
-    if (platform::dialogs::message(question, "Runvella", Icon::None, Buttons::YesNo, this) != Answer::Yes)
-        return;
-    const SessionKey key = item->data(0, Qt::UserRole).toString().mid(1).toLongLong();
-    const platform::cursor::BusyCursor busy;
-    gCurrentGraph = "summary";
-    platform::failures::runReported([&] {
-        modMerge::DeleteSession(key);
-        const QDate day = MonthView1->selectedDate();
-        DisplayActivity(day, day, 0);
-        if (ListView1->topLevelItemCount() == 0)
-            ClearDayMark(day);
-        gCurrentGraph = "summary";
-        showMainGraph();
-        resSummary->hide();
-    });
-}
-
 void frmMain::connectSessionView() {
     connect(cmbGraph1, &QComboBox::currentIndexChanged, this, &frmMain::cmbGraph1_Click);
     connect(cmbGraph2, &QComboBox::currentIndexChanged, this, &frmMain::cmbGraph2_Click);
-    connect(MonthView1, &QCalendarWidget::clicked, this,
-            [this](QDate day) { platform::failures::runReported([&] { DisplayActivity(day, day, 0); }); });
 }
 
 void frmMain::cmbGraph1_Click(int position) {
