@@ -1,7 +1,7 @@
 #include "mainwindow/ActivityList.h"
 
-#include "mainwindow/ActivityGraphChoice.h"
 #include "platform/Database.h"
+#include "sessionview/SessionGraphChoice.h"
 #include "transfer/ActivityListText.h"
 
 #include <QLocale>
@@ -29,7 +29,7 @@ std::vector<Row> Rows(const QDate &firstDay, const QDate &lastDay) {
 
 QString StartText(const QDateTime &start) {
     return QLocale().dayName(start.date().dayOfWeek(), QLocale::ShortFormat) + ' ' +
-           ActivityGraphChoice::GeneralDateText(start);
+           sessionview::GeneralDateText(start);
 }
 
 QString DurationText(double seconds) {

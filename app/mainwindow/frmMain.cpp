@@ -1,5 +1,6 @@
 #include "mainwindow/frmMain.h"
 
+#include "charts/ChartView.h"
 #include "core/Globals.h"
 #include "core/HTMLHelp.h"
 #include "core/ImageControls.h"
@@ -248,7 +249,7 @@ void frmMain::buildGraphSide(QWidget *area) {
     const QRect pane(6, 308, 534, 170);
     auto *chart = new QChart;
     chart->legend()->hide();
-    TChart3 = new QChartView(chart, area);
+    TChart3 = new charts::ChartView(chart, area);
     TChart3->setObjectName("TChart3");
     TChart3->setRenderHint(QPainter::Antialiasing);
     TChart3->setGeometry(pane);

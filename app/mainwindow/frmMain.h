@@ -5,6 +5,7 @@
 #include "core/clsLayout.h"
 #include "mainwindow/MonthView.h"
 #include "mainwindow/TimePeriods.h"
+#include "sessionview/SessionPane.h"
 #include "summary/SummaryGraphs.h"
 
 #include <QDate>
@@ -177,9 +178,10 @@ private:
     void storeWindowSize();
     void messageArrived(const QString &message);
     void connectSessionView();
-    void cmbGraph1_Click(int position);
-    void cmbGraph2_Click(int position);
-    void storeGraphChoice(const char *column, int position);
+    void cmbGraph1_Click();
+    void cmbGraph2_Click();
+    void storeGraphChoice(const QComboBox &list, const char *column);
+    sessionview::SessionPane sessionPane() const;
     void showMergedActivity(std::int64_t key);
 
     summary::SummaryPane summaryPane();
