@@ -5,20 +5,23 @@
 #include "core/ImageControls.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
+#include "mainwindow/MonthView.h"
 #include "mainwindow/frmMain.h"
 #include "platform/FirstStart.h"
 #include "platform/Paths.h"
+#include "preferences/frmWizard1.h"
 #include "startup/frmSplash.h"
 #include "startup/modStartup.h"
 #include "transfer/ModalResponder.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -82,15 +85,17 @@ class FirstStartTest : public StartupTest {
 protected:
     void SetUp() override {}
 
-    // Answers the wizard's first page by its Next and its last page by OK, noting what was on
-    // screen while the first page was.
+    // Answers the wizard's first page with weeks starting on Sunday and its Next, and its last
+    // page by OK, noting what was on screen while the first page was.
     void answerTheWizard() {
         windows.then([this](QDialog &page) {
             wizardOwner = page.parentWidget();
             for (QWidget *window : QApplication::topLevelWidgets())
                 if (qobject_cast<frmSplash *>(window) && window->isVisible())
                     splashOverTheWizard = true;
-            page.findChild<QAbstractButton *>("Command2")->click();
+            auto &wizard = static_cast<frmWizard1 &>(page);
+            wizard.WeekStarts[1]->click();
+            wizard.Command2->click();
         });
         windows.thenClick("Command2");
     }
@@ -112,6 +117,7 @@ TEST_F(FirstStartTest, ShowsTheMainWindowAndRunsTheWizardOnce) {
     EXPECT_EQ(windows.shown(), (QStringList{"frmWizard1", "frmWizard3"}));
     EXPECT_EQ(wizardOwner, gMainForm);
     EXPECT_FALSE(splashOverTheWizard);
+    EXPECT_EQ(gMainForm->MonthView1->firstDayOfWeek(), Qt::Sunday);
     EXPECT_EQ(setting("ShowPrefs"), "No");
     for (QWidget *window : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<frmSplash *>(window), nullptr);
@@ -180,10 +186,11 @@ TEST_F(StartupTest, ClosingTheSplashWhileStartingEndsNothing) {
     EXPECT_TRUE(gMainForm->isVisible());
 }
 
-TEST_F(StartupTest, WizardRunsOnlyForAnExactYes) {
+TEST_F(FirstStartTest, TheWizardRunsOnlyForAnExactYes) {
     platform::install::ensureDataFolder();
     setSetting("ShowPrefs", "S", "yes");
     ASSERT_EQ(start(), StartupOutcome::Running);
+    EXPECT_TRUE(windows.shown().isEmpty());
     EXPECT_EQ(setting("ShowPrefs"), "yes");
 }
 
