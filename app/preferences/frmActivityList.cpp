@@ -82,6 +82,10 @@ frmActivityList::frmActivityList(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(buttons);
+    // Tab follows the rows: the new name and its Add, the list and its buttons, then OK.
+    QWidget *order[] = {Text1, Command1, Combo1, Command2, Command3, Command4};
+    for (std::size_t next = 1; next < std::size(order); ++next)
+        setTabOrder(order[next - 1], order[next]);
 
     connect(Command1, &QPushButton::clicked, this,
             [this] { platform::failures::runReported([this] { AddSport(); }); });

@@ -76,6 +76,11 @@ frmWizard1::frmWizard1(QWidget *parent)
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
     layout->addLayout(answers);
     layout->addLayout(buttons);
+    // Tab goes through the answers in the order they are shown, then to the buttons.
+    QWidget *order[] = {txtAge,        Combo1,        Units[0], Units[1], Units[2],
+                        WeekStarts[0], WeekStarts[1], Command1, Command2};
+    for (std::size_t next = 1; next < std::size(order); ++next)
+        setTabOrder(order[next - 1], order[next]);
 
     platform::failures::runReported([this] { Form_Load(); });
     connectHandlers();
