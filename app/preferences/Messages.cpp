@@ -2,6 +2,9 @@
 
 #include "core/modLocalisation.h"
 
+#include <QLocale>
+#include <QStringList>
+
 namespace preferences {
 
 QString Text(int id) {
@@ -16,6 +19,16 @@ platform::dialogs::Answer Say(int id, platform::dialogs::Icon icon, QWidget *par
 void SayNotSaved(long number, QWidget *parent) {
     platform::dialogs::message(Text(1490) + ' ' + QString::number(number), "Runvella",
                                platform::dialogs::Icon::None, platform::dialogs::Buttons::Ok, parent);
+}
+
+void SayGoalsNotMoved(const std::vector<QDate> &weeks, QWidget *parent) {
+    if (weeks.empty())
+        return;
+    QStringList shown;
+    for (const QDate &week : weeks)
+        shown << QLocale().toString(week, QLocale::ShortFormat);
+    platform::dialogs::message(Text(1726) + '\n' + shown.join(", "), "Runvella",
+                               platform::dialogs::Icon::Information, platform::dialogs::Buttons::Ok, parent);
 }
 
 } // namespace preferences

@@ -2,7 +2,10 @@
 
 #include "platform/Dialogs.h"
 
+#include <QDate>
 #include <QString>
+
+#include <vector>
 
 class QWidget;
 
@@ -16,5 +19,9 @@ platform::dialogs::Answer Say(int id, platform::dialogs::Icon icon, QWidget *par
 
 // A setting that could not be stored: message 1490 and the failure's number.
 void SayNotSaved(long number, QWidget *parent);
+
+// The weeks whose goals stayed where they were when the first day of the week changed, when
+// there are any.
+void SayGoalsNotMoved(const std::vector<QDate> &weeks, QWidget *parent);
 
 } // namespace preferences

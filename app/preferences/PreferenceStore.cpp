@@ -124,6 +124,13 @@ void StoreZoneSettings(Connection &connection, const ZoneSettings &settings) {
     gUseSmoothing = settings.smoothing;
 }
 
+void StoreAgeAndZones(Connection &connection, int age, int maximum) {
+    platform::db::Transaction transaction(connection);
+    StorePerson(connection, age, maximum);
+    storeZones(connection, ZonesFromMaximum(maximum));
+    transaction.commit();
+}
+
 bool AskSpliceIsChecked() {
     QVariant stored = 0;
     modRegistry::ReadRegistryValue("HKLM", modRegistry::kProgramKey, "AlwaysAskSplice", "D", 0, stored);

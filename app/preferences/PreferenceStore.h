@@ -50,6 +50,9 @@ struct ZoneSettings {
 };
 void StoreZoneSettings(platform::db::Connection &connection, const ZoneSettings &settings);
 
+// The age, the maximum heart rate and the zones that follow from it, in one transaction.
+void StoreAgeAndZones(platform::db::Connection &connection, int age, int maximum);
+
 // "AlwaysAskSplice" holds 1 when a transfer is not to ask whether to splice sessions; the
 // window's box says the opposite: checked means ask.
 bool AskSpliceIsChecked();

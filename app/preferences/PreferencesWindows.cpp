@@ -1,6 +1,8 @@
 #include "preferences/PreferencesWindows.h"
 
 #include "preferences/frmOptions.h"
+#include "preferences/frmWizard1.h"
+#include "preferences/frmWizard3.h"
 
 namespace preferences {
 
@@ -11,6 +13,16 @@ void showOptions(QWidget *owner, bool goalsOnly) {
     options.exec();
 }
 
-void showSetupWizard(QWidget *) {}
+void showSetupWizard(QWidget *owner) {
+    bool goOn = false;
+    {
+        frmWizard1 first(owner);
+        goOn = first.exec() == QDialog::Accepted;
+    }
+    if (goOn) {
+        frmWizard3 last(owner);
+        last.exec();
+    }
+}
 
 } // namespace preferences

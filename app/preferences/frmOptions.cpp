@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -61,21 +62,6 @@ frmOptions::frmOptions(QWidget *parent)
     connectHandlers();
 }
 
-QWidget *frmOptions::buildGoalsTab() {
-    auto *page = new QWidget;
-    Frame4 = named(new QGroupBox(page), "Frame4", 1461);
-    DTPicker1 = named(new QDateEdit(Frame4), "DTPicker1");
-    DTPicker1->setCalendarPopup(true);
-    auto *week = new QHBoxLayout(Frame4);
-    week->addWidget(named(new QLabel(Frame4), "lblWeekOf", 1462));
-    week->addWidget(DTPicker1);
-    week->addStretch();
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(Frame4);
-    layout->addStretch();
-    return page;
-}
-
 QWidget *frmOptions::buildTransferTab() {
     auto *page = new QWidget;
     auto *options = named(new QGroupBox("Select options", page), "Frame2");
@@ -103,6 +89,7 @@ QWidget *frmOptions::buildTransferTab() {
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(options);
     layout->addWidget(other);
+    layout->addWidget(buildRecorderFrame(page));
     layout->addStretch();
     return page;
 }
@@ -149,10 +136,12 @@ void frmOptions::connectHandlers() {
     connect(chkUseCompressedMode, &QCheckBox::toggled, this, &frmOptions::chkUseCompressedMode_Click);
     connect(chkUseSmoothing, &QCheckBox::toggled, this, &frmOptions::chkUseSmoothing_Click);
 
+    connect(Command1, &QPushButton::clicked, this, &frmOptions::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmOptions::Command2_Click);
     connect(Command7, &QPushButton::clicked, this, &frmOptions::Command7_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(SSTab2, &QTabWidget::currentChanged, this, &frmOptions::SSTab2_Click);
+    connectGoalHandlers();
     cmdOK->installEventFilter(this);
 }
 
@@ -168,6 +157,7 @@ void frmOptions::Form_Load() {
     loadGeneralTab();
     LoadZones();
     loadTransferTab();
+    loadGoalsTab();
 }
 
 void frmOptions::ShowGoalsOnly() {
@@ -270,10 +260,17 @@ void frmOptions::cmdOK_LostFocus() {
 }
 
 bool frmOptions::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == cmdOK && event->type() == QEvent::FocusOut) {
+    if ((watched == cmdOK || watched == Command6) && event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
-            cmdOK_LostFocus();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            if (watched == cmdOK)
+                cmdOK_LostFocus();
+            else // the copy button hands on to OK, which hands on to the tab's first control
+                QTimer::singleShot(0, cmdOK, [this] { cmdOK->setFocus(Qt::TabFocusReason); });
+        }
     }
+    if (watched == Label7 && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
+        fraRecorder->show();
     return QDialog::eventFilter(watched, event);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "preferences/WeeklyGoals.h"
 #include "preferences/ZoneRule.h"
 
 #include <QDialog>
@@ -61,9 +62,23 @@ public:
     QPushButton *Command7;
     QLabel *Label5;
 
-    // Goals
+    // Goals. Each time box array holds the hours at index 0, the minutes at 1.
     QGroupBox *Frame4;
     QDateEdit *DTPicker1;
+    std::array<QLineEdit *, 2> Text4;
+    QLineEdit *txtTotalDistance;
+    QLabel *lblUnits;
+    QLabel *Label7;
+    QLineEdit *txtTotalAltitude;
+    QLabel *lblUnits2;
+    QLabel *Label3;
+    QLabel *Label19;
+    std::array<QLineEdit *, 2> txtZone1;
+    std::array<QLineEdit *, 2> txtZone2;
+    std::array<QLineEdit *, 2> txtZone3;
+    std::array<QLineEdit *, 2> txtZone4;
+    std::array<QLineEdit *, 2> txtZone5;
+    QPushButton *Command6;
 
     // Data Transfer
     QCheckBox *chkAlwaysClear;
@@ -74,6 +89,11 @@ public:
     QCheckBox *chkUseSmoothing;
     QCheckBox *chkAskSplice;
     QCheckBox *chkLowBattDetect;
+    // The recorder's maintenance, shown after a right-button release over Label7.
+    QGroupBox *fraRecorder;
+    QPushButton *Command3;
+    QPushButton *Command4;
+    QPushButton *Command5;
 
 protected:
     void reject() override;
@@ -116,9 +136,30 @@ private:
     void Units_Click(int index);
     void WeekStarts_Click(int index);
     void Text1_LostFocus(int index);
+    void Command1_Click();
     void showPaceUnit(const QString &unit);
     void chkUseCompressedMode_Click();
     void chkUseSmoothing_Click();
+
+    // Goals
+    void connectGoalHandlers();
+    void loadGoalsTab();
+    std::array<std::array<QLineEdit *, 2> *, 5> zoneTimeBoxes();
+    QDate goalWeek() const;
+    void showGoalUnits();
+    void LoadGoals();
+    void DTPicker1_Change();
+    void txtZone_LostFocus(int zone, int index);
+    void Text4_LostFocus(int index);
+    void goalNumber_LostFocus(QLineEdit &box, preferences::Goal goal);
+    void storeGoal(preferences::Goal goal, double value);
+    void Command6_Click();
+
+    // The recorder's maintenance
+    QGroupBox *buildRecorderFrame(QWidget *page);
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
 
     bool leaving_ = false;
 };

@@ -11,6 +11,7 @@
 #include "preferences/OptionControls.h"
 #include "preferences/PreferenceStore.h"
 #include "preferences/WeekStart.h"
+#include "preferences/frmActivityList.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QStringList>
 #include <QVBoxLayout>
 
 namespace {
@@ -141,6 +141,7 @@ void frmOptions::Units_Click(int index) {
         modPreferences::LoadPreferences();
     });
     showPaceUnit(unit);
+    showGoalUnits();
 }
 
 void frmOptions::WeekStarts_Click(int index) {
@@ -151,13 +152,7 @@ void frmOptions::WeekStarts_Click(int index) {
         preferences::ShowWeekStartInMainCalendar();
         modPreferences::LoadPreferences();
         DTPicker1->setDate(modHelpers::GetWeekStart(QDate::currentDate()));
-        if (!notMoved.empty()) {
-            QStringList weeks;
-            for (const QDate &week : notMoved)
-                weeks << QLocale().toString(week, QLocale::ShortFormat);
-            platform::dialogs::message(Text(1726) + '\n' + weeks.join(", "), "Runvella", Icon::Information,
-                                       platform::dialogs::Buttons::Ok, this);
-        }
+        preferences::SayGoalsNotMoved(notMoved, this);
     });
 }
 
@@ -179,6 +174,12 @@ void frmOptions::Text1_LostFocus(int index) {
             preferences::StorePaceRange(gConn, range.fastest, range.slowest);
             modPreferences::LoadPreferences();
         });
+}
+
+void frmOptions::Command1_Click() {
+    frmActivityList sports(this);
+    connect(&sports, &frmActivityList::preferredSportChanged, Label12, &QLabel::setText);
+    sports.exec();
 }
 
 void frmOptions::chkUseCompressedMode_Click() {

@@ -48,14 +48,17 @@ bool readMarketFlag() {
     return MarketFlagFor(status, stored.toString());
 }
 
-// The first start after installation runs the set-up wizard, once.
-void runWizardOnFirstStart(frmMain &mainForm) {
+// The first start after installation runs the set-up wizard, once. The splash steps aside
+// first: window managers keep a splash above other windows, where it would hide the wizard
+// that start-up waits for.
+void runWizardOnFirstStart(frmMain &mainForm, frmSplash &splash) {
     QVariant showPrefs = "No";
     if (readSetting("ShowPrefs", "S", "No", showPrefs) != modRegistry::kSuccess ||
         showPrefs.toString() != "Yes")
         return;
     modRegistry::WriteRegistryValue(platform::settings::kProgramRoot, modRegistry::kProgramKey, "ShowPrefs",
                                     "S", "No");
+    splash.hide();
     mainForm.launchSetupWizard();
 }
 
@@ -179,7 +182,7 @@ StartupOutcome Main(const StartupEnvironment &environment) {
         mainForm->TChart3->chart()->setLocale(ChartLocaleFor(gLanguageOffset));
         mainForm->TChart3->chart()->setLocalizeNumbers(true);
         mainForm->show();
-        runWizardOnFirstStart(*mainForm);
+        runWizardOnFirstStart(*mainForm, *splash);
         QCoreApplication::processEvents();
         if (modInstance::CommandLineAsksForTransfer(commandLine))
             modTransfer::TransferFromDevice();

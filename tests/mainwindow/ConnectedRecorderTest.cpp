@@ -3,6 +3,7 @@
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
 #include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -27,6 +28,10 @@ protected:
         if (!QFileInfo::exists(program))
             GTEST_SKIP() << "the program is not built beside the tests";
         DatabaseFixture::SetUp();
+        // Started as after their first start, without the first-run wizard.
+        ASSERT_TRUE(
+            platform::settings::writeEntry(platform::settings::rootFile(platform::settings::kProgramRoot),
+                                           platform::settings::kProgramKey, "ShowPrefs", "No"));
         environment.insert("RUNVELLA_HOME", home.path());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
     }

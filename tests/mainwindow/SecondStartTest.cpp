@@ -1,5 +1,6 @@
 #include "common/TestHome.h"
 #include "platform/LocalMessage.h"
+#include "platform/SettingsStore.h"
 #include "startup/modInstance.h"
 
 #include <QCoreApplication>
@@ -49,6 +50,10 @@ protected:
         xcb_change_window_attributes(x, root, XCB_CW_EVENT_MASK, &watched);
         xcb_flush(x);
 
+        // Started as after its first start, without the first-run wizard.
+        ASSERT_TRUE(
+            platform::settings::writeEntry(platform::settings::rootFile(platform::settings::kProgramRoot),
+                                           platform::settings::kProgramKey, "ShowPrefs", "No"));
         environment.insert("RUNVELLA_HOME", home.path());
         environment.insert("DISPLAY", QString::fromLatin1(display));
         environment.insert("QT_QPA_PLATFORM", "xcb");

@@ -25,6 +25,8 @@ class OptionsWindowTest : public DatabaseFixture {
 protected:
     void SetUp() override {
         DatabaseFixture::SetUp();
+        // The main window adds the altitude goal to every database before this window can open.
+        gConn.executeScript("alter table weeklyData add totalAltitude number");
         modPreferences::LoadPreferences();
         gCurrentGraph = "summary";
         gShownSessionKey = 0;

@@ -5,11 +5,14 @@
 #include "core/ImageControls.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
+#include "mainwindow/MonthView.h"
 #include "mainwindow/frmMain.h"
 #include "platform/FirstStart.h"
 #include "platform/Paths.h"
+#include "preferences/frmWizard1.h"
 #include "startup/frmSplash.h"
 #include "startup/modStartup.h"
+#include "transfer/ModalResponder.h"
 
 #include <QApplication>
 #include <QChart>
@@ -17,6 +20,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -26,8 +31,11 @@ using modStartup::StartupOutcome;
 
 namespace {
 
+// Starts after the first one: the first-run wizard has had its turn (FirstStartTest shows it).
 class StartupTest : public ::testing::Test {
 protected:
+    void SetUp() override { setSetting("ShowPrefs", "S", "No"); }
+
     void TearDown() override {
         delete gMainForm;
         gConn.close();
@@ -72,7 +80,33 @@ protected:
     std::vector<std::chrono::milliseconds> pauses;
 };
 
-TEST_F(StartupTest, FirstStartShowsTheMainWindowAndRunsTheWizardOnce) {
+// A fresh installation, whose first start shows the first-run wizard over the main window.
+class FirstStartTest : public StartupTest {
+protected:
+    void SetUp() override {}
+
+    // Answers the wizard's first page with weeks starting on Sunday and its Next, and its last
+    // page by OK, noting what was on screen while the first page was.
+    void answerTheWizard() {
+        windows.then([this](QDialog &page) {
+            wizardOwner = page.parentWidget();
+            for (QWidget *window : QApplication::topLevelWidgets())
+                if (qobject_cast<frmSplash *>(window) && window->isVisible())
+                    splashOverTheWizard = true;
+            auto &wizard = static_cast<frmWizard1 &>(page);
+            wizard.WeekStarts[1]->click();
+            wizard.Command2->click();
+        });
+        windows.thenClick("Command2");
+    }
+
+    testing::ModalResponder windows;
+    QWidget *wizardOwner = nullptr;
+    bool splashOverTheWizard = false;
+};
+
+TEST_F(FirstStartTest, ShowsTheMainWindowAndRunsTheWizardOnce) {
+    answerTheWizard();
     EXPECT_EQ(start(), StartupOutcome::Running);
     ASSERT_NE(gMainForm, nullptr);
     EXPECT_TRUE(gMainForm->isVisible());
@@ -80,6 +114,10 @@ TEST_F(StartupTest, FirstStartShowsTheMainWindowAndRunsTheWizardOnce) {
     EXPECT_TRUE(gConn.isOpen());
     EXPECT_EQ(pauses, (std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(300),
                                                               std::chrono::milliseconds(300)}));
+    EXPECT_EQ(windows.shown(), (QStringList{"frmWizard1", "frmWizard3"}));
+    EXPECT_EQ(wizardOwner, gMainForm);
+    EXPECT_FALSE(splashOverTheWizard);
+    EXPECT_EQ(gMainForm->MonthView1->firstDayOfWeek(), Qt::Sunday);
     EXPECT_EQ(setting("ShowPrefs"), "No");
     for (QWidget *window : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<frmSplash *>(window), nullptr);
@@ -148,10 +186,11 @@ TEST_F(StartupTest, ClosingTheSplashWhileStartingEndsNothing) {
     EXPECT_TRUE(gMainForm->isVisible());
 }
 
-TEST_F(StartupTest, WizardRunsOnlyForAnExactYes) {
+TEST_F(FirstStartTest, TheWizardRunsOnlyForAnExactYes) {
     platform::install::ensureDataFolder();
     setSetting("ShowPrefs", "S", "yes");
     ASSERT_EQ(start(), StartupOutcome::Running);
+    EXPECT_TRUE(windows.shown().isEmpty());
     EXPECT_EQ(setting("ShowPrefs"), "yes");
 }
 
@@ -182,13 +221,15 @@ TEST_F(StartupTest, SecondStartHandsItsCommandLineOver) {
     EXPECT_EQ(gMainForm, running);
 }
 
-TEST_F(StartupTest, AnInterruptedFirstStartIsCompletedByTheNext) {
+TEST_F(FirstStartTest, AnInterruptedFirstStartIsCompletedByTheNext) {
     // Stopped after the data folder was made, before its database was.
     ASSERT_TRUE(QDir().mkpath(platform::paths::databaseDir()));
+    windows.thenClick("Command1");
     ASSERT_EQ(start(), StartupOutcome::Running);
     EXPECT_TRUE(gMainForm->isVisible());
     EXPECT_TRUE(QFile::exists(platform::paths::databasePath()));
-    EXPECT_EQ(setting("ShowPrefs"), "No"); // the wizard ran
+    EXPECT_EQ(windows.shown(), QStringList{"frmWizard1"});
+    EXPECT_EQ(setting("ShowPrefs"), "No");
 }
 
 TEST_F(StartupTest, ADatabaseThatCannotBeMadeEndsWithTheDatabaseProblem) {

@@ -1,0 +1,228 @@
+#include "preferences/frmOptions.h"
+
+#include "core/NumericBox.h"
+#include "core/modHelpersDates.h"
+#include "platform/ReportedFailures.h"
+#include "preferences/GoalBoxes.h"
+#include "preferences/Messages.h"
+#include "preferences/OptionControls.h"
+
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+using platform::dialogs::Buttons;
+using platform::dialogs::Icon;
+using preferences::Text;
+
+// A label between the hours and minutes boxes, showing the user's time separator.
+QLabel *separatorLabel(QWidget *parent) {
+    auto *label = new QLabel(parent);
+    label->setObjectName("lblTimeSeparator");
+    return label;
+}
+
+QString hoursMinutesCaption() {
+    return '(' + Text(1587) + modHelpers::GetTimeSeparator() + Text(1588) + ')';
+}
+
+void sayRefusal(const preferences::GoalRefusal &refusal, QWidget *parent) {
+    QString message = Text(refusal.messageId);
+    if (!refusal.suffix.isEmpty())
+        message += ' ' + refusal.suffix;
+    platform::dialogs::message(message, "Runvella", Icon::Information, Buttons::Ok, parent);
+}
+
+} // namespace
+
+QWidget *frmOptions::buildGoalsTab() {
+    auto *page = new QWidget;
+    Frame4 = named(new QGroupBox(page), "Frame4", 1461);
+    auto *grid = new QGridLayout(Frame4);
+
+    DTPicker1 = named(new QDateEdit(Frame4), "DTPicker1");
+    DTPicker1->setCalendarPopup(true);
+    grid->addWidget(named(new QLabel(Frame4), "lblWeekOf", 1462), 0, 0);
+    grid->addWidget(DTPicker1, 0, 1, 1, 3);
+
+    const auto addTimeRow = [&](std::array<QLineEdit *, 2> &boxes, const char *name, int row) {
+        for (int index = 0; index < 2; ++index)
+            boxes[index] = preferences::NumberBox(Frame4, name, index);
+        grid->addWidget(boxes[0], row, 1);
+        grid->addWidget(separatorLabel(Frame4), row, 2);
+        grid->addWidget(boxes[1], row, 3);
+    };
+    grid->addWidget(named(new QLabel(Frame4), "lblActivityTime", 1463), 1, 0);
+    addTimeRow(Text4, "Text4", 1);
+    Label3 = named(new QLabel(Frame4), "Label3");
+    grid->addWidget(Label3, 1, 4);
+
+    grid->addWidget(named(new QLabel(Frame4), "lblDistance", 1464), 2, 0);
+    txtTotalDistance = preferences::NumberBox(Frame4, "txtTotalDistance");
+    grid->addWidget(txtTotalDistance, 2, 1, 1, 3);
+    lblUnits = named(new QLabel(Frame4), "lblUnits");
+    grid->addWidget(lblUnits, 2, 4);
+
+    Label7 = named(new QLabel(Frame4), "Label7");
+    grid->addWidget(Label7, 3, 0);
+    txtTotalAltitude = preferences::NumberBox(Frame4, "txtTotalAltitude");
+    grid->addWidget(txtTotalAltitude, 3, 1, 1, 3);
+    lblUnits2 = named(new QLabel(Frame4), "lblUnits2");
+    grid->addWidget(lblUnits2, 3, 4);
+
+    grid->addWidget(named(new QLabel(Frame4), "lblTimeInZone", 1465), 4, 0);
+    Label19 = named(new QLabel(Frame4), "Label19");
+    grid->addWidget(Label19, 4, 1, 1, 4);
+    const char *zoneNames[] = {"txtZone1", "txtZone2", "txtZone3", "txtZone4", "txtZone5"};
+    const auto zones = zoneTimeBoxes();
+    for (int zone = 0; zone < preferences::kGoalZones; ++zone) {
+        const int row = 5 + zone;
+        grid->addWidget(new QLabel(QString::number(zone + 1), Frame4), row, 0, Qt::AlignRight);
+        addTimeRow(*zones[zone], zoneNames[zone], row);
+    }
+
+    Command6 = named(new QPushButton(Frame4), "Command6", 1466);
+    grid->addWidget(Command6, 10, 0, 1, 5);
+    grid->setColumnStretch(5, 1);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(Frame4);
+    layout->addStretch();
+    return page;
+}
+
+std::array<std::array<QLineEdit *, 2> *, 5> frmOptions::zoneTimeBoxes() {
+    return {&txtZone1, &txtZone2, &txtZone3, &txtZone4, &txtZone5};
+}
+
+void frmOptions::connectGoalHandlers() {
+    using NumericBox::Keys;
+    connect(DTPicker1, &QDateEdit::dateChanged, this, [this] { DTPicker1_Change(); });
+    const auto zones = zoneTimeBoxes();
+    for (int zone = 0; zone < preferences::kGoalZones; ++zone)
+        for (int index = 0; index < 2; ++index)
+            NumericBox::Make(*(*zones[zone])[index], Keys::Digits,
+                             [this, zone, index] { txtZone_LostFocus(zone + 1, index); });
+    for (int index = 0; index < 2; ++index)
+        NumericBox::Make(*Text4[index], Keys::Digits, [this, index] { Text4_LostFocus(index); });
+    NumericBox::Make(*txtTotalDistance, Keys::DigitsAndSeparators,
+                     [this] { goalNumber_LostFocus(*txtTotalDistance, preferences::Goal::TotalDistance); });
+    NumericBox::Make(*txtTotalAltitude, Keys::DigitsAndSeparators,
+                     [this] { goalNumber_LostFocus(*txtTotalAltitude, preferences::Goal::TotalAltitude); });
+    connect(Command6, &QPushButton::clicked, this, &frmOptions::Command6_Click);
+    Label7->installEventFilter(this);
+    Command6->installEventFilter(this);
+}
+
+// The captions that carry the user's time separator, the goal units, and the goals of the week
+// that the picker shows.
+void frmOptions::loadGoalsTab() {
+    const QString separator = modHelpers::GetTimeSeparator();
+    for (QLabel *label : Frame4->findChildren<QLabel *>("lblTimeSeparator"))
+        label->setText(separator);
+    Label3->setText(hoursMinutesCaption());
+    Label19->setText(hoursMinutesCaption());
+    Label7->setText(Text(1644) + separator);
+    showGoalUnits();
+    fraRecorder->hide();
+    LoadGoals();
+}
+
+void frmOptions::showGoalUnits() {
+    lblUnits->setText(gPrimaryUnit);
+    const bool feet = gPrimaryUnit == QLatin1String("mi") || gPrimaryUnit == QLatin1String("nm");
+    lblUnits2->setText(feet ? "ft" : "m");
+}
+
+QDate frmOptions::goalWeek() const {
+    return preferences::GoalWeekOf(DTPicker1->date());
+}
+
+void frmOptions::DTPicker1_Change() {
+    const QDate week = goalWeek();
+    if (DTPicker1->date() != week) {
+        DTPicker1->setDate(week); // comes back here with the first day
+        return;
+    }
+    platform::failures::runReported([this] { LoadGoals(); });
+}
+
+void frmOptions::LoadGoals() {
+    const preferences::WeeklyGoals goals = preferences::LoadWeeklyGoals(gConn, goalWeek());
+    const auto showTime = [](std::array<QLineEdit *, 2> &boxes, double seconds) {
+        const preferences::TimeBoxTexts texts = preferences::GoalTimeTexts(seconds);
+        boxes[0]->setText(texts.hours);
+        boxes[1]->setText(texts.minutes);
+    };
+    showTime(Text4, goals.timeTarget);
+    txtTotalDistance->setText(preferences::GoalDistanceText(goals.totalDistance));
+    txtTotalAltitude->setText(preferences::GoalAltitudeText(goals.totalAltitude));
+    const auto zones = zoneTimeBoxes();
+    for (int zone = 0; zone < preferences::kGoalZones; ++zone)
+        showTime(*zones[zone], goals.timeInZone[zone]);
+}
+
+void frmOptions::storeGoal(preferences::Goal goal, double value) {
+    platform::failures::runReported([&] { preferences::StoreGoal(gConn, goalWeek(), goal, value); });
+}
+
+void frmOptions::txtZone_LostFocus(int zone, int index) {
+    std::array<QLineEdit *, 2> &boxes = *zoneTimeBoxes()[zone - 1];
+    QLineEdit &box = *boxes[index];
+    box.setText(box.text().trimmed());
+    const preferences::GoalBoxLeave leave =
+        preferences::LeaveZoneTimeBox(index, {boxes[0]->text(), boxes[1]->text()});
+    if (leave.refusal) {
+        sayRefusal(*leave.refusal, this);
+        NumericBox::ReturnFocus(box);
+    } else if (leave.value) {
+        storeGoal(preferences::ZoneGoal(zone), *leave.value);
+    }
+}
+
+void frmOptions::Text4_LostFocus(int index) {
+    QLineEdit &box = *Text4[index];
+    box.setText(box.text().trimmed());
+    const preferences::GoalBoxLeave leave =
+        preferences::LeaveActivityTimeBox(index, {Text4[0]->text(), Text4[1]->text()});
+    if (leave.refusal) {
+        sayRefusal(*leave.refusal, this);
+        NumericBox::ReturnFocus(box);
+    } else if (leave.value) {
+        storeGoal(preferences::Goal::TimeTarget, *leave.value);
+    }
+}
+
+void frmOptions::goalNumber_LostFocus(QLineEdit &box, preferences::Goal goal) {
+    const preferences::GoalBoxLeave leave = preferences::LeaveGoalNumberBox(box.text());
+    if (leave.refusal) {
+        sayRefusal(*leave.refusal, this);
+        NumericBox::ReturnFocus(box);
+    } else if (leave.value) {
+        storeGoal(goal, *leave.value);
+    }
+}
+
+// "Goals saved" only when all twelve weeks were written; otherwise none of them was.
+void frmOptions::Command6_Click() {
+    std::array<preferences::TimeBoxTexts, preferences::kGoalZones> zones;
+    const auto zoneBoxes = zoneTimeBoxes();
+    for (int zone = 0; zone < preferences::kGoalZones; ++zone)
+        zones[zone] = {(*zoneBoxes[zone])[0]->text(), (*zoneBoxes[zone])[1]->text()};
+    const preferences::GoalsFromBoxes read = preferences::ReadGoalBoxes(
+        zones, {Text4[0]->text(), Text4[1]->text()}, txtTotalDistance->text(), txtTotalAltitude->text());
+    for (const int message : read.messages)
+        platform::dialogs::message(Text(message), "Runvella", Icon::None, Buttons::Ok, this);
+    try {
+        preferences::CopyGoalsToTwelveWeeks(gConn, goalWeek(), read.goals);
+        preferences::Say(1467, Icon::Information, this);
+    } catch (const platform::db::DbError &) {
+        preferences::Say(1521, Icon::None, this);
+    }
+}

@@ -1,0 +1,206 @@
+#include "preferences/frmOptions.h"
+
+#include "LibraryState.h"
+#include "common/ScriptedDialogs.h"
+#include "core/DatabaseFixture.h"
+#include "core/DeviceLibrary.h"
+#include "core/modHelpersDates.h"
+#include "core/modLocalisation.h"
+#include "core/modPreferences.h"
+#include "logger/SimulatedRecorder.h"
+#include "protocol/Protocol.h"
+#include "transport/TransportFactory.h"
+#include "upload/OfflineImage.h"
+
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+using modLocalisation::LoadResString;
+using platform::dialogs::Answer;
+
+// The program's device table pointing at the library's own code, linked into this test.
+DeviceLibrary::Exports linkedLibrary() {
+    return {ConnectToDevice,       GetDeviceData,        GetRawData,
+            GetEEPROMData,         GetRGStatus,          SetRGStatus,
+            ClearRGStatus,         IsLowBattery,         SetCompression,
+            ClearCompression,      IsCompressed,         GetDeviceVersion,
+            GetDeviceDataSize,     ClearDeviceMemory,    SyncDeviceTime,
+            SetDeviceTime,         ReadDeviceBondOption, ChangeDeviceBondOption,
+            GetPacketErrorCount,   GetLastDeviceError,   TerminateDeviceComm,
+            SuppressInternalBoxes, EnableInternalBoxes,  ReleaseDevice};
+}
+
+// The Goals tab and the recorder functions of the preferences window, with weeks starting on
+// Monday and the recorder simulated.
+class GoalsTabTest : public DatabaseFixture {
+protected:
+    void SetUp() override {
+        DatabaseFixture::SetUp();
+        // The main window adds the altitude goal to every database before this window can open.
+        gConn.executeScript("alter table weeklyData add totalAltitude number");
+        modPreferences::LoadPreferences();
+        gCurrentGraph = "summary";
+        logger::setTransportFactory([r = recorder] { return r; });
+        logger::setOfflineImageFolder(imageFolder.path());
+        logger::loadLibraryState();
+        DeviceLibrary::installForTesting(&library, QString());
+    }
+    void TearDown() override {
+        window.reset();
+        DeviceLibrary::restoreForTesting();
+        logger::setTransportFactory({});
+        logger::setOfflineImageFolder({});
+        logger::loadLibraryState();
+        DatabaseFixture::TearDown();
+    }
+
+    frmOptions &open() {
+        window = std::make_unique<frmOptions>();
+        window->show();
+        return *window;
+    }
+
+    // Types the text into the box and leaves it, as Tab does.
+    static void typeAndLeave(QLineEdit *box, const QString &text) {
+        box->setText(text);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(box, &out);
+        QCoreApplication::processEvents();
+    }
+
+    QStringList texts() const {
+        QStringList shown;
+        for (const auto &request : dialogs.shown())
+            shown << request.text;
+        return shown;
+    }
+
+    std::int64_t rows() { return scalar("select count(*) from weeklyData"); }
+
+    testing::ScriptedDialogs dialogs;
+    std::unique_ptr<frmOptions> window;
+    DeviceLibrary::Exports library = linkedLibrary();
+    std::shared_ptr<testing::SimulatedRecorder> recorder = std::make_shared<testing::SimulatedRecorder>();
+    QTemporaryDir imageFolder;
+};
+
+TEST_F(GoalsTabTest, OpensOnThisWeekAndAPickedDayShowsItsWeeksGoals) {
+    gConn.executeScript("insert into weeklyData (theweek, time_target, totalDistance, totalAltitude, "
+                        "TimeInZone1, TimeInZone2, TimeInZone3, TimeInZone4, TimeInZone5) "
+                        "values ('2003-01-06', 5400, 12.345000267028809, 300, 1800, 0, 0, 0, 86340)");
+    frmOptions &options = open();
+    EXPECT_EQ(options.DTPicker1->date(), modHelpers::GetWeekStart(QDate::currentDate()));
+    for (QLineEdit *box : {options.Text4[0], options.Text4[1], options.txtTotalDistance, options.txtZone5[1]})
+        EXPECT_EQ(box->text(), "0") << box->objectName().toStdString();
+    EXPECT_EQ(options.lblUnits->text(), "mi");
+    EXPECT_EQ(options.lblUnits2->text(), "ft");
+    EXPECT_TRUE(options.Label7->text().startsWith(LoadResString(1644)));
+
+    options.DTPicker1->setDate(QDate(2003, 1, 8));
+
+    EXPECT_EQ(options.DTPicker1->date(), QDate(2003, 1, 6));
+    EXPECT_EQ(options.Text4[0]->text(), "1");
+    EXPECT_EQ(options.Text4[1]->text(), "30");
+    EXPECT_EQ(options.txtTotalDistance->text(), "12.35");
+    EXPECT_EQ(options.txtTotalAltitude->text(), "300");
+    EXPECT_EQ(options.txtZone1[1]->text(), "30");
+    EXPECT_EQ(options.txtZone5[0]->text(), "23");
+    EXPECT_EQ(options.txtZone5[1]->text(), "59");
+}
+
+TEST_F(GoalsTabTest, EachBoxIsCheckedAndStoredWhenItIsLeft) {
+    frmOptions &options = open();
+    options.DTPicker1->setDate(QDate(2003, 1, 6));
+    const auto stored = [this](const char *column) {
+        return scalar((std::string("select ifnull(") + column + ", -1) from weeklyData").c_str());
+    };
+
+    options.Text4[0]->clear();
+    typeAndLeave(options.Text4[1], "30");
+    EXPECT_EQ(rows(), 0) << "the activity time needs both of its boxes";
+    typeAndLeave(options.txtZone2[1], " 30 ");
+    EXPECT_EQ(options.txtZone2[1]->text(), "30");
+    EXPECT_EQ(stored("TimeInZone2"), 1800);
+
+    typeAndLeave(options.Text4[0], "24");
+    EXPECT_EQ(stored("time_target"), 0);
+    typeAndLeave(options.Text4[0], "2");
+    EXPECT_EQ(stored("time_target"), 9000);
+
+    typeAndLeave(options.txtZone1[0], "24");
+    typeAndLeave(options.txtZone1[0], "");
+    EXPECT_EQ(stored("TimeInZone1"), 0);
+
+    typeAndLeave(options.txtTotalDistance, "-3");
+    typeAndLeave(options.txtTotalDistance, "12.5");
+    EXPECT_EQ(stored("totalDistance * 10"), 125);
+    typeAndLeave(options.txtTotalAltitude, "1500");
+    EXPECT_EQ(stored("totalAltitude"), 1500);
+
+    EXPECT_EQ(texts(), (QStringList{LoadResString(1508) + " 23", LoadResString(1615), LoadResString(1509)}));
+    EXPECT_EQ(rows(), 1);
+}
+
+TEST_F(GoalsTabTest, TheCopySaysGoalsSavedOnlyWhenAllTwelveWeeksWereWritten) {
+    frmOptions &options = open();
+    options.DTPicker1->setDate(QDate(2003, 1, 6));
+    options.Text4[0]->setText("5");
+    options.txtZone3[1]->setText("45");
+
+    options.Command6->click();
+
+    EXPECT_EQ(texts(), QStringList{LoadResString(1467)});
+    EXPECT_EQ(rows(), 12);
+    EXPECT_EQ(scalar("select count(*) from weeklyData where time_target = 18000 and TimeInZone3 = 2700"), 12);
+    EXPECT_EQ(scalar("select max(theweek) = '2003-03-24' from weeklyData"), 1);
+
+    gConn.executeScript("delete from weeklyData; create trigger refuse before insert on weeklyData when "
+                        "new.theweek = '2003-02-10' begin select raise(abort, 'disk is full'); end");
+    options.Command6->click();
+
+    EXPECT_EQ(texts().mid(1), QStringList{LoadResString(1521)});
+    EXPECT_EQ(rows(), 0);
+}
+
+TEST_F(GoalsTabTest, TheRecorderFunctionsShowAfterARightClickOnTheAltitudeCaption) {
+    frmOptions &options = open();
+    EXPECT_TRUE(options.fraRecorder->isHidden());
+
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::RightButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(options.Label7, &release);
+
+    EXPECT_FALSE(options.fraRecorder->isHidden());
+}
+
+TEST_F(GoalsTabTest, AnsweringNoToClearingSendsNothingToTheRecorder) {
+    frmOptions &options = open();
+    dialogs.answer(Answer::No);
+    options.Command4->click();
+    ASSERT_EQ(texts(), QStringList{LoadResString(1515)});
+    EXPECT_EQ(dialogs.shown()[0].title, "Velko Data Recorder");
+    EXPECT_TRUE(recorder->frames().empty());
+
+    dialogs.answer(Answer::Yes);
+    options.Command4->click();
+    EXPECT_EQ(texts().mid(1), (QStringList{LoadResString(1515), LoadResString(1517)}));
+    EXPECT_EQ(recorder->framesOfCommand(logger::kClearMemory).size(), 1u);
+
+    options.Command3->click();
+    EXPECT_EQ(texts().last(), LoadResString(1504));
+    EXPECT_EQ(recorder->framesOfCommand(logger::kSetClock).size(), 1u);
+}
+
+} // namespace
