@@ -4,9 +4,10 @@
 #include "core/modRegistry.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
-
 #include <QLabel>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <sys/stat.h>
 
@@ -55,6 +56,51 @@ TEST_F(frmMainCommandsTest, WebCommandsOpenTheirPagesInTheBrowser) {
               (QStringList{"https://events.example.org/", "https://www.velko.com/", "https://www.velko.com/",
                            "https://www.trenlo.com/runvella/", "https://www.velko.com/datarecorder/links/",
                            "https://www.velko.com/international/datarecorder/links/"}));
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+// Each command that belongs to another window opens that window over the main window.
+TEST_F(frmMainCommandsTest, EachCommandOpensItsWindow) {
+    load();
+    const auto visibleTabs = [](QWidget &options) {
+        const QTabWidget *tabs = options.findChild<QTabWidget *>();
+        int shown = 0;
+        for (int tab = 0; tab < tabs->count(); ++tab)
+            shown += tabs->isTabVisible(tab) ? 1 : 0;
+        return shown;
+    };
+    const struct {
+        const char *window;
+        std::function<void()> command;
+        int tabs; // of the preferences window; 0 for the others
+    } cases[] = {
+        {"AddWorkout", [&] { window->mnuAddActivity->trigger(); }, 0},
+        {"AddWorkout", [&] { window->resImage_Click(3); }, 0},
+        {"frmExport", [&] { window->mnuExport->trigger(); }, 0},
+        {"frmTrenloSync", [&] { window->mnuUpload->trigger(); }, 0},
+        {"frmOptions", [&] { window->mnuViewOptions->trigger(); }, 4},
+        {"frmOptions", [&] { window->mnuTargets->trigger(); }, 1},
+        {"frmMerge1", [&] { window->mnuMergeSessions->trigger(); }, 0},
+        {"frmAbout", [&] { window->mnuHelpAbout->trigger(); }, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.window);
+        QString opened;
+        int tabs = 0;
+        NextModal closeIt([&](QWidget &modal) {
+            opened = modal.objectName();
+            if (c.tabs > 0)
+                tabs = visibleTabs(modal);
+            // Some windows leave only by their own button; the test ends them as they stand.
+            if (auto *dialog = qobject_cast<QDialog *>(&modal))
+                dialog->done(QDialog::Rejected);
+            else
+                modal.close();
+        });
+        c.command();
+        EXPECT_EQ(opened, c.window);
+        EXPECT_EQ(tabs, c.tabs);
+    }
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
