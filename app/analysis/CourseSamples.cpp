@@ -31,6 +31,13 @@ std::vector<CourseSample> ReadCourseSamples(SessionKey key) {
     return samples;
 }
 
+bool StartsWithPosition(SessionKey key) {
+    auto query = gConn.prepare("select data_type from sessiondata where session_prkey = ? and data_type <> 0 "
+                               "order by cum_duration, prkey limit 1");
+    query.bind(1, key);
+    return query.step() && query.columnInt64(0) == 2;
+}
+
 std::vector<HeartRateSample> ReadHeartRateSamples(SessionKey key) {
     auto query =
         gConn.prepare("select cum_duration, Hr from sessiondata where session_prkey = ? and data_type = 0 "

@@ -12,6 +12,9 @@ namespace analysis {
 // The activity's speed and GPS samples.
 std::vector<CourseSample> ReadCourseSamples(SessionKey key);
 
+// Whether the activity's first speed or GPS sample is a GPS sample: its statistics have positions.
+bool StartsWithPosition(SessionKey key);
+
 // The activity's heart-rate samples.
 std::vector<HeartRateSample> ReadHeartRateSamples(SessionKey key);
 

@@ -268,6 +268,11 @@ float MarkerInterval(int listIndex) {
     }
 }
 
+QStringList MarkerIntervalTexts(const QString &unit) {
+    const QString label = QLatin1Char(' ') + LoadResString(unitLabelId(unit));
+    return {LoadResString(1697) + label, LoadResString(1698) + label, LoadResString(1699) + label};
+}
+
 std::vector<CourseColumn> CourseColumns(const CourseSettings &settings) {
     const bool metric = isMetric(settings);
     std::vector<CourseColumn> columns{

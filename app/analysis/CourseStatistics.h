@@ -41,6 +41,9 @@ struct CourseSettings {
 // The marker interval of an entry of the marker list: 1, 1/2 or 1/4 of the unit.
 float MarkerInterval(int listIndex);
 
+// The entries of the marker list in the user's language: 1 mi, 1/2 mi and 1/4 mi for miles.
+QStringList MarkerIntervalTexts(const QString &unit);
+
 struct CourseColumn {
     QString heading;
     int widthTwips = 0;
