@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QPointF>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QAbstractAxis;
+class QBarSeries;
+class QChart;
+class QLineSeries;
+class QStackedBarSeries;
+class QValueAxis;
+
+// The one chart layer of the program over Qt Charts: every graph starts from reset() and builds
+// its axes and series with these helpers.
+namespace charts {
+
+class BucketAxis;
+class DurationAxis;
+
+// A colour stored as one number, red + 256 green + 65536 blue.
+QColor colourFromValue(int value);
+
+// Empties the chart for the next graph: every series and every axis goes, so no range,
+// inversion, visibility or title of the previous graph is left; the legend and the title are
+// hidden and nothing is animated.
+void reset(QChart &chart);
+
+// Axes, each added to the chart at the side given.
+BucketAxis *addBucketAxis(QChart &chart, const QStringList &buckets, Qt::Alignment side = Qt::AlignBottom);
+DurationAxis *addDurationAxis(QChart &chart, Qt::Alignment side,
+                              const QString &separator = QStringLiteral(":"), double minimumStep = 10);
+// A plain number axis with ticks at round intervals.
+QValueAxis *addValueAxis(QChart &chart, Qt::Alignment side);
+
+// One layer of bars: a value per bucket.
+struct BarLayer {
+    QString name;
+    QColor colour;
+    QList<qreal> values;
+};
+
+// One bar per bucket, standing at the bucket's place on the bucket axis.
+QBarSeries *addBars(QChart &chart, QAbstractAxis &buckets, QAbstractAxis &values, const BarLayer &layer);
+// The layers stacked in one bar per bucket, the first layer at the bottom.
+QStackedBarSeries *addStackedBars(QChart &chart, QAbstractAxis &buckets, QAbstractAxis &values,
+                                  const std::vector<BarLayer> &layers);
+
+struct LineStyle {
+    QColor colour;
+    int width = 2;
+    bool markers = false; // a dot on every point
+};
+QLineSeries *addLine(QChart &chart, QAbstractAxis &x, QAbstractAxis &y, const QList<QPointF> &points,
+                     const LineStyle &style, const QString &name = QString());
+// A line through one value per bucket, over the buckets' places, with a dot on each.
+QLineSeries *addBucketLine(QChart &chart, QAbstractAxis &buckets, QAbstractAxis &values,
+                           const QList<qreal> &perBucket, const QColor &colour);
+
+// Scales a value axis from the smaller of 0 and the smallest value up to the largest value plus
+// the headroom; an axis without room (all values 0 and no headroom) gets a range of 1.
+void scaleFromZero(QValueAxis &axis, double smallest, double largest, double headroom = 0);
+// The largest and the smallest of the values, 0 for none.
+double largestOf(const QList<qreal> &values);
+double smallestOf(const QList<qreal> &values);
+
+// Gives the axis line and its grid the colours given.
+void colourAxis(QAbstractAxis &axis, const QColor &line, const QColor &grid);
+
+void showLegend(QChart &chart, Qt::Alignment side = Qt::AlignBottom);
+
+// The chart drawn at the given size into an image, as a picture to save, print or compare.
+// The chart is laid out for that size while it draws and gets its own size back afterwards.
+QImage renderImage(QChart &chart, const QSize &size);
+
+} // namespace charts

@@ -1,0 +1,49 @@
+#include "charts/DurationAxis.h"
+
+#include "charts/AxisSteps.h"
+
+#include <cmath>
+
+namespace charts {
+namespace {
+
+// A bound on the labels of one axis, whatever size the chart is said to have.
+constexpr double kMostLabels = 1000;
+
+} // namespace
+
+DurationAxis::DurationAxis(const QString &separator, double minimumStep)
+    : separator_(separator), minimumStep_(minimumStep) {}
+
+void DurationAxis::setSeparator(const QString &separator) {
+    separator_ = separator;
+    step_ = 0;
+    relabel();
+}
+
+void DurationAxis::setMinimumStep(double minutes) {
+    minimumStep_ = minutes;
+    step_ = 0;
+    relabel();
+}
+
+void DurationAxis::relabel() {
+    const double span = max() - min();
+    const double widest = std::max(std::abs(min()), std::abs(max()));
+    const double step = durationLabelStep(span > 0 ? pixels() / span : 0,
+                                          labelExtent(clockText(widest, separator_)), minimumStep_);
+    if (step == step_ && min() == from_ && max() == to_)
+        return;
+    step_ = step;
+    from_ = min();
+    to_ = max();
+
+    QList<std::pair<QString, double>> labels;
+    const double firstStep = std::ceil(min() / step - 1e-9);
+    const double lastStep = std::floor(max() / step + 1e-9);
+    for (double k = firstStep; k <= lastStep && k - firstStep < kMostLabels; ++k)
+        labels.append({clockText(k * step, separator_), k * step});
+    setLabels(labels);
+}
+
+} // namespace charts

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+
+class QChart;
+class QValueAxis;
+
+namespace charts {
+
+// The ranges (x across, y up) that show the whole data rectangle with a unit as many pixels long
+// across as up, centred on the data; a data rectangle without width or height is widened around
+// its centre by the other dimension, or by 1 when it is a single point.
+QRectF equalScaleRanges(const QRectF &data, const QSizeF &plotPixels);
+
+// Keeps the two axes at equal scales for the data whenever the plot's size changes, as a track
+// plot needs so that a circle stays round.
+void keepEqualScales(QChart &chart, QValueAxis &x, QValueAxis &y, const QRectF &data);
+
+} // namespace charts

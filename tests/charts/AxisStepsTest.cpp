@@ -1,0 +1,74 @@
+#include "charts/AxisSteps.h"
+#include "charts/EqualScales.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(AxisStepsTest, BucketLabelsThinOutAsBucketsNarrow) {
+    struct Case {
+        double pixelsPerBucket;
+        double labelExtent;
+        int step;
+    } cases[] = {
+        {40, 30, 1},    // room for every label
+        {30, 30, 1},    // exactly room
+        {10, 30, 3},    // every third
+        {0.2, 40, 200}, // ten years of days on a pane of 730 pixels
+        {0, 40, 1},     // not laid out yet
+        {10, 0, 1},     // no label text
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(charts::bucketLabelStep(c.pixelsPerBucket, c.labelExtent), c.step)
+            << c.pixelsPerBucket << " px per bucket, " << c.labelExtent << " px per label";
+}
+
+TEST(AxisStepsTest, DurationLabelsStandAtClockStepsNoCloserThanTheMinimum) {
+    struct Case {
+        double pixelsPerMinute;
+        double labelExtent;
+        double minimumStep;
+        double step;
+    } cases[] = {
+        {10, 20, 10, 10},     // the ten-minute step fits
+        {10, 20, 1, 2},       // a finer minimum: 2 minutes make 20 pixels
+        {0.5, 20, 10, 60},    // 40 needed: the next clock step is an hour
+        {0.01, 20, 10, 2880}, // past 12 hours whole days double
+        {0, 20, 10, 10},      // not laid out yet: the minimum
+        {1, 20, 25, 30},      // a minimum between clock steps rounds up to one
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(charts::durationLabelStep(c.pixelsPerMinute, c.labelExtent, c.minimumStep), c.step)
+            << c.pixelsPerMinute << " px per minute, minimum " << c.minimumStep;
+}
+
+TEST(AxisStepsTest, ValueTicksFallOnRoundIntervals) {
+    EXPECT_DOUBLE_EQ(charts::niceInterval(85, 8), 20); // 10.6 rounds up to 20
+    EXPECT_DOUBLE_EQ(charts::niceInterval(80, 8), 10);
+    EXPECT_DOUBLE_EQ(charts::niceInterval(1.5, 8), 0.2);
+    EXPECT_DOUBLE_EQ(charts::niceInterval(18, 8), 2.5);
+    EXPECT_DOUBLE_EQ(charts::niceInterval(0, 8), 1);
+}
+
+TEST(AxisStepsTest, ClockTextKeepsRealHours) {
+    EXPECT_EQ(charts::clockText(0, ":"), "00:00");
+    EXPECT_EQ(charts::clockText(59, ":"), "00:59");
+    EXPECT_EQ(charts::clockText(1439, "."), "23.59");
+    EXPECT_EQ(charts::clockText(1440, ":"), "24:00");
+    EXPECT_EQ(charts::clockText(1800, ":"), "30:00");
+    EXPECT_EQ(charts::clockText(6000, ":"), "100:00");
+    EXPECT_EQ(charts::clockText(-90, ":"), "-01:30");
+}
+
+TEST(EqualScalesTest, OneUnitIsAsLongAcrossAsUp) {
+    // A square of data on a wide plot widens across.
+    EXPECT_EQ(charts::equalScaleRanges(QRectF(0, 0, 10, 10), QSizeF(200, 100)), QRectF(-5, 0, 20, 10));
+    // A flat track on a square plot grows up around its centre.
+    EXPECT_EQ(charts::equalScaleRanges(QRectF(0, 4, 10, 2), QSizeF(100, 100)), QRectF(0, 0, 10, 10));
+    // A straight north-south track has no width: it gets its height across.
+    EXPECT_EQ(charts::equalScaleRanges(QRectF(3, 0, 0, 8), QSizeF(100, 100)), QRectF(-1, 0, 8, 8));
+    // One point.
+    EXPECT_EQ(charts::equalScaleRanges(QRectF(2, 2, 0, 0), QSizeF(100, 100)), QRectF(1.5, 1.5, 1, 1));
+}
+
+} // namespace
