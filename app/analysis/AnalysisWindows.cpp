@@ -1,11 +1,15 @@
 #include "analysis/AnalysisWindows.h"
 
+#include "analysis/frmPlotTrack.h"
 #include "analysis/frmStats.h"
 #include "analysis/frmTabularData2.h"
 
 namespace analysis {
 
-void showPlotTrack() {}
+void showPlotTrack() {
+    frmPlotTrack window;
+    window.exec();
+}
 
 void showTabularData(QWidget *owner) {
     frmTabularData2 window(owner);

@@ -14,8 +14,6 @@ namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 constexpr double kMetresPerFoot = 0.3048;
-// About 60 m of latitude: the least extent a plot shows.
-constexpr double kLeastSpan = 1e-5;
 
 TrackBox boxOf(const std::vector<CourseSample> &samples) {
     const auto firstFix =
@@ -36,12 +34,6 @@ TrackBox boxOf(const std::vector<CourseSample> &samples) {
         box.maxLongitude = std::max(box.maxLongitude, *sample->longitude);
     }
     return box;
-}
-
-void widenAboutMiddle(AxisRange &range, double span) {
-    const double middle = (range.min + range.max) / 2;
-    range.min = middle - span / 2;
-    range.max = middle + span / 2;
 }
 
 } // namespace
@@ -86,16 +78,6 @@ TrackPlot PlotTrack(const std::vector<CourseSample> &samples, const std::vector<
         plot.vertical = {plot.vertical.min - d, plot.vertical.max + d};
     }
     return plot;
-}
-
-void FitToAspect(AxisRange &horizontal, AxisRange &vertical, double plotWidth, double plotHeight) {
-    if (plotWidth <= 0 || plotHeight <= 0)
-        return;
-    double perPixel = std::max(horizontal.span() / plotWidth, vertical.span() / plotHeight);
-    if (perPixel <= 0)
-        perPixel = kLeastSpan / std::min(plotWidth, plotHeight);
-    widenAboutMiddle(horizontal, perPixel * plotWidth);
-    widenAboutMiddle(vertical, perPixel * plotHeight);
 }
 
 QStringList TrackTableLines(const std::vector<CourseSample> &samples, const QString &unit,

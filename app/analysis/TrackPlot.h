@@ -47,10 +47,6 @@ struct TrackPlot {
 // course statistics rows. Positions the recorder had not fixed are not drawn.
 TrackPlot PlotTrack(const std::vector<CourseSample> &samples, const std::vector<CourseRow> &rows);
 
-// Widens the ranges about their middles so that a unit takes as many pixels across as up on a
-// plot of the given size. Ranges of no extent get a small one, so a lone position shows.
-void FitToAspect(AxisRange &horizontal, AxisRange &vertical, double plotWidth, double plotHeight);
-
 // The samples as a table of lines: time, latitude, longitude and the smoothed altitude, in metres
 // to one decimal for the metric unit, otherwise in feet.
 QStringList TrackTableLines(const std::vector<CourseSample> &samples, const QString &unit,

@@ -126,23 +126,6 @@ TEST(PlotTrack, NoSamplesNoPlot) {
     EXPECT_TRUE(plot.markers.empty());
 }
 
-TEST(FitToAspect, AUnitTakesAsManyPixelsAcrossAsUp) {
-    AxisRange horizontal{0, 1};
-    AxisRange vertical{10, 11};
-    FitToAspect(horizontal, vertical, 400, 200);
-    EXPECT_DOUBLE_EQ(horizontal.min, -0.5);
-    EXPECT_DOUBLE_EQ(horizontal.max, 1.5);
-    EXPECT_DOUBLE_EQ(vertical.min, 10);
-    EXPECT_DOUBLE_EQ(vertical.max, 11);
-
-    AxisRange point{2, 2};
-    AxisRange same{3, 3};
-    FitToAspect(point, same, 100, 100);
-    EXPECT_GT(point.span(), 0);
-    EXPECT_NEAR(point.span(), same.span(), 1e-15);
-    EXPECT_NEAR(point.min + point.max, 4, 1e-12);
-}
-
 TEST(TrackTableLines, SmoothedAltitudesInMetresOrFeet) {
     const std::vector<CourseSample> samples{fix(0, 0, 45.5, -122.25, 3, 100),
                                             fix(3725, 0.1, 45.5, -122.25, 3, 110)};
