@@ -1,31 +1,31 @@
 #include "core/HelpViewer.h"
 
+#include "core/HelpPages.h"
+
 #include <QApplication>
+#include <QCursor>
+#include <QHash>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QToolTip>
 #include <QUrl>
+#include <QVBoxLayout>
 
-namespace HelpViewer {
 namespace {
 
 constexpr QSize kPreferredSize(800, 600);
 // The part of the screen's free area that the window may take, leaving room for its frame.
 constexpr double kShareOfScreen = 0.9;
+constexpr int kPopupWidth = 400;
+constexpr int kPopupMargin = 6;
 
-// Escape closes the help window, as it closes a dialog.
-class HelpBrowser : public QTextBrowser {
-protected:
-    void keyPressEvent(QKeyEvent *event) override {
-        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-            close();
-        else
-            QTextBrowser::keyPressEvent(event);
-    }
-};
-
-QPointer<QTextBrowser> viewer;
+QHash<QString, QPointer<HelpWindow>> windows;
+QPointer<HelpWindow> lastShown;
+QPointer<QLabel> openPopup;
 
 // On the screen of the window the user works in, whole and in its middle.
 void placeOnScreen(QWidget &window) {
@@ -38,34 +38,115 @@ void placeOnScreen(QWidget &window) {
     window.move(free.center() - window.rect().center());
 }
 
-QTextBrowser *createViewer() {
-    auto *browser = new HelpBrowser;
-    browser->setAttribute(Qt::WA_DeleteOnClose);
-    browser->setOpenExternalLinks(true); // web links go to the desktop's browser
-    placeOnScreen(*browser);
-    QObject::connect(browser, &QTextBrowser::sourceChanged, browser,
-                     [browser] { browser->setWindowTitle(browser->documentTitle()); });
-    return browser;
-}
-
 } // namespace
 
-void showPage(const QString &path) {
-    if (!viewer)
-        viewer = createViewer();
-    viewer->setSource(QUrl::fromLocalFile(path));
-    viewer->show();
-    viewer->raise();
-    viewer->activateWindow();
+HelpWindow::HelpWindow(const QString &target)
+    : target_(target), searchField_(new QLineEdit(this)), browser_(new QTextBrowser(this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    searchField_->setObjectName("searchField");
+    searchField_->setPlaceholderText("Search");
+    searchField_->hide();
+    browser_->setObjectName("browser");
+    browser_->setOpenExternalLinks(true); // web links go to the desktop's browser
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(searchField_);
+    layout->addWidget(browser_);
+    connect(browser_, &QTextBrowser::sourceChanged, this,
+            [this] { setWindowTitle(browser_->documentTitle()); });
+    connect(searchField_, &QLineEdit::returnPressed, this, &HelpWindow::search);
+}
+
+void HelpWindow::showPage(const QUrl &page) {
+    browser_->setSource(page);
+    bringForward();
+}
+
+void HelpWindow::showHtml(const QString &html) {
+    browser_->setHtml(html);
+    setWindowTitle(browser_->documentTitle());
+    bringForward();
+}
+
+void HelpWindow::showSearch(const QString &folder) {
+    searchFolder_ = folder;
+    searchField_->show();
+    bringForward();
+    searchField_->setFocus();
+}
+
+// Escape closes the help window, as it closes a dialog.
+void HelpWindow::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void HelpWindow::bringForward() {
+    show();
+    raise();
+    activateWindow();
+    lastShown = this;
+}
+
+void HelpWindow::search() {
+    const auto found =
+        HelpPages::PagesWithWords(HelpPages::ReadHelpPages(searchFolder_), searchField_->text());
+    showHtml(HelpPages::TopicListHtml("Search", found));
+}
+
+namespace HelpViewer {
+
+HelpWindow *open(const QString &target, QWidget *owner) {
+    QPointer<HelpWindow> &window = windows[target];
+    if (!window) {
+        window = new HelpWindow(target);
+        placeOnScreen(*window);
+    }
+    if (window->parentWidget() != owner)
+        window->setParent(owner, Qt::Window); // hides it; showing a page shows it again
+    return window;
+}
+
+void showPopup(const QString &text, const PopupStyle &style, QWidget *owner) {
+    if (openPopup)
+        openPopup->close();
+    auto *label = new QLabel(text, owner, Qt::Popup);
+    label->setObjectName("helpPopup");
+    label->setAttribute(Qt::WA_DeleteOnClose);
+    label->setWordWrap(true);
+    label->setMargin(kPopupMargin);
+    label->setFont(style.font);
+    QPalette colours = QToolTip::palette();
+    if (style.text.isValid())
+        colours.setColor(QPalette::WindowText, style.text);
+    if (style.background.isValid())
+        colours.setColor(QPalette::Window, style.background);
+    label->setPalette(colours);
+    label->setAutoFillBackground(true);
+    label->setMaximumWidth(kPopupWidth);
+    label->adjustSize();
+    label->move(QCursor::pos());
+    label->show();
+    openPopup = label;
 }
 
 void closeAll() {
-    if (viewer)
-        viewer->close();
+    for (const QPointer<HelpWindow> &window : std::as_const(windows))
+        if (window)
+            window->close();
+    windows.clear();
+    if (openPopup)
+        openPopup->close();
 }
 
-QTextBrowser *window() {
-    return viewer && viewer->isVisible() ? viewer.data() : nullptr;
+HelpWindow *window() {
+    return lastShown && lastShown->isVisible() ? lastShown.data() : nullptr;
+}
+
+QLabel *popup() {
+    return openPopup;
 }
 
 } // namespace HelpViewer

@@ -7,9 +7,8 @@
 #include <optional>
 
 namespace modHelpers {
-namespace {
 
-std::optional<double> readNumber(const QString &text) {
+std::optional<double> ReadNumericText(const QString &text) {
     const QString trimmed = text.trimmed();
     bool ok = false;
     double value = QLocale().toDouble(trimmed, &ok);
@@ -20,10 +19,8 @@ std::optional<double> readNumber(const QString &text) {
     return value;
 }
 
-} // namespace
-
 NumericTextStatus ValidateNumericText(const QString &text, int maximum) {
-    const std::optional<double> number = readNumber(text);
+    const std::optional<double> number = ReadNumericText(text);
     if (!number)
         return kNotANumber;
     if (*number < 0)

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 class QLineEdit;
 
@@ -18,6 +19,10 @@ enum NumericTextStatus : std::int16_t {
     kNotANumber = 5,
     kNegative = 6,
 };
+
+// The number a text box holds, read in the user's locale or in C notation after trimming; nothing
+// for text that is no finite number.
+std::optional<double> ReadNumericText(const QString &text);
 
 // Classifies a number of any size; numbers are read in the user's locale or in C notation.
 NumericTextStatus ValidateNumericText(const QString &text, int maximum);

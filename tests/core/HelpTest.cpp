@@ -27,7 +27,7 @@ TEST_F(HelpTest, AMissingHelpFileIsReportedAndNothingIsShown) {
     HTMLHelp help;
     help.CHMFile = folder.path() + "/help/index.html";
 
-    help.HHDisplayContents();
+    help.HHDisplayContents(nullptr);
 
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].text,
@@ -43,7 +43,7 @@ TEST_F(HelpTest, AFileThatIsNoHtmlPageIsRefusedBeforeLookingForIt) {
     HTMLHelp help;
     help.CHMFile = "/nowhere/runvellahelp.chm";
 
-    help.HHDisplayContents();
+    help.HHDisplayContents(nullptr);
 
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].text, "/nowhere/runvellahelp.chm is not a valid HTML Help file.");
@@ -54,9 +54,10 @@ TEST_F(HelpTest, ContentsOpenFromTheFolderBesideTheProgramAndAnyInstanceClosesTh
     ShowHelpContents();
     ShowHelpContents(); // a second request shows the same window again
 
-    QTextBrowser *viewer = HelpViewer::window();
+    HelpWindow *viewer = HelpViewer::window();
     ASSERT_NE(viewer, nullptr);
-    EXPECT_EQ(viewer->source().toLocalFile(), QCoreApplication::applicationDirPath() + "/help/index.html");
+    EXPECT_EQ(viewer->browser()->source().toLocalFile(),
+              QCoreApplication::applicationDirPath() + "/help/index.html");
     EXPECT_EQ(viewer->windowTitle(), "Runvella Help");
     ASSERT_NE(gHelp, nullptr);
     EXPECT_EQ(gHelp->CHMFile, QCoreApplication::applicationDirPath() + "/help/index.html");
@@ -69,7 +70,7 @@ TEST_F(HelpTest, ContentsOpenFromTheFolderBesideTheProgramAndAnyInstanceClosesTh
 
 TEST_F(HelpTest, TheHelpWindowFitsTheScreenAndEscapeClosesIt) {
     ShowHelpContents();
-    QTextBrowser *viewer = HelpViewer::window();
+    HelpWindow *viewer = HelpViewer::window();
     ASSERT_NE(viewer, nullptr);
     const QRect free = viewer->screen()->availableGeometry();
     EXPECT_TRUE(free.contains(viewer->frameGeometry()))
@@ -78,7 +79,7 @@ TEST_F(HelpTest, TheHelpWindowFitsTheScreenAndEscapeClosesIt) {
         << free.width() << "x" << free.height();
 
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(viewer, &escape);
+    QApplication::sendEvent(viewer->browser(), &escape); // where the focus is
     EXPECT_EQ(HelpViewer::window(), nullptr);
 }
 

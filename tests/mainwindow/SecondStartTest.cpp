@@ -34,8 +34,11 @@ protected:
         ASSERT_TRUE(server.waitForStarted());
         QByteArray number;
         const QDeadlineTimer giveUp(kPatienceMs);
-        while (!number.contains('\n') && !giveUp.hasExpired() && server.waitForReadyRead(1000))
+        // A loaded machine may take Xvfb several seconds to name its display.
+        while (!number.contains('\n') && !giveUp.hasExpired() && server.state() == QProcess::Running) {
+            server.waitForReadyRead(1000);
             number += server.readAllStandardOutput();
+        }
         ASSERT_TRUE(number.contains('\n')) << "Xvfb named no display";
         const QByteArray display = ':' + number.trimmed();
 

@@ -35,7 +35,7 @@ TEST_F(frmMainHelpMenuTest, ContentsOpenTheHelpAndClosingTheWindowClosesIt) {
     window.mnuHelpContents->trigger();
 
     ASSERT_NE(HelpViewer::window(), nullptr);
-    EXPECT_TRUE(HelpViewer::window()->source().toLocalFile().endsWith("/help/index.html"));
+    EXPECT_TRUE(HelpViewer::window()->browser()->source().toLocalFile().endsWith("/help/index.html"));
     window.close();
     EXPECT_EQ(HelpViewer::window(), nullptr);
 }

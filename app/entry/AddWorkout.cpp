@@ -1,0 +1,442 @@
+#include "entry/AddWorkout.h"
+
+#include "analysis/AnalysisWindows.h"
+#include "core/FormControls.h"
+#include "core/LocalizeForm.h"
+#include "core/Numbers.h"
+#include "core/StoredActivity.h"
+#include "core/modHelpersDates.h"
+#include "core/modHelpersLists.h"
+#include "core/modHelpersValidation.h"
+#include "core/modLocalisation.h"
+#include "entry/AscentDescent.h"
+#include "entry/EntryBox.h"
+#include "entry/frmDailyData.h"
+#include "mainwindow/MainWindowServices.h"
+#include "platform/BusyCursor.h"
+#include "platform/ReportedFailures.h"
+#include "transfer/SessionStatistics.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kHeartRateOnly = 0;
+constexpr int kCombined = 20;
+
+QString text(int id) {
+    return modLocalisation::LoadResString(id);
+}
+
+EntryBox *box(QWidget *parent, const char *name, EntryBox::Keys keys, int length, int index = -1) {
+    auto *created = named(new EntryBox(keys, length, parent), name);
+    if (index >= 0)
+        created->setProperty("Index", index);
+    created->setMaximumWidth(length <= 3 ? 40 : 70);
+    return created;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &caption, int index = -1) {
+    auto *created = named(new QLabel(caption, parent), name);
+    if (index >= 0)
+        created->setProperty("Index", index);
+    return created;
+}
+
+QHBoxLayout *row(std::initializer_list<QWidget *> widgets) {
+    auto *line = new QHBoxLayout;
+    for (QWidget *widget : widgets)
+        line->addWidget(widget);
+    line->addStretch();
+    return line;
+}
+
+} // namespace
+
+AddWorkout::AddWorkout(QWidget *parent) : QDialog(parent) {
+    setObjectName("AddWorkout");
+    setModal(true);
+    setWindowTitle("Activity");
+    buildControls();
+    connectHandlers();
+    Form_Load();
+}
+
+void AddWorkout::buildControls() {
+    auto *frames = new QHBoxLayout;
+    auto *left = new QVBoxLayout;
+    left->addWidget(buildRecordFrame());
+    left->addWidget(buildSummaryFrame());
+    frames->addLayout(left);
+    frames->addWidget(buildZonesFrame());
+
+    cmdDailyData = named(new QPushButton("Daily Data", this), "cmdDailyData", 1398);
+    cmdStats = named(new QPushButton("Course Statistics", this), "cmdStats", 1647);
+    Command4 = named(new QPushButton("OK", this), "Command4", 1421);
+    Command5 = named(new QPushButton("Cancel", this), "Command5", 1422);
+    // Enter anywhere saves; no other button takes it over.
+    for (QPushButton *button : {Command4, Command5, btnComputeZone, cmdDailyData, cmdStats})
+        button->setAutoDefault(false);
+    Command4->setDefault(true);
+    // Cancel takes no focus, so that a box refusing its text never keeps the athlete from leaving.
+    Command5->setFocusPolicy(Qt::NoFocus);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdDailyData);
+    buttons->addWidget(cmdStats);
+    buttons->addStretch();
+    buttons->addWidget(Command4);
+    buttons->addWidget(Command5);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(frames);
+    layout->addLayout(buttons);
+    orderTabs();
+}
+
+// Tab goes down each frame as the controls are shown, the zones from zone 5 to zone 1.
+void AddWorkout::orderTabs() {
+    std::vector<QWidget *> order{DTPicker1,     DTPicker2,     Combo2,        Text2,          Combo5,
+                                 Text4,         Text5,         Text7,         Text3,          txtAvgHR,
+                                 txtMaxHR,      txtAvgSpeed,   AvgSpeedUnits, txtMaxSpeed,    MaxSpeedUnits,
+                                 txtAvgPace[0], txtAvgPace[1], AvgPaceUnits,  txtBestPace[0], txtBestPace[1],
+                                 BestPaceUnits};
+    for (int index = 4; index >= 0; --index) {
+        order.push_back(Text1[index]);
+        order.push_back(Text6[index]);
+    }
+    order.insert(order.end(), {btnComputeZone, cmdDailyData, cmdStats, Command4});
+    for (std::size_t next = 1; next < order.size(); ++next)
+        setTabOrder(order[next - 1], order[next]);
+}
+
+QWidget *AddWorkout::buildRecordFrame() {
+    Frame1 = named(new QGroupBox("Record activity information", this), "Frame1");
+    DTPicker1 = named(new QDateEdit(Frame1), "DTPicker1");
+    DTPicker1->setCalendarPopup(true);
+    DTPicker2 = named(new QTimeEdit(Frame1), "DTPicker2");
+    DTPicker2->setDisplayFormat("HH:mm:ss");
+    Combo2 = named(new QComboBox(Frame1), "Combo2");
+    Text2 = box(Frame1, "Text2", EntryBox::Keys::Distance, 5);
+    Text2->setText("0");
+    Combo5 = named(new QComboBox(Frame1), "Combo5");
+    Text3 = named(new QLineEdit(Frame1), "Text3");
+    Text4 = box(Frame1, "Text4", EntryBox::Keys::Digits, 2);
+    Text5 = box(Frame1, "Text5", EntryBox::Keys::Digits, 2);
+    Text7 = box(Frame1, "Text7", EntryBox::Keys::Digits, 2);
+    Label5 = label(Frame1, "Label5", ":");
+    Label8 = label(Frame1, "Label8", ":");
+    Label2 = label(Frame1, "Label2", "(hh:mm:ss)");
+
+    auto *grid = new QGridLayout(Frame1);
+    grid->addWidget(new QLabel("Date:", Frame1), 0, 0);
+    grid->addLayout(row({DTPicker1}), 0, 1);
+    grid->addWidget(new QLabel("Start Time:", Frame1), 1, 0);
+    grid->addLayout(row({DTPicker2}), 1, 1);
+    grid->addWidget(new QLabel("Sport:", Frame1), 2, 0);
+    grid->addLayout(row({Combo2}), 2, 1);
+    grid->addWidget(new QLabel("Distance:", Frame1), 3, 0);
+    grid->addLayout(row({Text2, Combo5}), 3, 1);
+    grid->addWidget(new QLabel("Duration:", Frame1), 4, 0);
+    grid->addLayout(row({Text4, Label5, Text5, Label8, Text7, Label2}), 4, 1);
+    grid->addWidget(new QLabel("Description:", Frame1), 5, 0);
+    grid->addWidget(Text3, 5, 1);
+    return Frame1;
+}
+
+QWidget *AddWorkout::buildSummaryFrame() {
+    Frame2 = named(new QGroupBox("Activity Summary", this), "Frame2");
+    txtAvgHR = box(Frame2, "txtAvgHR", EntryBox::Keys::Digits, 3);
+    txtMaxHR = box(Frame2, "txtMaxHR", EntryBox::Keys::Digits, 3);
+    txtAvgSpeed = box(Frame2, "txtAvgSpeed", EntryBox::Keys::Speed, 5);
+    txtMaxSpeed = box(Frame2, "txtMaxSpeed", EntryBox::Keys::Speed, 5);
+    AvgSpeedUnits = named(new QComboBox(Frame2), "AvgSpeedUnits");
+    MaxSpeedUnits = named(new QComboBox(Frame2), "MaxSpeedUnits");
+    for (int index = 0; index < 2; ++index) {
+        const int length = index == 0 ? 3 : 2;
+        txtAvgPace[index] = box(Frame2, "txtAvgPace", EntryBox::Keys::Digits, length, index);
+        txtBestPace[index] = box(Frame2, "txtBestPace", EntryBox::Keys::Digits, length, index);
+    }
+    lblavgpace = label(Frame2, "lblavgpace", QString());
+    lblbestpace = label(Frame2, "lblbestpace", QString());
+    AvgPaceUnits = named(new QComboBox(Frame2), "AvgPaceUnits");
+    BestPaceUnits = named(new QComboBox(Frame2), "BestPaceUnits");
+    lblTotalAscent = label(Frame2, "lblTotalAscent", "Total Ascent");
+    lblAscentData = label(Frame2, "lblAscentData", QString());
+    lblTotalDescent = label(Frame2, "lblTotalDescent", "Total Descent");
+    lblDescentData = label(Frame2, "lblDescentData", QString());
+
+    auto *grid = new QGridLayout(Frame2);
+    grid->addWidget(new QLabel("Avg HR:", Frame2), 0, 0);
+    grid->addLayout(row({txtAvgHR}), 0, 1);
+    grid->addWidget(new QLabel("Peak HR:", Frame2), 1, 0);
+    grid->addLayout(row({txtMaxHR}), 1, 1);
+    grid->addWidget(new QLabel("Avg Speed:", Frame2), 2, 0);
+    grid->addLayout(row({txtAvgSpeed, AvgSpeedUnits}), 2, 1);
+    grid->addWidget(new QLabel("Max Speed:", Frame2), 3, 0);
+    grid->addLayout(row({txtMaxSpeed, MaxSpeedUnits}), 3, 1);
+    grid->addWidget(new QLabel("Avg Pace:", Frame2), 4, 0);
+    grid->addLayout(row({txtAvgPace[0], new QLabel(":", Frame2), txtAvgPace[1], lblavgpace, AvgPaceUnits}), 4,
+                    1);
+    grid->addWidget(new QLabel("Best Pace:", Frame2), 5, 0);
+    grid->addLayout(
+        row({txtBestPace[0], new QLabel(":", Frame2), txtBestPace[1], lblbestpace, BestPaceUnits}), 5, 1);
+    grid->addWidget(lblTotalAscent, 6, 0);
+    grid->addWidget(lblAscentData, 6, 1);
+    grid->addWidget(lblTotalDescent, 7, 0);
+    grid->addWidget(lblDescentData, 7, 1);
+    return Frame2;
+}
+
+// Zone 5 at the top, zone 1 at the bottom: hours, the separator, minutes.
+QWidget *AddWorkout::buildZonesFrame() {
+    auto *frame = new QWidget(this);
+    Label12 = label(frame, "Label12", "Time in Zones");
+    time_in_zones_hhmm = label(frame, "time_in_zones_hhmm", "hh:mm");
+    Label16 = label(frame, "Label16", QString());
+    btnComputeZone = named(new QPushButton("Recompute Time in Zones", frame), "btnComputeZone", 1396);
+    auto *grid = new QGridLayout;
+    for (int index = 0; index < 5; ++index) {
+        lblZones[index] = label(frame, "lblZones", QString::number(index + 1), index);
+        Text1[index] = box(frame, "Text1", EntryBox::Keys::Digits, 2, index);
+        Label21[index] = label(frame, "Label21", ":", index);
+        Text6[index] = box(frame, "Text6", EntryBox::Keys::Digits, 2, index);
+        const int line = 4 - index;
+        grid->addWidget(lblZones[index], line, 0);
+        grid->addWidget(Text1[index], line, 1);
+        grid->addWidget(Label21[index], line, 2);
+        grid->addWidget(Text6[index], line, 3);
+    }
+    auto *layout = new QVBoxLayout(frame);
+    layout->addWidget(Label12);
+    layout->addWidget(time_in_zones_hhmm);
+    layout->addLayout(grid);
+    layout->addWidget(Label16);
+    layout->addWidget(btnComputeZone);
+    layout->addStretch();
+    return frame;
+}
+
+void AddWorkout::connectHandlers() {
+    connect(Command4, &QPushButton::clicked, this, &AddWorkout::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &AddWorkout::Command5_Click);
+    connect(btnComputeZone, &QPushButton::clicked, this, &AddWorkout::btnComputeZone_Click);
+    connect(cmdDailyData, &QPushButton::clicked, this, &AddWorkout::cmdDailyData_Click);
+    connect(cmdStats, &QPushButton::clicked, this, &AddWorkout::cmdStats_Click);
+    connect(AvgSpeedUnits, &QComboBox::currentIndexChanged, this, &AddWorkout::AvgSpeedUnits_Click);
+    connect(MaxSpeedUnits, &QComboBox::currentIndexChanged, this, &AddWorkout::MaxSpeedUnits_Click);
+    DTPicker1->installEventFilter(this);
+    DTPicker2->installEventFilter(this);
+
+    checkWhenLeft(Text2, [this] { return Text2_LostFocus(); });
+    checkWhenLeft(Text4, [this] { return Text4_LostFocus(); });
+    checkWhenLeft(Text5, [this] { return Text5_LostFocus(); });
+    checkWhenLeft(Text7, [this] { return Text7_LostFocus(); });
+    checkWhenLeft(txtAvgHR, [this] { return txtAvgHR_LostFocus(); });
+    checkWhenLeft(txtMaxHR, [this] { return txtMaxHR_LostFocus(); });
+    checkWhenLeft(txtAvgSpeed, [this] { return txtAvgSpeed_LostFocus(); });
+    checkWhenLeft(txtMaxSpeed, [this] { return txtMaxSpeed_LostFocus(); });
+    for (int index = 0; index < 2; ++index) {
+        checkWhenLeft(txtAvgPace[index], [this, index] { return txtAvgPace_LostFocus(index); });
+        checkWhenLeft(txtBestPace[index], [this, index] { return txtBestPace_LostFocus(index); });
+    }
+    for (int index = 0; index < 5; ++index) {
+        checkWhenLeft(Text1[index], [this, index] { return Text1_LostFocus(index); });
+        checkWhenLeft(Text6[index], [this, index] { return Text6_LostFocus(index); });
+        connect(Text6[index], &QLineEdit::textChanged, this, [this, index] { Text6_Change(index); });
+    }
+}
+
+// A box is checked when the athlete leaves it for another control, not while a refused box
+// gets the focus back nor while the window closes.
+void AddWorkout::checkWhenLeft(EntryBox *box, std::function<bool()> check) {
+    leaveChecks_[box] = check;
+    connect(box, &EntryBox::left, this, [this, check] {
+        if (isVisible() && !refusing_)
+            check();
+    });
+}
+
+void AddWorkout::Form_Load() {
+    for (QDateTimeEdit *picker : std::initializer_list<QDateTimeEdit *>{DTPicker1, DTPicker2})
+        picker->setDateRange(QDate(1753, 1, 1), QDate(9998, 12, 31));
+    calendarDate = mainwindow::CalendarDay();
+    if (!calendarDate.isValid())
+        calendarDate = QDate::currentDate();
+    modLocalisation::LocalizeForm(this);
+    const QString separator = modHelpers::GetTimeSeparator();
+    time_in_zones_hhmm->setText(text(1590) + separator + text(1591));
+    fillUnitLists();
+    btnComputeZone->setEnabled(false);
+    for (QLabel *zoneSeparator : Label21)
+        zoneSeparator->setText(separator);
+    Label2->setText("(" + text(1590) + separator + text(1591) + separator + text(1589) + ")");
+    Label5->setText(separator);
+    Label8->setText(separator);
+    for (QLabel *ascent : {lblAscentData, lblDescentData, lblTotalAscent, lblTotalDescent})
+        ascent->hide();
+    fillZoneinfo();
+    if (gEditExisting) {
+        setWindowTitle(text(1602));
+        LoadActivity(editedKey());
+        return;
+    }
+    cmdStats->hide();
+    modHelpers::FillDistanceUnitList(*Combo5, gPrimaryUnit);
+    modHelpers::FillSportsList(*Combo2, true);
+    selectUnitLists(gPrimaryUnit == "km" ? 1 : gPrimaryUnit == "nm" ? 2 : 0);
+    DTPicker1->setDate(calendarDate);
+    DTPicker2->setTime(QTime::currentTime());
+}
+
+void AddWorkout::fillUnitLists() {
+    for (QComboBox *paceUnits : {BestPaceUnits, AvgPaceUnits})
+        paceUnits->addItems({text(1581), text(1582), text(1584)});
+    for (QComboBox *speedUnits : {AvgSpeedUnits, MaxSpeedUnits})
+        speedUnits->addItems({"mph", "km/h", text(1585)});
+}
+
+void AddWorkout::selectUnitLists(int position) {
+    for (QComboBox *units : {AvgSpeedUnits, MaxSpeedUnits, AvgPaceUnits, BestPaceUnits})
+        units->setCurrentIndex(position);
+}
+
+SessionKey AddWorkout::editedKey() const {
+    return gCurrentSessionKey;
+}
+
+void AddWorkout::LoadActivity(SessionKey key) {
+    using EntryFields::NumberText;
+    const auto stored = ActivityEntryStore::ReadStored(key);
+    if (stored) {
+        cmdStats->setVisible(stored->fromRecorder && stored->type != kHeartRateOnly);
+        showZones(stored->zones);
+        if (stored->duration) {
+            const EntryFields::Clock duration = EntryFields::DurationBoxes(*stored->duration);
+            Text4->setText(QString::number(duration.hours));
+            Text5->setText(QString::number(duration.minutes));
+            Text7->setText(QString::number(duration.seconds));
+        }
+        txtAvgHR->setText(stored->averageHeartRate ? NumberText(*stored->averageHeartRate) : QString());
+        txtMaxHR->setText(stored->peakHeartRate ? NumberText(*stored->peakHeartRate) : QString());
+        txtAvgSpeed->setText(stored->averageSpeed ? EntryFields::SingleText(*stored->averageSpeed)
+                                                  : QString());
+        txtMaxSpeed->setText(stored->maximumSpeed ? EntryFields::SingleText(*stored->maximumSpeed)
+                                                  : QString());
+        showPace(txtAvgPace, txtAvgSpeed->text());
+        showPace(txtBestPace, txtMaxSpeed->text());
+        btnComputeZone->setEnabled(stored->fromRecorder &&
+                                   (stored->type == kHeartRateOnly || stored->type == kCombined));
+        DTPicker1->setDate(stored->day);
+        DTPicker2->setTime(stored->start.time());
+        Text2->setText(stored->distance
+                           ? NumberText(Numbers::roundHalfEven(Numbers::toSingle(*stored->distance), 3))
+                           : QString());
+        Text3->setText(stored->description);
+        modHelpers::FillDistanceUnitList(*Combo5, stored->distanceUnit);
+        MaxSpeedUnits->setCurrentIndex(stored->maximumSpeedUnits);
+        AvgSpeedUnits->setCurrentIndex(stored->averageSpeedUnits);
+        AvgPaceUnits->setCurrentIndex(stored->averagePaceUnits);
+        BestPaceUnits->setCurrentIndex(stored->bestPaceUnits);
+        if (stored->fromRecorder && stored->type != kHeartRateOnly)
+            showAscentDescent(key);
+    }
+    modHelpers::FillSportsList(*Combo2, false);
+    Combo2->setCurrentIndex(stored && stored->sport ? Combo2->findData(QVariant::fromValue(*stored->sport))
+                                                    : -1);
+}
+
+void AddWorkout::showPace(std::array<EntryBox *, 2> &boxes, const QString &speedText) {
+    const double speed = modHelpers::ReadNumericText(speedText).value_or(0);
+    const EntryFields::Pace pace = EntryFields::SpeedToPace(Numbers::toSingle(speed));
+    boxes[0]->setText(pace.minutes);
+    boxes[1]->setText(pace.seconds);
+}
+
+void AddWorkout::showAscentDescent(SessionKey key) {
+    const auto altitudes = AscentDescent::ReadAltitudes(key);
+    if (!altitudes)
+        return;
+    const AscentDescent::Totals totals = AscentDescent::Compute(*altitudes, gUseSmoothing);
+    lblAscentData->setText(AscentDescent::TotalText(totals.ascent, gPrimaryUnit));
+    lblDescentData->setText(AscentDescent::TotalText(totals.descent, gPrimaryUnit));
+    for (QLabel *ascent : {lblAscentData, lblDescentData, lblTotalAscent, lblTotalDescent})
+        ascent->show();
+}
+
+void AddWorkout::LoadTimeInZones(SessionKey key) {
+    if (const auto stored = ActivityEntryStore::ReadStored(key))
+        showZones(stored->zones);
+}
+
+// A zone without a stored time keeps what its boxes show.
+void AddWorkout::showZones(const std::array<std::optional<double>, 5> &seconds) {
+    for (std::size_t zone = 0; zone < seconds.size(); ++zone) {
+        if (!seconds[zone])
+            continue;
+        const EntryFields::Clock time = EntryFields::ZoneBoxes(*seconds[zone]);
+        Text1[zone]->setText(QString::number(time.hours));
+        Text6[zone]->setText(QString::number(time.minutes));
+    }
+}
+
+void AddWorkout::fillZoneinfo() {
+    const ActivityEntryStore::ZoneCaptions zones = ActivityEntryStore::ReadZoneCaptions();
+    Label16->setVisible(zones.notSet);
+    if (zones.notSet) {
+        Label16->setText("Use View -> Preferences to set zone info");
+        Label16->setStyleSheet("color: #ff0000");
+    }
+    for (std::size_t zone = 0; zone < lblZones.size(); ++zone)
+        lblZones[zone]->setText(zones.captions[zone]);
+}
+
+void AddWorkout::btnComputeZone_Click() {
+    const SessionKey key = editedKey();
+    const platform::cursor::BusyCursor busy;
+    platform::failures::runReported([&] {
+        if (!HasSamples(key, SampleKind::HeartRate))
+            return;
+        ComputeTimeInZones(gConn, key);
+        LoadTimeInZones(key);
+    });
+}
+
+void AddWorkout::cmdDailyData_Click() {
+    std::unique_ptr<frmDailyData> daily;
+    if (platform::failures::runReported(
+            [&] { daily = std::make_unique<frmDailyData>(DTPicker1->date(), this); }))
+        daily->exec();
+}
+
+void AddWorkout::cmdStats_Click() {
+    analysis::showStats(this);
+}
+
+void AddWorkout::Command5_Click() {
+    reject();
+}
+
+// Alt+F4 in the date or the time picker closes the window without saving.
+bool AddWorkout::eventFilter(QObject *watched, QEvent *event) {
+    if ((watched == DTPicker1 || watched == DTPicker2) && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_F4 && (key->modifiers() & Qt::AltModifier)) {
+            reject();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "entry/DailyData.h"
+
+#include <QDate>
+#include <QDialog>
+
+class EntryBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// The body weight and resting heart rate of one day. OK stores what the two boxes hold in the
+// day's row; an empty box keeps the stored value.
+class frmDailyData : public QDialog {
+    Q_OBJECT
+
+public:
+    // Shows the day's stored values. Throws platform::db::DbError when they cannot be read.
+    explicit frmDailyData(const QDate &day, QWidget *parent = nullptr);
+
+    void Command1_Click();
+    void Command2_Click();
+
+    QGroupBox *Frame1;
+    QLabel *Label1;
+    EntryBox *txtWeight;
+    QLabel *Label2;
+    EntryBox *txtRestingHR;
+    QPushButton *Command1;
+    QPushButton *Command2;
+
+private:
+    void Form_Load();
+    std::optional<DailyData::Measures> ValidateDailyData();
+
+    QDate day_;
+};

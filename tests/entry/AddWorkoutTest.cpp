@@ -1,0 +1,444 @@
+#include "entry/AddWorkout.h"
+#include "common/ScriptedDialogs.h"
+#include "core/LocaleScope.h"
+#include "entry/DailyData.h"
+#include "entry/EntryBox.h"
+#include "entry/EntryWindows.h"
+#include "entry/frmDailyData.h"
+#include "mainwindow/MainWindowServices.h"
+#include "mainwindow/frmMain.h"
+#include "transfer/ActivityFixture.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextCharFormat>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+using platform::dialogs::Icon;
+
+const QDate kDay(2026, 3, 14);
+
+// Keys as the keyboard sends them to the control with the focus.
+void press(QWidget *control, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+           const QString &text = {}) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(control, &event);
+}
+
+void type(QWidget *box, const QString &text) {
+    for (const QChar typed : text)
+        press(box, typed.toUpper().unicode(), Qt::NoModifier, typed);
+}
+
+// The entry window over a main window whose calendar shows kDay.
+class AddWorkoutTest : public ActivityFixture {
+protected:
+    void SetUp() override {
+        ActivityFixture::SetUp();
+        gMainForm = &main;
+        main.MonthView1->setSelectedDate(kDay);
+        gPrimarySport = 1;
+        gPrimaryUnit = "mi";
+        gEditExisting = false;
+        gUseSmoothing = false;
+    }
+    void TearDown() override {
+        gMainForm = nullptr;
+        gEditExisting = false;
+        gCurrentSessionKey = 0;
+        gPrimaryUnit.clear();
+        ActivityFixture::TearDown();
+    }
+
+    std::unique_ptr<AddWorkout> open(bool editing, SessionKey key = 0) {
+        gEditExisting = editing;
+        gCurrentSessionKey = key;
+        auto window = std::make_unique<AddWorkout>(&main);
+        window->show();
+        window->activateWindow();
+        return window;
+    }
+
+    // The athlete leaves the box for the next control.
+    static void leave(QWidget *box) {
+        QFocusEvent left(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(box, &left);
+    }
+
+    std::int64_t activityCount() {
+        auto query = gConn.prepare("select count(*) from sessions");
+        query.step();
+        return query.columnInt64(0);
+    }
+    QString textOf(SessionKey key, const char *name) {
+        auto query = gConn.prepare(std::string("select ") + name + " from sessions where prkey = ?");
+        query.bind(1, key);
+        EXPECT_TRUE(query.step());
+        return query.columnText(0);
+    }
+    bool dayIsBold(const QDate &day) const {
+        return main.MonthView1->dateTextFormat(day).fontWeight() == QFont::Bold;
+    }
+
+    const LocaleScope english{QLocale(QLocale::English, QLocale::UnitedStates)};
+    frmMain main;
+    testing::ScriptedDialogs dialogs;
+};
+
+TEST_F(AddWorkoutTest, ANewActivityStartsOnTheCalendarsDayInThePreferredUnits) {
+    gPrimaryUnit = "nm";
+    const auto window = open(false);
+    EXPECT_EQ(window->windowTitle(), "Activity");
+    EXPECT_EQ(window->DTPicker1->date(), kDay);
+    EXPECT_LE(std::abs(window->DTPicker2->time().secsTo(QTime::currentTime())), 5);
+    for (QComboBox *units :
+         {window->AvgSpeedUnits, window->MaxSpeedUnits, window->AvgPaceUnits, window->BestPaceUnits})
+        EXPECT_EQ(units->currentIndex(), 2) << units->objectName().toStdString();
+    EXPECT_EQ(window->MaxSpeedUnits->currentText(), "kts");
+    EXPECT_EQ(window->lblavgpace->text(), "mm:ss/nm");
+    EXPECT_EQ(window->Combo5->currentText(), "nm");
+    EXPECT_EQ(window->Combo2->currentData().toLongLong(), 1);
+    EXPECT_EQ(window->Text2->text(), "0");
+    EXPECT_TRUE(window->cmdStats->isHidden());
+    EXPECT_FALSE(window->btnComputeZone->isEnabled());
+    EXPECT_TRUE(window->lblAscentData->isHidden());
+    EXPECT_EQ(window->Command4->text(), "OK");
+    EXPECT_EQ(window->lblZones[0]->text(), "Z1: 95-113");
+    EXPECT_EQ(window->Label2->text(), "(hh:mm:ss)");
+}
+
+TEST_F(AddWorkoutTest, EditingShowsTheStoredActivity) {
+    const SessionKey key = addActivity(5, 3723, 5.1236, "km", "2026-03-09 07:05:09");
+    gConn
+        .prepare(
+            "update sessions set time_zone2 = 5400, avg_speed = 7.5, max_speed = 0, avg_Speed_Units = 1, "
+            "Description = 'Long run' where prkey = ?")
+        .bind(1, key)
+        .execute();
+    for (const auto &[time, altitude] :
+         std::initializer_list<std::pair<double, double>>{{0, 100}, {4, 110}, {8, 130}, {12, 120}, {16, 90}})
+        gConn
+            .prepare("insert into sessiondata (session_prkey, cum_duration, data_type, Altitude) values (?, "
+                     "?, 2, ?)")
+            .bindAll(key, time, altitude)
+            .execute();
+
+    auto window = open(true, key);
+    EXPECT_EQ(window->windowTitle(), "Edit");
+    EXPECT_EQ(window->DTPicker1->date(), QDate(2026, 3, 9));
+    EXPECT_EQ(window->DTPicker2->time(), QTime(7, 5, 9));
+    EXPECT_EQ(window->Text4->text() + "|" + window->Text5->text() + "|" + window->Text7->text(), "1|2|3");
+    EXPECT_EQ(window->Text1[1]->text() + "|" + window->Text6[1]->text(), "1|30");
+    EXPECT_EQ(window->Text1[0]->text() + "|" + window->Text6[0]->text(), "0|10");
+    EXPECT_EQ(window->Text1[3]->text() + "|" + window->Text6[3]->text(), "|");
+    EXPECT_EQ(window->txtAvgPace[0]->text() + "|" + window->txtAvgPace[1]->text(), "08|00");
+    EXPECT_EQ(window->txtBestPace[0]->text() + "|" + window->txtBestPace[1]->text(), "00|00");
+    EXPECT_EQ(window->txtAvgHR->text(), "140");
+    EXPECT_EQ(window->Text2->text(), "5.124");
+    EXPECT_EQ(window->Combo5->currentText(), "km");
+    EXPECT_EQ(window->Text3->text(), "Long run");
+    EXPECT_EQ(window->AvgSpeedUnits->currentIndex(), 1);
+    EXPECT_EQ(window->lblavgpace->text(), "mm:ss/km");
+    EXPECT_FALSE(window->cmdStats->isHidden());
+    EXPECT_FALSE(window->btnComputeZone->isEnabled());
+    EXPECT_FALSE(window->lblAscentData->isHidden());
+    EXPECT_EQ(window->lblAscentData->text(), "16 feet");
+    EXPECT_EQ(window->lblDescentData->text(), "10 feet");
+
+    gPrimaryUnit = "km";
+    window = open(true, key);
+    EXPECT_EQ(window->lblAscentData->text(), "4.9 meters");
+    EXPECT_EQ(window->lblDescentData->text(), "3 meters");
+}
+
+TEST_F(AddWorkoutTest, AHeartRateOnlyActivityOffersTheRecomputeOfItsZones) {
+    const SessionKey key = addActivity(0, 600);
+    addHeartRate(key, 30, 120); // zone 2, 60 s
+    auto window = open(true, key);
+    EXPECT_TRUE(window->cmdStats->isHidden());
+    EXPECT_TRUE(window->btnComputeZone->isEnabled());
+    EXPECT_TRUE(window->lblTotalAscent->isHidden());
+
+    window->btnComputeZone->click();
+    EXPECT_EQ(column(key, "time_zone2"), 60);
+    EXPECT_EQ(window->Text6[1]->text(), "1");
+}
+
+TEST_F(AddWorkoutTest, BoxesTakeOnlyTheirKeysAndLength) {
+    const auto window = open(false);
+    window->Text2->clear();
+    type(window->Text2, "1.5.,,7");
+    EXPECT_EQ(window->Text2->text(), "1.5,7");
+    type(window->txtAvgHR, "1a2-3 4");
+    EXPECT_EQ(window->txtAvgHR->text(), "123");
+    type(window->txtAvgSpeed, "1..2,");
+    EXPECT_EQ(window->txtAvgSpeed->text(), "1..2");
+    type(window->Text4, "123");
+    EXPECT_EQ(window->Text4->text(), "12");
+    window->Text4->selectAll();
+    type(window->Text4, "7");
+    EXPECT_EQ(window->Text4->text(), "7");
+    window->Text5->setText("1");
+    window->Text5->setCursorPosition(1);
+    window->Text5->insertWithinLength("2345");
+    EXPECT_EQ(window->Text5->text(), "12");
+    // A stored figure is shown whole, longer than a typed one may be.
+    window->txtMaxSpeed->setText("6.234567");
+    EXPECT_EQ(window->txtMaxSpeed->text(), "6.234567");
+}
+
+TEST_F(AddWorkoutTest, ARefusedBoxShowsItsMessageAndGetsTheFocusBack) {
+    const auto window = open(false);
+    const struct {
+        EntryBox *box;
+        const char *text;
+        const char *message;
+    } cases[] = {
+        {window->Text4, "24", "Please enter a value less than 24"},
+        {window->Text7, "60", "Please enter a value less than 60"},
+        {window->txtAvgHR, "301", "Please enter only a whole number for Average Heart Rate"},
+        {window->txtMaxHR, "9e9", "Please enter only a whole number for Max Heart Rate"},
+        {window->Text2, "-1", "Please enter a positive whole number"},
+        {window->txtAvgPace[0], "x", "Please enter only a whole number for Pace"},
+    };
+    for (const auto &c : cases) {
+        c.box->setText(c.text);
+        const std::size_t before = dialogs.shown().size();
+        leave(c.box);
+        ASSERT_EQ(dialogs.shown().size(), before + 1) << c.text;
+        EXPECT_EQ(dialogs.shown().back().text, c.message);
+        EXPECT_EQ(dialogs.shown().back().icon, Icon::Information);
+        EXPECT_EQ(window->focusWidget(), c.box) << c.text;
+        EXPECT_EQ(c.box->text(), c.text);
+        c.box->clear();
+    }
+    window->Text4->setText(" 23 ");
+    leave(window->Text4);
+    EXPECT_EQ(window->Text4->text(), "23");
+    window->Text5->clear();
+    const std::size_t shown = dialogs.shown().size();
+    leave(window->Text5);
+    EXPECT_EQ(dialogs.shown().size(), shown);
+}
+
+TEST_F(AddWorkoutTest, SpeedAndPaceFollowEachOtherAndZoneMinutesCarry) {
+    const auto window = open(false);
+    window->txtAvgSpeed->setText("13");
+    leave(window->txtAvgSpeed);
+    EXPECT_EQ(window->txtAvgPace[0]->text() + ":" + window->txtAvgPace[1]->text(), "04:36");
+    leave(window->txtAvgPace[1]);
+    EXPECT_EQ(window->txtAvgSpeed->text(), "13.04");
+
+    window->txtMaxSpeed->setText("8.125");
+    leave(window->txtMaxSpeed);
+    EXPECT_EQ(window->txtMaxSpeed->text(), "8.12");
+
+    window->Text1[2]->setText("2");
+    type(window->Text6[2], "75");
+    EXPECT_EQ(window->Text1[2]->text() + ":" + window->Text6[2]->text(), "3:15");
+    type(window->Text6[0], "59");
+    EXPECT_EQ(window->Text1[0]->text() + ":" + window->Text6[0]->text(), ":59");
+    EXPECT_TRUE(dialogs.shown().empty());
+
+    window->AvgSpeedUnits->setCurrentIndex(1);
+    EXPECT_EQ(window->lblavgpace->text(), "mm:ss/km");
+    EXPECT_EQ(window->txtAvgSpeed->text(), "13.04"); // a unit change converts nothing
+}
+
+TEST_F(AddWorkoutTest, SavingANewActivityListsItAndMarksItsDay) {
+    auto window = open(false);
+    window->DTPicker1->setDate(kDay);
+    window->DTPicker2->setTime(QTime(7, 45, 10));
+    window->Text2->setText("10.5");
+    window->Text4->setText("1");
+    window->Text1[1]->setText("2");
+    window->Text6[1]->setText("30");
+    window->Command4->click();
+
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    ASSERT_EQ(activityCount(), 1);
+    const SessionKey key = gConn.lastInsertId();
+    EXPECT_EQ(textOf(key, "Session_datetime"), "2026-03-14 07:45:10");
+    EXPECT_EQ(column(key, "time_zone2"), 9000);
+    EXPECT_TRUE(dayIsBold(kDay));
+    ASSERT_EQ(main.ListView1->topLevelItemCount(), 1);
+    EXPECT_EQ(main.ListView1->topLevelItem(0)->data(0, mainwindow::kActivityIconRole).toInt(), 1);
+
+    // Saved for another month: nothing turns bold, the calendar's day is listed again.
+    window = open(false);
+    window->DTPicker1->setDate(QDate(2026, 4, 2));
+    window->Command4->click();
+    EXPECT_EQ(activityCount(), 2);
+    EXPECT_FALSE(dayIsBold(QDate(2026, 4, 2)));
+    EXPECT_EQ(main.ListView1->topLevelItemCount(), 1);
+}
+
+TEST_F(AddWorkoutTest, AFailedSaveKeepsTheWindowAndARetryStoresTheDayAlone) {
+    gConn.executeScript("create trigger refuse before insert on sessions "
+                        "begin select raise(abort, 'disk is full'); end");
+    const auto window = open(false);
+    window->DTPicker1->setDate(kDay);
+    window->DTPicker2->setTime(QTime(18, 30, 0));
+    window->Command4->click();
+
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_TRUE(dialogs.shown()[0].text.endsWith(" disk is full"));
+    EXPECT_EQ(dialogs.shown()[0].icon, Icon::None);
+    EXPECT_EQ(dialogs.shown()[0].title, "Runvella");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(activityCount(), 0);
+
+    gConn.executeScript("drop trigger refuse");
+    window->Command4->click();
+    EXPECT_FALSE(window->isVisible());
+    const SessionKey key = gConn.lastInsertId();
+    EXPECT_EQ(textOf(key, "session_date"), "2026-03-14");
+    EXPECT_EQ(textOf(key, "Session_datetime"), "2026-03-14 18:30:00");
+    auto day = gConn.prepare("select count(*) from sessions where session_date = ?");
+    day.bind(1, kDay);
+    day.step();
+    EXPECT_EQ(day.columnInt64(0), 1);
+}
+
+TEST_F(AddWorkoutTest, EditingStoresTheSameValuesAndAVanishedActivityIsReported) {
+    const LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
+    const SessionKey key = addActivity(99, 600, 3, "mi", "2026-03-14 07:00:00");
+    auto window = open(true, key);
+    window->txtMaxHR->setText("-150");
+    window->txtAvgSpeed->setText("12,5");
+    window->Text2->clear();
+    window->Text1[2]->clear();
+    window->Command4->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(column(key, "max_HR"), 150);
+    EXPECT_EQ(column(key, "avg_speed"), 12.5);
+    EXPECT_EQ(column(key, "Distance"), 3);
+    EXPECT_EQ(textOf(key, "time_zone3"), "0.0");
+    EXPECT_TRUE(dayIsBold(kDay));
+
+    window = open(true, key);
+    gConn.prepare("delete from sessions where prkey = ?").bind(1, key).execute();
+    window->Command4->click();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text,
+              "This activity was deleted while it was open. Your changes were not saved.");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(activityCount(), 0);
+}
+
+TEST_F(AddWorkoutTest, EnterChecksTheBoxBeingTypedInBeforeSaving) {
+    const auto window = open(false);
+    window->Text4->setFocus();
+    window->Text4->setText("24");
+    press(window->Text4, Qt::Key_Return);
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text, "Please enter a value less than 24");
+    EXPECT_EQ(activityCount(), 0);
+
+    window->Text4->setText("2");
+    press(window->Text4, Qt::Key_Return);
+    EXPECT_EQ(activityCount(), 1);
+    EXPECT_EQ(column(gConn.lastInsertId(), "Duration"), 7200);
+}
+
+TEST_F(AddWorkoutTest, WithoutASportNothingIsSaved) {
+    gPrimarySport = 42;
+    const auto window = open(false);
+    EXPECT_EQ(window->Combo2->currentIndex(), -1);
+    window->Command4->click();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text, "Please choose a sport.");
+    EXPECT_EQ(activityCount(), 0);
+}
+
+TEST_F(AddWorkoutTest, AltF4InADatePickerClosesWithoutSaving) {
+    const auto window = open(false);
+    press(window->DTPicker2, Qt::Key_F4, Qt::AltModifier);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_EQ(activityCount(), 0);
+}
+
+TEST_F(AddWorkoutTest, CancelClosesWithoutStoringEvenWhileABoxIsRefused) {
+    const auto window = open(false);
+    window->Text4->setText("24");
+    leave(window->Text4);
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(window->Command5->focusPolicy(), Qt::NoFocus);
+    window->Command5->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_EQ(activityCount(), 0);
+}
+
+TEST_F(AddWorkoutTest, DailyDataOpensForThePickedDay) {
+    const QDate picked(2026, 3, 7);
+    const auto window = open(false);
+    window->DTPicker1->setDate(picked);
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        auto *daily = qobject_cast<frmDailyData *>(QApplication::activeModalWidget());
+        ASSERT_NE(daily, nullptr);
+        caption = daily->Frame1->title();
+        daily->txtWeight->setText("70.5");
+        daily->Command1->click();
+    });
+    QTimer::singleShot(5000, [] {
+        if (auto *daily = qobject_cast<frmDailyData *>(QApplication::activeModalWidget()))
+            daily->reject();
+    });
+    window->cmdDailyData->click();
+    EXPECT_EQ(caption, "Daily Data for " + QLocale().toString(picked, QLocale::ShortFormat));
+    EXPECT_EQ(DailyData::Read(picked), (DailyData::Measures{70.5, std::nullopt}));
+}
+
+// As the main window's Record command opens it: the launcher shows it modally over the main
+// window, and the saved activity appears in the main window's list with its icon.
+TEST_F(AddWorkoutTest, TheLauncherOpensTheWindowAndTheSavedActivityIsListed) {
+    const auto openWindow = [] {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *window = qobject_cast<AddWorkout *>(widget); window && window->isVisible())
+                return window;
+        return static_cast<AddWorkout *>(nullptr);
+    };
+    bool saved = false;
+    QTimer::singleShot(0, [&] {
+        AddWorkout *window = openWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isModal());
+        EXPECT_EQ(window->parentWidget(), &main);
+        window->Text3->setText("Easy run");
+        window->Text5->setText("45");
+        window->Command4->click();
+        saved = true;
+    });
+    QTimer::singleShot(5000, [&] { // never leave the test waiting on a window
+        if (AddWorkout *window = openWindow())
+            window->reject();
+    });
+    gEditExisting = false;
+    entry::showAddWorkout(gMainForm);
+
+    EXPECT_TRUE(saved);
+    ASSERT_EQ(main.ListView1->topLevelItemCount(), 1);
+    const QTreeWidgetItem *line = main.ListView1->topLevelItem(0);
+    EXPECT_EQ(line->text(2), "Easy run");
+    EXPECT_EQ(line->data(0, mainwindow::kActivityIconRole).toInt(), 1);
+    EXPECT_FALSE(line->icon(0).isNull());
+    EXPECT_EQ(column(gConn.lastInsertId(), "Duration"), 2700);
+}
+
+} // namespace

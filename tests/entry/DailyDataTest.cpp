@@ -1,0 +1,127 @@
+#include "entry/DailyData.h"
+#include "common/ScriptedDialogs.h"
+#include "core/LocaleScope.h"
+#include "entry/EntryBox.h"
+#include "entry/frmDailyData.h"
+#include "transfer/ActivityFixture.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using DailyData::Box;
+using DailyData::Measures;
+
+const QDate kDay(2026, 3, 7);
+
+TEST(DailyDataValidation, WeightAndRestingPulseAnswerWithTheirMessages) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
+    const struct {
+        const char *weight;
+        const char *pulse;
+        std::vector<int> messages;
+        Box focus;
+        Measures measures;
+    } cases[] = {
+        {"", "", {}, Box::None, {}},
+        {"72.5", "", {}, Box::None, {72.5, std::nullopt}},
+        {"", "55", {}, Box::None, {std::nullopt, 55}},
+        {"0", "300", {}, Box::None, {0, 300}},
+        {"abc", "", {1505}, Box::Weight, {}},
+        {"-1", "", {1509}, Box::Weight, {}},
+        {"", "55.5", {1505}, Box::RestingPulse, {}},
+        {"", "301", {1505}, Box::RestingPulse, {}},
+        {"", "abc", {1505}, Box::RestingPulse, {}},
+        {"", "-1", {1505}, Box::RestingPulse, {}},
+        {"abc", "301", {1505, 1505}, Box::RestingPulse, {}},
+    };
+    for (const auto &c : cases) {
+        const DailyData::Validation validation = DailyData::Validate(c.weight, c.pulse);
+        EXPECT_EQ(validation.messages, c.messages) << c.weight << " / " << c.pulse;
+        EXPECT_EQ(validation.focus, c.focus) << c.weight << " / " << c.pulse;
+        if (validation.accepted()) {
+            EXPECT_EQ(validation.measures, c.measures) << c.weight << " / " << c.pulse;
+        }
+    }
+}
+
+class DailyDataTest : public ActivityFixture {
+protected:
+    std::int64_t rows() {
+        auto query = gConn.prepare("select count(*) from dailydata");
+        query.step();
+        return query.columnInt64(0);
+    }
+    QString storedDay() {
+        auto query = gConn.prepare("select theday from dailydata");
+        EXPECT_TRUE(query.step());
+        return query.columnText(0);
+    }
+};
+
+TEST_F(DailyDataTest, OneRowPerDayWhereAnEmptyMeasureKeepsTheStoredOne) {
+    EXPECT_FALSE(DailyData::Read(kDay));
+    DailyData::Store(kDay, {std::nullopt, 55});
+    EXPECT_EQ(DailyData::Read(kDay), (Measures{std::nullopt, 55}));
+    DailyData::Store(kDay, {72.5, std::nullopt});
+    EXPECT_EQ(DailyData::Read(kDay), (Measures{72.5, 55}));
+    DailyData::Store(kDay, {});
+    EXPECT_EQ(DailyData::Read(kDay), (Measures{72.5, 55}));
+    DailyData::Store(kDay.addDays(1), {80, std::nullopt});
+    EXPECT_EQ(DailyData::Read(kDay.addDays(1)), (Measures{80, std::nullopt}));
+    EXPECT_EQ(rows(), 2);
+}
+
+TEST_F(DailyDataTest, TheWindowShowsTheDayAndStoresWhatIsAccepted) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
+    testing::ScriptedDialogs dialogs;
+    DailyData::Store(kDay, {std::nullopt, 55});
+    {
+        frmDailyData window(kDay);
+        EXPECT_EQ(window.windowTitle(), "Enter Daily Data");
+        EXPECT_EQ(window.Frame1->title(), "Daily Data for " + QLocale().toString(kDay, QLocale::ShortFormat));
+        EXPECT_EQ(window.txtWeight->text(), "");
+        EXPECT_EQ(window.txtRestingHR->text(), "55");
+        window.txtWeight->setText(" 72.5 ");
+        window.txtRestingHR->setText("");
+        window.Command1->click();
+        EXPECT_EQ(window.result(), QDialog::Accepted);
+    }
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(DailyData::Read(kDay), (Measures{72.5, 55}));
+    EXPECT_EQ(storedDay(), "2026-03-07");
+}
+
+TEST_F(DailyDataTest, BothBoxesWrongShowTwoMessagesAndStoreNothing) {
+    testing::ScriptedDialogs dialogs;
+    frmDailyData window(kDay);
+    window.show();
+    window.activateWindow();
+    window.txtWeight->setText("abc");
+    window.txtRestingHR->setText("301");
+    window.Command1->click();
+
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].text, "Please enter only a whole number");
+    EXPECT_EQ(dialogs.shown()[1].text, "Please enter only a whole number");
+    EXPECT_EQ(dialogs.shown()[0].icon, platform::dialogs::Icon::Information);
+    EXPECT_EQ(window.focusWidget(), window.txtRestingHR);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(rows(), 0);
+
+    window.txtWeight->setText("-1");
+    window.txtRestingHR->setText("");
+    window.Command1->click();
+    ASSERT_EQ(dialogs.shown().size(), 3u);
+    EXPECT_EQ(dialogs.shown()[2].text, "Please enter a positive whole number");
+
+    window.txtWeight->setText("");
+    window.Command1->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(rows(), 1); // a row that holds only the day
+}
+
+} // namespace
