@@ -5,6 +5,7 @@
 #include "core/modLocalisation.h"
 
 #include <QChart>
+#include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -51,29 +52,63 @@ void hideFromLegend(QChart &chart, QAbstractSeries *series) {
         marker->setVisible(false);
 }
 
-// One series per marker, so that each point's label is its own number; the first alone
-// stands in the legend.
+// The numbers beside the marker crosses. They follow their points when the plot changes size
+// or is zoomed, and hide when their point leaves the plot.
+class MarkerNumbers : public QGraphicsObject {
+public:
+    MarkerNumbers(QChart &chart, QScatterSeries &series, const std::vector<TrackMarker> &markers)
+        : QGraphicsObject(&chart), chart_(chart), series_(series) {
+        setObjectName(QStringLiteral("markerNumbers"));
+        for (const TrackMarker &marker : markers) {
+            auto *label = new QGraphicsSimpleTextItem(QString::number(marker.number), this);
+            label->setBrush(series.color());
+            labels_.push_back({label, marker.at});
+        }
+    }
+
+    QRectF boundingRect() const override { return {}; }
+    void paint(QPainter *, const QStyleOptionGraphicsItem *, QWidget *) override {}
+
+    void place() {
+        const QRectF plot = chart_.plotArea();
+        for (const auto &[label, at] : labels_) {
+            const QPointF position = chart_.mapToPosition(at, &series_);
+            label->setVisible(plot.contains(position));
+            label->setPos(position +
+                          QPointF(kMarkSize / 2.0, -kMarkSize / 2.0 - label->boundingRect().height()));
+        }
+    }
+
+private:
+    QChart &chart_;
+    QScatterSeries &series_;
+    std::vector<std::pair<QGraphicsSimpleTextItem *, QPointF>> labels_;
+};
+
+void removeMarkerNumbers(QChart &chart) {
+    for (QGraphicsItem *item : chart.childItems()) {
+        if (auto *numbers = dynamic_cast<MarkerNumbers *>(item))
+            delete numbers;
+    }
+}
+
 void addMarkers(QChart &chart, QValueAxis &x, QValueAxis &y, const TrackPlot &plot, const QString &title) {
     const QColor colour = charts::colourFromValue(kMarkerColour);
-    const QImage cross = crossImage(colour);
-    for (std::size_t i = 0; i < std::max<std::size_t>(plot.markers.size(), 1); ++i) {
-        QScatterSeries *series = addPoints(chart, x, y, title, colour, QScatterSeries::MarkerShapeRectangle);
-        series->setLightMarker(cross);
-        if (i > 0)
-            hideFromLegend(chart, series);
-        if (plot.markers.empty())
-            break;
-        series->append(plot.markers[i].at);
-        series->setPointLabelsFormat(QString::number(plot.markers[i].number));
-        series->setPointLabelsColor(colour);
-        series->setPointLabelsClipping(false);
-        series->setPointLabelsVisible(true);
-    }
+    QScatterSeries *series = addPoints(chart, x, y, title, colour, QScatterSeries::MarkerShapeRectangle);
+    series->setLightMarker(crossImage(colour));
+    for (const TrackMarker &marker : plot.markers)
+        series->append(marker.at);
+    auto *numbers = new MarkerNumbers(chart, *series, plot.markers);
+    QObject::connect(&chart, &QChart::plotAreaChanged, numbers, &MarkerNumbers::place);
+    for (QValueAxis *axis : {&x, &y})
+        QObject::connect(axis, &QValueAxis::rangeChanged, numbers, &MarkerNumbers::place);
+    numbers->place();
 }
 
 } // namespace
 
 void DrawTrack(QChart &chart, const TrackPlot &plot, const TrackChartOptions &options) {
+    removeMarkerNumbers(chart);
     charts::reset(chart);
     chart.setTitle(options.header);
     QValueAxis *x = charts::addValueAxis(chart, Qt::AlignBottom);

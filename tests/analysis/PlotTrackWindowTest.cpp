@@ -9,6 +9,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -34,10 +35,12 @@ protected:
     // The numbers shown beside the marker crosses, in drawing order.
     static QStringList markerLabels(frmPlotTrack &window) {
         QStringList labels;
-        for (QAbstractSeries *series : seriesNamed(window, "Marker (mile)")) {
-            auto *points = static_cast<QScatterSeries *>(series);
-            if (points->count() > 0)
-                labels << points->pointLabelsFormat();
+        for (QGraphicsItem *item : chart(window).childItems()) {
+            auto *numbers = dynamic_cast<QGraphicsObject *>(item);
+            if (!numbers || numbers->objectName() != "markerNumbers")
+                continue;
+            for (QGraphicsItem *label : numbers->childItems())
+                labels << static_cast<QGraphicsSimpleTextItem *>(label)->text();
         }
         return labels;
     }
