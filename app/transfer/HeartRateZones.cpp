@@ -2,12 +2,24 @@
 
 #include "core/Numbers.h"
 
+#include <stdexcept>
+#include <string>
+
 int HeartRateZones::zoneOf(int heartRate) const {
     for (int zone = 0; zone < 5; ++zone) {
         if (low[zone] <= heartRate && heartRate <= high[zone])
             return zone;
     }
     return -1;
+}
+
+std::array<int, 5> HeartRateZones::count(const std::vector<int> &heartRates) const {
+    std::array<int, 5> counts{};
+    for (const int heartRate : heartRates) {
+        if (const int zone = zoneOf(heartRate); zone >= 0)
+            ++counts[zone];
+    }
+    return counts;
 }
 
 HeartRateZones LoadHeartRateZones(platform::db::Connection &connection) {
@@ -23,7 +35,7 @@ HeartRateZones LoadHeartRateZones(platform::db::Connection &connection) {
     return zones;
 }
 
-void WriteTimeInZones(platform::db::Connection &connection, std::int64_t key,
+void WriteTimeInZones(platform::db::Connection &connection, SessionKey key,
                       const std::array<int, 5> &counts) {
     connection
         .prepare("update sessions set time_zone1 = ?, time_zone2 = ?, time_zone3 = ?, time_zone4 = ?, "
@@ -32,4 +44,17 @@ void WriteTimeInZones(platform::db::Connection &connection, std::int64_t key,
         .execute();
     if (connection.changes() == 0)
         throw std::runtime_error("No activity has the key " + std::to_string(key) + ".");
+}
+
+void ComputeTimeInZones(platform::db::Connection &connection, SessionKey key, ZoneSampleSpan span) {
+    const HeartRateZones zones = LoadHeartRateZones(connection);
+    auto rows = connection.prepare(
+        "select Hr from sessiondata where session_prkey = ? and data_type = 0 order by cum_duration, prkey");
+    rows.bind(1, key);
+    std::vector<int> heartRates;
+    while (rows.step())
+        heartRates.push_back(static_cast<int>(Numbers::roundHalfEven(rows.columnDouble(0))));
+    if (span == ZoneSampleSpan::AllButLast && !heartRates.empty())
+        heartRates.pop_back();
+    WriteTimeInZones(connection, key, zones.count(heartRates));
 }

@@ -84,13 +84,10 @@ StoreResult StoreHRSession(std::int32_t index, SessionKey &key, std::int16_t &se
 void ComputeTimeInZonesFromSamples(Connection &connection, const std::vector<SamplePoint> &samples,
                                    SessionKey key) {
     try {
-        const HeartRateZones zones = LoadHeartRateZones(connection);
-        std::array<int, 5> counts{};
-        for (std::size_t i = 0; i + 1 < samples.size(); ++i) {
-            if (const int zone = zones.zoneOf(samples[i].hr); zone >= 0)
-                ++counts[zone];
-        }
-        WriteTimeInZones(connection, key, counts);
+        std::vector<int> heartRates;
+        for (std::size_t i = 0; i + 1 < samples.size(); ++i)
+            heartRates.push_back(samples[i].hr);
+        WriteTimeInZones(connection, key, LoadHeartRateZones(connection).count(heartRates));
     } catch (const std::exception &) {
         // The zone times stay as the row had them; the samples themselves are stored.
     }

@@ -1,7 +1,6 @@
 #include "transfer/SessionStatistics.h"
 
 #include "core/Numbers.h"
-#include "transfer/HeartRateZones.h"
 #include "transfer/PreferredUnits.h"
 
 #include <algorithm>
@@ -78,17 +77,4 @@ void RecomputeSessionStats(Connection &connection, SessionKey key) {
         .bindAll(rates.highest, rates.average, double{DistanceInUnit(speeds.highest, unit)},
                  double{DistanceInUnit(speeds.average, unit)}, key)
         .execute();
-}
-
-void ComputeTimeInZones(Connection &connection, SessionKey key) {
-    const HeartRateZones zones = LoadHeartRateZones(connection);
-    auto rows = connection.prepare("select Hr from sessiondata where session_prkey = ? and data_type = 0");
-    rows.bind(1, key);
-    std::array<int, 5> counts{};
-    while (rows.step()) {
-        if (const int zone = zones.zoneOf(static_cast<int>(Numbers::roundHalfEven(rows.columnDouble(0))));
-            zone >= 0)
-            ++counts[zone];
-    }
-    WriteTimeInZones(connection, key, counts);
 }

@@ -1,7 +1,7 @@
 #include "transfer/modMerge.h"
 
 #include "core/Numbers.h"
-#include "transfer/HrSessionStore.h"
+#include "transfer/HeartRateZones.h"
 #include "transfer/PreferredUnits.h"
 #include "transfer/SessionStatistics.h"
 #include "transfer/modMergeActivity.h"
@@ -46,18 +46,6 @@ double appendSpeedBeyond(SessionKey earlierKey, SessionKey laterKey, double offs
     return laterLast && offset + laterLast->cumDuration >= from ? laterLast->cumDistance - coveredBefore : 0;
 }
 
-// Each heart-rate sample counts for the time up to the next one, as for a session just stored,
-// so the zones hold no more time than the samples span.
-void writeTimeInZones(SessionKey key) {
-    auto rows = gConn.prepare(
-        "select Hr from sessiondata where session_prkey = ? and data_type = 0 order by cum_duration, prkey");
-    rows.bind(1, key);
-    std::vector<SamplePoint> samples;
-    while (rows.step())
-        samples.emplace_back().hr = static_cast<std::int16_t>(rows.columnInt64(0));
-    ComputeTimeInZonesFromSamples(gConn, samples, key);
-}
-
 } // namespace
 
 bool MergeOverlapping(SessionKey earlierKey, SessionKey laterKey) {
@@ -81,7 +69,9 @@ bool MergeOverlapping(SessionKey earlierKey, SessionKey laterKey) {
                  int{earlier.type == later.type ? earlier.type : kJoinedType}, earlierKey)
         .execute();
     RecomputeSessionStats(gConn, earlierKey);
-    writeTimeInZones(earlierKey);
+    // Each heart-rate sample counts for the time up to the next one, as for a session just
+    // stored, so the zones hold no more time than the samples span.
+    ComputeTimeInZones(gConn, earlierKey, ZoneSampleSpan::AllButLast);
     DeleteSession(laterKey);
     transaction.commit();
     return true;

@@ -1,6 +1,7 @@
 #include "ActivityFixture.h"
 #include "core/DatabaseFixture.h"
 
+#include "transfer/HeartRateZones.h"
 #include "transfer/SessionStatistics.h"
 
 namespace {
@@ -91,6 +92,26 @@ TEST_F(SessionStatisticsTest, WithoutAZonesRowEveryBeatUpTo250IsZoneFive) {
     ComputeTimeInZones(gConn, key);
     EXPECT_EQ(columns(key, "time_zone1, time_zone2, time_zone3, time_zone4, time_zone5"),
               (std::vector<double>{2, 0, 0, 0, 4}));
+}
+
+TEST_F(SessionStatisticsTest, JoinedSamplesLeaveTheLastOneUncounted) {
+    const SessionKey key = addActivity("mi");
+    addHeartRates(key, {120, 130, 140}); // zones 2, 2 and 3 of a new installation
+    ComputeTimeInZones(gConn, key, ZoneSampleSpan::AllButLast);
+    EXPECT_EQ(columns(key, "time_zone2, time_zone3"), (std::vector<double>{4, 0}));
+    ComputeTimeInZones(gConn, key);
+    EXPECT_EQ(columns(key, "time_zone2, time_zone3"), (std::vector<double>{4, 2}));
+}
+
+// Keys above 2^24 have no exact single-precision form: 16777217 would become 16777216.
+TEST_F(SessionStatisticsTest, AKeyBeyondSinglePrecisionUpdatesItsOwnRow) {
+    gConn.executeScript("insert into sessions (prkey, session_type, time_zone1) values (16777216, 0, 999); "
+                        "insert into sessions (prkey, session_type, time_zone1) values (16777217, 0, 999)");
+    const SessionKey key = 16777217;
+    addHeartRates(key, {100});
+    ComputeTimeInZones(gConn, key);
+    EXPECT_EQ(columns(key, "time_zone1, time_zone2"), (std::vector<double>{2, 0}));
+    EXPECT_EQ(columns(key - 1, "time_zone1"), (std::vector<double>{999}));
 }
 
 TEST_F(SessionStatisticsTest, MissingActivityIsAFailureForTheCaller) {

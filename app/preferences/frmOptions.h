@@ -1,0 +1,124 @@
+#pragma once
+
+#include "preferences/ZoneRule.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+// The preferences window: General, Heart Rate Zones, Goals and Data Transfer tabs. Every change
+// on a tab is stored as it is made; OK runs the zone rule, reloads the preferences and redraws
+// the main window, and is the only way out (no close box, no Escape). However it closes, the
+// zones, age, maximum heart rate and smoothing are saved.
+class frmOptions : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmOptions(QWidget *parent = nullptr);
+
+    enum Tab { GeneralTab, ZonesTab, GoalsTab, TransferTab };
+
+    // Leaves only the Goals tab visible, for the goals command.
+    void ShowGoalsOnly();
+
+    // Runs the zone rule of the chosen mode on the age and maximum boxes and writes the zones
+    // into the zone boxes; stores nothing.
+    void saveAllZonestoDB();
+    // True when no zone box is blank; otherwise says so and puts the focus on the first one.
+    bool CheckHRZonesforBlanks();
+
+    QTabWidget *SSTab2;
+    QPushButton *cmdOK;
+
+    // General
+    std::array<QRadioButton *, 3> Units;
+    std::array<QRadioButton *, 2> WeekStarts;
+    QLabel *Label12;
+    QPushButton *Command1;
+    std::array<QLineEdit *, 2> Text1;
+    std::array<QLabel *, 2> lblPace;
+
+    // Heart Rate Zones. Each zone box array holds the low bound at index 0, the high at 1.
+    std::array<QRadioButton *, 3> OptionComputeZones;
+    QLineEdit *txtAge;
+    QLineEdit *txtMaxHR;
+    std::array<QLineEdit *, 2> hrzone1;
+    std::array<QLineEdit *, 2> hrzone2;
+    std::array<QLineEdit *, 2> hrzone3;
+    std::array<QLineEdit *, 2> hrzone4;
+    QLineEdit *hrzone5;
+    QLabel *lblHrZone5;
+    QPushButton *Command2;
+    QPushButton *Command7;
+    QLabel *Label5;
+
+    // Goals
+    QGroupBox *Frame4;
+    QDateEdit *DTPicker1;
+
+    // Data Transfer
+    QCheckBox *chkAlwaysClear;
+    QCheckBox *chkClipBeginning;
+    QCheckBox *chkClipEnd;
+    QCheckBox *chkSpeed;
+    QCheckBox *chkUseCompressedMode;
+    QCheckBox *chkUseSmoothing;
+    QCheckBox *chkAskSplice;
+    QCheckBox *chkLowBattDetect;
+
+protected:
+    void reject() override;
+    void closeEvent(QCloseEvent *event) override;
+    void done(int result) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *buildGeneralTab();
+    QWidget *buildZonesTab();
+    QWidget *buildGoalsTab();
+    QWidget *buildTransferTab();
+    void connectHandlers();
+
+    // The frame
+    void Form_Load();
+    void Form_Unload();
+    void cmdOK_Click();
+    void SSTab2_Click(int index);
+    void cmdOK_LostFocus();
+    void focusFirstControlOf(int tab);
+    void redrawMainWindow();
+
+    // Heart Rate Zones
+    void LoadZones();
+    bool SaveZones();
+    void showZones(const HeartRateZones &zones);
+    preferences::ZoneMode zoneMode() const;
+    void enableZoneBoxes(preferences::ZoneMode mode);
+    void OptionComputeZones_Click(int index);
+    void Command2_Click();
+    void Command7_Click();
+    void hrzone_LostFocus(QLineEdit &box);
+    void txtAge_LostFocus();
+    void txtMaxHR_LostFocus();
+
+    // General and Data Transfer
+    void loadGeneralTab();
+    void loadTransferTab();
+    void Units_Click(int index);
+    void WeekStarts_Click(int index);
+    void Text1_LostFocus(int index);
+    void showPaceUnit(const QString &unit);
+    void chkUseCompressedMode_Click();
+    void chkUseSmoothing_Click();
+
+    bool leaving_ = false;
+};

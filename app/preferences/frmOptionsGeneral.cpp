@@ -1,0 +1,192 @@
+#include "preferences/frmOptions.h"
+
+#include "core/NumericBox.h"
+#include "core/modHelpersDates.h"
+#include "core/modHelpersLists.h"
+#include "core/modPreferences.h"
+#include "platform/ReportedFailures.h"
+#include "preferences/BoxChecks.h"
+#include "preferences/MainCalendar.h"
+#include "preferences/Messages.h"
+#include "preferences/OptionControls.h"
+#include "preferences/PreferenceStore.h"
+#include "preferences/WeekStart.h"
+
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QStringList>
+#include <QVBoxLayout>
+
+namespace {
+
+using platform::dialogs::Icon;
+using preferences::Say;
+using preferences::Text;
+
+constexpr const char *kUnitCodes[] = {"mi", "km", "nm"};
+constexpr const char *kWeekStarts[] = {"Monday", "Sunday"};
+
+int unitLabelId(const QString &unit) {
+    if (unit == QLatin1String("km"))
+        return 1582;
+    if (unit == QLatin1String("nm"))
+        return 1584;
+    return 1581;
+}
+
+QString paceText(float pace) {
+    return QLocale().toString(static_cast<double>(pace), 'g', 7);
+}
+
+// Runs a save; one that fails is reported with its number and the control keeps its new state.
+template <typename Save> void saveSetting(QWidget *window, Save save) {
+    try {
+        save();
+    } catch (const platform::db::DbError &failure) {
+        preferences::SayNotSaved(failure.code(), window);
+    }
+}
+
+} // namespace
+
+QWidget *frmOptions::buildGeneralTab() {
+    auto *page = new QWidget;
+
+    auto *unitFrame = named(new QGroupBox("Preferred unit", page), "fraUnits", 1428);
+    auto *unitLayout = new QVBoxLayout(unitFrame);
+    const int unitCaptions[] = {1429, 1430, 1431};
+    for (int index = 0; index < int(Units.size()); ++index) {
+        Units[index] = preferences::OptionElement(unitFrame, "Units", index, unitCaptions[index]);
+        unitLayout->addWidget(Units[index]);
+    }
+
+    auto *weekFrame = named(new QGroupBox("Starting day of week", page), "fraWeekStarts", 1434);
+    auto *weekLayout = new QVBoxLayout(weekFrame);
+    const int weekCaptions[] = {1436, 1435};
+    for (int index = 0; index < int(WeekStarts.size()); ++index) {
+        WeekStarts[index] = preferences::OptionElement(weekFrame, "WeekStarts", index, weekCaptions[index]);
+        weekLayout->addWidget(WeekStarts[index]);
+    }
+
+    auto *sportFrame = named(new QGroupBox("Preferred activity type", page), "fraSport", 1432);
+    Label12 = named(new QLabel(sportFrame), "Label12");
+    Command1 = named(new QPushButton("Manage activity types", sportFrame), "Command1");
+    auto *sportLayout = new QHBoxLayout(sportFrame);
+    sportLayout->addWidget(Label12, 1);
+    sportLayout->addWidget(Command1);
+
+    auto *paceFrame = named(new QGroupBox("Pace graphing range", page), "fraPace");
+    auto *paceLayout = new QHBoxLayout(paceFrame);
+    paceLayout->addWidget(named(new QLabel("Show pace graph from:", paceFrame), "lblPaceFrom"));
+    for (int index = 0; index < int(Text1.size()); ++index) {
+        Text1[index] = preferences::NumberBox(paceFrame, "Text1", index);
+        lblPace[index] = named(new QLabel(paceFrame), "lblPace");
+        lblPace[index]->setProperty("Index", index);
+        if (index > 0)
+            paceLayout->addWidget(named(new QLabel("to", paceFrame), "lblPaceTo", 1442));
+        paceLayout->addWidget(Text1[index]);
+        paceLayout->addWidget(lblPace[index]);
+    }
+    paceLayout->addStretch();
+
+    auto *layout = new QGridLayout(page);
+    layout->addWidget(unitFrame, 0, 0);
+    layout->addWidget(weekFrame, 0, 1);
+    layout->addWidget(sportFrame, 1, 0, 1, 2);
+    layout->addWidget(paceFrame, 2, 0, 1, 2);
+    layout->setRowStretch(3, 1);
+    return page;
+}
+
+void frmOptions::loadGeneralTab() {
+    if (const auto sport = preferences::SportDescription(gConn, gPrimarySport))
+        Label12->setText(modHelpers::TranslateSportName(*sport));
+    for (int index = 0; index < int(Units.size()); ++index) {
+        if (gPrimaryUnit == QLatin1String(kUnitCodes[index])) {
+            Units[index]->setChecked(true);
+            gUnitLabel = Text(unitLabelId(gPrimaryUnit));
+        }
+    }
+    for (int index = 0; index < int(WeekStarts.size()); ++index)
+        WeekStarts[index]->setChecked(gStartOfWeek == QLatin1String(kWeekStarts[index]));
+    DTPicker1->setDate(modHelpers::GetWeekStart(QDate::currentDate()));
+    Text1[0]->setText(paceText(gPaceMin));
+    Text1[1]->setText(paceText(gPaceMax));
+    showPaceUnit(gUnitLabel);
+}
+
+void frmOptions::loadTransferTab() {
+    chkClipBeginning->setChecked(gClipBeginning != 0);
+    chkAlwaysClear->setChecked(gAlwaysClearDR != 0);
+    chkClipEnd->setChecked(gClipEnd != 0);
+    chkSpeed->setChecked(gFilterSpikes != 0);
+    chkUseCompressedMode->setChecked(gUseCompression);
+    chkLowBattDetect->setChecked(false);
+}
+
+void frmOptions::showPaceUnit(const QString &unit) {
+    for (QLabel *label : lblPace)
+        label->setText(Text(1601) + unit);
+}
+
+void frmOptions::Units_Click(int index) {
+    const QString unit = QString::fromLatin1(kUnitCodes[index]);
+    saveSetting(this, [&unit] {
+        preferences::StorePrimaryUnit(gConn, unit);
+        modPreferences::LoadPreferences();
+    });
+    showPaceUnit(unit);
+}
+
+void frmOptions::WeekStarts_Click(int index) {
+    const QString firstDay = QString::fromLatin1(kWeekStarts[index]);
+    saveSetting(this, [this, &firstDay] {
+        const std::vector<QDate> notMoved = preferences::ChangeStartOfWeek(gConn, firstDay);
+        gStartOfWeek = firstDay;
+        preferences::ShowWeekStartInMainCalendar();
+        modPreferences::LoadPreferences();
+        DTPicker1->setDate(modHelpers::GetWeekStart(QDate::currentDate()));
+        if (!notMoved.empty()) {
+            QStringList weeks;
+            for (const QDate &week : notMoved)
+                weeks << QLocale().toString(week, QLocale::ShortFormat);
+            platform::dialogs::message(Text(1726) + '\n' + weeks.join(", "), "Runvella", Icon::Information,
+                                       platform::dialogs::Buttons::Ok, this);
+        }
+    });
+}
+
+void frmOptions::Text1_LostFocus(int index) {
+    QLineEdit &box = *Text1[index];
+    box.setText(box.text().trimmed());
+    if (box.text().isEmpty())
+        return;
+    if (const auto refusal = preferences::CheckPace(box.text())) {
+        Say(refusal->messageId, refusal->icon, this);
+        NumericBox::ReturnFocus(box);
+        return;
+    }
+    const preferences::PaceRange range = preferences::CheckPaceRange(Text1[0]->text(), Text1[1]->text());
+    if (range.verdict == preferences::PaceRange::NotFastestToSlowest)
+        Say(1507, Icon::None, this);
+    else if (range.verdict == preferences::PaceRange::Valid)
+        saveSetting(this, [&range] {
+            preferences::StorePaceRange(gConn, range.fastest, range.slowest);
+            modPreferences::LoadPreferences();
+        });
+}
+
+void frmOptions::chkUseCompressedMode_Click() {
+    if (const long code = preferences::StoreCompression(chkUseCompressedMode->isChecked()); code != 0)
+        preferences::SayNotSaved(code, this);
+}
+
+void frmOptions::chkUseSmoothing_Click() {
+    saveSetting(this, [] { modPreferences::LoadPreferences(); });
+    gGraphSelectLive = true;
+}

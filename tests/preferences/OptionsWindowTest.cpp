@@ -1,0 +1,244 @@
+#include "common/ScriptedDialogs.h"
+#include "core/DatabaseFixture.h"
+#include "core/modLocalisation.h"
+#include "core/modPreferences.h"
+#include "core/modRegistry.h"
+#include "preferences/PreferenceStore.h"
+#include "preferences/frmOptions.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <memory>
+
+namespace {
+
+class OptionsWindowTest : public DatabaseFixture {
+protected:
+    void SetUp() override {
+        DatabaseFixture::SetUp();
+        modPreferences::LoadPreferences();
+        gCurrentGraph = "summary";
+        gShownSessionKey = 0;
+    }
+    void TearDown() override {
+        window.reset();
+        DatabaseFixture::TearDown();
+    }
+
+    frmOptions &open() {
+        window = std::make_unique<frmOptions>();
+        window->show();
+        return *window;
+    }
+
+    // The focus leaves a box for the next control, as Tab moves it.
+    static void leave(QWidget *box) {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(box, &out);
+        QCoreApplication::processEvents();
+    }
+
+    // The string id of each message shown: the longest text that the message starts with.
+    std::vector<int> messages() const {
+        std::vector<int> ids;
+        for (const auto &request : dialogs.shown()) {
+            int best = 0;
+            for (int id = 1300; id <= 1726; ++id) {
+                const QString text = modLocalisation::LoadResString(id);
+                if (!text.isEmpty() && request.text.startsWith(text) &&
+                    (best == 0 || text.size() > modLocalisation::LoadResString(best).size()))
+                    best = id;
+            }
+            ids.push_back(best);
+        }
+        return ids;
+    }
+
+    std::vector<double> stored(const char *sql) {
+        auto query = gConn.prepare(sql);
+        EXPECT_TRUE(query.step()) << sql;
+        std::vector<double> values;
+        for (int column = 0; column < query.columnCount(); ++column)
+            values.push_back(query.columnDouble(column));
+        return values;
+    }
+
+    testing::ScriptedDialogs dialogs;
+    std::unique_ptr<frmOptions> window;
+};
+
+TEST_F(OptionsWindowTest, TheGoalsCommandShowsOnlyTheGoalsTab) {
+    frmOptions &options = open();
+    options.ShowGoalsOnly();
+    int visible = 0;
+    for (int tab = 0; tab < options.SSTab2->count(); ++tab)
+        visible += options.SSTab2->isTabVisible(tab) ? 1 : 0;
+    EXPECT_EQ(visible, 1);
+    EXPECT_EQ(options.SSTab2->currentIndex(), frmOptions::GoalsTab);
+    EXPECT_EQ(options.SSTab2->tabText(frmOptions::GoalsTab), modLocalisation::LoadResString(1630));
+}
+
+TEST_F(OptionsWindowTest, OnlyOkLeavesTheWindow) {
+    frmOptions &options = open();
+    EXPECT_FALSE(options.windowFlags() & Qt::WindowCloseButtonHint);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&options, &escape);
+    options.close();
+    EXPECT_TRUE(options.isVisible());
+    options.cmdOK->click();
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(options.result(), QDialog::Accepted);
+}
+
+TEST_F(OptionsWindowTest, ABlankZoneBoxKeepsTheWindowOpenAndRedrawsNothing) {
+    frmOptions &options = open();
+    options.hrzone2[1]->clear();
+    gCurrentGraph = "session";
+    gShownSessionKey = 7;
+    gPrimaryUnit = "not reloaded";
+
+    options.cmdOK->click();
+
+    EXPECT_TRUE(options.isVisible());
+    EXPECT_EQ(messages(), std::vector<int>{1505});
+    EXPECT_EQ(dialogs.shown().at(0).icon, platform::dialogs::Icon::None);
+    EXPECT_EQ(options.focusWidget(), options.hrzone2[1]);
+    EXPECT_EQ(gShownSessionKey, 7);
+    EXPECT_EQ(gPrimaryUnit, "not reloaded");
+}
+
+TEST_F(OptionsWindowTest, HiddenZoneBoxesAndAMissingZonesRowNeverHoldTheWindow) {
+    gConn.executeScript("delete from zones");
+    frmOptions &options = open();
+    EXPECT_EQ(options.hrzone5->text(), "0") << "the zones in force are shown";
+    options.ShowGoalsOnly();
+    options.hrzone2[1]->clear();
+    gCurrentGraph = "session";
+    gShownSessionKey = 7;
+
+    options.cmdOK->click();
+
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(gShownSessionKey, 0) << "the activity's graph is to be drawn anew";
+    EXPECT_EQ(scalar("select count(*) from zones"), 1);
+}
+
+TEST_F(OptionsWindowTest, TheSpliceBoxIsTheInverseOfTheStoredAnswer) {
+    modRegistry::WriteRegistryValue("HKLM", modRegistry::kProgramKey, "AlwaysAskSplice", "D", 1);
+    open();
+    EXPECT_FALSE(window->chkAskSplice->isChecked());
+    window->cmdOK->click();
+    EXPECT_FALSE(preferences::AskSpliceIsChecked());
+
+    open();
+    window->chkAskSplice->setChecked(true);
+    window->cmdOK->click();
+    EXPECT_TRUE(preferences::AskSpliceIsChecked());
+}
+
+TEST_F(OptionsWindowTest, AnEmptyPersonRowGivesZonesFromMaximum220) {
+    gConn.executeScript("delete from person; update preferences set computeZonesUsing = 'Age'");
+    modPreferences::LoadPreferences();
+    frmOptions &options = open();
+    EXPECT_EQ(options.txtAge->text(), "0");
+    EXPECT_EQ(options.txtMaxHR->text(), "0");
+
+    options.cmdOK->click();
+
+    EXPECT_EQ(stored("select age, max_hr from person"), (std::vector<double>{0, 220}));
+    EXPECT_EQ(stored("select zone1low, zone3low, zone5low, zone5high from zones"),
+              (std::vector<double>{110, 154, 198, 220}));
+}
+
+TEST_F(OptionsWindowTest, ZonesEnteredByHandAreSavedAsTyped) {
+    gConn.executeScript("update preferences set computeZonesUsing = 'man'");
+    modPreferences::LoadPreferences();
+    frmOptions &options = open();
+    EXPECT_FALSE(options.txtAge->isEnabled());
+    EXPECT_FALSE(options.txtMaxHR->isEnabled());
+    const char *typed[] = {"80", "99", "100", "119", "120", "139", "140", "159", "160"};
+    QLineEdit *boxes[] = {options.hrzone1[0], options.hrzone1[1], options.hrzone2[0],
+                          options.hrzone2[1], options.hrzone3[0], options.hrzone3[1],
+                          options.hrzone4[0], options.hrzone4[1], options.hrzone5};
+    for (int i = 0; i < 9; ++i)
+        boxes[i]->setText(typed[i]);
+    options.txtMaxHR->setText("185");
+
+    options.cmdOK->click();
+
+    EXPECT_EQ(stored("select * from zones"),
+              (std::vector<double>{80, 99, 100, 119, 120, 139, 140, 159, 160, 185}));
+}
+
+TEST_F(OptionsWindowTest, LeavingTheAgeBoxOutOfRangeSaysSoAndResetsIt) {
+    frmOptions &options = open();
+    for (const char *age : {"111", "0"}) {
+        options.txtAge->setText(age);
+        leave(options.txtAge);
+        EXPECT_EQ(options.txtAge->text(), "30") << age;
+    }
+    EXPECT_EQ(messages(), (std::vector<int>{1618, 1618}));
+}
+
+TEST_F(OptionsWindowTest, PaceBoxesStoreAValidRangeWhenLeft) {
+    frmOptions &options = open();
+    const auto enter = [&options](const char *fastest, const char *slowest) {
+        options.Text1[0]->setText(fastest);
+        options.Text1[1]->setText(slowest);
+        leave(options.Text1[1]);
+    };
+    enter("5", "20");
+    EXPECT_EQ(stored("select Pace_Min, Pace_Max from preferences"), (std::vector<double>{5, 20}));
+    EXPECT_EQ(gPaceMax, 20.0f);
+    enter("8", "8");
+    enter("5", "100");
+    EXPECT_EQ(messages(), (std::vector<int>{1507, 1506}));
+    EXPECT_EQ(stored("select Pace_Min, Pace_Max from preferences"), (std::vector<double>{5, 20}));
+}
+
+TEST_F(OptionsWindowTest, ChangingTheFirstDayOfTheWeekMovesTheGoals) {
+    gConn.executeScript("insert into weeklyData (theweek, time_target) values ('2003-01-06', 3600), "
+                        "('2003-01-13', 7200)");
+    frmOptions &options = open();
+    ASSERT_TRUE(options.WeekStarts[0]->isChecked());
+
+    options.WeekStarts[1]->click();
+    EXPECT_EQ(gStartOfWeek, "Sunday");
+    EXPECT_EQ(options.DTPicker1->date().dayOfWeek(), Qt::Sunday);
+    EXPECT_EQ(scalar("select count(*) from weeklyData where theweek in ('2003-01-05', '2003-01-12')"), 2);
+
+    options.WeekStarts[0]->click();
+    EXPECT_EQ(gStartOfWeek, "Monday");
+    EXPECT_EQ(scalar("select count(*) from weeklyData where theweek in ('2003-01-06', '2003-01-13')"), 2);
+}
+
+TEST_F(OptionsWindowTest, ApplyingZonesToAllActivitiesWithABlankBoxAsksNothing) {
+    gConn.executeScript("update preferences set computeZonesUsing = 'man'");
+    modPreferences::LoadPreferences();
+    frmOptions &options = open();
+    options.hrzone3[1]->setText("  ");
+    options.Command7->click();
+    EXPECT_EQ(messages(), std::vector<int>{1505});
+    EXPECT_EQ(dialogs.shown().at(0).icon, platform::dialogs::Icon::Information);
+    EXPECT_EQ(options.focusWidget(), options.hrzone3[1]);
+}
+
+TEST_F(OptionsWindowTest, TabFromOkGoesToTheFirstControlOfTheGoalsTab) {
+    frmOptions &options = open();
+    options.SSTab2->setCurrentIndex(frmOptions::GoalsTab);
+    options.cmdOK->setFocus();
+    leave(options.cmdOK);
+    EXPECT_EQ(options.focusWidget(), options.DTPicker1);
+}
+
+} // namespace
