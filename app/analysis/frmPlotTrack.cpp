@@ -143,8 +143,7 @@ void frmPlotTrack::Form_Load() {
         if (!ReadActivity(gCurrentSessionKey)) {
             const platform::cursor::NormalCursor waiting;
             showMessage(this, 1648);
-        } else if (!HasSamples(gCurrentSessionKey, SampleKind::Speed) ||
-                   !analysis::StartsWithPosition(gCurrentSessionKey)) {
+        } else if (!analysis::StartsWithPosition(gCurrentSessionKey)) {
             const platform::cursor::NormalCursor waiting;
             showMessage(this, 1650);
         }
