@@ -29,6 +29,14 @@ bool addMissingColumns(const QString &table, std::initializer_list<AddedColumn> 
     return added;
 }
 
+// The indexes that the graphs' and lists' queries read through; files made before they were part
+// of the initial database get them here.
+constexpr const char *kIndexes =
+    "CREATE INDEX IF NOT EXISTS sessions_by_date ON sessions (session_date);"
+    "CREATE INDEX IF NOT EXISTS sessions_by_start ON sessions (Session_datetime);"
+    "CREATE INDEX IF NOT EXISTS sessiondata_by_session ON sessiondata "
+    "(session_prkey, data_type, cum_duration);";
+
 } // namespace
 
 void UpgradeDatabaseSchema() {
@@ -41,6 +49,7 @@ void UpgradeDatabaseSchema() {
     if (addMissingColumns("preferences",
                           {{"UseSmoothing", "alter table preferences add UseSmoothing number"}}))
         gConn.executeScript("update preferences set UseSmoothing = 0");
+    gConn.executeScript(kIndexes);
     transaction.commit();
 }
 

@@ -3,7 +3,7 @@
 // The database file's upkeep: columns that older files lack, and the left-over backup file.
 namespace modDatabase {
 
-// Adds the columns that older database files lack; running it again changes nothing.
+// Adds the columns and indexes that older database files lack; running it again changes nothing.
 // Throws platform::db::DbError; the whole upgrade is undone on a failure.
 void UpgradeDatabaseSchema();
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 // The string table: every text of the interface by id, in five languages. English texts have
-// ids 1300-1726 (and 1060); French, Spanish, German and Italian repeat them at +1000 ... +4000.
+// ids 1300-1751 (and 1060); French, Spanish, German and Italian repeat them at +1000 ... +4000.
 namespace modLocalisation {
 
 // The text stored under the full id, when the table has one.

@@ -15,7 +15,7 @@
 #include "mainwindow/MainWindowServices.h"
 #include "platform/BusyCursor.h"
 #include "platform/ReportedFailures.h"
-#include "transfer/SessionStatistics.h"
+#include "transfer/HeartRateZones.h"
 
 #include <QComboBox>
 #include <QDateEdit>

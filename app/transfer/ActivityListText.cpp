@@ -39,6 +39,18 @@ QString timeText(const QTime &time) {
     return locale.toString(time, timeWithSecondsFormat(locale));
 }
 
+QString descriptionText(const QString &description, bool isNull) {
+    constexpr qsizetype kLongest = 40;
+    constexpr qsizetype kEnds = 20;
+    if (isNull)
+        return QStringLiteral(" ");
+    QString text = description;
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    if (text.size() > kLongest)
+        return text.left(kEnds) + QStringLiteral("...") + text.right(kEnds);
+    return text;
+}
+
 QString durationText(double seconds) {
     const auto whole = static_cast<long long>(std::floor(seconds));
     const QString separator = modHelpers::GetTimeSeparator();

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QTime>
 
-// How the activity lists of the merge windows show an activity's start and length, in the
+// How the activity lists of the merge and exchange windows show an activity, in the
 // user's locale.
 namespace ActivityListText {
 
@@ -13,6 +13,10 @@ QString startText(const QDateTime &start);
 
 // The time of day with seconds, in the short time layout of the user's locale.
 QString timeText(const QTime &time);
+
+// The description on one line: line breaks as blanks, a long one as its first and last 20
+// characters around "...", and a blank for none.
+QString descriptionText(const QString &description, bool isNull);
 
 // Hours, minutes and whole seconds, each at least two digits, joined by the time separator.
 QString durationText(double seconds);

@@ -1,5 +1,6 @@
 #include "transfer/frmMerge1.h"
 
+#include "core/ActivityCalendar.h"
 #include "core/FormControls.h"
 #include "core/StoredActivity.h"
 #include "core/modLocalisation.h"
@@ -16,28 +17,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTextCharFormat>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <set>
 
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
-constexpr qsizetype kLongestDescription = 40;
-constexpr qsizetype kDescriptionEnds = 20;
-
-QString listedDescription(const QString &description, bool isNull) {
-    if (isNull)
-        return " ";
-    QString text = description;
-    text.replace("\r\n", " ");
-    if (text.size() > kLongestDescription)
-        return text.left(kDescriptionEnds) + "..." + text.right(kDescriptionEnds);
-    return text;
-}
 
 QString text(int id) {
     return modLocalisation::LoadResString(id);
@@ -97,7 +84,7 @@ void frmMerge1::Form_Load() {
     else if (gStartOfWeek == "Sunday")
         MonthView1->setFirstDayOfWeek(Qt::Sunday);
     gExportMode = 1; // activities that have samples of any kind
-    markShownMonth(MonthView1->yearShown(), MonthView1->monthShown());
+    markShownMonth();
     FillMergeList(MonthView1->selectedDate());
 }
 
@@ -132,7 +119,7 @@ void frmMerge1::addActivityLine(SessionKey key, const QString &start, double dur
     auto *item =
         new QTreeWidgetItem(ListView1, {ActivityListText::startText(platform::db::parseIsoDateTime(start)),
                                         ActivityListText::durationText(duration),
-                                        listedDescription(description, descriptionIsNull)});
+                                        ActivityListText::descriptionText(description, descriptionIsNull)});
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, Qt::Unchecked);
     item->setData(0, kKeyRole, "_" + QString::number(key));
@@ -166,26 +153,8 @@ void frmMerge1::MonthView1_DateClick() {
     platform::failures::runReported([this] { FillMergeList(MonthView1->selectedDate()); });
 }
 
-void frmMerge1::markShownMonth(int year, int month) {
-    // The calendar also shows the ends of the months before and after.
-    const QDate firstOfMonth(year, month, 1);
-    platform::failures::runReported(
-        [&] { MarkDaysWithSessions(firstOfMonth.addDays(-7), 7 + firstOfMonth.daysInMonth() + 14); });
-}
-
-void frmMerge1::MarkDaysWithSessions(const QDate &firstDay, int dayCount) {
-    auto days = gConn.prepare("select distinct session_date from sessions where session_date >= ? and "
-                              "session_date < ?");
-    days.bindAll(firstDay, firstDay.addDays(dayCount));
-    std::set<QDate> withSessions;
-    while (days.step())
-        withSessions.insert(platform::db::parseIsoDate(days.columnText(0)));
-
-    MonthView1->setDateTextFormat(QDate(), QTextCharFormat());
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    for (const QDate &day : withSessions)
-        MonthView1->setDateTextFormat(day, bold);
+void frmMerge1::markShownMonth() {
+    platform::failures::runReported([this] { ActivityCalendar::MarkActivityDays(*MonthView1); });
 }
 
 void frmMerge1::cmdOK_Click() {

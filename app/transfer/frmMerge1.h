@@ -39,8 +39,7 @@ private:
     void showNoActivities();
     void ListView1_ItemCheck(QTreeWidgetItem *item);
     void MonthView1_DateClick();
-    void MarkDaysWithSessions(const QDate &firstDay, int dayCount);
-    void markShownMonth(int year, int month);
+    void markShownMonth();
     void cmdOK_Click();
     void cmdCancel_Click();
 };

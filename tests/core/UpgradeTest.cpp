@@ -51,6 +51,18 @@ TEST_F(UpgradeTest, OlderFileGetsEveryColumnAndSmoothingStartsOff) {
     EXPECT_EQ(scalar("select count(*) from preferences where UseSmoothing = 0"), 1);
 }
 
+TEST_F(UpgradeTest, OlderFileGetsTheIndexesThatTheQueriesReadThrough) {
+    const QString before = schema();
+    gConn.executeScript(
+        "drop index sessions_by_date; drop index sessions_by_start; drop index sessiondata_by_session");
+    UpgradeDatabaseSchema();
+    EXPECT_EQ(schema(), before);
+    auto plan =
+        gConn.prepare("explain query plan select sum(Duration) from sessions where session_date >= ?");
+    ASSERT_TRUE(plan.step());
+    EXPECT_TRUE(plan.columnText(3).contains("sessions_by_date")) << plan.columnText(3).toStdString();
+}
+
 TEST_F(UpgradeTest, DeletesALeftOverBackupAndIgnoresAMissingOne) {
     QFile backup(platform::paths::backupDatabasePath());
     ASSERT_TRUE(backup.open(QIODevice::WriteOnly));

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -40,6 +41,7 @@ private:
     static Value toValue(float value) { return double{value}; }
     static Value toValue(const QString &value) { return value; }
     static Value toValue(Null value) { return value; }
+    static Value toValue(const std::optional<double> &value) { return value ? Value(*value) : Value(Null{}); }
 
     std::string statementFor(int rows) const;
     void write(Statement &statement, int rows);

@@ -1,0 +1,30 @@
+#include "core/ActivityCalendar.h"
+
+#include "core/Globals.h"
+
+#include <QCalendarWidget>
+#include <QTextCharFormat>
+
+#include <set>
+
+namespace ActivityCalendar {
+
+void MarkActivityDays(QCalendarWidget &calendar) {
+    const QDate firstOfMonth(calendar.yearShown(), calendar.monthShown(), 1);
+    const QDate firstDay = firstOfMonth.addDays(-7);
+    const QDate endDay = firstOfMonth.addDays(firstOfMonth.daysInMonth() + 14);
+    auto days = gConn.prepare("select distinct session_date from sessions where session_date >= ? and "
+                              "session_date < ?");
+    days.bindAll(firstDay, endDay);
+    std::set<QDate> withActivities;
+    while (days.step())
+        withActivities.insert(platform::db::parseIsoDate(days.columnText(0)));
+
+    calendar.setDateTextFormat(QDate(), QTextCharFormat());
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (const QDate &day : withActivities)
+        calendar.setDateTextFormat(day, bold);
+}
+
+} // namespace ActivityCalendar

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The automatic import of the data files that wait in the automatic import folder.
+namespace exchange {
+
+// Imports each ".csv" file of the folder once, in name order, and deletes it when stored. A file
+// that could not be imported is never lost: a damaged one is deleted only when the athlete says
+// so, any other is renamed to end in "_" (run.csv becomes run.cs_, or run-2.cs_ when that
+// exists) so that it is not offered again. A missing folder imports nothing. Database
+// failures throw platform::db::DbError and leave the remaining files where they are.
+void ImportAutomatically();
+
+} // namespace exchange

@@ -1,0 +1,375 @@
+#include "exchange/DataFileReader.h"
+
+#include "core/Numbers.h"
+#include "exchange/Windows1252.h"
+
+#include <QStringDecoder>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace DataFileReader {
+namespace {
+
+using DataFile::Activity;
+using DataFile::Sample;
+using DataFile::Session;
+
+// Ends the reading of a damaged file.
+struct Damaged {
+    QString problem;
+};
+
+enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
+
+constexpr int kLastSessionLine = 25;
+constexpr int kSampleFields = 5;
+constexpr int kGpsSampleFields = 11;
+// The date of a start that the file does not give.
+const QDate kZeroDate(1899, 12, 30);
+
+class Lines {
+public:
+    explicit Lines(QStringList lines) : lines_(std::move(lines)) {}
+
+    int count() const { return static_cast<int>(lines_.size()); }
+
+    // Line number n, counted from 1.
+    const QString &at(int n) const {
+        if (n > count())
+            throw Damaged{QStringLiteral("the file ends before line %1").arg(n)};
+        return lines_[n - 1];
+    }
+
+    // The value of line n when the line holds its key: the text between the first and the second
+    // "=", or all of the text after the first one.
+    std::optional<QString> value(int n, QLatin1String key, bool wholeRest = false) const {
+        const QString &line = at(n);
+        if (!line.contains(key, Qt::CaseInsensitive))
+            return std::nullopt;
+        const QString rest = line.mid(line.indexOf(QLatin1Char('=')) + 1);
+        return wholeRest ? rest : rest.section(QLatin1Char('='), 0, 0);
+    }
+
+private:
+    QStringList lines_;
+};
+
+class Reader {
+public:
+    Reader(const Lines &lines, const Context &context) : lines_(lines), context_(context) {}
+
+    Activity read() {
+        Activity activity;
+        readVersion();
+        readStart(activity.session);
+        readFields(activity.session);
+        if (hasRecordedSection())
+            readSamples(activity.samples);
+        return activity;
+    }
+
+private:
+    double decimal(const QString &text) const {
+        QString notation = text.trimmed();
+        if (context_.decimalSeparator != QLatin1Char('.'))
+            notation.replace(context_.decimalSeparator, QLatin1Char('.'));
+        if (notation.startsWith(QLatin1Char('+')))
+            notation.remove(0, 1);
+        const QByteArray ascii = notation.toLatin1();
+        double value = 0;
+        const auto [end, error] = std::from_chars(ascii.constData(), ascii.constData() + ascii.size(), value);
+        if (ascii.isEmpty() || error != std::errc() || end != ascii.constData() + ascii.size() ||
+            !std::isfinite(value))
+            throw Damaged{QStringLiteral("\"%1\" is not a number").arg(text)};
+        return value;
+    }
+
+    double whole(const QString &text) const {
+        const double value = Numbers::roundHalfEven(decimal(text));
+        if (value < std::numeric_limits<std::int32_t>::min() ||
+            value > std::numeric_limits<std::int32_t>::max())
+            throw Damaged{QStringLiteral("\"%1\" is out of range").arg(text)};
+        return value;
+    }
+
+    // A field of the session section: its default when the value is empty, its initial value when
+    // the line lacks its key.
+    double number(int line, QLatin1String key, double whenEmpty, bool isWhole, double whenMissing = 0) const {
+        const auto text = lines_.value(line, key);
+        if (!text)
+            return whenMissing;
+        if (text->isEmpty())
+            return whenEmpty;
+        return isWhole ? whole(*text) : decimal(*text);
+    }
+
+    // Version 1.1 tells the order of the start's date by the first letter of its pattern; the
+    // others always write month, day, year.
+    void readVersion() {
+        const auto value = lines_.value(3, QLatin1String("version="));
+        if (!value)
+            return;
+        order_ = DateOrder::MonthDayYear;
+        if (!value->contains(QLatin1String("1.1")) || value->size() <= 4)
+            return;
+        const QChar first = value->at(4).toLower();
+        if (first == QLatin1Char('d'))
+            order_ = DateOrder::DayMonthYear;
+        else if (first == QLatin1Char('y'))
+            order_ = DateOrder::YearMonthDay;
+    }
+
+    void readStart(Session &session) const {
+        const auto value = lines_.value(4, QLatin1String("sessiondate="));
+        if (!value)
+            session.start = QDateTime(kZeroDate, QTime(0, 0));
+        else if (value->trimmed().isEmpty())
+            session.start = context_.now;
+        else
+            session.start = parseStart(*value);
+    }
+
+    QDateTime parseStart(const QString &value) const {
+        if (!order_)
+            throw Damaged{QStringLiteral("a start without a version")};
+        QStringList pieces = value.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QString dayText = pieces.takeFirst();
+        dayText.replace(QLatin1Char('-'), QLatin1Char('/')).replace(QLatin1Char('.'), QLatin1Char('/'));
+        const QStringList parts = dayText.split(QLatin1Char('/'));
+        if (parts.size() != 3)
+            throw Damaged{QStringLiteral("\"%1\" is not a date").arg(value)};
+        const int first = datePart(parts[0]);
+        const int second = datePart(parts[1]);
+        const int third = datePart(parts[2]);
+        QDate day;
+        switch (*order_) {
+        case DateOrder::MonthDayYear:
+            day = QDate(year(third, parts[2]), first, second);
+            break;
+        case DateOrder::DayMonthYear:
+            day = QDate(year(third, parts[2]), second, first);
+            break;
+        case DateOrder::YearMonthDay:
+            day = QDate(year(first, parts[0]), second, third);
+            break;
+        }
+        const QTime time =
+            parseTime(pieces.join(QLatin1Char(' ')).trimmed().replace(QLatin1Char('.'), QLatin1Char(':')));
+        if (!day.isValid() || !time.isValid())
+            throw Damaged{QStringLiteral("\"%1\" is not a date").arg(value)};
+        return QDateTime(day, time);
+    }
+
+    static int datePart(const QString &text) {
+        bool ok = false;
+        const int value = text.toInt(&ok);
+        if (!ok || value < 0 || text.size() > 4)
+            throw Damaged{QStringLiteral("\"%1\" is not part of a date").arg(text)};
+        return value;
+    }
+
+    // A year of one or two digits lies between 1930 and 2029.
+    static int year(int value, const QString &text) {
+        if (text.size() > 2)
+            return value;
+        return value < 30 ? 2000 + value : 1900 + value;
+    }
+
+    static QTime parseTime(QString text) {
+        if (text.isEmpty())
+            return QTime(0, 0);
+        int hourShift = -1; // none: a 24-hour clock
+        for (const auto &[suffix, shift] :
+             {std::pair{QLatin1String("AM"), 0}, std::pair{QLatin1String("PM"), 12}})
+            if (text.endsWith(suffix, Qt::CaseInsensitive)) {
+                text = text.chopped(2).trimmed();
+                hourShift = shift;
+            }
+        const QStringList parts = text.split(QLatin1Char(':'));
+        if (parts.size() < 2 || parts.size() > 3)
+            return QTime();
+        bool ok[3] = {true, true, true};
+        int hour = parts[0].toInt(&ok[0]);
+        const int minute = parts[1].toInt(&ok[1]);
+        const int second = parts.size() == 3 ? parts[2].toInt(&ok[2]) : 0;
+        if (!ok[0] || !ok[1] || !ok[2])
+            return QTime();
+        if (hourShift >= 0) {
+            if (hour < 1 || hour > 12)
+                return QTime();
+            hour = hour % 12 + hourShift;
+        }
+        return QTime(hour, minute, second);
+    }
+
+    void readFields(Session &session) const {
+        lines_.at(5); // the sport's name: the number names the sport
+        session.sportId = number(6, QLatin1String("sportid="), context_.primarySport, true);
+        const auto unit = lines_.value(7, QLatin1String("distanceunit="));
+        session.distanceUnit = unit && unit->isEmpty() ? context_.primaryUnit : unit.value_or(QString());
+        const double unitCode = primaryUnitCode();
+        session.avgSpeedUnits = number(8, QLatin1String("avgspeedunit="), unitCode, true, unitCode);
+        session.maxSpeedUnits = number(9, QLatin1String("maxspeedunit="), unitCode, true, unitCode);
+        session.avgPaceUnits = number(10, QLatin1String("avgpaceunits="), unitCode, true, unitCode);
+        session.maxPaceUnits = number(11, QLatin1String("maxpaceunits="), unitCode, true, unitCode);
+        session.distance = number(12, QLatin1String("distance="), 0, false);
+        session.duration = number(13, QLatin1String("duration="), 60, false);
+        session.description = description();
+        session.sessionType = number(15, QLatin1String("sessiontype="), 99, true);
+        session.maxHr = number(16, QLatin1String("maxhr="), 0, true);
+        session.maxSpeed = number(17, QLatin1String("maxspeed="), 0, false);
+        session.avgHr = number(18, QLatin1String("avghr="), 0, true);
+        session.avgSpeed = number(19, QLatin1String("avgspeed="), 0, false);
+        session.fromDataRecorder = fromDataRecorder();
+        static const QLatin1String kZoneKeys[] = {QLatin1String("timezone1="), QLatin1String("timezone2="),
+                                                  QLatin1String("timezone3="), QLatin1String("timezone4="),
+                                                  QLatin1String("timezone5=")};
+        for (int zone = 0; zone < 5; ++zone)
+            session.timeInZone[zone] = number(21 + zone, kZoneKeys[zone], 0, true);
+    }
+
+    double primaryUnitCode() const {
+        if (context_.primaryUnit == QLatin1String("km"))
+            return 1;
+        if (context_.primaryUnit == QLatin1String("nm"))
+            return 2;
+        return 0;
+    }
+
+    // Everything after the first "=", "=" included; "^^" stands for a line break.
+    QString description() const {
+        const auto text = lines_.value(14, QLatin1String("description="), true);
+        if (!text)
+            return QString();
+        if (text->isEmpty())
+            return QStringLiteral("Imported Activity");
+        return QString(*text).replace(QLatin1String("^^"), QLatin1String("\r\n"));
+    }
+
+    bool fromDataRecorder() const {
+        const auto text = lines_.value(20, QLatin1String("fromdatarecorder="));
+        if (!text)
+            return false;
+        const QString value = text->trimmed();
+        if (value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+            return true;
+        if (value.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+            return false;
+        if (value.isEmpty())
+            throw Damaged{QStringLiteral("fromDataRecorder has no value")};
+        return whole(value) != 0;
+    }
+
+    bool hasRecordedSection() const {
+        if (lines_.count() <= kLastSessionLine + 1)
+            return false;
+        if (!lines_.at(kLastSessionLine + 2).contains(QLatin1String("[recorded]"), Qt::CaseInsensitive))
+            return false;
+        lines_.at(kLastSessionLine + 3); // the column header: each row's own shape decides
+        return true;
+    }
+
+    void readSamples(std::vector<Sample> &samples) const {
+        QString separator;
+        for (int n = kLastSessionLine + 4; n <= lines_.count(); ++n) {
+            QString row = lines_.at(n).trimmed();
+            if (row.isEmpty())
+                continue;
+            // Rows of versions 1.1 and 1.2 are quoted; a row saved without its quotes reads the same.
+            if (row.startsWith(QLatin1Char('"')))
+                row.remove(0, 1);
+            if (row.endsWith(QLatin1Char('"')))
+                row.chop(1);
+            if (separator.isEmpty())
+                separator =
+                    row.contains(QLatin1String("\",\"")) ? QStringLiteral("\",\"") : QStringLiteral(",");
+            samples.push_back(sample(row.split(separator), n));
+        }
+    }
+
+    Sample sample(const QStringList &fields, int line) const {
+        if (fields.size() < kSampleFields)
+            throw Damaged{QStringLiteral("line %1 has too few values").arg(line)};
+        Sample sample;
+        sample.duration = decimal(fields[0]);
+        sample.hr = whole(fields[1]);
+        sample.speed = decimal(fields[2]);
+        sample.distance = decimal(fields[3]);
+        sample.type = static_cast<int>(whole(fields[4]));
+        if (sample.type != DataFile::kGpsSample)
+            return sample;
+        if (fields.size() < kGpsSampleFields)
+            throw Damaged{QStringLiteral("line %1 has too few values for a GPS sample").arg(line)};
+        sample.longitude = decimal(fields[5]);
+        sample.latitude = decimal(fields[6]);
+        sample.altitude = optionalDecimal(fields[7]);
+        sample.acqStatus = optionalDecimal(fields[8]);
+        sample.trueHeading = optionalDecimal(fields[9]);
+        sample.magHeading = optionalDecimal(fields[10]);
+        return sample;
+    }
+
+    std::optional<double> optionalDecimal(const QString &text) const {
+        return text.trimmed().isEmpty() ? std::nullopt : std::optional<double>(decimal(text));
+    }
+
+    const Lines &lines_;
+    const Context &context_;
+    std::optional<DateOrder> order_; // none without a version line
+};
+
+bool isHeading(const QString &line, QLatin1String heading) {
+    return line.trimmed().compare(heading, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QString DecodeText(const QByteArray &bytes) {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (utf8.hasError())
+        return Windows1252::decode(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+QStringList SplitLines(const QString &text) {
+    QString lineEnd = QStringLiteral("\n");
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (text[at] == QLatin1Char('\r')) {
+            lineEnd =
+                text.mid(at, 2) == QLatin1String("\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\r");
+            break;
+        }
+        if (text[at] == QLatin1Char('\n'))
+            break;
+    }
+    QStringList lines = text.split(lineEnd);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast(); // the last line's end
+    return lines;
+}
+
+Result ParseDataFile(const QByteArray &bytes, const Context &context) {
+    const Lines lines(SplitLines(DecodeText(bytes)));
+    Result result;
+    if (lines.count() < 2 || !isHeading(lines.at(1), QLatin1String("[Runvella Data File]")) ||
+        !isHeading(lines.at(2), QLatin1String("[session data]"))) {
+        result.outcome = Outcome::NotDataFile;
+        return result;
+    }
+    try {
+        result.activity = Reader(lines, context).read();
+        result.outcome = Outcome::Read;
+    } catch (const Damaged &damaged) {
+        result.outcome = Outcome::Damaged;
+        result.problem = damaged.problem;
+    }
+    return result;
+}
+
+} // namespace DataFileReader

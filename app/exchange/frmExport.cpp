@@ -1,0 +1,216 @@
+#include "exchange/frmExport.h"
+
+#include "core/ActivityCalendar.h"
+#include "core/FormControls.h"
+#include "core/LocalizeForm.h"
+#include "core/modLocalisation.h"
+#include "exchange/DataFileExport.h"
+#include "exchange/ExchangeFiles.h"
+#include "exchange/NmeaExport.h"
+#include "mainwindow/MainWindowServices.h"
+#include "platform/BusyCursor.h"
+#include "platform/Dialogs.h"
+#include "platform/ReportedFailures.h"
+#include "transfer/ActivityListText.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kDataFileMode = 1;
+constexpr int kNmeaMode = 2;
+
+QString text(int id) {
+    return modLocalisation::LoadResString(id);
+}
+
+bool hasGpsSamples(SessionKey key) {
+    auto gps = gConn.prepare("select 1 from sessiondata where session_prkey = ? and data_type = 2 limit 1");
+    gps.bind(1, key);
+    return gps.step();
+}
+
+} // namespace
+
+frmExport::frmExport(QWidget *parent)
+    : QDialog(parent), Frame1(named(new QGroupBox(this), "Frame1", 1408)),
+      MonthView1(named(new QCalendarWidget(Frame1), "MonthView1")),
+      ListView1(named(new QTreeWidget(Frame1), "ListView1")), Label1(named(new QLabel(Frame1), "Label1")),
+      chkCompat(named(new QCheckBox(this), "chkCompat", 1680)),
+      cmdExport(named(new QPushButton(this), "cmdExport", 1412)),
+      Command5(named(new QPushButton(this), "Command5", 1422)) {
+    setObjectName("frmExport");
+    setModal(true);
+    ListView1->setRootIsDecorated(false);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setMinimumWidth(pixelsFromTwips(2500 + 1000 + 3600));
+    Label1->setWordWrap(true);
+    cmdExport->setDefault(true);
+
+    auto *frame = new QVBoxLayout(Frame1);
+    frame->addWidget(MonthView1);
+    frame->addWidget(ListView1);
+    frame->addWidget(Label1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdExport);
+    buttons->addWidget(Command5);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addWidget(chkCompat);
+    layout->addLayout(buttons);
+
+    Form_Load();
+    connect(MonthView1, &QCalendarWidget::selectionChanged, this, &frmExport::MonthView1_DateClick);
+    connect(MonthView1, &QCalendarWidget::currentPageChanged, this, &frmExport::markShownMonth);
+    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &frmExport::updateExportCommand);
+    connect(cmdExport, &QPushButton::clicked, this, &frmExport::cmdExport_Click);
+    connect(Command5, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmExport::Form_Load() {
+    if (gStartOfWeek == "Monday")
+        MonthView1->setFirstDayOfWeek(Qt::Monday);
+    else if (gStartOfWeek == "Sunday")
+        MonthView1->setFirstDayOfWeek(Qt::Sunday);
+    modLocalisation::LocalizeForm(this);
+    setWindowTitle(text(1408));
+    MonthView1->setSelectedDate(QDate::currentDate());
+    Label1->setText(text(1650));
+    Label1->hide();
+    cmdExport->setEnabled(false);
+    chkCompat->setVisible(gExportMode == kDataFileMode);
+    markShownMonth();
+    platform::failures::runReported([this] { FillExportList(MonthView1->selectedDate()); });
+}
+
+void frmExport::FillExportList(const QDate &day) {
+    const QSignalBlocker blocker(ListView1);
+    ListView1->clear();
+    ListView1->header()->show();
+    ListView1->setColumnCount(3);
+    ListView1->setHeaderLabels({text(1409), text(1410), text(1411)});
+    ListView1->setColumnWidth(0, pixelsFromTwips(2500));
+    ListView1->setColumnWidth(1, pixelsFromTwips(1000));
+    ListView1->setColumnWidth(2, std::max(0, ListView1->width() - pixelsFromTwips(3600)));
+
+    auto activities = gConn.prepare("select prkey, Session_datetime, Duration, Description, session_type "
+                                    "from sessions where session_date = ? order by Session_datetime, prkey");
+    activities.bind(1, day);
+    bool anyActivity = false;
+    while (activities.step()) {
+        anyActivity = true;
+        const SessionKey key = activities.columnInt64(0);
+        // Only the GPS samples of an activity make an NMEA file.
+        if (gExportMode == kNmeaMode && !hasGpsSamples(key))
+            continue;
+        addActivityRow(key, activities.columnText(1), activities.columnDouble(2), activities.columnText(3),
+                       activities.isNull(3), static_cast<int>(activities.columnInt64(4)));
+    }
+    if (!anyActivity)
+        showNoActivities();
+}
+
+void frmExport::addActivityRow(SessionKey key, const QString &start, double duration,
+                               const QString &description, bool descriptionIsNull, int sessionType) {
+    auto *item =
+        new QTreeWidgetItem(ListView1, {ActivityListText::startText(platform::db::parseIsoDateTime(start)),
+                                        ActivityListText::durationText(duration),
+                                        ActivityListText::descriptionText(description, descriptionIsNull)});
+    item->setData(0, kKeyRole, "_" + QString::number(key));
+    const int icon = mainwindow::ActivityIconIndex(sessionType);
+    item->setData(0, mainwindow::kActivityIconRole, icon);
+    item->setIcon(0, mainwindow::ActivityIcon(icon));
+}
+
+void frmExport::showNoActivities() {
+    ListView1->clear();
+    ListView1->setColumnCount(1);
+    ListView1->setHeaderLabels({text(1444)});
+    ListView1->setColumnWidth(0, pixelsFromTwips(2500));
+    new QTreeWidgetItem(ListView1, {text(1317)});
+}
+
+const QTreeWidgetItem *frmExport::selectedActivity() const {
+    const QList<QTreeWidgetItem *> selected = ListView1->selectedItems();
+    if (selected.isEmpty() || selected.first()->data(0, kKeyRole).isNull())
+        return nullptr;
+    return selected.first();
+}
+
+void frmExport::updateExportCommand() {
+    cmdExport->setEnabled(selectedActivity() != nullptr);
+}
+
+void frmExport::MonthView1_DateClick() {
+    cmdExport->setEnabled(false);
+    platform::failures::runReported([this] { FillExportList(MonthView1->selectedDate()); });
+    Label1->setVisible(ListView1->topLevelItemCount() == 0 && gExportMode == kNmeaMode);
+    updateExportCommand();
+    ListView1->setFocus();
+}
+
+void frmExport::markShownMonth() {
+    platform::failures::runReported([this] { ActivityCalendar::MarkActivityDays(*MonthView1); });
+}
+
+QString frmExport::DefaultFileName() const {
+    const QDate day = MonthView1->selectedDate();
+    const QTreeWidgetItem *item = selectedActivity();
+    const int position = item ? ListView1->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(item)) + 1 : 0;
+    return QStringLiteral("Runvella_%1_%2-%3-%4.%5")
+        .arg(position)
+        .arg(day.month())
+        .arg(day.day())
+        .arg(day.year())
+        .arg(gExportMode == kNmeaMode ? "txt" : "csv");
+}
+
+void frmExport::cmdExport_Click() {
+    const QTreeWidgetItem *item = selectedActivity();
+    if (!item || (gExportMode != kDataFileMode && gExportMode != kNmeaMode)) {
+        reject();
+        return;
+    }
+    const QString filter = gExportMode == kNmeaMode ? QStringLiteral("NMEA Files (*.txt);;All Files (*)")
+                                                    : QStringLiteral("Runvella Files (*.csv);;All Files (*)");
+    const QString path = platform::dialogs::saveFileName(
+        text(1407), QDir(exchange::DataFolder()).filePath(DefaultFileName()), filter, this);
+    if (path.isEmpty()) {
+        reject();
+        return;
+    }
+    exportTo(item->data(0, kKeyRole).toString().mid(1).toLongLong(), path);
+    accept();
+}
+
+void frmExport::exportTo(SessionKey key, const QString &path) {
+    platform::failures::runReported([&] {
+        const platform::cursor::BusyCursor busy;
+        try {
+            if (gExportMode == kNmeaMode)
+                exchange::ExportNmeaFile(key, path);
+            else
+                exchange::ExportDataFile(key, path, chkCompat->isChecked() && chkCompat->isVisibleTo(this));
+        } catch (const exchange::ExchangeError &) {
+            const platform::cursor::NormalCursor normal;
+            platform::dialogs::message(text(1727).replace(QStringLiteral("%X"), path),
+                                       QStringLiteral("Runvella"), platform::dialogs::Icon::Critical,
+                                       platform::dialogs::Buttons::Ok, this);
+        }
+    });
+}

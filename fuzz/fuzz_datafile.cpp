@@ -1,0 +1,64 @@
+// Input: the bytes of a file offered for import. Whatever they hold, the reader must stay within
+// its input and either refuse the file or give an activity that the writer writes as a file the
+// reader takes back with the same start, the same numbers and the same number of samples.
+
+#include "exchange/DataFileReader.h"
+#include "exchange/DataFileWriter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+void require(bool condition) {
+    if (!condition)
+        __builtin_trap();
+}
+
+// The file keeps 15 significant digits.
+bool alike(const std::optional<double> &a, const std::optional<double> &b) {
+    if (!a || !b)
+        return a.has_value() == b.has_value();
+    return *a == *b || std::fabs(*a - *b) <= 1e-12 * std::max(std::fabs(*a), std::fabs(*b));
+}
+
+void checkRewrite(const DataFile::Activity &read, const DataFileReader::Context &context) {
+    const auto again = DataFileReader::ParseDataFile(
+        DataFileWriter::DataFileBytes(read, {.dateOrderPattern = "mm/dd/yyyy"}), context);
+    require(again.outcome == DataFileReader::Outcome::Read);
+    const DataFile::Session &first = read.session;
+    const DataFile::Session &second = again.activity.session;
+    require(second.start == first.start);
+    require(second.fromDataRecorder == first.fromDataRecorder);
+    for (const auto member :
+         {&DataFile::Session::sportId, &DataFile::Session::distance, &DataFile::Session::duration,
+          &DataFile::Session::sessionType, &DataFile::Session::maxHr, &DataFile::Session::maxSpeed,
+          &DataFile::Session::avgHr, &DataFile::Session::avgSpeed})
+        require(alike(first.*member, second.*member));
+    for (int zone = 0; zone < 5; ++zone)
+        require(alike(first.timeInZone[zone], second.timeInZone[zone]));
+    const std::size_t written = first.fromDataRecorder.value_or(false) ? read.samples.size() : 0;
+    require(again.activity.samples.size() == written);
+    for (std::size_t i = 0; i < written; ++i) {
+        require(alike(read.samples[i].duration, again.activity.samples[i].duration));
+        require(alike(read.samples[i].hr, again.activity.samples[i].hr));
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QDateTime now(QDate(2026, 3, 9), QTime(10, 11, 12));
+    for (const char separator : {'.', ','}) {
+        const DataFileReader::Context context{
+            .primarySport = 1, .primaryUnit = "km", .decimalSeparator = QLatin1Char(separator), .now = now};
+        const auto result = DataFileReader::ParseDataFile(bytes, context);
+        if (result.outcome == DataFileReader::Outcome::Read)
+            checkRewrite(result.activity, context);
+    }
+    return 0;
+}

@@ -1,0 +1,146 @@
+#include "exchange/AutoImport.h"
+#include "ExchangeFixture.h"
+#include "exchange/DataFileExport.h"
+#include "exchange/ExchangeWindows.h"
+#include "platform/Paths.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace exchangetest;
+using platform::dialogs::Answer;
+
+class AutoImport : public ExchangeFixture {
+protected:
+    QString waiting(const char *name) const { return QDir(platform::paths::autoImportDir()).filePath(name); }
+
+    void putDataFile(const char *name) {
+        write(waiting(name), exchange::DataFileText(store(heartRateOnly())));
+    }
+    void putDamagedFile(const char *name) {
+        QByteArray bytes = exchange::DataFileText(store(heartRateOnly()));
+        bytes.chop(12); // the last row loses its last values
+        write(waiting(name), bytes);
+    }
+
+    QStringList folder() const {
+        return QDir(platform::paths::autoImportDir()).entryList(QDir::Files, QDir::Name);
+    }
+    QStringList texts() const {
+        QStringList shown;
+        for (const auto &request : dialogs.shown())
+            shown << request.text;
+        return shown;
+    }
+};
+
+TEST_F(AutoImport, ImportsEveryDataFileAndDeletesIt) {
+    putDataFile("a.csv");
+    putDataFile("b.CSV");
+    write(waiting("notes.txt"), "not for import");
+
+    exchange::AutoImportFiles();
+
+    EXPECT_EQ(count("sessions"), 4);
+    EXPECT_EQ(count("sessiondata"), 12);
+    EXPECT_EQ(folder(), QStringList{"notes.txt"});
+    EXPECT_EQ(dialogs.shown().size(), 2u);
+}
+
+TEST_F(AutoImport, APlainTextFileIsRefusedAndRenamedNotDeleted) {
+    write(waiting("list.csv"), "bread\r\nmilk\r\n");
+
+    exchange::AutoImportFiles();
+
+    EXPECT_EQ(folder(), QStringList{"list.cs_"});
+    EXPECT_EQ(texts(),
+              QStringList({"Not a valid Runvella file", "The file could not be imported and has been "
+                                                        "renamed to " +
+                                                            waiting("list.cs_") + "."}));
+}
+
+QString question(const QString &path) {
+    return "There was an error importing the file " + path + ". Would you like to delete the file?";
+}
+
+TEST_F(AutoImport, ADamagedFileAnsweredNoIsRenamedAndNotOfferedAgain) {
+    putDamagedFile("run.csv");
+    dialogs.answer(Answer::No);
+
+    exchange::AutoImportFiles();
+
+    EXPECT_EQ(count("sessions"), 1) << "nothing of the damaged file is stored";
+    EXPECT_EQ(folder(), QStringList{"run.cs_"});
+    EXPECT_EQ(texts(),
+              QStringList({question(waiting("run.csv")), "The file could not be imported and has been "
+                                                         "renamed to " +
+                                                             waiting("run.cs_") + "."}));
+
+    exchange::AutoImportFiles();
+    EXPECT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(folder(), QStringList{"run.cs_"});
+}
+
+TEST_F(AutoImport, ADamagedFileAnsweredYesIsDeleted) {
+    putDamagedFile("run.csv");
+    dialogs.answer(Answer::Yes);
+
+    exchange::AutoImportFiles();
+
+    EXPECT_TRUE(folder().isEmpty());
+    EXPECT_EQ(texts(), QStringList({question(waiting("run.csv")), "The file was deleted successfully."}));
+}
+
+TEST_F(AutoImport, ARenamedFileNeverReplacesAnother) {
+    write(waiting("run.cs_"), "kept");
+    write(waiting("run-2.cs_"), "kept too");
+    putDamagedFile("run.csv");
+    dialogs.answer(Answer::No);
+
+    exchange::AutoImportFiles();
+
+    EXPECT_EQ(folder(), QStringList({"run-2.cs_", "run-3.cs_", "run.cs_"}));
+    EXPECT_EQ(contents(waiting("run.cs_")), "kept");
+    EXPECT_EQ(contents(waiting("run-2.cs_")), "kept too");
+}
+
+TEST_F(AutoImport, AMissingFolderIsNoError) {
+    ASSERT_TRUE(QDir(platform::paths::autoImportDir()).removeRecursively());
+    exchange::AutoImportFiles();
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(AutoImport, ADatabaseFailureLeavesTheFilesWhereTheyAre) {
+    putDataFile("a.csv");
+    putDataFile("b.csv");
+    gConn.executeScript(
+        "create trigger refuse before insert on sessions begin select raise(abort, 'disk full'); end");
+
+    exchange::AutoImportFiles();
+
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text, "disk full");
+    EXPECT_EQ(folder(), QStringList({"a.csv", "b.csv"}));
+}
+
+using ImportCommand = AutoImport;
+
+TEST_F(ImportCommand, ShowsWhatBecameOfTheFile) {
+    putDataFile("good.csv");
+    putDamagedFile("damaged.csv");
+    write(waiting("text.csv"), "bread\r\nmilk\r\n");
+
+    for (const char *name : {"good.csv", "damaged.csv", "text.csv"})
+        exchange::ImportDataFile(waiting(name));
+
+    ASSERT_EQ(texts().size(), 3);
+    EXPECT_TRUE(texts()[0].startsWith("File Imported on ")) << texts()[0].toStdString();
+    EXPECT_EQ(texts()[1], "This file contains an error. Unable to read.");
+    EXPECT_EQ(texts()[2], "Not a valid Runvella file");
+    EXPECT_EQ(count("sessions"), 3);
+    EXPECT_EQ(folder().size(), 3) << "the import command leaves the files alone";
+}
+
+} // namespace

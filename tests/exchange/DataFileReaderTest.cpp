@@ -1,0 +1,280 @@
+#include "exchange/DataFileReader.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using DataFileReader::Context;
+using DataFileReader::Outcome;
+using DataFileReader::ParseDataFile;
+
+const QDateTime kNow(QDate(2026, 3, 9), QTime(10, 11, 12));
+const Context kContext{.primarySport = 3, .primaryUnit = "km", .decimalSeparator = '.', .now = kNow};
+
+// The session section of a file as the program writes it; lines can be replaced by number.
+QStringList sessionSection(const QString &version = "1.2_mm/dd/yyyy",
+                           const QString &start = "8/5/2004 07:03:09") {
+    return {"[Runvella Data File]", "[session data]",    "version=" + version, "Sessiondate=" + start,
+            "sportName=General",    "sportID=1",         "distanceunit=mi",    "avgspeedunit=0",
+            "maxspeedunit=0",       "avgpaceunits=0",    "maxpaceunits=0",     "distance=3.25",
+            "duration=1800",        "description=Tempo", "sessionType=20",     "maxHR=171",
+            "maxSpeed=9.5",         "avgHR=150",         "avgSpeed=7.25",      "fromDataRecorder=True",
+            "TimeZone1=10",         "TimeZone2=20",      "TimeZone3=30",       "TimeZone4=40",
+            "TimeZone5=50"};
+}
+
+QStringList recorded(const QStringList &rows) {
+    return QStringList{"", "[recorded]", "duration(s),hr,speed(mph),distance(mi),data_flag"} + rows;
+}
+
+QByteArray bytes(const QStringList &lines, const char *lineEnd = "\r\n") {
+    return (lines.join(lineEnd) + lineEnd).toLatin1();
+}
+
+DataFile::Activity read(const QStringList &lines, const Context &context = kContext) {
+    const auto result = ParseDataFile(bytes(lines), context);
+    EXPECT_EQ(result.outcome, Outcome::Read) << result.problem.toStdString();
+    return result.activity;
+}
+
+TEST(DataFileReader, VersionDecidesTheOrderOfTheStartDate) {
+    const struct {
+        const char *version;
+        const char *start;
+        QDateTime expected;
+    } cases[] = {
+        {"1.2_mm/dd/yyyy", "5/8/2004 07:03:09", {QDate(2004, 5, 8), QTime(7, 3, 9)}},
+        {"1.2_dd/mm/yyyy", "5/8/2004 07:03:09", {QDate(2004, 5, 8), QTime(7, 3, 9)}},
+        {"1.1_dd/mm/yyyy", "5/8/2004 07:03:09", {QDate(2004, 8, 5), QTime(7, 3, 9)}},
+        {"1.1_DD/MM/YYYY", "5/8/2004 07:03:09", {QDate(2004, 8, 5), QTime(7, 3, 9)}},
+        {"1.1_mm/dd/yyyy", "5/8/2004 07:03:09", {QDate(2004, 5, 8), QTime(7, 3, 9)}},
+        {"1.1_yyyy/mm/dd", "2004-08-05 07:03:09", {QDate(2004, 8, 5), QTime(7, 3, 9)}},
+        {"1.1_yyyy/mm/dd", "2004.08.05 07:03:09", {QDate(2004, 8, 5), QTime(7, 3, 9)}},
+        {"1.1_?", "5/8/2004 07:03:09", {QDate(2004, 5, 8), QTime(7, 3, 9)}},
+        {"1.1", "5/8/2004 07:03:09", {QDate(2004, 5, 8), QTime(7, 3, 9)}},
+        {"1.0", "5/8/2004 07:03:09", {QDate(2004, 5, 8), QTime(7, 3, 9)}},
+        {"", "5/8/2004 07:03:09", {QDate(2004, 5, 8), QTime(7, 3, 9)}},
+        // Times as other systems wrote them.
+        {"1.2_mm/dd/yyyy", "5/8/2004 7.03.09", {QDate(2004, 5, 8), QTime(7, 3, 9)}},
+        {"1.2_mm/dd/yyyy", "5/8/2004  7:03:09 PM", {QDate(2004, 5, 8), QTime(19, 3, 9)}},
+        {"1.2_mm/dd/yyyy", "5/8/2004 12:30 AM", {QDate(2004, 5, 8), QTime(0, 30)}},
+        {"1.2_mm/dd/yyyy", "5/8/2004", {QDate(2004, 5, 8), QTime(0, 0)}},
+        {"1.2_mm/dd/yyyy", "5/8/04 07:03:09", {QDate(2004, 5, 8), QTime(7, 3, 9)}},
+        {"1.2_mm/dd/yyyy", "5/8/98 07:03:09", {QDate(1998, 5, 8), QTime(7, 3, 9)}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(read(sessionSection(c.version, c.start)).session.start, c.expected)
+            << c.version << " " << c.start;
+}
+
+TEST(DataFileReader, EmptyValuesTakeTheirDefaults) {
+    QStringList lines = sessionSection("1.2_mm/dd/yyyy", "");
+    for (int line = 5; line < 25; ++line)
+        if (line != 19)
+            lines[line] = lines[line].section('=', 0, 0) + '=';
+    const DataFile::Session session = read(lines).session;
+
+    EXPECT_EQ(session.start, kNow);
+    EXPECT_EQ(session.sportId, 3);
+    EXPECT_EQ(session.distanceUnit, "km");
+    EXPECT_EQ(session.avgSpeedUnits, 1);
+    EXPECT_EQ(session.maxSpeedUnits, 1);
+    EXPECT_EQ(session.avgPaceUnits, 1);
+    EXPECT_EQ(session.maxPaceUnits, 1);
+    EXPECT_EQ(session.distance, 0);
+    EXPECT_EQ(session.duration, 60);
+    EXPECT_EQ(session.description, "Imported Activity");
+    EXPECT_EQ(session.sessionType, 99);
+    EXPECT_EQ(session.maxHr, 0);
+    EXPECT_EQ(session.maxSpeed, 0);
+    EXPECT_EQ(session.avgHr, 0);
+    EXPECT_EQ(session.avgSpeed, 0);
+    for (const auto &zone : session.timeInZone)
+        EXPECT_EQ(zone, 0);
+}
+
+TEST(DataFileReader, LinesWithoutTheirKeysKeepTheInitialValues) {
+    QStringList lines = sessionSection();
+    for (int line = 3; line < 25; ++line)
+        lines[line] = "something else";
+    const DataFile::Session session = read(lines).session;
+
+    EXPECT_EQ(session.start, QDateTime(QDate(1899, 12, 30), QTime(0, 0)));
+    EXPECT_EQ(session.sportId, 0);
+    EXPECT_EQ(session.distanceUnit, "");
+    EXPECT_EQ(session.avgSpeedUnits, 1) << "the primary unit's code";
+    EXPECT_EQ(session.duration, 0);
+    EXPECT_EQ(session.description, "");
+    EXPECT_EQ(session.sessionType, 0);
+    EXPECT_EQ(session.fromDataRecorder, false);
+}
+
+TEST(DataFileReader, ValuesAsWritten) {
+    const DataFile::Session session = read(sessionSection()).session;
+    EXPECT_EQ(session.sportId, 1);
+    EXPECT_EQ(session.distanceUnit, "mi");
+    EXPECT_EQ(session.avgSpeedUnits, 0);
+    EXPECT_EQ(session.distance, 3.25);
+    EXPECT_EQ(session.duration, 1800);
+    EXPECT_EQ(session.description, "Tempo");
+    EXPECT_EQ(session.sessionType, 20);
+    EXPECT_EQ(session.maxHr, 171);
+    EXPECT_EQ(session.maxSpeed, 9.5);
+    EXPECT_EQ(session.avgHr, 150);
+    EXPECT_EQ(session.avgSpeed, 7.25);
+    EXPECT_EQ(session.fromDataRecorder, true);
+    EXPECT_EQ(session.timeInZone[4], 50);
+}
+
+TEST(DataFileReader, DescriptionKeepsEverythingAfterTheKey) {
+    const struct {
+        const char *line;
+        QString description;
+    } cases[] = {
+        {"description=two^^lines", "two\r\nlines"},
+        {"description=a = b == c", "a = b == c"},
+        {"Description=^^", "\r\n"},
+    };
+    for (const auto &c : cases) {
+        QStringList lines = sessionSection();
+        lines[13] = c.line;
+        EXPECT_EQ(read(lines).session.description, c.description) << c.line;
+    }
+}
+
+TEST(DataFileReader, DecimalsReadAlikeWhateverTheSystemsSeparator) {
+    Context comma = kContext;
+    comma.decimalSeparator = ',';
+    for (const char *distance : {"distance=12.5", "distance=12,5"}) {
+        QStringList lines = sessionSection();
+        lines[11] = distance;
+        EXPECT_EQ(read(lines, comma).session.distance, 12.5) << distance;
+    }
+    QStringList lines = sessionSection();
+    lines[11] = "distance=12,5";
+    EXPECT_EQ(ParseDataFile(bytes(lines), kContext).outcome, Outcome::Damaged)
+        << "a comma is no decimal mark where the system uses a point";
+}
+
+TEST(DataFileReader, SessionSectionAloneGivesNoSamples) {
+    const QStringList section = sessionSection();
+    EXPECT_TRUE(read(section).samples.empty());
+    EXPECT_TRUE(read(section + QStringList{""}).samples.empty());
+    EXPECT_TRUE(
+        read(section + QStringList{"", "[other]", R"("600","142","8.3","1.254","0")"}).samples.empty());
+}
+
+TEST(DataFileReader, UnquotedRowsOfVersionOneReadLikeQuotedRows) {
+    const auto unquoted = read(sessionSection("1.0", "8/5/2004 07:03:09") +
+                               recorded({"600,142,8.3,1.254,0", "602,143,8.4,1.256,1"}))
+                              .samples;
+    const auto quoted = read(sessionSection() + recorded({R"("600","142","8.3","1.254","0")",
+                                                          R"("602","143","8.4","1.256","1")"}))
+                            .samples;
+    ASSERT_EQ(unquoted.size(), 2u);
+    ASSERT_EQ(quoted.size(), 2u);
+    for (const auto *samples : {&unquoted, &quoted}) {
+        EXPECT_EQ((*samples)[0].duration, 600);
+        EXPECT_EQ((*samples)[0].hr, 142);
+        EXPECT_EQ((*samples)[0].speed, 8.3);
+        EXPECT_EQ((*samples)[0].distance, 1.254);
+        EXPECT_EQ((*samples)[0].type, 0);
+        EXPECT_FALSE((*samples)[0].latitude);
+        EXPECT_EQ((*samples)[1].type, 1);
+    }
+    // A row that lost its quotes in a spreadsheet keeps all of its digits.
+    EXPECT_EQ(read(sessionSection() + recorded({"600,142,8.3,1.254,0"})).samples[0].duration, 600);
+}
+
+TEST(DataFileReader, GpsRowsCarryPositionsAndUnderTheShortHeaderAreSpeedSamples) {
+    Context comma = kContext;
+    comma.decimalSeparator = ',';
+    const auto samples =
+        read(sessionSection() + recorded({R"("0","0","6.1","0.006","2","-73.5","45.5","12,5","3","","80")",
+                                          R"("3.57","0","6.3","0.012","1")"}),
+             comma)
+            .samples;
+    ASSERT_EQ(samples.size(), 2u);
+    EXPECT_EQ(samples[0].type, 2);
+    EXPECT_EQ(samples[0].longitude, -73.5);
+    EXPECT_EQ(samples[0].latitude, 45.5);
+    EXPECT_EQ(samples[0].altitude, 12.5);
+    EXPECT_EQ(samples[0].acqStatus, 3);
+    EXPECT_FALSE(samples[0].trueHeading) << "an empty value is stored empty";
+    EXPECT_EQ(samples[0].magHeading, 80);
+    EXPECT_EQ(samples[1].type, 1);
+    EXPECT_FALSE(samples[1].latitude);
+    EXPECT_FALSE(samples[1].altitude);
+}
+
+TEST(DataFileReader, LineEndsOfOtherSystemsReadAlike) {
+    const QStringList lines = sessionSection() + recorded({R"("600","142","8.3","1.254","0")"});
+    for (const char *lineEnd : {"\n", "\r"}) {
+        const auto result = ParseDataFile(bytes(lines, lineEnd), kContext);
+        ASSERT_EQ(result.outcome, Outcome::Read);
+        EXPECT_EQ(result.activity.session.description, "Tempo");
+        EXPECT_EQ(result.activity.samples.size(), 1u);
+    }
+    // In a CR LF file a lone line feed belongs to its line and shifts nothing.
+    QStringList withFeed = lines;
+    withFeed[13] = "description=one\ntwo";
+    EXPECT_EQ(read(withFeed).session.description, "one\ntwo");
+    EXPECT_EQ(read(withFeed).session.sessionType, 20);
+}
+
+TEST(DataFileReader, TextIsWindows1252OrUtf8) {
+    QByteArray cp1252 = bytes(sessionSection());
+    cp1252.replace("description=Tempo", "description=Caf\xE9 \x80");
+    EXPECT_EQ(ParseDataFile(cp1252, kContext).activity.session.description, QString::fromUtf8("Café €"));
+    QByteArray utf8 = bytes(sessionSection());
+    utf8.replace("description=Tempo", QString::fromUtf8("description=Łódź €").toUtf8());
+    EXPECT_EQ(ParseDataFile(utf8, kContext).activity.session.description, QString::fromUtf8("Łódź €"));
+}
+
+TEST(DataFileReader, DamagedFilesGiveNoActivity) {
+    const QStringList section = sessionSection();
+    const auto with = [&section](int line, const QString &text) {
+        QStringList lines = section;
+        lines[line] = text;
+        return lines;
+    };
+    const struct {
+        const char *name;
+        QStringList lines;
+    } cases[] = {
+        {"truncated row", section + recorded({R"("600","142","8.3","1.254","0")", R"("602","143")"})},
+        {"GPS row without positions", section + recorded({R"("0","0","6.1","0.006","2")"})},
+        {"row with a word", section + recorded({R"("600","high","8.3","1.254","0")"})},
+        {"row with an empty value", section + recorded({R"("600","","8.3","1.254","0")"})},
+        {"no column header", section + QStringList{"", "[recorded]"}},
+        {"ends in the session section", section.mid(0, 12)},
+        {"start without a version", with(2, "no version here")},
+        {"start that is no date", with(3, "Sessiondate=13/40/2004 07:03:09")},
+        {"start with two parts", with(3, "Sessiondate=5/2004 07:03:09")},
+        {"start at 25 o'clock", with(3, "Sessiondate=5/8/2004 25:03:09")},
+        {"number that is a word", with(15, "maxHR=high")},
+        {"number too large", with(15, "maxHR=99999999999")},
+        {"empty recorder flag", with(19, "fromDataRecorder=")},
+        {"recorder flag that is a word", with(19, "fromDataRecorder=maybe")},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ParseDataFile(bytes(c.lines), kContext).outcome, Outcome::Damaged) << c.name;
+}
+
+TEST(DataFileReader, FilesWithoutTheTwoHeadingsAreNoDataFiles) {
+    const struct {
+        const char *name;
+        QByteArray bytes;
+    } cases[] = {
+        {"empty", ""},
+        {"text", "Shopping list\r\nbread\r\nmilk\r\n"},
+        {"one heading", "[Runvella Data File]\r\n"},
+        {"wrong second heading", "[Runvella Data File]\r\n[recorded]\r\n"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ParseDataFile(c.bytes, kContext).outcome, Outcome::NotDataFile) << c.name;
+    EXPECT_EQ(ParseDataFile("[RUNVELLA DATA FILE]\r\n[Session Data]\r\n", kContext).outcome, Outcome::Damaged)
+        << "headings compare without regard to case; the file then ends too early";
+}
+
+} // namespace

@@ -1,0 +1,143 @@
+#include "ExchangeFixture.h"
+#include "core/LocaleScope.h"
+#include "exchange/DataFileExport.h"
+#include "exchange/DataFileImport.h"
+#include "exchange/ExchangeFiles.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace exchangetest;
+using exchange::ImportOutcome;
+
+class DataFileRoundTrip : public ExchangeFixture {
+protected:
+    QString path(const char *name) const { return QDir(home.path()).filePath(name); }
+
+    // Exports the activity, imports the file and returns the new activity's key.
+    SessionKey roundTrip(SessionKey key) {
+        const QString file = path("trip.csv");
+        exchange::ExportDataFile(key, file);
+        EXPECT_EQ(exchange::ImportFile(file), ImportOutcome::Imported);
+        return latestActivity();
+    }
+
+    SessionKey latestActivity() {
+        auto query = gConn.prepare("select max(prkey) from sessions");
+        query.step();
+        return query.columnInt64(0);
+    }
+
+    void expectSameActivity(SessionKey original, SessionKey copy) {
+        EXPECT_EQ(activityRow(copy), activityRow(original));
+        EXPECT_EQ(sampleRows(copy), sampleRows(original));
+    }
+};
+
+TEST_F(DataFileRoundTrip, ExportThenImportGivesTheSameActivityAndSamples) {
+    for (const auto &activity : {heartRateOnly(), joinedGps(), handEntered()}) {
+        const SessionKey original = store(activity);
+        const SessionKey copy = roundTrip(original);
+        ASSERT_NE(copy, original);
+        expectSameActivity(original, copy);
+    }
+}
+
+TEST_F(DataFileRoundTrip, ACommaDecimalLocaleWritesAndReadsTheSameNumbers) {
+    const LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
+    DataFile::Activity activity = joinedGps();
+    activity.samples[2].speed = 8.25;
+    const SessionKey original = store(activity);
+
+    exchange::ExportDataFile(original, path("komma.csv"));
+    const QString text = QString::fromLatin1(contents(path("komma.csv")));
+    EXPECT_TRUE(text.contains("\r\ndistance=12.5\r\n"));
+    EXPECT_TRUE(text.contains(R"("0","0","8.2","0.006","2","-73.5","45.5")"));
+    EXPECT_TRUE(text.contains("\r\nversion=1.2_dd/mm/yyyy\r\n"));
+    EXPECT_TRUE(text.contains("\r\nSessiondate=3/9/2026 08:00:00\r\n"));
+
+    activity.samples[2].speed = 8.2; // as the file rounds it
+    const SessionKey expected = store(activity);
+    expectSameActivity(expected, roundTrip(original));
+}
+
+TEST_F(DataFileRoundTrip, DescriptionsKeepTheirTextAndLineBreaksComeBackAsCrLf) {
+    DataFile::Activity activity = handEntered();
+    activity.session.description = QString::fromUtf8("Café = 5 €, ^^ then\nnext\r\nlast ünd Łódź");
+    const SessionKey copy = roundTrip(store(activity));
+    EXPECT_EQ(activityRow(copy)["Description"].toString(),
+              QString::fromUtf8("Café = 5 €, \r\n then\r\nnext\r\nlast ünd Łódź"));
+}
+
+TEST_F(DataFileRoundTrip, ADeletedSportIsWrittenAsGeneral) {
+    DataFile::Activity activity = handEntered();
+    activity.session.sportId = 7;
+    const QString text = QString::fromLatin1(exchange::DataFileText(store(activity)));
+    EXPECT_TRUE(text.contains("\r\nsportName=General\r\nsportID=1\r\n"));
+
+    gConn.prepare("insert into sports (prkey, Description) values (7, 'Rowing')").execute();
+    EXPECT_TRUE(QString::fromLatin1(exchange::DataFileText(store(activity)))
+                    .contains("\r\nsportName=Rowing\r\nsportID=7\r\n"));
+}
+
+TEST_F(DataFileRoundTrip, AnUnknownSportImportsIntoSportOne) {
+    DataFile::Activity activity = handEntered();
+    activity.session.sportId = 7;
+    EXPECT_EQ(activityRow(exchange::StoreImportedActivity(activity))["Sport"], "1");
+    gConn.prepare("insert into sports (prkey, Description) values (7, 'Rowing')").execute();
+    EXPECT_EQ(activityRow(exchange::StoreImportedActivity(activity))["Sport"], "7");
+}
+
+TEST_F(DataFileRoundTrip, AFailingSampleStoresNothingOfTheActivity) {
+    gConn.executeScript("create trigger refuse before insert on sessiondata when new.cum_duration >= 4 begin "
+                        "select raise(abort, 'disk full'); end");
+    EXPECT_THROW(exchange::StoreImportedActivity(heartRateOnly()), platform::db::DbError);
+    EXPECT_EQ(count("sessions"), 0);
+    EXPECT_EQ(count("sessiondata"), 0);
+}
+
+TEST_F(DataFileRoundTrip, TheSameFileImportedTwiceGivesTwoActivities) {
+    exchange::ExportDataFile(store(heartRateOnly()), path("twice.csv"));
+    EXPECT_EQ(exchange::ImportFile(path("twice.csv")), ImportOutcome::Imported);
+    EXPECT_EQ(exchange::ImportFile(path("twice.csv")), ImportOutcome::Imported);
+    EXPECT_EQ(count("sessions"), 3);
+    EXPECT_EQ(count("sessiondata"), 9);
+}
+
+TEST_F(DataFileRoundTrip, ImportTellsTheStartOfTheActivity) {
+    exchange::ExportDataFile(store(handEntered()), path("told.csv"));
+    ASSERT_EQ(exchange::ImportFile(path("told.csv")), ImportOutcome::Imported);
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_TRUE(dialogs.shown()[0].text.startsWith("File Imported on "));
+    EXPECT_TRUE(dialogs.shown()[0].text.contains("07:03:09")) << dialogs.shown()[0].text.toStdString();
+}
+
+TEST_F(DataFileRoundTrip, ExportWithoutAPathWritesIntoTheDataFolderUnderItsNewName) {
+    const QString name = exchange::ExportDataFile(store(handEntered()), QString());
+    EXPECT_TRUE(QRegularExpression("^[A-Za-z0-9]{20}\\.csv$").match(name).hasMatch()) << name.toStdString();
+    EXPECT_TRUE(contents(QDir(exchange::DataFolder()).filePath(name)).startsWith("[Runvella Data File]\r\n"));
+}
+
+TEST_F(DataFileRoundTrip, AnExportThatCannotBeWrittenLeavesNoFileAndSaysSo) {
+    const SessionKey key = store(handEntered());
+    const QString nowhere = path("missing-folder/run.csv");
+    EXPECT_THROW(exchange::ExportDataFile(key, nowhere), exchange::ExchangeError);
+    EXPECT_FALSE(QFileInfo::exists(nowhere));
+
+    EXPECT_THROW(exchange::ExportDataFile(key + 100, path("none.csv")), exchange::ExchangeError);
+    EXPECT_FALSE(QFileInfo::exists(path("none.csv"))) << "no empty file for an activity that does not exist";
+}
+
+TEST(RandomString, DrawsLettersAndDigitsOfTheLengthAsked) {
+    for (const int count : {0, 9, 20, 200}) {
+        const QString text = exchange::RandomString(count);
+        EXPECT_EQ(text.size(), count);
+        EXPECT_TRUE(QRegularExpression("^[A-Za-z0-9]*$").match(text).hasMatch()) << text.toStdString();
+    }
+    EXPECT_NE(exchange::RandomString(20), exchange::RandomString(20));
+}
+
+} // namespace

@@ -1,0 +1,177 @@
+#pragma once
+
+#include "common/ScriptedDialogs.h"
+#include "core/DatabaseFixture.h"
+#include "exchange/DataFile.h"
+
+#include <QFile>
+#include <QVariant>
+
+#include <map>
+#include <string>
+#include <vector>
+
+// Activities as the exchange files carry them, and a database to keep them in.
+namespace exchangetest {
+
+inline DataFile::Session session(const char *start, double type, bool fromDataRecorder) {
+    DataFile::Session session;
+    session.start = QDateTime::fromString(start, "yyyy-MM-dd HH:mm:ss");
+    session.sportId = 1;
+    session.sportName = "General";
+    session.distanceUnit = "km";
+    session.avgSpeedUnits = 1;
+    session.maxSpeedUnits = 1;
+    session.avgPaceUnits = 1;
+    session.maxPaceUnits = 1;
+    session.distance = 12.5;
+    session.duration = 3600;
+    session.description = "Easy run";
+    session.sessionType = type;
+    session.maxHr = 150;
+    session.maxSpeed = 9.25;
+    session.avgHr = 140;
+    session.avgSpeed = 8;
+    session.fromDataRecorder = fromDataRecorder;
+    session.timeInZone = {600, 1200, 0, 0, 0};
+    return session;
+}
+
+inline DataFile::Activity handEntered() {
+    return {session("2026-08-05 07:03:09", 99, false), {}};
+}
+
+inline DataFile::Sample heartRate(double time, double hr) {
+    DataFile::Sample sample;
+    sample.duration = time;
+    sample.hr = hr;
+    sample.speed = 0;
+    sample.distance = 0;
+    return sample;
+}
+
+inline DataFile::Sample gps(double time, double speed, double distance, double latitude, double longitude) {
+    DataFile::Sample sample;
+    sample.duration = time;
+    sample.hr = 0;
+    sample.speed = speed;
+    sample.distance = distance;
+    sample.type = DataFile::kGpsSample;
+    sample.latitude = latitude;
+    sample.longitude = longitude;
+    sample.altitude = 1000;
+    sample.acqStatus = 3;
+    sample.trueHeading = 90;
+    sample.magHeading = 80;
+    return sample;
+}
+
+inline DataFile::Activity heartRateOnly() {
+    return {session("2026-03-09 07:00:00", 0, true),
+            {heartRate(0, 120), heartRate(2, 121), heartRate(4, 125)}};
+}
+
+// Heart rate joined with GPS: the heart-rate samples come first, as the database orders them.
+inline DataFile::Activity joinedGps() {
+    return {session("2026-03-09 08:00:00", 20, true),
+            {heartRate(0, 130), heartRate(2, 131), gps(0, 6.1, 0.006, 45.5, -73.5),
+             gps(3.57, 6.3, 0.012, 45.5001, -73.4999), gps(7.14, 6.2, 0.018, 45.5002, -73.4998)}};
+}
+
+// The database's rows of one activity, by column, for comparing activities.
+using Row = std::map<std::string, QVariant>;
+
+// A fresh database with plain preferences and answered dialogs.
+class ExchangeFixture : public DatabaseFixture {
+protected:
+    void SetUp() override {
+        DatabaseFixture::SetUp();
+        gPrimaryUnit = "mi";
+        gPrimarySport = 1;
+        gLanguageOffset = 0;
+    }
+
+    // Stores the activity with plain statements, as the other subsystems would.
+    SessionKey store(const DataFile::Activity &activity) {
+        const DataFile::Session &s = activity.session;
+        gConn
+            .prepare(
+                "insert into sessions (Session_datetime, session_date, Sport, Distance, distance_unit, "
+                "avg_Speed_Units, max_Speed_Units, avg_pace_units, max_pace_units, Duration, Description, "
+                "session_type, max_HR, max_speed, avg_HR, avg_speed, fromDataRecorder, time_zone1, "
+                "time_zone2, time_zone3, time_zone4, time_zone5) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                "?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+            .bindAll(s.start, s.start.date(), s.sportId, s.distance, s.distanceUnit, s.avgSpeedUnits,
+                     s.maxSpeedUnits, s.avgPaceUnits, s.maxPaceUnits, s.duration, s.description,
+                     s.sessionType, s.maxHr, s.maxSpeed, s.avgHr, s.avgSpeed,
+                     s.fromDataRecorder.value_or(false) ? 1 : 0, s.timeInZone[0], s.timeInZone[1],
+                     s.timeInZone[2], s.timeInZone[3], s.timeInZone[4])
+            .execute();
+        const SessionKey key = gConn.lastInsertId();
+        for (const DataFile::Sample &sample : activity.samples)
+            gConn
+                .prepare("insert into sessiondata (session_prkey, cum_duration, Hr, Speed, cum_distance, "
+                         "data_type, "
+                         "Long, Lat, Altitude, ACQStatus, TrueHeading, MagHeading) values (?, ?, ?, ?, ?, ?, "
+                         "?, ?, "
+                         "?, ?, ?, ?)")
+                .bindAll(key, sample.duration, sample.hr, sample.speed, sample.distance, sample.type,
+                         sample.longitude, sample.latitude, sample.altitude, sample.acqStatus,
+                         sample.trueHeading, sample.magHeading)
+                .execute();
+        return key;
+    }
+
+    std::vector<Row> rows(const char *sql, SessionKey key) {
+        auto query = gConn.prepare(sql);
+        query.bind(1, key);
+        std::vector<Row> result;
+        while (query.step()) {
+            Row row;
+            for (int column = 0; column < query.columnCount(); ++column)
+                row[query.columnName(column).toStdString()] =
+                    query.isNull(column) ? QVariant() : QVariant(query.columnText(column));
+            result.push_back(row);
+        }
+        return result;
+    }
+
+    // Every column but the keys.
+    Row activityRow(SessionKey key) {
+        auto found = rows("select * from sessions where prkey = ?", key);
+        EXPECT_EQ(found.size(), 1u);
+        Row row = found.empty() ? Row() : found.front();
+        row.erase("prkey");
+        return row;
+    }
+    std::vector<Row> sampleRows(SessionKey key) {
+        auto found =
+            rows("select * from sessiondata where session_prkey = ? order by data_type, cum_duration", key);
+        for (Row &row : found) {
+            row.erase("prkey");
+            row.erase("session_prkey");
+        }
+        return found;
+    }
+
+    std::int64_t count(const char *table) {
+        auto query = gConn.prepare(std::string("select count(*) from ") + table);
+        query.step();
+        return query.columnInt64(0);
+    }
+
+    static QByteArray contents(const QString &path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        return file.readAll();
+    }
+    static void write(const QString &path, const QByteArray &bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+        file.write(bytes);
+    }
+
+    testing::ScriptedDialogs dialogs;
+};
+
+} // namespace exchangetest

@@ -1,0 +1,153 @@
+#include "exchange/frmExport.h"
+#include "ExchangeFixture.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextCharFormat>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace exchangetest;
+
+const QDate kDay(2026, 3, 9);
+
+class ExportWindow : public ExchangeFixture {
+protected:
+    void SetUp() override {
+        ExchangeFixture::SetUp();
+        previousFiles_ =
+            platform::dialogs::setFileHandler([this](const platform::dialogs::FileRequest &request) {
+                asked.push_back(request);
+                return answer;
+            });
+    }
+    void TearDown() override {
+        window.reset();
+        platform::dialogs::setFileHandler(previousFiles_);
+        gExportMode = 1;
+        ExchangeFixture::TearDown();
+    }
+
+    frmExport &open(int mode, QDate day = kDay) {
+        gExportMode = mode;
+        window = std::make_unique<frmExport>();
+        window->MonthView1->setSelectedDate(day);
+        return *window;
+    }
+
+    void select(int row) { window->ListView1->topLevelItem(row)->setSelected(true); }
+
+    QString path(const char *name) const { return QDir(home.path()).filePath(name); }
+
+    std::unique_ptr<frmExport> window;
+    std::vector<platform::dialogs::FileRequest> asked;
+    QString answer;
+
+private:
+    platform::dialogs::FileHandler previousFiles_;
+};
+
+TEST_F(ExportWindow, ADayWithoutActivitiesSaysSo) {
+    frmExport &shown = open(1, kDay.addDays(1));
+    ASSERT_EQ(shown.ListView1->topLevelItemCount(), 1);
+    EXPECT_EQ(shown.ListView1->headerItem()->text(0), "Activities");
+    EXPECT_EQ(shown.ListView1->topLevelItem(0)->text(0), "No Activities Today");
+    select(0);
+    EXPECT_FALSE(shown.cmdExport->isEnabled());
+    EXPECT_TRUE(shown.Label1->isHidden());
+}
+
+TEST_F(ExportWindow, NmeaListsOnlyActivitiesWithGpsSamples) {
+    store(heartRateOnly()); // on kDay
+    frmExport &nmea = open(2);
+    EXPECT_EQ(nmea.ListView1->columnCount(), 3);
+    EXPECT_EQ(nmea.ListView1->topLevelItemCount(), 0);
+    EXPECT_FALSE(nmea.Label1->isHidden());
+    EXPECT_TRUE(nmea.chkCompat->isHidden());
+
+    store(joinedGps());
+    frmExport &again = open(2);
+    EXPECT_EQ(again.ListView1->topLevelItemCount(), 1);
+    EXPECT_TRUE(again.Label1->isHidden());
+
+    frmExport &dataFile = open(1);
+    EXPECT_EQ(dataFile.ListView1->topLevelItemCount(), 2);
+    EXPECT_FALSE(dataFile.chkCompat->isHidden());
+}
+
+TEST_F(ExportWindow, TheNoticeIsHiddenAtLoadingWhateverTodayHolds) {
+    DataFile::Activity today = heartRateOnly();
+    today.session.start = QDateTime(QDate::currentDate(), QTime(6, 0));
+    store(today);
+    gExportMode = 2;
+    window = std::make_unique<frmExport>();
+    EXPECT_EQ(window->ListView1->topLevelItemCount(), 0);
+    EXPECT_TRUE(window->Label1->isHidden());
+}
+
+TEST_F(ExportWindow, DaysWithActivitiesAreBold) {
+    store(heartRateOnly());
+    frmExport &shown = open(1);
+    EXPECT_EQ(shown.MonthView1->dateTextFormat(kDay).fontWeight(), QFont::Bold);
+    EXPECT_NE(shown.MonthView1->dateTextFormat(kDay.addDays(1)).fontWeight(), QFont::Bold);
+}
+
+TEST_F(ExportWindow, SelectedRowIsExportedUnderTheOfferedName) {
+    const QDate day(2026, 3, 7);
+    for (const char *start : {"2026-03-07 06:00:00", "2026-03-07 07:00:00", "2026-03-07 08:00:00"}) {
+        DataFile::Activity activity = joinedGps();
+        activity.session.start = QDateTime::fromString(start, "yyyy-MM-dd HH:mm:ss");
+        store(activity);
+    }
+    for (const auto &[mode, name] :
+         {std::pair{1, "Runvella_3_3-7-2026.csv"}, std::pair{2, "Runvella_3_3-7-2026.txt"}}) {
+        frmExport &shown = open(mode, day);
+        EXPECT_FALSE(shown.cmdExport->isEnabled());
+        select(2);
+        EXPECT_TRUE(shown.cmdExport->isEnabled());
+        EXPECT_EQ(shown.DefaultFileName(), name);
+        answer = path(name);
+        shown.chkCompat->setChecked(true);
+        shown.cmdExport->click();
+
+        EXPECT_EQ(asked.back().caption, "Export Runvella Activity");
+        EXPECT_TRUE(asked.back().directory.endsWith("/data/" + QString(name)))
+            << asked.back().directory.toStdString();
+        EXPECT_EQ(shown.result(), QDialog::Accepted);
+    }
+    const QString dataFile = QString::fromLatin1(contents(path("Runvella_3_3-7-2026.csv")));
+    EXPECT_TRUE(dataFile.contains("Sessiondate=3/7/2026 08:00:00"));
+    EXPECT_TRUE(dataFile.contains("\r\nduration(s),hr,speed(mph),distance(mi),data_flag\r\n"))
+        << "basic data only";
+    EXPECT_TRUE(contents(path("Runvella_3_3-7-2026.txt")).startsWith("$GPGGA,"));
+}
+
+TEST_F(ExportWindow, CancellingTheSaveDialogWritesNothing) {
+    store(heartRateOnly());
+    frmExport &shown = open(1);
+    select(0);
+    answer.clear();
+    shown.cmdExport->click();
+    EXPECT_EQ(shown.result(), QDialog::Rejected);
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(ExportWindow, AFileThatCannotBeWrittenIsReported) {
+    store(heartRateOnly());
+    frmExport &shown = open(1);
+    select(0);
+    answer = path("gone/run.csv");
+    shown.cmdExport->click();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text, "The file " + answer + " could not be written. Nothing was exported.");
+    EXPECT_FALSE(QFileInfo::exists(answer));
+}
+
+} // namespace
