@@ -1,10 +1,10 @@
 #include "mainwindow/MainWindowServices.h"
 
+#include "core/StoredActivity.h"
 #include "core/modLocalisation.h"
-#include "mainwindow/ActivityGraphChoice.h"
 #include "mainwindow/frmMain.h"
+#include "sessionview/SessionGraphChoice.h"
 
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QLabel>
 
@@ -64,7 +64,7 @@ void ClearDayMark(QDate day) {
 }
 
 void ShowActivityChoices(SessionKey key) {
-    using namespace ActivityGraphChoice;
+    using namespace sessionview;
     if (!gMainForm)
         return;
     frmMain &main = *gMainForm;
@@ -74,15 +74,13 @@ void ShowActivityChoices(SessionKey key) {
     const QString start = GeneralDateText(activity->start);
     if (activity->type == kHeartRateOnly) {
         main.GraphLabel->setText(text(1347) + ' ' + start);
-    } else if (OffersSeries(activity->type)) {
+    } else if (const auto choices = ChoicesByAltitude(activity->type, FirstSpeedSampleHasAltitude(key))) {
         const QString kind = activity->type == kCombined ? text(1569) + " + " + text(1574) : text(1569);
         main.GraphLabel->setText(kind + ' ' + start);
-        const bool hasAltitude = HasAltitude(*activity);
-        FillSeriesLists(*main.cmbGraph1, *main.cmbGraph2, activity->type, hasAltitude);
-        ChooseSeries(*main.cmbGraph1, *main.cmbGraph2, *activity, hasAltitude);
+        FillChoosers(*main.cmbGraph1, *main.cmbGraph2, *choices, key);
+        SelectChoices(*main.cmbGraph1, *main.cmbGraph2, *choices, activity->graph1, activity->graph2);
     } else {
-        main.cmbGraph1->clear();
-        main.cmbGraph2->clear();
+        EmptyChoosers(*main.cmbGraph1, *main.cmbGraph2, key);
         return;
     }
     if (main.MonthView1->selectedDate() != activity->start.date())

@@ -1,23 +1,24 @@
 #include "mainwindow/frmMain.h"
 
+#include "charts/ChartView.h"
 #include "core/Globals.h"
 #include "core/HTMLHelp.h"
 #include "core/ImageControls.h"
 #include "core/LocalizeForm.h"
-#include "core/frmAbout.h"
-#include "core/modDatabase.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
+#include "exchange/ExchangeWindows.h"
+#include "mainwindow/DatabaseCompaction.h"
+#include "mainwindow/MonthView.h"
+#include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/LocalMessage.h"
 #include "platform/ReportedFailures.h"
 #include "platform/WindowActivation.h"
 #include "startup/modInstance.h"
-#include "transfer/frmMerge1.h"
 #include "transfer/modTransfer.h"
 
 #include <QAction>
-#include <QCalendarWidget>
 #include <QChart>
 #include <QChartView>
 #include <QCloseEvent>
@@ -83,15 +84,12 @@ QComboBox *dropDownList(QWidget *parent, const char *name, const QRect &place) {
     return list;
 }
 
-// An image link: N names its tool tip and its picture, N + 20 its pressed picture.
+// An image link: its "tag" N names its tool tip and its picture, N + 20 its pressed picture.
 ImageBox *imageLink(QWidget *parent, const QString &name, int id, QPoint topLeft) {
     auto *link = new ImageBox(parent);
     link->setObjectName(name);
     link->setProperty("tag", id);
     link->setGeometry(QRect(topLeft, kImageLinkSize));
-    QObject::connect(link, &ImageBox::mouseDown, link,
-                     [link, id] { link->setPixmap(ResourceBitmap(id + 20)); });
-    QObject::connect(link, &ImageBox::mouseUp, link, [link, id] { link->setPixmap(ResourceBitmap(id)); });
     return link;
 }
 
@@ -107,6 +105,25 @@ int readSize(const char *valueName, int defaultTwips) {
     modRegistry::ReadRegistryValue(platform::settings::kProgramRoot, modRegistry::kProgramKey, valueName, "D",
                                    0, stored);
     return stored.toInt() >= 1 ? stored.toInt() : defaultTwips;
+}
+
+QString text(int id) {
+    return modLocalisation::LoadResString(id);
+}
+
+// After an upgrade the heart-rate zones are kept as they were entered, once, with a notice.
+void applyZonesNotice(QWidget *owner) {
+    QVariant notice = 0;
+    modRegistry::ReadRegistryValue(platform::settings::kProgramRoot, modRegistry::kProgramKey, "ZoneMsg", "D",
+                                   0, notice);
+    if (notice.toInt() != 1)
+        return;
+    gConn.executeScript("update preferences set computezonesusing='man'");
+    gComputeZonesUsing = "man"; // the preferences were loaded before
+    platform::dialogs::message(text(1720), "Runvella", platform::dialogs::Icon::Information,
+                               platform::dialogs::Buttons::Ok, owner);
+    modRegistry::WriteRegistryValue(platform::settings::kProgramRoot, modRegistry::kProgramKey, "ZoneMsg",
+                                    "D", 0);
 }
 
 // A transfer writes its checkpoints here; anything but 0 at load means one was interrupted.
@@ -141,6 +158,9 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent) {
 
     listener_ = new platform::localmessage::Listener(
         [this](const QString &message) { messageArrived(message); }, this);
+    connectCommands();
+    connectPeriods();
+    connectActivityList();
     connectSessionView();
 
     // The anchors are recorded at the designed size; Form_Load then applies the stored size.
@@ -181,17 +201,10 @@ void frmMain::buildMenus() {
     mnuProductPartners = menuEntry(mnuHelp, "mnuProductPartners", 1711, "&Velko Data Recorder on the Web");
     mnuHelpBar0 = menuSeparator(mnuHelp, "mnuHelpBar0");
     mnuHelpAbout = menuEntry(mnuHelp, "mnuHelpAbout", 1315, "&About");
-
-    connect(mnuFileSynchronize, &QAction::triggered, this, &frmMain::mnuFileSynchronize_Click);
-    connect(mnuDeleteActivity, &QAction::triggered, this, &frmMain::mnuDeleteActivity_Click);
-    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
-    connect(mnuMergeSessions, &QAction::triggered, this, &frmMain::mnuMergeSessions_Click);
-    connect(mnuHelpContents, &QAction::triggered, this, &frmMain::mnuHelpContents_Click);
-    connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 }
 
 void frmMain::buildCalendarSide(QWidget *area) {
-    MonthView1 = new QCalendarWidget(area);
+    MonthView1 = new MonthView(area);
     MonthView1->setObjectName("MonthView1");
     MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MonthView1->setGeometry(6, 6, 231, 150);
@@ -209,11 +222,6 @@ void frmMain::buildCalendarSide(QWidget *area) {
     ListView1 = new QTreeWidget(area);
     ListView1->setObjectName("ListView1");
     ListView1->setRootIsDecorated(false);
-    ListView1->setColumnCount(3);
-    ListView1->setHeaderLabels({"Date", "Duration", "Description"});
-    const int headings[] = {1409, 1410, 1411};
-    for (int column = 0; column < 3; ++column)
-        ListView1->headerItem()->setData(column, modLocalisation::kTagRole, headings[column]);
     ListView1->setGeometry(243, 6, 351, 218);
 }
 
@@ -241,7 +249,7 @@ void frmMain::buildGraphSide(QWidget *area) {
     const QRect pane(6, 308, 534, 170);
     auto *chart = new QChart;
     chart->legend()->hide();
-    TChart3 = new QChartView(chart, area);
+    TChart3 = new charts::ChartView(chart, area);
     TChart3->setObjectName("TChart3");
     TChart3->setRenderHint(QPainter::Antialiasing);
     TChart3->setGeometry(pane);
@@ -283,15 +291,17 @@ void frmMain::buildGraphSide(QWidget *area) {
 
 void frmMain::Form_Load() {
     modLocalisation::LocalizeForm(this);
-    ImgInternational->setToolTip(modLocalisation::LoadResString(1607));
-    ListView1->setToolTip(modLocalisation::LoadResString(1643));
+    ImgInternational->setToolTip(text(1607));
+    ListView1->setToolTip(text(1643));
+    applyZonesNotice(this);
     MonthView1->setDateRange(QDate(1753, 1, 1), QDate(9998, 12, 31));
     if (!gIsUnitedStates) {
         TurnOffImageLinks();
         mnuFileBar000->setVisible(false);
         mnuUpload->setVisible(false);
     }
-    MonthView1->setSelectedDate(QDate::currentDate());
+    MonthView1->setSelectedDate(today());
+    exchange::AutoImportFiles();
     if (!Hooked)
         HookMainWindow();
     if (gStartOfWeek == "Monday")
@@ -299,13 +309,18 @@ void frmMain::Form_Load() {
     else if (gStartOfWeek == "Sunday")
         MonthView1->setFirstDayOfWeek(Qt::Sunday);
     resImage[6]->hide();
+    MonthView1->refreshDayBold();
+    DisplayActivity(today(), today(), 0);
+    MonthView1->setSelectedDate(today());
+    fillGraphList();
+    fillPeriodList(QString());
+    ChangeTimePeriod();
 
     const std::int64_t transferProgress = readTransferProgress();
     ensureWeeklyAltitudeColumn();
     if (transferProgress != 0)
-        platform::dialogs::message(modLocalisation::LoadResString(1522), "Runvella",
-                                   platform::dialogs::Icon::Information, platform::dialogs::Buttons::Ok,
-                                   this);
+        platform::dialogs::message(text(1522), "Runvella", platform::dialogs::Icon::Information,
+                                   platform::dialogs::Buttons::Ok, this);
     gUseSmoothing = readSmoothing();
     gConn.executeScript("update preferences set transfer_progress = 0");
     restoreWindowSize();
@@ -323,6 +338,18 @@ void frmMain::keyReleaseEvent(QKeyEvent *event) {
         ShowHelpContents();
     else
         QMainWindow::keyReleaseEvent(event);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == lblNote && event->type() == QEvent::MouseButtonRelease) {
+        platform::failures::runReported([this] { lblNote_Click(); });
+        return true;
+    }
+    if (watched == ListView1 && event->type() == QEvent::KeyPress)
+        return ListView1_KeyDown(static_cast<QKeyEvent *>(event)->key());
+    if (watched == ListView1 && event->type() == QEvent::Resize)
+        sizeActivityColumns();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::restoreWindowSize() {
@@ -350,11 +377,13 @@ void frmMain::closeEvent(QCloseEvent *event) {
 
 void frmMain::Form_Unload() {
     try {
+        const platform::cursor::BusyCursor busy;
         if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
             storeWindowSize();
+        help_.HHClose();
         if (Hooked)
             UnhookMainWindow();
-        modDatabase::DeleteBackupDatabase();
+        DatabaseCompaction::CompactIfDue(gConn, today());
     } catch (const std::exception &) {
         // Nothing of the close may keep the program from ending.
     }
@@ -365,45 +394,6 @@ void frmMain::TurnOffImageLinks() {
     for (QWidget *link : {static_cast<QWidget *>(resImage[0]), static_cast<QWidget *>(resImage[1]),
                           static_cast<QWidget *>(resImage[2]), static_cast<QWidget *>(ImgInternational)})
         link->setVisible(false);
-}
-
-void frmMain::launchSetupWizard() {
-    // The first-run wizard is not built yet; it is shown here, modal and owned by this window.
-}
-
-void frmMain::showMainGraph() {
-    // While one activity's graph is on screen the summary graph is left alone.
-    if (gCurrentGraph.contains(QLatin1String("session"), Qt::CaseSensitive))
-        return;
-    // The summary graphs are not built yet; the one chosen in Combo1 and Combo2 is drawn here.
-}
-
-void frmMain::ChangeTimePeriod() {
-    // The period list is not built yet; the period chosen in Combo2 is applied here first.
-    showMainGraph();
-}
-
-void frmMain::mnuFileSynchronize_Click() {
-    modTransfer::TransferFromDevice();
-}
-
-void frmMain::mnuMergeSessions_Click() {
-    const QDate kept = MonthView1->selectedDate();
-    platform::failures::runReported([&] {
-        frmMerge1 merge;
-        connect(&merge, &frmMerge1::activitiesChanged, this, &frmMain::showMergedActivity);
-        merge.exec();
-    });
-    MonthView1->setSelectedDate(kept);
-}
-
-void frmMain::mnuHelpContents_Click() {
-    ShowHelpContents();
-}
-
-void frmMain::mnuHelpAbout_Click() {
-    frmAbout about(this);
-    about.exec();
 }
 
 void frmMain::HookMainWindow() {

@@ -86,14 +86,16 @@ Answer fromQtButton(int button) {
     }
 }
 
-QString askFile(const FileRequest &request, QWidget *parent) {
+QString askFile(const FileRequest &request, QWidget *parent, Overwrite overwrite = Overwrite::DialogAsks) {
     if (fileHandler())
         return fileHandler()(request);
     switch (request.kind) {
     case FileDialogKind::Open:
         return QFileDialog::getOpenFileName(parent, request.caption, request.directory, request.filter);
     case FileDialogKind::Save:
-        return QFileDialog::getSaveFileName(parent, request.caption, request.directory, request.filter);
+        return QFileDialog::getSaveFileName(
+            parent, request.caption, request.directory, request.filter, nullptr,
+            overwrite == Overwrite::CallerAsks ? QFileDialog::DontConfirmOverwrite : QFileDialog::Options());
     case FileDialogKind::Folder:
         return QFileDialog::getExistingDirectory(parent, request.caption, request.directory);
     }
@@ -117,9 +119,9 @@ QString openFileName(const QString &caption, const QString &directory, const QSt
     return askFile({FileDialogKind::Open, caption, directory, filter}, parent);
 }
 
-QString saveFileName(const QString &caption, const QString &directory, const QString &filter,
-                     QWidget *parent) {
-    return askFile({FileDialogKind::Save, caption, directory, filter}, parent);
+QString saveFileName(const QString &caption, const QString &directory, const QString &filter, QWidget *parent,
+                     Overwrite overwrite) {
+    return askFile({FileDialogKind::Save, caption, directory, filter}, parent, overwrite);
 }
 
 QString existingFolder(const QString &caption, const QString &directory, QWidget *parent) {

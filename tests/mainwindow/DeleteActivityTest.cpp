@@ -68,7 +68,8 @@ TEST_F(DeleteActivityTest, TheConfirmedActivityGoesWithItsSamplesAndTheDayIsShow
     window.mnuDeleteActivity->trigger();
 
     EXPECT_FALSE(exists(morning));
-    EXPECT_EQ(window.ListView1->topLevelItemCount(), 0);
+    ASSERT_EQ(window.ListView1->topLevelItemCount(), 1);
+    EXPECT_EQ(window.ListView1->topLevelItem(0)->text(0), modLocalisation::LoadResString(1317));
     EXPECT_FALSE(dayIsBold());
 }
 

@@ -105,6 +105,26 @@ TEST_F(frmMainTest, InterruptedTransferIsReportedOnceAndCleared) {
     next.Form_Load();
 }
 
+TEST_F(frmMainTest, TheZonesNoticeKeepsTheEnteredZonesOnce) {
+    gConn.executeScript("update preferences set computezonesusing = 'age'");
+    setSize("ZoneMsg", 1);
+    {
+        testing::ScriptedDialogs dialogs;
+        window.Form_Load();
+        ASSERT_EQ(dialogs.shown().size(), 1u);
+        EXPECT_EQ(dialogs.shown()[0].text, modLocalisation::LoadResString(1720));
+        EXPECT_EQ(dialogs.shown()[0].icon, platform::dialogs::Icon::Information);
+    }
+    auto zones = gConn.prepare("select computezonesusing from preferences");
+    ASSERT_TRUE(zones.step());
+    EXPECT_EQ(zones.columnText(0), "man");
+    EXPECT_EQ(gComputeZonesUsing, "man");
+    EXPECT_EQ(storedSize("ZoneMsg"), 0);
+
+    frmMain next; // no notice now: an unexpected message box fails the test
+    next.Form_Load();
+}
+
 TEST_F(frmMainTest, WeeklyAltitudeColumnIsAddedOnce) {
     window.Form_Load();
     EXPECT_TRUE(gConn.tableColumns("weeklyData").contains("totalAltitude"));

@@ -78,7 +78,8 @@ TEST_F(ActivitySummaryTest, ACombinedActivityWithoutAltitudeOffersHeartRateOnThe
     EXPECT_EQ(entries(*main.cmbGraph2), entries(*main.cmbGraph1));
     EXPECT_EQ(main.cmbGraph1->currentIndex(), 1);
     EXPECT_EQ(main.cmbGraph2->currentIndex(), 3);
-    EXPECT_TRUE(main.GraphLabel->text().startsWith("Speed/Distance + HR "));
+    // The graph drawn after the click gives the pane its own caption.
+    EXPECT_TRUE(main.GraphLabel->text().startsWith("Activity on "));
     EXPECT_EQ(main.MonthView1->selectedDate(), QDate(2026, 3, 9));
     EXPECT_EQ(gCurrentSessionKey, key);
     EXPECT_TRUE(gGraphSelectLive);
@@ -112,7 +113,7 @@ TEST_F(ActivitySummaryTest, HeartRateOnlyKeepsTheListsAndOtherTypesEmptyThem) {
     main.cmbGraph1->addItem("kept");
     const SessionKey heartRate = addActivity(0, "2026-03-09 07:05:09");
     click(heartRate);
-    EXPECT_TRUE(main.GraphLabel->text().startsWith("Heart Rate "));
+    EXPECT_TRUE(main.GraphLabel->text().startsWith("Activity on "));
     EXPECT_EQ(main.cmbGraph1->count(), 1);
 
     main.MonthView1->setSelectedDate(QDate(2026, 1, 1));

@@ -33,11 +33,15 @@ struct FileRequest {
 Answer message(const QString &text, const QString &title, Icon icon = Icon::Information,
                Buttons buttons = Buttons::Ok, QWidget *parent = nullptr);
 
+// Who asks before an existing file is replaced: the desktop's save dialog, or the caller
+// through message() once the dialog has closed (so that tests can answer it).
+enum class Overwrite { DialogAsks, CallerAsks };
+
 // The chosen path, or the empty text when the user cancelled.
 QString openFileName(const QString &caption, const QString &directory, const QString &filter,
                      QWidget *parent = nullptr);
 QString saveFileName(const QString &caption, const QString &directory, const QString &filter,
-                     QWidget *parent = nullptr);
+                     QWidget *parent = nullptr, Overwrite overwrite = Overwrite::DialogAsks);
 QString existingFolder(const QString &caption, const QString &directory, QWidget *parent = nullptr);
 
 // The captions of the message boxes' buttons in the program's language. An empty caption keeps

@@ -1,0 +1,140 @@
+#include "charts/ChartTools.h"
+
+#include "charts/ChartFrame.h"
+#include "core/modLocalisation.h"
+#include "platform/BusyCursor.h"
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <utility>
+
+namespace charts {
+namespace {
+
+constexpr int kSaveCaption = 1604;
+constexpr int kPictureName = 1382;
+constexpr int kSaveFailed = 1491;
+constexpr int kReplaceQuestion = 1760;
+constexpr int kPrintFailed = 1761;
+const QString kProgramTitle = QStringLiteral("Runvella");
+
+PrinterChooser &printerChooser() {
+    static PrinterChooser chooser = [](QPrinter &printer, QWidget *parent) {
+        QPrintDialog dialog(&printer, parent);
+        const platform::cursor::NormalCursor normal;
+        return dialog.exec() == QDialog::Accepted;
+    };
+    return chooser;
+}
+
+QString text(int id) {
+    return modLocalisation::LoadResString(id);
+}
+
+// Lays the chart out at the size given and draws it into the target, then gives it back its size.
+void renderInto(QChart &chart, QPainter &painter, const QRectF &target, const QSizeF &layoutSize) {
+    QGraphicsScene ownScene;
+    QGraphicsScene *scene = chart.scene();
+    if (!scene) {
+        scene = &ownScene;
+        scene->addItem(&chart);
+    }
+    const QSizeF shownSize = chart.size();
+    chart.resize(layoutSize);
+    if (chart.layout())
+        chart.layout()->activate();
+    QCoreApplication::sendPostedEvents(&chart, QEvent::LayoutRequest);
+    scene->render(&painter, target, chart.sceneBoundingRect());
+    chart.resize(shownSize);
+    if (scene == &ownScene)
+        scene->removeItem(&chart);
+}
+
+} // namespace
+
+DescribedTitle::DescribedTitle(QChart &chart, const QStringList &lines)
+    : chart_(chart), kept_(chart.title()) {
+    QStringList shown;
+    if (!kept_.isEmpty())
+        shown << kept_;
+    for (const QString &line : lines)
+        shown << line.toHtmlEscaped();
+    chart_.setTitle(shown.join(QStringLiteral("<br>")));
+}
+
+DescribedTitle::~DescribedTitle() {
+    chart_.setTitle(kept_);
+}
+
+void SaveChartPicture(QChart &chart, QWidget *parent) {
+    const QString path = platform::dialogs::saveFileName(text(kSaveCaption), text(kPictureName) + ".jpg",
+                                                         QStringLiteral("JPEG (*.jpg);;All Files (*)"),
+                                                         parent, platform::dialogs::Overwrite::CallerAsks);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path) &&
+        platform::dialogs::message(text(kReplaceQuestion).arg(QFileInfo(path).fileName()), kProgramTitle,
+                                   platform::dialogs::Icon::Warning, platform::dialogs::Buttons::YesNo,
+                                   parent) != platform::dialogs::Answer::Yes)
+        return;
+    QImageWriter writer(path, "jpeg");
+    writer.setQuality(kPictureQuality);
+    bool written = false;
+    {
+        const platform::cursor::BusyCursor busy;
+        written = writer.write(renderImage(chart, kPictureSize));
+    }
+    if (!written)
+        platform::dialogs::message(text(kSaveFailed) + QString::number(static_cast<int>(writer.error())),
+                                   kProgramTitle, platform::dialogs::Icon::None,
+                                   platform::dialogs::Buttons::Ok, parent);
+}
+
+void PrintChart(QChart &chart, QWidget *parent) {
+    QPrinter printer;
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!printerChooser()(printer, parent))
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        platform::dialogs::message(text(kPrintFailed), kProgramTitle, platform::dialogs::Icon::Warning,
+                                   platform::dialogs::Buttons::Ok, parent);
+        return;
+    }
+    // The picture's proportions, as large as the page allows.
+    const QRectF page = painter.viewport();
+    const QSizeF fitted = QSizeF(kPictureSize).scaled(page.size(), Qt::KeepAspectRatio);
+    renderInto(chart, painter, QRectF(page.topLeft(), fitted), kPictureSize);
+}
+
+void CopyChart(QChart &chart) {
+    const QSize shown = chart.size().toSize();
+    QApplication::clipboard()->setImage(renderImage(chart, shown.isEmpty() ? kPictureSize : shown));
+}
+
+void RunChartTool(QChart &chart, const QString &key, const QStringList &titleLines, QWidget *parent) {
+    const DescribedTitle described(chart, titleLines);
+    if (key == QLatin1String("save"))
+        SaveChartPicture(chart, parent);
+    else if (key == QLatin1String("print"))
+        PrintChart(chart, parent);
+    else if (key == QLatin1String("clipboard"))
+        CopyChart(chart);
+}
+
+PrinterChooser setPrinterChooser(PrinterChooser chooser) {
+    return std::exchange(printerChooser(), std::move(chooser));
+}
+
+} // namespace charts

@@ -1,0 +1,173 @@
+#include "charts/ChartView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QValueAxis>
+
+namespace charts {
+namespace {
+
+constexpr int kZoomSteps = 5;
+constexpr int kStepMilliseconds = 20;
+// A drag shorter than this either way is a click, not a zoom.
+constexpr int kLeastDrag = 8;
+
+// The value at a place along an axis, the place given as a share of the plot from its left
+// (or top) edge.
+double valueAt(const QValueAxis &axis, double share) {
+    const bool vertical = axis.orientation() == Qt::Vertical;
+    // Vertical axes grow upwards, reversed ones the other way.
+    const bool fromMaximum = vertical != axis.isReverse();
+    const double span = axis.max() - axis.min();
+    return fromMaximum ? axis.max() - share * span : axis.min() + share * span;
+}
+
+} // namespace
+
+ChartView::ChartView(QChart *chart, QWidget *parent) : QChartView(chart, parent) {
+    stepTimer_.setInterval(kStepMilliseconds);
+    connect(&stepTimer_, &QTimer::timeout, this, &ChartView::step);
+}
+
+QList<QValueAxis *> ChartView::valueAxes() const {
+    QList<QValueAxis *> axes;
+    for (QAbstractAxis *axis : chart()->axes())
+        if (auto *values = qobject_cast<QValueAxis *>(axis))
+            axes.append(values);
+    return axes;
+}
+
+bool ChartView::isZoomed() const {
+    // A graph drawn afresh has new axes: the view remembered belonged to the old ones.
+    for (const AxisRange &range : drawnView_)
+        if (range.axis && chart()->axes().contains(range.axis.data()))
+            return true;
+    return false;
+}
+
+void ChartView::keepDrawnView() {
+    if (isZoomed())
+        return;
+    drawnView_.clear();
+    for (QValueAxis *axis : valueAxes())
+        drawnView_.append({axis, axis->min(), axis->max()});
+}
+
+void ChartView::undoZoom() {
+    stepsLeft_ = 0;
+    stepTimer_.stop();
+    for (const AxisRange &range : std::as_const(drawnView_))
+        if (range.axis)
+            range.axis->setRange(range.minimum, range.maximum);
+    drawnView_.clear();
+    emit zoomUndone();
+}
+
+void ChartView::zoomTo(const QRect &area) {
+    const QRectF plot = chart()->plotArea();
+    const QRectF chosen = QRectF(chart()->mapFromScene(mapToScene(area)).boundingRect()).intersected(plot);
+    if (chosen.isEmpty())
+        return;
+    keepDrawnView();
+    zoomSteps_.clear();
+    for (QValueAxis *axis : valueAxes()) {
+        const bool vertical = axis->orientation() == Qt::Vertical;
+        const double first = vertical ? (chosen.top() - plot.top()) / plot.height()
+                                      : (chosen.left() - plot.left()) / plot.width();
+        const double last = vertical ? (chosen.bottom() - plot.top()) / plot.height()
+                                     : (chosen.right() - plot.left()) / plot.width();
+        const double a = valueAt(*axis, first);
+        const double b = valueAt(*axis, last);
+        zoomSteps_.append({axis, axis->min(), axis->max(), std::min(a, b), std::max(a, b)});
+    }
+    stepsLeft_ = kZoomSteps;
+    step();
+    if (stepsLeft_ > 0)
+        stepTimer_.start();
+    emit zoomed();
+}
+
+void ChartView::step() {
+    if (stepsLeft_ <= 0) {
+        stepTimer_.stop();
+        return;
+    }
+    --stepsLeft_;
+    const double share = double(kZoomSteps - stepsLeft_) / kZoomSteps;
+    for (const AxisStep &zoom : std::as_const(zoomSteps_))
+        if (zoom.axis)
+            zoom.axis->setRange(zoom.fromMinimum + share * (zoom.toMinimum - zoom.fromMinimum),
+                                zoom.fromMaximum + share * (zoom.toMaximum - zoom.fromMaximum));
+    if (stepsLeft_ == 0)
+        stepTimer_.stop();
+}
+
+void ChartView::panBy(int pixels) {
+    const double width = chart()->plotArea().width();
+    if (pixels == 0 || width <= 0)
+        return;
+    keepDrawnView();
+    for (QValueAxis *axis : valueAxes()) {
+        if (axis->orientation() != Qt::Horizontal)
+            continue;
+        const double shift = (axis->isReverse() ? -pixels : pixels) / width * (axis->max() - axis->min());
+        axis->setRange(axis->min() - shift, axis->max() - shift);
+    }
+    emit scrolled();
+}
+
+void ChartView::mousePressEvent(QMouseEvent *event) {
+    dragStart_ = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        zoomDrag_ = true;
+        band_ = QRect(dragStart_, dragStart_);
+    } else if (event->button() == Qt::RightButton) {
+        panDrag_ = true;
+        panX_ = dragStart_.x();
+    }
+    event->accept();
+}
+
+void ChartView::mouseMoveEvent(QMouseEvent *event) {
+    const QPoint at = event->position().toPoint();
+    if (zoomDrag_) {
+        band_ = QRect(dragStart_, at).normalized();
+        viewport()->update();
+    } else if (panDrag_) {
+        panBy(at.x() - panX_);
+        panX_ = at.x();
+    }
+    event->accept();
+}
+
+void ChartView::mouseReleaseEvent(QMouseEvent *event) {
+    if (zoomDrag_ && event->button() == Qt::LeftButton) {
+        zoomDrag_ = false;
+        band_ = QRect();
+        viewport()->update();
+        const QPoint end = event->position().toPoint();
+        const QPoint drag = end - dragStart_;
+        if (drag.x() <= -kLeastDrag || drag.y() <= -kLeastDrag) {
+            if (isZoomed())
+                undoZoom();
+        } else if (drag.x() >= kLeastDrag && drag.y() >= kLeastDrag) {
+            zoomTo(QRect(dragStart_, end));
+        }
+    } else if (panDrag_ && event->button() == Qt::RightButton) {
+        panDrag_ = false;
+    }
+    event->accept();
+}
+
+void ChartView::paintEvent(QPaintEvent *event) {
+    QChartView::paintEvent(event);
+    if (band_.isNull())
+        return;
+    // A black frame over a darkened area: what lies under it stays visible.
+    QPainter painter(viewport());
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QColor(0, 0, 0, 48));
+    painter.drawRect(band_);
+}
+
+} // namespace charts

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "sessionview/SessionAxisRange.h"
+#include "sessionview/SessionSeries.h"
+
+#include <QString>
+
+#include <optional>
+
+class QChart;
+
+// Puts an activity's derived series on the pane's chart: the elapsed time along the bottom,
+// each side's quantity on its own vertical axis.
+namespace sessionview {
+
+struct ChartSide {
+    GraphSeries series;
+    QString title; // of the axis, written in the series' colour; empty keeps no title
+    AxisScale scale;
+};
+
+struct ChartTexts {
+    QString timeTitle;
+    QString timeSeparator;
+    QString distanceTitle; // the top axis, which carries only its title; none when empty
+};
+
+// Replaces whatever the chart showed. Without a right side the chart has one vertical axis.
+void DrawSessionChart(QChart &chart, const ChartSide &left, const std::optional<ChartSide> &right,
+                      const ChartTexts &texts);
+
+} // namespace sessionview

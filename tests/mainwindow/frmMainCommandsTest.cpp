@@ -1,0 +1,168 @@
+#include "MainWindowFixture.h"
+#include "core/ImageControls.h"
+#include "core/modLocalisation.h"
+#include "core/modRegistry.h"
+
+#include <QAction>
+
+#include <QLabel>
+#include <QTreeWidget>
+#include <sys/stat.h>
+
+namespace {
+
+using platform::dialogs::FileRequest;
+
+QString text(int id) {
+    return modLocalisation::LoadResString(id);
+}
+
+class frmMainCommandsTest : public MainWindowFixture {
+protected:
+    void TearDown() override {
+        gIsUnitedStates = true;
+        platform::dialogs::setFileHandler({});
+        MainWindowFixture::TearDown();
+    }
+
+    static void setAddress(const char *valueName, const char *address) {
+        modRegistry::WriteRegistryValue("HKLM", modRegistry::kProgramKey, valueName, "S", address);
+    }
+
+    // A press and a release of a mouse button on an image link.
+    void pressAndRelease(QWidget *link, Qt::MouseButton button) {
+        mouse(link, QEvent::MouseButtonPress, QPoint(5, 5), button, button);
+        mouse(link, QEvent::MouseButtonRelease, QPoint(5, 5), button, Qt::NoButton);
+    }
+
+    OpenedAddresses browser;
+};
+
+TEST_F(frmMainCommandsTest, WebCommandsOpenTheirPagesInTheBrowser) {
+    setAddress("EventRegistrationPage", "https://events.example.org/");
+    load();
+
+    pressAndRelease(window->resImage[0], Qt::LeftButton);
+    pressAndRelease(window->resImage[2], Qt::LeftButton);
+    pressAndRelease(window->ImgInternational, Qt::LeftButton);
+    pressAndRelease(window->resImage[1], Qt::LeftButton);
+    window->mnuProductPartners->trigger();
+    gIsUnitedStates = false;
+    window->mnuProductPartners->trigger();
+
+    EXPECT_EQ(browser.addresses,
+              (QStringList{"https://events.example.org/", "https://www.velko.com/", "https://www.velko.com/",
+                           "https://www.trenlo.com/runvella/", "https://www.velko.com/datarecorder/links/",
+                           "https://www.velko.com/international/datarecorder/links/"}));
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(frmMainCommandsTest, ALinkShowsItsPressedPictureWhileTheButtonIsDown) {
+    load();
+    ImageBox *link = window->resImage[4];
+
+    mouse(link, QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(link->pixmap().toImage(), ResourceBitmap(1629).toImage());
+    mouse(link, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(link->pixmap().toImage(), ResourceBitmap(1609).toImage());
+
+    mouse(window->resSummary, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(window->resSummary->pixmap().toImage(), ResourceBitmap(1710).toImage());
+
+    // A right click on the partner's link uploads: it opens no page.
+    pressAndRelease(window->resImage[1], Qt::RightButton);
+    EXPECT_TRUE(browser.addresses.isEmpty());
+    EXPECT_TRUE(dialogs.shown().empty()); // a right click on another link did nothing either
+}
+
+TEST_F(frmMainCommandsTest, ImportAsksForADataFileAndListsTheDayAgain) {
+    load();
+    QList<FileRequest> asked;
+    QString answer;
+    platform::dialogs::setFileHandler([&](const FileRequest &request) {
+        asked << request;
+        return answer;
+    });
+
+    window->mnuFileImport->trigger();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].kind, platform::dialogs::FileDialogKind::Open);
+    EXPECT_EQ(asked[0].caption, text(1404));
+    EXPECT_TRUE(asked[0].filter.contains("(*.csv)"));
+    EXPECT_TRUE(asked[0].directory.endsWith("/data"));
+
+    // The file's activity has come in meanwhile: the list shows it.
+    const SessionKey key = addActivity(0, 600, 0, "mi", "2026-03-11 08:00:00");
+    answer = QDir(home.path()).filePath("run.csv");
+    window->mnuFileImport->trigger();
+    ASSERT_EQ(window->ListView1->topLevelItemCount(), 1);
+    EXPECT_EQ(window->ListView1->topLevelItem(0)->data(0, Qt::UserRole).toString(),
+              "_" + QString::number(key));
+    EXPECT_TRUE(dialogs.shown().empty()); // cancelling said nothing
+}
+
+TEST_F(frmMainCommandsTest, TheSummaryLinkTheNoteAndTheOriginalViewBringTheSummaryGraphBack) {
+    load();
+    const struct {
+        const char *what;
+        std::function<void()> click;
+    } cases[] = {
+        {"summary link", [&] { pressAndRelease(window->resSummary, Qt::LeftButton); }},
+        {"note",
+         [&] {
+             mouse(window->lblNote, QEvent::MouseButtonRelease, QPoint(2, 2), Qt::LeftButton, Qt::NoButton);
+         }},
+        {"original view", [&] { pressAndRelease(window->resImage[6], Qt::LeftButton); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        gCurrentGraph = c.what == std::string("original view") ? "summary" : "session";
+        for (QWidget *control : std::initializer_list<QWidget *>{window->resSummary, window->GraphLabel,
+                                                                 window->resImage[6], window->lblNote})
+            control->show();
+
+        c.click();
+
+        EXPECT_EQ(gCurrentGraph, "showMonthlyChart");
+        EXPECT_TRUE(window->GraphLabel->isHidden());
+        EXPECT_TRUE(window->resImage[6]->isHidden());
+        EXPECT_TRUE(window->lblNote->isHidden());
+        if (c.what != std::string("original view")) {
+            EXPECT_TRUE(window->resSummary->isHidden());
+        }
+    }
+}
+
+// Exit ends the program through the window's close, which compacts the database on its days.
+TEST_F(frmMainCommandsTest, ExitCompactsTheDatabaseOnTheDaysOfCompaction) {
+    // The compacted copy takes the database's place: a new file under the same name.
+    const auto fileNumber = [] {
+        struct stat file {};
+        ::stat(QFile::encodeName(platform::paths::databasePath()).constData(), &file);
+        return file.st_ino;
+    };
+    const struct {
+        QDate today;
+        bool compacted;
+    } cases[] = {{{2026, 3, 14}, false}, {{2026, 3, 15}, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.today.day());
+        QFile backup(platform::paths::backupDatabasePath());
+        ASSERT_TRUE(backup.open(QIODevice::WriteOnly));
+        backup.close();
+        const auto before = fileNumber();
+        frmMain closing;
+        closing.today = [&] { return c.today; };
+        closing.Form_Load();
+        closing.show();
+
+        closing.mnuFileExit->trigger();
+
+        EXPECT_FALSE(closing.isVisible());
+        EXPECT_EQ(backup.exists(), !c.compacted);
+        EXPECT_EQ(fileNumber() != before, c.compacted);
+        EXPECT_TRUE(gConn.isOpen());
+    }
+}
+
+} // namespace

@@ -1,0 +1,84 @@
+#include "SessionViewFixture.h"
+
+#include "charts/ChartView.h"
+#include "common/ScriptedDialogs.h"
+#include "core/ImageControls.h"
+#include "sessionview/PaneChartTools.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QChart>
+#include <QComboBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+namespace {
+
+class PaneToolsTest : public SessionViewFixture {
+protected:
+    void SetUp() override {
+        SessionViewFixture::SetUp();
+        key = addStored(5, 1, 3);
+        for (int i = 0; i < 4; ++i)
+            addSample(key, 3.57 * i, 2, 100.0 + 10 * i, 0, 6, 0.01 * (i + 1));
+        gCurrentSessionKey = key;
+        window.ReloadGraphSelection(key);
+        window.show();
+        QApplication::processEvents(); // the chart is laid out
+    }
+
+    charts::ChartView &view() { return *qobject_cast<charts::ChartView *>(window.TChart3); }
+    bool linkShown() { return window.resImage[6]->isVisibleTo(&window); }
+
+    SessionKey key = 0;
+};
+
+TEST_F(PaneToolsTest, TheFullViewLinkIsThereWhileTheViewDiffersFromTheDrawnOne) {
+    EXPECT_FALSE(linkShown());
+    view().zoomTo(QRect(100, 40, 80, 60));
+    EXPECT_TRUE(linkShown());
+    view().undoZoom();
+    EXPECT_FALSE(linkShown());
+
+    view().panBy(40);
+    EXPECT_TRUE(linkShown());
+    gCurrentGraph.clear();
+    window.showSessionGraph(key); // drawn afresh
+    EXPECT_FALSE(linkShown());
+}
+
+TEST_F(PaneToolsTest, SavingTheActivitysGraphTitlesItWithItsCaptionForTheTimeOfTheSave) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Activity.jpg");
+    QString titleWhileOpen;
+    const auto previous = platform::dialogs::setFileHandler([&](const platform::dialogs::FileRequest &) {
+        titleWhileOpen = window.TChart3->chart()->title();
+        return path;
+    });
+    testing::ScriptedDialogs dialogs;
+
+    window.Toolbar2->findChild<QAction *>("save")->trigger();
+
+    platform::dialogs::setFileHandler(previous);
+    EXPECT_TRUE(titleWhileOpen.startsWith("Activity on ")) << titleWhileOpen.toStdString();
+    EXPECT_EQ(window.TChart3->chart()->title(), "");
+    EXPECT_EQ(QImageReader(path).size(), QSize(640, 480));
+}
+
+TEST_F(PaneToolsTest, TheDescriptionIsTheSummaryGraphAndPeriodOrTheCaptionUpToThreeBlanks) {
+    window.GraphLabel->setText("Activity on 3/9/26   more");
+    EXPECT_EQ(sessionview::GraphDescription(pane()), QStringList{"Activity on 3/9/26 "});
+
+    window.Combo1->addItem("Goals: weekly activity time");
+    window.Combo2->addItem("This month");
+    window.Combo1->show();
+    window.Combo2->show();
+    EXPECT_EQ(sessionview::GraphDescription(pane()),
+              (QStringList{"Goals: weekly activity time", "This month"}));
+    window.Combo2->hide();
+    EXPECT_EQ(sessionview::GraphDescription(pane()), QStringList{"Goals: weekly activity time"});
+}
+
+} // namespace
