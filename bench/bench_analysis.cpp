@@ -6,12 +6,12 @@
 #include "analysis/frmPlotTrack.h"
 #include "analysis/frmStats.h"
 #include "charts/ChartFrame.h"
+#include "charts/ChartView.h"
 #include "core/Globals.h"
 #include "platform/FirstStart.h"
 #include "platform/Paths.h"
 
 #include <QApplication>
-#include <QChartView>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>

@@ -5,6 +5,8 @@
 #include "analysis/TrackChart.h"
 #include "analysis/TrackPlot.h"
 #include "analysis/frmTabularData2.h"
+#include "charts/ChartTools.h"
+#include "charts/ChartView.h"
 #include "core/FormControls.h"
 #include "core/Globals.h"
 #include "core/ImageControls.h"
@@ -17,7 +19,6 @@
 
 #include <QApplication>
 #include <QChart>
-#include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -67,7 +68,7 @@ public:
 } // namespace
 
 frmPlotTrack::frmPlotTrack(QWidget *parent)
-    : QDialog(parent), TChart1(named(new QChartView(this), "TChart1")),
+    : QDialog(parent), TChart1(named(new charts::ChartView(new QChart, this), "TChart1")),
       lstStats(named(new QTableWidget(this), "lstStats")), Label1(named(new QLabel(this), "Label1", 1678)),
       Label2(named(new QLabel(this), "Label2", 1696)), cmbUnits(named(new QComboBox(this), "cmbUnits")),
       chkDisableMarkers(named(new QCheckBox(this), "chkDisableMarkers", 1724)),
@@ -99,6 +100,9 @@ frmPlotTrack::frmPlotTrack(QWidget *parent)
         button->setProperty("tag", tool.tooltip);
     }
     connect(Toolbar2, &QToolBar::actionTriggered, this, &frmPlotTrack::Toolbar2_ButtonClick);
+    // Once the athlete has zoomed or moved the plot, the way back to the drawn view stays offered.
+    connect(TChart1, &charts::ChartView::zoomed, resImage[1], &QWidget::show);
+    connect(TChart1, &charts::ChartView::scrolled, resImage[1], &QWidget::show);
 
     analysis::PrepareReportList(lstStats, false);
     TChart1->setRenderHint(QPainter::Antialiasing);
@@ -240,7 +244,7 @@ void frmPlotTrack::showSampleTable() {
 }
 
 void frmPlotTrack::Toolbar2_ButtonClick(const QAction *button) {
-    Q_UNUSED(button);
+    charts::RunChartTool(*TChart1->chart(), button->objectName(), {}, this, LoadResString(1647));
 }
 
 bool frmPlotTrack::event(QEvent *event) {

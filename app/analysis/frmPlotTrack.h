@@ -8,13 +8,15 @@
 
 class ImageBox;
 class QAction;
-class QChartView;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
 class QToolBar;
+namespace charts {
+class ChartView;
+}
 
 // The GPS track of the activity shown in the main window (gCurrentSessionKey) as a flat map
 // with its start, its end and a numbered cross at every distance marker, beside its course
@@ -30,7 +32,7 @@ public:
     void SetupListControl();
     void CopyData();
 
-    QChartView *TChart1;
+    charts::ChartView *TChart1;
     QTableWidget *lstStats;
     QLabel *Label1;
     QLabel *Label2;

@@ -2,20 +2,28 @@
 
 #include "analysis/frmPlotTrack.h"
 #include "analysis/frmTabularData2.h"
+#include "charts/ChartTools.h"
+#include "charts/ChartView.h"
 #include "common/ScriptedDialogs.h"
 #include "core/ImageControls.h"
 
+#include <QAction>
 #include <QChart>
-#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGraphicsSimpleTextItem>
+#include <QImageReader>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QPrinter>
 #include <QScatterSeries>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
+#include <QValueAxis>
 
 namespace {
 
@@ -43,6 +51,12 @@ protected:
                 labels << static_cast<QGraphicsSimpleTextItem *>(label)->text();
         }
         return labels;
+    }
+
+    static void runTool(frmPlotTrack &window, const char *key) {
+        QAction *button = window.Toolbar2->findChild<QAction *>(key);
+        ASSERT_NE(button, nullptr) << key;
+        button->trigger();
     }
 
     static QStringList legendNames(frmPlotTrack &window) {
@@ -158,6 +172,75 @@ TEST_F(PlotTrackWindowTest, CopyStatisticsGivesTheHeadingsAndSelectedRows) {
     EXPECT_TRUE(clipboardText().startsWith("Marker\tSplit (hh:mm:ss)\t"));
     EXPECT_TRUE(clipboardText().endsWith("\r\n2\t00:19:00\t00:10:00\t2\t6\t10:00\t+ 50\t45\t0\t188\tN 45"
                                          "\u00b0 1' 2.5\"\tW 72\u00b0 58' 36.6\"\r\n"));
+}
+
+TEST_F(PlotTrackWindowTest, TheSavedPictureIs640By480UnderTheWindowsName) {
+    gCurrentSessionKey = addGpsActivity(5, 25);
+    frmPlotTrack window;
+    window.show();
+    const QTemporaryDir folder;
+    const QString path = folder.filePath("track.jpg");
+    QString offered;
+    const auto previous =
+        platform::dialogs::setFileHandler([&](const platform::dialogs::FileRequest &request) {
+            offered = request.directory;
+            return path;
+        });
+    testing::ScriptedDialogs dialogs;
+
+    runTool(window, "save");
+    platform::dialogs::setFileHandler(previous);
+
+    EXPECT_EQ(offered, "Course Statistics.jpg");
+    const QImageReader picture(path);
+    EXPECT_EQ(picture.format(), "jpeg");
+    EXPECT_EQ(picture.size(), QSize(640, 480));
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_TRUE(chart(window).title().startsWith("Activity on "));
+}
+
+TEST_F(PlotTrackWindowTest, TheTrackIsPrintedAndCopiedAsAPicture) {
+    gCurrentSessionKey = addGpsActivity(5, 25);
+    frmPlotTrack window;
+    window.show();
+    const QTemporaryDir folder;
+    const QString pdf = folder.filePath("track.pdf");
+    const auto previous = charts::setPrinterChooser([&](QPrinter &printer, QWidget *) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+
+    runTool(window, "print");
+    charts::setPrinterChooser(previous);
+    QApplication::clipboard()->clear();
+    runTool(window, "clipboard");
+
+    EXPECT_GT(QFile(pdf).size(), 1000);
+    EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+}
+
+TEST_F(PlotTrackWindowTest, AZoomOffersTheOriginalViewThatDrawsThePlotAgain) {
+    gCurrentSessionKey = addGpsActivity(5, 25);
+    frmPlotTrack window;
+    window.show();
+    QApplication::processEvents();
+    EXPECT_FALSE(window.resImage[1]->isVisible());
+    const auto *across = qobject_cast<QValueAxis *>(chart(window).axes(Qt::Horizontal).value(0));
+    ASSERT_NE(across, nullptr);
+    const double drawnWidth = across->max() - across->min();
+
+    const QRectF plot = chart(window).plotArea();
+    window.TChart1->zoomTo(
+        QRect(window.TChart1->mapFromScene(plot.topLeft()), window.TChart1->mapFromScene(plot.center())));
+    EXPECT_TRUE(window.resImage[1]->isVisible());
+
+    emit window.resImage[1]->clicked();
+    const auto *redrawn = qobject_cast<QValueAxis *>(chart(window).axes(Qt::Horizontal).value(0));
+    ASSERT_NE(redrawn, nullptr);
+    EXPECT_NEAR(redrawn->max() - redrawn->min(), drawnWidth, drawnWidth * 1e-6);
+    EXPECT_FALSE(window.TChart1->isZoomed());
+    EXPECT_TRUE(window.resImage[1]->isVisible()); // offered until the window closes
 }
 
 } // namespace
