@@ -92,8 +92,7 @@ void AddWorkout::saved(const ActivityEntryStore::Row &row, const std::optional<Q
     try {
         if (ActivityEntryStore::MarksDay(gEditExisting, row.day, calendarDate, previousDay))
             mainwindow::MarkActivityDay(row.day, row.day);
-        const QDate day = mainwindow::CalendarDay();
-        mainwindow::DisplayActivity(day, day, 0);
+        mainwindow::ListCalendarSelection();
     } catch (const platform::db::DbError &failure) {
         reportFailure(this, failure.code(), failure.what());
     }

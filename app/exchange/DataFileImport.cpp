@@ -97,8 +97,7 @@ ImportOutcome ImportFile(const QString &path) {
     const QDateTime start = result.activity.session.start;
     show(modLocalisation::LoadResString(1567) + ' ' + generalDateText(start), Icon::Information);
     mainwindow::MarkActivityDay(start.date(), start.date());
-    const QDate shown = mainwindow::CalendarDay();
-    mainwindow::DisplayActivity(shown, shown, 0);
+    mainwindow::ListCalendarSelection();
     return ImportOutcome::Imported;
 }
 

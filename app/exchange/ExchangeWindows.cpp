@@ -4,8 +4,11 @@
 #include "exchange/AutoImport.h"
 #include "exchange/DataFileImport.h"
 #include "exchange/frmExport.h"
+#include "exchange/frmTrenloSync.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
+
+#include <memory>
 
 namespace exchange {
 
@@ -14,7 +17,11 @@ void showExport(QWidget *owner) {
     window.exec();
 }
 
-void showTrenloSync(QWidget *) {}
+void showTrenloSync(QWidget *owner) {
+    std::unique_ptr<frmTrenloSync> window;
+    if (platform::failures::runReported([&] { window = std::make_unique<frmTrenloSync>(owner); }))
+        window->exec();
+}
 
 void ImportDataFile(const QString &path) {
     platform::failures::runReported([&] {

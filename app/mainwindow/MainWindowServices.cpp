@@ -28,6 +28,11 @@ QDate CalendarDay() {
     return gMainForm ? gMainForm->MonthView1->selectedDate() : QDate();
 }
 
+void ListCalendarSelection() {
+    if (gMainForm)
+        gMainForm->DisplayActivity(gMainForm->MonthView1->SelStart(), gMainForm->MonthView1->SelEnd(), 0);
+}
+
 void DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line) {
     if (gMainForm)
         gMainForm->DisplayActivity(firstDay, lastDay, line);

@@ -20,6 +20,9 @@ QWidget *Window();
 // The day chosen in the calendar; an invalid date while there is no main window.
 QDate CalendarDay();
 
+// Lists the activities of the calendar's chosen day, or of the days dragged over, again.
+void ListCalendarSelection();
+
 // Lists the activities from the first to the last day and selects the line (1-based) when it
 // is greater than 0.
 void DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line);

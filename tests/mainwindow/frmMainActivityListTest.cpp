@@ -139,13 +139,19 @@ TEST_F(frmMainActivityListTest, ClickOrArrowKeysMakeAnActivityCurrentAndEnterEdi
     // Listing another day keeps the current activity, whose line is chosen when it is listed.
     window->DisplayActivity(QDate(2026, 3, 9), QDate(2026, 3, 9), 0);
     EXPECT_EQ(gCurrentSessionKey, wednesdayLate);
+    // The entry window opens on the activity to edit; the test closes it unchanged.
+    const auto closeEntry = [](QWidget &entryWindow) { entryWindow.close(); };
+    NextModal enterAnswered(closeEntry);
     key(&list, Qt::Key_Return);
+    EXPECT_TRUE(enterAnswered.answered());
     EXPECT_TRUE(gEditExisting);
     EXPECT_EQ(gCurrentSessionKey, monday); // the line selected, not the one clicked last
 
     gEditExisting = false;
     window->DisplayActivity(QDate(2026, 3, 11), QDate(2026, 3, 11), 1);
+    NextModal doubleClickAnswered(closeEntry);
     emit list.itemDoubleClicked(list.topLevelItem(0), 0);
+    EXPECT_TRUE(doubleClickAnswered.answered());
     EXPECT_TRUE(gEditExisting);
     EXPECT_EQ(gCurrentSessionKey, wednesdayEarly);
 }
@@ -170,7 +176,7 @@ TEST_F(frmMainActivityListTest, DeletingTheDaysLastActivityKeepsItsBodyRecordAnd
     ASSERT_TRUE(body.step());
     EXPECT_EQ(body.columnDouble(0), 71.5);
     EXPECT_EQ(body.columnInt64(1), 48);
-    EXPECT_EQ(gCurrentGraph, "showMonthlyChart"); // the summary graph is drawn again
+    EXPECT_EQ(gCurrentGraph, "monthly"); // the summary graph is drawn again
 
     // Nothing is left to delete on that day.
     key(window->ListView1, Qt::Key_Delete);
@@ -219,7 +225,7 @@ TEST_F(frmMainActivityListTest, DraggingOverAWeekListsItAndMakesItThePeriod) {
     EXPECT_EQ(gPeriodEnd, QDate(2026, 3, 15));
     EXPECT_EQ(gRangeStart, QDate(2026, 3, 9));
     EXPECT_EQ(gRangeEnd, QDate(2026, 3, 15));
-    EXPECT_EQ(gCurrentGraph, "showMonthlyChart");
+    EXPECT_EQ(gCurrentGraph, "monthly");
 
     // A click on one day lists that day and leaves the period alone.
     dragOverDays(QDate(2026, 3, 13), QDate(2026, 3, 13));
@@ -228,6 +234,14 @@ TEST_F(frmMainActivityListTest, DraggingOverAWeekListsItAndMakesItThePeriod) {
     EXPECT_EQ(gPeriodStart, QDate(2026, 3, 9));
     EXPECT_EQ(periodsBefore.size(), 9);
     EXPECT_TRUE(dialogs.shown().empty());
+
+    // An activity stored by another window while a range is chosen is listed with the range.
+    dragOverDays(QDate(2026, 3, 9), QDate(2026, 3, 10));
+    const SessionKey tuesday = addActivity(99, 900, 0, "mi", "2026-03-10 07:00:00");
+    gMainForm = window.get();
+    mainwindow::ListCalendarSelection();
+    gMainForm = nullptr;
+    EXPECT_EQ(listedKeys(), (QStringList{keyOf(monday), keyOf(tuesday)}));
 }
 
 } // namespace

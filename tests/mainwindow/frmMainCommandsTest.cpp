@@ -6,6 +6,7 @@
 #include "core/modRegistry.h"
 
 #include <QAction>
+#include <QFile>
 
 #include <QLabel>
 #include <QPushButton>
@@ -73,8 +74,13 @@ TEST_F(frmMainCommandsTest, ALinkShowsItsPressedPictureWhileTheButtonIsDown) {
     mouse(window->resSummary, QEvent::MouseButtonPress, QPoint(5, 5), Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(window->resSummary->pixmap().toImage(), ResourceBitmap(1710).toImage());
 
-    // A right click on the partner's link uploads: it opens no page.
+    // A right click on the partner's link uploads: it opens the upload window, no page.
+    NextModal closeUpload([](QWidget &modal) {
+        EXPECT_EQ(modal.objectName(), "frmTrenloSync");
+        modal.close();
+    });
     pressAndRelease(window->resImage[1], Qt::RightButton);
+    EXPECT_TRUE(closeUpload.answered());
     EXPECT_TRUE(browser.addresses.isEmpty());
     EXPECT_TRUE(dialogs.shown().empty()); // a right click on another link did nothing either
 }
@@ -95,14 +101,22 @@ TEST_F(frmMainCommandsTest, ImportAsksForADataFileAndListsTheDayAgain) {
     EXPECT_TRUE(asked[0].filter.contains("(*.csv)"));
     EXPECT_TRUE(asked[0].directory.endsWith("/data"));
 
-    // The file's activity has come in meanwhile: the list shows it.
+    EXPECT_TRUE(dialogs.shown().empty()); // cancelling said nothing
+
+    // A file that is no data file is refused, and the day is listed again all the same: an
+    // activity that came in meanwhile shows.
     const SessionKey key = addActivity(0, 600, 0, "mi", "2026-03-11 08:00:00");
-    answer = QDir(home.path()).filePath("run.csv");
+    answer = QDir(home.path()).filePath("notes.csv");
+    QFile notes(answer);
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("a shopping list\n");
+    notes.close();
     window->mnuFileImport->trigger();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text, text(1623));
     ASSERT_EQ(window->ListView1->topLevelItemCount(), 1);
     EXPECT_EQ(window->ListView1->topLevelItem(0)->data(0, Qt::UserRole).toString(),
               "_" + QString::number(key));
-    EXPECT_TRUE(dialogs.shown().empty()); // cancelling said nothing
 }
 
 TEST_F(frmMainCommandsTest, TheSummaryLinkTheNoteAndTheOriginalViewBringTheSummaryGraphBack) {
@@ -127,7 +141,7 @@ TEST_F(frmMainCommandsTest, TheSummaryLinkTheNoteAndTheOriginalViewBringTheSumma
 
         c.click();
 
-        EXPECT_EQ(gCurrentGraph, "showMonthlyChart");
+        EXPECT_EQ(gCurrentGraph, "monthly");
         EXPECT_TRUE(window->GraphLabel->isHidden());
         EXPECT_TRUE(window->resImage[6]->isHidden());
         EXPECT_TRUE(window->lblNote->isHidden());

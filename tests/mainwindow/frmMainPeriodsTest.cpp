@@ -71,7 +71,7 @@ TEST_F(frmMainPeriodsTest, LoadOffersTheGraphsAndPeriodsAndDrawsThisMonthsGoals)
     EXPECT_EQ(window->Combo1->currentIndex(), 0);
     EXPECT_EQ(window->Combo2->currentIndex(), 0);
 
-    EXPECT_EQ(gCurrentGraph, "showMonthlyChart");
+    EXPECT_EQ(gCurrentGraph, "monthly");
     EXPECT_EQ(gPeriodStart, QDate(2026, 3, 1));
     EXPECT_EQ(gPeriodEnd, QDate(2026, 3, 31));
     for (QWidget *shown :
@@ -122,7 +122,7 @@ TEST_F(frmMainPeriodsTest, ACustomRangeStandsInFrontOfTheListAndIsReplacedByTheN
     EXPECT_EQ(window->Combo2->itemData(0).toInt(), TimePeriods::kSavedRange);
     EXPECT_EQ(window->Combo2->itemText(0),
               TimePeriods::RangeEntryText({QDate(2026, 2, 10), QDate(2026, 2, 20)}, text(1442)));
-    EXPECT_EQ(gCurrentGraph, "showMonthlyChart");
+    EXPECT_EQ(gCurrentGraph, "monthly");
 
     ASSERT_TRUE(chooseCustom(std::pair{QDate(2025, 7, 1), QDate(2025, 7, 31)}));
     EXPECT_EQ(window->Combo2->count(), 10);
@@ -203,12 +203,12 @@ TEST_F(frmMainPeriodsTest, WhileAnActivitysGraphIsShownOnlyThisMonthBringsTheSum
     EXPECT_EQ(gPeriodStart, QDate(2025, 1, 1));
 
     choosePeriod(TimePeriods::kThisMonth);
-    EXPECT_EQ(gCurrentGraph, "graphWeeklyDistance");
+    EXPECT_EQ(gCurrentGraph, "weeklyDistance");
     EXPECT_EQ(gPeriodStart, QDate(2026, 3, 1));
 
     gCurrentGraph = "session";
     window->lblNote_Click();
-    EXPECT_EQ(gCurrentGraph, "graphWeeklyDistance");
+    EXPECT_EQ(gCurrentGraph, "weeklyDistance");
 }
 
 TEST_F(frmMainPeriodsTest, AFailingGraphIsReportedWithThePeriodsMessage) {
