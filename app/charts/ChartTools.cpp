@@ -77,8 +77,9 @@ DescribedTitle::~DescribedTitle() {
     chart_.setTitle(kept_);
 }
 
-void SaveChartPicture(QChart &chart, QWidget *parent) {
-    const QString path = platform::dialogs::saveFileName(text(kSaveCaption), text(kPictureName) + ".jpg",
+void SaveChartPicture(QChart &chart, QWidget *parent, const QString &pictureName) {
+    const QString name = pictureName.isEmpty() ? text(kPictureName) : pictureName;
+    const QString path = platform::dialogs::saveFileName(text(kSaveCaption), name + ".jpg",
                                                          QStringLiteral("JPEG (*.jpg);;All Files (*)"),
                                                          parent, platform::dialogs::Overwrite::CallerAsks);
     if (path.isEmpty())
@@ -123,10 +124,11 @@ void CopyChart(QChart &chart) {
     QApplication::clipboard()->setImage(renderImage(chart, shown.isEmpty() ? kPictureSize : shown));
 }
 
-void RunChartTool(QChart &chart, const QString &key, const QStringList &titleLines, QWidget *parent) {
+void RunChartTool(QChart &chart, const QString &key, const QStringList &titleLines, QWidget *parent,
+                  const QString &pictureName) {
     const DescribedTitle described(chart, titleLines);
     if (key == QLatin1String("save"))
-        SaveChartPicture(chart, parent);
+        SaveChartPicture(chart, parent, pictureName);
     else if (key == QLatin1String("print"))
         PrintChart(chart, parent);
     else if (key == QLatin1String("clipboard"))

@@ -32,8 +32,9 @@ private:
 };
 
 // Asks where to save the chart as a 640 x 480 JPEG picture and writes it there, asking first
-// before it replaces a file. A cancel writes nothing and says nothing; a failure to write says so.
-void SaveChartPicture(QChart &chart, QWidget *parent);
+// before it replaces a file. The dialog offers the picture's name with ".jpg", "Activity" when
+// none is given. A cancel writes nothing and says nothing; a failure to write says so.
+void SaveChartPicture(QChart &chart, QWidget *parent, const QString &pictureName = QString());
 
 // Prints the chart on the printer that the athlete chooses; a cancel prints nothing.
 void PrintChart(QChart &chart, QWidget *parent);
@@ -41,9 +42,10 @@ void PrintChart(QChart &chart, QWidget *parent);
 // Puts a picture of the chart, at its size on the screen, on the clipboard.
 void CopyChart(QChart &chart);
 
-// Runs a tool by its key, "save", "print" or "clipboard", with the lines as the chart's title.
-// Any other key changes nothing.
-void RunChartTool(QChart &chart, const QString &key, const QStringList &titleLines, QWidget *parent);
+// Runs a tool by its key, "save", "print" or "clipboard", with the lines as the chart's title;
+// a saved picture is offered under the name given. Any other key changes nothing.
+void RunChartTool(QChart &chart, const QString &key, const QStringList &titleLines, QWidget *parent,
+                  const QString &pictureName = QString());
 
 // How a printer is chosen: true when the printer is set up to print. The desktop's print dialog
 // until another chooser is set (tests answer it instead). Returns the chooser it replaced.

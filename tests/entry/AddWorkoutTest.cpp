@@ -1,4 +1,5 @@
 #include "entry/AddWorkout.h"
+#include "analysis/frmStats.h"
 #include "common/ScriptedDialogs.h"
 #include "core/LocaleScope.h"
 #include "entry/DailyData.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTextCharFormat>
 #include <QTimeEdit>
 #include <QTimer>
@@ -439,6 +441,26 @@ TEST_F(AddWorkoutTest, TheLauncherOpensTheWindowAndTheSavedActivityIsListed) {
     EXPECT_EQ(line->data(0, mainwindow::kActivityIconRole).toInt(), 1);
     EXPECT_FALSE(line->icon(0).isNull());
     EXPECT_EQ(column(gConn.lastInsertId(), "Duration"), 2700);
+}
+
+TEST_F(AddWorkoutTest, TheStatsCommandShowsTheCourseStatisticsOfTheEditedActivity) {
+    const SessionKey key = addActivity(5, 360, 1.5);
+    addSpeed(key, 150, 1, 6, 0.01);
+    auto window = open(true, key);
+    QStringList markers;
+    QTimer answer; // goes with the test when no window opened
+    answer.setSingleShot(true);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto *statistics = qobject_cast<frmStats *>(QApplication::activeModalWidget());
+        ASSERT_NE(statistics, nullptr);
+        EXPECT_EQ(statistics->parentWidget(), window.get());
+        for (int row = 0; row < statistics->lstStats->rowCount(); ++row)
+            markers << statistics->lstStats->item(row, 0)->text();
+        statistics->cmdOK->click();
+    });
+    answer.start(0);
+    window->cmdStats->click();
+    EXPECT_EQ(markers, QStringList({"Start", "1", "End"}));
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 #include "MainWindowFixture.h"
+#include "analysis/frmPlotTrack.h"
+#include "analysis/frmTabularData2.h"
 #include "core/ImageControls.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
@@ -7,7 +9,9 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTreeWidget>
 #include <sys/stat.h>
 
@@ -223,6 +227,38 @@ TEST_F(frmMainCommandsTest, ExitCompactsTheDatabaseOnTheDaysOfCompaction) {
         EXPECT_EQ(fileNumber() != before, c.compacted);
         EXPECT_TRUE(gConn.isOpen());
     }
+}
+
+// Both open modally on what the main window shows: the track plot on its current activity, the
+// table viewer on its table of lines.
+TEST_F(frmMainCommandsTest, TheTrackPlotAndTableLinksOpenTheAnalysisWindows) {
+    load();
+    const SessionKey key = addActivity(5, 60, 0.2);
+    addSpeed(key, 20, 2);
+    gCurrentSessionKey = key;
+    int statisticsRows = 0;
+    NextModal plot([&](QWidget &modal) {
+        auto &track = dynamic_cast<frmPlotTrack &>(modal);
+        statisticsRows = track.lstStats->rowCount();
+        track.cmdOK->click();
+    });
+    pressAndRelease(window->resImagePlot, Qt::LeftButton);
+    EXPECT_TRUE(plot.answered());
+    EXPECT_EQ(statisticsRows, 2); // start and end
+    EXPECT_EQ(gPlotSessionKey, key);
+
+    gGraphTable = {"Day\tDistance", "1\t2.5", "2\t3"};
+    int tableRows = 0;
+    NextModal table([&](QWidget &modal) {
+        auto &viewer = dynamic_cast<frmTabularData2 &>(modal);
+        EXPECT_EQ(viewer.parentWidget(), window.get());
+        tableRows = viewer.lstTabData->rowCount();
+        viewer.Command1->click();
+    });
+    pressAndRelease(window->resImage[5], Qt::LeftButton);
+    EXPECT_TRUE(table.answered());
+    EXPECT_EQ(tableRows, 2);
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 } // namespace

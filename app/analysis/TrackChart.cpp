@@ -1,0 +1,143 @@
+#include "analysis/TrackChart.h"
+
+#include "charts/ChartFrame.h"
+#include "charts/EqualScales.h"
+#include "core/modLocalisation.h"
+
+#include <QChart>
+#include <QGraphicsSimpleTextItem>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPainter>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+namespace analysis {
+namespace {
+
+// The colours of the track's parts as stored numbers: red + 256 green + 65536 blue.
+constexpr int kTrackColour = 255;
+constexpr int kStartColour = 65280;
+constexpr int kEndColour = 16711680;
+constexpr int kMarkerColour = 0;
+constexpr int kMarkSize = 11;
+
+QImage crossImage(const QColor &colour) {
+    QImage image(kMarkSize, kMarkSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setPen(QPen(colour, 2));
+    painter.drawLine(QPointF(1, 1), QPointF(kMarkSize - 1, kMarkSize - 1));
+    painter.drawLine(QPointF(1, kMarkSize - 1), QPointF(kMarkSize - 1, 1));
+    return image;
+}
+
+QScatterSeries *addPoints(QChart &chart, QValueAxis &x, QValueAxis &y, const QString &name,
+                          const QColor &colour, QScatterSeries::MarkerShape shape) {
+    auto *series = new QScatterSeries;
+    series->setName(name);
+    series->setColor(colour);
+    series->setBorderColor(colour);
+    series->setMarkerShape(shape);
+    series->setMarkerSize(kMarkSize);
+    chart.addSeries(series);
+    series->attachAxis(&x);
+    series->attachAxis(&y);
+    return series;
+}
+
+void hideFromLegend(QChart &chart, QAbstractSeries *series) {
+    for (QLegendMarker *marker : chart.legend()->markers(series))
+        marker->setVisible(false);
+}
+
+// The numbers beside the marker crosses. They follow their points when the plot changes size
+// or is zoomed, and hide when their point leaves the plot.
+class MarkerNumbers : public QGraphicsObject {
+public:
+    MarkerNumbers(QChart &chart, QScatterSeries &series, const std::vector<TrackMarker> &markers)
+        : QGraphicsObject(&chart), chart_(chart), series_(series) {
+        setObjectName(QStringLiteral("markerNumbers"));
+        for (const TrackMarker &marker : markers) {
+            auto *label = new QGraphicsSimpleTextItem(QString::number(marker.number), this);
+            label->setBrush(series.color());
+            labels_.push_back({label, marker.at});
+        }
+    }
+
+    QRectF boundingRect() const override { return {}; }
+    void paint(QPainter *, const QStyleOptionGraphicsItem *, QWidget *) override {}
+
+    void place() {
+        const QRectF plot = chart_.plotArea();
+        for (const auto &[label, at] : labels_) {
+            const QPointF position = chart_.mapToPosition(at, &series_);
+            label->setVisible(plot.contains(position));
+            label->setPos(position +
+                          QPointF(kMarkSize / 2.0, -kMarkSize / 2.0 - label->boundingRect().height()));
+        }
+    }
+
+private:
+    QChart &chart_;
+    QScatterSeries &series_;
+    std::vector<std::pair<QGraphicsSimpleTextItem *, QPointF>> labels_;
+};
+
+void removeMarkerNumbers(QChart &chart) {
+    for (QGraphicsItem *item : chart.childItems()) {
+        if (auto *numbers = dynamic_cast<MarkerNumbers *>(item))
+            delete numbers;
+    }
+}
+
+void addMarkers(QChart &chart, QValueAxis &x, QValueAxis &y, const TrackPlot &plot, const QString &title) {
+    const QColor colour = charts::colourFromValue(kMarkerColour);
+    QScatterSeries *series = addPoints(chart, x, y, title, colour, QScatterSeries::MarkerShapeRectangle);
+    series->setLightMarker(crossImage(colour));
+    for (const TrackMarker &marker : plot.markers)
+        series->append(marker.at);
+    auto *numbers = new MarkerNumbers(chart, *series, plot.markers);
+    QObject::connect(&chart, &QChart::plotAreaChanged, numbers, &MarkerNumbers::place);
+    for (QValueAxis *axis : {&x, &y})
+        QObject::connect(axis, &QValueAxis::rangeChanged, numbers, &MarkerNumbers::place);
+    numbers->place();
+}
+
+} // namespace
+
+void DrawTrack(QChart &chart, const TrackPlot &plot, const TrackChartOptions &options) {
+    removeMarkerNumbers(chart);
+    charts::reset(chart);
+    chart.setTitle(options.header);
+    QValueAxis *x = charts::addValueAxis(chart, Qt::AlignBottom);
+    QValueAxis *y = charts::addValueAxis(chart, Qt::AlignLeft);
+    for (QValueAxis *axis : {x, y})
+        axis->setLabelsVisible(false);
+
+    // The track keeps the order of its points: it follows the path, not the x values.
+    QLineSeries *track = charts::addLine(chart, *x, *y, QList<QPointF>(plot.track.begin(), plot.track.end()),
+                                         {charts::colourFromValue(kTrackColour), 2, false});
+    hideFromLegend(chart, track);
+    QScatterSeries *start =
+        addPoints(chart, *x, *y, modLocalisation::LoadResString(1667), charts::colourFromValue(kStartColour),
+                  QScatterSeries::MarkerShapeTriangle);
+    QScatterSeries *end =
+        addPoints(chart, *x, *y, modLocalisation::LoadResString(1668), charts::colourFromValue(kEndColour),
+                  QScatterSeries::MarkerShapeRotatedRectangle);
+    if (plot.start)
+        start->append(*plot.start);
+    if (plot.end)
+        end->append(*plot.end);
+    if (options.markers)
+        addMarkers(chart, *x, *y, plot, options.markerTitle);
+
+    if (options.legend)
+        charts::showLegend(chart);
+    charts::keepEqualScales(chart, *x, *y,
+                            QRectF(QPointF(plot.horizontal.min, plot.vertical.min),
+                                   QPointF(plot.horizontal.max, plot.vertical.max)));
+}
+
+} // namespace analysis

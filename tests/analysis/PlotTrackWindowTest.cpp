@@ -1,0 +1,246 @@
+#include "AnalysisFixture.h"
+
+#include "analysis/frmPlotTrack.h"
+#include "analysis/frmTabularData2.h"
+#include "charts/ChartTools.h"
+#include "charts/ChartView.h"
+#include "common/ScriptedDialogs.h"
+#include "core/ImageControls.h"
+
+#include <QAction>
+#include <QChart>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGraphicsSimpleTextItem>
+#include <QImageReader>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPrinter>
+#include <QScatterSeries>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QValueAxis>
+
+namespace {
+
+class PlotTrackWindowTest : public AnalysisFixture {
+protected:
+    static QChart &chart(frmPlotTrack &window) { return *window.TChart1->chart(); }
+
+    static std::vector<QAbstractSeries *> seriesNamed(frmPlotTrack &window, const QString &name) {
+        std::vector<QAbstractSeries *> found;
+        for (QAbstractSeries *series : chart(window).series()) {
+            if (series->name() == name)
+                found.push_back(series);
+        }
+        return found;
+    }
+
+    // The numbers shown beside the marker crosses, in drawing order.
+    static QStringList markerLabels(frmPlotTrack &window) {
+        QStringList labels;
+        for (QGraphicsItem *item : chart(window).childItems()) {
+            auto *numbers = dynamic_cast<QGraphicsObject *>(item);
+            if (!numbers || numbers->objectName() != "markerNumbers")
+                continue;
+            for (QGraphicsItem *label : numbers->childItems())
+                labels << static_cast<QGraphicsSimpleTextItem *>(label)->text();
+        }
+        return labels;
+    }
+
+    static void runTool(frmPlotTrack &window, const char *key) {
+        QAction *button = window.Toolbar2->findChild<QAction *>(key);
+        ASSERT_NE(button, nullptr) << key;
+        button->trigger();
+    }
+
+    static QStringList legendNames(frmPlotTrack &window) {
+        QApplication::processEvents(); // the legend lays out its entries
+        QStringList names;
+        if (!chart(window).legend()->isVisible())
+            return names;
+        for (QLegendMarker *marker : chart(window).legend()->markers()) {
+            if (marker->isVisible())
+                names << marker->label();
+        }
+        return names;
+    }
+};
+
+TEST_F(PlotTrackWindowTest, MarkersFollowTheChosenInterval) {
+    gCurrentSessionKey = addGpsActivity(5, 25); // 2.5 miles
+    frmPlotTrack window;
+    const struct {
+        int listIndex;
+        int markers;
+    } cases[] = {{0, 2}, {1, 4}, {2, 9}};
+    for (const auto &c : cases) {
+        window.cmbUnits->setCurrentIndex(c.listIndex);
+        emit window.cmbUnits->activated(c.listIndex);
+        EXPECT_EQ(markerLabels(window).size(), c.markers) << c.listIndex;
+        EXPECT_EQ(markerLabels(window).value(0), "1");
+        EXPECT_EQ(window.lstStats->rowCount(), c.markers + 2) << c.listIndex;
+    }
+}
+
+TEST_F(PlotTrackWindowTest, TheTrackStartEndAndLegend) {
+    const SessionKey key = addGpsActivity(20, 20); // the last sample on marker 2
+    gCurrentSessionKey = key;
+    frmPlotTrack window;
+    window.show();
+    EXPECT_TRUE(chart(window).title().startsWith("Activity on "));
+    auto *track = static_cast<QLineSeries *>(chart(window).series().at(0));
+    EXPECT_EQ(track->count(), 20);
+    EXPECT_EQ(seriesNamed(window, "Start").size(), 1u);
+    EXPECT_EQ(markerLabels(window), QStringList({"1"})); // marker 2 is the end
+    EXPECT_EQ(legendNames(window), QStringList({"Start", "End", "Marker (mile)"}));
+    EXPECT_EQ(window.lstStats->columnCount(), 13);
+
+    window.chkDisableMarkers->click();
+    EXPECT_TRUE(markerLabels(window).isEmpty());
+    EXPECT_EQ(legendNames(window), QStringList({"Start", "End"}));
+    EXPECT_EQ(window.lstStats->rowCount(), 3);
+
+    window.chkLegend->click();
+    EXPECT_TRUE(legendNames(window).isEmpty());
+}
+
+TEST_F(PlotTrackWindowTest, PositionsWithoutAFixAreNotDrawn) {
+    const SessionKey key = addActivity(5, 300, 0.5);
+    addGpsAt(key, 0, 0.1, 100, 45, -73);
+    addGpsAt(key, 60, 0.2, 100, 0, 0, 0);
+    addGpsAt(key, 120, 0.3, 100, 45.001, -73.001);
+    gCurrentSessionKey = key;
+    frmPlotTrack window;
+    auto *track = static_cast<QLineSeries *>(chart(window).series().at(0));
+    ASSERT_EQ(track->count(), 2);
+    EXPECT_GT(track->at(1).y(), 0.78);
+}
+
+TEST_F(PlotTrackWindowTest, WithoutAnActivityOrPositionsItSaysSoAndShowsNothing) {
+    const SessionKey speedOnly = addSpeedActivity(1);
+    const struct {
+        SessionKey key;
+        const char *message;
+    } cases[] = {{0, "Please select an activity."},
+                 {speedOnly, "There are no workouts with positional data for the selected date."}};
+    for (const auto &c : cases) {
+        gCurrentSessionKey = c.key;
+        testing::ScriptedDialogs dialogs;
+        frmPlotTrack window;
+        ASSERT_EQ(dialogs.shown().size(), 1u);
+        EXPECT_EQ(dialogs.shown()[0].text, c.message);
+        EXPECT_EQ(window.lstStats->rowCount(), 0);
+        EXPECT_EQ(static_cast<QLineSeries *>(chart(window).series().at(0))->count(), 0);
+        EXPECT_EQ(gPlotSessionKey, c.key);
+    }
+}
+
+TEST_F(PlotTrackWindowTest, TheSampleTableBorrowsTheGraphTableAndGivesItBack) {
+    gCurrentSessionKey = addGpsActivity(5, 10);
+    gGraphTable = {"Day\tDistance", "1\t2.5", "2\t3"};
+    const QStringList before = gGraphTable;
+    frmPlotTrack window;
+
+    QStringList shown;
+    int rows = -1;
+    QTimer::singleShot(0, [&] {
+        auto *viewer = qobject_cast<frmTabularData2 *>(QApplication::activeModalWidget());
+        ASSERT_NE(viewer, nullptr);
+        shown = gGraphTable;
+        rows = viewer->lstTabData->rowCount();
+        viewer->accept();
+    });
+    emit window.resImage[0]->clicked();
+
+    EXPECT_EQ(rows, 10);
+    EXPECT_EQ(shown.value(0), "Time\tLatitude\tLongitude\tAltitude (feet)");
+    EXPECT_EQ(gGraphTable, before);
+}
+
+TEST_F(PlotTrackWindowTest, CopyStatisticsGivesTheHeadingsAndSelectedRows) {
+    gCurrentSessionKey = addGpsActivity(5, 25);
+    frmPlotTrack window;
+    window.lstStats->selectRow(2);
+    emit window.resImage[2]->clicked();
+
+    EXPECT_TRUE(clipboardText().startsWith("Marker\tSplit (hh:mm:ss)\t"));
+    EXPECT_TRUE(clipboardText().endsWith("\r\n2\t00:19:00\t00:10:00\t2\t6\t10:00\t+ 50\t45\t0\t188\tN 45"
+                                         "\u00b0 1' 2.5\"\tW 72\u00b0 58' 36.6\"\r\n"));
+}
+
+TEST_F(PlotTrackWindowTest, TheSavedPictureIs640By480UnderTheWindowsName) {
+    gCurrentSessionKey = addGpsActivity(5, 25);
+    frmPlotTrack window;
+    window.show();
+    const QTemporaryDir folder;
+    const QString path = folder.filePath("track.jpg");
+    QString offered;
+    const auto previous =
+        platform::dialogs::setFileHandler([&](const platform::dialogs::FileRequest &request) {
+            offered = request.directory;
+            return path;
+        });
+    testing::ScriptedDialogs dialogs;
+
+    runTool(window, "save");
+    platform::dialogs::setFileHandler(previous);
+
+    EXPECT_EQ(offered, "Course Statistics.jpg");
+    const QImageReader picture(path);
+    EXPECT_EQ(picture.format(), "jpeg");
+    EXPECT_EQ(picture.size(), QSize(640, 480));
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_TRUE(chart(window).title().startsWith("Activity on "));
+}
+
+TEST_F(PlotTrackWindowTest, TheTrackIsPrintedAndCopiedAsAPicture) {
+    gCurrentSessionKey = addGpsActivity(5, 25);
+    frmPlotTrack window;
+    window.show();
+    const QTemporaryDir folder;
+    const QString pdf = folder.filePath("track.pdf");
+    const auto previous = charts::setPrinterChooser([&](QPrinter &printer, QWidget *) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+
+    runTool(window, "print");
+    charts::setPrinterChooser(previous);
+    QApplication::clipboard()->clear();
+    runTool(window, "clipboard");
+
+    EXPECT_GT(QFile(pdf).size(), 1000);
+    EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+}
+
+TEST_F(PlotTrackWindowTest, AZoomOffersTheOriginalViewThatDrawsThePlotAgain) {
+    gCurrentSessionKey = addGpsActivity(5, 25);
+    frmPlotTrack window;
+    window.show();
+    QApplication::processEvents();
+    EXPECT_FALSE(window.resImage[1]->isVisible());
+    const auto *across = qobject_cast<QValueAxis *>(chart(window).axes(Qt::Horizontal).value(0));
+    ASSERT_NE(across, nullptr);
+    const double drawnWidth = across->max() - across->min();
+
+    const QRectF plot = chart(window).plotArea();
+    window.TChart1->zoomTo(
+        QRect(window.TChart1->mapFromScene(plot.topLeft()), window.TChart1->mapFromScene(plot.center())));
+    EXPECT_TRUE(window.resImage[1]->isVisible());
+
+    emit window.resImage[1]->clicked();
+    const auto *redrawn = qobject_cast<QValueAxis *>(chart(window).axes(Qt::Horizontal).value(0));
+    ASSERT_NE(redrawn, nullptr);
+    EXPECT_NEAR(redrawn->max() - redrawn->min(), drawnWidth, drawnWidth * 1e-6);
+    EXPECT_FALSE(window.TChart1->isZoomed());
+    EXPECT_TRUE(window.resImage[1]->isVisible()); // offered until the window closes
+}
+
+} // namespace
