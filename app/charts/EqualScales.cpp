@@ -4,15 +4,26 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <memory>
 
 namespace charts {
 namespace {
 
-void apply(const QChart &chart, QValueAxis &x, QValueAxis &y, const QRectF &data) {
-    const QRectF ranges = equalScaleRanges(data, chart.plotArea().size());
+QRectF shownRanges(const QValueAxis &x, const QValueAxis &y) {
+    return QRectF(QPointF(x.min(), y.min()), QPointF(x.max(), y.max()));
+}
+
+void show(QValueAxis &x, QValueAxis &y, const QRectF &ranges) {
     x.setRange(ranges.left(), ranges.right());
     y.setRange(ranges.top(), ranges.bottom());
 }
+
+// What a plot keeps between two changes of its size.
+struct ScaleKeeper {
+    QRectF data;
+    QRectF fitted; // the ranges set to fit the data, as long as nobody zoomed or moved them
+    QSizeF pixels; // the plot's size when the ranges were last set
+};
 
 } // namespace
 
@@ -37,10 +48,34 @@ QRectF equalScaleRanges(const QRectF &data, const QSizeF &plotPixels) {
     return QRectF(centre.x() - width / 2, centre.y() - height / 2, width, height);
 }
 
+QRectF keptScaleRanges(const QRectF &shown, const QSizeF &before, const QSizeF &after) {
+    if (before.width() <= 0 || before.height() <= 0 || after.width() <= 0 || after.height() <= 0)
+        return shown;
+    const QPointF centre = shown.center();
+    const double width = shown.width() / before.width() * after.width();
+    const double height = shown.height() / before.height() * after.height();
+    return QRectF(centre.x() - width / 2, centre.y() - height / 2, width, height);
+}
+
 void keepEqualScales(QChart &chart, QValueAxis &x, QValueAxis &y, const QRectF &data) {
-    apply(chart, x, y, data);
-    QObject::connect(&chart, &QChart::plotAreaChanged, &x,
-                     [&chart, &x, &y, data] { apply(chart, x, y, data); });
+    auto keeper = std::make_shared<ScaleKeeper>();
+    keeper->data = data;
+    keeper->pixels = chart.plotArea().size();
+    keeper->fitted = equalScaleRanges(data, keeper->pixels);
+    show(x, y, keeper->fitted);
+    // A plot the athlete zoomed or moved keeps its centre and scale: a resize, or a picture
+    // drawn at another size, shows the same part of the track.
+    QObject::connect(&chart, &QChart::plotAreaChanged, &x, [&chart, &x, &y, keeper] {
+        const QSizeF pixels = chart.plotArea().size();
+        const QRectF shown = shownRanges(x, y);
+        if (shown == keeper->fitted) {
+            keeper->fitted = equalScaleRanges(keeper->data, pixels);
+            show(x, y, keeper->fitted);
+        } else {
+            show(x, y, keptScaleRanges(shown, keeper->pixels, pixels));
+        }
+        keeper->pixels = pixels;
+    });
 }
 
 } // namespace charts

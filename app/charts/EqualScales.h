@@ -13,8 +13,13 @@ namespace charts {
 // its centre by the other dimension, or by 1 when it is a single point.
 QRectF equalScaleRanges(const QRectF &data, const QSizeF &plotPixels);
 
-// Keeps the two axes at equal scales for the data whenever the plot's size changes, as a track
-// plot needs so that a circle stays round.
+// The ranges that show, on a plot resized from before to after pixels, the same centre at the
+// same units per pixel as the shown ranges did.
+QRectF keptScaleRanges(const QRectF &shown, const QSizeF &before, const QSizeF &after);
+
+// Keeps the two axes at equal scales whenever the plot's size changes, as a track plot needs so
+// that a circle stays round: fitted to the data until the athlete zooms or moves the plot, and at
+// the scale then shown afterwards.
 void keepEqualScales(QChart &chart, QValueAxis &x, QValueAxis &y, const QRectF &data);
 
 } // namespace charts

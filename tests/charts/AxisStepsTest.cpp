@@ -1,6 +1,10 @@
 #include "charts/AxisSteps.h"
 #include "charts/EqualScales.h"
 
+#include <QApplication>
+#include <QChart>
+#include <QValueAxis>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -69,6 +73,47 @@ TEST(EqualScalesTest, OneUnitIsAsLongAcrossAsUp) {
     EXPECT_EQ(charts::equalScaleRanges(QRectF(3, 0, 0, 8), QSizeF(100, 100)), QRectF(-1, 0, 8, 8));
     // One point.
     EXPECT_EQ(charts::equalScaleRanges(QRectF(2, 2, 0, 0), QSizeF(100, 100)), QRectF(1.5, 1.5, 1, 1));
+}
+
+TEST(EqualScalesTest, AResizedPlotKeepsItsCentreAndUnitsPerPixel) {
+    EXPECT_EQ(charts::keptScaleRanges(QRectF(0, 0, 20, 10), QSizeF(200, 100), QSizeF(400, 100)),
+              QRectF(-10, 0, 40, 10));
+    EXPECT_EQ(charts::keptScaleRanges(QRectF(0, 0, 20, 10), QSizeF(200, 100), QSizeF(100, 200)),
+              QRectF(5, -5, 10, 20));
+    // A plot not laid out yet has no scale to keep.
+    EXPECT_EQ(charts::keptScaleRanges(QRectF(0, 0, 20, 10), QSizeF(0, 0), QSizeF(100, 200)),
+              QRectF(0, 0, 20, 10));
+}
+
+// A zoomed track keeps what it shows through a picture drawn at another size and back.
+TEST(EqualScalesTest, AZoomOutlivesAResizeAndAnUnzoomedPlotFitsItsDataAgain) {
+    QChart chart;
+    auto *x = new QValueAxis;
+    auto *y = new QValueAxis;
+    chart.addAxis(x, Qt::AlignBottom);
+    chart.addAxis(y, Qt::AlignLeft);
+    chart.resize(600, 400);
+    QApplication::processEvents();
+    const QRectF data(0, 0, 10, 10);
+    charts::keepEqualScales(chart, *x, *y, data);
+    const auto shown = [&] { return QRectF(QPointF(x->min(), y->min()), QPointF(x->max(), y->max())); };
+    const auto resize = [&](QSizeF size) {
+        chart.resize(size);
+        QApplication::processEvents();
+    };
+
+    resize(QSizeF(400, 600));
+    EXPECT_TRUE(shown().contains(data));
+    EXPECT_EQ(shown(), charts::equalScaleRanges(data, chart.plotArea().size()));
+
+    x->setRange(2, 4);
+    y->setRange(2, 2 + 2 * chart.plotArea().height() / chart.plotArea().width());
+    const QRectF zoomed = shown();
+    resize(QSizeF(640, 480));
+    EXPECT_EQ(shown().center(), zoomed.center());
+    EXPECT_LT(shown().width(), 5);
+    resize(QSizeF(400, 600));
+    EXPECT_EQ(shown(), zoomed);
 }
 
 } // namespace
