@@ -10,6 +10,7 @@
 #include "exchange/ExchangeWindows.h"
 #include "mainwindow/DatabaseCompaction.h"
 #include "mainwindow/MonthView.h"
+#include "mainwindow/WindowPicture.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/LocalMessage.h"
@@ -153,6 +154,8 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent) {
 
     auto *central = new QWidget(this);
     setCentralWidget(central);
+    picture_ = new QLabel(central);
+    picture_->setObjectName("picture");
     buildCalendarSide(central);
     buildGraphSide(central);
 
@@ -304,6 +307,7 @@ void frmMain::Form_Load() {
     exchange::AutoImportFiles();
     if (!Hooked)
         HookMainWindow();
+    showWindowPicture();
     if (gStartOfWeek == "Monday")
         MonthView1->setFirstDayOfWeek(Qt::Monday);
     else if (gStartOfWeek == "Sunday")
@@ -325,6 +329,13 @@ void frmMain::Form_Load() {
     gConn.executeScript("update preferences set transfer_progress = 0");
     restoreWindowSize();
     layout_.RedrawLayout();
+}
+
+void frmMain::showWindowPicture() {
+    const QPixmap picture = ResourceBitmap(WindowPicture::PictureId(logicalDpiY()));
+    picture_->setPixmap(picture);
+    picture_->setGeometry(QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize()));
+    picture_->lower();
 }
 
 void frmMain::resizeEvent(QResizeEvent *event) {

@@ -176,6 +176,7 @@ private:
     void Form_Unload();
     void restoreWindowSize();
     void storeWindowSize();
+    void showWindowPicture();
     void messageArrived(const QString &message);
     void connectSessionView();
     void cmbGraph1_Click();
@@ -201,6 +202,7 @@ private:
     void deleteSelectedActivity(DeleteForm form);
     void markDay(QDate day);
 
+    QLabel *picture_ = nullptr; // behind every other control
     bool linkPressed_ = false;
     platform::localmessage::Listener *listener_ = nullptr;
     clsLayout layout_;

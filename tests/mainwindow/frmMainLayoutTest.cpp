@@ -2,6 +2,7 @@
 #include "core/ImageControls.h"
 #include "core/clsLayout.h"
 #include "core/modRegistry.h"
+#include "mainwindow/WindowPicture.h"
 #include "mainwindow/frmMain.h"
 
 #include <QCalendarWidget>
@@ -173,6 +174,23 @@ TEST_F(frmMainLayoutTest, ControlsOnScreenNeverCoverEachOther) {
     expectNoOverlap();
     window.resize(window.size() - QSize(400, 300));
     expectNoOverlap();
+}
+
+TEST(WindowPictureTest, CoarseScreensGetTheFirstPictureAndFinerOnesTheSecond) {
+    const struct {
+        double dotsPerInch;
+        int picture;
+    } cases[] = {{72, 119}, {96, 119}, {99, 119}, {100, 120}, {120, 120}, {192, 120}, {0, 119}};
+    for (const auto &c : cases)
+        EXPECT_EQ(WindowPicture::PictureId(c.dotsPerInch), c.picture) << c.dotsPerInch;
+}
+
+TEST_F(frmMainLayoutTest, ThePictureLiesBehindTheControlsFromTheTopLeftCorner) {
+    window.Form_Load();
+    const auto *picture = window.centralWidget()->findChild<QLabel *>("picture");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->geometry(), QRect(0, 0, 10000, 50));
+    EXPECT_EQ(window.centralWidget()->children().first(), picture); // lowest of all
 }
 
 } // namespace
