@@ -79,7 +79,11 @@ void ShowActivityChoices(SessionKey key) {
     const QString start = GeneralDateText(activity->start);
     if (activity->type == kHeartRateOnly) {
         main.GraphLabel->setText(text(1347) + ' ' + start);
-    } else if (const auto choices = ChoicesByAltitude(activity->type, FirstSpeedSampleHasAltitude(key))) {
+    } else if (const auto choices =
+                   ChoicesForType(activity->type, activity->type == kJoinedSession ? FirstSpeedSampleKind(key)
+                                                                                   : std::nullopt)) {
+        // The same entries as the main window's own choosers, so that a stored position means the
+        // same quantity wherever it is read.
         const QString kind = activity->type == kCombined ? text(1569) + " + " + text(1574) : text(1569);
         main.GraphLabel->setText(kind + ' ' + start);
         FillChoosers(*main.cmbGraph1, *main.cmbGraph2, *choices, key);

@@ -80,19 +80,6 @@ std::optional<GraphChoices> ChoicesForType(int sessionType, std::optional<int> f
     }
 }
 
-std::optional<GraphChoices> ChoicesByAltitude(int sessionType, bool hasAltitude) {
-    if (sessionType != kSpeedSession && sessionType != kGpsSession && sessionType != kJoinedSession)
-        return std::nullopt;
-    GraphChoices choices{{Quantity::None, Quantity::Speed, Quantity::Pace}, 1, hasAltitude ? 3 : 0, 1, 2};
-    if (hasAltitude)
-        choices.items.insert(choices.items.end(), {Quantity::Altitude, Quantity::Elevation});
-    if (sessionType == kJoinedSession) {
-        choices.items.push_back(Quantity::HeartRate);
-        choices.defaultRight = static_cast<int>(choices.items.size()) - 1;
-    }
-    return choices;
-}
-
 std::optional<int> FirstSpeedSampleKind(SessionKey key) {
     auto sample =
         gConn.prepare("select data_type from sessiondata where session_prkey = ? and data_type <> 0 "
@@ -101,13 +88,6 @@ std::optional<int> FirstSpeedSampleKind(SessionKey key) {
     if (!sample.step())
         return std::nullopt;
     return static_cast<int>(sample.columnInt64(0));
-}
-
-bool FirstSpeedSampleHasAltitude(SessionKey key) {
-    auto sample = gConn.prepare("select Altitude is not null from sessiondata where session_prkey = ? and "
-                                "data_type <> 0 order by cum_duration, prkey limit 1");
-    sample.bind(1, key);
-    return sample.step() && sample.columnInt64(0) != 0;
 }
 
 void FillChoosers(QComboBox &left, QComboBox &right, const GraphChoices &choices, SessionKey key) {

@@ -31,14 +31,8 @@ struct GraphChoices {
 // (none when it has no such sample). Nothing for a type whose graph offers no choice.
 std::optional<GraphChoices> ChoicesForType(int sessionType, std::optional<int> firstSpeedSampleKind);
 
-// The choices that the transfer's list of new activities offers: altitude and elevation when the
-// first speed or GPS sample has an altitude.
-std::optional<GraphChoices> ChoicesByAltitude(int sessionType, bool hasAltitude);
-
-// The kind (data_type) of the activity's first speed or GPS sample, and whether that sample
-// has an altitude. Throw platform::db::DbError.
+// The kind (data_type) of the activity's first speed or GPS sample. Throws platform::db::DbError.
 std::optional<int> FirstSpeedSampleKind(SessionKey key);
-bool FirstSpeedSampleHasAltitude(SessionKey key);
 
 // Refills both lists with the choices of the activity, selecting nothing yet.
 void FillChoosers(QComboBox &left, QComboBox &right, const GraphChoices &choices, SessionKey key);

@@ -32,12 +32,12 @@ protected:
         return insertActivity(
             {.type = type, .start = start, .duration = 600, .graph1 = graph1, .graph2 = graph2});
     }
-    void addTrackSample(SessionKey key, std::optional<double> altitude) {
+    void addTrackSample(SessionKey key, std::optional<double> altitude, int dataType = 1) {
         gConn
             .prepare(
                 "insert into sessiondata (session_prkey, cum_duration, data_type, Speed, Altitude) values "
-                "(?, 0, 1, 6, ?)")
-            .bindAll(key, altitude)
+                "(?, 0, ?, 6, ?)")
+            .bindAll(key, dataType, altitude)
             .execute();
     }
 
@@ -84,6 +84,20 @@ TEST_F(ActivitySummaryTest, ACombinedActivityWithoutAltitudeOffersHeartRateOnThe
     EXPECT_EQ(gCurrentSessionKey, key);
     EXPECT_TRUE(gGraphSelectLive);
     EXPECT_EQ(gCurrentGraph, "session");
+}
+
+// The summary offers what the main window offers, so a position it stores names the same
+// quantity when the main window reads it: here heart rate, the last of six entries.
+TEST_F(ActivitySummaryTest, ACombinedGpsActivityOffersTheMainWindowsEntriesEvenWithoutAltitude) {
+    const SessionKey key = addActivity(20, "2026-03-09 07:05:09");
+    addTrackSample(key, std::nullopt, 2);
+
+    click(key);
+
+    EXPECT_EQ(main.cmbGraph2->count(), 6);
+    EXPECT_EQ(main.cmbGraph2->currentIndex(), 5);
+    EXPECT_EQ(main.cmbGraph2->currentData().toInt(), 5); // heart rate
+    EXPECT_EQ(stored("Graph2", key), 5);
 }
 
 TEST_F(ActivitySummaryTest, StoredChoicesPastTheEndOfTheListFallBackAndAreStoredAgain) {
