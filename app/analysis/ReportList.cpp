@@ -1,5 +1,8 @@
 #include "analysis/ReportList.h"
 
+#include "analysis/CourseStatistics.h"
+#include "core/FormControls.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTableWidget>
@@ -28,6 +31,16 @@ void SetColumns(QTableWidget *list, const QStringList &headings, const std::vect
         if (widths[column] > 0)
             list->setColumnWidth(static_cast<int>(column), widths[column]);
     }
+}
+
+void SetCourseColumns(QTableWidget *list, const CourseSettings &settings) {
+    QStringList headings;
+    std::vector<int> widths;
+    for (const CourseColumn &column : CourseColumns(settings)) {
+        headings << column.heading;
+        widths.push_back(pixelsFromTwips(column.widthTwips));
+    }
+    SetColumns(list, headings, widths);
 }
 
 void AddRow(QTableWidget *list, const QStringList &fields) {

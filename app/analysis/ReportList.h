@@ -12,10 +12,15 @@ class QTableWidget;
 // at a time, and nothing is edited in place.
 namespace analysis {
 
+struct CourseSettings;
+
 void PrepareReportList(QTableWidget *list, bool gridLines);
 
 // Empties the list and gives it these columns; widths in pixels, 0 for the list's own width.
 void SetColumns(QTableWidget *list, const QStringList &headings, const std::vector<int> &widths = {});
+
+// Empties the list and gives it the course statistics' columns for these settings.
+void SetCourseColumns(QTableWidget *list, const CourseSettings &settings);
 
 // Adds a row; fields beyond the list's columns are not shown.
 void AddRow(QTableWidget *list, const QStringList &fields);

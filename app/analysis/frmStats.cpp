@@ -91,13 +91,7 @@ analysis::CourseSettings frmStats::settings() const {
 void frmStats::SetupListControl() {
     const auto activity = ReadActivity(gCurrentSessionKey);
     m_SessionType = activity ? activity->type : 0;
-    QStringList headings;
-    std::vector<int> widths;
-    for (const analysis::CourseColumn &column : analysis::CourseColumns(settings())) {
-        headings << column.heading;
-        widths.push_back(pixelsFromTwips(column.widthTwips));
-    }
-    analysis::SetColumns(lstStats, headings, widths);
+    analysis::SetCourseColumns(lstStats, settings());
 }
 
 void frmStats::FillData() {

@@ -181,10 +181,7 @@ void showLegend(QChart &chart, Qt::Alignment side) {
     chart.legend()->show();
 }
 
-QImage renderImage(QChart &chart, const QSize &size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-
+void renderInto(QChart &chart, QPainter &painter, const QRectF &target, const QSizeF &layoutSize) {
     QGraphicsScene ownScene;
     QGraphicsScene *scene = chart.scene();
     if (!scene) {
@@ -192,18 +189,24 @@ QImage renderImage(QChart &chart, const QSize &size) {
         scene->addItem(&chart);
     }
     const QSizeF shownSize = chart.size();
-    chart.resize(size);
+    chart.resize(layoutSize);
     if (chart.layout())
         chart.layout()->activate();
     QCoreApplication::sendPostedEvents(&chart, QEvent::LayoutRequest);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        scene->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)), chart.sceneBoundingRect());
-    }
+    scene->render(&painter, target, chart.sceneBoundingRect());
     chart.resize(shownSize);
     if (scene == &ownScene)
         scene->removeItem(&chart);
+}
+
+QImage renderImage(QChart &chart, const QSize &size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderInto(chart, painter, QRectF(QPointF(0, 0), QSizeF(size)), QSizeF(size));
+    }
     return image;
 }
 

@@ -4,7 +4,9 @@
 #include <QImage>
 #include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +16,7 @@ class QAbstractAxis;
 class QBarSeries;
 class QChart;
 class QLineSeries;
+class QPainter;
 class QStackedBarSeries;
 class QValueAxis;
 
@@ -74,6 +77,10 @@ double smallestOf(const QList<qreal> &values);
 void colourAxis(QAbstractAxis &axis, const QColor &line, const QColor &grid);
 
 void showLegend(QChart &chart, Qt::Alignment side = Qt::AlignBottom);
+
+// Lays the chart out at layoutSize, draws it into the painter's target, then gives the chart back
+// its own size.
+void renderInto(QChart &chart, QPainter &painter, const QRectF &target, const QSizeF &layoutSize);
 
 // The chart drawn at the given size into an image, as a picture to save, print or compare.
 // The chart is laid out for that size while it draws and gets its own size back afterwards.

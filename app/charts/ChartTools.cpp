@@ -8,10 +8,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QGraphicsLayout>
-#include <QGraphicsScene>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPrintDialog>
@@ -40,25 +37,6 @@ PrinterChooser &printerChooser() {
 
 QString text(int id) {
     return modLocalisation::LoadResString(id);
-}
-
-// Lays the chart out at the size given and draws it into the target, then gives it back its size.
-void renderInto(QChart &chart, QPainter &painter, const QRectF &target, const QSizeF &layoutSize) {
-    QGraphicsScene ownScene;
-    QGraphicsScene *scene = chart.scene();
-    if (!scene) {
-        scene = &ownScene;
-        scene->addItem(&chart);
-    }
-    const QSizeF shownSize = chart.size();
-    chart.resize(layoutSize);
-    if (chart.layout())
-        chart.layout()->activate();
-    QCoreApplication::sendPostedEvents(&chart, QEvent::LayoutRequest);
-    scene->render(&painter, target, chart.sceneBoundingRect());
-    chart.resize(shownSize);
-    if (scene == &ownScene)
-        scene->removeItem(&chart);
 }
 
 } // namespace
