@@ -1,11 +1,16 @@
 #include "transfer/ActivityListText.h"
 
+#include "core/FormControls.h"
 #include "core/modHelpersDates.h"
 #include "core/modHelpersFormatting.h"
+#include "core/modLocalisation.h"
 
+#include <QHeaderView>
 #include <QLocale>
 #include <QTime>
+#include <QTreeWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ActivityListText {
@@ -56,6 +61,17 @@ QString durationText(double seconds) {
     const QString separator = modHelpers::GetTimeSeparator();
     return twoDigits(whole / 3600) + separator + twoDigits(whole % 3600 / 60) + separator +
            twoDigits(whole % 60);
+}
+
+void ShowColumns(QTreeWidget &list) {
+    using modLocalisation::LoadResString;
+    list.clear();
+    list.header()->show();
+    list.setColumnCount(3);
+    list.setHeaderLabels({LoadResString(1409), LoadResString(1410), LoadResString(1411)});
+    list.setColumnWidth(0, pixelsFromTwips(2500));
+    list.setColumnWidth(1, pixelsFromTwips(1000));
+    list.setColumnWidth(2, std::max(0, list.width() - pixelsFromTwips(3600)));
 }
 
 } // namespace ActivityListText

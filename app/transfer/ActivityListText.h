@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTime>
 
+class QTreeWidget;
+
 // How the activity lists of the merge and exchange windows show an activity, in the
 // user's locale.
 namespace ActivityListText {
@@ -20,5 +22,9 @@ QString descriptionText(const QString &description, bool isNull);
 
 // Hours, minutes and whole seconds, each at least two digits, joined by the time separator.
 QString durationText(double seconds);
+
+// Empties the list and shows its three columns: Date, Duration, and Description taking what is
+// left of the list's width.
+void ShowColumns(QTreeWidget &list);
 
 } // namespace ActivityListText

@@ -90,13 +90,7 @@ void frmMerge1::Form_Load() {
 
 void frmMerge1::FillMergeList(const QDate &day) {
     const QSignalBlocker blocker(ListView1);
-    ListView1->clear();
-    ListView1->header()->show();
-    ListView1->setColumnCount(3);
-    ListView1->setHeaderLabels({text(1409), text(1410), text(1411)});
-    ListView1->setColumnWidth(0, pixelsFromTwips(2500));
-    ListView1->setColumnWidth(1, pixelsFromTwips(1000));
-    ListView1->setColumnWidth(2, std::max(0, ListView1->width() - pixelsFromTwips(3600)));
+    ActivityListText::ShowColumns(*ListView1);
 
     auto activities = gConn.prepare("select prkey, Session_datetime, Duration, Description, session_type "
                                     "from sessions where session_date = ? order by Session_datetime, prkey");
