@@ -3,6 +3,7 @@
 #include "core/FormControls.h"
 #include "core/LocalizeForm.h"
 #include "core/NumericBox.h"
+#include "core/OptionButtons.h"
 #include "core/modPreferences.h"
 #include "mainwindow/MainWindowServices.h"
 #include "platform/ReportedFailures.h"
@@ -95,21 +96,9 @@ QWidget *frmOptions::buildTransferTab() {
 }
 
 void frmOptions::connectHandlers() {
-    for (int index = 0; index < int(Units.size()); ++index)
-        connect(Units[index], &QRadioButton::toggled, this, [this, index](bool on) {
-            if (on)
-                Units_Click(index);
-        });
-    for (int index = 0; index < int(WeekStarts.size()); ++index)
-        connect(WeekStarts[index], &QRadioButton::toggled, this, [this, index](bool on) {
-            if (on)
-                WeekStarts_Click(index);
-        });
-    for (int index = 0; index < int(OptionComputeZones.size()); ++index)
-        connect(OptionComputeZones[index], &QRadioButton::toggled, this, [this, index](bool on) {
-            if (on)
-                OptionComputeZones_Click(index);
-        });
+    onOptionChosen(Units, this, [this](int index) { Units_Click(index); });
+    onOptionChosen(WeekStarts, this, [this](int index) { WeekStarts_Click(index); });
+    onOptionChosen(OptionComputeZones, this, [this](int index) { OptionComputeZones_Click(index); });
     for (int index = 0; index < int(Text1.size()); ++index)
         NumericBox::Make(*Text1[index], NumericBox::Keys::Digits, [this, index] { Text1_LostFocus(index); });
     for (QLineEdit *box : {hrzone1[0], hrzone1[1], hrzone2[0], hrzone2[1], hrzone3[0], hrzone3[1], hrzone4[0],

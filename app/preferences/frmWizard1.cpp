@@ -3,6 +3,7 @@
 #include "core/FormControls.h"
 #include "core/LocalizeForm.h"
 #include "core/NumericBox.h"
+#include "core/OptionButtons.h"
 #include "core/modHelpersLists.h"
 #include "core/modPreferences.h"
 #include "platform/ReportedFailures.h"
@@ -103,16 +104,8 @@ void frmWizard1::Form_Load() {
 
 void frmWizard1::connectHandlers() {
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
-    for (int index = 0; index < int(Units.size()); ++index)
-        connect(Units[index], &QRadioButton::toggled, this, [this, index](bool on) {
-            if (on)
-                Units_Click(index);
-        });
-    for (int index = 0; index < int(WeekStarts.size()); ++index)
-        connect(WeekStarts[index], &QRadioButton::toggled, this, [this, index](bool on) {
-            if (on)
-                WeekStarts_Click(index);
-        });
+    onOptionChosen(Units, this, [this](int index) { Units_Click(index); });
+    onOptionChosen(WeekStarts, this, [this](int index) { WeekStarts_Click(index); });
     NumericBox::Make(*txtAge, NumericBox::Keys::Digits, [this] { txtAge_LostFocus(); });
     connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
     connect(Command2, &QPushButton::clicked, this, &frmWizard1::Command2_Click);
