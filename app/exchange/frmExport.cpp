@@ -7,11 +7,11 @@
 #include "exchange/DataFileExport.h"
 #include "exchange/ExchangeFiles.h"
 #include "exchange/NmeaExport.h"
-#include "mainwindow/MainWindowServices.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
 #include "transfer/ActivityListText.h"
+#include "transfer/DayActivityLines.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -25,11 +25,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
-constexpr int kKeyRole = Qt::UserRole;
+using DayActivityLines::kKeyRole;
 constexpr int kDataFileMode = 1;
 constexpr int kNmeaMode = 2;
 
@@ -102,33 +100,12 @@ void frmExport::FillExportList(const QDate &day) {
     const QSignalBlocker blocker(ListView1);
     ActivityListText::ShowColumns(*ListView1);
 
-    auto activities = gConn.prepare("select prkey, Session_datetime, Duration, Description, session_type "
-                                    "from sessions where session_date = ? order by Session_datetime, prkey");
-    activities.bind(1, day);
-    bool anyActivity = false;
-    while (activities.step()) {
-        anyActivity = true;
-        const SessionKey key = activities.columnInt64(0);
-        // Only the GPS samples of an activity make an NMEA file.
-        if (gExportMode == kNmeaMode && !hasGpsSamples(key))
-            continue;
-        addActivityRow(key, activities.columnText(1), activities.columnDouble(2), activities.columnText(3),
-                       activities.isNull(3), static_cast<int>(activities.columnInt64(4)));
-    }
+    // Only the GPS samples of an activity make an NMEA file.
+    const bool anyActivity = DayActivityLines::AddDay(
+        *ListView1, day, [](SessionKey key) { return gExportMode != kNmeaMode || hasGpsSamples(key); },
+        false);
     if (!anyActivity)
         showNoActivities();
-}
-
-void frmExport::addActivityRow(SessionKey key, const QString &start, double duration,
-                               const QString &description, bool descriptionIsNull, int sessionType) {
-    auto *item =
-        new QTreeWidgetItem(ListView1, {ActivityListText::startText(platform::db::parseIsoDateTime(start)),
-                                        ActivityListText::durationText(duration),
-                                        ActivityListText::descriptionText(description, descriptionIsNull)});
-    item->setData(0, kKeyRole, "_" + QString::number(key));
-    const int icon = mainwindow::ActivityIconIndex(sessionType);
-    item->setData(0, mainwindow::kActivityIconRole, icon);
-    item->setIcon(0, mainwindow::ActivityIcon(icon));
 }
 
 void frmExport::showNoActivities() {

@@ -37,8 +37,6 @@ public:
 private:
     void Form_Load();
     void FillExportList(const QDate &day);
-    void addActivityRow(SessionKey key, const QString &start, double duration, const QString &description,
-                        bool descriptionIsNull, int sessionType);
     void showNoActivities();
     const QTreeWidgetItem *selectedActivity() const;
     void updateExportCommand();

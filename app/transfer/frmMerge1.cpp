@@ -4,11 +4,11 @@
 #include "core/FormControls.h"
 #include "core/StoredActivity.h"
 #include "core/modLocalisation.h"
-#include "mainwindow/MainWindowServices.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
 #include "transfer/ActivityListText.h"
+#include "transfer/DayActivityLines.h"
 #include "transfer/modMerge.h"
 
 #include <QCalendarWidget>
@@ -20,11 +20,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
-constexpr int kKeyRole = Qt::UserRole;
+using DayActivityLines::kKeyRole;
 
 QString text(int id) {
     return modLocalisation::LoadResString(id);
@@ -92,34 +90,9 @@ void frmMerge1::FillMergeList(const QDate &day) {
     const QSignalBlocker blocker(ListView1);
     ActivityListText::ShowColumns(*ListView1);
 
-    auto activities = gConn.prepare("select prkey, Session_datetime, Duration, Description, session_type "
-                                    "from sessions where session_date = ? order by Session_datetime, prkey");
-    activities.bind(1, day);
-    bool anyActivity = false;
-    while (activities.step()) {
-        anyActivity = true;
-        if (!HasSamples(activities.columnInt64(0)))
-            continue;
-        addActivityLine(activities.columnInt64(0), activities.columnText(1), activities.columnDouble(2),
-                        activities.columnText(3), activities.isNull(3),
-                        static_cast<int>(activities.columnInt64(4)));
-    }
-    if (!anyActivity)
+    if (!DayActivityLines::AddDay(
+            *ListView1, day, [](SessionKey key) { return HasSamples(key); }, true))
         showNoActivities();
-}
-
-void frmMerge1::addActivityLine(SessionKey key, const QString &start, double duration,
-                                const QString &description, bool descriptionIsNull, int sessionType) {
-    auto *item =
-        new QTreeWidgetItem(ListView1, {ActivityListText::startText(platform::db::parseIsoDateTime(start)),
-                                        ActivityListText::durationText(duration),
-                                        ActivityListText::descriptionText(description, descriptionIsNull)});
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(0, Qt::Unchecked);
-    item->setData(0, kKeyRole, "_" + QString::number(key));
-    const int icon = mainwindow::ActivityIconIndex(sessionType);
-    item->setData(0, mainwindow::kActivityIconRole, icon);
-    item->setIcon(0, mainwindow::ActivityIcon(icon));
 }
 
 void frmMerge1::showNoActivities() {

@@ -34,8 +34,6 @@ signals:
 private:
     void Form_Load();
     void FillMergeList(const QDate &day);
-    void addActivityLine(SessionKey key, const QString &start, double duration, const QString &description,
-                         bool descriptionIsNull, int sessionType);
     void showNoActivities();
     void ListView1_ItemCheck(QTreeWidgetItem *item);
     void MonthView1_DateClick();
