@@ -1,6 +1,7 @@
 #include "preferences/frmOptions.h"
 
 #include "LibraryState.h"
+#include "common/LinkedDeviceLibrary.h"
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
 #include "core/DeviceLibrary.h"
@@ -29,18 +30,6 @@ namespace {
 
 using modLocalisation::LoadResString;
 using platform::dialogs::Answer;
-
-// The program's device table pointing at the library's own code, linked into this test.
-DeviceLibrary::Exports linkedLibrary() {
-    return {ConnectToDevice,       GetDeviceData,        GetRawData,
-            GetEEPROMData,         GetRGStatus,          SetRGStatus,
-            ClearRGStatus,         IsLowBattery,         SetCompression,
-            ClearCompression,      IsCompressed,         GetDeviceVersion,
-            GetDeviceDataSize,     ClearDeviceMemory,    SyncDeviceTime,
-            SetDeviceTime,         ReadDeviceBondOption, ChangeDeviceBondOption,
-            GetPacketErrorCount,   GetLastDeviceError,   TerminateDeviceComm,
-            SuppressInternalBoxes, EnableInternalBoxes,  ReleaseDevice};
-}
 
 // The Goals tab and the recorder functions of the preferences window, with weeks starting on
 // Monday and the recorder simulated.
@@ -91,7 +80,7 @@ protected:
 
     testing::ScriptedDialogs dialogs;
     std::unique_ptr<frmOptions> window;
-    DeviceLibrary::Exports library = linkedLibrary();
+    DeviceLibrary::Exports library = testing::linkedLibrary();
     std::shared_ptr<testing::SimulatedRecorder> recorder = std::make_shared<testing::SimulatedRecorder>();
     QTemporaryDir imageFolder;
 };

@@ -1,6 +1,7 @@
 #include "preferences/RecorderMaintenance.h"
 
 #include "LibraryState.h"
+#include "common/LinkedDeviceLibrary.h"
 #include "common/ScriptedDialogs.h"
 #include "core/DeviceLibrary.h"
 #include "core/Globals.h"
@@ -32,18 +33,6 @@ using modLocalisation::LoadResString;
 using platform::dialogs::Icon;
 using preferences::RecorderReport;
 using Fault = testing::SimulatedRecorder::Fault;
-
-// The program's device table pointing at the library's own code, linked into this test.
-DeviceLibrary::Exports linkedLibrary() {
-    return {ConnectToDevice,       GetDeviceData,        GetRawData,
-            GetEEPROMData,         GetRGStatus,          SetRGStatus,
-            ClearRGStatus,         IsLowBattery,         SetCompression,
-            ClearCompression,      IsCompressed,         GetDeviceVersion,
-            GetDeviceDataSize,     ClearDeviceMemory,    SyncDeviceTime,
-            SetDeviceTime,         ReadDeviceBondOption, ChangeDeviceBondOption,
-            GetPacketErrorCount,   GetLastDeviceError,   TerminateDeviceComm,
-            SuppressInternalBoxes, EnableInternalBoxes,  ReleaseDevice};
-}
 
 std::vector<std::uint8_t> countingBytes(std::size_t size) {
     std::vector<std::uint8_t> bytes(size);
@@ -102,7 +91,7 @@ protected:
     }
     RecorderReport notFound() const { return {LoadResString(1482), Icon::Critical}; }
 
-    DeviceLibrary::Exports library = linkedLibrary();
+    DeviceLibrary::Exports library = testing::linkedLibrary();
     std::shared_ptr<testing::SimulatedRecorder> recorder = std::make_shared<testing::SimulatedRecorder>();
     QTemporaryDir imageFolder;
     QTemporaryDir folder;

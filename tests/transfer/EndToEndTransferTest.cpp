@@ -1,6 +1,7 @@
 #include "TransferFixture.h"
 
 #include "LibraryState.h"
+#include "common/LinkedDeviceLibrary.h"
 #include "logger/SimulatedRecorder.h"
 #include "logger/encoder/ImageEncoder.h"
 #include "protocol/Protocol.h"
@@ -16,18 +17,6 @@ using modTransfer::TransferFromDevice;
 using Fault = testing::SimulatedRecorder::Fault;
 
 namespace {
-
-// The program's device table pointing at the library's own code, linked into this test.
-DeviceLibrary::Exports linkedLibrary() {
-    return {ConnectToDevice,       GetDeviceData,        GetRawData,
-            GetEEPROMData,         GetRGStatus,          SetRGStatus,
-            ClearRGStatus,         IsLowBattery,         SetCompression,
-            ClearCompression,      IsCompressed,         GetDeviceVersion,
-            GetDeviceDataSize,     ClearDeviceMemory,    SyncDeviceTime,
-            SetDeviceTime,         ReadDeviceBondOption, ChangeDeviceBondOption,
-            GetPacketErrorCount,   GetLastDeviceError,   TerminateDeviceComm,
-            SuppressInternalBoxes, EnableInternalBoxes,  ReleaseDevice};
-}
 
 const encoder::DateTime kRunStart{2026, 3, 9, 7, 0, 0};
 const encoder::DateTime kRunEnd{2026, 3, 9, 7, 0, 20};
@@ -80,7 +69,7 @@ protected:
 
     std::int64_t count(const std::string &sql) { return scalar(sql.c_str()); }
 
-    DeviceLibrary::Exports library = linkedLibrary();
+    DeviceLibrary::Exports library = testing::linkedLibrary();
     std::shared_ptr<testing::SimulatedRecorder> recorder = std::make_shared<testing::SimulatedRecorder>();
     QTemporaryDir imageFolder;
 };
