@@ -15,12 +15,6 @@ constexpr double kMostLabels = 1000;
 DurationAxis::DurationAxis(const QString &separator, double minimumStep)
     : separator_(separator), minimumStep_(minimumStep) {}
 
-void DurationAxis::setSeparator(const QString &separator) {
-    separator_ = separator;
-    step_ = 0;
-    relabel();
-}
-
 void DurationAxis::setMinimumStep(double minutes) {
     minimumStep_ = minutes;
     step_ = 0;

@@ -13,7 +13,6 @@ class DurationAxis : public LabelledAxis {
 public:
     explicit DurationAxis(const QString &separator = QStringLiteral(":"), double minimumStep = 10);
 
-    void setSeparator(const QString &separator);
     void setMinimumStep(double minutes);
     // The minutes between two labels at present.
     double labelStep() const { return step_; }
