@@ -19,7 +19,9 @@
 #include <QChartView>
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -139,6 +141,22 @@ QLocale ChartLocaleFor(int languageOffset) {
     }
 }
 
+bool LoadToolkitTranslations(int languageOffset, const QString &folder) {
+    static QPointer<QTranslator> installed;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+    }
+    if (languageOffset == 0)
+        return true;
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    if (!translator->load(ChartLocaleFor(languageOffset), "qtbase", "_", folder))
+        return false;
+    QCoreApplication::installTranslator(translator.get());
+    installed = translator.release();
+    return true;
+}
+
 void PaintingPause(std::chrono::milliseconds pause) {
     serveWindowSystemUntil([] { return false; }, pause);
 }
@@ -158,6 +176,7 @@ StartupOutcome Main(const StartupEnvironment &environment) {
     try {
         platform::install::ensureDataFolder();
         gLanguageOffset = readLanguageOffset();
+        LoadToolkitTranslations(gLanguageOffset);
         modLocalisation::LocalizeDialogButtons();
         gGraphSelectLive = true;
         // The program's title (string 1300) is its main window's; no application display name

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QStringList>
 
@@ -42,5 +43,11 @@ int LanguageOffsetFor(long readStatus, int storedValue);
 bool MarketFlagFor(long readStatus, const QString &storedText);
 // The language of the chart's own texts (axis numbers and dates) for a language offset.
 QLocale ChartLocaleFor(int languageOffset);
+
+// Lets Qt's own dialogs and buttons (file and print dialogs) speak the language of the offset,
+// from Qt's translation files in the folder; replaces the translations of an earlier call.
+// False when the folder has none for the language: Qt then speaks English.
+bool LoadToolkitTranslations(int languageOffset,
+                             const QString &folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
 } // namespace modStartup

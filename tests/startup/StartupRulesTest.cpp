@@ -2,6 +2,9 @@
 #include "startup/modInstance.h"
 #include "startup/modStartup.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace modStartup;
@@ -21,6 +24,22 @@ TEST(StartupRules, ChartLanguageFollowsTheOffset) {
     EXPECT_EQ(ChartLocaleFor(2000).language(), QLocale::Spanish);
     EXPECT_EQ(ChartLocaleFor(3000).language(), QLocale::German);
     EXPECT_EQ(ChartLocaleFor(4000).language(), QLocale::Italian);
+}
+
+TEST(StartupRules, QtsOwnDialogsSpeakTheChosenLanguageWhenItsTranslationsAreInstalled) {
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_fr.qm"))
+        GTEST_SKIP() << "Qt's translations are not installed";
+
+    EXPECT_TRUE(LoadToolkitTranslations(1000));
+    EXPECT_EQ(cancel(), "Annuler");
+    EXPECT_TRUE(LoadToolkitTranslations(3000));
+    EXPECT_EQ(cancel(), "Abbrechen");
+    EXPECT_TRUE(LoadToolkitTranslations(0));
+    EXPECT_EQ(cancel(), "Cancel");
+    QTemporaryDir empty;
+    EXPECT_FALSE(LoadToolkitTranslations(2000, empty.path()));
+    EXPECT_EQ(cancel(), "Cancel");
 }
 
 TEST(StartupRules, MarketFlagMatchesExactly) {
