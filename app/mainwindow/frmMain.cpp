@@ -169,6 +169,8 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent) {
     // The anchors are recorded at the designed size; Form_Load then applies the stored size.
     resize(kDesignArea.width(), kDesignArea.height() + menuBar()->sizeHint().height());
     layout_.SetLayout(this, clsLayout::MainWindowAnchors(this));
+    // Below its designed size the layout would keep the designed places and cut the controls off.
+    setMinimumSize(size());
 }
 
 frmMain::~frmMain() {

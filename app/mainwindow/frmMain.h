@@ -203,6 +203,7 @@ private:
     void markDay(QDate day);
 
     QLabel *picture_ = nullptr; // behind every other control
+    bool periodChosen_ = false; // Combo2 has just changed its entry
     bool linkPressed_ = false;
     platform::localmessage::Listener *listener_ = nullptr;
     clsLayout layout_;

@@ -17,6 +17,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -49,6 +52,12 @@ void frmMain::connectPeriods() {
     connect(Combo1, &QComboBox::currentIndexChanged, this, reported(&frmMain::Combo1_Click));
     // The period's own failures are reported with the graph's message.
     connect(Combo2, &QComboBox::currentIndexChanged, this, &frmMain::Combo2_Click);
+    // The list still shows "Custom" after its window was closed without OK: choosing it again
+    // changes no entry, yet asks for the range again.
+    connect(Combo2, &QComboBox::activated, this, [this] {
+        if (!std::exchange(periodChosen_, false) && chosenNumber(*Combo2) == TimePeriods::kCustom)
+            ChangeTimePeriod();
+    });
     connect(Combo3, &QComboBox::currentIndexChanged, this, reported(&frmMain::Combo3_Click));
     lblNote->installEventFilter(this);
 }
@@ -98,6 +107,10 @@ void frmMain::Combo1_Click() {
 
 void frmMain::Combo2_Click() {
     ChangeTimePeriod();
+    // An athlete's choice of another entry is announced as activated right after this; a change
+    // made by the program is not, and the mark is gone by the next turn of the event loop.
+    periodChosen_ = true;
+    QTimer::singleShot(0, this, [this] { periodChosen_ = false; });
 }
 
 void frmMain::ChangeTimePeriod() {
@@ -157,9 +170,9 @@ void frmMain::showMainGraph() {
     for (QWidget *shown :
          std::initializer_list<QWidget *>{Label3, lblSelectGraph, TChart3, Combo1, Combo2, resImage[5]})
         shown->show();
-    for (QWidget *hidden : std::initializer_list<QWidget *>{lblNote, resImagePlot, cmbGraph1, cmbGraph2,
-                                                            lblGraphLeft1, lblGraphLeft2, lblGraphRight1,
-                                                            lblGraphRight2, GraphLabel, resImage[6]})
+    for (QWidget *hidden : std::initializer_list<QWidget *>{
+             lblNote, resImagePlot, resSummary, cmbGraph1, cmbGraph2, lblGraphLeft1, lblGraphLeft2,
+             lblGraphRight1, lblGraphRight2, GraphLabel, resImage[6]})
         hidden->hide();
 
     const int number = chosenNumber(*Combo1);

@@ -174,6 +174,26 @@ TEST_F(frmMainLayoutTest, ControlsOnScreenNeverCoverEachOther) {
     expectNoOverlap();
     window.resize(window.size() - QSize(400, 300));
     expectNoOverlap();
+
+    // Back to the summary graphs by the period list.
+    window.Combo2->setCurrentIndex(window.Combo2->findData(TimePeriods::kLastMonth));
+    window.Combo2->setCurrentIndex(window.Combo2->findData(TimePeriods::kThisMonth));
+    EXPECT_TRUE(window.Combo1->isVisible());
+    EXPECT_FALSE(window.resSummary->isVisible());
+    expectNoOverlap();
+}
+
+TEST_F(frmMainLayoutTest, TheWindowShrinksNoFurtherThanEveryControlStaysWhole) {
+    window.Form_Load();
+    window.show();
+    window.resize(480, 400);
+
+    const QRect area = window.centralWidget()->rect();
+    for (const auto &[control, anchor] : expectedAnchors()) {
+        if (control->isVisibleTo(&window)) {
+            EXPECT_TRUE(area.contains(placeIn(window, control).rect)) << nameOf(control);
+        }
+    }
 }
 
 TEST(WindowPictureTest, CoarseScreensGetTheFirstPictureAndFinerOnesTheSecond) {

@@ -5,9 +5,11 @@
 #include "core/modRegistry.h"
 #include "mainwindow/Form1.h"
 
+#include <QAbstractItemView>
 #include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -160,6 +162,33 @@ TEST_F(frmMainPeriodsTest, TheDialogOpensOnThisMonthUpToTodayAndItsCloseBoxKeeps
     EXPECT_EQ(gPeriodEnd, QDate(2026, 3, 8));
     EXPECT_EQ(window->Combo2->count(), 9);
     EXPECT_EQ(window->Combo2->currentData().toInt(), TimePeriods::kCustom);
+}
+
+TEST_F(frmMainPeriodsTest, ChoosingCustomAgainAfterItsWindowWasClosedOpensItAgain) {
+    load();
+    // The athlete picks the entry from the open list with the keyboard.
+    const auto pickCustom = [this] {
+        QComboBox &list = *window->Combo2;
+        list.showPopup();
+        list.view()->setCurrentIndex(list.model()->index(list.findData(TimePeriods::kCustom), 0));
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(list.view(), &enter);
+    };
+    for (int closed = 0; closed < 2; ++closed) {
+        NextModal close([](QWidget &modal) { modal.close(); });
+        pickCustom();
+        EXPECT_TRUE(close.answered()) << closed;
+    }
+    NextModal accept([](QWidget &modal) {
+        auto &dialog = dynamic_cast<Form1 &>(modal);
+        dialog.DTPicker1->setDate(QDate(2026, 1, 5));
+        dialog.DTPicker2->setDate(QDate(2026, 1, 9));
+        dialog.Command1->click();
+    });
+    pickCustom();
+    ASSERT_TRUE(accept.answered());
+    EXPECT_EQ(gPeriodStart, QDate(2026, 1, 5));
+    EXPECT_EQ(window->Combo2->currentData().toInt(), TimePeriods::kSavedRange);
 }
 
 TEST_F(frmMainPeriodsTest, TheSportOrZoneListIsRememberedPerKindAndKeptWithinTheList) {

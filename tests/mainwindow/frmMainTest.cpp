@@ -44,10 +44,10 @@ TEST_F(frmMainTest, SizeComesFromTheSettingsOrTheDefault) {
     EXPECT_EQ(window.size(), QSize(pixels(window, 9465), pixels(window, 8800)));
 
     frmMain sized;
-    setSize("Height", 6000);
+    setSize("Height", 9600);
     setSize("Width", 12000);
     sized.Form_Load();
-    EXPECT_EQ(sized.size(), QSize(pixels(sized, 12000), pixels(sized, 6000)));
+    EXPECT_EQ(sized.size(), QSize(pixels(sized, 12000), pixels(sized, 9600)));
     sized.close();
 }
 
@@ -61,14 +61,14 @@ TEST_F(frmMainTest, AnOversizedStoredSizeGivesTheLargestWindow) {
 TEST_F(frmMainTest, ClosingStoresTheSizeThatTheNextStartRestores) {
     window.Form_Load();
     window.show();
-    window.resize(700, 500);
+    window.resize(700, 640);
     window.close();
     EXPECT_EQ(storedSize("Width"), 700 * 1440 / window.logicalDpiY());
-    EXPECT_EQ(storedSize("Height"), 500 * 1440 / window.logicalDpiY());
+    EXPECT_EQ(storedSize("Height"), 640 * 1440 / window.logicalDpiY());
 
     frmMain next;
     next.Form_Load();
-    EXPECT_EQ(next.size(), QSize(700, 500));
+    EXPECT_EQ(next.size(), QSize(700, 640));
     next.close();
 }
 
