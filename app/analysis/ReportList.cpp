@@ -27,9 +27,10 @@ void SetColumns(QTableWidget *list, const QStringList &headings, const std::vect
     list->setRowCount(0);
     list->setColumnCount(static_cast<int>(headings.size()));
     list->setHorizontalHeaderLabels(headings);
-    for (std::size_t column = 0; column < widths.size(); ++column) {
-        if (widths[column] > 0)
-            list->setColumnWidth(static_cast<int>(column), widths[column]);
+    for (int column = 0; column < list->columnCount(); ++column) {
+        const int given = column < int(widths.size()) ? widths[column] : 0;
+        list->setColumnWidth(column, std::max(given > 0 ? given : list->columnWidth(column),
+                                              list->horizontalHeader()->sectionSizeHint(column)));
     }
 }
 

@@ -17,6 +17,7 @@ struct CourseSettings;
 void PrepareReportList(QTableWidget *list, bool gridLines);
 
 // Empties the list and gives it these columns; widths in pixels, 0 for the list's own width.
+// A column is never narrower than its heading.
 void SetColumns(QTableWidget *list, const QStringList &headings, const std::vector<int> &widths = {});
 
 // Empties the list and gives it the course statistics' columns for these settings.

@@ -52,7 +52,8 @@ frmStats::frmStats(QWidget *parent)
     lstStats->setGeometry(8, menuHeight + 8, width - 16, height - menuHeight - 56);
     cmdOK->setGeometry(width - 96, height - 40, 88, 28);
     cmbUnits->setGeometry(width - 244, height - 40, 140, 26);
-    Label2->setGeometry(width - 364, height - 40, 112, 26);
+    // Right-aligned up to the list, so a long caption grows to the left.
+    Label2->setGeometry(8, height - 40, cmbUnits->x() - 16, 26);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     connect(mnuEditCopy, &QAction::triggered, this, &frmStats::CopyData);

@@ -30,7 +30,7 @@ frmTabularData2::frmTabularData2(QWidget *parent)
       mnuCopy(named(mnu1->addAction(QStringLiteral("&Copy")), "mnuCopy", 1344)),
       Frame1(named(new QGroupBox(this), "Frame1", 1343)),
       lstTabData(named(new QTableWidget(Frame1), "lstTabData")),
-      Command1(named(new QPushButton(QStringLiteral("OK"), this), "Command1")),
+      Command1(named(new QPushButton(QStringLiteral("OK"), this), "Command1", 1421)),
       m_ControlPos(new Form_ControlPos(this)) {
     setObjectName("frmTabularData2");
     setWindowTitle(QStringLiteral("Runvella"));

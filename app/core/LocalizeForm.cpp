@@ -1,11 +1,14 @@
 #include "core/LocalizeForm.h"
 
+#include "core/CaptionWrap.h"
+#include "core/DropDownEntries.h"
 #include "core/Globals.h"
 #include "core/ImageControls.h"
 #include "core/modLocalisation.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -120,8 +123,12 @@ void localizeControl(QWidget *control) {
         localizeMenuEntries(control);
     } else if (auto *button = qobject_cast<QRadioButton *>(control)) {
         applyText(tag, [button](const QString &text) { button->setText(text); });
+        CaptionWrap::WrapToMaximumWidth(*button);
     } else if (auto *box = qobject_cast<QCheckBox *>(control)) {
         applyText(tag, [box](const QString &text) { box->setText(text); });
+        CaptionWrap::WrapToMaximumWidth(*box);
+    } else if (auto *list = qobject_cast<QComboBox *>(control)) {
+        DropDownEntries::ShowWhole(*list);
     } else if (auto *tabs = qobject_cast<QTabBar *>(control)) {
         localizeTabs(tabs);
     } else if (auto *toolbar = qobject_cast<QToolBar *>(control)) {

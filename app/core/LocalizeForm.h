@@ -14,7 +14,9 @@ inline constexpr int kTagRole = Qt::UserRole + 1300;
 
 // Replaces the ids of the window and of every control in it by texts of the chosen language.
 // Each text stands alone: an id that is not a number, or that the table or the bitmaps do not
-// hold, leaves that one text as it was designed.
+// hold, leaves that one text as it was designed. Since the texts' lengths differ from one
+// language to another, a check box or option button with a maximum width wraps its caption to
+// it, and every drop-down list shows its entries whole (CaptionWrap.h, DropDownEntries.h).
 void LocalizeForm(QWidget *form);
 
 } // namespace modLocalisation

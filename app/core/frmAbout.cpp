@@ -29,6 +29,7 @@ QLabel *addLabel(QWidget *parent, QVBoxLayout *layout, const char *name, const Q
 
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     setObjectName("frmAbout");
+    setProperty("tag", 1800);
     setWindowTitle("About Runvella");
     auto *layout = new QVBoxLayout(this);
 
@@ -41,12 +42,13 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
     Label5 = addLabel(this, layout, "Label5", QString());
     Label6 = addLabel(this, layout, "Label6", "Runvella");
     Label7 = addLabel(this, layout, "Label7", "All rights reserved", "1479");
-    Label1 = addLabel(this, layout, "Label1", "Credits");
+    Label1 = addLabel(this, layout, "Label1", "Credits", "1801");
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->installEventFilter(this);
 
     cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
+    cmdOK->setProperty("tag", 1421);
     cmdOK->setDefault(true);
     layout->addWidget(cmdOK, 0, Qt::AlignRight);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -56,9 +58,6 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {
 
 void frmAbout::Form_Load() {
     Image1->setPixmap(QPixmap(":/icons/1700.png"));
-    // The title exists in English only; the other languages keep the design-time title.
-    if (const auto title = modLocalisation::FindString(1060 + gLanguageOffset))
-        setWindowTitle(*title);
     modLocalisation::LocalizeForm(this);
 
     QVariant storageErrors;

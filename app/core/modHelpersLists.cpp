@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QListWidget>
 
+#include <iterator>
+
 #include <vector>
 
 namespace modHelpers {
@@ -27,9 +29,12 @@ std::vector<ListItem> sportItems() {
 }
 
 std::vector<ListItem> unitItems() {
+    static constexpr int kUnitTextIds[] = {1581, 1582, 1583, 1580, 1584};
+    static_assert(std::size(kUnitTextIds) == std::size(kDistanceUnitCodes));
     std::vector<ListItem> items;
-    for (const char *code : kDistanceUnitCodes)
-        items.push_back({QString::fromLatin1(code), QVariant()});
+    for (std::size_t unit = 0; unit < std::size(kDistanceUnitCodes); ++unit)
+        items.push_back({modLocalisation::LoadResString(kUnitTextIds[unit]),
+                         QString::fromLatin1(kDistanceUnitCodes[unit])});
     return items;
 }
 
@@ -89,11 +94,11 @@ void FillSportsList(QListWidget &list, bool selectPrimary) {
 }
 
 void FillDistanceUnitList(QComboBox &list, const QString &unitCode) {
-    addItems(list, unitItems(), [&](const ListItem &unit) { return unit.text == unitCode; });
+    addItems(list, unitItems(), [&](const ListItem &unit) { return unit.data.toString() == unitCode; });
 }
 
 void FillDistanceUnitList(QListWidget &list, const QString &unitCode) {
-    addItems(list, unitItems(), [&](const ListItem &unit) { return unit.text == unitCode; });
+    addItems(list, unitItems(), [&](const ListItem &unit) { return unit.data.toString() == unitCode; });
 }
 
 } // namespace modHelpers

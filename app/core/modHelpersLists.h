@@ -21,8 +21,8 @@ void FillSportsList(QListWidget &list, bool selectPrimary = true);
 // name unchanged.
 QString TranslateSportName(const QString &description);
 
-// Adds the five unit codes and selects the one equal to unitCode; any other code leaves the
-// selection as it was.
+// Adds the five units, each shown in the chosen language with its code as item data, and
+// selects the one whose code equals unitCode; any other code leaves the selection as it was.
 void FillDistanceUnitList(QComboBox &list, const QString &unitCode);
 void FillDistanceUnitList(QListWidget &list, const QString &unitCode);
 

@@ -56,6 +56,18 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption, int ind
     return created;
 }
 
+// The caption of a line of boxes; a screen reader names the line's first box after it.
+QLabel *caption(QWidget *parent, const char *name, int stringId, QWidget *firstBox) {
+    auto *created = named(new QLabel(parent), name, stringId);
+    created->setBuddy(firstBox);
+    return created;
+}
+
+// The other boxes of a line are named after the line's caption and the part they hold.
+void nameAfter(QWidget *box, const QLabel *line, const QString &part = QString()) {
+    box->setAccessibleName(part.isEmpty() ? line->text() : line->text() + ' ' + part);
+}
+
 QHBoxLayout *row(std::initializer_list<QWidget *> widgets) {
     auto *line = new QHBoxLayout;
     for (QWidget *widget : widgets)
@@ -69,6 +81,7 @@ QHBoxLayout *row(std::initializer_list<QWidget *> widgets) {
 AddWorkout::AddWorkout(QWidget *parent) : QDialog(parent) {
     setObjectName("AddWorkout");
     setModal(true);
+    setProperty("tag", 1382);
     setWindowTitle("Activity");
     buildControls();
     connectHandlers();
@@ -123,7 +136,7 @@ void AddWorkout::orderTabs() {
 }
 
 QWidget *AddWorkout::buildRecordFrame() {
-    Frame1 = named(new QGroupBox("Record activity information", this), "Frame1");
+    Frame1 = named(new QGroupBox(this), "Frame1", 1804);
     DTPicker1 = named(new QDateEdit(Frame1), "DTPicker1");
     DTPicker1->setCalendarPopup(true);
     DTPicker2 = named(new QTimeEdit(Frame1), "DTPicker2");
@@ -141,23 +154,25 @@ QWidget *AddWorkout::buildRecordFrame() {
     Label2 = label(Frame1, "Label2", "(hh:mm:ss)");
 
     auto *grid = new QGridLayout(Frame1);
-    grid->addWidget(new QLabel("Date:", Frame1), 0, 0);
+    lblDistance = caption(Frame1, "lblDistance", 1807, Text2);
+    lblDuration = caption(Frame1, "lblDuration", 1808, Text4);
+    grid->addWidget(caption(Frame1, "lblDate", 1805, DTPicker1), 0, 0);
     grid->addLayout(row({DTPicker1}), 0, 1);
-    grid->addWidget(new QLabel("Start Time:", Frame1), 1, 0);
+    grid->addWidget(caption(Frame1, "lblStartTime", 1806, DTPicker2), 1, 0);
     grid->addLayout(row({DTPicker2}), 1, 1);
-    grid->addWidget(new QLabel("Sport:", Frame1), 2, 0);
+    grid->addWidget(caption(Frame1, "lblSport", 1803, Combo2), 2, 0);
     grid->addLayout(row({Combo2}), 2, 1);
-    grid->addWidget(new QLabel("Distance:", Frame1), 3, 0);
+    grid->addWidget(lblDistance, 3, 0);
     grid->addLayout(row({Text2, Combo5}), 3, 1);
-    grid->addWidget(new QLabel("Duration:", Frame1), 4, 0);
+    grid->addWidget(lblDuration, 4, 0);
     grid->addLayout(row({Text4, Label5, Text5, Label8, Text7, Label2}), 4, 1);
-    grid->addWidget(new QLabel("Description:", Frame1), 5, 0);
+    grid->addWidget(caption(Frame1, "lblDescription", 1809, Text3), 5, 0);
     grid->addWidget(Text3, 5, 1);
     return Frame1;
 }
 
 QWidget *AddWorkout::buildSummaryFrame() {
-    Frame2 = named(new QGroupBox("Activity Summary", this), "Frame2");
+    Frame2 = named(new QGroupBox(this), "Frame2", 1538);
     txtAvgHR = box(Frame2, "txtAvgHR", EntryBox::Keys::Digits, 3);
     txtMaxHR = box(Frame2, "txtMaxHR", EntryBox::Keys::Digits, 3);
     txtAvgSpeed = box(Frame2, "txtAvgSpeed", EntryBox::Keys::Speed, 5);
@@ -173,24 +188,28 @@ QWidget *AddWorkout::buildSummaryFrame() {
     lblbestpace = label(Frame2, "lblbestpace", QString());
     AvgPaceUnits = named(new QComboBox(Frame2), "AvgPaceUnits");
     BestPaceUnits = named(new QComboBox(Frame2), "BestPaceUnits");
-    lblTotalAscent = label(Frame2, "lblTotalAscent", "Total Ascent");
+    lblTotalAscent = named(new QLabel(Frame2), "lblTotalAscent", 1817);
     lblAscentData = label(Frame2, "lblAscentData", QString());
-    lblTotalDescent = label(Frame2, "lblTotalDescent", "Total Descent");
+    lblTotalDescent = named(new QLabel(Frame2), "lblTotalDescent", 1818);
     lblDescentData = label(Frame2, "lblDescentData", QString());
 
     auto *grid = new QGridLayout(Frame2);
-    grid->addWidget(new QLabel("Avg HR:", Frame2), 0, 0);
+    lblAvgSpeed = caption(Frame2, "lblAvgSpeed", 1812, txtAvgSpeed);
+    lblMaxSpeed = caption(Frame2, "lblMaxSpeed", 1813, txtMaxSpeed);
+    lblAvgPace = caption(Frame2, "lblAvgPace", 1814, txtAvgPace[0]);
+    lblBestPace = caption(Frame2, "lblBestPace", 1815, txtBestPace[0]);
+    grid->addWidget(caption(Frame2, "lblAvgHR", 1810, txtAvgHR), 0, 0);
     grid->addLayout(row({txtAvgHR}), 0, 1);
-    grid->addWidget(new QLabel("Peak HR:", Frame2), 1, 0);
+    grid->addWidget(caption(Frame2, "lblPeakHR", 1811, txtMaxHR), 1, 0);
     grid->addLayout(row({txtMaxHR}), 1, 1);
-    grid->addWidget(new QLabel("Avg Speed:", Frame2), 2, 0);
+    grid->addWidget(lblAvgSpeed, 2, 0);
     grid->addLayout(row({txtAvgSpeed, AvgSpeedUnits}), 2, 1);
-    grid->addWidget(new QLabel("Max Speed:", Frame2), 3, 0);
+    grid->addWidget(lblMaxSpeed, 3, 0);
     grid->addLayout(row({txtMaxSpeed, MaxSpeedUnits}), 3, 1);
-    grid->addWidget(new QLabel("Avg Pace:", Frame2), 4, 0);
+    grid->addWidget(lblAvgPace, 4, 0);
     grid->addLayout(row({txtAvgPace[0], new QLabel(":", Frame2), txtAvgPace[1], lblavgpace, AvgPaceUnits}), 4,
                     1);
-    grid->addWidget(new QLabel("Best Pace:", Frame2), 5, 0);
+    grid->addWidget(lblBestPace, 5, 0);
     grid->addLayout(
         row({txtBestPace[0], new QLabel(":", Frame2), txtBestPace[1], lblbestpace, BestPaceUnits}), 5, 1);
     grid->addWidget(lblTotalAscent, 6, 0);
@@ -203,7 +222,7 @@ QWidget *AddWorkout::buildSummaryFrame() {
 // Zone 5 at the top, zone 1 at the bottom: hours, the separator, minutes.
 QWidget *AddWorkout::buildZonesFrame() {
     auto *frame = new QWidget(this);
-    Label12 = label(frame, "Label12", "Time in Zones");
+    Label12 = named(new QLabel(frame), "Label12", 1816);
     time_in_zones_hhmm = label(frame, "time_in_zones_hhmm", "hh:mm");
     Label16 = label(frame, "Label16", QString());
     btnComputeZone = named(new QPushButton("Recompute Time in Zones", frame), "btnComputeZone", 1396);
@@ -213,6 +232,7 @@ QWidget *AddWorkout::buildZonesFrame() {
         Text1[index] = box(frame, "Text1", EntryBox::Keys::Digits, 2, index);
         Label21[index] = label(frame, "Label21", ":", index);
         Text6[index] = box(frame, "Text6", EntryBox::Keys::Digits, 2, index);
+        lblZones[index]->setBuddy(Text1[index]);
         const int line = 4 - index;
         grid->addWidget(lblZones[index], line, 0);
         grid->addWidget(Text1[index], line, 1);
@@ -288,6 +308,7 @@ void AddWorkout::Form_Load() {
     for (QLabel *ascent : {lblAscentData, lblDescentData, lblTotalAscent, lblTotalDescent})
         ascent->hide();
     fillZoneinfo();
+    nameBoxes();
     if (gEditExisting) {
         setWindowTitle(text(1602));
         LoadActivity(editedKey());
@@ -301,11 +322,21 @@ void AddWorkout::Form_Load() {
     DTPicker2->setTime(QTime::currentTime());
 }
 
+// Called once the captions are in the chosen language.
+void AddWorkout::nameBoxes() {
+    nameAfter(Text5, lblDuration, text(1591));
+    nameAfter(Text7, lblDuration, text(1589));
+    nameAfter(txtAvgPace[1], lblAvgPace, text(1589));
+    nameAfter(txtBestPace[1], lblBestPace, text(1589));
+    for (std::size_t zone = 0; zone < Text6.size(); ++zone)
+        nameAfter(Text6[zone], lblZones[zone], text(1591));
+}
+
 void AddWorkout::fillUnitLists() {
     for (QComboBox *paceUnits : {BestPaceUnits, AvgPaceUnits})
         paceUnits->addItems({text(1581), text(1582), text(1584)});
     for (QComboBox *speedUnits : {AvgSpeedUnits, MaxSpeedUnits})
-        speedUnits->addItems({"mph", "km/h", text(1585)});
+        speedUnits->addItems({text(1693), text(1694), text(1585)});
 }
 
 void AddWorkout::selectUnitLists(int position) {
@@ -396,7 +427,7 @@ void AddWorkout::fillZoneinfo() {
     const ActivityEntryStore::ZoneCaptions zones = ActivityEntryStore::ReadZoneCaptions();
     Label16->setVisible(zones.notSet);
     if (zones.notSet) {
-        Label16->setText("Use View -> Preferences to set zone info");
+        Label16->setText(text(1819));
         Label16->setStyleSheet("color: #ff0000");
     }
     for (std::size_t zone = 0; zone < lblZones.size(); ++zone)

@@ -75,6 +75,12 @@ public:
     EntryBox *Text4;
     EntryBox *Text5;
     EntryBox *Text7;
+    QLabel *lblDistance;
+    QLabel *lblDuration;
+    QLabel *lblAvgSpeed;
+    QLabel *lblMaxSpeed;
+    QLabel *lblAvgPace;
+    QLabel *lblBestPace;
     QLabel *Label5;
     QLabel *Label8;
     QLabel *Label2;
@@ -118,6 +124,7 @@ private:
     void connectHandlers();
     void checkWhenLeft(EntryBox *box, std::function<bool()> check);
     void Form_Load();
+    void nameBoxes();
     void fillUnitLists();
     void selectUnitLists(int position);
     void showZones(const std::array<std::optional<double>, 5> &seconds);

@@ -32,7 +32,7 @@ ActivityEntryStore::Form AddWorkout::form() const {
         .start = DTPicker2->time(),
         .sport = Combo2->currentData().toLongLong(),
         .distance = Text2->text(),
-        .distanceUnit = Combo5->currentText(),
+        .distanceUnit = Combo5->currentData().toString(),
         .description = Text3->text(),
         .hours = Text4->text(),
         .minutes = Text5->text(),

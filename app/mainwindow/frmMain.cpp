@@ -214,7 +214,7 @@ void frmMain::buildCalendarSide(QWidget *area) {
     MonthView1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MonthView1->setGeometry(6, 6, 231, 150);
 
-    lblInternational = label(area, "lblInternational", 0, "Web Links", QRect(6, 160, 150, 16));
+    lblInternational = label(area, "lblInternational", 1802, "Web Links", QRect(6, 160, 150, 16));
     const int promotions[] = {1605, 1606, 1607};
     for (int index = 0; index < 3; ++index)
         resImage[index] = imageArrayElement(area, index, promotions[index], QPoint(6 + 52 * index, 176));
@@ -283,7 +283,7 @@ void frmMain::buildGraphSide(QWidget *area) {
         button->setProperty("tag", tool.tooltip);
     }
     Toolbar2->setGeometry(6, 484, 110, 40);
-    Label1 = label(area, "Label1", 0, "Sport:", QRect(120, 492, 60, 24));
+    Label1 = label(area, "Label1", 1803, "Sport:", QRect(120, 492, 60, 24));
     Combo3 = dropDownList(area, "Combo3", QRect(182, 492, 358, 24));
 
     // The pane opens on the summary graphs: the controls of one activity's graph, the note and

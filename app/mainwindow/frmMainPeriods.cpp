@@ -12,7 +12,6 @@
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
 
-#include <QAbstractItemView>
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
@@ -85,8 +84,6 @@ void frmMain::fillGraphList() {
     for (const GraphChoice::Entry &entry : GraphChoice::kEntries)
         Combo1->addItem(text(entry.stringId), entry.graph);
     Combo1->setCurrentIndex(0);
-    // The box keeps its narrow place; its open list shows the graphs' whole names.
-    Combo1->view()->setMinimumWidth(Combo1->view()->sizeHintForColumn(0) + 2 * Combo1->view()->frameWidth());
 }
 
 // The standard periods, after the entry of the custom range when there is one; the first entry

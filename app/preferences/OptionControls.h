@@ -24,9 +24,15 @@ inline QLineEdit *NumberBox(QWidget *parent, const char *name, int index = -1) {
     return box;
 }
 
-// A check box with its design caption, which its string id (when it has one) replaces.
-inline QCheckBox *CheckBox(QWidget *parent, const char *name, int stringId, const char *caption) {
-    return named(new QCheckBox(QString::fromUtf8(caption), parent), name, stringId);
+// Check boxes wrap their captions to this width, so that the window stays narrow in every
+// language.
+inline constexpr int kCheckBoxWidth = 560;
+
+// A check box with the caption of its string id.
+inline QCheckBox *CheckBox(QWidget *parent, const char *name, int stringId) {
+    auto *box = named(new QCheckBox(parent), name, stringId);
+    box->setMaximumWidth(kCheckBoxWidth);
+    return box;
 }
 
 } // namespace preferences

@@ -65,24 +65,20 @@ frmOptions::frmOptions(QWidget *parent)
 
 QWidget *frmOptions::buildTransferTab() {
     auto *page = new QWidget;
-    auto *options = named(new QGroupBox("Select options", page), "Frame2");
-    chkAlwaysClear = preferences::CheckBox(options, "chkAlwaysClear", 1470, "");
-    chkClipBeginning =
-        preferences::CheckBox(options, "chkClipBeginning", 0,
-                              "Discard data at beginning of activity when GPS signal is not yet obtained");
-    chkClipEnd = preferences::CheckBox(options, "chkClipEnd", 0,
-                                       "Discard data at end of activity when GPS signal has been lost");
-    chkSpeed = preferences::CheckBox(options, "chkSpeed", 1471, "");
+    auto *options = named(new QGroupBox(page), "Frame2", 1829);
+    chkAlwaysClear = preferences::CheckBox(options, "chkAlwaysClear", 1470);
+    chkClipBeginning = preferences::CheckBox(options, "chkClipBeginning", 1830);
+    chkClipEnd = preferences::CheckBox(options, "chkClipEnd", 1831);
+    chkSpeed = preferences::CheckBox(options, "chkSpeed", 1471);
     auto *optionsLayout = new QVBoxLayout(options);
     for (QCheckBox *box : {chkAlwaysClear, chkClipBeginning, chkClipEnd, chkSpeed})
         optionsLayout->addWidget(box);
 
-    auto *other = named(new QGroupBox("Other", page), "Frame3");
-    chkUseCompressedMode = preferences::CheckBox(other, "chkUseCompressedMode", 1640, "");
-    chkUseSmoothing =
-        preferences::CheckBox(other, "chkUseSmoothing", 0, "Use smoothing for altitude calculations");
-    chkAskSplice = preferences::CheckBox(other, "chkAskSplice", 0, "Always ask to splice sessions");
-    chkLowBattDetect = preferences::CheckBox(other, "chkLowBattDetect", 1639, "");
+    auto *other = named(new QGroupBox(page), "Frame3", 1832);
+    chkUseCompressedMode = preferences::CheckBox(other, "chkUseCompressedMode", 1640);
+    chkUseSmoothing = preferences::CheckBox(other, "chkUseSmoothing", 1833);
+    chkAskSplice = preferences::CheckBox(other, "chkAskSplice", 1834);
+    chkLowBattDetect = preferences::CheckBox(other, "chkLowBattDetect", 1639);
     auto *otherLayout = new QVBoxLayout(other);
     for (QCheckBox *box : {chkUseCompressedMode, chkUseSmoothing, chkAskSplice, chkLowBattDetect})
         otherLayout->addWidget(box);

@@ -75,14 +75,14 @@ QWidget *frmOptions::buildGeneralTab() {
 
     auto *sportFrame = named(new QGroupBox("Preferred activity type", page), "fraSport", 1432);
     Label12 = named(new QLabel(sportFrame), "Label12");
-    Command1 = named(new QPushButton("Manage activity types", sportFrame), "Command1");
+    Command1 = named(new QPushButton(sportFrame), "Command1", 1820);
     auto *sportLayout = new QHBoxLayout(sportFrame);
     sportLayout->addWidget(Label12, 1);
     sportLayout->addWidget(Command1);
 
-    auto *paceFrame = named(new QGroupBox("Pace graphing range", page), "fraPace");
+    auto *paceFrame = named(new QGroupBox(page), "fraPace", 1821);
     auto *paceLayout = new QHBoxLayout(paceFrame);
-    paceLayout->addWidget(named(new QLabel("Show pace graph from:", paceFrame), "lblPaceFrom"));
+    paceLayout->addWidget(named(new QLabel(paceFrame), "lblPaceFrom", 1822));
     for (int index = 0; index < int(Text1.size()); ++index) {
         Text1[index] = preferences::NumberBox(paceFrame, "Text1", index);
         lblPace[index] = named(new QLabel(paceFrame), "lblPace");

@@ -39,10 +39,10 @@ template <typename Function> void runAndTell(Function function, QWidget *parent)
 } // namespace
 
 QGroupBox *frmOptions::buildRecorderFrame(QWidget *page) {
-    fraRecorder = named(new QGroupBox("Advanced Data Recorder functions", page), "fraRecorder");
-    Command3 = named(new QPushButton("Synchronize Time to PC", fraRecorder), "Command3");
-    Command4 = named(new QPushButton("Clear Memory", fraRecorder), "Command4");
-    Command5 = named(new QPushButton("Save Memory to File", fraRecorder), "Command5");
+    fraRecorder = named(new QGroupBox(page), "fraRecorder", 1835);
+    Command3 = named(new QPushButton(fraRecorder), "Command3", 1836);
+    Command4 = named(new QPushButton(fraRecorder), "Command4", 1837);
+    Command5 = named(new QPushButton(fraRecorder), "Command5", 1838);
     auto *layout = new QVBoxLayout(fraRecorder);
     for (QPushButton *button : {Command3, Command4, Command5})
         layout->addWidget(button);

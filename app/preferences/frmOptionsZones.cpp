@@ -24,12 +24,6 @@ namespace {
 using platform::dialogs::Icon;
 using preferences::ZoneMode;
 
-constexpr const char *kNote =
-    "Please Note: Time in Zone data for previously recorded activities will not be affected by changing "
-    "your Target Zones. If desired, you can re-compute the \"Time in Zones\" for a single old activity from "
-    "the Activity Summary window. To update all of your activities at once, select the \"Compute Time in "
-    "Zones for all Workouts\" button above.";
-
 // A box's number as the whole number that is stored, when it holds one that fits.
 std::optional<int> wholeNumberIn(const QLineEdit &box) {
     const auto number = modHelpers::ReadNumericText(box.text());
@@ -48,7 +42,7 @@ void say(const preferences::BoxRefusal &refusal, QWidget *parent) {
 QWidget *frmOptions::buildZonesTab() {
     auto *page = new QWidget;
 
-    auto *modeFrame = named(new QGroupBox("Compute &heart rate zones", page), "Frame1");
+    auto *modeFrame = named(new QGroupBox(page), "Frame1", 1823);
     const int modeCaptions[] = {1456, 1457, 1563};
     for (int index = 0; index < int(OptionComputeZones.size()); ++index)
         OptionComputeZones[index] =
@@ -56,8 +50,9 @@ QWidget *frmOptions::buildZonesTab() {
     txtAge = preferences::NumberBox(modeFrame, "txtAge");
     txtMaxHR = preferences::NumberBox(modeFrame, "txtMaxHR");
     auto *modeLayout = new QGridLayout(modeFrame);
-    modeLayout->addWidget(named(new QLabel("&Calculate zones using:", modeFrame), "lblZonesUsing"), 0, 0, 1,
-                          2);
+    auto *zonesUsing = named(new QLabel(modeFrame), "lblZonesUsing", 1824);
+    zonesUsing->setBuddy(OptionComputeZones[0]);
+    modeLayout->addWidget(zonesUsing, 0, 0, 1, 2);
     modeLayout->addWidget(OptionComputeZones[0], 1, 0);
     modeLayout->addWidget(txtAge, 1, 1);
     modeLayout->addWidget(OptionComputeZones[1], 2, 0);
@@ -65,12 +60,12 @@ QWidget *frmOptions::buildZonesTab() {
     modeLayout->addWidget(OptionComputeZones[2], 3, 0, 1, 2);
     modeLayout->setRowStretch(4, 1);
 
-    auto *zoneFrame = named(new QGroupBox("&Target heart rate zones", page), "Frame5");
+    auto *zoneFrame = named(new QGroupBox(page), "Frame5", 1825);
     auto *zoneLayout = new QGridLayout(zoneFrame);
     std::array<std::array<QLineEdit *, 2> *, 4> arrays{&hrzone1, &hrzone2, &hrzone3, &hrzone4};
     const char *names[] = {"hrzone1", "hrzone2", "hrzone3", "hrzone4"};
     for (int zone = 0; zone < 4; ++zone) {
-        zoneLayout->addWidget(new QLabel(QStringLiteral("Zone %1:").arg(zone + 1), zoneFrame), zone, 0);
+        zoneLayout->addWidget(new QLabel(preferences::Text(1826).arg(zone + 1), zoneFrame), zone, 0);
         for (int index = 0; index < 2; ++index) {
             (*arrays[zone])[index] = preferences::NumberBox(zoneFrame, names[zone], index);
             zoneLayout->addWidget((*arrays[zone])[index], zone, 1 + 2 * index);
@@ -79,16 +74,16 @@ QWidget *frmOptions::buildZonesTab() {
     }
     hrzone5 = preferences::NumberBox(zoneFrame, "hrzone5");
     lblHrZone5 = named(new QLabel(zoneFrame), "lblHrZone5");
-    zoneLayout->addWidget(new QLabel("Zone 5:", zoneFrame), 4, 0);
+    zoneLayout->addWidget(new QLabel(preferences::Text(1826).arg(5), zoneFrame), 4, 0);
     zoneLayout->addWidget(hrzone5, 4, 1);
     zoneLayout->addWidget(new QLabel("-", zoneFrame), 4, 2);
     zoneLayout->addWidget(lblHrZone5, 4, 3);
-    Command2 = named(new QPushButton("&Compute Target Zones", zoneFrame), "Command2");
+    Command2 = named(new QPushButton(zoneFrame), "Command2", 1827);
     Command7 = named(new QPushButton(zoneFrame), "Command7", 1718);
     zoneLayout->addWidget(Command2, 5, 0, 1, 4);
     zoneLayout->addWidget(Command7, 6, 0, 1, 4);
 
-    Label5 = named(new QLabel(QString::fromUtf8(kNote), page), "Label5");
+    Label5 = named(new QLabel(page), "Label5", 1828);
     Label5->setWordWrap(true);
 
     auto *layout = new QGridLayout(page);

@@ -94,7 +94,7 @@ TEST_F(AboutTest, WithoutTheDeviceLibraryItsVersionIsNotAvailable) {
     EXPECT_TRUE(about.Label5->isHidden());
 }
 
-TEST_F(AboutTest, SpeaksTheChosenLanguageButKeepsItsEnglishOnlyTitle) {
+TEST_F(AboutTest, SpeaksTheChosenLanguageToItsTitle) {
     gLanguageOffset = 1000; // French
 
     frmAbout about;
@@ -104,7 +104,7 @@ TEST_F(AboutTest, SpeaksTheChosenLanguageButKeepsItsEnglishOnlyTitle) {
     EXPECT_TRUE(about.Label3->text().startsWith("Version de la bibliothèque du Data Recorder "))
         << about.Label3->text().toStdString();
     EXPECT_EQ(about.Label7->text(), "Tous droits réservés");
-    EXPECT_EQ(about.windowTitle(), "About Runvella");
+    EXPECT_EQ(about.windowTitle(), "À propos de Runvella");
 }
 
 TEST_F(AboutTest, ClickingCreditsShowsThem) {

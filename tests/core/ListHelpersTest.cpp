@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QScopedValueRollback>
 
 using namespace modHelpers;
 using modLocalisation::LoadResString;
@@ -84,6 +85,14 @@ TEST(FillDistanceUnitList, AddsTheFiveCodesAndSelectsTheGivenOne) {
         EXPECT_EQ(list.item(4)->text(), "nm");
         EXPECT_EQ(list.currentRow(), c.index) << c.code.toStdString();
     }
+}
+
+TEST(FillDistanceUnitList, ShowsTheUnitsInTheChosenLanguageAndKeepsTheirCodes) {
+    const QScopedValueRollback<int> german(gLanguageOffset, 3000);
+    QComboBox combo;
+    FillDistanceUnitList(combo, "nm");
+    EXPECT_EQ(combo.currentText(), "sm");
+    EXPECT_EQ(combo.currentData().toString(), "nm");
 }
 
 } // namespace

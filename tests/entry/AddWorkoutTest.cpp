@@ -10,6 +10,7 @@
 #include "mainwindow/frmMain.h"
 #include "transfer/ActivityFixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -119,6 +120,40 @@ TEST_F(AddWorkoutTest, ANewActivityStartsOnTheCalendarsDayInThePreferredUnits) {
     EXPECT_EQ(window->Command4->text(), "OK");
     EXPECT_EQ(window->lblZones[0]->text(), "Z1: 95-113");
     EXPECT_EQ(window->Label2->text(), "(hh:mm:ss)");
+}
+
+TEST_F(AddWorkoutTest, AScreenReaderNamesEachBoxAfterTheCaptionOfItsLine) {
+    const auto window = open(false);
+    // A drop-down list is named by its current entry and labelled by its caption.
+    const auto name = [](QWidget *box) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+        if (!qobject_cast<QComboBox *>(box))
+            return accessible->text(QAccessible::Name);
+        const auto labels = accessible->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    };
+    const struct {
+        QWidget *box;
+        QString name;
+    } cases[] = {
+        {window->DTPicker1, "Date:"},
+        {window->DTPicker2, "Start Time:"},
+        {window->Combo2, "Sport:"},
+        {window->Text2, "Distance:"},
+        {window->Text4, "Duration:"},
+        {window->Text5, "Duration: mm"},
+        {window->Text7, "Duration: ss"},
+        {window->Text3, "Description:"},
+        {window->txtAvgHR, "Avg HR:"},
+        {window->txtMaxHR, "Peak HR:"},
+        {window->txtAvgSpeed, "Avg Speed:"},
+        {window->txtAvgPace[0], "Avg Pace:"},
+        {window->txtAvgPace[1], "Avg Pace: ss"},
+        {window->Text1[4], "Z5: 171-190"},
+        {window->Text6[4], "Z5: 171-190 mm"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(name(c.box), c.name) << c.box->objectName().toStdString();
 }
 
 TEST_F(AddWorkoutTest, EditingShowsTheStoredActivity) {

@@ -1,0 +1,353 @@
+#include "MainWindowFixture.h"
+#include "analysis/AnalysisFixture.h"
+#include "analysis/CourseSamples.h"
+#include "analysis/TrackPlot.h"
+#include "analysis/frmPlotTrack.h"
+#include "analysis/frmStats.h"
+#include "analysis/frmTabularData2.h"
+#include "core/frmAbout.h"
+#include "core/modLocalisation.h"
+#include "entry/AddWorkout.h"
+#include "entry/frmDailyData.h"
+#include "exchange/frmExport.h"
+#include "exchange/frmTrenloSync.h"
+#include "mainwindow/Form1.h"
+#include "preferences/frmActivityList.h"
+#include "preferences/frmOptions.h"
+#include "preferences/frmRecomputeTimeInZones.h"
+#include "preferences/frmWizard1.h"
+#include "preferences/frmWizard3.h"
+#include "startup/frmSplash.h"
+#include "transfer/frmActivitySummary.h"
+#include "transfer/frmAskSplice.h"
+#include "transfer/frmLowBatt.h"
+#include "transfer/frmMerge1.h"
+#include "transfer/frmNoUniqueData.h"
+#include "transfer/frmRedGreen.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <set>
+
+namespace {
+
+// A caption as it shows: accelerator marks gone, "&&" an ampersand.
+QString shown(QString text) {
+    return text.replace("&&", QString(QChar(1))).remove('&').replace(QChar(1), '&');
+}
+
+// A text as compared with the table's: without accelerators, colons and ellipses.
+QString bare(const QString &text) {
+    QString plain = shown(text).trimmed();
+    while (plain.endsWith(':') || plain.endsWith('.'))
+        plain.chop(1);
+    return plain.trimmed();
+}
+
+// The table's English texts that the language gives words of its own.
+std::set<QString> englishTranslatedIn(int offset) {
+    std::set<QString> texts;
+    for (int id = 1000; id < 2000; ++id) {
+        const auto english = modLocalisation::FindString(id);
+        const auto translated = modLocalisation::FindString(id + offset);
+        if (english && translated && bare(*english) != bare(*translated) && !bare(*english).isEmpty())
+            texts.insert(bare(*english));
+    }
+    return texts;
+}
+
+// Collects what does not show whole or shows English, one line per fault.
+class Inspection {
+public:
+    Inspection(QWidget &window, int offset) : window_(window), english_(englishTranslatedIn(offset)) {}
+
+    void inspectVisibleControls() {
+        for (QWidget *control : window_.findChildren<QWidget *>()) {
+            if (!control->isVisibleTo(&window_) || control->window() != &window_)
+                continue;
+            if (auto *label = qobject_cast<QLabel *>(control))
+                inspect(*label);
+            else if (auto *button = qobject_cast<QAbstractButton *>(control))
+                inspect(*button);
+            else if (auto *frame = qobject_cast<QGroupBox *>(control))
+                text(*frame, frame->title(), frame->minimumSizeHint().width() <= frame->width());
+            else if (auto *tabs = qobject_cast<QTabBar *>(control))
+                inspect(*tabs);
+            else if (auto *list = qobject_cast<QComboBox *>(control))
+                inspect(*list);
+            else if (auto *headings = qobject_cast<QHeaderView *>(control))
+                inspect(*headings);
+        }
+        text(window_, window_.windowTitle(), true);
+    }
+
+    std::set<std::string> faults;
+
+private:
+    std::string nameOf(const QWidget &control) const {
+        QString path =
+            control.objectName().isEmpty() ? control.metaObject()->className() : control.objectName();
+        for (const QWidget *up = control.parentWidget(); up && up != &window_; up = up->parentWidget())
+            if (!up->objectName().isEmpty() && !up->objectName().startsWith("qt_"))
+                path = up->objectName() + '/' + path;
+        return path.toStdString();
+    }
+
+    void text(const QWidget &control, const QString &caption, bool whole, const char *what = "") {
+        if (caption.trimmed().isEmpty())
+            return;
+        const std::string where = nameOf(control) + what + " \"" + caption.toStdString() + "\"";
+        if (!whole)
+            faults.insert(where + " is cut off");
+        if (english_.count(bare(caption)))
+            faults.insert(where + " is English");
+    }
+
+    int widest(const QFontMetrics &metrics, const QString &caption) const {
+        int width = 0;
+        for (const QString &line : shown(caption).split('\n'))
+            width = std::max(width, metrics.horizontalAdvance(line));
+        return width;
+    }
+
+    void inspect(const QLabel &label) {
+        if (label.text().isEmpty() || !label.pixmap().isNull())
+            return;
+        const bool whole = label.wordWrap() ? label.heightForWidth(label.width()) <= label.height() &&
+                                                  label.minimumSizeHint().width() <= label.width()
+                                            : label.sizeHint().width() <= label.width() &&
+                                                  label.sizeHint().height() <= label.height() + 2;
+        text(label, label.text(), whole);
+        static const QRegularExpression accelerator("&[^&\\s]");
+        if (!label.buddy() && label.textFormat() != Qt::RichText &&
+            QString(label.text()).remove("&&").contains(accelerator))
+            faults.insert(nameOf(label) + " shows the ampersand of \"" + label.text().toStdString() + "\"");
+    }
+
+    void inspect(const QAbstractButton &button) {
+        QStyleOptionButton option;
+        option.initFrom(&button);
+        option.text = button.text();
+        option.icon = button.icon();
+        option.iconSize = button.iconSize();
+        QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+        if (qobject_cast<const QCheckBox *>(&button))
+            contents = QStyle::SE_CheckBoxContents;
+        else if (qobject_cast<const QRadioButton *>(&button))
+            contents = QStyle::SE_RadioButtonContents;
+        else if (!qobject_cast<const QPushButton *>(&button))
+            return;
+        const QRect room = button.style()->subElementRect(contents, &option, &button);
+        const int iconWidth = button.icon().isNull() ? 0 : button.iconSize().width() + 4;
+        const int lines = int(button.text().count('\n')) + 1;
+        text(button, button.text(),
+             widest(button.fontMetrics(), button.text()) + iconWidth <= room.width() &&
+                 lines * button.fontMetrics().lineSpacing() <= room.height() + 2);
+    }
+
+    void inspect(const QTabBar &tabs) {
+        const int padding = tabs.style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, &tabs);
+        for (int index = 0; index < tabs.count(); ++index) {
+            if (!tabs.isTabVisible(index))
+                continue;
+            const QRect place = tabs.tabRect(index);
+            text(tabs, tabs.tabText(index),
+                 tabs.rect().contains(place) &&
+                     widest(tabs.fontMetrics(), tabs.tabText(index)) + padding <= place.width() + 1,
+                 " tab");
+        }
+    }
+
+    void inspect(QHeaderView &headings) {
+        if (headings.orientation() != Qt::Horizontal || !headings.model())
+            return;
+        for (int column = 0; column < headings.count(); ++column) {
+            if (headings.isSectionHidden(column))
+                continue;
+            const QString heading = headings.model()->headerData(column, Qt::Horizontal).toString();
+            const bool stretched = column == headings.count() - 1 && headings.stretchLastSection();
+            text(headings, heading,
+                 stretched || headings.sectionSizeHint(column) <= headings.sectionSize(column), " heading");
+        }
+    }
+
+    // An entry shows whole in the box, or in the open list with the whole current text as the
+    // box's tool tip.
+    void inspect(QComboBox &list) {
+        QStyleOptionComboBox option;
+        option.initFrom(&list);
+        option.editable = list.isEditable();
+        option.frame = list.hasFrame();
+        const int room =
+            list.style()
+                ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list)
+                .width() -
+            2;
+        list.showPopup();
+        QAbstractItemView &popup = *list.view();
+        const int popupRoom = popup.viewport()->width();
+        list.hidePopup();
+        for (int entry = 0; entry < list.count(); ++entry) {
+            const QString caption = list.itemText(entry);
+            const bool inBox = list.fontMetrics().horizontalAdvance(caption) <= room;
+            const bool inPopup =
+                popup.sizeHintForIndex(list.model()->index(entry, list.modelColumn())).width() <= popupRoom;
+            const bool told = entry != list.currentIndex() || list.toolTip() == caption;
+            text(list, caption, inBox || (inPopup && told), " entry");
+        }
+    }
+
+    QWidget &window_;
+    std::set<QString> english_;
+};
+
+struct WindowOpener {
+    const char *name;
+    std::function<std::unique_ptr<QWidget>()> open;
+};
+
+class EveryWindowTest : public AnalysisFixture {
+protected:
+    void SetUp() override {
+        AnalysisFixture::SetUp();
+        gConn.executeScript("update preferences set Primary_Unit = 'km'");
+        gPrimaryUnit = "km";
+        gStartOfWeek = "Monday";
+        gCurrentGraph.clear();
+        activity = addGpsActivity(20);
+        gCurrentSessionKey = activity;
+        gSpliceKey1 = activity;
+        gSpliceKey2 = addGpsActivity(5);
+    }
+    void TearDown() override {
+        gLanguageOffset = 0;
+        gEditExisting = false;
+        gStartOfWeek.clear();
+        gSpliceKey1 = gSpliceKey2 = 0;
+        AnalysisFixture::TearDown();
+    }
+
+    static std::unique_ptr<frmMain> mainWindow() {
+        auto window = std::make_unique<frmMain>();
+        window->today = [] { return QDate(2026, 3, 11); };
+        window->Form_Load();
+        window->ApplyCustomPeriod({QDate(2026, 12, 1), QDate(2026, 12, 3)}, 1442);
+        return window;
+    }
+
+    template <typename Window> static WindowOpener opener(const char *name) {
+        return {name, [] { return std::make_unique<Window>(); }};
+    }
+
+    std::vector<WindowOpener> openers() {
+        const QDate day(2026, 3, 9);
+        return {
+            {"main window with a custom period", [] { return mainWindow(); }},
+            {"main window at its smallest size",
+             [] {
+                 auto window = mainWindow();
+                 window->resize(1, 1);
+                 return window;
+             }},
+            {"main window showing an activity",
+             [this] {
+                 auto window = mainWindow();
+                 window->ReloadGraphSelection(activity);
+                 return window;
+             }},
+            {"splash",
+             [] {
+                 auto splash = std::make_unique<frmSplash>();
+                 splash->Form_Load();
+                 return splash;
+             }},
+            opener<frmAbout>("about"),
+            {"custom dates", [day] { return std::make_unique<Form1>(nullptr, day); }},
+            {"new activity",
+             [] {
+                 gEditExisting = false;
+                 return std::make_unique<AddWorkout>();
+             }},
+            {"edited activity",
+             [] {
+                 gEditExisting = true;
+                 return std::make_unique<AddWorkout>();
+             }},
+            {"daily data", [day] { return std::make_unique<frmDailyData>(day); }},
+            opener<frmOptions>("preferences"),
+            opener<frmActivityList>("sports"),
+            opener<frmWizard1>("wizard"),
+            opener<frmWizard3>("wizard's end"),
+            opener<frmRecomputeTimeInZones>("recompute"),
+            opener<frmStats>("course statistics"),
+            opener<frmPlotTrack>("track plot"),
+            {"table viewer",
+             [] {
+                 gGraphTable = analysis::TrackTableLines(analysis::ReadCourseSamples(gCurrentSessionKey),
+                                                         gPrimaryUnit, gUseSmoothing);
+                 return std::make_unique<frmTabularData2>();
+             }},
+            opener<frmExport>("export"),
+            opener<frmTrenloSync>("upload"),
+            opener<frmMerge1>("merge"),
+            opener<frmAskSplice>("splice question"),
+            {"activities transferred",
+             [this] {
+                 auto summary = std::make_unique<frmActivitySummary>();
+                 summary->addActivity("9 Mar 2026 07:00 HR & GPS Activity", activity);
+                 return summary;
+             }},
+            opener<frmNoUniqueData>("no unique data"),
+            opener<frmRedGreen>("red and green flashes"),
+            opener<frmLowBatt>("low battery"),
+        };
+    }
+
+    // Shows the window at its default size with its layouts done, but runs none of its timers.
+    static void showLaidOut(QWidget &window) {
+        window.show();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+
+    testing::ScriptedDialogs dialogs;
+    SessionKey activity = 0;
+};
+
+TEST_F(EveryWindowTest, ShowsItsTextsWholeInTheChosenLanguageAndFitsTheScreen) {
+    for (const int offset : {0, 1000, 2000, 3000, 4000}) {
+        gLanguageOffset = offset;
+        for (const WindowOpener &opener : openers()) {
+            SCOPED_TRACE(std::string(opener.name) + " in language " + std::to_string(offset));
+            const std::unique_ptr<QWidget> window = opener.open();
+            showLaidOut(*window);
+            EXPECT_LE(window->frameGeometry().width(), 1024);
+            EXPECT_LE(window->frameGeometry().height(), 768);
+            Inspection inspection(*window, offset);
+            inspection.inspectVisibleControls();
+            // Every tab of a tabbed window in turn.
+            for (QTabWidget *tabs : window->findChildren<QTabWidget *>()) {
+                for (int tab = 0; tab < tabs->count(); ++tab) {
+                    tabs->setCurrentIndex(tab);
+                    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                    inspection.inspectVisibleControls();
+                }
+            }
+            for (const std::string &fault : inspection.faults)
+                ADD_FAILURE() << fault;
+        }
+    }
+}
+
+} // namespace
