@@ -38,7 +38,6 @@ bool frmLowBatt::NoticeDue(const QString &storedDate, const QDate &today) {
 void frmLowBatt::Form_Load() {
     lblLowBatt->setText(modLocalisation::LoadResString(1637));
     chkRemind->setText(modLocalisation::LoadResString(1638));
-    cmdOK->setText(modLocalisation::LoadResString(1421));
     chkRemind->setChecked(false);
 }
 

