@@ -2,6 +2,7 @@
 
 #include "core/NumericBox.h"
 #include "core/modHelpersDates.h"
+#include "core/modHelpersValidation.h"
 #include "platform/ReportedFailures.h"
 #include "preferences/GoalBoxes.h"
 #include "preferences/Messages.h"
@@ -33,7 +34,7 @@ QString hoursMinutesCaption() {
 }
 
 void sayRefusal(const preferences::GoalRefusal &refusal, QWidget *parent) {
-    QString message = Text(refusal.messageId);
+    QString message = modHelpers::ValidationMessage(refusal.messageId);
     if (!refusal.suffix.isEmpty())
         message += ' ' + refusal.suffix;
     platform::dialogs::message(message, "Runvella", Icon::Information, Buttons::Ok, parent);

@@ -6,6 +6,7 @@
 #include "core/DatabaseFixture.h"
 #include "core/DeviceLibrary.h"
 #include "core/modHelpersDates.h"
+#include "core/modHelpersValidation.h"
 #include "core/modLocalisation.h"
 #include "core/modPreferences.h"
 #include "logger/SimulatedRecorder.h"
@@ -138,7 +139,8 @@ TEST_F(GoalsTabTest, EachBoxIsCheckedAndStoredWhenItIsLeft) {
     typeAndLeave(options.txtTotalAltitude, "1500");
     EXPECT_EQ(stored("totalAltitude"), 1500);
 
-    EXPECT_EQ(texts(), (QStringList{LoadResString(1508) + " 23", LoadResString(1615), LoadResString(1509)}));
+    EXPECT_EQ(texts(), (QStringList{LoadResString(1508) + " 23", LoadResString(1615),
+                                    modHelpers::ValidationMessage(1920)}));
     EXPECT_EQ(rows(), 1);
 }
 
