@@ -162,7 +162,7 @@ void frmOptions::cmdOK_Click() {
     if (SSTab2->isTabVisible(ZonesTab)) {
         for (QLineEdit *box : {hrzone5, hrzone4[1], hrzone4[0], hrzone3[1], hrzone3[0], hrzone2[1],
                                hrzone2[0], hrzone1[1], hrzone1[0]}) {
-            if (box->text().isEmpty()) {
+            if (box->text().trimmed().isEmpty()) {
                 preferences::Say(1505, platform::dialogs::Icon::None, this);
                 box->setFocus();
                 return;
