@@ -7,6 +7,7 @@
 #include "preferences/GoalBoxes.h"
 #include "preferences/Messages.h"
 #include "preferences/OptionControls.h"
+#include "preferences/WeekPicker.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -47,7 +48,7 @@ QWidget *frmOptions::buildGoalsTab() {
     Frame4 = named(new QGroupBox(page), "Frame4", 1461);
     auto *grid = new QGridLayout(Frame4);
 
-    DTPicker1 = named(new QDateEdit(Frame4), "DTPicker1");
+    DTPicker1 = named(new WeekPicker(Frame4), "DTPicker1");
     DTPicker1->setCalendarPopup(true);
     grid->addWidget(named(new QLabel(Frame4), "lblWeekOf", 1462), 0, 0);
     grid->addWidget(DTPicker1, 0, 1, 1, 3);

@@ -18,6 +18,7 @@
 #include <QDateEdit>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -108,6 +109,30 @@ TEST_F(GoalsTabTest, OpensOnThisWeekAndAPickedDayShowsItsWeeksGoals) {
     EXPECT_EQ(options.txtZone1[1]->text(), "30");
     EXPECT_EQ(options.txtZone5[0]->text(), "23");
     EXPECT_EQ(options.txtZone5[1]->text(), "59");
+}
+
+TEST_F(GoalsTabTest, UpAndDownMoveAWeekAtATimeAndATypedDayGoesToItsWeek) {
+    frmOptions &options = open();
+    QDateEdit *picker = options.DTPicker1;
+    picker->setDate(QDate(2003, 1, 6));
+    picker->setFocus();
+    const auto press = [picker](int key, const QString &text = {}) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(picker, &event);
+    };
+
+    press(Qt::Key_Up);
+    EXPECT_EQ(picker->date(), QDate(2003, 1, 13));
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    EXPECT_EQ(picker->date(), QDate(2002, 12, 30));
+
+    picker->setDate(QDate(2003, 1, 6));
+    picker->setSelectedSection(QDateTimeEdit::DaySection);
+    press(Qt::Key_2, "2");
+    press(Qt::Key_2, "2");
+    press(Qt::Key_Return);
+    EXPECT_EQ(picker->date(), QDate(2003, 1, 20));
 }
 
 TEST_F(GoalsTabTest, EachBoxIsCheckedAndStoredWhenItIsLeft) {
