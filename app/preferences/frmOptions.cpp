@@ -5,8 +5,8 @@
 #include "core/NumericBox.h"
 #include "core/OptionButtons.h"
 #include "core/modPreferences.h"
-#include "mainwindow/MainWindowServices.h"
 #include "platform/ReportedFailures.h"
+#include "preferences/MainGraph.h"
 #include "preferences/Messages.h"
 #include "preferences/OptionControls.h"
 #include "preferences/PreferenceStore.h"
@@ -172,18 +172,9 @@ void frmOptions::cmdOK_Click() {
     saveAllZonestoDB();
     platform::failures::runReported([this] {
         modPreferences::LoadPreferences();
-        redrawMainWindow();
+        preferences::RedrawMainGraph();
     });
     accept();
-}
-
-void frmOptions::redrawMainWindow() {
-    if (gCurrentGraph != QLatin1String("session")) {
-        mainwindow::ChangeTimePeriod();
-        mainwindow::showMainGraph();
-    } else {
-        gShownSessionKey = 0;
-    }
 }
 
 void frmOptions::done(int result) {
