@@ -44,6 +44,13 @@ void type(QWidget *box, const QString &text) {
         press(box, typed.toUpper().unicode(), Qt::NoModifier, typed);
 }
 
+// A box's text and the message that refuses it.
+struct Refusal {
+    EntryBox *box;
+    const char *text;
+    const char *message;
+};
+
 // The entry window over a main window whose calendar shows kDay.
 class AddWorkoutTest : public ActivityFixture {
 protected:
@@ -208,11 +215,7 @@ TEST_F(AddWorkoutTest, BoxesTakeOnlyTheirKeysAndLength) {
 
 TEST_F(AddWorkoutTest, OkChecksEveryBoxAndStoresNothingUntilAllPass) {
     const auto window = open(false);
-    const struct {
-        EntryBox *box;
-        const char *text;
-        const char *message;
-    } cases[] = {
+    const Refusal cases[] = {
         {window->Text4, "25", "Please enter a value less than 24"},
         {window->Text4, "1.5", "Please enter a positive whole number"},
         {window->Text7, "-5", "Please enter a value less than 60"},
@@ -236,11 +239,7 @@ TEST_F(AddWorkoutTest, OkChecksEveryBoxAndStoresNothingUntilAllPass) {
 
 TEST_F(AddWorkoutTest, ARefusedBoxShowsItsMessageAndGetsTheFocusBack) {
     const auto window = open(false);
-    const struct {
-        EntryBox *box;
-        const char *text;
-        const char *message;
-    } cases[] = {
+    const Refusal cases[] = {
         {window->Text4, "24", "Please enter a value less than 24"},
         {window->Text7, "60", "Please enter a value less than 60"},
         {window->txtAvgHR, "301", "Please enter only a whole number for Average Heart Rate"},
