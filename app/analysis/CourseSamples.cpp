@@ -21,7 +21,7 @@ std::vector<CourseSample> ReadCourseSamples(SessionKey key) {
         CourseSample sample;
         sample.time = query.columnDouble(0);
         sample.distance = query.columnDouble(1);
-        sample.altitude = query.columnDouble(2);
+        sample.altitude = optionalDouble(query, 2);
         sample.latitude = optionalDouble(query, 3);
         sample.longitude = optionalDouble(query, 4);
         sample.dataType = static_cast<int>(query.columnInt64(5));

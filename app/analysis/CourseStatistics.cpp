@@ -99,9 +99,6 @@ public:
 
     std::vector<CourseRow> run() {
         const CourseSample &first = samples_.front();
-        smoothed_ = first.altitude;
-        anchor_ = Numbers::roundHalfEven(first.altitude);
-        previousSmoothed_ = static_cast<float>(first.altitude);
         addStartRow(first);
 
         for (std::size_t index = 0; index < samples_.size(); ++index) {
@@ -109,7 +106,7 @@ public:
             const float distance = distanceInUnit(sample.distance);
             ++sinceMarker_;
             if (settings_.withPositions)
-                trackAltitude(sample, index == 0);
+                trackAltitude(sample);
             const float threshold = lastThreshold_ + settings_.interval;
             if (threshold > distance)
                 continue;
@@ -129,9 +126,19 @@ private:
         return static_cast<float>(Numbers::roundHalfEven(converted, 3));
     }
 
-    void trackAltitude(const CourseSample &sample, bool first) {
-        if (!first)
-            smoothed_ = Numbers::roundHalfEven(smoothing_ * smoothed_ + (1 - smoothing_) * sample.altitude);
+    // The figures start at the first sample with an altitude; a sample without one is no reading
+    // (not a fall to 0 feet) and leaves them as they are.
+    void trackAltitude(const CourseSample &sample) {
+        if (!sample.altitude)
+            return;
+        if (!altitudeKnown_) {
+            altitudeKnown_ = true;
+            smoothed_ = *sample.altitude;
+            anchor_ = Numbers::roundHalfEven(*sample.altitude);
+            previousSmoothed_ = static_cast<float>(*sample.altitude);
+        } else {
+            smoothed_ = Numbers::roundHalfEven(smoothing_ * smoothed_ + (1 - smoothing_) * *sample.altitude);
+        }
         if (smoothed_ <= anchor_ - kElevationBand) {
             descent_ += anchor_ - smoothed_;
             anchor_ = smoothed_;
@@ -148,9 +155,10 @@ private:
         if (settings_.withPositions) {
             row.fields << QStringLiteral("0");
             addHeartRateField(row);
-            const QString altitude =
-                metric_ ? NumberText(Numbers::roundHalfEven(first.altitude * kMetresPerFoot, 1))
-                        : NumberText(first.altitude);
+            QString altitude;
+            if (first.altitude)
+                altitude = metric_ ? NumberText(Numbers::roundHalfEven(*first.altitude * kMetresPerFoot, 1))
+                                   : NumberText(*first.altitude);
             row.fields << QStringLiteral("0") << QStringLiteral("0") << altitude
                        << positionText(first.latitude, false) << positionText(first.longitude, true);
         } else {
@@ -180,8 +188,8 @@ private:
             row.fields << elevationChangeText(change, metric_);
             addHeartRateField(row);
             row.fields << heightText(ascent_, metric_) << heightText(descent_, metric_)
-                       << heightText(smoothed_, metric_) << positionText(sample.latitude, false)
-                       << positionText(sample.longitude, true);
+                       << (altitudeKnown_ ? heightText(smoothed_, metric_) : QString())
+                       << positionText(sample.latitude, false) << positionText(sample.longitude, true);
         } else {
             addHeartRateField(row);
         }
@@ -224,6 +232,7 @@ private:
     float lastThreshold_ = 0;
     float previousDistance_ = 0;
     float previousTime_ = 0;
+    bool altitudeKnown_ = false;
     double smoothed_ = 0;        // feet; whole after the first sample
     double anchor_ = 0;          // whole feet; wide enough for any reading, even a bad fix
     float previousSmoothed_ = 0; // at the previous row

@@ -17,7 +17,7 @@ namespace analysis {
 struct CourseSample {
     double time = 0;                 // seconds from the start
     double distance = 0;             // miles from the start
-    double altitude = 0;             // feet
+    std::optional<double> altitude;  // feet; none when the sample has no reading
     std::optional<double> latitude;  // signed decimal degrees
     std::optional<double> longitude; // likewise
     int dataType = 1;                // 1 speed and distance, 2 GPS

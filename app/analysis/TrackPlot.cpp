@@ -88,20 +88,21 @@ QStringList TrackTableLines(const std::vector<CourseSample> &samples, const QStr
     QStringList lines{LoadResString(1600) + '\t' + LoadResString(1672) + '\t' + LoadResString(1673) + '\t' +
                       LoadResString(metric ? 1646 : 1645)};
     lines.reserve(static_cast<qsizetype>(samples.size()) + 1);
-    double smoothed = 0;
-    bool first = true;
+    // A sample without an altitude is no reading: the smoothed altitude stays as it was.
+    std::optional<double> smoothed;
     for (const CourseSample &sample : samples) {
-        const double reading = metric ? sample.altitude * kMetresPerFoot : sample.altitude;
-        if (first)
-            smoothed = metric ? Numbers::roundHalfEven(reading, 1) : reading;
-        else
-            smoothed = Numbers::roundHalfEven(a * smoothed + (1 - a) * reading, metric ? 1 : 0);
-        first = false;
+        if (sample.altitude) {
+            const double reading = metric ? *sample.altitude * kMetresPerFoot : *sample.altitude;
+            if (!smoothed)
+                smoothed = metric ? Numbers::roundHalfEven(reading, 1) : reading;
+            else
+                smoothed = Numbers::roundHalfEven(a * *smoothed + (1 - a) * reading, metric ? 1 : 0);
+        }
         double minutes = sample.time / 60;
         lines << modHelpers::FormatDuration(minutes, modHelpers::kDurationWithSeconds) + '\t' +
                      (sample.latitude ? FormatCoordinates(*sample.latitude, false) : QString()) + '\t' +
                      (sample.longitude ? FormatCoordinates(*sample.longitude, true) : QString()) + '\t' +
-                     NumberText(Numbers::roundHalfEven(smoothed, 1));
+                     (smoothed ? NumberText(Numbers::roundHalfEven(*smoothed, 1)) : QString());
     }
     return lines;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 // The numeric rules that stored data depends on: exact halves round to the even neighbour,
@@ -25,8 +26,13 @@ inline double roundHalfEven(double value, int decimals) {
     return roundHalfEven(value * scale) / scale;
 }
 
-// A value kept in single precision, as the stored figures were computed.
+// A value kept in single precision, as the stored figures were computed. A finite value beyond
+// float's range becomes float's largest value of its sign, the nearest one it has (a plain cast
+// of such a value is undefined); infinities and NaN stay what they are.
 inline float toSingle(double value) {
+    constexpr float largest = std::numeric_limits<float>::max();
+    if (std::isfinite(value) && std::abs(value) > largest)
+        return value > 0 ? largest : -largest;
     return static_cast<float>(value);
 }
 

@@ -1,5 +1,7 @@
 #include "core/modHelpersValidation.h"
 
+#include "core/modLocalisation.h"
+
 #include <QLineEdit>
 #include <QLocale>
 
@@ -8,14 +10,24 @@
 namespace modHelpers {
 
 std::optional<double> ReadNumericText(const QString &text) {
-    const QString trimmed = text.trimmed();
+    const QLocale user;
+    QString number = text.trimmed();
+    number.replace(user.decimalPoint(), ".");
+    number.replace(user.negativeSign(), "-");
+    QLocale plain = QLocale::c();
+    plain.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
-    double value = QLocale().toDouble(trimmed, &ok);
-    if (!ok)
-        value = QLocale::c().toDouble(trimmed, &ok);
+    const double value = plain.toDouble(number, &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+QString ValidationMessage(int messageId) {
+    QString text = modLocalisation::LoadResString(messageId);
+    if (messageId == kDecimalNumberMessage)
+        text.replace("%X", QLocale().decimalPoint());
+    return text;
 }
 
 NumericTextStatus ValidateNumericText(const QString &text, int maximum) {

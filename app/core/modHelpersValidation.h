@@ -20,11 +20,19 @@ enum NumericTextStatus : std::int16_t {
     kNegative = 6,
 };
 
-// The number a text box holds, read in the user's locale or in C notation after trimming; nothing
-// for text that is no finite number.
+// The number a text box holds after trimming: the user's decimal separator and "." both read as
+// the decimal point, and no character groups digits (under German "8.125" is 8.125, not 8125);
+// nothing for text that is no finite number.
 std::optional<double> ReadNumericText(const QString &text);
 
-// Classifies a number of any size; numbers are read in the user's locale or in C notation.
+// The refusal of a box that takes a decimal number of 0 or more.
+constexpr int kDecimalNumberMessage = 1920;
+
+// The text of a validation message in the chosen language; the decimal-number message names the
+// user's decimal separator.
+QString ValidationMessage(int messageId);
+
+// Classifies a number of any size, read as ReadNumericText reads it.
 NumericTextStatus ValidateNumericText(const QString &text, int maximum);
 NumericTextStatus ValidateNumericText(const QLineEdit &box, int maximum);
 

@@ -250,6 +250,7 @@ QWidget *AddWorkout::buildZonesFrame() {
 }
 
 void AddWorkout::connectHandlers() {
+    using EntryFields::Box;
     connect(Command4, &QPushButton::clicked, this, &AddWorkout::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &AddWorkout::Command5_Click);
     connect(btnComputeZone, &QPushButton::clicked, this, &AddWorkout::btnComputeZone_Click);
@@ -260,32 +261,34 @@ void AddWorkout::connectHandlers() {
     DTPicker1->installEventFilter(this);
     DTPicker2->installEventFilter(this);
 
-    checkWhenLeft(Text2, [this] { return Text2_LostFocus(); });
-    checkWhenLeft(Text4, [this] { return Text4_LostFocus(); });
-    checkWhenLeft(Text5, [this] { return Text5_LostFocus(); });
-    checkWhenLeft(Text7, [this] { return Text7_LostFocus(); });
-    checkWhenLeft(txtAvgHR, [this] { return txtAvgHR_LostFocus(); });
-    checkWhenLeft(txtMaxHR, [this] { return txtMaxHR_LostFocus(); });
-    checkWhenLeft(txtAvgSpeed, [this] { return txtAvgSpeed_LostFocus(); });
-    checkWhenLeft(txtMaxSpeed, [this] { return txtMaxSpeed_LostFocus(); });
-    for (int index = 0; index < 2; ++index) {
-        checkWhenLeft(txtAvgPace[index], [this, index] { return txtAvgPace_LostFocus(index); });
-        checkWhenLeft(txtBestPace[index], [this, index] { return txtBestPace_LostFocus(index); });
-    }
-    for (int index = 0; index < 5; ++index) {
-        checkWhenLeft(Text1[index], [this, index] { return Text1_LostFocus(index); });
-        checkWhenLeft(Text6[index], [this, index] { return Text6_LostFocus(index); });
+    checkWhenLeft(Text2, Box::Distance, [this] { return Text2_LostFocus(); });
+    checkWhenLeft(Text4, Box::Hours, [this] { return Text4_LostFocus(); });
+    checkWhenLeft(Text5, Box::Minutes, [this] { return Text5_LostFocus(); });
+    checkWhenLeft(Text7, Box::Seconds, [this] { return Text7_LostFocus(); });
+    checkWhenLeft(txtAvgHR, Box::AverageHeartRate, [this] { return txtAvgHR_LostFocus(); });
+    checkWhenLeft(txtMaxHR, Box::PeakHeartRate, [this] { return txtMaxHR_LostFocus(); });
+    checkWhenLeft(txtAvgSpeed, Box::Speed, [this] { return txtAvgSpeed_LostFocus(); });
+    checkWhenLeft(txtMaxSpeed, Box::Speed, [this] { return txtMaxSpeed_LostFocus(); });
+    for (int index = 0; index < 2; ++index)
+        checkWhenLeft(txtAvgPace[index], Box::AveragePace,
+                      [this, index] { return txtAvgPace_LostFocus(index); });
+    for (int index = 0; index < 2; ++index)
+        checkWhenLeft(txtBestPace[index], Box::BestPace,
+                      [this, index] { return txtBestPace_LostFocus(index); });
+    for (int index = 4; index >= 0; --index) {
+        checkWhenLeft(Text1[index], Box::ZoneTime, [this, index] { return Text1_LostFocus(index); });
+        checkWhenLeft(Text6[index], Box::ZoneTime, [this, index] { return Text6_LostFocus(index); });
         connect(Text6[index], &QLineEdit::textChanged, this, [this, index] { Text6_Change(index); });
     }
 }
 
 // A box is checked when the athlete leaves it for another control, not while a refused box
 // gets the focus back nor while the window closes.
-void AddWorkout::checkWhenLeft(EntryBox *box, std::function<bool()> check) {
-    leaveChecks_[box] = check;
-    connect(box, &EntryBox::left, this, [this, check] {
+void AddWorkout::checkWhenLeft(EntryBox *box, EntryFields::Box rule, std::function<bool()> leave) {
+    boxChecks_.push_back({box, rule, leave});
+    connect(box, &EntryBox::left, this, [this, leave] {
         if (isVisible() && !refusing_)
-            check();
+            leave();
     });
 }
 

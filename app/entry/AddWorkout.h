@@ -9,7 +9,7 @@
 
 #include <array>
 #include <functional>
-#include <map>
+#include <vector>
 
 class EntryBox;
 class QComboBox;
@@ -122,7 +122,7 @@ private:
     QWidget *buildSummaryFrame();
     QWidget *buildZonesFrame();
     void connectHandlers();
-    void checkWhenLeft(EntryBox *box, std::function<bool()> check);
+    void checkWhenLeft(EntryBox *box, EntryFields::Box rule, std::function<bool()> leave);
     void Form_Load();
     void nameBoxes();
     void fillUnitLists();
@@ -132,15 +132,22 @@ private:
     void showAscentDescent(SessionKey key);
     bool leaveWith(EntryBox *box, EntryFields::Box rule);
     bool leaveSpeed(EntryBox *speed, std::array<EntryBox *, 2> &pace);
-    bool leavePace(std::array<EntryBox *, 2> &pace, int index, EntryBox *speed, int noNumberMessage);
+    bool leavePace(std::array<EntryBox *, 2> &pace, int index, EntryBox *speed, EntryFields::Box rule);
     QString trimmedText(EntryBox *box);
     void refuse(QWidget *control, int messageId);
-    bool acceptsFocusedBox();
+    bool acceptsEveryBox();
     ActivityEntryStore::Form form() const;
     void saved(const ActivityEntryStore::Row &row, const std::optional<QDate> &previousDay);
     SessionKey editedKey() const;
 
     QDate calendarDate;
-    std::map<EntryBox *, std::function<bool()>> leaveChecks_;
-    bool refusing_ = false; // a refused box is getting the focus back
+    // A box, the rule that accepts its text, and what leaving it does (the rule, then what it
+    // fills in other boxes).
+    struct BoxCheck {
+        EntryBox *box;
+        EntryFields::Box rule;
+        std::function<bool()> leave;
+    };
+    std::vector<BoxCheck> boxChecks_; // in tab order
+    bool refusing_ = false;           // a refused box is getting the focus back
 };

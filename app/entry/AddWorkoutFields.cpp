@@ -2,7 +2,7 @@
 // in its partner boxes.
 #include "entry/AddWorkout.h"
 
-#include "core/modLocalisation.h"
+#include "core/modHelpersValidation.h"
 #include "entry/EntryBox.h"
 #include "platform/Dialogs.h"
 
@@ -10,18 +10,13 @@
 #include <QLabel>
 #include <QScopedValueRollback>
 
-namespace {
+#include <algorithm>
 
 using EntryFields::Box;
 
-constexpr int kPaceNotANumber = 1506;
-constexpr int kBestPaceNotANumber = 1509;
-
-} // namespace
-
 void AddWorkout::refuse(QWidget *control, int messageId) {
     const QScopedValueRollback guard(refusing_, true);
-    platform::dialogs::message(modLocalisation::LoadResString(messageId), "Runvella",
+    platform::dialogs::message(modHelpers::ValidationMessage(messageId), "Runvella",
                                platform::dialogs::Icon::Information, platform::dialogs::Buttons::Ok, this);
     control->setFocus(Qt::OtherFocusReason);
 }
@@ -96,10 +91,10 @@ bool AddWorkout::txtMaxSpeed_LostFocus() {
 
 // A pace box that holds no number is refused, yet the speed still follows the pace with that
 // box counted as 0.
-bool AddWorkout::leavePace(std::array<EntryBox *, 2> &pace, int index, EntryBox *speed, int noNumberMessage) {
+bool AddWorkout::leavePace(std::array<EntryBox *, 2> &pace, int index, EntryBox *speed, Box rule) {
     trimmedText(pace[index]);
     const EntryFields::PaceLeave result =
-        EntryFields::LeavePace(pace[0]->text().trimmed(), pace[1]->text().trimmed(), index, noNumberMessage);
+        EntryFields::LeavePace(pace[0]->text().trimmed(), pace[1]->text().trimmed(), index, rule);
     if (result.speed)
         speed->setText(*result.speed);
     if (result.message)
@@ -108,11 +103,11 @@ bool AddWorkout::leavePace(std::array<EntryBox *, 2> &pace, int index, EntryBox 
 }
 
 bool AddWorkout::txtAvgPace_LostFocus(int index) {
-    return leavePace(txtAvgPace, index, txtAvgSpeed, kPaceNotANumber);
+    return leavePace(txtAvgPace, index, txtAvgSpeed, Box::AveragePace);
 }
 
 bool AddWorkout::txtBestPace_LostFocus(int index) {
-    return leavePace(txtBestPace, index, txtMaxSpeed, kBestPaceNotANumber);
+    return leavePace(txtBestPace, index, txtMaxSpeed, Box::BestPace);
 }
 
 // Writing the carried minutes back changes the box again; that run finds 59 or less.
@@ -144,8 +139,18 @@ void AddWorkout::MaxSpeedUnits_Click() {
     lblbestpace->setText(EntryFields::PaceUnitLabel(1591, MaxSpeedUnits->currentIndex()));
 }
 
-// Enter saves without the focus leaving the box being typed in: that box is checked first.
-bool AddWorkout::acceptsFocusedBox() {
-    const auto check = leaveChecks_.find(qobject_cast<EntryBox *>(focusWidget()));
-    return check == leaveChecks_.end() || check->second();
+// Enter saves without the focus leaving the box being typed in: that box is left first. Then
+// every box is checked, for a box refused earlier may have been left as it was.
+bool AddWorkout::acceptsEveryBox() {
+    const auto focused = std::find_if(boxChecks_.begin(), boxChecks_.end(),
+                                      [this](const BoxCheck &check) { return check.box == focusWidget(); });
+    if (focused != boxChecks_.end() && !focused->leave())
+        return false;
+    for (const BoxCheck &check : boxChecks_) {
+        if (const int message = EntryFields::LeaveMessage(check.rule, check.box->text().trimmed())) {
+            refuse(check.box, message);
+            return false;
+        }
+    }
+    return true;
 }

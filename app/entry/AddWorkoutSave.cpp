@@ -56,7 +56,7 @@ ActivityEntryStore::Form AddWorkout::form() const {
 }
 
 void AddWorkout::Command4_Click() {
-    if (!acceptsFocusedBox())
+    if (!acceptsEveryBox())
         return;
     if (Combo2->currentIndex() < 0) {
         refuse(Combo2, kChooseSport);

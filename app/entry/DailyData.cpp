@@ -7,7 +7,6 @@ namespace DailyData {
 namespace {
 
 constexpr int kWholeNumber = 1505;
-constexpr int kPositiveWholeNumber = 1509;
 constexpr int kHighestRestingPulse = 300;
 
 std::optional<double> columnValue(const platform::db::Statement &row, int column) {
@@ -38,7 +37,7 @@ Validation Validate(const QString &weight, const QString &restingPulse) {
     if (!weight.isEmpty()) {
         const auto value = modHelpers::ReadNumericText(weight);
         if (!value || *value < 0) {
-            result.messages.push_back(value ? kPositiveWholeNumber : kWholeNumber);
+            result.messages.push_back(modHelpers::kDecimalNumberMessage);
             result.focus = Box::Weight;
         } else {
             result.measures.weight = value;

@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QTimer>
 
@@ -25,7 +26,7 @@ bool EntryBox::takes(QChar typed) const {
     case Keys::Digits:
         return false;
     case Keys::Speed:
-        return typed == '.';
+        return typed == '.' || QLocale().decimalPoint() == typed;
     case Keys::Distance:
         return (typed == '.' || typed == ',') && !text().contains(typed);
     }

@@ -14,7 +14,7 @@ public:
     enum class Keys {
         Any,      // every character
         Digits,   // digits only
-        Speed,    // digits and any number of "."
+        Speed,    // digits and any number of "." and of the locale's decimal separator
         Distance, // digits, one "." and one ","
     };
 

@@ -15,6 +15,7 @@ namespace EntryFields {
 namespace {
 
 constexpr int kPositiveWholeNumber = 1509;
+constexpr int kPaceNotANumber = 1506;
 constexpr int kLessThan24 = 1615;
 constexpr int kLessThan60 = 1616;
 constexpr int kAverageHeartRate = 1512;
@@ -73,7 +74,7 @@ int LeaveMessage(Box box, const QString &text) {
     switch (box) {
     case Box::Distance: {
         const auto value = number(text);
-        return value && *value >= 0 ? 0 : kPositiveWholeNumber;
+        return value && *value >= 0 ? 0 : modHelpers::kDecimalNumberMessage;
     }
     case Box::Hours:
         return checkedFromZero(text, 23, kLessThan24);
@@ -86,6 +87,12 @@ int LeaveMessage(Box box, const QString &text) {
         return checkedFromZero(text, kHeartRateLimit, kPeakHeartRate);
     case Box::ZoneTime:
         return checkInteger(text, kZoneLimit) == kWholeWithin ? 0 : kPositiveWholeNumber;
+    case Box::Speed:
+        return LeaveSpeed(text).message;
+    case Box::AveragePace:
+        return number(text) ? 0 : kPaceNotANumber;
+    case Box::BestPace:
+        return number(text) ? 0 : kPositiveWholeNumber;
     }
     return 0;
 }
@@ -105,19 +112,20 @@ SpeedLeave LeaveSpeed(const QString &text) {
     if (text.isEmpty())
         return {};
     const auto value = number(text);
-    if (!value || *value < 0 || Numbers::roundHalfEven(*value) > std::numeric_limits<std::int32_t>::max())
+    if (!value || *value < 0)
+        return {modHelpers::kDecimalNumberMessage, std::nullopt, std::nullopt};
+    if (Numbers::roundHalfEven(*value) > std::numeric_limits<std::int32_t>::max())
         return {kPositiveWholeNumber, std::nullopt, std::nullopt};
     const double speed = Numbers::roundHalfEven(*value, 2);
     return {0, SpeedText(speed), SpeedToPace(Numbers::toSingle(speed))};
 }
 
-PaceLeave LeavePace(const QString &minutes, const QString &seconds, int leftIndex, int noNumberMessage) {
+PaceLeave LeavePace(const QString &minutes, const QString &seconds, int leftIndex, Box paceBox) {
     const QString &left = leftIndex == 0 ? minutes : seconds;
     if (left.isEmpty())
         return {};
     PaceLeave result;
-    if (!number(left))
-        result.message = noNumberMessage;
+    result.message = LeaveMessage(paceBox, left);
     const float wholeMinutes = Numbers::toSingle(number(minutes).value_or(0));
     const float wholeSeconds = Numbers::toSingle(Numbers::roundHalfEven(number(seconds).value_or(0)));
     const float pace = wholeMinutes + wholeSeconds / 60.0f;

@@ -19,8 +19,19 @@ enum IntegerCheck : std::int16_t {
 };
 IntegerCheck checkInteger(const QString &text, int limit);
 
-// The boxes whose leave check is one fixed rule.
-enum class Box { Distance, Hours, Minutes, Seconds, AverageHeartRate, PeakHeartRate, ZoneTime };
+// The kinds of box, each with the rule that accepts or refuses its text.
+enum class Box {
+    Distance,
+    Hours,
+    Minutes,
+    Seconds,
+    AverageHeartRate,
+    PeakHeartRate,
+    ZoneTime,
+    Speed,
+    AveragePace,
+    BestPace,
+};
 
 // The string id of the message that leaving the box with this text shows; 0 when the text is
 // accepted. An empty box is always accepted.
@@ -46,14 +57,14 @@ struct SpeedLeave {
 };
 SpeedLeave LeaveSpeed(const QString &text);
 
-// Leaving one of the two pace boxes (index 0 minutes, 1 seconds): the message to show for the
-// box that was left when it holds no number, and the speed that the pace gives, when it gives
-// one. A box that holds no number counts as 0.
+// Leaving one of the two pace boxes (index 0 minutes, 1 seconds) of the average or the best
+// pace: the message to show for the box that was left when it holds no number, and the speed
+// that the pace gives, when it gives one. A box that holds no number counts as 0.
 struct PaceLeave {
     int message = 0;
     std::optional<QString> speed;
 };
-PaceLeave LeavePace(const QString &minutes, const QString &seconds, int leftIndex, int noNumberMessage);
+PaceLeave LeavePace(const QString &minutes, const QString &seconds, int leftIndex, Box paceBox);
 
 // A change of a zone's minutes box: the message to show, and the two boxes' new texts when the
 // minutes carry whole hours into the hours box.

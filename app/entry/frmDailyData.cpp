@@ -2,6 +2,7 @@
 
 #include "core/FormControls.h"
 #include "core/LocalizeForm.h"
+#include "core/modHelpersValidation.h"
 #include "core/modLocalisation.h"
 #include "entry/DailyData.h"
 #include "entry/EntryBox.h"
@@ -76,8 +77,9 @@ std::optional<DailyData::Measures> frmDailyData::ValidateDailyData() {
     txtRestingHR->setText(txtRestingHR->text().trimmed());
     const DailyData::Validation validation = DailyData::Validate(txtWeight->text(), txtRestingHR->text());
     for (const int message : validation.messages)
-        platform::dialogs::message(text(message), "Runvella", platform::dialogs::Icon::Information,
-                                   platform::dialogs::Buttons::Ok, this);
+        platform::dialogs::message(modHelpers::ValidationMessage(message), "Runvella",
+                                   platform::dialogs::Icon::Information, platform::dialogs::Buttons::Ok,
+                                   this);
     if (validation.focus == DailyData::Box::Weight)
         txtWeight->setFocus(Qt::OtherFocusReason);
     else if (validation.focus == DailyData::Box::RestingPulse)

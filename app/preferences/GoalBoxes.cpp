@@ -109,10 +109,8 @@ GoalBoxLeave LeaveActivityTimeBox(int index, const TimeBoxTexts &activity) {
 
 GoalBoxLeave LeaveGoalNumberBox(const QString &text) {
     const auto number = ReadNumericText(text);
-    if (!number)
-        return {GoalRefusal{1505, {}}, std::nullopt};
-    if (*number < 0)
-        return {GoalRefusal{1509, {}}, std::nullopt};
+    if (!number || *number < 0)
+        return {GoalRefusal{kDecimalNumberMessage, {}}, std::nullopt};
     return {std::nullopt, Numbers::toSingle(*number)};
 }
 

@@ -1,5 +1,7 @@
 #include "preferences/PreferencesWindows.h"
 
+#include "platform/ReportedFailures.h"
+#include "preferences/MainGraph.h"
 #include "preferences/frmOptions.h"
 #include "preferences/frmWizard1.h"
 #include "preferences/frmWizard3.h"
@@ -23,6 +25,8 @@ void showSetupWizard(QWidget *owner) {
         frmWizard3 last(owner);
         last.exec();
     }
+    // Every answer was stored as it was given; the graph shows them from now on.
+    platform::failures::runReported([] { RedrawMainGraph(); });
 }
 
 } // namespace preferences

@@ -8,7 +8,7 @@ namespace preferences {
 // Shows the preferences window modally; with goalsOnly only its Goals tab is visible.
 void showOptions(QWidget *owner, bool goalsOnly);
 
-// Shows the first-run wizard modally.
+// Shows the first-run wizard modally, then the main window's graph in the choices made.
 void showSetupWizard(QWidget *owner);
 
 } // namespace preferences

@@ -5,8 +5,8 @@
 #include "core/NumericBox.h"
 #include "core/OptionButtons.h"
 #include "core/modPreferences.h"
-#include "mainwindow/MainWindowServices.h"
 #include "platform/ReportedFailures.h"
+#include "preferences/MainGraph.h"
 #include "preferences/Messages.h"
 #include "preferences/OptionControls.h"
 #include "preferences/PreferenceStore.h"
@@ -158,7 +158,7 @@ void frmOptions::cmdOK_Click() {
     if (SSTab2->isTabVisible(ZonesTab)) {
         for (QLineEdit *box : {hrzone5, hrzone4[1], hrzone4[0], hrzone3[1], hrzone3[0], hrzone2[1],
                                hrzone2[0], hrzone1[1], hrzone1[0]}) {
-            if (box->text().isEmpty()) {
+            if (box->text().trimmed().isEmpty()) {
                 preferences::Say(1505, platform::dialogs::Icon::None, this);
                 box->setFocus();
                 return;
@@ -168,18 +168,9 @@ void frmOptions::cmdOK_Click() {
     saveAllZonestoDB();
     platform::failures::runReported([this] {
         modPreferences::LoadPreferences();
-        redrawMainWindow();
+        preferences::RedrawMainGraph();
     });
     accept();
-}
-
-void frmOptions::redrawMainWindow() {
-    if (gCurrentGraph != QLatin1String("session")) {
-        mainwindow::ChangeTimePeriod();
-        mainwindow::showMainGraph();
-    } else {
-        gShownSessionKey = 0;
-    }
 }
 
 void frmOptions::done(int result) {

@@ -115,7 +115,6 @@ private:
     void SSTab2_Click(int index);
     void cmdOK_LostFocus();
     void focusFirstControlOf(int tab);
-    void redrawMainWindow();
 
     // Heart Rate Zones
     void LoadZones();

@@ -2,10 +2,12 @@
 
 #include "core/NumericBox.h"
 #include "core/modHelpersDates.h"
+#include "core/modHelpersValidation.h"
 #include "platform/ReportedFailures.h"
 #include "preferences/GoalBoxes.h"
 #include "preferences/Messages.h"
 #include "preferences/OptionControls.h"
+#include "preferences/WeekPicker.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -33,7 +35,7 @@ QString hoursMinutesCaption() {
 }
 
 void sayRefusal(const preferences::GoalRefusal &refusal, QWidget *parent) {
-    QString message = Text(refusal.messageId);
+    QString message = modHelpers::ValidationMessage(refusal.messageId);
     if (!refusal.suffix.isEmpty())
         message += ' ' + refusal.suffix;
     platform::dialogs::message(message, "Runvella", Icon::Information, Buttons::Ok, parent);
@@ -46,7 +48,7 @@ QWidget *frmOptions::buildGoalsTab() {
     Frame4 = named(new QGroupBox(page), "Frame4", 1461);
     auto *grid = new QGridLayout(Frame4);
 
-    DTPicker1 = named(new QDateEdit(Frame4), "DTPicker1");
+    DTPicker1 = named(new WeekPicker(Frame4), "DTPicker1");
     DTPicker1->setCalendarPopup(true);
     grid->addWidget(named(new QLabel(Frame4), "lblWeekOf", 1462), 0, 0);
     grid->addWidget(DTPicker1, 0, 1, 1, 3);

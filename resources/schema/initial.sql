@@ -113,4 +113,7 @@ VALUES (1, 'Monday', 0, 0, 0, 'mi', 0, 5, 15, 0, 'Age', '', '', 0, 0, 0);
 INSERT INTO person (age, max_hr) VALUES (30, 190);
 INSERT INTO zones VALUES (95, 113, 114, 132, 133, 151, 152, 170, 171, 190);
 
-INSERT INTO sports (prkey, Description) VALUES (1, 'General');
+-- The built-in sports hold the lowest keys; the sports editor never deletes them.
+INSERT INTO sports (prkey, Description) VALUES
+    (1, 'General'), (2, 'Bicycling'), (3, 'Running'), (4, 'Jogging'), (5, 'Walking'), (6, 'Rowing'),
+    (7, 'Kayaking'), (8, 'Skiing - downhill'), (9, 'Skiing - xc'), (10, 'Rollerblading'), (11, 'Swimming');

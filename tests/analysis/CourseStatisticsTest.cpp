@@ -32,6 +32,13 @@ CourseSample fixAt(double seconds, double miles, double feet, double latitude, d
     return sample;
 }
 
+// A GPS sample whose altitude is missing (stored as NULL).
+CourseSample withoutAltitude(double seconds, double miles) {
+    CourseSample sample = fixAt(seconds, miles, 0, 45, -73);
+    sample.altitude.reset();
+    return sample;
+}
+
 CourseSettings miles(float interval = 1, bool positions = false) {
     return {.interval = interval, .unit = "mi", .withPositions = positions};
 }
@@ -192,6 +199,34 @@ TEST(FillData, ElevationAndAltitudeInTheUnitsOfThePreferredUnit) {
         EXPECT_EQ(rows[1].fields[3], c.markerDistance) << c.unit;
         EXPECT_EQ(rows[0].fields[10].toStdString(), "N 45\u00b0 30' 0\"") << c.unit;
         EXPECT_EQ(rows[0].fields[11].toStdString(), "W 122\u00b0 15' 0\"") << c.unit;
+    }
+}
+
+TEST(FillData, ASampleWithoutAltitudeIsNoReading) {
+    const struct {
+        const char *name;
+        std::vector<CourseSample> samples;
+        Texts changes;
+        Texts altitudes;
+        Texts descents;
+    } cases[] = {
+        {"between two readings",
+         {fixAt(0, 0, 100, 45, -73), withoutAltitude(30, 0.5), fixAt(60, 1.0, 100, 45, -73),
+          fixAt(120, 1.1, 100, 45, -73)},
+         {"0", "0", "0"},
+         {"100", "100", "100"},
+         {"0", "0", "0"}},
+        {"before the first reading",
+         {withoutAltitude(0, 0), fixAt(60, 1.0, 100, 45, -73), fixAt(120, 1.1, 110, 45, -73)},
+         {"0", "0", "+ 4"},
+         {"", "100", "104"},
+         {"0", "0", "0"}},
+    };
+    for (const auto &c : cases) {
+        const auto rows = FillData(c.samples, {}, miles(1, true));
+        EXPECT_EQ(column(rows, 6), c.changes) << c.name;
+        EXPECT_EQ(column(rows, 9), c.altitudes) << c.name;
+        EXPECT_EQ(column(rows, 8), c.descents) << c.name;
     }
 }
 

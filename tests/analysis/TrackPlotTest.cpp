@@ -142,4 +142,15 @@ TEST(TrackTableLines, SmoothedAltitudesInMetresOrFeet) {
     EXPECT_EQ(metres[2].section('\t', 3), "31.1"); // 0.8 x 30.5 + 0.2 x 33.528
 }
 
+TEST(TrackTableLines, ASampleWithoutAltitudeKeepsTheSmoothedAltitude) {
+    std::vector<CourseSample> samples{fix(0, 0, 45.5, -122.25), fix(60, 0.1, 45.5, -122.25),
+                                      fix(120, 0.2, 45.5, -122.25, 3, 110)};
+    samples[0].altitude.reset();
+    const QStringList lines = TrackTableLines(samples, "mi", false);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[1].section('\t', 3), "");
+    EXPECT_EQ(lines[2].section('\t', 3), "100");
+    EXPECT_EQ(lines[3].section('\t', 3), "104");
+}
+
 } // namespace

@@ -25,9 +25,10 @@ class SportsListTest : public DatabaseFixture {
 protected:
     void SetUp() override {
         DatabaseFixture::SetUp();
-        gConn.executeScript("insert into sports (prkey, Description) values (5, 'RUNNING');"
-                            "insert into sports (prkey, Description) values (3, 'Curling');");
-        gPrimarySport = 5;
+        // Beside the eleven built-in sports (keys 1 to 11).
+        gConn.executeScript("insert into sports (prkey, Description) values (15, 'RUNNING');"
+                            "insert into sports (prkey, Description) values (13, 'Curling');");
+        gPrimarySport = 15;
     }
     void TearDown() override {
         gPrimarySport = 0;
@@ -38,18 +39,18 @@ protected:
 TEST_F(SportsListTest, SportsComeInKeyOrderWithThePreferredOneSelected) {
     QComboBox combo;
     FillSportsList(combo);
-    ASSERT_EQ(combo.count(), 3);
+    ASSERT_EQ(combo.count(), 13);
     EXPECT_EQ(combo.itemText(0), LoadResString(1368));
-    EXPECT_EQ(combo.itemText(1), "Curling");
-    EXPECT_EQ(combo.itemText(2), LoadResString(1370));
-    EXPECT_EQ(combo.itemData(1).toLongLong(), 3);
-    EXPECT_EQ(combo.currentIndex(), 2);
+    EXPECT_EQ(combo.itemText(11), "Curling");
+    EXPECT_EQ(combo.itemText(12), LoadResString(1370));
+    EXPECT_EQ(combo.itemData(11).toLongLong(), 13);
+    EXPECT_EQ(combo.currentIndex(), 12);
 
     QListWidget list;
     FillSportsList(list);
-    ASSERT_EQ(list.count(), 3);
-    EXPECT_EQ(list.item(2)->data(Qt::UserRole).toLongLong(), 5);
-    EXPECT_EQ(list.currentRow(), 2);
+    ASSERT_EQ(list.count(), 13);
+    EXPECT_EQ(list.item(12)->data(Qt::UserRole).toLongLong(), 15);
+    EXPECT_EQ(list.currentRow(), 12);
 }
 
 TEST_F(SportsListTest, WithoutSelectingNothingIsSelectedAndTheListIsNotEmptiedFirst) {
@@ -57,13 +58,13 @@ TEST_F(SportsListTest, WithoutSelectingNothingIsSelectedAndTheListIsNotEmptiedFi
     FillSportsList(combo, false);
     EXPECT_EQ(combo.currentIndex(), -1);
     FillSportsList(combo);
-    EXPECT_EQ(combo.count(), 6);
-    EXPECT_EQ(combo.currentIndex(), 5);
+    EXPECT_EQ(combo.count(), 26);
+    EXPECT_EQ(combo.currentIndex(), 25);
 
     QListWidget list;
     list.addItem("kept");
     FillSportsList(list, false);
-    EXPECT_EQ(list.count(), 4);
+    EXPECT_EQ(list.count(), 14);
     EXPECT_EQ(list.currentRow(), -1);
 }
 

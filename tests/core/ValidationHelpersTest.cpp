@@ -38,4 +38,40 @@ TEST(ValidateNumericText, ReadsTheUsersDecimalSeparator) {
     EXPECT_EQ(ValidateNumericText("12,5", 10), kFractionAboveMaximum);
 }
 
+TEST(ReadNumericText, TheUsersDecimalSeparatorAndTheDotAreTheDecimalPointAndNothingGroups) {
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale french(QLocale::French, QLocale::France);
+    const struct {
+        QLocale locale;
+        const char *text;
+        std::optional<double> number;
+    } cases[] = {
+        {english, "12.5", 12.5},
+        {english, "12,5", std::nullopt},
+        {english, "1,500", std::nullopt},
+        {english, "-2", -2},
+        {english, "9e9", 9e9},
+        {german, "12,5", 12.5},
+        {german, "8.125", 8.125},
+        {german, "1.500", 1.5},
+        {german, "1.234,5", std::nullopt},
+        {german, "-0,5", -0.5},
+        {french, "12,5", 12.5},
+        {french, "7.25", 7.25},
+        {french, "1 500", std::nullopt},
+    };
+    for (const auto &c : cases) {
+        LocaleScope scope(c.locale);
+        EXPECT_EQ(ReadNumericText(c.text), c.number) << c.locale.name().toStdString() << " " << c.text;
+    }
+}
+
+TEST(ValidationMessage, TheDecimalNumberMessageNamesTheUsersDecimalSeparator) {
+    LocaleScope scope(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(ValidationMessage(kDecimalNumberMessage),
+              "Please enter a number of 0 or more, with \",\" as the decimal separator.");
+    EXPECT_EQ(ValidationMessage(1509), "Please enter a positive whole number");
+}
+
 } // namespace

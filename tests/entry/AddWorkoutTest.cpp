@@ -45,6 +45,13 @@ void type(QWidget *box, const QString &text) {
         press(box, typed.toUpper().unicode(), Qt::NoModifier, typed);
 }
 
+// A box's text and the message that refuses it.
+struct Refusal {
+    EntryBox *box;
+    const char *text;
+    const char *message;
+};
+
 // The entry window over a main window whose calendar shows kDay.
 class AddWorkoutTest : public ActivityFixture {
 protected:
@@ -234,20 +241,45 @@ TEST_F(AddWorkoutTest, BoxesTakeOnlyTheirKeysAndLength) {
     // A stored figure is shown whole, longer than a typed one may be.
     window->txtMaxSpeed->setText("6.234567");
     EXPECT_EQ(window->txtMaxSpeed->text(), "6.234567");
+
+    const LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
+    window->txtMaxSpeed->clear();
+    type(window->txtMaxSpeed, "8,1.2");
+    EXPECT_EQ(window->txtMaxSpeed->text(), "8,1.2");
+}
+
+TEST_F(AddWorkoutTest, OkChecksEveryBoxAndStoresNothingUntilAllPass) {
+    const auto window = open(false);
+    const Refusal cases[] = {
+        {window->Text4, "25", "Please enter a value less than 24"},
+        {window->Text4, "1.5", "Please enter a positive whole number"},
+        {window->Text7, "-5", "Please enter a value less than 60"},
+    };
+    const auto enterInTheMinutes = [&] {
+        window->Text5->setFocus();
+        press(window->Text5, Qt::Key_Return);
+    };
+    for (const auto &c : cases) {
+        c.box->setText(c.text);
+        enterInTheMinutes();
+        ASSERT_FALSE(dialogs.shown().empty()) << c.text;
+        EXPECT_EQ(dialogs.shown().back().text, c.message);
+        EXPECT_EQ(window->focusWidget(), c.box) << c.text;
+        EXPECT_EQ(activityCount(), 0);
+        c.box->clear();
+    }
+    enterInTheMinutes();
+    EXPECT_EQ(activityCount(), 1);
 }
 
 TEST_F(AddWorkoutTest, ARefusedBoxShowsItsMessageAndGetsTheFocusBack) {
     const auto window = open(false);
-    const struct {
-        EntryBox *box;
-        const char *text;
-        const char *message;
-    } cases[] = {
+    const Refusal cases[] = {
         {window->Text4, "24", "Please enter a value less than 24"},
         {window->Text7, "60", "Please enter a value less than 60"},
         {window->txtAvgHR, "301", "Please enter only a whole number for Average Heart Rate"},
         {window->txtMaxHR, "9e9", "Please enter only a whole number for Max Heart Rate"},
-        {window->Text2, "-1", "Please enter a positive whole number"},
+        {window->Text2, "-1", "Please enter a number of 0 or more, with \".\" as the decimal separator."},
         {window->txtAvgPace[0], "x", "Please enter only a whole number for Pace"},
     };
     for (const auto &c : cases) {
@@ -354,7 +386,7 @@ TEST_F(AddWorkoutTest, EditingStoresTheSameValuesAndAVanishedActivityIsReported)
     const LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
     const SessionKey key = addActivity(99, 600, 3, "mi", "2026-03-14 07:00:00");
     auto window = open(true, key);
-    window->txtMaxHR->setText("-150");
+    window->txtMaxHR->setText("150");
     window->txtAvgSpeed->setText("12,5");
     window->Text2->clear();
     window->Text1[2]->clear();

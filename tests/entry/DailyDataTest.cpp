@@ -30,13 +30,13 @@ TEST(DailyDataValidation, WeightAndRestingPulseAnswerWithTheirMessages) {
         {"72.5", "", {}, Box::None, {72.5, std::nullopt}},
         {"", "55", {}, Box::None, {std::nullopt, 55}},
         {"0", "300", {}, Box::None, {0, 300}},
-        {"abc", "", {1505}, Box::Weight, {}},
-        {"-1", "", {1509}, Box::Weight, {}},
+        {"abc", "", {1920}, Box::Weight, {}},
+        {"-1", "", {1920}, Box::Weight, {}},
         {"", "55.5", {1505}, Box::RestingPulse, {}},
         {"", "301", {1505}, Box::RestingPulse, {}},
         {"", "abc", {1505}, Box::RestingPulse, {}},
         {"", "-1", {1505}, Box::RestingPulse, {}},
-        {"abc", "301", {1505, 1505}, Box::RestingPulse, {}},
+        {"abc", "301", {1920, 1505}, Box::RestingPulse, {}},
     };
     for (const auto &c : cases) {
         const DailyData::Validation validation = DailyData::Validate(c.weight, c.pulse);
@@ -105,7 +105,8 @@ TEST_F(DailyDataTest, BothBoxesWrongShowTwoMessagesAndStoreNothing) {
     window.Command1->click();
 
     ASSERT_EQ(dialogs.shown().size(), 2u);
-    EXPECT_EQ(dialogs.shown()[0].text, "Please enter only a whole number");
+    EXPECT_EQ(dialogs.shown()[0].text,
+              "Please enter a number of 0 or more, with \".\" as the decimal separator.");
     EXPECT_EQ(dialogs.shown()[1].text, "Please enter only a whole number");
     EXPECT_EQ(dialogs.shown()[0].icon, platform::dialogs::Icon::Information);
     EXPECT_EQ(window.focusWidget(), window.txtRestingHR);
@@ -116,7 +117,7 @@ TEST_F(DailyDataTest, BothBoxesWrongShowTwoMessagesAndStoreNothing) {
     window.txtRestingHR->setText("");
     window.Command1->click();
     ASSERT_EQ(dialogs.shown().size(), 3u);
-    EXPECT_EQ(dialogs.shown()[2].text, "Please enter a positive whole number");
+    EXPECT_EQ(dialogs.shown()[2].text, dialogs.shown()[0].text);
 
     window.txtWeight->setText("");
     window.Command1->click();

@@ -31,8 +31,9 @@ TEST(EntryFields, EachBoxAnswersLeavingWithItsMessage) {
         {Box::Distance, "", 0},
         {Box::Distance, "1.5", 0},
         {Box::Distance, "0", 0},
-        {Box::Distance, "-1", 1509},
-        {Box::Distance, "abc", 1509},
+        {Box::Distance, "-1", 1920},
+        {Box::Distance, "abc", 1920},
+        {Box::Distance, "12,5", 1920}, // "," is no decimal point in English and never groups
         {Box::Hours, "23", 0},
         {Box::Hours, "24", 1615},
         {Box::Hours, "-1", 1509},
@@ -57,6 +58,11 @@ TEST(EntryFields, EachBoxAnswersLeavingWithItsMessage) {
         {Box::ZoneTime, "301", 1509},
         {Box::ZoneTime, "1.5", 1509},
         {Box::ZoneTime, "", 0},
+        {Box::Speed, "12.5", 0},
+        {Box::Speed, "-1", 1920},
+        {Box::AveragePace, "x", 1506},
+        {Box::BestPace, "x", 1509},
+        {Box::BestPace, "07", 0},
     };
     for (const auto &c : cases)
         EXPECT_EQ(LeaveMessage(c.box, c.text), c.message) << static_cast<int>(c.box) << " " << c.text;
@@ -84,7 +90,7 @@ TEST(EntryFields, LeavingASpeedRewritesItWithTwoDecimalsAndFillsThePace) {
     } cases[] = {
         {"8.125", 0, "8.12", {"07", "23"}}, {"8.50", 0, "8.5", {"07", "03"}}, {"8", 0, "8", {"07", "30"}},
         {"0", 0, "0", {"00", "00"}},        {"0.004", 0, "0", {"00", "00"}},  {"0.5", 0, "0.5", {"99", "59"}},
-        {"-1", 1509, nullptr, {}},          {"1.2.3", 1509, nullptr, {}},     {"9e12", 1509, nullptr, {}},
+        {"-1", 1920, nullptr, {}},          {"1.2.3", 1920, nullptr, {}},     {"9e12", 1509, nullptr, {}},
     };
     for (const auto &c : cases) {
         const SpeedLeave result = LeaveSpeed(c.text);
@@ -102,6 +108,8 @@ TEST(EntryFields, LeavingASpeedRewritesItWithTwoDecimalsAndFillsThePace) {
 TEST(EntryFields, SpeedsAreWrittenInTheUsersDecimalForm) {
     const LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(LeaveSpeed("8,125").speed.value_or("?"), "8,12");
+    EXPECT_EQ(LeaveSpeed("8.125").speed.value_or("?"), "8,12");
+    EXPECT_EQ(LeaveSpeed("1.500").speed.value_or("?"), "1,5");
     EXPECT_EQ(SingleText(6.2345678), "6,234568");
     EXPECT_EQ(NumberText(12345.5), "12345,5");
 }
@@ -120,7 +128,7 @@ TEST(EntryFields, LeavingAPaceGivesTheSpeed) {
         {"5", "", 1, 0, nullptr}, {"5", "x", 1, 1506, "12"},  {"4", "35.6", 1, 0, "13.04"},
     };
     for (const auto &c : cases) {
-        const PaceLeave result = LeavePace(c.minutes, c.seconds, c.left, 1506);
+        const PaceLeave result = LeavePace(c.minutes, c.seconds, c.left, Box::AveragePace);
         EXPECT_EQ(result.message, c.message) << c.minutes << ":" << c.seconds;
         EXPECT_EQ(result.speed.value_or("unchanged"), c.speed ? c.speed : "unchanged")
             << c.minutes << ":" << c.seconds;

@@ -74,21 +74,21 @@ TEST_F(DataFileRoundTrip, DescriptionsKeepTheirTextAndLineBreaksComeBackAsCrLf) 
 
 TEST_F(DataFileRoundTrip, ADeletedSportIsWrittenAsGeneral) {
     DataFile::Activity activity = handEntered();
-    activity.session.sportId = 7;
+    activity.session.sportId = 12;
     const QString text = QString::fromLatin1(exchange::DataFileText(store(activity)));
     EXPECT_TRUE(text.contains("\r\nsportName=General\r\nsportID=1\r\n"));
 
-    gConn.prepare("insert into sports (prkey, Description) values (7, 'Rowing')").execute();
+    gConn.prepare("insert into sports (prkey, Description) values (12, 'Curling')").execute();
     EXPECT_TRUE(QString::fromLatin1(exchange::DataFileText(store(activity)))
-                    .contains("\r\nsportName=Rowing\r\nsportID=7\r\n"));
+                    .contains("\r\nsportName=Curling\r\nsportID=12\r\n"));
 }
 
 TEST_F(DataFileRoundTrip, AnUnknownSportImportsIntoSportOne) {
     DataFile::Activity activity = handEntered();
-    activity.session.sportId = 7;
+    activity.session.sportId = 12;
     EXPECT_EQ(activityRow(exchange::StoreImportedActivity(activity))["Sport"], "1");
-    gConn.prepare("insert into sports (prkey, Description) values (7, 'Rowing')").execute();
-    EXPECT_EQ(activityRow(exchange::StoreImportedActivity(activity))["Sport"], "7");
+    gConn.prepare("insert into sports (prkey, Description) values (12, 'Curling')").execute();
+    EXPECT_EQ(activityRow(exchange::StoreImportedActivity(activity))["Sport"], "12");
 }
 
 TEST_F(DataFileRoundTrip, AFailingSampleStoresNothingOfTheActivity) {

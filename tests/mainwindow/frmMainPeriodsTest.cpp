@@ -53,10 +53,6 @@ protected:
         choosePeriod(TimePeriods::kCustom);
         return answer.answered();
     }
-
-    void addSports() {
-        gConn.executeScript("insert into sports (prkey, Description) values (2, 'Running'), (5, 'Cycling')");
-    }
 };
 
 TEST_F(frmMainPeriodsTest, LoadOffersTheGraphsAndPeriodsAndDrawsThisMonthsGoals) {
@@ -192,17 +188,16 @@ TEST_F(frmMainPeriodsTest, ChoosingCustomAgainAfterItsWindowWasClosedOpensItAgai
 }
 
 TEST_F(frmMainPeriodsTest, TheSportOrZoneListIsRememberedPerKindAndKeptWithinTheList) {
-    addSports();
     remember("SelectedZone", 3);
-    remember("SelectedSport", 7); // more than there are sports now
+    remember("SelectedSport", 17); // more than there are sports now
     load();
 
     chooseGraph(2);
     EXPECT_EQ(gCurrentGraph, "graphWeeklyDistancebySport");
-    ASSERT_EQ(window->Combo3->count(), 3);
+    ASSERT_EQ(window->Combo3->count(), 11);
     EXPECT_TRUE(window->Combo3->isVisible());
     EXPECT_EQ(window->Combo3->itemData(0).toInt(), 1);
-    EXPECT_EQ(window->Combo3->currentIndex(), 2);
+    EXPECT_EQ(window->Combo3->currentIndex(), 10);
 
     window->Combo3->setCurrentIndex(1);
     EXPECT_EQ(remembered("SelectedSport"), 1);

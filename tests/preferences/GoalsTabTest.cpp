@@ -6,6 +6,7 @@
 #include "core/DatabaseFixture.h"
 #include "core/DeviceLibrary.h"
 #include "core/modHelpersDates.h"
+#include "core/modHelpersValidation.h"
 #include "core/modLocalisation.h"
 #include "core/modPreferences.h"
 #include "logger/SimulatedRecorder.h"
@@ -17,6 +18,7 @@
 #include <QDateEdit>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -109,6 +111,30 @@ TEST_F(GoalsTabTest, OpensOnThisWeekAndAPickedDayShowsItsWeeksGoals) {
     EXPECT_EQ(options.txtZone5[1]->text(), "59");
 }
 
+TEST_F(GoalsTabTest, UpAndDownMoveAWeekAtATimeAndATypedDayGoesToItsWeek) {
+    frmOptions &options = open();
+    QDateEdit *picker = options.DTPicker1;
+    picker->setDate(QDate(2003, 1, 6));
+    picker->setFocus();
+    const auto press = [picker](int key, const QString &text = {}) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(picker, &event);
+    };
+
+    press(Qt::Key_Up);
+    EXPECT_EQ(picker->date(), QDate(2003, 1, 13));
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    EXPECT_EQ(picker->date(), QDate(2002, 12, 30));
+
+    picker->setDate(QDate(2003, 1, 6));
+    picker->setSelectedSection(QDateTimeEdit::DaySection);
+    press(Qt::Key_2, "2");
+    press(Qt::Key_2, "2");
+    press(Qt::Key_Return);
+    EXPECT_EQ(picker->date(), QDate(2003, 1, 20));
+}
+
 TEST_F(GoalsTabTest, EachBoxIsCheckedAndStoredWhenItIsLeft) {
     frmOptions &options = open();
     options.DTPicker1->setDate(QDate(2003, 1, 6));
@@ -138,7 +164,8 @@ TEST_F(GoalsTabTest, EachBoxIsCheckedAndStoredWhenItIsLeft) {
     typeAndLeave(options.txtTotalAltitude, "1500");
     EXPECT_EQ(stored("totalAltitude"), 1500);
 
-    EXPECT_EQ(texts(), (QStringList{LoadResString(1508) + " 23", LoadResString(1615), LoadResString(1509)}));
+    EXPECT_EQ(texts(), (QStringList{LoadResString(1508) + " 23", LoadResString(1615),
+                                    modHelpers::ValidationMessage(1920)}));
     EXPECT_EQ(rows(), 1);
 }
 

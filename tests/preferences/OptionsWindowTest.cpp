@@ -101,19 +101,20 @@ TEST_F(OptionsWindowTest, OnlyOkLeavesTheWindow) {
     EXPECT_EQ(options.result(), QDialog::Accepted);
 }
 
-TEST_F(OptionsWindowTest, ABlankZoneBoxKeepsTheWindowOpenAndRedrawsNothing) {
+TEST_F(OptionsWindowTest, AnEmptyOrBlankZoneBoxKeepsTheWindowOpenAndRedrawsNothing) {
     frmOptions &options = open();
-    options.hrzone2[1]->clear();
     gCurrentGraph = "session";
     gShownSessionKey = 7;
     gPrimaryUnit = "not reloaded";
 
-    options.cmdOK->click();
-
-    EXPECT_TRUE(options.isVisible());
-    EXPECT_EQ(messages(), std::vector<int>{1505});
+    for (const char *blank : {"", "   "}) {
+        options.hrzone2[1]->setText(blank);
+        options.cmdOK->click();
+        EXPECT_TRUE(options.isVisible()) << '"' << blank << '"';
+        EXPECT_EQ(options.focusWidget(), options.hrzone2[1]);
+    }
+    EXPECT_EQ(messages(), (std::vector<int>{1505, 1505}));
     EXPECT_EQ(dialogs.shown().at(0).icon, platform::dialogs::Icon::None);
-    EXPECT_EQ(options.focusWidget(), options.hrzone2[1]);
     EXPECT_EQ(gShownSessionKey, 7);
     EXPECT_EQ(gPrimaryUnit, "not reloaded");
 }

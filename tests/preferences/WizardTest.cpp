@@ -127,14 +127,14 @@ TEST_F(WizardTest, AnAgeOutOfRangeIsRefusedOnceAndHoldsTheFirstNext) {
 }
 
 TEST_F(WizardTest, OpensOnTheStoredChoicesAndStoresEachNewOneAtOnce) {
-    gConn.executeScript(
-        "update preferences set Primary_Unit = 'km'; insert into sports (Description) values ('Curling');"
-        "insert into weeklyData (theweek, time_target) values ('2003-01-06', 3600)");
+    gConn.executeScript("update preferences set Primary_Unit = 'km';"
+                        "insert into weeklyData (theweek, time_target) values ('2003-01-06', 3600)");
     modPreferences::LoadPreferences();
     frmWizard1 &wizard = open();
     EXPECT_TRUE(wizard.Units[1]->isChecked());
     EXPECT_TRUE(wizard.WeekStarts[0]->isChecked());
     EXPECT_EQ(wizard.Combo1->currentText(), "General");
+    EXPECT_EQ(wizard.Combo1->count(), 11) << "the shipped sports";
 
     wizard.Units[0]->click();
     EXPECT_EQ(gPrimaryUnit, "mi");

@@ -118,6 +118,12 @@ TEST_F(FirstStartTest, ShowsTheMainWindowAndRunsTheWizardOnce) {
     EXPECT_EQ(wizardOwner, gMainForm);
     EXPECT_FALSE(splashOverTheWizard);
     EXPECT_EQ(gMainForm->MonthView1->firstDayOfWeek(), Qt::Sunday);
+    // The graph of this month's weeks is drawn again with weeks starting on Sunday.
+    const QDate firstDay(QDate::currentDate().year(), QDate::currentDate().month(), 1);
+    const QDate firstSunday = firstDay.addDays(-(firstDay.dayOfWeek() % 7));
+    EXPECT_TRUE(
+        gGraphTable.value(1).startsWith(QString("%1 %2\t").arg(firstSunday.day()).arg(firstSunday.month())))
+        << gGraphTable.value(1).toStdString();
     EXPECT_EQ(setting("ShowPrefs"), "No");
     for (QWidget *window : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<frmSplash *>(window), nullptr);
