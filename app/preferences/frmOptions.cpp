@@ -119,7 +119,7 @@ void frmOptions::connectHandlers() {
             try {
                 preferences::StoreTransferOption(gConn, transferOption, on ? 1 : 0);
             } catch (const platform::db::DbError &failure) {
-                preferences::SayNotSaved(failure.code(), this);
+                preferences::SayNotSaved(failure, this);
             }
         });
     connect(chkUseCompressedMode, &QCheckBox::toggled, this, &frmOptions::chkUseCompressedMode_Click);
@@ -186,17 +186,22 @@ void frmOptions::redrawMainWindow() {
     }
 }
 
+// Zones that could not be saved keep the window open with what was typed, so that OK can try
+// again.
 void frmOptions::done(int result) {
     if (!leaving_) {
+        if (!Form_Unload())
+            return;
         leaving_ = true;
-        Form_Unload();
     }
     QDialog::done(result);
 }
 
-void frmOptions::Form_Unload() {
-    SaveZones();
+bool frmOptions::Form_Unload() {
+    if (!SaveZones())
+        return false;
     platform::failures::runReported([] { modPreferences::LoadPreferences(); });
+    return true;
 }
 
 void frmOptions::reject() {

@@ -110,7 +110,8 @@ private:
 
     // The frame
     void Form_Load();
-    void Form_Unload();
+    // False when the zones could not be saved: the window then stays open.
+    bool Form_Unload();
     void cmdOK_Click();
     void SSTab2_Click(int index);
     void cmdOK_LostFocus();

@@ -48,7 +48,7 @@ template <typename Save> void saveSetting(QWidget *window, Save save) {
     try {
         save();
     } catch (const platform::db::DbError &failure) {
-        preferences::SayNotSaved(failure.code(), window);
+        preferences::SayNotSaved(failure, window);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/NumericBox.h"
 #include "core/modHelpersDates.h"
+#include "platform/FailureCauses.h"
 #include "platform/ReportedFailures.h"
 #include "preferences/GoalBoxes.h"
 #include "preferences/Messages.h"
@@ -222,7 +223,8 @@ void frmOptions::Command6_Click() {
     try {
         preferences::CopyGoalsToTwelveWeeks(gConn, goalWeek(), read.goals);
         preferences::Say(1467, Icon::Information, this);
-    } catch (const platform::db::DbError &) {
-        preferences::Say(1521, Icon::None, this);
+    } catch (const platform::db::DbError &failure) {
+        platform::dialogs::message(platform::failures::describe(Text(1521), failure), "Runvella", Icon::None,
+                                   Buttons::Ok, this);
     }
 }

@@ -78,4 +78,11 @@ QString describe(const std::exception &failure) {
     return sentence->second + "\n\n" + detail;
 }
 
+QString describe(const QString &whatFailed, const std::exception &failure, std::optional<int> otherNumber) {
+    if (causeOf(failure))
+        return whatFailed + '\n' + describe(failure);
+    return whatFailed + ' ' + (otherNumber ? QString::number(*otherNumber) + ' ' : QString()) +
+           describe(failure);
+}
+
 } // namespace platform::failures

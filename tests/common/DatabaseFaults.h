@@ -45,6 +45,7 @@ private:
 class FullDisk {
 public:
     explicit FullDisk(platform::db::Connection &connection) : connection_(connection) {
+        connection.executeScript("VACUUM"); // no free page is left to reuse
         auto pages = connection.prepare("PRAGMA page_count");
         pages.step();
         connection.executeScript("PRAGMA max_page_count = " + std::to_string(pages.columnInt64(0)));

@@ -52,6 +52,13 @@ TEST(FailureCauses, TheSentenceComesFirstAndTheEngineTextStaysAsADetail) {
     EXPECT_EQ(platform::failures::describe(locked), "In use.\n\ndatabase is locked");
     EXPECT_EQ(platform::failures::describe(DbError(SQLITE_CONSTRAINT, "raised")), "Failed.\n\nraised");
     EXPECT_EQ(platform::failures::describe(std::runtime_error("not the database's")), "not the database's");
+    EXPECT_EQ(platform::failures::describe("Not saved.", locked),
+              "Not saved.\nIn use.\n\ndatabase is locked");
+    EXPECT_EQ(platform::failures::describe("Not saved.", std::runtime_error("no key")), "Not saved. no key");
+    EXPECT_EQ(platform::failures::describe("Not saved.", std::runtime_error("no key"), 5),
+              "Not saved. 5 no key");
+    EXPECT_EQ(platform::failures::describe("Not saved.", locked, 5),
+              "Not saved.\nIn use.\n\ndatabase is locked");
     platform::failures::setCauseTexts({});
 }
 

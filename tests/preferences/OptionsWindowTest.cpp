@@ -1,8 +1,10 @@
+#include "common/DatabaseFaults.h"
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
 #include "core/modLocalisation.h"
 #include "core/modPreferences.h"
 #include "core/modRegistry.h"
+#include "platform/FailureCauses.h"
 #include "preferences/PreferenceStore.h"
 #include "preferences/frmOptions.h"
 
@@ -33,6 +35,7 @@ protected:
     }
     void TearDown() override {
         window.reset();
+        platform::failures::setCauseTexts({});
         DatabaseFixture::TearDown();
     }
 
@@ -180,6 +183,29 @@ TEST_F(OptionsWindowTest, ZonesEnteredByHandAreSavedAsTyped) {
 
     EXPECT_EQ(stored("select * from zones"),
               (std::vector<double>{80, 99, 100, 119, 120, 139, 140, 159, 160, 185}));
+}
+
+// Another program holds the database: OK says so, keeps the window open with what was typed, and
+// saves once the other program has let go.
+TEST_F(OptionsWindowTest, ZonesThatCannotBeSavedKeepTheWindowOpenForOkToTryAgain) {
+    gConn.executeScript("update preferences set computeZonesUsing = 'man'");
+    modPreferences::LoadPreferences();
+    modLocalisation::LocalizeFailureCauses();
+    frmOptions &options = open();
+    options.hrzone1[0]->setText("80");
+    {
+        testing::OtherProgramsLock otherProgram(platform::paths::databasePath());
+        options.cmdOK->click();
+    }
+    EXPECT_TRUE(options.isVisible());
+    EXPECT_EQ(options.hrzone1[0]->text(), "80");
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text, modLocalisation::LoadResString(1490) + '\n' +
+                                           modLocalisation::LoadResString(1940) + "\n\ndatabase is locked");
+
+    options.cmdOK->click();
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(stored("select zone1low from zones"), std::vector<double>{80});
 }
 
 TEST_F(OptionsWindowTest, LeavingTheAgeBoxOutOfRangeSaysSoAndResetsIt) {

@@ -32,5 +32,9 @@ void setCauseTexts(std::map<Cause, QString> texts);
 // The sentence of the failure's cause, a blank line and the failure's own text; a failure that
 // is not the database's shows its own text alone.
 QString describe(const std::exception &failure);
+// What failed, then the failure: the database's on lines of their own below it, any other's own
+// text after a space (and after the number the caller gives such a failure, if it gives one).
+QString describe(const QString &whatFailed, const std::exception &failure,
+                 std::optional<int> otherNumber = std::nullopt);
 
 } // namespace platform::failures
