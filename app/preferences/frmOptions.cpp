@@ -198,7 +198,7 @@ void frmOptions::done(int result) {
 }
 
 bool frmOptions::Form_Unload() {
-    if (!SaveZones())
+    if (!SaveZones() || !savePaceRange())
         return false;
     platform::failures::runReported([] { modPreferences::LoadPreferences(); });
     return true;

@@ -137,6 +137,7 @@ private:
     void Units_Click(int index);
     void WeekStarts_Click(int index);
     void Text1_LostFocus(int index);
+    bool savePaceRange();
     void Command1_Click();
     void showPaceUnit(const QString &unit);
     void chkUseCompressedMode_Click();

@@ -176,6 +176,23 @@ void frmOptions::Text1_LostFocus(int index) {
         });
 }
 
+// A range that the boxes hold and the database does not (the store failed when a box was left)
+// is stored again; false when it still cannot be.
+bool frmOptions::savePaceRange() {
+    const preferences::PaceRange range = preferences::CheckPaceRange(Text1[0]->text(), Text1[1]->text());
+    if (range.verdict != preferences::PaceRange::Valid ||
+        (float(range.fastest) == gPaceMin && float(range.slowest) == gPaceMax))
+        return true;
+    try {
+        preferences::StorePaceRange(gConn, range.fastest, range.slowest);
+        modPreferences::LoadPreferences();
+        return true;
+    } catch (const platform::db::DbError &failure) {
+        preferences::SayNotSaved(failure, this);
+        return false;
+    }
+}
+
 void frmOptions::Command1_Click() {
     frmActivityList sports(this);
     connect(&sports, &frmActivityList::preferredSportChanged, Label12, &QLabel::setText);
