@@ -3,6 +3,7 @@
 #include "core/Globals.h"
 #include "core/StringTableFile.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureCauses.h"
 
 #include <QFile>
 #include <QHash>
@@ -41,6 +42,16 @@ QString LoadResString(int baseId) {
 void LocalizeDialogButtons() {
     platform::dialogs::setButtonTexts(
         {LoadResString(1421), LoadResString(1422), LoadResString(1652), LoadResString(1653)});
+}
+
+void LocalizeFailureCauses() {
+    using platform::failures::Cause;
+    platform::failures::setCauseTexts({{Cause::InUse, LoadResString(1940)},
+                                       {Cause::DiskFull, LoadResString(1941)},
+                                       {Cause::ReadOnly, LoadResString(1942)},
+                                       {Cause::Damaged, LoadResString(1943)},
+                                       {Cause::NotFound, LoadResString(1944)},
+                                       {Cause::Other, LoadResString(1945)}});
 }
 
 } // namespace modLocalisation

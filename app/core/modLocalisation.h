@@ -18,4 +18,7 @@ QString LoadResString(int baseId);
 // Gives every message box of the program the button captions of the chosen language.
 void LocalizeDialogButtons();
 
+// Says the cause of every database failure the program reports in the chosen language.
+void LocalizeFailureCauses();
+
 } // namespace modLocalisation

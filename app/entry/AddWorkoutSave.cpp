@@ -5,6 +5,7 @@
 #include "entry/EntryBox.h"
 #include "mainwindow/MainWindowServices.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureCauses.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -18,10 +19,10 @@ constexpr int kActivityVanished = 1750;
 constexpr int kChooseSport = 1751;
 constexpr int kOverflowNumber = 6;
 
-// A failure as "number description", with the OK button only.
-void reportFailure(QWidget *window, int number, const QString &description) {
-    platform::dialogs::message(QString::number(number) + ' ' + description, "Runvella",
-                               platform::dialogs::Icon::None, platform::dialogs::Buttons::Ok, window);
+// A failure, with the OK button only.
+void reportFailure(QWidget *window, const QString &text) {
+    platform::dialogs::message(text, "Runvella", platform::dialogs::Icon::None,
+                               platform::dialogs::Buttons::Ok, window);
 }
 
 } // namespace
@@ -77,10 +78,11 @@ void AddWorkout::Command4_Click() {
             ActivityEntryStore::InsertActivity(row);
         }
     } catch (const ActivityEntryStore::DurationOverflow &overflow) {
-        reportFailure(this, kOverflowNumber, overflow.what());
+        reportFailure(this, QString::number(kOverflowNumber) + ' ' + overflow.what());
         return;
     } catch (const platform::db::DbError &failure) {
-        reportFailure(this, failure.code(), failure.what());
+        // The window stays open with what was typed, for OK to try again.
+        reportFailure(this, platform::failures::describe(failure));
         return;
     }
     saved(row, previousDay);
@@ -94,7 +96,7 @@ void AddWorkout::saved(const ActivityEntryStore::Row &row, const std::optional<Q
             mainwindow::MarkActivityDay(row.day, row.day);
         mainwindow::ListCalendarSelection();
     } catch (const platform::db::DbError &failure) {
-        reportFailure(this, failure.code(), failure.what());
+        reportFailure(this, platform::failures::describe(failure));
     }
     accept();
 }

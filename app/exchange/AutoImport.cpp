@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 namespace exchange {
 namespace {
@@ -51,27 +52,56 @@ void askAboutDamaged(const QString &path) {
     setAside(path);
 }
 
+// A file being imported carries this after its name from before its activity is stored until it
+// is deleted, so that an import stopped at any moment (a kill, a crash, a power cut) is finished
+// by the next one without storing the activity twice.
+const QString kClaimed = QStringLiteral(".importing");
+
+// Imports a claimed file. Once its activity is stored the file goes, before the athlete is told;
+// any other outcome gives the file its own name back.
+void importClaimed(const QString &claimed, bool unlessStored) {
+    const QString path = claimed.chopped(kClaimed.size());
+    bool stored = false;
+    const auto letGo = [&] {
+        stored = true;
+        QFile::remove(claimed); // one that stays is found stored at the next start
+    };
+    auto giveBack = qScopeGuard([&] {
+        if (!stored)
+            QFile::rename(claimed, path);
+    });
+    switch (ImportFile(claimed, {.unlessStored = unlessStored, .stored = letGo})) {
+    case ImportOutcome::Imported:
+        break;
+    case ImportOutcome::AlreadyStored:
+        letGo();
+        break;
+    case ImportOutcome::NotDataFile:
+        giveBack.dismiss();
+        setAside(QFile::rename(claimed, path) ? path : claimed);
+        break;
+    case ImportOutcome::Damaged:
+        giveBack.dismiss();
+        askAboutDamaged(QFile::rename(claimed, path) ? path : claimed);
+        break;
+    }
+}
+
 } // namespace
 
 void ImportAutomatically() {
     const QDir folder(platform::paths::autoImportDir());
+    // An import that was stopped left its file claimed: stored already, the file only goes.
+    for (const QString &name : folder.entryList({'*' + kClaimed}, QDir::Files, QDir::Name))
+        importClaimed(folder.filePath(name), true);
     // The list is taken once, so that each file is tried once whatever becomes of it.
     const QStringList names = folder.entryList(QDir::Files, QDir::Name);
     for (const QString &name : names) {
         if (!name.toUpper().endsWith(QLatin1String(".CSV")))
             continue;
         const QString path = folder.filePath(name);
-        switch (ImportFile(path)) {
-        case ImportOutcome::Imported:
-            QFile::remove(path);
-            break;
-        case ImportOutcome::NotDataFile:
-            setAside(path);
-            break;
-        case ImportOutcome::Damaged:
-            askAboutDamaged(path);
-            break;
-        }
+        if (QFile::rename(path, path + kClaimed)) // otherwise it is tried again at the next start
+            importClaimed(path + kClaimed, false);
     }
 }
 

@@ -49,6 +49,14 @@ QString generalDateText(const QDateTime &start) {
     return start.time() == QTime(0, 0) ? day : day + ' ' + ActivityListText::timeText(start.time());
 }
 
+bool isStored(const DataFile::Session &session) {
+    auto row = gConn.prepare(
+        "select count(*) from sessions where Session_datetime = ? and Duration is ? and Distance is ?");
+    row.bindAll(session.start, session.duration, session.distance);
+    row.step();
+    return row.columnInt64(0) > 0;
+}
+
 void show(const QString &text, Icon icon) {
     platform::dialogs::message(text, QStringLiteral("Runvella"), icon);
 }
@@ -78,7 +86,7 @@ SessionKey StoreImportedActivity(const DataFile::Activity &activity) {
     return key;
 }
 
-ImportOutcome ImportFile(const QString &path) {
+ImportOutcome ImportFile(const QString &path, const ImportOptions &options) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return ImportOutcome::Damaged;
@@ -93,7 +101,11 @@ ImportOutcome ImportFile(const QString &path) {
     case DataFileReader::Outcome::Read:
         break;
     }
+    if (options.unlessStored && isStored(result.activity.session))
+        return ImportOutcome::AlreadyStored;
     StoreImportedActivity(result.activity);
+    if (options.stored)
+        options.stored();
     const QDateTime start = result.activity.session.start;
     show(modLocalisation::LoadResString(1567) + ' ' + generalDateText(start), Icon::Information);
     mainwindow::MarkActivityDay(start.date(), start.date());

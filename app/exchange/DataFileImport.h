@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Data files into the database, each as a new activity: importing the same file twice gives two
 // activities. Database failures throw platform::db::DbError and store nothing.
 namespace exchange {
@@ -13,12 +15,21 @@ namespace exchange {
 // row of the sports table has becomes sport 1.
 SessionKey StoreImportedActivity(const DataFile::Activity &activity);
 
-enum class ImportOutcome { Imported, NotDataFile, Damaged };
+enum class ImportOutcome { Imported, NotDataFile, Damaged, AlreadyStored };
+
+// What the automatic import asks of an import besides storing the activity.
+struct ImportOptions {
+    // Stores nothing (AlreadyStored) when an activity of the same start, duration and distance
+    // is stored already: the import of this file was stopped after it had stored it.
+    bool unlessStored = false;
+    // Runs once the activity is stored, before the athlete is told.
+    std::function<void()> stored;
+};
 
 // Reads the file and stores what it holds. A file that is no data file gets message 1623; a
 // stored one gets message 1567 with its start, its day bold in the main window's calendar and
 // the calendar's day listed again. A damaged file stores nothing and shows nothing: the callers
 // tell the athlete in their own ways.
-ImportOutcome ImportFile(const QString &path);
+ImportOutcome ImportFile(const QString &path, const ImportOptions &options = {});
 
 } // namespace exchange

@@ -68,7 +68,8 @@ TrenloTransfer::~TrenloTransfer() {
 void TrenloTransfer::start(const QUrl &address, const QByteArray &body) {
     cancel();
     QNetworkRequest request(address);
-    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
+    // The body is the credentials line and the data files as they are, in their character set.
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "text/plain; charset=windows-1252");
     request.setTransferTimeout(kTransferTimeoutMs);
     emit stateChanged(Resolving);
     watch(network_.post(request, body));

@@ -11,6 +11,7 @@
 #include "mainwindow/MainWindowServices.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureCauses.h"
 #include "platform/ReportedFailures.h"
 #include "transfer/ActivityListText.h"
 
@@ -300,7 +301,7 @@ void frmTrenloSync::cmdOK_Click() {
         }
         Inet1->start(address.url, PartnerUpload::RequestBody(modCredentials::CredentialsLine(), files));
     } catch (const std::exception &error) {
-        uploadFailed(QString::fromUtf8(error.what()));
+        uploadFailed(platform::failures::describe(error));
     }
 }
 

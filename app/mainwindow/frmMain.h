@@ -5,6 +5,7 @@
 #include "core/clsLayout.h"
 #include "mainwindow/MonthView.h"
 #include "mainwindow/TimePeriods.h"
+#include "platform/Clock.h"
 #include "sessionview/SessionPane.h"
 #include "summary/SummaryGraphs.h"
 
@@ -45,7 +46,7 @@ public:
 
     // The day the window takes as today: the periods, the list at load and the compaction at
     // close follow it.
-    std::function<QDate()> today = [] { return QDate::currentDate(); };
+    std::function<QDate()> today = [] { return platform::clock::today(); };
 
     void TurnOffImageLinks();
 

@@ -10,6 +10,7 @@
 #include "mainwindow/WebLinks.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureCauses.h"
 #include "platform/Paths.h"
 #include "platform/ReportedFailures.h"
 #include "preferences/PreferencesWindows.h"
@@ -108,7 +109,7 @@ void frmMain::mnuFileImport_Click() {
         exchange::ImportDataFile(path);
         DisplayActivity(MonthView1->SelStart(), MonthView1->SelEnd(), 0);
     } catch (const std::exception &failure) {
-        platform::dialogs::message(QString::fromUtf8(failure.what()), "Runvella",
+        platform::dialogs::message(platform::failures::describe(failure), "Runvella",
                                    platform::dialogs::Icon::None, platform::dialogs::Buttons::Ok, this);
     }
 }

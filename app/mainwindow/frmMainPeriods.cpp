@@ -10,6 +10,7 @@
 #include "mainwindow/GraphChoice.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureCauses.h"
 #include "platform/ReportedFailures.h"
 
 #include <QChartView>
@@ -127,9 +128,7 @@ void frmMain::ChangeTimePeriod() {
         gPeriodEnd = days->last;
         showMainGraph();
     } catch (const std::exception &failure) {
-        const auto *database = dynamic_cast<const platform::db::DbError *>(&failure);
-        const QString number = database ? QString::number(database->code()) + ' ' : QString();
-        platform::dialogs::message(text(1500) + ' ' + number + QString::fromUtf8(failure.what()), "Runvella",
+        platform::dialogs::message(platform::failures::describe(text(1500), failure), "Runvella",
                                    platform::dialogs::Icon::None, platform::dialogs::Buttons::Ok, this);
         platform::cursor::setBusy(false);
     }

@@ -1,6 +1,7 @@
 #include "preferences/Messages.h"
 
 #include "core/modLocalisation.h"
+#include "platform/FailureCauses.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -18,6 +19,11 @@ platform::dialogs::Answer Say(int id, platform::dialogs::Icon icon, QWidget *par
 
 void SayNotSaved(long number, QWidget *parent) {
     platform::dialogs::message(Text(1490) + ' ' + QString::number(number), "Runvella",
+                               platform::dialogs::Icon::None, platform::dialogs::Buttons::Ok, parent);
+}
+
+void SayNotSaved(const std::exception &failure, QWidget *parent) {
+    platform::dialogs::message(platform::failures::describe(Text(1490), failure), "Runvella",
                                platform::dialogs::Icon::None, platform::dialogs::Buttons::Ok, parent);
 }
 

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QString>
 
+#include <exception>
 #include <vector>
 
 class QWidget;
@@ -19,6 +20,8 @@ platform::dialogs::Answer Say(int id, platform::dialogs::Icon icon, QWidget *par
 
 // A setting that could not be stored: message 1490 and the failure's number.
 void SayNotSaved(long number, QWidget *parent);
+// A setting that the database could not store: message 1490, what stopped it and what to do.
+void SayNotSaved(const std::exception &failure, QWidget *parent);
 
 // The weeks whose goals stayed where they were when the first day of the week changed, when
 // there are any.

@@ -115,7 +115,7 @@ void frmOptions::connectHandlers() {
             try {
                 preferences::StoreTransferOption(gConn, transferOption, on ? 1 : 0);
             } catch (const platform::db::DbError &failure) {
-                preferences::SayNotSaved(failure.code(), this);
+                preferences::SayNotSaved(failure, this);
             }
         });
     connect(chkUseCompressedMode, &QCheckBox::toggled, this, &frmOptions::chkUseCompressedMode_Click);
@@ -166,24 +166,29 @@ void frmOptions::cmdOK_Click() {
         }
     }
     saveAllZonestoDB();
-    platform::failures::runReported([this] {
+    platform::failures::runReported([] {
         modPreferences::LoadPreferences();
         preferences::RedrawMainGraph();
     });
     accept();
 }
 
+// Zones that could not be saved keep the window open with what was typed, so that OK can try
+// again.
 void frmOptions::done(int result) {
     if (!leaving_) {
+        if (!Form_Unload())
+            return;
         leaving_ = true;
-        Form_Unload();
     }
     QDialog::done(result);
 }
 
-void frmOptions::Form_Unload() {
-    SaveZones();
+bool frmOptions::Form_Unload() {
+    if (!SaveZones() || !savePaceRange())
+        return false;
     platform::failures::runReported([] { modPreferences::LoadPreferences(); });
+    return true;
 }
 
 void frmOptions::reject() {

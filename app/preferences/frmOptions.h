@@ -110,7 +110,8 @@ private:
 
     // The frame
     void Form_Load();
-    void Form_Unload();
+    // False when the zones could not be saved: the window then stays open.
+    bool Form_Unload();
     void cmdOK_Click();
     void SSTab2_Click(int index);
     void cmdOK_LostFocus();
@@ -135,6 +136,7 @@ private:
     void Units_Click(int index);
     void WeekStarts_Click(int index);
     void Text1_LostFocus(int index);
+    bool savePaceRange();
     void Command1_Click();
     void showPaceUnit(const QString &unit);
     void chkUseCompressedMode_Click();

@@ -48,7 +48,7 @@ template <typename Save> void saveSetting(QWidget *window, Save save) {
     try {
         save();
     } catch (const platform::db::DbError &failure) {
-        preferences::SayNotSaved(failure.code(), window);
+        preferences::SayNotSaved(failure, window);
     }
 }
 
@@ -174,6 +174,23 @@ void frmOptions::Text1_LostFocus(int index) {
             preferences::StorePaceRange(gConn, range.fastest, range.slowest);
             modPreferences::LoadPreferences();
         });
+}
+
+// A range that the boxes hold and the database does not (the store failed when a box was left)
+// is stored again; false when it still cannot be.
+bool frmOptions::savePaceRange() {
+    const preferences::PaceRange range = preferences::CheckPaceRange(Text1[0]->text(), Text1[1]->text());
+    if (range.verdict != preferences::PaceRange::Valid ||
+        (float(range.fastest) == gPaceMin && float(range.slowest) == gPaceMax))
+        return true;
+    try {
+        preferences::StorePaceRange(gConn, range.fastest, range.slowest);
+        modPreferences::LoadPreferences();
+        return true;
+    } catch (const platform::db::DbError &failure) {
+        preferences::SayNotSaved(failure, this);
+        return false;
+    }
 }
 
 void frmOptions::Command1_Click() {

@@ -3,6 +3,7 @@
 #include "core/NumericBox.h"
 #include "core/modHelpersDates.h"
 #include "core/modHelpersValidation.h"
+#include "platform/FailureCauses.h"
 #include "platform/ReportedFailures.h"
 #include "preferences/GoalBoxes.h"
 #include "preferences/Messages.h"
@@ -224,7 +225,8 @@ void frmOptions::Command6_Click() {
     try {
         preferences::CopyGoalsToTwelveWeeks(gConn, goalWeek(), read.goals);
         preferences::Say(1467, Icon::Information, this);
-    } catch (const platform::db::DbError &) {
-        preferences::Say(1521, Icon::None, this);
+    } catch (const platform::db::DbError &failure) {
+        platform::dialogs::message(platform::failures::describe(Text(1521), failure), "Runvella", Icon::None,
+                                   Buttons::Ok, this);
     }
 }

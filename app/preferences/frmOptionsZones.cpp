@@ -138,8 +138,7 @@ bool frmOptions::SaveZones() {
         preferences::StoreZoneSettings(gConn, settings);
         return true;
     } catch (const platform::db::DbError &failure) {
-        platform::dialogs::message(QString::fromUtf8(failure.what()) + QString::number(failure.code()),
-                                   "Runvella", Icon::None, platform::dialogs::Buttons::Ok, this);
+        preferences::SayNotSaved(failure, this);
         return false;
     }
 }

@@ -5,6 +5,7 @@
 #include "core/modHelpersDates.h"
 #include "core/modLocalisation.h"
 #include "platform/BusyCursor.h"
+#include "platform/FailureCauses.h"
 #include "platform/ReportedFailures.h"
 #include "sessionview/SessionGraphChart.h"
 #include "sessionview/SessionGraphChoice.h"
@@ -154,7 +155,7 @@ void showSessionGraph(const SessionPane &pane, SessionKey key) {
             draw(pane, key);
         } catch (const std::exception &failure) {
             throw std::runtime_error(
-                (modLocalisation::LoadResString(kDrawingFailed) + ' ' + QString::fromUtf8(failure.what()))
+                platform::failures::describe(modLocalisation::LoadResString(kDrawingFailed), failure)
                     .toStdString());
         }
     });

@@ -7,6 +7,7 @@
 #include "core/modRegistry.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureCauses.h"
 #include "platform/FirstStart.h"
 #include "platform/LocalMessage.h"
 #include "platform/Paths.h"
@@ -18,6 +19,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
@@ -98,9 +100,32 @@ void openDatabase() {
     gConn.open(gDbPath);
 }
 
-void showStartupFailure() {
-    platform::dialogs::message(modLocalisation::LoadResString(1619), "Runvella",
-                               platform::dialogs::Icon::Critical, platform::dialogs::Buttons::Ok);
+// The message of a database that start-up cannot use: what is wrong with the file, where it
+// lies, and the engine's own text.
+int startupFailureText(const std::exception &failure) {
+    using platform::failures::Cause;
+    switch (platform::failures::causeOf(failure).value_or(Cause::Other)) {
+    case Cause::Damaged:
+        return 1946;
+    case Cause::ReadOnly:
+        return 1947;
+    case Cause::InUse:
+        return 1948;
+    case Cause::DiskFull:
+        return 1949;
+    case Cause::NotFound:
+        return 1619;
+    case Cause::Other:
+        break;
+    }
+    return 1950;
+}
+
+void showStartupFailure(const std::exception &failure) {
+    platform::dialogs::message(modLocalisation::LoadResString(startupFailureText(failure)) + '\n' +
+                                   QDir::toNativeSeparators(platform::paths::databasePath()) + "\n\n" +
+                                   QString::fromUtf8(failure.what()),
+                               "Runvella", platform::dialogs::Icon::Critical, platform::dialogs::Buttons::Ok);
 }
 
 } // namespace
@@ -178,6 +203,7 @@ StartupOutcome Main(const StartupEnvironment &environment) {
         gLanguageOffset = readLanguageOffset();
         LoadToolkitTranslations(gLanguageOffset);
         modLocalisation::LocalizeDialogButtons();
+        modLocalisation::LocalizeFailureCauses();
         gGraphSelectLive = true;
         // The program's title (string 1300) is its main window's; no application display name
         // is set, since Qt would append it to every window's title.
@@ -206,13 +232,13 @@ StartupOutcome Main(const StartupEnvironment &environment) {
         if (modInstance::CommandLineAsksForTransfer(commandLine))
             modTransfer::TransferFromDevice();
         splash.reset();
-    } catch (const std::exception &) {
+    } catch (const std::exception &failure) {
         // A database that is missing, locked, damaged or read-only, or preferences that cannot
         // be read: the program cannot work without them.
         mainForm.reset();
         splash.reset();
         gConn.close();
-        showStartupFailure();
+        showStartupFailure(failure);
         return StartupOutcome::Failed;
     }
     mainForm.release();

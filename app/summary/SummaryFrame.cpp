@@ -6,8 +6,8 @@
 #include "core/modHelpersDates.h"
 #include "core/modLocalisation.h"
 #include "platform/BusyCursor.h"
-#include "platform/Database.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureCauses.h"
 
 #include <QChart>
 #include <QValueAxis>
@@ -25,17 +25,9 @@ const QColor kValueAxisColour = charts::colourFromValue(5553833);
 // Black, then green, magenta, dark blue and red from zone 1 up.
 constexpr std::array<int, kZones> kZoneColours{0, 5414482, 16711935, 6488064, 255};
 
-// The engine's code of a database failure; 5 for a call with an impossible argument.
+// The number of a failure that is not the database's: 5 for a call with an impossible argument.
 int errorNumber(const std::exception &error) {
-    if (const auto *database = dynamic_cast<const platform::db::DbError *>(&error))
-        return database->code();
     return dynamic_cast<const std::invalid_argument *>(&error) ? 5 : 0;
-}
-
-void reportFailure(int errorStringId, int number, const QString &description) {
-    platform::dialogs::message(modLocalisation::LoadResString(errorStringId) + ' ' + QString::number(number) +
-                                   ' ' + description,
-                               QStringLiteral("Runvella"), platform::dialogs::Icon::None);
 }
 
 } // namespace
@@ -92,17 +84,18 @@ void SummaryChart::finish(double headroom) {
 }
 
 void RunGraph(int errorStringId, const std::function<void()> &work) {
-    std::optional<std::pair<int, QString>> failure;
+    std::optional<QString> failure;
     {
         const platform::cursor::BusyCursor busy;
         try {
             work();
         } catch (const std::exception &error) {
-            failure.emplace(errorNumber(error), QString::fromUtf8(error.what()));
+            failure = platform::failures::describe(modLocalisation::LoadResString(errorStringId), error,
+                                                   errorNumber(error));
         }
     }
     if (failure)
-        reportFailure(errorStringId, failure->first, failure->second);
+        platform::dialogs::message(*failure, QStringLiteral("Runvella"), platform::dialogs::Icon::None);
 }
 
 QString WithUnit(int stringId, const QString &unit) {

@@ -5,6 +5,7 @@
 #include "core/modLocalisation.h"
 #include "platform/BatchInsert.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureCauses.h"
 #include "transfer/CorruptedDataReport.h"
 #include "transfer/GpsTrackDecoding.h"
 #include "transfer/PreferredUnits.h"
@@ -93,16 +94,15 @@ std::optional<StoredActivity> activityStartingAt(Connection &connection, const Q
     return StoredActivity{row.columnInt64(0), row.columnInt64(1), row.columnText(2)};
 }
 
-void reportFailure(int number, const QString &description) {
-    platform::dialogs::message(modLocalisation::LoadResString(1575) + ' ' + QString::number(number) + ' ' +
-                                   description,
-                               "Runvella", platform::dialogs::Icon::None);
+// The number of a failure that is not the database's: 6 for an overflow.
+int errorNumber(const std::exception &error) {
+    return dynamic_cast<const std::overflow_error *>(&error) ? 6 : 0;
 }
 
-int errorNumber(const std::exception &error) {
-    if (const auto *database = dynamic_cast<const platform::db::DbError *>(&error))
-        return database->code();
-    return dynamic_cast<const std::overflow_error *>(&error) ? 6 : 0;
+void reportFailure(const std::exception &error) {
+    platform::dialogs::message(
+        platform::failures::describe(modLocalisation::LoadResString(1575), error, errorNumber(error)),
+        "Runvella", platform::dialogs::Icon::None);
 }
 
 } // namespace
@@ -154,7 +154,7 @@ StoreResult StoreGPSSession(const DeviceSessionRecord &record, Connection &conne
         sessionType = storedType;
         return result;
     } catch (const std::exception &error) {
-        reportFailure(errorNumber(error), QString::fromUtf8(error.what()));
+        reportFailure(error);
         return failed;
     }
 }

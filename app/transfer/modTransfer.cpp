@@ -7,6 +7,7 @@
 #include "core/modPreferences.h"
 #include "mainwindow/MainWindowServices.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureCauses.h"
 #include "transfer/CorruptedDataReport.h"
 #include "transfer/DeviceErrorMessages.h"
 #include "transfer/GpsSessionStore.h"
@@ -261,8 +262,7 @@ void TransferFromDevice() {
     try {
         runTransfer(deviceLibrary());
     } catch (const std::exception &error) {
-        platform::dialogs::message(modLocalisation::LoadResString(1483) + ' ' +
-                                       QString::fromUtf8(error.what()),
+        platform::dialogs::message(platform::failures::describe(modLocalisation::LoadResString(1483), error),
                                    "Runvella", platform::dialogs::Icon::Critical);
         modHelpers::SetBusyCursor(0);
         SaveTransferProgress(0);

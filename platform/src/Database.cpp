@@ -4,16 +4,18 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
+
 namespace platform::db {
 namespace {
 
 [[noreturn]] void fail(sqlite3 *db, int rc) {
     const char *message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-    throw DbError(rc, message ? message : "database error");
+    throw DbError(rc, message ? message : "database error", db ? sqlite3_system_errno(db) : 0);
 }
 
-// Locked files are retried for a short while before the failure is reported.
-constexpr int kBusyTimeoutMs = 2000;
+// A lock that another program holds for a moment passes unseen; one held longer is reported.
+std::chrono::milliseconds busyTimeout{3000};
 
 // A transfer writes hundreds of thousands of samples; a page cache of 64 MiB keeps their
 // index pages in memory. Each stored session is its own transaction: the write-ahead log with
@@ -23,6 +25,10 @@ constexpr const char *kSessionPragmas = "PRAGMA foreign_keys = ON; PRAGMA cache_
                                         "journal_mode = WAL; PRAGMA synchronous = NORMAL;";
 
 } // namespace
+
+void setBusyTimeout(std::chrono::milliseconds timeout) {
+    busyTimeout = timeout;
+}
 
 QString isoDate(const QDate &date) {
     return date.toString(Qt::ISODate);
@@ -144,12 +150,13 @@ void Connection::openWith(const QString &path, int flags) {
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        const int systemError = db ? sqlite3_system_errno(db) : 0;
         sqlite3_close(db);
-        throw DbError(rc, message);
+        throw DbError(rc, message, systemError);
     }
     db_ = db;
     path_ = path;
-    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    sqlite3_busy_timeout(db_, static_cast<int>(busyTimeout.count()));
     sqlite3_extended_result_codes(db_, 1);
 }
 
@@ -157,20 +164,26 @@ void Connection::open(const QString &path) {
     const QFileInfo file(path);
     // SQLite would quietly create a missing file; a missing database is a failure here.
     if (!file.isFile())
-        throw DbError(SQLITE_CANTOPEN, "database file not found: " + path.toStdString());
+        throw DbError(SQLITE_CANTOPEN, "database file not found: " + path.toStdString(), ENOENT);
+    // SQLite takes an empty file for a new database and would write one into it.
+    if (file.size() == 0)
+        throw DbError(SQLITE_NOTADB, "database file is empty: " + path.toStdString());
     // A file marked read-only is refused even for a user whom the system would let write it.
     constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (!(file.permissions() & anyWrite))
         throw DbError(SQLITE_READONLY, "database file is read-only: " + path.toStdString());
     openWith(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
-    // A file that cannot be written or is not a database fails now rather than mid-operation.
-    if (sqlite3_db_readonly(db_, "main") == 1) {
+    try {
+        // A file that cannot be written or is not a database fails now rather than mid-operation.
+        if (sqlite3_db_readonly(db_, "main") == 1)
+            throw DbError(SQLITE_READONLY, "database file is read-only: " + path.toStdString());
+        // Reading the schema first makes a file that is not a database fail here, not mid-operation.
+        executeScript("SELECT count(*) FROM sqlite_master");
+        executeScript(kSessionPragmas);
+    } catch (const DbError &) {
         close();
-        throw DbError(SQLITE_READONLY, "database file is read-only: " + path.toStdString());
+        throw;
     }
-    // Reading the schema first makes a file that is not a database fail here, not mid-operation.
-    executeScript("SELECT count(*) FROM sqlite_master");
-    executeScript(kSessionPragmas);
 }
 
 void Connection::create(const QString &path) {
@@ -200,7 +213,7 @@ void Connection::executeScript(std::string_view sql) {
     if (rc != SQLITE_OK) {
         const std::string message = error ? error : sqlite3_errstr(rc);
         sqlite3_free(error);
-        throw DbError(rc, message);
+        throw DbError(rc, message, sqlite3_system_errno(db_));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "platform/FirstStart.h"
 
 #include "platform/Database.h"
+#include "platform/FileReplace.h"
 #include "platform/Paths.h"
 #include "platform/SettingsStore.h"
 
@@ -29,7 +30,7 @@ void createInitialDatabase(const QString &path) {
         connection.executeScript(std::string_view(schema.constData(), schema.size()));
         transaction.commit();
     }
-    if (!QFile::rename(partial, path)) {
+    if (!files::replaceAtomically(partial, path)) {
         QFile::remove(partial);
         throw db::DbError(0, "cannot create " + path.toStdString());
     }
@@ -60,8 +61,10 @@ int languageOffsetFromLocale() {
 
 bool ensureDataFolder() {
     // The database is made last and appears whole (renamed into place), so its presence alone
-    // says that an installation is complete; a start that was stopped before then is redone.
-    if (QFileInfo::exists(paths::databasePath()))
+    // says that an installation is complete; a start that was stopped before then is redone. An
+    // empty file, left by a copy that was interrupted, holds nothing: it counts as no database.
+    const QFileInfo database(paths::databasePath());
+    if (database.exists() && !(database.isFile() && database.size() == 0))
         return false;
     if (!QDir().mkpath(paths::databaseDir()) || !QDir().mkpath(paths::autoImportDir()))
         throw db::DbError(0, "cannot create the data folder " + paths::dataDir().toStdString());

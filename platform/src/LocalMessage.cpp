@@ -8,6 +8,10 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include <cerrno>
+#include <optional>
+
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -31,12 +35,29 @@ QString installationKey() {
         QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
 }
 
+// A folder of the user's own in a shared one, where no other user can put a socket of the name
+// first. One that exists already is used only when it is a folder (no link), the user's, and
+// closed to everyone else.
+std::optional<QString> ownFolderIn(const QString &shared) {
+    const QString folder = QDir(shared).filePath(QStringLiteral("runvella-%1").arg(getuid()));
+    const QByteArray name = QFile::encodeName(folder);
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+        return std::nullopt;
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != getuid() ||
+        (info.st_mode & 077) != 0)
+        return std::nullopt;
+    return folder;
+}
+
 QStringList candidateFolders() {
     QStringList folders;
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
         folders << runtime;
-    folders << QDir::tempPath() << QStringLiteral("/tmp");
+    for (const QString &shared : {QDir::tempPath(), QStringLiteral("/tmp")})
+        if (const auto own = ownFolderIn(shared))
+            folders << *own;
     return folders;
 }
 
@@ -51,12 +72,15 @@ QString socketPath(const QString &name) {
         if (QFile::encodeName(path).size() <= kMaxSocketPathBytes)
             return path;
     }
-    return QDir(folders.last()).filePath(file);
+    return folders.isEmpty() ? QString() : QDir(folders.last()).filePath(file);
 }
 
 bool send(const QString &name, const QString &text) {
+    const QString path = socketPath(name);
+    if (path.isEmpty())
+        return false;
     QLocalSocket socket;
-    socket.connectToServer(socketPath(name));
+    socket.connectToServer(path);
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
     QByteArray line = text.toUtf8();
@@ -78,6 +102,8 @@ Listener::~Listener() = default;
 
 bool Listener::listen(const QString &name) {
     const QString path = socketPath(name);
+    if (path.isEmpty())
+        return false;
     QLocalSocket probe;
     probe.connectToServer(path);
     if (probe.waitForConnected(kConnectTimeoutMs))

@@ -1,6 +1,7 @@
 #include "platform/ReportedFailures.h"
 
 #include "platform/Dialogs.h"
+#include "platform/FailureCauses.h"
 
 #include <QScopeGuard>
 #include <QThread>
@@ -50,7 +51,7 @@ bool runReported(const std::function<void()> &body) {
         body();
         return true;
     } catch (const std::exception &error) {
-        reportOnce(QString::fromUtf8(error.what()));
+        reportOnce(describe(error));
     } catch (...) {
         reportOnce(QStringLiteral("An unknown failure occurred."));
     }

@@ -1,5 +1,7 @@
 #include "common/TestHome.h"
 
+#include "platform/Clock.h"
+#include "platform/Database.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
 
@@ -23,6 +25,11 @@ class UnansweredDialogs : public ::testing::EmptyTestEventListener {
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::TestHome home; // no test ever touches the user's own files
+    // A test that holds the database in another connection learns of the lock quickly.
+    platform::db::setBusyTimeout(std::chrono::milliseconds(200));
+    // Windows that close on a day of the database's compaction would compact it: every test
+    // program lives on one ordinary day.
+    platform::clock::setToday(QDate(2026, 3, 11));
     // A failure that escapes every handler is reported, which fails its test.
     GuardedApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,13 +1,17 @@
 #include "entry/AddWorkout.h"
 #include "analysis/frmStats.h"
+#include "common/DatabaseFaults.h"
 #include "common/ScriptedDialogs.h"
 #include "core/LocaleScope.h"
+#include "core/modLocalisation.h"
 #include "entry/DailyData.h"
 #include "entry/EntryBox.h"
 #include "entry/EntryWindows.h"
 #include "entry/frmDailyData.h"
 #include "mainwindow/MainWindowServices.h"
 #include "mainwindow/frmMain.h"
+#include "platform/FailureCauses.h"
+#include "platform/Paths.h"
 #include "transfer/ActivityFixture.h"
 
 #include <QAccessible>
@@ -355,31 +359,50 @@ TEST_F(AddWorkoutTest, SavingANewActivityListsItAndMarksItsDay) {
     EXPECT_EQ(main.ListView1->topLevelItemCount(), 1);
 }
 
+// A save stopped by another program's lock or a full disk stores nothing, says why in a
+// sentence above the engine's text, and keeps the window with what was typed; OK then saves it.
 TEST_F(AddWorkoutTest, AFailedSaveKeepsTheWindowAndARetryStoresTheDayAlone) {
-    gConn.executeScript("create trigger refuse before insert on sessions "
-                        "begin select raise(abort, 'disk is full'); end");
-    const auto window = open(false);
-    window->DTPicker1->setDate(kDay);
-    window->DTPicker2->setTime(QTime(18, 30, 0));
-    window->Command4->click();
+    modLocalisation::LocalizeFailureCauses();
+    const QString description(6000, 'd'); // more than a page: the save needs the disk to grow
+    const struct {
+        const char *fault;
+        std::function<std::shared_ptr<void>()> apply;
+        int sentence;
+    } cases[] = {
+        {"another program",
+         [] { return std::make_shared<testing::OtherProgramsLock>(platform::paths::databasePath()); }, 1940},
+        {"full disk", [] { return std::make_shared<testing::FullDisk>(gConn); }, 1941},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.fault);
+        testing::ScriptedDialogs dialogs;
+        gConn.executeScript("delete from sessions");
+        const auto window = open(false);
+        window->DTPicker1->setDate(kDay);
+        window->DTPicker2->setTime(QTime(18, 30, 0));
+        window->Text3->setText(description);
+        {
+            const auto fault = c.apply();
+            window->Command4->click();
+        }
 
-    ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_TRUE(dialogs.shown()[0].text.endsWith(" disk is full"));
-    EXPECT_EQ(dialogs.shown()[0].icon, Icon::None);
-    EXPECT_EQ(dialogs.shown()[0].title, "Runvella");
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(activityCount(), 0);
+        ASSERT_EQ(dialogs.shown().size(), 1u);
+        EXPECT_TRUE(dialogs.shown()[0].text.startsWith(modLocalisation::LoadResString(c.sentence) + "\n\n"))
+            << dialogs.shown()[0].text.toStdString();
+        EXPECT_EQ(dialogs.shown()[0].icon, Icon::None);
+        EXPECT_EQ(dialogs.shown()[0].title, "Runvella");
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->Text3->text(), description);
+        EXPECT_EQ(activityCount(), 0);
 
-    gConn.executeScript("drop trigger refuse");
-    window->Command4->click();
-    EXPECT_FALSE(window->isVisible());
-    const SessionKey key = gConn.lastInsertId();
-    EXPECT_EQ(textOf(key, "session_date"), "2026-03-14");
-    EXPECT_EQ(textOf(key, "Session_datetime"), "2026-03-14 18:30:00");
-    auto day = gConn.prepare("select count(*) from sessions where session_date = ?");
-    day.bind(1, kDay);
-    day.step();
-    EXPECT_EQ(day.columnInt64(0), 1);
+        window->Command4->click();
+        EXPECT_FALSE(window->isVisible());
+        const SessionKey key = gConn.lastInsertId();
+        EXPECT_EQ(textOf(key, "session_date"), "2026-03-14");
+        EXPECT_EQ(textOf(key, "Session_datetime"), "2026-03-14 18:30:00");
+        EXPECT_EQ(activityCount(), 1);
+    }
+    platform::failures::setCauseTexts({});
 }
 
 TEST_F(AddWorkoutTest, EditingStoresTheSameValuesAndAVanishedActivityIsReported) {

@@ -1,7 +1,10 @@
 #include "exchange/AutoImport.h"
 #include "ExchangeFixture.h"
+#include "common/DatabaseFaults.h"
+#include "core/modLocalisation.h"
 #include "exchange/DataFileExport.h"
 #include "exchange/ExchangeWindows.h"
+#include "platform/FailureCauses.h"
 #include "platform/Paths.h"
 
 #include <QDir>
@@ -112,17 +115,57 @@ TEST_F(AutoImport, AMissingFolderIsNoError) {
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
-TEST_F(AutoImport, ADatabaseFailureLeavesTheFilesWhereTheyAre) {
-    putDataFile("a.csv");
+TEST_F(AutoImport, AFullDiskStoresNothingSaysSoAndLeavesTheFilesWhereTheyAre) {
+    DataFile::Activity longDescription = heartRateOnly();
+    longDescription.session.description = QString(6000, 'd'); // more than a page: the disk must grow
+    write(waiting("a.csv"), exchange::DataFileText(store(longDescription)));
     putDataFile("b.csv");
-    gConn.executeScript(
-        "create trigger refuse before insert on sessions begin select raise(abort, 'disk full'); end");
-
-    exchange::AutoImportFiles();
+    modLocalisation::LocalizeFailureCauses();
+    {
+        const testing::FullDisk full(gConn);
+        exchange::AutoImportFiles();
+    }
+    platform::failures::setCauseTexts({});
 
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_EQ(dialogs.shown()[0].text, "disk full");
+    EXPECT_EQ(dialogs.shown()[0].text, modLocalisation::LoadResString(1941) + "\n\ndatabase or disk is full");
+    EXPECT_EQ(count("sessions"), 2);
     EXPECT_EQ(folder(), QStringList({"a.csv", "b.csv"}));
+}
+
+// A kill, a crash or a power cut at any moment of an import leaves the activity stored once: the
+// next start finishes the import that was stopped before its activity was stored, and only
+// removes the file of one stopped after.
+TEST_F(AutoImport, AnImportStoppedAtAnyMomentStoresTheActivityOnce) {
+    for (const bool storedBeforeTheStop : {false, true}) {
+        SCOPED_TRACE(storedBeforeTheStop);
+        putDataFile("run.csv");
+        gConn.executeScript("delete from sessiondata; delete from sessions");
+        if (storedBeforeTheStop)
+            exchange::ImportDataFile(waiting("run.csv"));
+        ASSERT_TRUE(QFile::rename(waiting("run.csv"), waiting("run.csv.importing")));
+
+        exchange::AutoImportFiles();
+
+        EXPECT_EQ(count("sessions"), 1);
+        EXPECT_EQ(count("sessiondata"), 3);
+        EXPECT_TRUE(folder().isEmpty());
+    }
+}
+
+TEST_F(AutoImport, TheFileIsGoneBeforeTheAthleteIsToldOfItsImport) {
+    putDataFile("run.csv");
+    QStringList folderWhileTold;
+    const auto previous =
+        platform::dialogs::setMessageHandler([&](const platform::dialogs::MessageRequest &) {
+            folderWhileTold = folder();
+            return Answer::Ok;
+        });
+    exchange::AutoImportFiles();
+    platform::dialogs::setMessageHandler(previous);
+
+    EXPECT_EQ(count("sessions"), 2);
+    EXPECT_TRUE(folderWhileTold.isEmpty()) << folderWhileTold.join(' ').toStdString();
 }
 
 using ImportCommand = AutoImport;

@@ -111,6 +111,7 @@ TEST(TrenloTransferTest, AcceptedUploadPostsTheBodyAndEndsInTheLastState) {
     EXPECT_EQ(service.requests()[0].method, "POST");
     EXPECT_EQ(service.requests()[0].path, "/upload");
     EXPECT_EQ(service.requests()[0].body, body);
+    EXPECT_EQ(service.requests()[0].headers.value("content-type"), "text/plain; charset=windows-1252");
     ASSERT_FALSE(outcome.states.empty());
     EXPECT_EQ(outcome.states.front(), TrenloTransfer::Resolving);
     EXPECT_EQ(outcome.states.back(), TrenloTransfer::ResponseCompleted);

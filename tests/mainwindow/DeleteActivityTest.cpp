@@ -1,7 +1,10 @@
+#include "common/DatabaseFaults.h"
 #include "common/ScriptedDialogs.h"
 #include "core/ImageControls.h"
 #include "core/modLocalisation.h"
 #include "mainwindow/frmMain.h"
+#include "platform/FailureCauses.h"
+#include "platform/Paths.h"
 #include "transfer/ActivityFixture.h"
 
 #include <QAction>
@@ -105,6 +108,26 @@ TEST_F(DeleteActivityTest, ADeleteThatFailsHalfWayKeepsTheWholeActivity) {
     EXPECT_TRUE(dialogs.shown()[1].text.contains("disk is full"));
     EXPECT_TRUE(exists(key));
     EXPECT_EQ(sampleCount(key), 5);
+}
+
+TEST_F(DeleteActivityTest, WhileAnotherProgramHoldsTheDatabaseTheAthleteIsToldAndCanTryAgain) {
+    modLocalisation::LocalizeFailureCauses();
+    const SessionKey key = addActivity(0, 600, 0, "mi", "2026-03-09 07:00:00");
+    addHeartRate(key, 5);
+    listDay();
+    {
+        testing::OtherProgramsLock otherProgram(platform::paths::databasePath());
+        dialogs.answer(Answer::Yes);
+        window.mnuDeleteActivity->trigger();
+    }
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[1].text, modLocalisation::LoadResString(1940) + "\n\ndatabase is locked");
+    EXPECT_EQ(sampleCount(key), 5);
+
+    dialogs.answer(Answer::Yes);
+    window.mnuDeleteActivity->trigger();
+    EXPECT_FALSE(exists(key));
+    platform::failures::setCauseTexts({});
 }
 
 } // namespace

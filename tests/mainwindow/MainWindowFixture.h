@@ -64,8 +64,8 @@ protected:
         gCurrentGraph.clear();
         gCurrentSessionKey = 0;
         gEditExisting = false;
+        platform::clock::setToday(kToday);
         window = std::make_unique<frmMain>();
-        window->today = [] { return kToday; };
     }
 
     void TearDown() override {

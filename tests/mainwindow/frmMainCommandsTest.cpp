@@ -215,8 +215,8 @@ TEST_F(frmMainCommandsTest, ExitCompactsTheDatabaseOnTheDaysOfCompaction) {
         ASSERT_TRUE(backup.open(QIODevice::WriteOnly));
         backup.close();
         const auto before = fileNumber();
+        platform::clock::setToday(c.today);
         frmMain closing;
-        closing.today = [&] { return c.today; };
         closing.Form_Load();
         closing.show();
 
@@ -227,6 +227,7 @@ TEST_F(frmMainCommandsTest, ExitCompactsTheDatabaseOnTheDaysOfCompaction) {
         EXPECT_EQ(fileNumber() != before, c.compacted);
         EXPECT_TRUE(gConn.isOpen());
     }
+    platform::clock::setToday(kToday);
 }
 
 // Both open modally on what the main window shows: the track plot on its current activity, the

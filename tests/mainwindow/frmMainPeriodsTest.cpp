@@ -245,7 +245,7 @@ TEST_F(frmMainPeriodsTest, AFailingGraphIsReportedWithThePeriodsMessage) {
 
     gConn.executeScript("alter table sports_away rename to sports");
     ASSERT_EQ(dialogs.shown().size(), 2u);
-    EXPECT_TRUE(dialogs.shown()[1].text.startsWith(text(1500) + ' '))
+    EXPECT_TRUE(dialogs.shown()[1].text.startsWith(text(1500) + '\n'))
         << dialogs.shown()[1].text.toStdString();
     EXPECT_TRUE(dialogs.shown()[1].text.contains("no such table: sports"));
     EXPECT_EQ(dialogs.shown()[1].buttons, platform::dialogs::Buttons::Ok);

@@ -1,8 +1,12 @@
 #include "platform/Database.h"
+#include "common/DatabaseFaults.h"
+#include "platform/FailureCauses.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using platform::db::Connection;
 using platform::db::DbError;
@@ -142,37 +146,90 @@ TEST_F(DatabaseTest, ColumnListFollowsDeclaredOrderWhateverTheCaseOfTheTableName
     EXPECT_TRUE(db.tableColumns("no_such_table").isEmpty());
 }
 
-TEST(DatabaseOpen, MissingFileIsAFailureAndIsNotCreated) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("absent.db");
-    Connection db;
-    EXPECT_THROW(db.open(path), DbError);
-    EXPECT_FALSE(QFile::exists(path));
-    EXPECT_FALSE(db.isOpen());
+QByteArray fileBytes(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TEST(DatabaseOpen, ReadOnlyFileIsRefused) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("ro.db");
-    {
-        Connection creator;
-        creator.create(path);
-        creator.executeScript("create table t (n)");
+void writeBytes(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A file that cannot serve as the database is refused with its cause, and left as it was.
+TEST(DatabaseOpen, UnusableFilesAreRefusedWithTheirCauseAndLeftUntouched) {
+    using platform::failures::Cause;
+    const struct {
+        const char *name;
+        std::function<void(const QString &)> make;
+        Cause cause;
+    } cases[] = {
+        {"missing", [](const QString &) {}, Cause::NotFound},
+        {"empty", [](const QString &path) { writeBytes(path, {}); }, Cause::Damaged},
+        {"not a database", [](const QString &path) { writeBytes(path, QByteArray(4096, 'x')); },
+         Cause::Damaged},
+        {"truncated",
+         [](const QString &path) {
+             {
+                 Connection creator;
+                 creator.create(path);
+                 creator.executeScript("create table t (s); create table u (n)");
+                 for (int row = 0; row < 200; ++row)
+                     creator.prepare("insert into t values (?)").bind(1, QString(300, 'r')).execute();
+             }
+             writeBytes(path, fileBytes(path).left(8192));
+         },
+         Cause::Damaged},
+        {"read-only",
+         [](const QString &path) {
+             Connection creator;
+             creator.create(path);
+             creator.executeScript("create table t (n)");
+             creator.close();
+             QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+         },
+         Cause::ReadOnly},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("file.db");
+        c.make(path);
+        const QByteArray before = fileBytes(path);
+        Connection db;
+        try {
+            db.open(path);
+            ADD_FAILURE() << "opened";
+        } catch (const DbError &failure) {
+            EXPECT_EQ(platform::failures::causeOf(failure), c.cause) << failure.what();
+        }
+        EXPECT_FALSE(db.isOpen());
+        EXPECT_EQ(QFile::exists(path), c.cause != Cause::NotFound);
+        EXPECT_EQ(fileBytes(path), before);
     }
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    Connection db;
-    EXPECT_THROW(db.open(path), DbError);
 }
 
-TEST(DatabaseOpen, FileThatIsNotADatabaseIsRefused) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("junk.db");
-    QFile junk(path);
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write(QByteArray(4096, 'x'));
-    junk.close();
-    Connection db;
-    EXPECT_THROW(db.open(path), DbError);
+TEST_F(DatabaseTest, ADatabaseAnotherProgramHoldsIsInUse) {
+    {
+        testing::OtherProgramsLock other(path, testing::OtherProgramsLock::Holds::Everything);
+        db.close();
+        try {
+            db.open(path);
+            ADD_FAILURE() << "opened";
+        } catch (const DbError &failure) {
+            EXPECT_EQ(platform::failures::causeOf(failure), platform::failures::Cause::InUse)
+                << failure.what();
+        }
+    }
+    db.open(path);
+    testing::OtherProgramsLock other(path);
+    try {
+        db.prepare("insert into t (n) values (1)").execute();
+        ADD_FAILURE() << "written";
+    } catch (const DbError &failure) {
+        EXPECT_EQ(platform::failures::causeOf(failure), platform::failures::Cause::InUse) << failure.what();
+    }
 }
 
 } // namespace

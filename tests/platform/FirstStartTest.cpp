@@ -86,6 +86,12 @@ TEST(FirstStart, AStartStoppedBeforeTheDatabaseExistedIsCompletedByTheNext) {
             ASSERT_TRUE(partial.open(QIODevice::WriteOnly));
             partial.write("SQLite format 3");
         },
+        [] { // a copy of the database that was interrupted before its first byte
+            QDir().mkpath(paths::databaseDir());
+            settings::writeEntry(settings::rootFile("HKLM"), settings::kProgramKey, "ShowPrefs", "Yes");
+            QFile empty(paths::databasePath());
+            ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+        },
     };
     for (const auto &stop : stoppedAfter) {
         testing::TestHome home;

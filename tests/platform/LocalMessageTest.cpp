@@ -6,14 +6,18 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -116,6 +120,81 @@ TEST(LocalMessagePath, EachHomeHasItsOwnShortSocket) {
     testing::TestHome second;
     EXPECT_NE(socketPath("runvella-eggconnected"), firstPath);
     EXPECT_LT(QFile::encodeName(firstPath).size(), 108);
+}
+
+// Sets an environment variable, or removes it for an empty value, for as long as it lives.
+class EnvironmentScope {
+public:
+    EnvironmentScope(const char *name, const QByteArray &value) : name_(name), previous_(qgetenv(name)) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ~EnvironmentScope() {
+        if (previous_.isNull())
+            qunsetenv(name_);
+        else
+            qputenv(name_, previous_);
+    }
+
+private:
+    const char *name_;
+    QByteArray previous_;
+};
+
+// Without a runtime folder the socket lies in a folder of the user's own, closed to others, that
+// it makes itself; a folder of that name that is someone else's, open to others or a link is
+// never used.
+TEST(LocalMessagePath, WithoutARuntimeFolderTheSocketLiesInAFolderOfTheUsersOwn) {
+    const struct {
+        const char *found;
+        std::function<bool(const QString &own)> make; // false when this system cannot make it
+        bool used;
+    } cases[] = {
+        {"nothing", [](const QString &) { return true; }, true},
+        {"the user's own closed folder",
+         [](const QString &own) { return ::mkdir(QFile::encodeName(own), 0700) == 0; }, true},
+        {"a folder open to others",
+         [](const QString &own) {
+             return ::mkdir(QFile::encodeName(own), 0700) == 0 && ::chmod(QFile::encodeName(own), 0777) == 0;
+         },
+         false},
+        {"another user's folder",
+         [](const QString &own) {
+             return ::mkdir(QFile::encodeName(own), 0700) == 0 &&
+                    ::chown(QFile::encodeName(own), getuid() + 1000, getgid()) == 0;
+         },
+         false},
+        {"a link to a folder of the user's",
+         [](const QString &own) {
+             return QDir().mkpath(own + "-elsewhere") &&
+                    ::chmod(QFile::encodeName(own + "-elsewhere"), 0700) == 0 &&
+                    QFile::link(own + "-elsewhere", own);
+         },
+         false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.found);
+        testing::TestHome home;
+        QTemporaryDir shared;
+        const EnvironmentScope noRuntime("XDG_RUNTIME_DIR", {});
+        const EnvironmentScope temporary("TMPDIR", QFile::encodeName(shared.path()));
+        const QString own = shared.filePath(QStringLiteral("runvella-%1").arg(getuid()));
+        if (!c.make(own))
+            continue; // only the superuser can give a folder to another user
+
+        const QString path = socketPath("runvella-test");
+        EXPECT_EQ(QFileInfo(path).path() == own, c.used) << path.toStdString();
+        if (c.used) {
+            struct stat made {};
+            ASSERT_EQ(::stat(QFile::encodeName(own), &made), 0);
+            EXPECT_EQ(made.st_mode & 0777, 0700u);
+            Listener listener([](const QString &) {});
+            EXPECT_TRUE(listener.listen("runvella-test"));
+            EXPECT_TRUE(send("runvella-test", "eggconnected"));
+        }
+    }
 }
 
 TEST(LocalMessagePath, AHomeTooDeepForASocketPathStillMeetsItsSecondStart) {

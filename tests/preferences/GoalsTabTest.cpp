@@ -186,7 +186,7 @@ TEST_F(GoalsTabTest, TheCopySaysGoalsSavedOnlyWhenAllTwelveWeeksWereWritten) {
                         "new.theweek = '2003-02-10' begin select raise(abort, 'disk is full'); end");
     options.Command6->click();
 
-    EXPECT_EQ(texts().mid(1), QStringList{LoadResString(1521)});
+    EXPECT_EQ(texts().mid(1), QStringList{LoadResString(1521) + "\ndisk is full"});
     EXPECT_EQ(rows(), 0);
 }
 

@@ -1,8 +1,10 @@
+#include "common/DatabaseFaults.h"
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
 #include "core/modLocalisation.h"
 #include "core/modPreferences.h"
 #include "core/modRegistry.h"
+#include "platform/FailureCauses.h"
 #include "preferences/PreferenceStore.h"
 #include "preferences/frmOptions.h"
 
@@ -33,6 +35,7 @@ protected:
     }
     void TearDown() override {
         window.reset();
+        platform::failures::setCauseTexts({});
         DatabaseFixture::TearDown();
     }
 
@@ -181,6 +184,35 @@ TEST_F(OptionsWindowTest, ZonesEnteredByHandAreSavedAsTyped) {
 
     EXPECT_EQ(stored("select * from zones"),
               (std::vector<double>{80, 99, 100, 119, 120, 139, 140, 159, 160, 185}));
+}
+
+// Another program holds the database: the pace box left and OK say so, the window stays open
+// with what was typed, and OK saves it all once the other program has let go.
+TEST_F(OptionsWindowTest, WhatCannotBeSavedKeepsTheWindowOpenForOkToTryAgain) {
+    gConn.executeScript("update preferences set computeZonesUsing = 'man'");
+    modPreferences::LoadPreferences();
+    modLocalisation::LocalizeFailureCauses();
+    frmOptions &options = open();
+    {
+        testing::OtherProgramsLock otherProgram(platform::paths::databasePath());
+        options.Text1[0]->setText("6");
+        options.Text1[1]->setText("25");
+        leave(options.Text1[1]);
+        options.hrzone1[0]->setText("80");
+        options.cmdOK->click();
+    }
+    EXPECT_TRUE(options.isVisible());
+    EXPECT_EQ(options.hrzone1[0]->text(), "80");
+    const QString notSaved = modLocalisation::LoadResString(1490) + '\n' +
+                             modLocalisation::LoadResString(1940) + "\n\ndatabase is locked";
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].text, notSaved);
+    EXPECT_EQ(dialogs.shown()[1].text, notSaved);
+
+    options.cmdOK->click();
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(stored("select zone1low from zones"), std::vector<double>{80});
+    EXPECT_EQ(stored("select Pace_Min, Pace_Max from preferences"), (std::vector<double>{6, 25}));
 }
 
 TEST_F(OptionsWindowTest, LeavingTheAgeBoxOutOfRangeSaysSoAndResetsIt) {

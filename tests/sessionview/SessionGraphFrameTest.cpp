@@ -163,7 +163,7 @@ TEST_F(SessionGraphFrameTest, AFailureWhileDrawingIsReportedAndThePointerComesBa
 
     gConn.executeScript(testing::kReadsFail.undo);
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_TRUE(dialogs.shown()[0].text.startsWith("An error occurred preparing the graph "));
+    EXPECT_TRUE(dialogs.shown()[0].text.startsWith("An error occurred preparing the graph\n"));
     EXPECT_TRUE(dialogs.shown()[0].text.contains(testing::kReadsFail.text));
     EXPECT_FALSE(platform::cursor::isBusy());
 }

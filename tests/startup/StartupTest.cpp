@@ -1,3 +1,4 @@
+#include "common/DatabaseFaults.h"
 #include "common/RealMessageBox.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestHome.h"
@@ -25,6 +26,9 @@
 #include <QRegularExpression>
 #include <QWindow>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 using modStartup::Main;
 using modStartup::StartupOutcome;
@@ -63,17 +67,6 @@ protected:
             if (qobject_cast<frmMain *>(window) && window->isVisible())
                 return true;
         return false;
-    }
-
-    void expectDatabaseProblem(const testing::ScriptedDialogs &dialogs) {
-        ASSERT_EQ(dialogs.shown().size(), 1u);
-        const auto &shown = dialogs.shown().front();
-        EXPECT_EQ(shown.text, modLocalisation::FindString(1619).value_or(QString()));
-        EXPECT_EQ(shown.title, "Runvella");
-        EXPECT_EQ(shown.icon, platform::dialogs::Icon::Critical);
-        EXPECT_EQ(gMainForm, nullptr);
-        EXPECT_FALSE(anyMainWindowShown());
-        EXPECT_FALSE(gConn.isOpen());
     }
 
     testing::TestHome home;
@@ -238,44 +231,91 @@ TEST_F(FirstStartTest, AnInterruptedFirstStartIsCompletedByTheNext) {
     EXPECT_EQ(setting("ShowPrefs"), "No");
 }
 
-TEST_F(StartupTest, ADatabaseThatCannotBeMadeEndsWithTheDatabaseProblem) {
-    ASSERT_TRUE(QDir().mkpath(platform::paths::dataDir()));
-    QFile blocking(platform::paths::databaseDir()); // a file where the database folder belongs
-    ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
-    blocking.close();
-    testing::ScriptedDialogs dialogs;
-    EXPECT_EQ(start(), StartupOutcome::Failed);
-    expectDatabaseProblem(dialogs);
-    EXPECT_FALSE(QFile::exists(platform::paths::databasePath()));
+// Each fault of the database file is named, with the file's place: the athlete knows what to
+// mend. The program then ends without its main window.
+TEST_F(StartupTest, ADatabaseThatCannotBeUsedEndsWithItsFaultAndItsPlace) {
+    const auto replaceDatabase = [](const QByteArray &bytes) {
+        platform::install::ensureDataFolder();
+        QFile file(platform::paths::databasePath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+    };
+    std::unique_ptr<testing::OtherProgramsLock> otherProgram;
+    const struct {
+        const char *fault;
+        std::function<void()> make;
+        int sentence;
+    } cases[] = {
+        {"cannot be made",
+         [] {
+             ASSERT_TRUE(QDir().mkpath(platform::paths::dataDir()));
+             QFile blocking(platform::paths::databaseDir()); // a file where the database folder belongs
+             ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
+         },
+         1950},
+        {"read-only",
+         [] {
+             platform::install::ensureDataFolder();
+             QFile::setPermissions(platform::paths::databasePath(), QFile::ReadOwner | QFile::ReadUser);
+         },
+         1947},
+        {"not a database", [&] { replaceDatabase(QByteArray(4096, 'x')); }, 1946},
+        {"truncated",
+         [&] {
+             platform::install::ensureDataFolder();
+             QFile file(platform::paths::databasePath());
+             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+             replaceDatabase(file.readAll().left(8192));
+         },
+         1946},
+        {"in use",
+         [&] {
+             platform::install::ensureDataFolder();
+             otherProgram = std::make_unique<testing::OtherProgramsLock>(
+                 platform::paths::databasePath(), testing::OtherProgramsLock::Holds::Everything);
+         },
+         1948},
+        {"without preferences",
+         [] {
+             platform::install::ensureDataFolder();
+             gConn.open(platform::paths::databasePath());
+             gConn.executeScript("delete from preferences");
+             gConn.close();
+         },
+         1950},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.fault);
+        testing::TestHome freshHome;
+        setSetting("ShowPrefs", "S", "No");
+        c.make();
+        testing::ScriptedDialogs dialogs;
+        EXPECT_EQ(start(), StartupOutcome::Failed);
+        otherProgram.reset();
+        ASSERT_EQ(dialogs.shown().size(), 1u);
+        const auto &shown = dialogs.shown().front();
+        const QString expected = modLocalisation::LoadResString(c.sentence) + '\n' +
+                                 QDir::toNativeSeparators(platform::paths::databasePath()) + "\n\n";
+        EXPECT_TRUE(shown.text.startsWith(expected)) << shown.text.toStdString();
+        EXPECT_GT(shown.text.size(), expected.size()) << "the engine's own text is missing";
+        EXPECT_EQ(shown.title, "Runvella");
+        EXPECT_EQ(shown.icon, platform::dialogs::Icon::Critical);
+        EXPECT_EQ(gMainForm, nullptr);
+        EXPECT_FALSE(anyMainWindowShown());
+        EXPECT_FALSE(gConn.isOpen());
+    }
 }
 
-TEST_F(StartupTest, ReadOnlyDatabaseEndsWithTheDatabaseProblem) {
-    platform::install::ensureDataFolder();
-    QFile::setPermissions(platform::paths::databasePath(), QFile::ReadOwner | QFile::ReadUser);
-    testing::ScriptedDialogs dialogs;
-    EXPECT_EQ(start(), StartupOutcome::Failed);
-    expectDatabaseProblem(dialogs);
-}
-
-TEST_F(StartupTest, DamagedDatabaseEndsWithTheDatabaseProblem) {
-    platform::install::ensureDataFolder();
-    QFile file(platform::paths::databasePath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QByteArray(4096, 'x'));
-    file.close();
-    testing::ScriptedDialogs dialogs;
-    EXPECT_EQ(start(), StartupOutcome::Failed);
-    expectDatabaseProblem(dialogs);
-}
-
-TEST_F(StartupTest, MissingPreferencesRowEndsWithTheDatabaseProblem) {
-    platform::install::ensureDataFolder();
-    gConn.open(platform::paths::databasePath());
-    gConn.executeScript("delete from preferences");
-    gConn.close();
-    testing::ScriptedDialogs dialogs;
-    EXPECT_EQ(start(), StartupOutcome::Failed);
-    expectDatabaseProblem(dialogs);
+// An empty file is what an interrupted copy leaves: it holds nothing, so a new database takes
+// its place as on a first start.
+TEST_F(StartupTest, AnEmptyDatabaseFileIsMadeAgain) {
+    ASSERT_TRUE(QDir().mkpath(platform::paths::databaseDir()));
+    QFile empty(platform::paths::databasePath());
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    ASSERT_EQ(start(), StartupOutcome::Running);
+    EXPECT_TRUE(gMainForm->isVisible());
+    EXPECT_FALSE(gConn.tableColumns("preferences").isEmpty());
 }
 
 TEST(SplashTest, ShowsTheProgramsVersionAfterItsCaption) {

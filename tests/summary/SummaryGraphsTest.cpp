@@ -168,7 +168,7 @@ TEST_F(SummaryGraphsTest, AFailureShowsTheGraphsOwnMessageOnce) {
     showMonthlyChart(pane, gPeriodStart, gPeriodEnd, false);
     graphTimeinZonesbyWeek(pane, 9);
     ASSERT_EQ(dialogs.shown().size(), 2u);
-    EXPECT_TRUE(dialogs.shown()[0].text.startsWith("An error occurred graphing Weekly Time 1 "))
+    EXPECT_TRUE(dialogs.shown()[0].text.startsWith("An error occurred graphing Weekly Time\n"))
         << dialogs.shown()[0].text.toStdString();
     EXPECT_TRUE(dialogs.shown()[0].text.contains("weeklyData"));
     EXPECT_TRUE(dialogs.shown()[1].text.startsWith("An error occurred graphing Time in Zones by Week 5 "));

@@ -151,7 +151,7 @@ TEST_F(GpsSessionStoreTest, FailureHalfWayThroughThePointsLeavesNothing) {
     EXPECT_EQ(scalar("select count(*) from sessiondata where data_type <> 0"), 0);
     ASSERT_EQ(dialogs.shown().size(), 1u);
     const QString &text = dialogs.shown()[0].text;
-    EXPECT_TRUE(text.startsWith(modLocalisation::LoadResString(1575) + ' ') && text.endsWith(" disk full"))
+    EXPECT_TRUE(text.startsWith(modLocalisation::LoadResString(1575) + '\n') && text.endsWith("disk full"))
         << text.toStdString();
 }
 

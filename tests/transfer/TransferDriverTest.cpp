@@ -395,7 +395,7 @@ TEST_F(TransferDriverTest, AFailureOfItsOwnIsReportedAndStillReleasesTheRecorder
     TransferFromDevice();
 
     ASSERT_EQ(dialogs.shown().size(), 1u);
-    EXPECT_TRUE(dialogs.shown()[0].text.startsWith("Transfer error occurred "));
+    EXPECT_TRUE(dialogs.shown()[0].text.startsWith("Transfer error occurred\n"));
     EXPECT_EQ(dialogs.shown()[0].icon, Icon::Critical);
     EXPECT_EQ(device.count("ReleaseDevice"), 1);
     EXPECT_EQ(device.count("SyncDeviceTime"), 0);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -18,14 +19,18 @@ struct sqlite3_stmt;
 // parameter; statement text is never assembled from user input.
 namespace platform::db {
 
-// Any engine failure. Callers that report failures show what() after their own message.
+// Any engine failure: SQLite's result code, the system's error number behind it (0 when there is
+// none) and the engine's own text. platform::failures::describe says it to the athlete.
 class DbError : public std::runtime_error {
 public:
-    DbError(int code, const std::string &message) : std::runtime_error(message), code_(code) {}
+    DbError(int code, const std::string &message, int systemError = 0)
+        : std::runtime_error(message), code_(code), systemError_(systemError) {}
     int code() const { return code_; }
+    int systemError() const { return systemError_; }
 
 private:
     int code_;
+    int systemError_;
 };
 
 // Date columns hold "YYYY-MM-DD", date-and-time columns "YYYY-MM-DD HH:MM:SS"; both sort as text.
@@ -33,6 +38,10 @@ QString isoDate(const QDate &date);
 QString isoDateTime(const QDateTime &dateTime);
 QDate parseIsoDate(const QString &text);
 QDateTime parseIsoDateTime(const QString &text);
+
+// How long a statement of each connection opened from now on waits for another program's lock
+// to end before it fails as busy: a few seconds unless set.
+void setBusyTimeout(std::chrono::milliseconds timeout);
 
 struct Null {};
 
@@ -95,7 +104,8 @@ public:
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
-    // Opens an existing database file for reading and writing; never creates one.
+    // Opens an existing database file for reading and writing; never creates one, and never
+    // writes into a file that is not a database.
     void open(const QString &path);
     // Creates a new, empty database file (used only to build the initial database).
     void create(const QString &path);

@@ -5,7 +5,8 @@
 namespace platform::install {
 
 // Returns true when this call made the database. A start stopped half-way leaves no database,
-// so the next call completes the installation; settings already present are kept. Throws
+// so the next call completes the installation; settings already present are kept. An empty
+// database file is replaced as a missing one would be made. Throws
 // platform::db::DbError when the initial database cannot be made.
 bool ensureDataFolder();
 

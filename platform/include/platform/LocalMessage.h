@@ -13,7 +13,9 @@ class QLocalSocket;
 namespace platform::localmessage {
 
 // The socket of a name, private to the user and to the data folder (RUNVELLA_HOME when that is
-// set), on a path short enough for a Unix socket however deep the data folder lies.
+// set), on a path short enough for a Unix socket however deep the data folder lies: in the
+// user's runtime folder, or else in a folder of the user's own that no one else may enter. Empty
+// when there is no such folder.
 QString socketPath(const QString &name);
 
 // Delivers text to the process listening on name; false when nobody listens there.

@@ -12,10 +12,10 @@ namespace platform::failures {
 // Shows the failure's text in a critical message box titled with the program's name.
 void report(const QString &text);
 
-// Runs an event handler's body and reports the failure that stops it. Everything that runs for
-// one event (a list that the handler refills raising its own change handler, say) shows at
-// most one message between them; a modal window's own loop handles new events. True when the
-// body ran to its end.
+// Runs an event handler's body and reports the failure that stops it, as describe() says it.
+// Everything that runs for one event (a list that the handler refills raising its own change
+// handler, say) shows at most one message between them; a modal window's own loop handles new
+// events. True when the body ran to its end.
 bool runReported(const std::function<void()> &body);
 
 } // namespace platform::failures
