@@ -8,6 +8,7 @@
 #include "core/modRegistry.h"
 #include "mainwindow/MonthView.h"
 #include "mainwindow/frmMain.h"
+#include "platform/Clock.h"
 #include "platform/FirstStart.h"
 #include "platform/Paths.h"
 #include "preferences/frmWizard1.h"
@@ -112,7 +113,8 @@ TEST_F(FirstStartTest, ShowsTheMainWindowAndRunsTheWizardOnce) {
     EXPECT_FALSE(splashOverTheWizard);
     EXPECT_EQ(gMainForm->MonthView1->firstDayOfWeek(), Qt::Sunday);
     // The graph of this month's weeks is drawn again with weeks starting on Sunday.
-    const QDate firstDay(QDate::currentDate().year(), QDate::currentDate().month(), 1);
+    const QDate today = platform::clock::today();
+    const QDate firstDay(today.year(), today.month(), 1);
     const QDate firstSunday = firstDay.addDays(-(firstDay.dayOfWeek() % 7));
     EXPECT_TRUE(
         gGraphTable.value(1).startsWith(QString("%1 %2\t").arg(firstSunday.day()).arg(firstSunday.month())))
