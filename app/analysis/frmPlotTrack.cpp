@@ -5,6 +5,7 @@
 #include "analysis/TrackChart.h"
 #include "analysis/TrackPlot.h"
 #include "analysis/frmTabularData2.h"
+#include "charts/ChartFrame.h"
 #include "charts/ChartTools.h"
 #include "charts/ChartView.h"
 #include "core/FormControls.h"
@@ -99,12 +100,15 @@ frmPlotTrack::frmPlotTrack(QWidget *parent)
         button->setObjectName(tool.key);
         button->setProperty("tag", tool.tooltip);
     }
+    // The tools keep room for every button when the way back to the drawn view joins their row.
+    Toolbar2->setMinimumSize(Toolbar2->sizeHint());
     connect(Toolbar2, &QToolBar::actionTriggered, this, &frmPlotTrack::Toolbar2_ButtonClick);
     // Once the athlete has zoomed or moved the plot, the way back to the drawn view stays offered.
     connect(TChart1, &charts::ChartView::zoomed, resImage[1], &QWidget::show);
     connect(TChart1, &charts::ChartView::scrolled, resImage[1], &QWidget::show);
 
     analysis::PrepareReportList(lstStats, false);
+    charts::setUpChart(*TChart1->chart());
     TChart1->setRenderHint(QPainter::Antialiasing);
     TChart1->setMinimumSize(480, 360);
 

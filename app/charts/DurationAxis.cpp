@@ -10,6 +10,11 @@ namespace {
 // A bound on the labels of one axis, whatever size the chart is said to have.
 constexpr double kMostLabels = 1000;
 
+// Labels less than a minute apart show their seconds.
+bool inSeconds(double step) {
+    return step < 1 - 1e-9;
+}
+
 } // namespace
 
 DurationAxis::DurationAxis(const QString &separator, double minimumStep)
@@ -24,8 +29,10 @@ void DurationAxis::setMinimumStep(double minutes) {
 void DurationAxis::relabel() {
     const double span = max() - min();
     const double widest = std::max(std::abs(min()), std::abs(max()));
-    const double step = durationLabelStep(span > 0 ? pixels() / span : 0,
-                                          labelExtent(clockText(widest, separator_)), minimumStep_);
+    const double step = durationLabelStep(
+        span > 0 ? pixels() / span : 0,
+        [&](double step) { return labelExtent(clockText(widest, separator_, inSeconds(step))); },
+        minimumStep_);
     if (step == step_ && min() == from_ && max() == to_)
         return;
     step_ = step;
@@ -36,7 +43,7 @@ void DurationAxis::relabel() {
     const double firstStep = std::ceil(min() / step - 1e-9);
     const double lastStep = std::floor(max() / step + 1e-9);
     for (double k = firstStep; k <= lastStep && k - firstStep < kMostLabels; ++k)
-        labels.append({clockText(k * step, separator_), k * step});
+        labels.append({clockText(k * step, separator_, inSeconds(step)), k * step});
     setLabels(labels);
 }
 

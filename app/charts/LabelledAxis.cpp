@@ -1,22 +1,19 @@
 #include "charts/LabelledAxis.h"
 
+#include "charts/AxisRoom.h"
+
 #include <QChart>
-#include <QFontMetricsF>
 #include <QHash>
 
 namespace charts {
-namespace {
-
-// A plot size to label for until the chart has been laid out.
-constexpr double kLikelyPlotWidth = 600;
-constexpr double kLikelyPlotHeight = 300;
-
-} // namespace
 
 void LabelledAxis::addTo(QChart &chart, Qt::Alignment side) {
     chart_ = &chart;
     setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    // The labels stand as far apart as they need: none is cut short to "...".
+    setTruncateLabels(false);
     chart.addAxis(this, side);
+    keepTitleWhole(chart, *this);
     connect(this, &QValueAxis::rangeChanged, this, [this] { update(); });
     connect(this, &QAbstractAxis::labelsFontChanged, this, [this] { update(); });
     connect(&chart, &QChart::plotAreaChanged, this, [this] { update(); });
@@ -33,20 +30,11 @@ void LabelledAxis::update() {
 }
 
 double LabelledAxis::pixels() const {
-    const bool horizontal = orientation() == Qt::Horizontal;
-    QSizeF plot = chart_ ? chart_->plotArea().size() : QSizeF();
-    if (plot.isEmpty() && chart_ && !chart_->size().isEmpty())
-        plot = chart_->size() * 0.8;
-    if (plot.isEmpty())
-        plot = QSizeF(kLikelyPlotWidth, kLikelyPlotHeight);
-    return horizontal ? plot.width() : plot.height();
+    return plotLength(chart_, orientation());
 }
 
 double LabelledAxis::labelExtent(const QString &widestText) const {
-    const QFontMetricsF metrics(labelsFont());
-    if (orientation() == Qt::Horizontal)
-        return metrics.horizontalAdvance(widestText) + metrics.height();
-    return metrics.height() * 1.5;
+    return labelRoom(labelsFont(), orientation(), widestText);
 }
 
 void LabelledAxis::setLabels(const QList<std::pair<QString, double>> &labels) {

@@ -1,5 +1,6 @@
 #include "startup/modStartup.h"
 
+#include "charts/ChartFrame.h"
 #include "core/Globals.h"
 #include "core/modDatabase.h"
 #include "core/modLocalisation.h"
@@ -124,21 +125,6 @@ bool MarketFlagFor(long readStatus, const QString &storedText) {
     return storedText == QLatin1String("yes");
 }
 
-QLocale ChartLocaleFor(int languageOffset) {
-    switch (languageOffset) {
-    case 1000:
-        return QLocale(QLocale::French, QLocale::France);
-    case 2000:
-        return QLocale(QLocale::Spanish, QLocale::Spain);
-    case 3000:
-        return QLocale(QLocale::German, QLocale::Germany);
-    case 4000:
-        return QLocale(QLocale::Italian, QLocale::Italy);
-    default:
-        return QLocale(QLocale::English, QLocale::UnitedStates);
-    }
-}
-
 void PaintingPause(std::chrono::milliseconds pause) {
     serveWindowSystemUntil([] { return false; }, pause);
 }
@@ -179,8 +165,7 @@ StartupOutcome Main(const StartupEnvironment &environment) {
         mainForm = std::make_unique<frmMain>();
         gMainForm = mainForm.get();
         mainForm->Form_Load();
-        mainForm->TChart3->chart()->setLocale(ChartLocaleFor(gLanguageOffset));
-        mainForm->TChart3->chart()->setLocalizeNumbers(true);
+        charts::setUpChart(*mainForm->TChart3->chart());
         mainForm->show();
         runWizardOnFirstStart(*mainForm, *splash);
         QCoreApplication::processEvents();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocale>
 #include <QStringList>
 
 #include <chrono>
@@ -40,7 +39,5 @@ bool SendConnectedNotice();
 int LanguageOffsetFor(long readStatus, int storedValue);
 // The market flag that a stored "IsUnitedStates" text selects.
 bool MarketFlagFor(long readStatus, const QString &storedText);
-// The language of the chart's own texts (axis numbers and dates) for a language offset.
-QLocale ChartLocaleFor(int languageOffset);
 
 } // namespace modStartup

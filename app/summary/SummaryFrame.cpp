@@ -40,13 +40,13 @@ void reportFailure(int errorStringId, int number, const QString &description) {
 
 } // namespace
 
-SummaryChart::SummaryChart(QChart *chart, const QStringList &bucketLabels, ValueKind kind,
+SummaryChart::SummaryChart(QChart *chart, const BucketRange &buckets, ValueKind kind,
                            const QString &valueTitle, const QString &bucketTitle)
     : chart_(chart) {
     if (!chart_)
         return;
     charts::reset(*chart_);
-    buckets_ = charts::addBucketAxis(*chart_, bucketLabels);
+    buckets_ = charts::addBucketAxis(*chart_, AxisLabels(buckets, DateLabels()));
     buckets_->setTitleText(bucketTitle);
     if (kind == ValueKind::Duration)
         values_ = charts::addDurationAxis(*chart_, Qt::AlignLeft, modHelpers::GetTimeSeparator());

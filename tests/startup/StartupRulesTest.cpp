@@ -15,14 +15,6 @@ TEST(StartupRules, OnlyTheFiveOffersSelectALanguage) {
     EXPECT_EQ(LanguageOffsetFor(modRegistry::kInvalidData, 3000), 0);
 }
 
-TEST(StartupRules, ChartLanguageFollowsTheOffset) {
-    EXPECT_EQ(ChartLocaleFor(0).language(), QLocale::English);
-    EXPECT_EQ(ChartLocaleFor(1000).language(), QLocale::French);
-    EXPECT_EQ(ChartLocaleFor(2000).language(), QLocale::Spanish);
-    EXPECT_EQ(ChartLocaleFor(3000).language(), QLocale::German);
-    EXPECT_EQ(ChartLocaleFor(4000).language(), QLocale::Italian);
-}
-
 TEST(StartupRules, MarketFlagMatchesExactly) {
     EXPECT_TRUE(MarketFlagFor(modRegistry::kNotFound, ""));
     EXPECT_TRUE(MarketFlagFor(modRegistry::kSuccess, "yes"));
