@@ -77,16 +77,26 @@ public:
         const QRectF plot = chart_.plotArea();
         std::vector<QRectF> taken;
         for (const auto &[label, at] : labels_) {
-            const QPointF position = chart_.mapToPosition(at, &series_);
-            label->setPos(position +
-                          QPointF(kMarkSize / 2.0, -kMarkSize / 2.0 - label->boundingRect().height()));
-            const QRectF room = label->mapRectToParent(label->boundingRect());
-            const bool free = std::none_of(taken.begin(), taken.end(),
-                                           [&room](const QRectF &other) { return other.intersects(room); });
-            const bool shown = free && plot.contains(room);
+            const QPointF cross = chart_.mapToPosition(at, &series_);
+            const QSizeF size = label->boundingRect().size();
+            // Above and to the right of the cross, or else at one of its other corners.
+            const double beside = kMarkSize / 2.0;
+            bool shown = false;
+            for (const QPointF corner : {QPointF(beside, -beside - size.height()), QPointF(beside, beside),
+                                         QPointF(-beside - size.width(), -beside - size.height()),
+                                         QPointF(-beside - size.width(), beside)}) {
+                const QRectF room(cross + corner, size);
+                const bool free = std::none_of(taken.begin(), taken.end(), [&room](const QRectF &other) {
+                    return other.intersects(room);
+                });
+                if (free && plot.contains(room)) {
+                    label->setPos(room.topLeft());
+                    taken.push_back(room);
+                    shown = true;
+                    break;
+                }
+            }
             label->setVisible(shown);
-            if (shown)
-                taken.push_back(room);
         }
     }
 

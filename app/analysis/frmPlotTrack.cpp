@@ -100,7 +100,6 @@ frmPlotTrack::frmPlotTrack(QWidget *parent)
         button->setObjectName(tool.key);
         button->setProperty("tag", tool.tooltip);
     }
-    // The tools keep room for every button when the way back to the drawn view joins their row.
     Toolbar2->setMinimumSize(Toolbar2->sizeHint());
     connect(Toolbar2, &QToolBar::actionTriggered, this, &frmPlotTrack::Toolbar2_ButtonClick);
     // Once the athlete has zoomed or moved the plot, the way back to the drawn view stays offered.
@@ -112,11 +111,15 @@ frmPlotTrack::frmPlotTrack(QWidget *parent)
     TChart1->setRenderHint(QPainter::Antialiasing);
     TChart1->setMinimumSize(480, 360);
 
-    auto *tools = new QHBoxLayout;
+    // The chart's tools have a row of their own: the way back to the drawn view, when it joins
+    // the images, takes no room from them.
+    auto *images = new QHBoxLayout;
     for (ImageBox *image : resImage)
-        tools->addWidget(image);
+        images->addWidget(image);
+    images->addStretch(1);
+    auto *tools = new QVBoxLayout;
+    tools->addLayout(images);
     tools->addWidget(Toolbar2);
-    tools->addStretch(1);
     auto *choices = new QVBoxLayout;
     for (QWidget *control : std::initializer_list<QWidget *>{Label2, cmbUnits, chkDisableMarkers, chkLegend})
         choices->addWidget(control);

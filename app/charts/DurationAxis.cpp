@@ -10,6 +10,9 @@ namespace {
 // A bound on the labels of one axis, whatever size the chart is said to have.
 constexpr double kMostLabels = 1000;
 
+// Three labels at the finest step stand in any range three steps wide.
+constexpr double kLabelsInLeastSpan = 3;
+
 // Labels less than a minute apart show their seconds.
 bool inSeconds(double step) {
     return step < 1 - 1e-9;
@@ -24,6 +27,11 @@ void DurationAxis::setMinimumStep(double minutes) {
     minimumStep_ = minutes;
     step_ = 0;
     relabel();
+}
+
+double DurationAxis::leastSpan() const {
+    return kLabelsInLeastSpan * durationLabelStep(
+                                    0, [](double) { return 0.0; }, minimumStep_);
 }
 
 void DurationAxis::relabel() {

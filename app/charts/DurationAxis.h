@@ -16,6 +16,7 @@ public:
     void setMinimumStep(double minutes);
     // The minutes between two labels at present.
     double labelStep() const { return step_; }
+    double leastSpan() const override;
 
 protected:
     void relabel() override;

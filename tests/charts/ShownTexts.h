@@ -9,9 +9,12 @@
 #include <QTextDocument>
 #include <QValueAxis>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <string>
 #include <vector>
 
 // What a laid-out chart shows, read from its scene as the athlete reads the screen: the texts of
@@ -104,6 +107,27 @@ inline std::vector<double> ticks(const QValueAxis &axis) {
     for (double k = std::ceil((axis.min() - slack) / interval); k * interval <= axis.max() + slack; ++k)
         values.push_back(k * interval);
     return values;
+}
+
+// Every tick of every plain number axis shown has a label that reads as its value in the user's
+// locale.
+inline void expectNumbersAtEveryTick(const QChart &chart, const std::string &graph) {
+    for (QAbstractAxis *axis : chart.axes()) {
+        if (axis->type() != QAbstractAxis::AxisTypeValue || !axis->isVisible())
+            continue;
+        const auto &values = static_cast<const QValueAxis &>(*axis);
+        std::vector<double> read;
+        for (const Text &label : labels(chart, values)) {
+            bool number = false;
+            read.push_back(QLocale().toDouble(label.text, &number));
+            EXPECT_TRUE(number) << graph << ": \"" << label.text.toStdString() << "\"";
+        }
+        std::sort(read.begin(), read.end());
+        const std::vector<double> expected = ticks(values);
+        ASSERT_EQ(read.size(), expected.size()) << graph << ", " << values.titleText().toStdString();
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            EXPECT_NEAR(read[i], expected[i], values.tickInterval() / 1000) << graph;
+    }
 }
 
 } // namespace shown

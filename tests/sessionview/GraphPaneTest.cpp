@@ -2,6 +2,7 @@
 
 #include "charts/ChartFrame.h"
 #include "charts/ChartTools.h"
+#include "charts/ChartView.h"
 #include "charts/ShownTexts.h"
 #include "common/ScriptedDialogs.h"
 #include "core/LocaleScope.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QElapsedTimer>
 #include <QSignalBlocker>
 #include <QTextDocumentFragment>
 #include <QValueAxis>
@@ -88,34 +90,18 @@ protected:
             check(window.Combo1->currentText().toStdString());
         }
         for (const SessionKey key : sessions) {
-            gCurrentGraph.clear();
-            gCurrentSessionKey = key;
-            gGraphSelectLive = false;
-            window.ReloadGraphSelection(key);
-            settle();
+            showActivity(key);
             check("activity " + std::to_string(key));
         }
     }
 
-    // Every tick of every plain number axis shown has a label that reads as its value in the
-    // user's locale.
-    void expectNumbersAtEveryTick(const std::string &graph) {
-        for (QAbstractAxis *axis : chart().axes()) {
-            if (axis->type() != QAbstractAxis::AxisTypeValue || !axis->isVisible())
-                continue;
-            const auto &values = static_cast<const QValueAxis &>(*axis);
-            std::vector<double> read;
-            for (const shown::Text &label : shown::labels(chart(), values)) {
-                bool number = false;
-                read.push_back(QLocale().toDouble(label.text, &number));
-                EXPECT_TRUE(number) << graph << ": \"" << label.text.toStdString() << "\"";
-            }
-            std::sort(read.begin(), read.end());
-            const std::vector<double> ticks = shown::ticks(values);
-            ASSERT_EQ(read.size(), ticks.size()) << graph << ", " << values.titleText().toStdString();
-            for (std::size_t i = 0; i < ticks.size(); ++i)
-                EXPECT_NEAR(read[i], ticks[i], values.tickInterval() / 1000) << graph;
-        }
+    // Shows the activity's graph as a click on its line does.
+    void showActivity(SessionKey key) {
+        gCurrentGraph.clear();
+        gCurrentSessionKey = key;
+        gGraphSelectLive = false;
+        window.ReloadGraphSelection(key);
+        settle();
     }
 
     // Every label of the axes that write their own (days, weeks, times) is whole and clear of the
@@ -130,10 +116,13 @@ protected:
             for (std::size_t i = 0; i < labels.size(); ++i) {
                 EXPECT_TRUE(written.contains(labels[i].text))
                     << graph << ": " << labels[i].text.toStdString();
-                if (i > 0)
+                EXPECT_TRUE(QRectF(QPointF(), chart().size()).contains(labels[i].place))
+                    << graph << ": " << labels[i].text.toStdString() << " leaves the chart";
+                if (i > 0) {
                     EXPECT_FALSE(labels[i].place.intersects(labels[i - 1].place))
                         << graph << ": " << labels[i - 1].text.toStdString() << " and "
                         << labels[i].text.toStdString();
+                }
             }
         }
     }
@@ -149,9 +138,10 @@ protected:
         for (QAbstractAxis *axis : chart().axes()) {
             const QString title =
                 QTextDocumentFragment::fromHtml(axis->titleText()).toPlainText().simplified();
-            if (axis->isVisible() && !title.isEmpty())
+            if (axis->isVisible() && !title.isEmpty()) {
                 EXPECT_TRUE(titles.contains(title)) << graph << ": " << title.toStdString() << " shows as "
                                                     << titles.join(" | ").toStdString();
+            }
         }
     }
 
@@ -165,11 +155,11 @@ TEST_F(GraphPaneTest, EveryValueAxisShowsItsTicksInTheUsersLocaleOnScreenAndInIt
         charts::setUpChart(chart());
         forEachGraph([&](const std::string &graph) {
             const std::string name = locale.name().toStdString() + ", " + graph;
-            expectNumbersAtEveryTick(name);
+            shown::expectNumbersAtEveryTick(chart(), name);
             // Save, print and copy draw the chart laid out at the picture's size.
             const QSizeF onScreen = chart().size();
             charts::layOut(chart(), charts::kPictureSize);
-            expectNumbersAtEveryTick(name + ", picture");
+            shown::expectNumbersAtEveryTick(chart(), name + ", picture");
             charts::layOut(chart(), onScreen);
         });
     }
@@ -189,6 +179,37 @@ TEST_F(GraphPaneTest, EveryTitleAndLabelIsWholeAtTheWindowsDefaultSizeInEveryLan
             });
         }
     }
+}
+
+TEST_F(GraphPaneTest, TheTimeAxisShowsAtLeastThreeLabelsAtAnyZoom) {
+    charts::setUpChart(chart());
+    const SessionKey recorder = addStored(1, 1, 0);
+    for (int second = 0; second <= 6 * 60; second += 4)
+        addSample(recorder, second, 1, std::nullopt, 0, 6, second / 600.0);
+    showActivity(recorder);
+    auto &view = static_cast<charts::ChartView &>(*window.TChart3);
+    auto &time = static_cast<QCategoryAxis &>(*chart().axes(Qt::Horizontal).front());
+
+    // The six minutes, then zooms each into a fifth of the plot's width: down to seconds.
+    for (int zoom = 0; zoom < 6; ++zoom) {
+        const std::string name = std::to_string(time.max() - time.min()) + " minutes shown";
+        std::vector<shown::Text> labels = shown::labels(chart(), time);
+        std::erase_if(labels, [](const shown::Text &label) { return label.text.isEmpty(); });
+        EXPECT_GE(labels.size(), 3u) << name;
+        expectWholeLabelsApart(name);
+
+        const QRectF plot = chart().plotArea();
+        view.zoomTo(
+            view.mapFromScene(chart().mapToScene(QRectF(plot.left() + plot.width() * 0.4, plot.top() + 1,
+                                                        plot.width() / 5, plot.height() - 2)))
+                .boundingRect());
+        QElapsedTimer clock;
+        clock.start();
+        while (view.isAnimating() && clock.elapsed() < 5000)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        settle();
+    }
+    EXPECT_LT(time.max() - time.min(), 0.1);
 }
 
 } // namespace
