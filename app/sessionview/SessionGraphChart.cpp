@@ -2,13 +2,11 @@
 
 #include "charts/ChartFrame.h"
 #include "charts/DurationAxis.h"
+#include "charts/TopTitle.h"
 
 #include <QChart>
-#include <QGraphicsTextItem>
 #include <QLineSeries>
-#include <QTextDocument>
 #include <QValueAxis>
-#include <QtMath>
 
 namespace sessionview {
 namespace {
@@ -45,27 +43,6 @@ void addSide(QChart &chart, QAbstractAxis &time, const ChartSide &side, Qt::Alig
     axis->setVisible(side.scale.visible);
 }
 
-// The distance unit's title stands centred above the plot. No series is drawn against it, so it
-// needs no axis, whose row of labels the pane has no room for.
-void addDistanceTitle(QChart &chart, const QAbstractAxis &time, const QString &title) {
-    auto *text = new QGraphicsTextItem(title, &chart);
-    text->setObjectName(QStringLiteral("distanceTitle"));
-    text->setFont(time.titleFont());
-    text->setDefaultTextColor(time.titleBrush().color());
-    text->document()->setDocumentMargin(0);
-    charts::belongsToGraph(*text);
-    const QSizeF size = text->boundingRect().size();
-    QMargins margins = chart.margins();
-    margins.setTop(margins.top() + qCeil(size.height()));
-    chart.setMargins(margins);
-    const auto place = [&chart, text, size] {
-        const QRectF plot = chart.plotArea();
-        text->setPos(plot.center().x() - size.width() / 2, plot.top() - size.height());
-    };
-    QObject::connect(&chart, &QChart::plotAreaChanged, text, place);
-    place();
-}
-
 } // namespace
 
 void DrawSessionChart(QChart &chart, const ChartSide &left, const std::optional<ChartSide> &right,
@@ -76,7 +53,7 @@ void DrawSessionChart(QChart &chart, const ChartSide &left, const std::optional<
     time->setTitleText(texts.timeTitle);
     charts::colourAxis(*time, kTimeAxisColour, kTimeAxisColour.lighter(140));
     if (!texts.distanceTitle.isEmpty())
-        addDistanceTitle(chart, *time, texts.distanceTitle);
+        charts::addTopTitle(chart, texts.distanceTitle, *time);
     addSide(chart, *time, left, Qt::AlignLeft);
     if (right)
         addSide(chart, *time, *right, Qt::AlignRight);

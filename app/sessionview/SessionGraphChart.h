@@ -22,7 +22,7 @@ struct ChartSide {
 struct ChartTexts {
     QString timeTitle;
     QString timeSeparator;
-    QString distanceTitle; // above the plot, in the place of a top axis; none when empty
+    QString distanceTitle; // above the plot, where a top axis would stand; none when empty
 };
 
 // The elapsed time that the graph spans, as the x of its points: from its first to its last sample.

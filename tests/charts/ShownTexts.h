@@ -88,13 +88,13 @@ inline std::vector<Text> labels(const QChart &chart, const QAbstractAxis &axis) 
 }
 
 // Every text shown on the chart that no axis keeps among its labels: titles and notes.
-inline QStringList titles(const QChart &chart) {
+inline std::vector<Text> titles(const QChart &chart) {
     std::vector<const QGraphicsTextItem *> items;
     detail::collect(chart, items);
-    QStringList found;
+    std::vector<Text> found;
     for (const QGraphicsTextItem *item : items) {
         if (!dynamic_cast<const QGraphicsItemGroup *>(item->parentItem()) && !item->toPlainText().isEmpty())
-            found << item->toPlainText();
+            found.push_back(detail::textOf(chart, *item));
     }
     return found;
 }

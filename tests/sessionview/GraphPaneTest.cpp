@@ -130,10 +130,10 @@ protected:
     // Every axis shown has its whole title on the chart, on one line or two, and no text of the
     // chart is cut short.
     void expectWholeTitles(const std::string &graph) {
-        QStringList titles = shown::titles(chart());
-        for (QString &title : titles) {
-            EXPECT_FALSE(title.endsWith("...")) << graph << ": " << title.toStdString();
-            title = title.simplified();
+        QStringList titles;
+        for (const shown::Text &title : shown::titles(chart())) {
+            EXPECT_FALSE(title.text.endsWith("...")) << graph << ": " << title.text.toStdString();
+            titles << title.text.simplified();
         }
         for (QAbstractAxis *axis : chart().axes()) {
             const QString title =
@@ -143,6 +143,16 @@ protected:
                                                     << titles.join(" | ").toStdString();
             }
         }
+    }
+
+    // The titles above, beside and below the plot stand clear of one another.
+    void expectTitlesApart(const std::string &graph) {
+        const std::vector<shown::Text> titles = shown::titles(chart());
+        for (std::size_t i = 0; i < titles.size(); ++i)
+            for (std::size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(titles[i].place.intersects(titles[j].place))
+                    << graph << ": " << titles[j].text.toStdString() << " and "
+                    << titles[i].text.toStdString();
     }
 
     std::vector<SessionKey> sessions;
@@ -156,10 +166,15 @@ TEST_F(GraphPaneTest, EveryValueAxisShowsItsTicksInTheUsersLocaleOnScreenAndInIt
         forEachGraph([&](const std::string &graph) {
             const std::string name = locale.name().toStdString() + ", " + graph;
             shown::expectNumbersAtEveryTick(chart(), name);
-            // Save, print and copy draw the chart laid out at the picture's size.
+            // Save, print and copy draw the chart laid out at the picture's size, under title
+            // lines that say what it shows.
             const QSizeF onScreen = chart().size();
-            charts::layOut(chart(), charts::kPictureSize);
-            shown::expectNumbersAtEveryTick(chart(), name + ", picture");
+            {
+                const charts::DescribedTitle described(chart(), {QString::fromStdString(graph)});
+                charts::layOut(chart(), charts::kPictureSize);
+                shown::expectNumbersAtEveryTick(chart(), name + ", picture");
+                expectTitlesApart(name + ", picture");
+            }
             charts::layOut(chart(), onScreen);
         });
     }

@@ -36,7 +36,7 @@ protected:
     QString distanceTitle() {
         for (QGraphicsItem *item : chart().childItems())
             if (auto *text = dynamic_cast<QGraphicsTextItem *>(item);
-                text && text->objectName() == "distanceTitle")
+                text && text->objectName() == "topTitle")
                 return text->toPlainText();
         return {};
     }
