@@ -29,7 +29,8 @@ class BucketAxis;
 class DurationAxis;
 
 // Makes a chart write the numbers of its axes as the user's system writes numbers (its decimal
-// separator, no grouping). Every chart of the program is set up so once, when it is made.
+// separator, no grouping) and gives its plot the whole pane, without a frame around it. Every
+// chart of the program is set up so once, when it is made.
 void setUpChart(QChart &chart);
 
 // A colour stored as one number, red + 256 green + 65536 blue.

@@ -30,8 +30,9 @@ void DurationAxis::setMinimumStep(double minutes) {
 }
 
 double DurationAxis::leastSpan() const {
-    return kLabelsInLeastSpan * durationLabelStep(
-                                    0, [](double) { return 0.0; }, minimumStep_);
+    // The finest clock step that the minimum allows, whatever room its labels need.
+    const auto anyRoom = [](double) { return 0.0; };
+    return kLabelsInLeastSpan * durationLabelStep(0, anyRoom, minimumStep_);
 }
 
 void DurationAxis::relabel() {

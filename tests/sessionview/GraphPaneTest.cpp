@@ -4,7 +4,6 @@
 #include "charts/ChartTools.h"
 #include "charts/ChartView.h"
 #include "charts/ShownTexts.h"
-#include "common/ScriptedDialogs.h"
 #include "core/LocaleScope.h"
 
 #include <QApplication>
@@ -13,9 +12,7 @@
 #include <QElapsedTimer>
 #include <QSignalBlocker>
 #include <QTextDocumentFragment>
-#include <QValueAxis>
 
-#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
