@@ -88,7 +88,8 @@ void BM_SessionGraphPicture(benchmark::State &state) {
             ChartSide{data.right, AxisTitle(Quantity::HeartRate, kPreferences.unit),
                       ScaleForSide(Quantity::HeartRate, data.right.points, kJoinedSession, pace)},
             {TimeAxisTitle(kPreferences.timeSeparator), kPreferences.timeSeparator,
-             DistanceAxisTitle(kPreferences.unit)});
+             DistanceAxisTitle(kPreferences.unit)},
+            {samples.front().seconds, samples.back().seconds});
         gGraphTable = QStringList{TableHeadings(kJoinedSession, true, kPreferences.unit)} + data.lines;
         benchmark::DoNotOptimize(charts::renderImage(chart, charts::kPictureSize));
         // What the event loop does between two drawings: the old chart items go.

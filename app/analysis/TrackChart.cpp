@@ -13,6 +13,8 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include <algorithm>
+
 namespace analysis {
 namespace {
 
@@ -53,12 +55,14 @@ void hideFromLegend(QChart &chart, QAbstractSeries *series) {
 }
 
 // The numbers beside the marker crosses. They follow their points when the plot changes size
-// or is zoomed, and hide when their point leaves the plot.
+// or is zoomed. A number stands only wholly inside the plot and clear of the numbers before it;
+// where markers crowd, their crosses stay and some numbers give way.
 class MarkerNumbers : public QGraphicsObject {
 public:
     MarkerNumbers(QChart &chart, QScatterSeries &series, const std::vector<TrackMarker> &markers)
         : QGraphicsObject(&chart), chart_(chart), series_(series) {
         setObjectName(QStringLiteral("markerNumbers"));
+        charts::belongsToGraph(*this);
         for (const TrackMarker &marker : markers) {
             auto *label = new QGraphicsSimpleTextItem(QString::number(marker.number), this);
             label->setBrush(series.color());
@@ -71,11 +75,28 @@ public:
 
     void place() {
         const QRectF plot = chart_.plotArea();
+        std::vector<QRectF> taken;
         for (const auto &[label, at] : labels_) {
-            const QPointF position = chart_.mapToPosition(at, &series_);
-            label->setVisible(plot.contains(position));
-            label->setPos(position +
-                          QPointF(kMarkSize / 2.0, -kMarkSize / 2.0 - label->boundingRect().height()));
+            const QPointF cross = chart_.mapToPosition(at, &series_);
+            const QSizeF size = label->boundingRect().size();
+            // Above and to the right of the cross, or else at one of its other corners.
+            const double beside = kMarkSize / 2.0;
+            bool shown = false;
+            for (const QPointF corner : {QPointF(beside, -beside - size.height()), QPointF(beside, beside),
+                                         QPointF(-beside - size.width(), -beside - size.height()),
+                                         QPointF(-beside - size.width(), beside)}) {
+                const QRectF room(cross + corner, size);
+                const bool free = std::none_of(taken.begin(), taken.end(), [&room](const QRectF &other) {
+                    return other.intersects(room);
+                });
+                if (free && plot.contains(room)) {
+                    label->setPos(room.topLeft());
+                    taken.push_back(room);
+                    shown = true;
+                    break;
+                }
+            }
+            label->setVisible(shown);
         }
     }
 
@@ -84,13 +105,6 @@ private:
     QScatterSeries &series_;
     std::vector<std::pair<QGraphicsSimpleTextItem *, QPointF>> labels_;
 };
-
-void removeMarkerNumbers(QChart &chart) {
-    for (QGraphicsItem *item : chart.childItems()) {
-        if (auto *numbers = dynamic_cast<MarkerNumbers *>(item))
-            delete numbers;
-    }
-}
 
 void addMarkers(QChart &chart, QValueAxis &x, QValueAxis &y, const TrackPlot &plot, const QString &title) {
     const QColor colour = charts::colourFromValue(kMarkerColour);
@@ -108,13 +122,10 @@ void addMarkers(QChart &chart, QValueAxis &x, QValueAxis &y, const TrackPlot &pl
 } // namespace
 
 void DrawTrack(QChart &chart, const TrackPlot &plot, const TrackChartOptions &options) {
-    removeMarkerNumbers(chart);
     charts::reset(chart);
     chart.setTitle(options.header);
     QValueAxis *x = charts::addValueAxis(chart, Qt::AlignBottom);
     QValueAxis *y = charts::addValueAxis(chart, Qt::AlignLeft);
-    for (QValueAxis *axis : {x, y})
-        axis->setLabelsVisible(false);
 
     // The track keeps the order of its points: it follows the path, not the x values.
     QLineSeries *track = charts::addLine(chart, *x, *y, QList<QPointF>(plot.track.begin(), plot.track.end()),

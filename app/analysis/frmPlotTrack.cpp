@@ -5,6 +5,7 @@
 #include "analysis/TrackChart.h"
 #include "analysis/TrackPlot.h"
 #include "analysis/frmTabularData2.h"
+#include "charts/ChartFrame.h"
 #include "charts/ChartTools.h"
 #include "charts/ChartView.h"
 #include "core/FormControls.h"
@@ -99,20 +100,26 @@ frmPlotTrack::frmPlotTrack(QWidget *parent)
         button->setObjectName(tool.key);
         button->setProperty("tag", tool.tooltip);
     }
+    Toolbar2->setMinimumSize(Toolbar2->sizeHint());
     connect(Toolbar2, &QToolBar::actionTriggered, this, &frmPlotTrack::Toolbar2_ButtonClick);
     // Once the athlete has zoomed or moved the plot, the way back to the drawn view stays offered.
     connect(TChart1, &charts::ChartView::zoomed, resImage[1], &QWidget::show);
     connect(TChart1, &charts::ChartView::scrolled, resImage[1], &QWidget::show);
 
     analysis::PrepareReportList(lstStats, false);
+    charts::setUpChart(*TChart1->chart());
     TChart1->setRenderHint(QPainter::Antialiasing);
     TChart1->setMinimumSize(480, 360);
 
-    auto *tools = new QHBoxLayout;
+    // The chart's tools have a row of their own: the way back to the drawn view, when it joins
+    // the images, takes no room from them.
+    auto *images = new QHBoxLayout;
     for (ImageBox *image : resImage)
-        tools->addWidget(image);
+        images->addWidget(image);
+    images->addStretch(1);
+    auto *tools = new QVBoxLayout;
+    tools->addLayout(images);
     tools->addWidget(Toolbar2);
-    tools->addStretch(1);
     auto *choices = new QVBoxLayout;
     for (QWidget *control : std::initializer_list<QWidget *>{Label2, cmbUnits, chkDisableMarkers, chkLegend})
         choices->addWidget(control);

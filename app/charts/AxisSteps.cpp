@@ -7,7 +7,12 @@ namespace charts {
 namespace {
 
 constexpr double kMinutesPerDay = 1440;
-constexpr std::array<double, 15> kClockSteps{1, 2, 5, 10, 15, 20, 30, 60, 120, 180, 240, 360, 480, 720, 1440};
+constexpr double kSecond = 1.0 / 60;
+constexpr std::array<double, 21> kClockSteps{
+    kSecond, 2 * kSecond, 5 * kSecond, 10 * kSecond, 15 * kSecond, 30 * kSecond, 1,   2,   5,   10,  15,
+    20,      30,          60,          120,          180,          240,          360, 480, 720, 1440};
+// A bound on the tries for an interval whose labels fit.
+constexpr int kMostTries = 64;
 
 QString twoDigits(long long value) {
     return QString::number(value).rightJustified(2, QLatin1Char('0'));
@@ -22,9 +27,11 @@ int bucketLabelStep(double pixelsPerBucket, double labelExtent) {
     return step < 1 ? 1 : step > 1e9 ? 1000000000 : static_cast<int>(step);
 }
 
-double durationLabelStep(double pixelsPerMinute, double labelExtent, double minimumStep) {
+double durationLabelStep(double pixelsPerMinute, const std::function<double(double step)> &labelExtent,
+                         double minimumStep) {
     const auto fits = [&](double step) {
-        return step >= minimumStep && (!(pixelsPerMinute > 0) || step * pixelsPerMinute >= labelExtent);
+        return step >= minimumStep - 1e-9 &&
+               (!(pixelsPerMinute > 0) || step * pixelsPerMinute >= labelExtent(step));
     };
     for (const double step : kClockSteps) {
         if (fits(step))
@@ -48,10 +55,36 @@ double niceInterval(double range, int maxTicks) {
     return 10 * power;
 }
 
-QString clockText(double minutes, const QString &separator) {
-    const long long whole = std::llround(std::abs(minutes));
+double valueTickInterval(double range, double length, int maxTicks,
+                         const std::function<double(double interval)> &labelExtent) {
+    double interval = niceInterval(range, maxTicks);
+    if (!(range > 0) || !(length > 0))
+        return interval;
+    for (int tries = 0; tries < kMostTries && interval < range; ++tries) {
+        if (interval / range * length >= labelExtent(interval))
+            break;
+        interval = niceInterval(interval * 1.001, 1);
+    }
+    return interval;
+}
+
+int decimalsOf(double interval) {
+    constexpr int kMostDecimals = 12;
+    double scaled = std::abs(interval);
+    for (int decimals = 0; decimals < kMostDecimals; ++decimals, scaled *= 10) {
+        if (std::abs(scaled - std::round(scaled)) <= 1e-6 * std::max(1.0, scaled))
+            return decimals;
+    }
+    return kMostDecimals;
+}
+
+QString clockText(double minutes, const QString &separator, bool withSeconds) {
+    const long long whole = std::llround(std::abs(minutes) * (withSeconds ? 60 : 1));
     const QString sign = minutes < 0 && whole != 0 ? QStringLiteral("-") : QString();
-    return sign + twoDigits(whole / 60) + separator + twoDigits(whole % 60);
+    if (!withSeconds)
+        return sign + twoDigits(whole / 60) + separator + twoDigits(whole % 60);
+    return sign + twoDigits(whole / 3600) + separator + twoDigits(whole / 60 % 60) + separator +
+           twoDigits(whole % 60);
 }
 
 } // namespace charts

@@ -16,6 +16,8 @@ public:
     const QStringList &buckets() const { return buckets_; }
     // Every how many buckets a label stands at present.
     int labelStep() const { return step_; }
+    // Three buckets, each under its label.
+    double leastSpan() const override { return 3; }
 
 protected:
     void relabel() override;

@@ -1,5 +1,6 @@
 #include "charts/ChartFrame.h"
 
+#include "charts/AxisRoom.h"
 #include "charts/AxisSteps.h"
 #include "charts/BucketAxis.h"
 #include "charts/DurationAxis.h"
@@ -12,17 +13,25 @@
 #include <QGraphicsScene>
 #include <QLegend>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPainter>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace charts {
 namespace {
 
-// Ticks on a plain axis: few enough for their labels to stand apart on a pane of usual height.
+// Ticks on a plain axis: at most so many, and fewer where their labels would not stand apart.
 constexpr int kValueTicks = 8;
+// Room around the plot and its axes: a small pane needs every pixel for them.
+constexpr int kChartMargin = 4;
+// Layouts of a chart until its axes have settled on their ticks.
+constexpr int kLayoutPasses = 3;
+// Marks an item drawn over a chart as part of the graph now shown.
+constexpr int kGraphItemKey = 0x6772;
 // Bars fill their bucket when there are so many that gaps between them would only flicker.
 constexpr int kManyBars = 150;
 constexpr qreal kBarWidth = 0.7;
@@ -64,13 +73,56 @@ struct KeptRange {
     qreal high = 0;
 };
 
+// The label format of a value axis: as many decimals as its tick interval needs.
+QString labelFormat(double interval) {
+    return QStringLiteral("%.") + QString::number(decimalsOf(interval)) + QLatin1Char('f');
+}
+
+// Ticks at round multiples that leave each label its room on the plot, each labelled with the
+// decimals of the interval.
+void retick(QValueAxis &axis, const QChart &chart) {
+    const double range = axis.max() - axis.min();
+    const double interval =
+        valueTickInterval(range, plotLength(&chart, axis.orientation()), kValueTicks, [&](double interval) {
+            const int decimals = decimalsOf(interval);
+            const QLocale locale = chart.localizeNumbers() ? chart.locale() : QLocale::c();
+            QString widest;
+            for (const double value : {axis.min(), axis.max()}) {
+                const QString text = locale.toString(std::round(value / interval) * interval, 'f', decimals);
+                if (text.size() > widest.size())
+                    widest = text;
+            }
+            return labelRoom(axis.labelsFont(), axis.orientation(), widest);
+        });
+    if (interval != axis.tickInterval())
+        axis.setTickInterval(interval);
+    const QString format = labelFormat(interval);
+    if (format != axis.labelFormat())
+        axis.setLabelFormat(format);
+}
+
 } // namespace
+
+void setUpChart(QChart &chart) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    chart.setLocale(locale);
+    chart.setLocalizeNumbers(true);
+    // The plot takes the whole pane: a small pane has no pixels to spare for a frame.
+    chart.layout()->setContentsMargins(0, 0, 0, 0);
+    chart.setBackgroundRoundness(0);
+}
 
 QColor colourFromValue(int value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
 void reset(QChart &chart) {
+    for (QGraphicsItem *item : chart.childItems()) {
+        if (item->data(kGraphItemKey).toBool())
+            delete item;
+    }
+    chart.setMargins(QMargins(kChartMargin, kChartMargin, kChartMargin, kChartMargin));
     chart.removeAllSeries();
     for (QAbstractAxis *axis : chart.axes()) {
         chart.removeAxis(axis);
@@ -97,15 +149,23 @@ DurationAxis *addDurationAxis(QChart &chart, Qt::Alignment side, const QString &
     return axis;
 }
 
+void belongsToGraph(QGraphicsItem &item) {
+    item.setData(kGraphItemKey, true);
+}
+
 QValueAxis *addValueAxis(QChart &chart, Qt::Alignment side) {
     auto *axis = new QValueAxis;
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
-    axis->setLabelFormat(QStringLiteral("%g"));
-    QObject::connect(axis, &QValueAxis::rangeChanged, axis, [axis](qreal low, qreal high) {
-        axis->setTickInterval(niceInterval(high - low, kValueTicks));
-    });
+    // The ticks leave every label its room: a label that Qt thinks short of room stays whole.
+    axis->setTruncateLabels(false);
     chart.addAxis(axis, side);
+    keepTitleWhole(chart, *axis);
+    const auto update = [axis, &chart] { retick(*axis, chart); };
+    QObject::connect(axis, &QValueAxis::rangeChanged, axis, update);
+    QObject::connect(axis, &QAbstractAxis::labelsFontChanged, axis, update);
+    QObject::connect(&chart, &QChart::plotAreaChanged, axis, update);
+    update();
     return axis;
 }
 
@@ -181,6 +241,16 @@ void showLegend(QChart &chart, Qt::Alignment side) {
     chart.legend()->show();
 }
 
+void layOut(QChart &chart, const QSizeF &size) {
+    chart.resize(size);
+    // Axes that choose their ticks for the new size lay the chart out again.
+    for (int pass = 0; pass < kLayoutPasses; ++pass) {
+        if (chart.layout())
+            chart.layout()->activate();
+        QCoreApplication::sendPostedEvents(&chart, QEvent::LayoutRequest);
+    }
+}
+
 void renderInto(QChart &chart, QPainter &painter, const QRectF &target, const QSizeF &layoutSize) {
     QGraphicsScene ownScene;
     QGraphicsScene *scene = chart.scene();
@@ -189,10 +259,7 @@ void renderInto(QChart &chart, QPainter &painter, const QRectF &target, const QS
         scene->addItem(&chart);
     }
     const QSizeF shownSize = chart.size();
-    chart.resize(layoutSize);
-    if (chart.layout())
-        chart.layout()->activate();
-    QCoreApplication::sendPostedEvents(&chart, QEvent::LayoutRequest);
+    layOut(chart, layoutSize);
     scene->render(&painter, target, chart.sceneBoundingRect());
     chart.resize(shownSize);
     if (scene == &ownScene)

@@ -15,6 +15,7 @@
 class QAbstractAxis;
 class QBarSeries;
 class QChart;
+class QGraphicsItem;
 class QLineSeries;
 class QPainter;
 class QStackedBarSeries;
@@ -27,19 +28,28 @@ namespace charts {
 class BucketAxis;
 class DurationAxis;
 
+// Makes a chart write the numbers of its axes as the user's system writes numbers (its decimal
+// separator, no grouping) and gives its plot the whole pane, without a frame around it. Every
+// chart of the program is set up so once, when it is made.
+void setUpChart(QChart &chart);
+
 // A colour stored as one number, red + 256 green + 65536 blue.
 QColor colourFromValue(int value);
 
-// Empties the chart for the next graph: every series and every axis goes, so no range,
-// inversion, visibility or title of the previous graph is left; the legend and the title are
-// hidden and nothing is animated.
+// Empties the chart for the next graph: every series, every axis and every item that belongs to
+// the graph goes, so no range, inversion, visibility or title of the previous graph is left; the
+// legend and the title are hidden, the margins narrow and nothing is animated.
 void reset(QChart &chart);
+
+// Makes an item drawn over the chart (one of its child items) part of the graph now shown.
+void belongsToGraph(QGraphicsItem &item);
 
 // Axes, each added to the chart at the side given.
 BucketAxis *addBucketAxis(QChart &chart, const QStringList &buckets, Qt::Alignment side = Qt::AlignBottom);
 DurationAxis *addDurationAxis(QChart &chart, Qt::Alignment side,
                               const QString &separator = QStringLiteral(":"), double minimumStep = 10);
-// A plain number axis with ticks at round intervals.
+// A plain number axis with ticks at round intervals, as many as its labels leave room for, each
+// labelled with the decimals that the interval needs.
 QValueAxis *addValueAxis(QChart &chart, Qt::Alignment side);
 
 // One layer of bars: a value per bucket.
@@ -77,6 +87,9 @@ double smallestOf(const QList<qreal> &values);
 void colourAxis(QAbstractAxis &axis, const QColor &line, const QColor &grid);
 
 void showLegend(QChart &chart, Qt::Alignment side = Qt::AlignBottom);
+
+// Lays the chart out at the size at once, as it is before a picture of it is drawn.
+void layOut(QChart &chart, const QSizeF &size);
 
 // Lays the chart out at layoutSize, draws it into the painter's target, then gives the chart back
 // its own size.

@@ -1,6 +1,7 @@
 #include "charts/ChartTools.h"
 
 #include "charts/ChartFrame.h"
+#include "charts/TopTitle.h"
 #include "core/modLocalisation.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
@@ -48,11 +49,19 @@ DescribedTitle::DescribedTitle(QChart &chart, const QStringList &lines)
         shown << kept_;
     for (const QString &line : lines)
         shown << line.toHtmlEscaped();
+    // The chart's title stands between the margins and the plot, where a title above the plot
+    // stands too: that one joins these lines for the time being.
+    const QString top = topTitleLine(chart);
+    if (!top.isEmpty()) {
+        shown << top;
+        showTopTitle(chart, false);
+    }
     chart_.setTitle(shown.join(QStringLiteral("<br>")));
 }
 
 DescribedTitle::~DescribedTitle() {
     chart_.setTitle(kept_);
+    showTopTitle(chart_, true);
 }
 
 void SaveChartPicture(QChart &chart, QWidget *parent, const QString &pictureName) {

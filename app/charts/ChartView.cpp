@@ -1,5 +1,7 @@
 #include "charts/ChartView.h"
 
+#include "charts/LabelledAxis.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QValueAxis>
@@ -78,7 +80,15 @@ void ChartView::zoomTo(const QRect &area) {
                                      : (chosen.right() - plot.left()) / plot.width();
         const double a = valueAt(*axis, first);
         const double b = valueAt(*axis, last);
-        zoomSteps_.append({axis, axis->min(), axis->max(), std::min(a, b), std::max(a, b)});
+        double low = std::min(a, b);
+        double high = std::max(a, b);
+        if (const auto *labelled = dynamic_cast<const LabelledAxis *>(axis);
+            labelled && high - low < labelled->leastSpan()) {
+            const double middle = (low + high) / 2;
+            low = middle - labelled->leastSpan() / 2;
+            high = middle + labelled->leastSpan() / 2;
+        }
+        zoomSteps_.append({axis, axis->min(), axis->max(), low, high});
     }
     stepsLeft_ = kZoomSteps;
     step();

@@ -27,7 +27,8 @@ public:
     // Whether a zoom is still running its steps.
     bool isAnimating() const { return stepsLeft_ > 0; }
 
-    // Zooms every axis to the part of the plot under the rectangle (view coordinates).
+    // Zooms every axis to the part of the plot under the rectangle (view coordinates), an axis
+    // that writes its own labels no narrower than three of them need.
     void zoomTo(const QRect &area);
     // Moves the horizontal axes by the pixels given, as a drag to the right by that much does.
     void panBy(int pixels);

@@ -10,6 +10,14 @@ namespace {
 // A bound on the labels of one axis, whatever size the chart is said to have.
 constexpr double kMostLabels = 1000;
 
+// Three labels at the finest step stand in any range three steps wide.
+constexpr double kLabelsInLeastSpan = 3;
+
+// Labels less than a minute apart show their seconds.
+bool inSeconds(double step) {
+    return step < 1 - 1e-9;
+}
+
 } // namespace
 
 DurationAxis::DurationAxis(const QString &separator, double minimumStep)
@@ -21,11 +29,19 @@ void DurationAxis::setMinimumStep(double minutes) {
     relabel();
 }
 
+double DurationAxis::leastSpan() const {
+    // The finest clock step that the minimum allows, whatever room its labels need.
+    const auto anyRoom = [](double) { return 0.0; };
+    return kLabelsInLeastSpan * durationLabelStep(0, anyRoom, minimumStep_);
+}
+
 void DurationAxis::relabel() {
     const double span = max() - min();
     const double widest = std::max(std::abs(min()), std::abs(max()));
-    const double step = durationLabelStep(span > 0 ? pixels() / span : 0,
-                                          labelExtent(clockText(widest, separator_)), minimumStep_);
+    const double step = durationLabelStep(
+        span > 0 ? pixels() / span : 0,
+        [&](double step) { return labelExtent(clockText(widest, separator_, inSeconds(step))); },
+        minimumStep_);
     if (step == step_ && min() == from_ && max() == to_)
         return;
     step_ = step;
@@ -36,7 +52,7 @@ void DurationAxis::relabel() {
     const double firstStep = std::ceil(min() / step - 1e-9);
     const double lastStep = std::floor(max() / step + 1e-9);
     for (double k = firstStep; k <= lastStep && k - firstStep < kMostLabels; ++k)
-        labels.append({clockText(k * step, separator_), k * step});
+        labels.append({clockText(k * step, separator_, inSeconds(step)), k * step});
     setLabels(labels);
 }
 

@@ -7,8 +7,8 @@
 namespace charts {
 
 // An axis of durations in minutes, labelled as clock readings "hh:mm" with real hours (a day and
-// a half reads 36:00). Labels stand at whole clock steps no closer than the minimum step and far
-// enough apart to be read.
+// a half reads 36:00), "hh:mm:ss" while they stand less than a minute apart. Labels stand at whole
+// clock steps no closer than the minimum step and far enough apart to be read.
 class DurationAxis : public LabelledAxis {
 public:
     explicit DurationAxis(const QString &separator = QStringLiteral(":"), double minimumStep = 10);
@@ -16,6 +16,7 @@ public:
     void setMinimumStep(double minutes);
     // The minutes between two labels at present.
     double labelStep() const { return step_; }
+    double leastSpan() const override;
 
 protected:
     void relabel() override;

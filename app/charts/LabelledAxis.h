@@ -14,6 +14,9 @@ public:
     // Adds the axis to the chart at the side given and labels it from then on.
     void addTo(QChart &chart, Qt::Alignment side);
 
+    // The narrowest range that still shows three labels: no zoom goes further.
+    virtual double leastSpan() const = 0;
+
 protected:
     // Replaces the labels by those for the present range and plot size.
     virtual void relabel() = 0;
@@ -28,6 +31,8 @@ protected:
 
 private:
     void update();
+    // Widens the chart's margins so that the labels at the plot's ends stay on the chart.
+    void makeRoomAtTheEnds();
 
     QChart *chart_ = nullptr;
     bool updating_ = false;

@@ -22,11 +22,18 @@ struct ChartSide {
 struct ChartTexts {
     QString timeTitle;
     QString timeSeparator;
-    QString distanceTitle; // the top axis, which carries only its title; none when empty
+    QString distanceTitle; // above the plot, where a top axis would stand; none when empty
 };
 
-// Replaces whatever the chart showed. Without a right side the chart has one vertical axis.
+// The elapsed time that the graph spans, as the x of its points: from its first to its last sample.
+struct TimeSpan {
+    double first = 0;
+    double last = 0;
+};
+
+// Replaces whatever the chart showed. Without a right side the chart has one vertical axis; a side
+// that shows nothing draws nothing.
 void DrawSessionChart(QChart &chart, const ChartSide &left, const std::optional<ChartSide> &right,
-                      const ChartTexts &texts);
+                      const ChartTexts &texts, TimeSpan span);
 
 } // namespace sessionview

@@ -10,6 +10,7 @@
 #include "sessionview/SessionGraphChart.h"
 #include "sessionview/SessionGraphChoice.h"
 #include "sessionview/SessionGraphTitles.h"
+#include "sessionview/SessionRowDerivation.h"
 #include "sessionview/SessionSamples.h"
 
 #include <QChartView>
@@ -54,6 +55,20 @@ ChartSide side(const GraphSeries &series, const AxisScale &scale) {
     return {series, AxisTitle(series.quantity, gPrimaryUnit), scale};
 }
 
+TimeSpan spanOf(const std::vector<SessionSample> &samples) {
+    if (samples.empty())
+        return {};
+    return {Elapsed(samples.front().seconds).secondsOfDay, Elapsed(samples.back().seconds).secondsOfDay};
+}
+
+// The chart in the note's place, under the activity's caption.
+void showDrawnChart(const SessionPane &pane, const StoredActivity &activity) {
+    setVisible({pane.resImage5, pane.resSummary, pane.TChart3}, true);
+    setVisible({pane.lblNote, pane.lblSelectGraph, pane.Combo1, pane.Combo2, pane.Combo3, pane.Label1},
+               false);
+    caption(pane, activity);
+}
+
 void heartRateGraph(const SessionPane &pane, const StoredActivity &activity) {
     gShownSessionKey = activity.key;
     pane.TChart3->show();
@@ -62,10 +77,11 @@ void heartRateGraph(const SessionPane &pane, const StoredActivity &activity) {
                false);
     setVisible({pane.resImage5, pane.resSummary}, true);
 
-    const SessionGraphData data = DeriveHeartRateGraph(ReadSessionSamples(activity.key));
+    const std::vector<SessionSample> samples = ReadSessionSamples(activity.key);
+    const SessionGraphData data = DeriveHeartRateGraph(samples);
     const QString separator = modHelpers::GetTimeSeparator();
     DrawSessionChart(*pane.TChart3->chart(), side(data.left, HeartRateOnlyScale(data.left.points)),
-                     std::nullopt, {TimeAxisTitle(separator), separator, QString()});
+                     std::nullopt, {TimeAxisTitle(separator), separator, QString()}, spanOf(samples));
     caption(pane, activity);
     writeTable(TableHeadings(kHeartRateSession, false, gPrimaryUnit), data.lines);
 }
@@ -74,31 +90,31 @@ void twoQuantityGraph(const SessionPane &pane, const StoredActivity &activity) {
     const Quantity left = ChosenQuantity(*pane.cmbGraph1);
     const Quantity right = ChosenQuantity(*pane.cmbGraph2);
     QChart &chart = *pane.TChart3->chart();
+    const std::vector<SessionSample> samples = ReadSessionSamples(activity.key);
+    const GraphPreferences chosen = preferences();
+    const ChartTexts texts{TimeAxisTitle(chosen.timeSeparator), chosen.timeSeparator,
+                           DistanceAxisTitle(gPrimaryUnit)};
     if (left == Quantity::None && right == Quantity::None) {
-        // Nothing to show: the chart empties, and the next call draws again.
-        charts::reset(chart);
+        // Nothing chosen: the chart shows its axes alone, the table stays, and the next call
+        // draws again.
+        DrawSessionChart(chart, side({}, {}), std::nullopt, texts, spanOf(samples));
+        showDrawnChart(pane, activity);
         return;
     }
     gShownSessionKey = activity.key;
-    const std::vector<SessionSample> samples = ReadSessionSamples(activity.key);
     const bool joined = activity.type == kJoinedSession;
     const SessionSample *first =
         joined ? FirstSpeedSample(samples) : (samples.empty() ? nullptr : &samples[0]);
     const bool hasGps = first && first->dataType == kGpsSample;
     pane.resImagePlot->setVisible(hasGps && first->hasPosition);
-    setVisible({pane.resImage5, pane.resSummary, pane.TChart3, pane.GraphLabel}, true);
-    setVisible({pane.lblNote, pane.lblSelectGraph, pane.Combo1, pane.Combo2, pane.Combo3, pane.Label1},
-               false);
 
-    const GraphPreferences chosen = preferences();
     const SessionGraphData data = joined ? DeriveJoinedGraph(samples, left, right, chosen)
                                          : DeriveSpeedGraph(samples, activity.type, left, right, chosen);
     const PaceRange pace{gPaceMin, gPaceMax};
-    DrawSessionChart(
-        chart, side(data.left, ScaleForSide(left, data.left.points, activity.type, pace)),
-        side(data.right, ScaleForSide(right, data.right.points, activity.type, pace)),
-        {TimeAxisTitle(chosen.timeSeparator), chosen.timeSeparator, DistanceAxisTitle(gPrimaryUnit)});
-    caption(pane, activity);
+    DrawSessionChart(chart, side(data.left, ScaleForSide(left, data.left.points, activity.type, pace)),
+                     side(data.right, ScaleForSide(right, data.right.points, activity.type, pace)), texts,
+                     spanOf(samples));
+    showDrawnChart(pane, activity);
     writeTable(TableHeadings(activity.type, hasGps, gPrimaryUnit), data.lines);
 }
 

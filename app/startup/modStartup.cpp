@@ -1,5 +1,6 @@
 #include "startup/modStartup.h"
 
+#include "charts/ChartFrame.h"
 #include "core/Globals.h"
 #include "core/modDatabase.h"
 #include "core/modLocalisation.h"
@@ -151,7 +152,10 @@ bool MarketFlagFor(long readStatus, const QString &storedText) {
     return storedText == QLatin1String("yes");
 }
 
-QLocale ChartLocaleFor(int languageOffset) {
+namespace {
+
+// The language whose translations of Qt's own texts serve a language offset.
+QLocale toolkitLocaleFor(int languageOffset) {
     switch (languageOffset) {
     case 1000:
         return QLocale(QLocale::French, QLocale::France);
@@ -166,6 +170,8 @@ QLocale ChartLocaleFor(int languageOffset) {
     }
 }
 
+} // namespace
+
 bool LoadToolkitTranslations(int languageOffset, const QString &folder) {
     static QPointer<QTranslator> installed;
     if (installed) {
@@ -175,7 +181,7 @@ bool LoadToolkitTranslations(int languageOffset, const QString &folder) {
     if (languageOffset == 0)
         return true;
     auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
-    if (!translator->load(ChartLocaleFor(languageOffset), "qtbase", "_", folder))
+    if (!translator->load(toolkitLocaleFor(languageOffset), "qtbase", "_", folder))
         return false;
     QCoreApplication::installTranslator(translator.get());
     installed = translator.release();
@@ -224,8 +230,7 @@ StartupOutcome Main(const StartupEnvironment &environment) {
         mainForm = std::make_unique<frmMain>();
         gMainForm = mainForm.get();
         mainForm->Form_Load();
-        mainForm->TChart3->chart()->setLocale(ChartLocaleFor(gLanguageOffset));
-        mainForm->TChart3->chart()->setLocalizeNumbers(true);
+        charts::setUpChart(*mainForm->TChart3->chart());
         mainForm->show();
         runWizardOnFirstStart(*mainForm, *splash);
         QCoreApplication::processEvents();

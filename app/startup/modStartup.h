@@ -41,8 +41,6 @@ bool SendConnectedNotice();
 int LanguageOffsetFor(long readStatus, int storedValue);
 // The market flag that a stored "IsUnitedStates" text selects.
 bool MarketFlagFor(long readStatus, const QString &storedText);
-// The language of the chart's own texts (axis numbers and dates) for a language offset.
-QLocale ChartLocaleFor(int languageOffset);
 
 // Lets Qt's own dialogs and buttons (file and print dialogs) speak the language of the offset,
 // from Qt's translation files in the folder; replaces the translations of an earlier call.

@@ -47,4 +47,14 @@ QString DateLabels::shortDate(QDate day) const {
     return QLocale().toString(day, QLocale::ShortFormat);
 }
 
+QStringList AxisLabels(const BucketRange &buckets, const DateLabels &dates) {
+    const bool withYears =
+        buckets.count() > 0 && buckets.start(buckets.count() - 1) >= buckets.first().addYears(1);
+    QStringList labels;
+    labels.reserve(buckets.count());
+    for (int i = 0; i < buckets.count(); ++i)
+        labels.append(withYears ? dates.withYear(buckets.start(i)) : dates.monthDay(buckets.start(i)));
+    return labels;
+}
+
 } // namespace summary

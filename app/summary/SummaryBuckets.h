@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 // The buckets of the summary graphs: runs of one day or one week that follow each other, and the
 // labels they carry.
@@ -48,5 +49,9 @@ private:
     QString separator_;
     bool dayFirst_;
 };
+
+// The buckets' labels on a graph's axis: the month and day of each bucket's first day, with the
+// year as well once the buckets reach over a year, where a month and day would come again.
+QStringList AxisLabels(const BucketRange &buckets, const DateLabels &dates);
 
 } // namespace summary

@@ -32,13 +32,13 @@ int errorNumber(const std::exception &error) {
 
 } // namespace
 
-SummaryChart::SummaryChart(QChart *chart, const QStringList &bucketLabels, ValueKind kind,
+SummaryChart::SummaryChart(QChart *chart, const BucketRange &buckets, ValueKind kind,
                            const QString &valueTitle, const QString &bucketTitle)
     : chart_(chart) {
     if (!chart_)
         return;
     charts::reset(*chart_);
-    buckets_ = charts::addBucketAxis(*chart_, bucketLabels);
+    buckets_ = charts::addBucketAxis(*chart_, AxisLabels(buckets, DateLabels()));
     buckets_->setTitleText(bucketTitle);
     if (kind == ValueKind::Duration)
         values_ = charts::addDurationAxis(*chart_, Qt::AlignLeft, modHelpers::GetTimeSeparator());

@@ -25,7 +25,7 @@ enum class ValueKind { Number, Duration };
 // does nothing, so a graph's data and table can be computed on their own.
 class SummaryChart {
 public:
-    SummaryChart(QChart *chart, const QStringList &bucketLabels, ValueKind kind, const QString &valueTitle,
+    SummaryChart(QChart *chart, const BucketRange &buckets, ValueKind kind, const QString &valueTitle,
                  const QString &bucketTitle = QString());
 
     // The measured values as bars in the bar colour.

@@ -98,7 +98,7 @@ void drawZones(const SummaryPane &pane, std::optional<std::int64_t> sport, int d
     gGraphTable = QStringList{headings};
     const BucketRange days = BucketRange::Days(gPeriodStart, gPeriodEnd);
     const QStringList labels = bucketLabels(days, DateLabels());
-    SummaryChart chart(chartOf(pane), labels, ValueKind::Duration, QString());
+    SummaryChart chart(chartOf(pane), days, ValueKind::Duration, QString());
 
     const std::vector<ZoneSeconds> totals = ZoneTimes(days, sport);
     std::array<QList<qreal>, kZones> zones;
@@ -133,7 +133,7 @@ void drawMeasure(const SummaryPane &pane, Measure measure) {
     gGraphTable = QStringList{LoadResString(weight ? 1384 : 1409) + '\t' + heading};
     const BucketRange days = BucketRange::Days(gPeriodStart, gPeriodEnd);
     const QStringList labels = bucketLabels(days, DateLabels());
-    SummaryChart chart(chartOf(pane), labels, ValueKind::Number, heading);
+    SummaryChart chart(chartOf(pane), days, ValueKind::Number, heading);
     drawNumbers(chart, DailyMeasure(days, measure), labels, weight ? 10 : 5);
 }
 
@@ -159,7 +159,7 @@ void showMonthlyChart(SummaryPane &pane, QDate start, QDate end, bool) {
                                   clockHeading(LoadResString(1624))};
         const BucketRange weeks = BucketRange::Weeks(start, end);
         const QStringList labels = bucketLabels(weeks, DateLabels());
-        SummaryChart chart(chartOf(pane), labels, ValueKind::Duration, LoadResString(1351),
+        SummaryChart chart(chartOf(pane), weeks, ValueKind::Duration, LoadResString(1351),
                            LoadResString(1352));
         std::vector<BucketTotal> totals = ActivityTime(weeks);
         AddGoals(totals, weeks, Goal::ActivityTime);
@@ -178,8 +178,7 @@ void graphTimeinZonesbyWeek(SummaryPane &pane, int zone) {
                                   clockHeading(LoadResString(1624))};
         const BucketRange weeks = BucketRange::Weeks(gPeriodStart, gPeriodEnd);
         const DateLabels dates;
-        SummaryChart chart(chartOf(pane), bucketLabels(weeks, dates), ValueKind::Duration, title,
-                           LoadResString(1352));
+        SummaryChart chart(chartOf(pane), weeks, ValueKind::Duration, title, LoadResString(1352));
         std::vector<BucketTotal> totals = ZoneTime(weeks, zone);
         AddGoals(totals, weeks, zoneGoal(zone));
         QStringList firstColumn;
@@ -198,8 +197,7 @@ void graphWeeklyDistance(SummaryPane &pane) {
         gGraphTable = QStringList{LoadResString(1341) + '\t' + heading + '\t' + WithUnit(1624, gPrimaryUnit)};
         const BucketRange weeks = BucketRange::Weeks(gPeriodStart, gPeriodEnd);
         const DateLabels dates;
-        SummaryChart chart(chartOf(pane), bucketLabels(weeks, dates), ValueKind::Number, heading,
-                           LoadResString(1352));
+        SummaryChart chart(chartOf(pane), weeks, ValueKind::Number, heading, LoadResString(1352));
         std::vector<BucketTotal> totals = Distances(weeks, gPrimaryUnit, std::nullopt, Precision::Single);
         AddGoals(totals, weeks, Goal::Distance);
 
@@ -224,8 +222,7 @@ void graphWeeklyDistancebySport(SummaryPane &pane, std::int64_t sport) {
         gGraphTable = QStringList{LoadResString(1341) + '\t' + heading};
         const BucketRange weeks = BucketRange::Weeks(gPeriodStart, gPeriodEnd);
         const DateLabels dates;
-        SummaryChart chart(chartOf(pane), bucketLabels(weeks, dates), ValueKind::Number, heading,
-                           LoadResString(1352));
+        SummaryChart chart(chartOf(pane), weeks, ValueKind::Number, heading, LoadResString(1352));
         drawNumbers(chart, Distances(weeks, gPrimaryUnit, sport, Precision::Double), withYears(weeks, dates),
                     0.25, rounded3);
     });
@@ -260,8 +257,7 @@ void showWeeklyChart(SummaryPane &pane, QDate start, QDate end, bool wholeWeek) 
         gGraphTable = QStringList{LoadResString(1384) + '\t' + timeHeading()};
         const BucketRange days = BucketRange::Days(start, end);
         const DateLabels dates;
-        SummaryChart chart(chartOf(pane), bucketLabels(days, dates), ValueKind::Duration,
-                           LoadResString(1463));
+        SummaryChart chart(chartOf(pane), days, ValueKind::Duration, LoadResString(1463));
         const std::vector<BucketTotal> totals = ActivityTime(days);
         const QStringList firstColumn = withYears(days, dates);
         QList<qreal> values;
@@ -285,7 +281,7 @@ void graphDailyDistance(SummaryPane &pane) {
         gGraphTable = QStringList{LoadResString(1384) + '\t' + heading};
         const BucketRange days = BucketRange::Days(gPeriodStart, gPeriodEnd);
         const QStringList labels = bucketLabels(days, DateLabels());
-        SummaryChart chart(chartOf(pane), labels, ValueKind::Number, heading);
+        SummaryChart chart(chartOf(pane), days, ValueKind::Number, heading);
         std::vector<BucketTotal> totals = Distances(days, gPrimaryUnit, std::nullopt, Precision::Single);
         // The day's total is plotted as it is listed, to 3 decimals.
         for (BucketTotal &total : totals)
@@ -317,7 +313,7 @@ void graphMaxAltitude(SummaryPane &pane) {
         gGraphTable = QStringList{LoadResString(1409) + '\t' + heading};
         const BucketRange days = BucketRange::Days(gPeriodStart, gPeriodEnd);
         const DateLabels dates;
-        SummaryChart chart(chartOf(pane), bucketLabels(days, dates), ValueKind::Number, heading);
+        SummaryChart chart(chartOf(pane), days, ValueKind::Number, heading);
         // No headroom: the axis just holds the highest day.
         drawNumbers(chart, HighestAltitude(days, gPrimaryUnit, gUseSmoothing), withYears(days, dates), 0);
     });

@@ -4,6 +4,7 @@
 #include "analysis/frmTabularData2.h"
 #include "charts/ChartTools.h"
 #include "charts/ChartView.h"
+#include "charts/ShownTexts.h"
 #include "common/ScriptedDialogs.h"
 #include "core/ImageControls.h"
 
@@ -40,16 +41,23 @@ protected:
         return found;
     }
 
-    // The numbers shown beside the marker crosses, in drawing order.
+    // The numbers beside the marker crosses, in drawing order, those that give way to others
+    // included.
+    static std::vector<QGraphicsSimpleTextItem *> markerNumbers(frmPlotTrack &window) {
+        std::vector<QGraphicsSimpleTextItem *> numbers;
+        for (QGraphicsItem *item : chart(window).childItems()) {
+            auto *group = dynamic_cast<QGraphicsObject *>(item);
+            if (!group || group->objectName() != "markerNumbers")
+                continue;
+            for (QGraphicsItem *label : group->childItems())
+                numbers.push_back(static_cast<QGraphicsSimpleTextItem *>(label));
+        }
+        return numbers;
+    }
     static QStringList markerLabels(frmPlotTrack &window) {
         QStringList labels;
-        for (QGraphicsItem *item : chart(window).childItems()) {
-            auto *numbers = dynamic_cast<QGraphicsObject *>(item);
-            if (!numbers || numbers->objectName() != "markerNumbers")
-                continue;
-            for (QGraphicsItem *label : numbers->childItems())
-                labels << static_cast<QGraphicsSimpleTextItem *>(label)->text();
-        }
+        for (const QGraphicsSimpleTextItem *number : markerNumbers(window))
+            labels << number->text();
         return labels;
     }
 
@@ -234,6 +242,9 @@ TEST_F(PlotTrackWindowTest, AZoomOffersTheOriginalViewThatDrawsThePlotAgain) {
     window.TChart1->zoomTo(
         QRect(window.TChart1->mapFromScene(plot.topLeft()), window.TChart1->mapFromScene(plot.center())));
     EXPECT_TRUE(window.resImage[1]->isVisible());
+    QApplication::processEvents();
+    for (QAction *tool : window.Toolbar2->actions())
+        EXPECT_TRUE(window.Toolbar2->widgetForAction(tool)->isVisible()) << tool->objectName().toStdString();
 
     emit window.resImage[1]->clicked();
     const auto *redrawn = qobject_cast<QValueAxis *>(chart(window).axes(Qt::Horizontal).value(0));
@@ -241,6 +252,34 @@ TEST_F(PlotTrackWindowTest, AZoomOffersTheOriginalViewThatDrawsThePlotAgain) {
     EXPECT_NEAR(redrawn->max() - redrawn->min(), drawnWidth, drawnWidth * 1e-6);
     EXPECT_FALSE(window.TChart1->isZoomed());
     EXPECT_TRUE(window.resImage[1]->isVisible()); // offered until the window closes
+}
+
+TEST_F(PlotTrackWindowTest, AxesShowTheirNumbersAndMarkerNumbersNeitherCrowdNorLeaveThePlot) {
+    gCurrentSessionKey = addGpsActivity(5, 1190); // 119 miles: a marker every mile
+    frmPlotTrack window;
+    window.show();
+    QApplication::processEvents();
+    shown::expectNumbersAtEveryTick(chart(window), "track");
+
+    const auto expectApartInsideThePlot = [&](const char *view) {
+        std::vector<QRectF> shownNumbers;
+        for (const QGraphicsSimpleTextItem *number : markerNumbers(window)) {
+            if (!number->isVisible())
+                continue;
+            const QRectF place = number->mapRectToParent(number->boundingRect());
+            EXPECT_TRUE(chart(window).plotArea().contains(place))
+                << view << ": " << number->text().toStdString();
+            for (const QRectF &other : shownNumbers)
+                EXPECT_FALSE(other.intersects(place)) << view << ": " << number->text().toStdString();
+            shownNumbers.push_back(place);
+        }
+        EXPECT_GE(shownNumbers.size(), 3u) << view;
+        EXPECT_LT(shownNumbers.size(), 119u) << view;
+    };
+    expectApartInsideThePlot("drawn");
+    window.TChart1->panBy(static_cast<int>(chart(window).plotArea().width() / 3));
+    expectApartInsideThePlot("panned");
+    EXPECT_EQ(markerNumbers(window).size(), 118u) << "every cross but the end keeps its number, shown or not";
 }
 
 } // namespace

@@ -34,15 +34,20 @@ TEST(AxisStepsTest, DurationLabelsStandAtClockStepsNoCloserThanTheMinimum) {
         double minimumStep;
         double step;
     } cases[] = {
-        {10, 20, 10, 10},     // the ten-minute step fits
-        {10, 20, 1, 2},       // a finer minimum: 2 minutes make 20 pixels
-        {0.5, 20, 10, 60},    // 40 needed: the next clock step is an hour
-        {0.01, 20, 10, 2880}, // past 12 hours whole days double
-        {0, 20, 10, 10},      // not laid out yet: the minimum
-        {1, 20, 25, 30},      // a minimum between clock steps rounds up to one
+        {10, 20, 10, 10},              // the ten-minute step fits
+        {10, 20, 1, 2},                // a finer minimum: 2 minutes make 20 pixels
+        {0.5, 20, 10, 60},             // 40 needed: the next clock step is an hour
+        {0.01, 20, 10, 2880},          // past 12 hours whole days double
+        {0, 20, 10, 10},               // not laid out yet: the minimum
+        {1, 20, 25, 30},               // a minimum between clock steps rounds up to one
+        {80, 45, 1.0 / 60, 1},         // six minutes across 480 pixels: a label a minute
+        {960, 60, 1.0 / 60, 5.0 / 60}, // half a minute across 480 pixels: every 5 seconds
+        {6.4, 40, 1.0 / 60, 10},       // 75 minutes across 480 pixels
     };
     for (const Case &c : cases)
-        EXPECT_EQ(charts::durationLabelStep(c.pixelsPerMinute, c.labelExtent, c.minimumStep), c.step)
+        EXPECT_DOUBLE_EQ(charts::durationLabelStep(
+                             c.pixelsPerMinute, [&](double) { return c.labelExtent; }, c.minimumStep),
+                         c.step)
             << c.pixelsPerMinute << " px per minute, minimum " << c.minimumStep;
 }
 
@@ -54,6 +59,32 @@ TEST(AxisStepsTest, ValueTicksFallOnRoundIntervals) {
     EXPECT_DOUBLE_EQ(charts::niceInterval(0, 8), 1);
 }
 
+TEST(AxisStepsTest, ValueTicksLeaveTheirLabelsRoomAndShowTheDecimalsTheyNeed) {
+    struct Case {
+        double range;
+        double pixels;
+        double labelExtent;
+        double interval;
+        int decimals;
+    } cases[] = {
+        {85, 400, 20, 20, 0},         // eight ticks have room
+        {85, 80, 20, 25, 0},          // a short pane: fewer, wider apart
+        {2.5, 300, 20, 0.5, 1},       // a tall pane, a small range
+        {18, 300, 20, 2.5, 1},        // 2.5 needs a decimal
+        {1.8, 300, 20, 0.25, 2},      // 0.25 needs two
+        {0.0021, 400, 60, 0.0005, 4}, // a track's radians
+        {12000, 150, 20, 2000, 0},    // no "1e+04"
+        {10, 0, 20, 2, 0},            // not laid out: the usual eight ticks
+        {10, 30, 20, 10, 0},          // no room at all: one interval over the range
+    };
+    for (const Case &c : cases) {
+        const double interval =
+            charts::valueTickInterval(c.range, c.pixels, 8, [&](double) { return c.labelExtent; });
+        EXPECT_DOUBLE_EQ(interval, c.interval) << c.range << " over " << c.pixels << " px";
+        EXPECT_EQ(charts::decimalsOf(interval), c.decimals) << interval;
+    }
+}
+
 TEST(AxisStepsTest, ClockTextKeepsRealHours) {
     EXPECT_EQ(charts::clockText(0, ":"), "00:00");
     EXPECT_EQ(charts::clockText(59, ":"), "00:59");
@@ -62,6 +93,8 @@ TEST(AxisStepsTest, ClockTextKeepsRealHours) {
     EXPECT_EQ(charts::clockText(1800, ":"), "30:00");
     EXPECT_EQ(charts::clockText(6000, ":"), "100:00");
     EXPECT_EQ(charts::clockText(-90, ":"), "-01:30");
+    EXPECT_EQ(charts::clockText(61.5, ":", true), "01:01:30");
+    EXPECT_EQ(charts::clockText(10.0 / 60, ".", true), "00.00.10");
 }
 
 TEST(EqualScalesTest, OneUnitIsAsLongAcrossAsUp) {

@@ -18,14 +18,6 @@ TEST(StartupRules, OnlyTheFiveOffersSelectALanguage) {
     EXPECT_EQ(LanguageOffsetFor(modRegistry::kInvalidData, 3000), 0);
 }
 
-TEST(StartupRules, ChartLanguageFollowsTheOffset) {
-    EXPECT_EQ(ChartLocaleFor(0).language(), QLocale::English);
-    EXPECT_EQ(ChartLocaleFor(1000).language(), QLocale::French);
-    EXPECT_EQ(ChartLocaleFor(2000).language(), QLocale::Spanish);
-    EXPECT_EQ(ChartLocaleFor(3000).language(), QLocale::German);
-    EXPECT_EQ(ChartLocaleFor(4000).language(), QLocale::Italian);
-}
-
 TEST(StartupRules, QtsOwnDialogsSpeakTheChosenLanguageWhenItsTranslationsAreInstalled) {
     const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_fr.qm"))

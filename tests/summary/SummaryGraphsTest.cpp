@@ -136,6 +136,27 @@ TEST_F(SummaryGraphsTest, DistancesArePlottedInThePreferredUnit) {
     EXPECT_NEAR(valueAxis()->max(), 2.859344, 1e-6);
 }
 
+TEST_F(SummaryGraphsTest, DaysOverMoreThanAYearCarryTheirYearOnTheAxisButNotInTheTable) {
+    struct Case {
+        QDate start, end;
+        const char *firstLabel, *lastLabel;
+    } cases[] = {
+        {{2026, 3, 4}, {2026, 3, 5}, "3/4", "3/5"},
+        {{2025, 1, 1}, {2025, 12, 31}, "1/1", "12/31"},           // one year: every day once
+        {{2025, 1, 1}, {2026, 1, 1}, "1/1/2025", "1/1/2026"},     // the first day comes again
+        {{2016, 1, 1}, {2025, 12, 31}, "1/1/2016", "12/31/2025"}, // ten years
+    };
+    for (const Case &c : cases) {
+        period(c.start, c.end);
+        graphDailyDistance(pane);
+        const QStringList labels =
+            static_cast<charts::BucketAxis *>(view.chart()->axes(Qt::Horizontal).front())->buckets();
+        EXPECT_EQ(labels.front(), c.firstLabel);
+        EXPECT_EQ(labels.back(), c.lastLabel);
+        EXPECT_EQ(gGraphTable[1], QString("%1/%2\t0").arg(c.start.month()).arg(c.start.day()));
+    }
+}
+
 TEST_F(SummaryGraphsTest, BodyMeasuresGiveTheirHeadroomAndSkipEmptyValues) {
     addDaily("2026-03-04", 70, std::nullopt);
     addDaily("2026-03-06", 75, 48);
