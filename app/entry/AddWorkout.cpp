@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisWindows.h"
 #include "core/FormControls.h"
+#include "core/HeartRateZones.h"
 #include "core/LocalizeForm.h"
 #include "core/Numbers.h"
 #include "core/StoredActivity.h"
@@ -15,7 +16,6 @@
 #include "mainwindow/MainWindowServices.h"
 #include "platform/BusyCursor.h"
 #include "platform/ReportedFailures.h"
-#include "transfer/HeartRateZones.h"
 
 #include <QComboBox>
 #include <QDateEdit>

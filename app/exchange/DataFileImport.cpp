@@ -1,12 +1,12 @@
 #include "exchange/DataFileImport.h"
 
+#include "core/ActivityListText.h"
 #include "core/modHelpersFormatting.h"
 #include "core/modLocalisation.h"
 #include "exchange/DataFileReader.h"
 #include "mainwindow/MainWindowServices.h"
 #include "platform/BatchInsert.h"
 #include "platform/Dialogs.h"
-#include "transfer/ActivityListText.h"
 
 #include <QFile>
 #include <QLocale>

@@ -1,6 +1,8 @@
 #include "exchange/frmExport.h"
 
 #include "core/ActivityCalendar.h"
+#include "core/ActivityListText.h"
+#include "core/DayActivityLines.h"
 #include "core/FormControls.h"
 #include "core/LocalizeForm.h"
 #include "core/modLocalisation.h"
@@ -10,8 +12,6 @@
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
-#include "transfer/ActivityListText.h"
-#include "transfer/DayActivityLines.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

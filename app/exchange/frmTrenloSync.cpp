@@ -1,5 +1,7 @@
 #include "exchange/frmTrenloSync.h"
 
+#include "core/ActivityIcons.h"
+#include "core/ActivityListText.h"
 #include "core/FormControls.h"
 #include "core/LocalizeForm.h"
 #include "core/modLocalisation.h"
@@ -8,12 +10,10 @@
 #include "exchange/TrenloTransfer.h"
 #include "exchange/UploadActivities.h"
 #include "exchange/modCredentials.h"
-#include "mainwindow/MainWindowServices.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/FailureCauses.h"
 #include "platform/ReportedFailures.h"
-#include "transfer/ActivityListText.h"
 
 #include <QDateEdit>
 #include <QFocusEvent>
@@ -192,15 +192,15 @@ void frmTrenloSync::FillActivityList(const QDate &firstDay, const QDate &lastDay
     const int listWidth = std::max(ListView1->width(), ListView1->minimumWidth());
     addColumn(*ListView1, 1411, std::max(0, listWidth * kTwipsPerPixel - 3600));
     for (const auto &activity : activities) {
-        const int icon = mainwindow::ActivityIconIndex(activity.type.value_or(-1));
+        const int icon = ActivityIconIndex(activity.type.value_or(-1));
         auto *item = new QTreeWidgetItem(
             ListView1,
             {ActivityListText::startText(activity.start), ActivityListText::durationText(activity.duration),
              ActivityListText::descriptionText(activity.description.value_or(QString()),
                                                !activity.description.has_value())});
         item->setData(0, kKeyRole, "_" + QString::number(activity.key));
-        item->setData(0, mainwindow::kActivityIconRole, icon);
-        item->setIcon(0, mainwindow::ActivityIcon(icon));
+        item->setData(0, kActivityIconRole, icon);
+        item->setIcon(0, ActivityIcon(icon));
         item->setCheckState(0, Qt::Unchecked);
     }
     if (row > 0 && row <= ListView1->topLevelItemCount())

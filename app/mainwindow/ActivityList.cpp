@@ -1,8 +1,8 @@
 #include "mainwindow/ActivityList.h"
 
+#include "core/ActivityListText.h"
 #include "platform/Database.h"
 #include "sessionview/SessionGraphChoice.h"
-#include "transfer/ActivityListText.h"
 
 #include <QLocale>
 

@@ -3,8 +3,6 @@
 #include "core/Globals.h"
 
 #include <QDate>
-#include <QIcon>
-#include <Qt>
 
 #include <cstdint>
 
@@ -48,12 +46,5 @@ void ClearDayMark(QDate day);
 // Makes the activity the one the calendar, the graph's caption and the series lists describe,
 // as a click on a line of the transfer summary does.
 void ShowActivityChoices(SessionKey key);
-
-// The icons of activities in the program's activity lists, by index: 1 an activity entered by
-// hand or of another type, 2 speed or GPS, 3 heart rate only, 4 heart rate with speed and GPS.
-// Lists keep an item's icon index in kActivityIconRole.
-inline constexpr int kActivityIconRole = Qt::UserRole + 2;
-int ActivityIconIndex(int sessionType);
-QIcon ActivityIcon(int index);
 
 } // namespace mainwindow

@@ -1,12 +1,12 @@
 // The main window's calendar and its list of activities.
 #include "mainwindow/frmMain.h"
 
+#include "core/ActivityIcons.h"
 #include "core/FormControls.h"
 #include "core/ImageControls.h"
 #include "core/modLocalisation.h"
 #include "entry/EntryWindows.h"
 #include "mainwindow/ActivityList.h"
-#include "mainwindow/MainWindowServices.h"
 #include "mainwindow/MonthViewCells.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
@@ -71,9 +71,9 @@ void frmMain::DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line) 
                                                          ActivityList::DurationText(row.duration),
                                                          ActivityList::DescriptionText(row.description)});
             item->setData(0, kKeyRole, ActivityList::ItemKey(row.key));
-            const int icon = mainwindow::ActivityIconIndex(row.type);
-            item->setData(0, mainwindow::kActivityIconRole, icon);
-            item->setIcon(0, mainwindow::ActivityIcon(icon));
+            const int icon = ActivityIconIndex(row.type);
+            item->setData(0, kActivityIconRole, icon);
+            item->setIcon(0, ActivityIcon(icon));
             if (row.key == gCurrentSessionKey)
                 current = item;
         }

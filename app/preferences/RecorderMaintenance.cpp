@@ -1,11 +1,11 @@
 #include "preferences/RecorderMaintenance.h"
 
+#include "core/DeviceErrorMessages.h"
 #include "core/DeviceLibrary.h"
 #include "core/Globals.h"
 #include "core/modHelpersFiles.h"
 #include "core/modHelpersFormatting.h"
 #include "core/modLocalisation.h"
-#include "transfer/DeviceErrorMessages.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "preferences/TimeInZonesRecompute.h"
 
-#include "transfer/HeartRateZones.h"
+#include "core/HeartRateZones.h"
 
 namespace preferences {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/HeartRateZones.h"
+#include "core/HeartRateZones.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "sessionview/SessionGraphChoice.h"
 
+#include "core/ActivityListText.h"
 #include "core/modLocalisation.h"
-#include "transfer/ActivityListText.h"
 
 #include <QComboBox>
 #include <QLocale>

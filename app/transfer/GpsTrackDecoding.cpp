@@ -1,7 +1,7 @@
 #include "transfer/GpsTrackDecoding.h"
 
+#include "core/GpsDistance.h"
 #include "core/Numbers.h"
-#include "exchange/GpsDistance.h"
 
 #include <optional>
 

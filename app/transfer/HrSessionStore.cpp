@@ -1,9 +1,9 @@
 #include "transfer/HrSessionStore.h"
 
+#include "core/HeartRateZones.h"
 #include "core/modHelpersSamples.h"
 #include "platform/BatchInsert.h"
 #include "platform/Dialogs.h"
-#include "transfer/HeartRateZones.h"
 #include "transfer/PreferredUnits.h"
 #include "transfer/SessionDates.h"
 

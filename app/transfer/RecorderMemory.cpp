@@ -1,7 +1,7 @@
 #include "transfer/RecorderMemory.h"
 
+#include "core/DeviceErrorMessages.h"
 #include "core/DeviceLibrary.h"
-#include "transfer/DeviceErrorMessages.h"
 
 namespace modTransfer {
 namespace {

@@ -1,10 +1,10 @@
 #include "transfer/TransferListing.h"
 
+#include "core/ActivityListText.h"
 #include "core/Globals.h"
 #include "core/StoredActivity.h"
 #include "core/modLocalisation.h"
 #include "mainwindow/MainWindowServices.h"
-#include "transfer/ActivityListText.h"
 #include "transfer/SessionDates.h"
 #include "transfer/frmActivitySummary.h"
 

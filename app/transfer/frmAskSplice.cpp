@@ -1,11 +1,11 @@
 #include "transfer/frmAskSplice.h"
 
+#include "core/ActivityListText.h"
 #include "core/FormControls.h"
 #include "core/Globals.h"
 #include "core/StoredActivity.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
-#include "transfer/ActivityListText.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

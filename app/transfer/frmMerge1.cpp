@@ -1,14 +1,14 @@
 #include "transfer/frmMerge1.h"
 
 #include "core/ActivityCalendar.h"
+#include "core/ActivityListText.h"
+#include "core/DayActivityLines.h"
 #include "core/FormControls.h"
 #include "core/StoredActivity.h"
 #include "core/modLocalisation.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
-#include "transfer/ActivityListText.h"
-#include "transfer/DayActivityLines.h"
 #include "transfer/modMerge.h"
 
 #include <QCalendarWidget>

@@ -1,6 +1,6 @@
 #include "transfer/modMergeActivity.h"
 
-#include "transfer/HeartRateZones.h"
+#include "core/HeartRateZones.h"
 #include "transfer/SessionStatistics.h"
 #include "transfer/modMerge.h"
 

@@ -1,7 +1,7 @@
 #include "transfer/modMerge.h"
 
+#include "core/HeartRateZones.h"
 #include "core/Numbers.h"
-#include "transfer/HeartRateZones.h"
 #include "transfer/PreferredUnits.h"
 #include "transfer/SessionStatistics.h"
 #include "transfer/modMergeActivity.h"

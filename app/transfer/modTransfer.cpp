@@ -1,5 +1,6 @@
 #include "transfer/modTransfer.h"
 
+#include "core/DeviceErrorMessages.h"
 #include "core/DeviceLibrary.h"
 #include "core/Globals.h"
 #include "core/modHelpersCursor.h"
@@ -9,7 +10,6 @@
 #include "platform/Dialogs.h"
 #include "platform/FailureCauses.h"
 #include "transfer/CorruptedDataReport.h"
-#include "transfer/DeviceErrorMessages.h"
 #include "transfer/GpsSessionStore.h"
 #include "transfer/HrSessionStore.h"
 #include "transfer/NotStoredReport.h"

@@ -2,13 +2,13 @@
 #include "analysis/frmStats.h"
 #include "common/DatabaseFaults.h"
 #include "common/ScriptedDialogs.h"
+#include "core/ActivityIcons.h"
 #include "core/LocaleScope.h"
 #include "core/modLocalisation.h"
 #include "entry/DailyData.h"
 #include "entry/EntryBox.h"
 #include "entry/EntryWindows.h"
 #include "entry/frmDailyData.h"
-#include "mainwindow/MainWindowServices.h"
 #include "mainwindow/frmMain.h"
 #include "platform/FailureCauses.h"
 #include "platform/Paths.h"
@@ -348,7 +348,7 @@ TEST_F(AddWorkoutTest, SavingANewActivityListsItAndMarksItsDay) {
     EXPECT_EQ(column(key, "time_zone2"), 9000);
     EXPECT_TRUE(dayIsBold(kDay));
     ASSERT_EQ(main.ListView1->topLevelItemCount(), 1);
-    EXPECT_EQ(main.ListView1->topLevelItem(0)->data(0, mainwindow::kActivityIconRole).toInt(), 1);
+    EXPECT_EQ(main.ListView1->topLevelItem(0)->data(0, kActivityIconRole).toInt(), 1);
 
     // Saved for another month: nothing turns bold, the calendar's day is listed again.
     window = open(false);
@@ -528,7 +528,7 @@ TEST_F(AddWorkoutTest, TheLauncherOpensTheWindowAndTheSavedActivityIsListed) {
     ASSERT_EQ(main.ListView1->topLevelItemCount(), 1);
     const QTreeWidgetItem *line = main.ListView1->topLevelItem(0);
     EXPECT_EQ(line->text(2), "Easy run");
-    EXPECT_EQ(line->data(0, mainwindow::kActivityIconRole).toInt(), 1);
+    EXPECT_EQ(line->data(0, kActivityIconRole).toInt(), 1);
     EXPECT_FALSE(line->icon(0).isNull());
     EXPECT_EQ(column(gConn.lastInsertId(), "Duration"), 2700);
 }

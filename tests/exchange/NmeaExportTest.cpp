@@ -1,7 +1,7 @@
 #include "exchange/NmeaExport.h"
 #include "ExchangeFixture.h"
+#include "core/GpsDistance.h"
 #include "exchange/ExchangeFiles.h"
-#include "exchange/GpsDistance.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "core/ActivityIcons.h"
 #include "core/FormControls.h"
 #include "core/ImageControls.h"
 #include "core/LocaleScope.h"
@@ -64,8 +65,8 @@ TEST_F(frmMainActivityListTest, LoadListsTodaysActivitiesAndBoldsTheDaysThatHave
     EXPECT_EQ(listedKeys(), (QStringList{keyOf(wednesdayEarly), keyOf(wednesdayLate)}));
     EXPECT_EQ(listed(1), (QStringList{"00:30:00", "100:00:00"}));
     EXPECT_EQ(listed(2)[1], "Intervals 6 x 400 m");
-    EXPECT_EQ(window->ListView1->topLevelItem(0)->data(0, mainwindow::kActivityIconRole).toInt(), 4);
-    EXPECT_EQ(window->ListView1->topLevelItem(1)->data(0, mainwindow::kActivityIconRole).toInt(), 3);
+    EXPECT_EQ(window->ListView1->topLevelItem(0)->data(0, kActivityIconRole).toInt(), 4);
+    EXPECT_EQ(window->ListView1->topLevelItem(1)->data(0, kActivityIconRole).toInt(), 3);
     EXPECT_TRUE(window->ListView1->topLevelItem(0)->text(0).startsWith("Wed 3/11/26 "));
     EXPECT_EQ(window->ListView1->currentItem(), window->ListView1->topLevelItem(0));
     EXPECT_EQ(window->ListView1->toolTip(), text(1643));

@@ -1,5 +1,5 @@
 #include "common/ScriptedDialogs.h"
-#include "mainwindow/MainWindowServices.h"
+#include "core/ActivityIcons.h"
 #include "transfer/ActivityFixture.h"
 #include "transfer/frmMerge1.h"
 
@@ -77,10 +77,8 @@ TEST_F(MergeWindowTest, EachLineShowsTheMainWindowsIconOfItsType) {
     ASSERT_EQ(window->ListView1->topLevelItemCount(), int(std::size(cases)));
     for (int line = 0; line < int(std::size(cases)); ++line) {
         const QTreeWidgetItem *item = window->ListView1->topLevelItem(line);
-        EXPECT_EQ(item->data(0, mainwindow::kActivityIconRole).toInt(), cases[line].icon)
-            << "type " << cases[line].type;
-        EXPECT_EQ(item->icon(0).pixmap(16).toImage(),
-                  mainwindow::ActivityIcon(cases[line].icon).pixmap(16).toImage())
+        EXPECT_EQ(item->data(0, kActivityIconRole).toInt(), cases[line].icon) << "type " << cases[line].type;
+        EXPECT_EQ(item->icon(0).pixmap(16).toImage(), ActivityIcon(cases[line].icon).pixmap(16).toImage())
             << "type " << cases[line].type;
     }
 }

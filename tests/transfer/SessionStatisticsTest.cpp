@@ -1,7 +1,7 @@
 #include "ActivityFixture.h"
 #include "core/DatabaseFixture.h"
 
-#include "transfer/HeartRateZones.h"
+#include "core/HeartRateZones.h"
 #include "transfer/SessionStatistics.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "TransferFixture.h"
 
+#include "core/DeviceErrorMessages.h"
 #include "core/modLocalisation.h"
-#include "transfer/DeviceErrorMessages.h"
 #include "transfer/RecorderMemory.h"
 #include "transfer/frmLowBatt.h"
 #include "transfer/frmNoUniqueData.h"

@@ -1,4 +1,4 @@
-#include "exchange/GpsDistance.h"
+#include "core/GpsDistance.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,7 @@
-#include "mainwindow/MainWindowServices.h"
+#include "core/ActivityIcons.h"
 
 #include <QPainter>
 #include <QPixmap>
-
-namespace mainwindow {
 
 int ActivityIconIndex(int sessionType) {
     switch (sessionType) {
@@ -50,5 +48,3 @@ QIcon ActivityIcon(int index) {
     }
     return QIcon(disc);
 }
-
-} // namespace mainwindow

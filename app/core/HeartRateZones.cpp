@@ -1,4 +1,4 @@
-#include "transfer/HeartRateZones.h"
+#include "core/HeartRateZones.h"
 
 #include "core/Numbers.h"
 

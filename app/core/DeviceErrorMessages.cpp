@@ -1,4 +1,4 @@
-#include "transfer/DeviceErrorMessages.h"
+#include "core/DeviceErrorMessages.h"
 
 #include "core/modLocalisation.h"
 

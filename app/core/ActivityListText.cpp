@@ -1,4 +1,4 @@
-#include "transfer/ActivityListText.h"
+#include "core/ActivityListText.h"
 
 #include "core/FormControls.h"
 #include "core/modHelpersDates.h"

@@ -1,8 +1,8 @@
-#include "transfer/DayActivityLines.h"
+#include "core/DayActivityLines.h"
 
-#include "mainwindow/MainWindowServices.h"
+#include "core/ActivityIcons.h"
+#include "core/ActivityListText.h"
 #include "platform/Database.h"
-#include "transfer/ActivityListText.h"
 
 #include <QTreeWidget>
 
@@ -27,9 +27,9 @@ bool AddDay(QTreeWidget &list, QDate day, const std::function<bool(SessionKey)> 
             item->setCheckState(0, Qt::Unchecked);
         }
         item->setData(0, kKeyRole, "_" + QString::number(key));
-        const int icon = mainwindow::ActivityIconIndex(static_cast<int>(activities.columnInt64(4)));
-        item->setData(0, mainwindow::kActivityIconRole, icon);
-        item->setIcon(0, mainwindow::ActivityIcon(icon));
+        const int icon = ActivityIconIndex(static_cast<int>(activities.columnInt64(4)));
+        item->setData(0, kActivityIconRole, icon);
+        item->setIcon(0, ActivityIcon(icon));
     }
     return anyActivity;
 }
