@@ -44,12 +44,12 @@ QString timeText(const QTime &time) {
     return locale.toString(time, timeWithSecondsFormat(locale));
 }
 
-QString descriptionText(const QString &description, bool isNull) {
+QString descriptionText(const std::optional<QString> &description) {
     constexpr qsizetype kLongest = 40;
     constexpr qsizetype kEnds = 20;
-    if (isNull)
+    if (!description)
         return QStringLiteral(" ");
-    QString text = description;
+    QString text = *description;
     text.replace(QLatin1String("\r\n"), QLatin1String(" "));
     if (text.size() > kLongest)
         return text.left(kEnds) + QStringLiteral("...") + text.right(kEnds);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTime>
 
+#include <optional>
+
 class QTreeWidget;
 
 // How the activity lists of the merge and exchange windows show an activity, in the
@@ -18,7 +20,7 @@ QString timeText(const QTime &time);
 
 // The description on one line: line breaks as blanks, a long one as its first and last 20
 // characters around "...", and a blank for none.
-QString descriptionText(const QString &description, bool isNull);
+QString descriptionText(const std::optional<QString> &description);
 
 // Hours, minutes and whole seconds, each at least two digits, joined by the time separator.
 QString durationText(double seconds);

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "core/Globals.h"
-
-#include <QDate>
+#include "core/ActivityRows.h"
 
 #include <functional>
+#include <vector>
 
 class QTreeWidget;
 
@@ -14,9 +13,9 @@ namespace DayActivityLines {
 // The item data of a line: "_" followed by the activity's key.
 inline constexpr int kKeyRole = Qt::UserRole;
 
-// Adds a line for each of the day's activities, in start order, that offered accepts: start,
-// duration and description with the activity's icon, checkable when asked. Returns whether the
-// day has any activity at all, offered or not. Throws platform::db::DbError.
-bool AddDay(QTreeWidget &list, QDate day, const std::function<bool(SessionKey)> &offered, bool checkable);
+// Adds a line for each of the activities that offered accepts: start, duration and description
+// with the activity's icon, checkable when asked.
+void Add(QTreeWidget &list, const std::vector<ActivityRow> &activities,
+         const std::function<bool(SessionKey)> &offered, bool checkable);
 
 } // namespace DayActivityLines

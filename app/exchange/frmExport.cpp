@@ -2,6 +2,7 @@
 
 #include "core/ActivityCalendar.h"
 #include "core/ActivityListText.h"
+#include "core/ActivityRows.h"
 #include "core/DayActivityLines.h"
 #include "core/FormControls.h"
 #include "core/LocalizeForm.h"
@@ -101,10 +102,11 @@ void frmExport::FillExportList(const QDate &day) {
     ActivityListText::ShowColumns(*ListView1);
 
     // Only the GPS samples of an activity make an NMEA file.
-    const bool anyActivity = DayActivityLines::AddDay(
-        *ListView1, day, [](SessionKey key) { return gExportMode != kNmeaMode || hasGpsSamples(key); },
+    const std::vector<ActivityRow> activities = ActivityRows(day, day);
+    DayActivityLines::Add(
+        *ListView1, activities, [](SessionKey key) { return gExportMode != kNmeaMode || hasGpsSamples(key); },
         false);
-    if (!anyActivity)
+    if (activities.empty())
         showNoActivities();
 }
 

@@ -193,11 +193,10 @@ void frmTrenloSync::FillActivityList(const QDate &firstDay, const QDate &lastDay
     addColumn(*ListView1, 1411, std::max(0, listWidth * kTwipsPerPixel - 3600));
     for (const auto &activity : activities) {
         const int icon = ActivityIconIndex(activity.type.value_or(-1));
-        auto *item = new QTreeWidgetItem(
-            ListView1,
-            {ActivityListText::startText(activity.start), ActivityListText::durationText(activity.duration),
-             ActivityListText::descriptionText(activity.description.value_or(QString()),
-                                               !activity.description.has_value())});
+        auto *item =
+            new QTreeWidgetItem(ListView1, {ActivityListText::startText(activity.start),
+                                            ActivityListText::durationText(activity.duration),
+                                            ActivityListText::descriptionText(activity.description)});
         item->setData(0, kKeyRole, "_" + QString::number(activity.key));
         item->setData(0, kActivityIconRole, icon);
         item->setIcon(0, ActivityIcon(icon));

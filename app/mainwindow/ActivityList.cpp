@@ -8,25 +8,6 @@
 
 namespace ActivityList {
 
-std::vector<Row> Rows(const QDate &firstDay, const QDate &lastDay) {
-    auto query = gConn.prepare("select prkey, Session_datetime, Duration, Description, session_type from "
-                               "sessions where session_date >= ? and session_date <= ? "
-                               "order by Session_datetime, prkey");
-    query.bindAll(firstDay, std::max(firstDay, lastDay));
-    std::vector<Row> rows;
-    while (query.step()) {
-        Row row;
-        row.key = query.columnInt64(0);
-        row.start = platform::db::parseIsoDateTime(query.columnText(1));
-        row.duration = query.columnDouble(2);
-        if (!query.isNull(3))
-            row.description = query.columnText(3);
-        row.type = static_cast<int>(query.columnInt64(4));
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
 QString StartText(const QDateTime &start) {
     return QLocale().dayName(start.date().dayOfWeek(), QLocale::ShortFormat) + ' ' +
            sessionview::GeneralDateText(start);

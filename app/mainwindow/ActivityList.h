@@ -9,22 +9,9 @@
 #include <optional>
 #include <vector>
 
-// The main window's list of activities: which activities a day or a range of days holds, how
-// each line reads, and which days of the calendar are bold. The queries read gConn and throw
-// platform::db::DbError when it fails.
+// The main window's list of activities: how each line reads, and which days of the calendar are
+// bold. The queries read gConn and throw platform::db::DbError when it fails.
 namespace ActivityList {
-
-struct Row {
-    SessionKey key = 0;
-    QDateTime start;
-    double duration = 0; // seconds
-    std::optional<QString> description;
-    int type = 0;
-};
-
-// The activities of firstDay alone when lastDay is not after it, otherwise of every day from
-// firstDay to lastDay; in order of their start, then of their key.
-std::vector<Row> Rows(const QDate &firstDay, const QDate &lastDay);
 
 // The abbreviated weekday and the start as the desktop writes a general date.
 QString StartText(const QDateTime &start);

@@ -2,6 +2,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "core/ActivityIcons.h"
+#include "core/ActivityRows.h"
 #include "core/FormControls.h"
 #include "core/ImageControls.h"
 #include "core/modLocalisation.h"
@@ -57,7 +58,7 @@ void frmMain::connectActivityList() {
 }
 
 void frmMain::DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line) {
-    const std::vector<ActivityList::Row> rows = ActivityList::Rows(firstDay, lastDay);
+    const std::vector<ActivityRow> rows = ActivityRows(firstDay, lastDay);
     // Filling and choosing a line is no athlete's choice: it draws nothing.
     const QSignalBlocker quiet(ListView1);
     ListView1->clear();
@@ -66,7 +67,7 @@ void frmMain::DisplayActivity(QDate firstDay, QDate lastDay, std::int16_t line) 
     } else {
         showActivityColumns();
         QTreeWidgetItem *current = nullptr;
-        for (const ActivityList::Row &row : rows) {
+        for (const ActivityRow &row : rows) {
             auto *item = new QTreeWidgetItem(ListView1, {ActivityList::StartText(row.start),
                                                          ActivityList::DurationText(row.duration),
                                                          ActivityList::DescriptionText(row.description)});

@@ -2,6 +2,7 @@
 
 #include "core/ActivityCalendar.h"
 #include "core/ActivityListText.h"
+#include "core/ActivityRows.h"
 #include "core/DayActivityLines.h"
 #include "core/FormControls.h"
 #include "core/StoredActivity.h"
@@ -90,8 +91,10 @@ void frmMerge1::FillMergeList(const QDate &day) {
     const QSignalBlocker blocker(ListView1);
     ActivityListText::ShowColumns(*ListView1);
 
-    if (!DayActivityLines::AddDay(
-            *ListView1, day, [](SessionKey key) { return HasSamples(key); }, true))
+    const std::vector<ActivityRow> activities = ActivityRows(day, day);
+    DayActivityLines::Add(
+        *ListView1, activities, [](SessionKey key) { return HasSamples(key); }, true);
+    if (activities.empty())
         showNoActivities();
 }
 

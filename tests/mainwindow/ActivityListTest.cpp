@@ -1,4 +1,5 @@
 #include "mainwindow/ActivityList.h"
+#include "core/ActivityRows.h"
 #include "core/LocaleScope.h"
 #include "transfer/ActivityFixture.h"
 
@@ -10,8 +11,8 @@ class ActivityListTest : public ActivityFixture {
 protected:
     std::vector<SessionKey> keysOf(const char *first, const char *last) {
         std::vector<SessionKey> keys;
-        for (const Row &row :
-             Rows(QDate::fromString(first, Qt::ISODate), QDate::fromString(last, Qt::ISODate)))
+        for (const ActivityRow &row :
+             ActivityRows(QDate::fromString(first, Qt::ISODate), QDate::fromString(last, Qt::ISODate)))
             keys.push_back(row.key);
         return keys;
     }
@@ -80,14 +81,14 @@ TEST_F(ActivityListTest, ADayOrARangeListsInOrderOfStartThenKey) {
               (std::vector<SessionKey>{morning, sameStart, evening, nextDay, weekLater}));
     EXPECT_TRUE(keysOf("2026-03-11", "2026-03-14").empty());
 
-    const auto rows = Rows(QDate(2026, 3, 10), QDate(2026, 3, 10));
+    const auto rows = ActivityRows(QDate(2026, 3, 10), QDate(2026, 3, 10));
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].start, QDateTime(QDate(2026, 3, 10), QTime(6, 0)));
     EXPECT_EQ(rows[0].duration, 600);
     EXPECT_EQ(rows[0].type, 5);
     EXPECT_EQ(rows[0].description, "");
     gConn.prepare("update sessions set Description = null where prkey = ?").bind(1, nextDay).execute();
-    EXPECT_FALSE(Rows(QDate(2026, 3, 10), QDate(2026, 3, 10)).at(0).description);
+    EXPECT_FALSE(ActivityRows(QDate(2026, 3, 10), QDate(2026, 3, 10)).at(0).description);
 }
 
 TEST_F(ActivityListTest, BoldDaysAreTheDaysWithActivities) {
