@@ -3,6 +3,7 @@
 #include "analysis/CourseText.h"
 #include "core/Globals.h"
 #include "core/Numbers.h"
+#include "core/Units.h"
 #include "core/modHelpersDates.h"
 #include "core/modHelpersFormatting.h"
 #include "core/modLocalisation.h"
@@ -15,9 +16,6 @@ namespace {
 
 using modLocalisation::LoadResString;
 
-constexpr double kKilometresPerMile = 1.609344;
-constexpr double kNauticalMilesPerMile = 0.868976;
-constexpr double kMetresPerFoot = 0.3048;
 // The dead band of ascent and descent: smaller wobbles of the altitude are not climbing.
 constexpr double kElevationBand = 15;
 // The slowest pace shown; a stop reads 99:59.
@@ -27,12 +25,9 @@ bool isMetric(const CourseSettings &settings) {
     return settings.unit == QLatin1String("km");
 }
 
-int unitLabelId(const QString &unit) {
-    if (unit == QLatin1String("km"))
-        return 1582;
-    if (unit == QLatin1String("nm"))
-        return 1584;
-    return 1581;
+// The unit the rows count distance in: any code but "km" and "nm" counts miles.
+QString distanceUnit(const QString &unit) {
+    return unit == QLatin1String("km") || unit == QLatin1String("nm") ? unit : QStringLiteral("mi");
 }
 
 int speedLabelId(const QString &unit) {
@@ -52,14 +47,14 @@ QString paceHeading(const QString &unit) {
 // (truncated).
 QString heightText(double feet, bool metric) {
     if (metric)
-        return NumberText(Numbers::roundHalfEven(feet * kMetresPerFoot, 1));
+        return NumberText(Numbers::roundHalfEven(feet * Units::kMetresPerFoot, 1));
     return NumberText(std::trunc(feet));
 }
 
 QString elevationChangeText(double change, bool metric) {
     if (change == 0)
         return QStringLiteral("0");
-    const double shown = Numbers::roundHalfEven(std::abs(change) * (metric ? kMetresPerFoot : 1.0), 1);
+    const double shown = Numbers::roundHalfEven(std::abs(change) * (metric ? Units::kMetresPerFoot : 1.0), 1);
     return (change < 0 ? QStringLiteral("- ") : QStringLiteral("+ ")) + NumberText(shown);
 }
 
@@ -92,8 +87,8 @@ class CourseWalk {
 public:
     CourseWalk(const std::vector<CourseSample> &samples, const CourseSettings &settings)
         : samples_(samples), settings_(settings), metric_(isMetric(settings)),
-          factor_(metric_                                ? kKilometresPerMile
-                  : settings.unit == QLatin1String("nm") ? kNauticalMilesPerMile
+          factor_(metric_                                ? Units::kKilometresPerMile
+                  : settings.unit == QLatin1String("nm") ? Units::kNauticalMilesPerMile
                                                          : 1.0),
           smoothing_(settings.heavySmoothing ? 0.8 : 0.6), timeSeparator_(modHelpers::GetTimeSeparator()) {}
 
@@ -157,8 +152,9 @@ private:
             addHeartRateField(row);
             QString altitude;
             if (first.altitude)
-                altitude = metric_ ? NumberText(Numbers::roundHalfEven(*first.altitude * kMetresPerFoot, 1))
-                                   : NumberText(*first.altitude);
+                altitude =
+                    metric_ ? NumberText(Numbers::roundHalfEven(*first.altitude * Units::kMetresPerFoot, 1))
+                            : NumberText(*first.altitude);
             row.fields << QStringLiteral("0") << QStringLiteral("0") << altitude
                        << positionText(first.latitude, false) << positionText(first.longitude, true);
         } else {
@@ -278,7 +274,7 @@ float MarkerInterval(int listIndex) {
 }
 
 QStringList MarkerIntervalTexts(const QString &unit) {
-    const QString label = QLatin1Char(' ') + LoadResString(unitLabelId(unit));
+    const QString label = QLatin1Char(' ') + LoadResString(Units::LabelId(distanceUnit(unit)));
     return {LoadResString(1697) + label, LoadResString(1698) + label, LoadResString(1699) + label};
 }
 
@@ -288,7 +284,7 @@ std::vector<CourseColumn> CourseColumns(const CourseSettings &settings) {
         {LoadResString(1679), 700},
         {LoadResString(1691), 1300},
         {LoadResString(1692), 1300},
-        {LoadResString(1387) + " (" + LoadResString(unitLabelId(settings.unit)) + ")", 1200},
+        {LoadResString(1387) + " (" + LoadResString(Units::LabelId(distanceUnit(settings.unit))) + ")", 1200},
         {LoadResString(1391) + " (" + LoadResString(speedLabelId(settings.unit)) + ")", 1500},
         {paceHeading(settings.unit), 1700},
     };

@@ -2,6 +2,7 @@
 
 #include "analysis/CourseText.h"
 #include "core/Numbers.h"
+#include "core/Units.h"
 #include "core/modHelpersFormatting.h"
 #include "core/modLocalisation.h"
 
@@ -13,7 +14,6 @@ namespace analysis {
 namespace {
 
 constexpr double kRadiansPerDegree = std::numbers::pi / 180;
-constexpr double kMetresPerFoot = 0.3048;
 
 TrackBox boxOf(const std::vector<CourseSample> &samples) {
     const auto firstFix =
@@ -92,7 +92,7 @@ QStringList TrackTableLines(const std::vector<CourseSample> &samples, const QStr
     std::optional<double> smoothed;
     for (const CourseSample &sample : samples) {
         if (sample.altitude) {
-            const double reading = metric ? *sample.altitude * kMetresPerFoot : *sample.altitude;
+            const double reading = metric ? *sample.altitude * Units::kMetresPerFoot : *sample.altitude;
             if (!smoothed)
                 smoothed = metric ? Numbers::roundHalfEven(reading, 1) : reading;
             else

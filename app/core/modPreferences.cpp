@@ -2,6 +2,7 @@
 
 #include "core/Globals.h"
 #include "core/Numbers.h"
+#include "core/Units.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
 
@@ -46,18 +47,6 @@ private:
     Statement &row_;
 };
 
-int unitLabelId(const QString &unit) {
-    if (unit == "km")
-        return 1582;
-    if (unit == "m")
-        return 1583;
-    if (unit == "yd")
-        return 1580;
-    if (unit == "nm")
-        return 1584;
-    return 1581;
-}
-
 void readCompressionSetting() {
     QVariant value;
     if (modRegistry::ReadRegistryValue("HKLM", modRegistry::kProgramKey, "UseCompression", "D", false,
@@ -92,7 +81,7 @@ void LoadPreferences() {
     readCompressionSetting();
 
     gPrimaryUnit = row.text("Primary_Unit");
-    gUnitLabel = modLocalisation::LoadResString(unitLabelId(gPrimaryUnit));
+    gUnitLabel = modLocalisation::LoadResString(Units::LabelId(gPrimaryUnit));
 
     gAlwaysClearDR = row.integer("alwaysClearDR");
     gPaceMin = row.single("Pace_Min");

@@ -1,6 +1,7 @@
 #include "entry/AscentDescent.h"
 
 #include "core/Numbers.h"
+#include "core/Units.h"
 #include "core/modLocalisation.h"
 #include "entry/EntryFields.h"
 
@@ -8,7 +9,6 @@ namespace AscentDescent {
 namespace {
 
 constexpr double kDeadBand = 15; // feet
-constexpr double kMetresPerFoot = 0.3048;
 
 } // namespace
 
@@ -52,7 +52,7 @@ std::optional<std::vector<std::optional<double>>> ReadAltitudes(SessionKey key) 
 
 QString TotalText(double feet, const QString &preferredUnit) {
     if (preferredUnit == "km")
-        return EntryFields::NumberText(Numbers::roundHalfEven(feet * kMetresPerFoot, 1)) + ' ' +
+        return EntryFields::NumberText(Numbers::roundHalfEven(feet * Units::kMetresPerFoot, 1)) + ' ' +
                modLocalisation::LoadResString(1707);
     return EntryFields::NumberText(Numbers::roundHalfEven(feet)) + ' ' + modLocalisation::LoadResString(1706);
 }

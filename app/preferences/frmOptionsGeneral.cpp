@@ -1,6 +1,7 @@
 #include "preferences/frmOptions.h"
 
 #include "core/NumericBox.h"
+#include "core/Units.h"
 #include "core/modHelpersDates.h"
 #include "core/modHelpersLists.h"
 #include "core/modPreferences.h"
@@ -30,14 +31,6 @@ using preferences::Text;
 
 constexpr const char *kUnitCodes[] = {"mi", "km", "nm"};
 constexpr const char *kWeekStarts[] = {"Monday", "Sunday"};
-
-int unitLabelId(const QString &unit) {
-    if (unit == QLatin1String("km"))
-        return 1582;
-    if (unit == QLatin1String("nm"))
-        return 1584;
-    return 1581;
-}
 
 QString paceText(float pace) {
     return QLocale().toString(static_cast<double>(pace), 'g', 7);
@@ -109,7 +102,7 @@ void frmOptions::loadGeneralTab() {
     for (int index = 0; index < int(Units.size()); ++index) {
         if (gPrimaryUnit == QLatin1String(kUnitCodes[index])) {
             Units[index]->setChecked(true);
-            gUnitLabel = Text(unitLabelId(gPrimaryUnit));
+            gUnitLabel = Text(Units::LabelId(gPrimaryUnit));
         }
     }
     for (int index = 0; index < int(WeekStarts.size()); ++index)

@@ -1,6 +1,7 @@
 #include "sessionview/SessionRowDerivation.h"
 
 #include "core/Numbers.h"
+#include "core/Units.h"
 #include "core/modHelpersFormatting.h"
 
 #include <QLocale>
@@ -10,10 +11,6 @@
 
 namespace sessionview {
 namespace {
-
-constexpr double kKilometresPerMile = 1.609344;
-constexpr double kNauticalMilesPerMile = 0.868976;
-constexpr double kMetresPerFoot = 0.3048;
 
 constexpr double kSampleSeconds = 3.57;
 constexpr std::size_t kWindowSamples = 6;
@@ -27,22 +24,22 @@ double round(double value, int decimals) {
 
 double DistanceInUnit(double miles, const QString &unit) {
     if (unit == QLatin1String("km"))
-        return miles * kKilometresPerMile;
+        return miles * Units::kKilometresPerMile;
     if (unit == QLatin1String("nm"))
-        return miles * kNauticalMilesPerMile;
+        return miles * Units::kNauticalMilesPerMile;
     return miles;
 }
 
 double SpeedInUnit(double milesPerHour, const QString &unit) {
     if (unit == QLatin1String("km"))
-        return round(milesPerHour * kKilometresPerMile, 1);
+        return round(milesPerHour * Units::kKilometresPerMile, 1);
     if (unit == QLatin1String("nm"))
-        return round(milesPerHour * kNauticalMilesPerMile, 1);
+        return round(milesPerHour * Units::kNauticalMilesPerMile, 1);
     return milesPerHour;
 }
 
 double HeightInUnit(double feet, const QString &unit) {
-    return unit == QLatin1String("km") ? feet * kMetresPerFoot : feet;
+    return unit == QLatin1String("km") ? feet * Units::kMetresPerFoot : feet;
 }
 
 bool ListsAltitude(const QString &unit) {

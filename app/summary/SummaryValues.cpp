@@ -1,6 +1,7 @@
 #include "summary/SummaryValues.h"
 
 #include "core/Numbers.h"
+#include "core/Units.h"
 
 #include <QLocale>
 
@@ -17,7 +18,7 @@ constexpr std::array<const char *, kUnits> kUnitCodes{"km", "mi", "nm", "m", "yd
 // athletes' own figures were made with; those into m and yd follow from the exact definitions.
 constexpr double kFactors[kUnits][kUnits] = {
     /* km */ {1, 0.621371, 0.539957, 1000, 1093.6133},
-    /* mi */ {1.609344, 1, 0.868976, 1609.344, 1760},
+    /* mi */ {Units::kKilometresPerMile, 1, Units::kNauticalMilesPerMile, 1609.344, Units::kYardsPerMile},
     /* nm */ {1.852, 1.150779, 1, 1852, 2025.3718},
     /* m  */ {0.001, 0.000621, 0.00054, 1, 1.0936133},
     /* yd */ {0.000914, 0.000568, 0.000494, 0.9144, 1},

@@ -1,6 +1,7 @@
 #include "transfer/PreferredUnits.h"
 
 #include "core/Numbers.h"
+#include "core/Units.h"
 
 int SpeedUnitCode(const QString &distanceUnit) {
     if (distanceUnit == "km")
@@ -12,15 +13,15 @@ int SpeedUnitCode(const QString &distanceUnit) {
 
 float DistanceInUnit(float miles, const QString &distanceUnit) {
     if (distanceUnit == "km")
-        return Numbers::toSingle(miles * 1.609344);
+        return Numbers::toSingle(miles * Units::kKilometresPerMile);
     if (distanceUnit == "nm")
-        return Numbers::toSingle(miles * 0.868976);
+        return Numbers::toSingle(miles * Units::kNauticalMilesPerMile);
     return miles;
 }
 
 float SpeedInUnit(float milesPerHour, const QString &distanceUnit) {
     if (distanceUnit == "km")
-        return Numbers::toSingle(milesPerHour * 1.609344);
+        return Numbers::toSingle(milesPerHour * Units::kKilometresPerMile);
     if (distanceUnit == "nm")
         return Numbers::toSingle(milesPerHour / 1.15078);
     return milesPerHour;
