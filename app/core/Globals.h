@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DeviceSessionRecord.h"
+#include "core/SessionKey.h"
 #include "platform/Database.h"
 
 #include <QDate>
@@ -15,8 +16,6 @@ class HTMLHelp;
 
 // The program's shared state. Preference values change only through LoadPreferences and
 // the few writers their comments name.
-
-using SessionKey = std::int64_t;
 
 // Start-up
 inline int gLanguageOffset = 0; // 0 English, 1000 French, 2000 Spanish, 3000 German, 4000 Italian

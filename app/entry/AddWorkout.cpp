@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisWindows.h"
 #include "core/FormControls.h"
+#include "core/Globals.h"
 #include "core/HeartRateZones.h"
 #include "core/LocalizeForm.h"
 #include "core/Numbers.h"

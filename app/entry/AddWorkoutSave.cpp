@@ -1,6 +1,7 @@
 // Storing what the activity window holds: a new activity entered by hand, or the edited one.
 #include "entry/AddWorkout.h"
 
+#include "core/Globals.h"
 #include "core/modLocalisation.h"
 #include "entry/EntryBox.h"
 #include "mainwindow/MainWindowServices.h"

@@ -1,6 +1,7 @@
 #include "exchange/DataFileImport.h"
 
 #include "core/ActivityListText.h"
+#include "core/Globals.h"
 #include "core/modHelpersFormatting.h"
 #include "core/modLocalisation.h"
 #include "exchange/DataFileReader.h"

@@ -1,12 +1,18 @@
 #include "mainwindow/MainWindowServices.h"
 
+#include "charts/ChartFrame.h"
+#include "core/Globals.h"
 #include "core/StoredActivity.h"
 #include "core/modLocalisation.h"
 #include "mainwindow/frmMain.h"
 #include "sessionview/SessionGraphChoice.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QLabel>
+
+#include <memory>
 
 namespace mainwindow {
 namespace {
@@ -19,6 +25,24 @@ QString text(int id) {
 }
 
 } // namespace
+
+void OpenMainWindow() {
+    auto window = std::make_unique<frmMain>();
+    gMainForm = window.get();
+    window->Form_Load();
+    charts::setUpChart(*window->TChart3->chart());
+    window->show();
+    window.release();
+}
+
+void RunSetupWizard() {
+    if (gMainForm)
+        gMainForm->launchSetupWizard();
+}
+
+void DeleteMainWindow() {
+    delete gMainForm;
+}
 
 QWidget *Window() {
     return gMainForm;

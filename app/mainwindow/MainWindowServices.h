@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Globals.h"
+#include "core/SessionKey.h"
 
 #include <QDate>
 
@@ -11,6 +11,14 @@ class QWidget;
 // What the other subsystems ask of the main window. Each call does nothing while there is no
 // main window, and those that read the database throw platform::db::DbError.
 namespace mainwindow {
+
+// Start-up: makes the main window, readies it and shows it. Throws platform::db::DbError when the
+// database cannot be read or written; there is no main window then.
+void OpenMainWindow();
+// Start-up: the first-run wizard over the main window.
+void RunSetupWizard();
+// Closes the main window for good; nothing when there is none.
+void DeleteMainWindow();
 
 // The main window, as the owner of the windows other subsystems open; nullptr while there is none.
 QWidget *Window();

@@ -5,6 +5,7 @@
 #include "core/HTMLHelp.h"
 #include "core/ImageControls.h"
 #include "core/LocalizeForm.h"
+#include "core/modInstance.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
 #include "exchange/ExchangeWindows.h"
@@ -16,7 +17,6 @@
 #include "platform/LocalMessage.h"
 #include "platform/ReportedFailures.h"
 #include "platform/WindowActivation.h"
-#include "startup/modInstance.h"
 #include "transfer/modTransfer.h"
 
 #include <QAction>

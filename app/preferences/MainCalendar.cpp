@@ -1,5 +1,6 @@
 #include "preferences/MainCalendar.h"
 
+#include "core/Globals.h"
 #include "mainwindow/MainWindowServices.h"
 
 #include <QCalendarWidget>

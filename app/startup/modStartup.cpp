@@ -1,24 +1,21 @@
 #include "startup/modStartup.h"
 
-#include "charts/ChartFrame.h"
 #include "core/Globals.h"
 #include "core/modDatabase.h"
+#include "core/modInstance.h"
 #include "core/modLocalisation.h"
 #include "core/modPreferences.h"
 #include "core/modRegistry.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/MainWindowServices.h"
 #include "platform/Dialogs.h"
 #include "platform/FailureCauses.h"
 #include "platform/FirstStart.h"
 #include "platform/LocalMessage.h"
 #include "platform/Paths.h"
 #include "startup/frmSplash.h"
-#include "startup/modInstance.h"
 #include "transfer/modTransfer.h"
 
 #include <QApplication>
-#include <QChart>
-#include <QChartView>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
@@ -56,7 +53,7 @@ bool readMarketFlag() {
 // The first start after installation runs the set-up wizard, once. The splash steps aside
 // first: window managers keep a splash above other windows, where it would hide the wizard
 // that start-up waits for.
-void runWizardOnFirstStart(frmMain &mainForm, frmSplash &splash) {
+void runWizardOnFirstStart(frmSplash &splash) {
     QVariant showPrefs = "No";
     if (readSetting("ShowPrefs", "S", "No", showPrefs) != modRegistry::kSuccess ||
         showPrefs.toString() != "Yes")
@@ -64,7 +61,7 @@ void runWizardOnFirstStart(frmMain &mainForm, frmSplash &splash) {
     modRegistry::WriteRegistryValue(platform::settings::kProgramRoot, modRegistry::kProgramKey, "ShowPrefs",
                                     "S", "No");
     splash.hide();
-    mainForm.launchSetupWizard();
+    mainwindow::RunSetupWizard();
 }
 
 void showProgress(frmSplash &splash, int stringId, const StartupEnvironment &environment) {
@@ -203,7 +200,7 @@ bool SendConnectedNotice() {
 StartupOutcome Main(const StartupEnvironment &environment) {
     const QString commandLine = modInstance::CommandLine(environment.arguments);
     std::unique_ptr<frmSplash> splash;
-    std::unique_ptr<frmMain> mainForm;
+    bool mainWindowOpen = false;
     try {
         platform::install::ensureDataFolder();
         gLanguageOffset = readLanguageOffset();
@@ -227,12 +224,9 @@ StartupOutcome Main(const StartupEnvironment &environment) {
         modDatabase::UpgradeDatabaseSchema();
         modPreferences::LoadPreferences();
 
-        mainForm = std::make_unique<frmMain>();
-        gMainForm = mainForm.get();
-        mainForm->Form_Load();
-        charts::setUpChart(*mainForm->TChart3->chart());
-        mainForm->show();
-        runWizardOnFirstStart(*mainForm, *splash);
+        mainwindow::OpenMainWindow();
+        mainWindowOpen = true;
+        runWizardOnFirstStart(*splash);
         QCoreApplication::processEvents();
         if (modInstance::CommandLineAsksForTransfer(commandLine))
             modTransfer::TransferFromDevice();
@@ -240,18 +234,18 @@ StartupOutcome Main(const StartupEnvironment &environment) {
     } catch (const std::exception &failure) {
         // A database that is missing, locked, damaged or read-only, or preferences that cannot
         // be read: the program cannot work without them.
-        mainForm.reset();
+        if (mainWindowOpen)
+            mainwindow::DeleteMainWindow();
         splash.reset();
         gConn.close();
         showStartupFailure(failure);
         return StartupOutcome::Failed;
     }
-    mainForm.release();
     return StartupOutcome::Running;
 }
 
 void DeleteMainWindow() {
-    delete gMainForm;
+    mainwindow::DeleteMainWindow();
 }
 
 } // namespace modStartup

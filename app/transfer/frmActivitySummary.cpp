@@ -1,6 +1,7 @@
 #include "transfer/frmActivitySummary.h"
 
 #include "core/FormControls.h"
+#include "core/Globals.h"
 #include "core/LocalizeForm.h"
 #include "core/modHelpersCursor.h"
 #include "mainwindow/MainWindowServices.h"

@@ -1,7 +1,7 @@
 #include "common/TestHome.h"
+#include "core/modInstance.h"
 #include "platform/LocalMessage.h"
 #include "platform/SettingsStore.h"
-#include "startup/modInstance.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -2,10 +2,10 @@
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
 #include "core/ImageControls.h"
+#include "core/modInstance.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
 #include "platform/LocalMessage.h"
-#include "startup/modInstance.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,5 +1,5 @@
+#include "core/modInstance.h"
 #include "core/modRegistry.h"
-#include "startup/modInstance.h"
 #include "startup/modStartup.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "startup/modInstance.h"
+#include "core/modInstance.h"
 
 namespace modInstance {
 namespace {
