@@ -49,6 +49,7 @@ void UpgradeDatabaseSchema() {
     if (addMissingColumns("preferences",
                           {{"UseSmoothing", "alter table preferences add UseSmoothing number"}}))
         gConn.executeScript("update preferences set UseSmoothing = 0");
+    addMissingColumns("weeklyData", {{"totalAltitude", "alter table weeklyData add totalAltitude number"}});
     gConn.executeScript(kIndexes);
     transaction.commit();
 }

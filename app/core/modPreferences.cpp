@@ -93,4 +93,24 @@ void LoadPreferences() {
     gXAxisDistance = row.integer("XAxisDistance");
 }
 
+void LoadSmoothing() {
+    auto query = gConn.prepare("select UseSmoothing from preferences");
+    if (query.step())
+        gUseSmoothing = query.columnInt64(0) != 0;
+}
+
+std::int64_t TransferProgress() {
+    auto query = gConn.prepare("select transfer_progress from preferences");
+    return query.step() ? query.columnInt64(0) : 0;
+}
+
+void StoreTransferProgress(int checkpoint) {
+    gConn.prepare("update preferences set transfer_progress = ?").bind(1, checkpoint).execute();
+}
+
+void KeepZonesAsEntered() {
+    gConn.executeScript("update preferences set computezonesusing='man'");
+    gComputeZonesUsing = "man";
+}
+
 } // namespace modPreferences

@@ -7,6 +7,7 @@
 #include "core/LocalizeForm.h"
 #include "core/modInstance.h"
 #include "core/modLocalisation.h"
+#include "core/modPreferences.h"
 #include "core/modRegistry.h"
 #include "exchange/ExchangeWindows.h"
 #include "mainwindow/DatabaseCompaction.h"
@@ -119,29 +120,11 @@ void applyZonesNotice(QWidget *owner) {
                                    0, notice);
     if (notice.toInt() != 1)
         return;
-    gConn.executeScript("update preferences set computezonesusing='man'");
-    gComputeZonesUsing = "man"; // the preferences were loaded before
+    modPreferences::KeepZonesAsEntered(); // the preferences were loaded before
     platform::dialogs::message(text(1720), "Runvella", platform::dialogs::Icon::Information,
                                platform::dialogs::Buttons::Ok, owner);
     modRegistry::WriteRegistryValue(platform::settings::kProgramRoot, modRegistry::kProgramKey, "ZoneMsg",
                                     "D", 0);
-}
-
-// A transfer writes its checkpoints here; anything but 0 at load means one was interrupted.
-std::int64_t readTransferProgress() {
-    auto query = gConn.prepare("select transfer_progress from preferences");
-    return query.step() ? query.columnInt64(0) : 0;
-}
-
-// Older database files lack the weekly altitude total.
-void ensureWeeklyAltitudeColumn() {
-    if (!gConn.tableColumns("weeklyData").contains("totalAltitude", Qt::CaseSensitive))
-        gConn.executeScript("alter table weeklyData add totalAltitude number");
-}
-
-bool readSmoothing() {
-    auto query = gConn.prepare("select UseSmoothing from preferences");
-    return query.step() ? query.columnInt64(0) != 0 : gUseSmoothing;
 }
 
 } // namespace
@@ -322,13 +305,11 @@ void frmMain::Form_Load() {
     fillPeriodList(QString());
     ChangeTimePeriod();
 
-    const std::int64_t transferProgress = readTransferProgress();
-    ensureWeeklyAltitudeColumn();
-    if (transferProgress != 0)
+    if (modPreferences::TransferProgress() != 0)
         platform::dialogs::message(text(1522), "Runvella", platform::dialogs::Icon::Information,
                                    platform::dialogs::Buttons::Ok, this);
-    gUseSmoothing = readSmoothing();
-    gConn.executeScript("update preferences set transfer_progress = 0");
+    modPreferences::LoadSmoothing();
+    modPreferences::StoreTransferProgress(0);
     restoreWindowSize();
     layout_.RedrawLayout();
 }

@@ -249,7 +249,7 @@ const Exports &deviceLibrary() {
 
 void SaveTransferProgress(std::int16_t checkpoint) {
     try {
-        gConn.prepare("update preferences set transfer_progress = ?").bind(1, int{checkpoint}).execute();
+        modPreferences::StoreTransferProgress(checkpoint);
     } catch (const std::exception &) {
         // The checkpoint only helps to explain a crash; the transfer goes on without it.
     }

@@ -9,6 +9,12 @@ namespace {
 
 class UpgradeTest : public DatabaseFixture {
 protected:
+    // A new installation's file, brought up to date.
+    void SetUp() override {
+        DatabaseFixture::SetUp();
+        UpgradeDatabaseSchema();
+    }
+
     QString schema() {
         auto query = gConn.prepare("select group_concat(sql, ';') from sqlite_master");
         query.step();
@@ -49,6 +55,14 @@ TEST_F(UpgradeTest, OlderFileGetsEveryColumnAndSmoothingStartsOff) {
     EXPECT_EQ(gConn.tableColumns("sessiondata").filter("Heading").size(), 2);
     EXPECT_TRUE(gConn.tableColumns("sessions").contains("Graph2"));
     EXPECT_EQ(scalar("select count(*) from preferences where UseSmoothing = 0"), 1);
+}
+
+TEST_F(UpgradeTest, WeeklyAltitudeColumnIsAddedOnce) {
+    dropColumn("weeklyData", "totalAltitude");
+    UpgradeDatabaseSchema();
+    EXPECT_TRUE(gConn.tableColumns("weeklyData").contains("totalAltitude"));
+    UpgradeDatabaseSchema();
+    EXPECT_EQ(gConn.tableColumns("weeklyData").count("totalAltitude"), 1);
 }
 
 TEST_F(UpgradeTest, OlderFileGetsTheIndexesThatTheQueriesReadThrough) {

@@ -125,14 +125,6 @@ TEST_F(frmMainTest, TheZonesNoticeKeepsTheEnteredZonesOnce) {
     next.Form_Load();
 }
 
-TEST_F(frmMainTest, WeeklyAltitudeColumnIsAddedOnce) {
-    window.Form_Load();
-    EXPECT_TRUE(gConn.tableColumns("weeklyData").contains("totalAltitude"));
-    frmMain next;
-    next.Form_Load();
-    EXPECT_EQ(gConn.tableColumns("weeklyData").count("totalAltitude"), 1);
-}
-
 TEST_F(frmMainTest, ListensForTheRecorderUntilClosed) {
     window.Form_Load();
     EXPECT_TRUE(window.Hooked);

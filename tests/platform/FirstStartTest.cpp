@@ -46,7 +46,7 @@ TEST(FirstStart, CreatesTheDataFolderWithEveryTableAndItsFirstRows) {
     EXPECT_EQ(sports, (QStringList{"1 General", "2 Bicycling", "3 Running", "4 Jogging", "5 Walking",
                                    "6 Rowing", "7 Kayaking", "8 Skiing - downhill", "9 Skiing - xc",
                                    "10 Rollerblading", "11 Swimming"}));
-    // The weekly altitude goal arrives through the main window's upgrade, never the initial file.
+    // The weekly altitude goal arrives through the schema upgrade, never the initial file.
     EXPECT_FALSE(connection.tableColumns("weeklyData").contains("totalAltitude"));
 
     EXPECT_EQ(programSetting("ShowPrefs")->toString(), "Yes");
