@@ -1,8 +1,10 @@
 #pragma once
 
 #include "analysis/CourseStatistics.h"
+#include "core/SessionKey.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <array>
 
@@ -17,6 +19,10 @@ class QToolBar;
 namespace charts {
 class ChartView;
 }
+
+// The activity the window shows, and the main window's table of lines while the window lends it.
+inline SessionKey gPlotSessionKey = 0;
+inline QStringList gTrackTable;
 
 // The GPS track of the activity shown in the main window (gCurrentSessionKey) as a flat map
 // with its start, its end and a numbered cross at every distance marker, beside its course

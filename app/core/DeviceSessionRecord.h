@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QDate>
-#include <QTime>
-
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -16,14 +13,4 @@ struct DeviceSessionRecord {
     std::vector<std::uint8_t> Data;
     std::array<std::uint8_t, 8> EndDateDigits{};
     std::array<std::uint8_t, 6> EndTimeDigits{};
-};
-
-// One session stored by the running transfer.
-struct DownloadListEntry {
-    QDate StartDate;
-    QTime StartTime;
-    QDate EndDate;
-    QTime EndTime;
-    std::int64_t SessionKey = 0;
-    std::int16_t SessionType = 0;
 };

@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <vector>
 
-class frmMain;
 class HTMLHelp;
 
 // The program's shared state. Preference values change only through LoadPreferences and
@@ -20,9 +19,7 @@ class HTMLHelp;
 // Start-up
 inline int gLanguageOffset = 0; // 0 English, 1000 French, 2000 Spanish, 3000 German, 4000 Italian
 inline bool gIsUnitedStates = true;
-inline QString gDbPath;
 inline platform::db::Connection gConn;
-inline frmMain *gMainForm = nullptr;
 
 // Copied from the preferences row by LoadPreferences. The "flag" values hold the stored
 // check-box state, 0 off and 1 on.
@@ -43,7 +40,7 @@ inline QString gPartnerUser;     // kept scrambled, as stored
 inline QString gPartnerPassword; // kept scrambled, as stored
 inline int gXAxisDistance = 0;
 
-// Device receive buffers and the sessions cut from them, reset by LoadPreferences.
+// Device receive buffers and the sessions decoded from them, reset by LoadPreferences.
 inline constexpr std::size_t kDeviceBufferSize = 262145;
 inline constexpr std::int32_t kDeviceBufferOffered = 131072;
 inline std::vector<std::uint8_t> gDeviceBuf1;
@@ -63,21 +60,7 @@ inline SessionKey gShownSessionKey = 0;
 inline QString gCurrentGraph;
 inline QDate gPeriodStart;
 inline QDate gPeriodEnd;
-inline QDate gRangeStart;
-inline QDate gRangeEnd;
 inline QStringList gGraphTable; // line 0 holds the column headings
-inline QStringList gTrackTable;
-inline SessionKey gPlotSessionKey = 0;
 inline bool gEditExisting = false;
 inline int gExportMode = 1; // 1 the program's own data file, 2 NMEA
 inline HTMLHelp *gHelp = nullptr;
-
-// Transfer, merge and splice
-inline SessionKey gMergeKey1 = 0;
-inline SessionKey gMergeKey2 = 0;
-inline bool gMergeUnitsDiffer = false;
-inline SessionKey gSpliceKey1 = 0;
-inline SessionKey gSpliceKey2 = 0;
-inline std::vector<DownloadListEntry> gDownloadList;
-inline std::int16_t gFileAccessCount = 0;
-inline std::int32_t gRecordMode = 0;

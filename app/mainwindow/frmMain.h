@@ -31,6 +31,14 @@ namespace platform::localmessage {
 class Listener;
 }
 
+class frmMain;
+
+// The main window while there is one.
+inline frmMain *gMainForm = nullptr;
+// The custom period last applied, which the period list's first entry names.
+inline QDate gRangeStart;
+inline QDate gRangeEnd;
+
 // The program's main window: the calendar and the day's activities on the left, the graph pane
 // with its choice lists and image links on the right, and the menus of every command.
 class frmMain : public QMainWindow {

@@ -94,8 +94,7 @@ void showPainted(QWidget &window) {
 }
 
 void openDatabase() {
-    gDbPath = platform::paths::databasePath();
-    gConn.open(gDbPath);
+    gConn.open(platform::paths::databasePath());
 }
 
 // The message of a database that start-up cannot use: what is wrong with the file, where it

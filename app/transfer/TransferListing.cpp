@@ -6,6 +6,7 @@
 #include "core/modLocalisation.h"
 #include "mainwindow/MainWindowServices.h"
 #include "transfer/SessionDates.h"
+#include "transfer/TransferState.h"
 #include "transfer/frmActivitySummary.h"
 
 #include <QLocale>

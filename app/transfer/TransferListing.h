@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DeviceSessionRecord.h"
+#include "transfer/TransferState.h"
 
 #include <QString>
 

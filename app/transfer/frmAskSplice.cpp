@@ -6,6 +6,7 @@
 #include "core/StoredActivity.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
+#include "transfer/TransferState.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -10,6 +10,7 @@
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
+#include "transfer/TransferState.h"
 #include "transfer/modMerge.h"
 
 #include <QCalendarWidget>

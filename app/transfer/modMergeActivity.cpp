@@ -2,6 +2,7 @@
 
 #include "core/HeartRateZones.h"
 #include "transfer/SessionStatistics.h"
+#include "transfer/TransferState.h"
 #include "transfer/modMerge.h"
 
 #include <string>

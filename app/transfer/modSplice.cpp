@@ -4,6 +4,7 @@
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
 #include "platform/Dialogs.h"
+#include "transfer/TransferState.h"
 #include "transfer/frmAskSplice.h"
 #include "transfer/modMerge.h"
 
@@ -42,7 +43,7 @@ bool storedAnswerIsYes() {
 } // namespace
 
 bool AskSpliceFragments() {
-    auto count = static_cast<std::size_t>(std::max(0, gHrSessionCount + gGpsSessionCount));
+    auto count = static_cast<std::size_t>(std::max(0, gHrSessionsStored + gGpsSessionsStored));
     count = std::min(count, gDownloadList.size());
     auto &list = gDownloadList;
     dropRepeatedKeys(list, count);

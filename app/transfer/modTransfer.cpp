@@ -17,6 +17,7 @@
 #include "transfer/RecorderMemory.h"
 #include "transfer/ResultBufferWalk.h"
 #include "transfer/TransferListing.h"
+#include "transfer/TransferState.h"
 #include "transfer/frmActivitySummary.h"
 #include "transfer/frmNoUniqueData.h"
 #include "transfer/modSplice.h"
@@ -125,13 +126,13 @@ StoredSessions storeSessions() {
     StoredSessions stored;
     gDownloadList.assign(static_cast<std::size_t>(gHrSessionCount) + 1, DownloadListEntry{});
     const std::size_t storedHr = storeRecords(gHrSessionRecs, gHrSessionCount, StoreHRSession, 0, stored);
-    gHrSessionCount = static_cast<std::int32_t>(storedHr);
+    gHrSessionsStored = static_cast<std::int32_t>(storedHr);
     SaveTransferProgress(35);
 
     gDownloadList.resize(storedHr + static_cast<std::size_t>(gGpsSessionCount) + 2);
     const std::size_t storedAll =
         storeRecords(gGpsSessionRecs, gGpsSessionCount, StoreGPSSession, storedHr, stored);
-    gGpsSessionCount = static_cast<std::int32_t>(storedAll - storedHr);
+    gGpsSessionsStored = static_cast<std::int32_t>(storedAll - storedHr);
     SaveTransferProgress(40);
     return stored;
 }

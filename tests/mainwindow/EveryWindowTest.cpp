@@ -18,6 +18,7 @@
 #include "preferences/frmWizard1.h"
 #include "preferences/frmWizard3.h"
 #include "startup/frmSplash.h"
+#include "transfer/TransferState.h"
 #include "transfer/frmActivitySummary.h"
 #include "transfer/frmAskSplice.h"
 #include "transfer/frmLowBatt.h"

@@ -1,6 +1,7 @@
 #include "common/ScriptedDialogs.h"
 #include "core/ActivityIcons.h"
 #include "transfer/ActivityFixture.h"
+#include "transfer/TransferState.h"
 #include "transfer/frmMerge1.h"
 
 #include <QCalendarWidget>

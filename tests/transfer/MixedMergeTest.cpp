@@ -1,4 +1,5 @@
 #include "transfer/ActivityFixture.h"
+#include "transfer/TransferState.h"
 #include "transfer/modMerge.h"
 
 using modMerge::MergeSessions;

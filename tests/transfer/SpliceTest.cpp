@@ -1,6 +1,7 @@
 #include "common/ScriptedDialogs.h"
 #include "core/modRegistry.h"
 #include "transfer/ActivityFixture.h"
+#include "transfer/TransferState.h"
 #include "transfer/frmAskSplice.h"
 #include "transfer/modSplice.h"
 
@@ -20,8 +21,8 @@ protected:
     void SetUp() override {
         ActivityFixture::SetUp();
         gDownloadList.clear();
-        gHrSessionCount = 0;
-        gGpsSessionCount = 0;
+        gHrSessionsStored = 0;
+        gGpsSessionsStored = 0;
     }
 
     // A heart-rate session stored by the transfer, listed as the driver lists it.
@@ -31,7 +32,7 @@ protected:
         addHeartRate(key, seconds / 2 + 1);
         const QDateTime end = start.addSecs(seconds);
         gDownloadList.push_back({start.date(), start.time(), end.date(), end.time(), key, 0});
-        ++gHrSessionCount;
+        ++gHrSessionsStored;
         return key;
     }
 
@@ -53,7 +54,7 @@ TEST_F(SpliceTest, SessionsSixtySecondsApartAreJoinedButNotSixtyOne) {
     for (const int gap : {60, 61}) {
         SCOPED_TRACE(gap);
         gDownloadList.clear();
-        gHrSessionCount = 0;
+        gHrSessionsStored = 0;
         storeAnswer(1, "Yes");
         const SessionKey first = addFragment(morning, 10);
         const SessionKey second = addFragment(morning.addSecs(10 + gap), 10);
@@ -87,7 +88,7 @@ TEST_F(SpliceTest, OnlyTheExactAnswerYesJoins) {
     for (const char *answer : {"yes", "No"}) {
         SCOPED_TRACE(answer);
         gDownloadList.clear();
-        gHrSessionCount = 0;
+        gHrSessionsStored = 0;
         storeAnswer(1, answer);
         addFragment(morning, 10);
         const SessionKey second = addFragment(morning.addSecs(15), 10);
@@ -103,7 +104,7 @@ TEST_F(SpliceTest, ASessionListedTwiceUnderOneKeyCountsOnce) {
     storeAnswer(0, "No"); // a question would fail the test: nothing is to be paired
     addFragment(morning, 10);
     gDownloadList.push_back(gDownloadList[0]);
-    ++gGpsSessionCount;
+    ++gGpsSessionsStored;
 
     AskSpliceFragments();
 
@@ -142,7 +143,7 @@ TEST_F(SpliceTest, OverlappingSessionsJoinAtTheEarlierStartWithEachSampleAtItsOw
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         gDownloadList.clear();
-        gHrSessionCount = 0;
+        gHrSessionsStored = 0;
         storeAnswer(1, "Yes");
         const SessionKey earlier = addFragment(morning, c.earlierSeconds);
         const SessionKey later = addFragment(morning.addSecs(c.laterStart), c.laterSeconds);

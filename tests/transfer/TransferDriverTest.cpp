@@ -1,6 +1,7 @@
 #include "TransferFixture.h"
 
 #include "mainwindow/frmMain.h"
+#include "transfer/TransferState.h"
 #include "transfer/frmActivitySummary.h"
 #include "transfer/modTransfer.h"
 
@@ -116,8 +117,8 @@ TEST_F(TransferDriverTest, StoresListsAndMarksTheNewActivitiesThenSyncsAndReleas
     EXPECT_EQ(windows.shown(), QStringList{"frmActivitySummary"});
     EXPECT_TRUE(compressedShown);
     EXPECT_EQ(scalar("select count(*) from sessions"), 3);
-    EXPECT_EQ(gHrSessionCount, 2);
-    EXPECT_EQ(gGpsSessionCount, 1);
+    EXPECT_EQ(gHrSessionsStored, 2);
+    EXPECT_EQ(gGpsSessionsStored, 1);
     EXPECT_EQ(main.MonthView1->dateTextFormat(QDate(2026, 3, 9)).fontWeight(), QFont::Bold);
     EXPECT_TRUE(device.calledBefore("SyncDeviceTime", "ReleaseDevice"));
     EXPECT_EQ(device.count("ClearDeviceMemory"), 0);
@@ -164,8 +165,8 @@ TEST_F(TransferDriverTest, ASecondTransferOfTheSameSessionsShowsTheNoNewDataNoti
 
     EXPECT_EQ(windows.shown(), (QStringList{"frmActivitySummary", "frmNoUniqueData"}));
     EXPECT_EQ(scalar("select count(*) from sessions"), 3);
-    EXPECT_EQ(gHrSessionCount, 0);
-    EXPECT_EQ(gGpsSessionCount, 0);
+    EXPECT_EQ(gHrSessionsStored, 0);
+    EXPECT_EQ(gGpsSessionsStored, 0);
     EXPECT_EQ(device.count("ClearDeviceMemory"), 0);
     EXPECT_EQ(scalar("select transfer_progress from preferences"), 0);
 }
