@@ -2,6 +2,7 @@
 
 #include "core/Globals.h"
 #include "core/StringTableFile.h"
+#include "core/modRegistry.h"
 #include "platform/Dialogs.h"
 #include "platform/FailureCauses.h"
 
@@ -42,6 +43,21 @@ QString LoadResString(int baseId) {
 void LocalizeDialogButtons() {
     platform::dialogs::setButtonTexts(
         {LoadResString(1421), LoadResString(1422), LoadResString(1652), LoadResString(1653)});
+}
+
+int LanguageOffsetFor(long readStatus, int storedValue) {
+    if (readStatus != modRegistry::kSuccess)
+        return 0;
+    switch (storedValue) {
+    case 0:
+    case 1000:
+    case 2000:
+    case 3000:
+    case 4000:
+        return storedValue;
+    default:
+        return 0;
+    }
 }
 
 void LocalizeFailureCauses() {

@@ -15,6 +15,10 @@ std::optional<QString> FindString(int fullId);
 // that language falls back to English, so no message is ever shown empty.
 QString LoadResString(int baseId);
 
+// The language offset that a stored "language" setting selects, given the settings store's result
+// of reading it: 0 for anything not offered.
+int LanguageOffsetFor(long readStatus, int storedValue);
+
 // Gives every message box of the program the button captions of the chosen language.
 void LocalizeDialogButtons();
 

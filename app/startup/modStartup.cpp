@@ -41,7 +41,7 @@ long readSetting(const QString &valueName, const QString &type, const QVariant &
 int readLanguageOffset() {
     QVariant stored = false;
     const long status = readSetting("language", "D", false, stored);
-    return LanguageOffsetFor(status, stored.toInt());
+    return modLocalisation::LanguageOffsetFor(status, stored.toInt());
 }
 
 bool readMarketFlag() {
@@ -126,21 +126,6 @@ void showStartupFailure(const std::exception &failure) {
 }
 
 } // namespace
-
-int LanguageOffsetFor(long readStatus, int storedValue) {
-    if (readStatus != modRegistry::kSuccess)
-        return 0;
-    switch (storedValue) {
-    case 0:
-    case 1000:
-    case 2000:
-    case 3000:
-    case 4000:
-        return storedValue;
-    default:
-        return 0;
-    }
-}
 
 bool MarketFlagFor(long readStatus, const QString &storedText) {
     if (readStatus != modRegistry::kSuccess)

@@ -37,8 +37,6 @@ bool IsConnectedNotice(const QStringList &arguments);
 // False when no running program listens.
 bool SendConnectedNotice();
 
-// The language offset that a stored "language" value selects: 0 for anything not offered.
-int LanguageOffsetFor(long readStatus, int storedValue);
 // The market flag that a stored "IsUnitedStates" text selects.
 bool MarketFlagFor(long readStatus, const QString &storedText);
 
