@@ -5,19 +5,6 @@
 #include <string>
 
 namespace testing {
-namespace {
-
-using Value = std::variant<platform::db::Null, std::int64_t, double, QString>;
-
-Value number(const std::optional<double> &value) {
-    return value ? Value(*value) : Value(platform::db::Null{});
-}
-
-Value text(const std::optional<QString> &value) {
-    return value ? Value(*value) : Value(platform::db::Null{});
-}
-
-} // namespace
 
 ActivityBuilder &ActivityBuilder::set(const char *column, Value value) {
     for (auto &[name, given] : columns_)
@@ -29,54 +16,10 @@ ActivityBuilder &ActivityBuilder::set(const char *column, Value value) {
     return *this;
 }
 
-ActivityBuilder &ActivityBuilder::key(std::int64_t key) {
-    return set("prkey", key);
-}
-
-ActivityBuilder &ActivityBuilder::start(const QString &dateTime) {
-    return set("Session_datetime", dateTime).set("session_date", dateTime.left(10));
-}
-
-ActivityBuilder &ActivityBuilder::type(Number type) {
-    return set("session_type", number(type));
-}
-
-ActivityBuilder &ActivityBuilder::sport(Number sport) {
-    return set("Sport", number(sport));
-}
-
-ActivityBuilder &ActivityBuilder::duration(Number seconds) {
-    return set("Duration", number(seconds));
-}
-
-ActivityBuilder &ActivityBuilder::distance(Number distance) {
-    return set("Distance", number(distance));
-}
-
-ActivityBuilder &ActivityBuilder::unit(const std::optional<QString> &unit) {
-    return set("distance_unit", text(unit));
-}
-
-ActivityBuilder &ActivityBuilder::heartRates(Number highest, Number average) {
-    return set("max_HR", number(highest)).set("avg_HR", number(average));
-}
-
-ActivityBuilder &ActivityBuilder::speeds(Number highest, Number average) {
-    return set("max_speed", number(highest)).set("avg_speed", number(average));
-}
-
-ActivityBuilder &ActivityBuilder::speedUnits(Number highest, Number average) {
-    return set("max_Speed_Units", number(highest)).set("avg_Speed_Units", number(average));
-}
-
-ActivityBuilder &ActivityBuilder::paceUnits(Number best, Number average) {
-    return set("max_pace_units", number(best)).set("avg_pace_units", number(average));
-}
-
 ActivityBuilder &ActivityBuilder::zone(int zone, Number seconds) {
     static const char *const kColumns[] = {"time_zone1", "time_zone2", "time_zone3", "time_zone4",
                                            "time_zone5"};
-    return set(kColumns[zone - 1], number(seconds));
+    return set(kColumns[zone - 1], seconds);
 }
 
 ActivityBuilder &ActivityBuilder::zones(const std::array<Number, 5> &seconds) {
@@ -85,28 +28,11 @@ ActivityBuilder &ActivityBuilder::zones(const std::array<Number, 5> &seconds) {
     return *this;
 }
 
-ActivityBuilder &ActivityBuilder::graphs(Number left, Number right) {
-    return set("Graph1", number(left)).set("Graph2", number(right));
-}
-
-ActivityBuilder &ActivityBuilder::description(const std::optional<QString> &text) {
-    return set("Description", testing::text(text));
-}
-
-ActivityBuilder &ActivityBuilder::fromRecorder(bool fromRecorder) {
-    return set("fromDataRecorder", std::int64_t{fromRecorder ? 1 : 0});
-}
-
-ActivityBuilder &ActivityBuilder::samples(std::vector<SampleRow> samples) {
-    samples_ = std::move(samples);
-    return *this;
-}
-
 std::int64_t ActivityBuilder::store(platform::db::Connection &connection) const {
     std::string names;
     std::string places;
-    for (const auto &[name, value] : columns_) {
-        names += (names.empty() ? "" : ", ") + std::string(name);
+    for (const auto &column : columns_) {
+        names += (names.empty() ? "" : ", ") + std::string(column.first);
         places += places.empty() ? "?" : ", ?";
     }
     auto insert =
