@@ -91,17 +91,6 @@ protected:
         QApplication::sendEvent(box, &left);
     }
 
-    std::int64_t activityCount() {
-        auto query = gConn.prepare("select count(*) from sessions");
-        query.step();
-        return query.columnInt64(0);
-    }
-    QString textOf(SessionKey key, const char *name) {
-        auto query = gConn.prepare(std::string("select ") + name + " from sessions where prkey = ?");
-        query.bind(1, key);
-        EXPECT_TRUE(query.step());
-        return query.columnText(0);
-    }
     bool dayIsBold(const QDate &day) const {
         return main.MonthView1->dateTextFormat(day).fontWeight() == QFont::Bold;
     }

@@ -158,11 +158,7 @@ protected:
         return found;
     }
 
-    std::int64_t count(const char *table) {
-        auto query = gConn.prepare(std::string("select count(*) from ") + table);
-        query.step();
-        return query.columnInt64(0);
-    }
+    std::int64_t count(const char *table) { return scalar(std::string("select count(*) from ") + table); }
 
     static QByteArray contents(const QString &path) {
         QFile file(path);

@@ -55,12 +55,8 @@ protected:
     }
 
     std::optional<std::int64_t> stored(const char *column, SessionKey key) {
-        auto query = gConn.prepare(std::string("select ") + column + " from sessions where prkey = ?");
-        query.bind(1, key);
-        query.step();
-        if (query.isNull(0))
-            return std::nullopt;
-        return query.columnInt64(0);
+        const auto query = read(key, column);
+        return query.isNull(0) ? std::nullopt : std::optional(query.columnInt64(0));
     }
 
     // The window's pane, as the window hands it to the graph.

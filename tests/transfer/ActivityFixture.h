@@ -92,12 +92,15 @@ protected:
         return result;
     }
 
-    double column(SessionKey key, const char *name) {
+    double column(SessionKey key, const char *name) { return read(key, name).columnDouble(0); }
+    QString textOf(SessionKey key, const char *name) { return read(key, name).columnText(0); }
+    platform::db::Statement read(SessionKey key, const char *name) {
         auto query = gConn.prepare(std::string("select ") + name + " from sessions where prkey = ?");
         query.bind(1, key);
         EXPECT_TRUE(query.step()) << "no activity " << key;
-        return query.columnDouble(0);
+        return query;
     }
+    std::int64_t activityCount() { return scalar("select count(*) from sessions"); }
     bool exists(SessionKey key) {
         auto query = gConn.prepare("select count(*) from sessions where prkey = ?");
         query.bind(1, key);

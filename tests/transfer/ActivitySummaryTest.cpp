@@ -56,9 +56,8 @@ protected:
     }
 
     std::int64_t stored(const char *column, SessionKey key) {
-        return scalar(
-            ("select " + std::string(column) + " from sessions where prkey = " + std::to_string(key))
-                .c_str());
+        return scalar("select " + std::string(column) +
+                      " from sessions where prkey = " + std::to_string(key));
     }
 
     frmMain main;

@@ -22,13 +22,7 @@ protected:
         testing::storeSamples(gConn, key, {{.time = seconds, .type = 1, .speed = speed, .distance = miles}});
     }
     std::vector<double> columns(SessionKey key, const char *list) {
-        auto row = gConn.prepare(std::string("select ") + list + " from sessions where prkey = ?");
-        row.bind(1, key);
-        EXPECT_TRUE(row.step());
-        std::vector<double> values;
-        for (int column = 0; column < row.columnCount(); ++column)
-            values.push_back(row.columnDouble(column));
-        return values;
+        return numbers(std::string("select ") + list + " from sessions where prkey = " + std::to_string(key));
     }
 };
 
