@@ -21,21 +21,27 @@ protected:
     }
 
     // One GPS sample; a fix status other than 2 or 3 marks a position the recorder had not fixed.
-    void addGpsAt(SessionKey key, double seconds, double miles, double feet, double latitude,
-                  double longitude, int fixStatus = 3) {
-        gConn
-            .prepare("insert into sessiondata (session_prkey, cum_duration, data_type, Speed, cum_distance, "
-                     "Altitude, Lat, Long, ACQStatus) values (?, ?, 2, 6, ?, ?, ?, ?, ?)")
-            .bindAll(key, seconds, miles, feet, latitude, longitude, fixStatus)
-            .execute();
+    static testing::SampleRow gpsRow(double seconds, double miles, double feet, double latitude,
+                                     double longitude, int fixStatus = 3) {
+        return {.time = seconds,
+                .type = 2,
+                .speed = 6,
+                .distance = miles,
+                .altitude = feet,
+                .latitude = latitude,
+                .longitude = longitude,
+                .acqStatus = fixStatus};
     }
 
     // A track heading north-east from 45 N 73 W, one sample a minute, each `step` miles on.
     void addTrack(SessionKey key, int count, double step) {
+        std::vector<testing::SampleRow> rows;
         for (int i = 0; i < count; ++i) {
             const double miles = step * (i + 1);
-            addGpsAt(key, 60.0 * i, miles, 100 + 5 * i, 45 + miles / 69.1 * 0.6, -73 + miles / 69.1 * 0.8);
+            rows.push_back(
+                gpsRow(60.0 * i, miles, 100 + 5 * i, 45 + miles / 69.1 * 0.6, -73 + miles / 69.1 * 0.8));
         }
+        testing::storeSamples(gConn, key, rows);
     }
 
     // A recorded GPS activity of `count` samples 0.1 mile apart, heart rate too for type 20.

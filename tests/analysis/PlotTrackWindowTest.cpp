@@ -120,9 +120,9 @@ TEST_F(PlotTrackWindowTest, TheTrackStartEndAndLegend) {
 
 TEST_F(PlotTrackWindowTest, PositionsWithoutAFixAreNotDrawn) {
     const SessionKey key = addActivity(5, 300, 0.5);
-    addGpsAt(key, 0, 0.1, 100, 45, -73);
-    addGpsAt(key, 60, 0.2, 100, 0, 0, 0);
-    addGpsAt(key, 120, 0.3, 100, 45.001, -73.001);
+    testing::storeSamples(gConn, key,
+                          {gpsRow(0, 0.1, 100, 45, -73), gpsRow(60, 0.2, 100, 0, 0, 0),
+                           gpsRow(120, 0.3, 100, 45.001, -73.001)});
     gCurrentSessionKey = key;
     frmPlotTrack window;
     auto *track = static_cast<QLineSeries *>(chart(window).series().at(0));

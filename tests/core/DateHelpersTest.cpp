@@ -56,6 +56,10 @@ struct LocaleDates {
     const char *systemDate; // of "08-25-2005"
 };
 
+void PrintTo(const LocaleDates &c, std::ostream *out) {
+    *out << c.locale.name().toStdString();
+}
+
 class DateOrderTest : public ::testing::TestWithParam<LocaleDates> {};
 
 TEST_P(DateOrderTest, FollowsTheShortDateLayout) {

@@ -148,6 +148,7 @@ TEST_P(LocalizeFormTest, OtherControlsNeedAPositiveId) {
     EXPECT_EQ(positive->toolTip(), expected(1300, ""));
 }
 
-INSTANTIATE_TEST_SUITE_P(EachLanguage, LocalizeFormTest, ::testing::Values(0, 1000, 2000, 3000, 4000));
+INSTANTIATE_TEST_SUITE_P(EachLanguage, LocalizeFormTest, ::testing::Values(0, 1000, 2000, 3000, 4000),
+                         ::testing::PrintToStringParamName());
 
 } // namespace

@@ -27,23 +27,12 @@ Form filledForm() {
 class ActivityEntryStoreTest : public ActivityFixture {
 protected:
     SessionKey lastKey() { return gConn.lastInsertId(); }
-    std::int64_t scalarCount() {
-        auto query = gConn.prepare("select count(*) from sessions");
-        query.step();
-        return query.columnInt64(0);
-    }
 
     bool isNull(SessionKey key, const char *name) {
         auto query = gConn.prepare(std::string("select ") + name + " is null from sessions where prkey = ?");
         query.bind(1, key);
         EXPECT_TRUE(query.step());
         return query.columnInt64(0) != 0;
-    }
-    QString textOf(SessionKey key, const char *name) {
-        auto query = gConn.prepare(std::string("select ") + name + " from sessions where prkey = ?");
-        query.bind(1, key);
-        EXPECT_TRUE(query.step());
-        return query.columnText(0);
     }
     SessionKey insert(const Form &form) {
         InsertActivity(ReadForm(form, false));
@@ -175,14 +164,14 @@ TEST_F(ActivityEntryStoreTest, AnEditOfAVanishedActivityWritesNothing) {
     const SessionKey key = insert(filledForm());
     gConn.prepare("delete from sessions where prkey = ?").bind(1, key).execute();
     EXPECT_FALSE(UpdateActivity(key, ReadForm(filledForm(), true)));
-    EXPECT_EQ(scalarCount(), 0);
+    EXPECT_EQ(activityCount(), 0);
 }
 
 TEST_F(ActivityEntryStoreTest, ARefusedInsertLeavesNoRow) {
     gConn.executeScript("create trigger refuse after insert on sessions "
                         "begin select raise(abort, 'disk is full'); end");
     EXPECT_THROW(InsertActivity(ReadForm(filledForm(), false)), platform::db::DbError);
-    EXPECT_EQ(scalarCount(), 0);
+    EXPECT_EQ(activityCount(), 0);
 }
 
 TEST(ActivityEntryStoreRules, TheSavedDayTurnsBoldWhenItStaysInTheShownMonth) {

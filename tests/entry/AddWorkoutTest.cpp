@@ -91,17 +91,6 @@ protected:
         QApplication::sendEvent(box, &left);
     }
 
-    std::int64_t activityCount() {
-        auto query = gConn.prepare("select count(*) from sessions");
-        query.step();
-        return query.columnInt64(0);
-    }
-    QString textOf(SessionKey key, const char *name) {
-        auto query = gConn.prepare(std::string("select ") + name + " from sessions where prkey = ?");
-        query.bind(1, key);
-        EXPECT_TRUE(query.step());
-        return query.columnText(0);
-    }
     bool dayIsBold(const QDate &day) const {
         return main.MonthView1->dateTextFormat(day).fontWeight() == QFont::Bold;
     }
@@ -175,13 +164,11 @@ TEST_F(AddWorkoutTest, EditingShowsTheStoredActivity) {
             "Description = 'Long run' where prkey = ?")
         .bind(1, key)
         .execute();
+    std::vector<SampleRow> altitudes;
     for (const auto &[time, altitude] :
          std::initializer_list<std::pair<double, double>>{{0, 100}, {4, 110}, {8, 130}, {12, 120}, {16, 90}})
-        gConn
-            .prepare("insert into sessiondata (session_prkey, cum_duration, data_type, Altitude) values (?, "
-                     "?, 2, ?)")
-            .bindAll(key, time, altitude)
-            .execute();
+        altitudes.push_back({.time = time, .type = 2, .altitude = altitude});
+    testing::storeSamples(gConn, key, altitudes);
 
     auto window = open(true, key);
     EXPECT_EQ(window->windowTitle(), "Edit");

@@ -49,11 +49,7 @@ TEST(AscentDescent, TotalsShowInFeetOrInMetresForKilometres) {
 class AscentDescentReadTest : public ActivityFixture {
 protected:
     void addAltitude(SessionKey key, double time, std::optional<double> altitude, int dataType = 2) {
-        gConn
-            .prepare("insert into sessiondata (session_prkey, cum_duration, data_type, Altitude) values (?, "
-                     "?, ?, ?)")
-            .bindAll(key, time, dataType, altitude)
-            .execute();
+        testing::storeSamples(gConn, key, {{.time = time, .type = dataType, .altitude = altitude}});
     }
 };
 

@@ -1,9 +1,9 @@
 #include "entry/DailyData.h"
 #include "common/ScriptedDialogs.h"
+#include "core/DatabaseFixture.h"
 #include "core/LocaleScope.h"
 #include "entry/EntryBox.h"
 #include "entry/frmDailyData.h"
-#include "transfer/ActivityFixture.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -48,13 +48,9 @@ TEST(DailyDataValidation, WeightAndRestingPulseAnswerWithTheirMessages) {
     }
 }
 
-class DailyDataTest : public ActivityFixture {
+class DailyDataTest : public DatabaseFixture {
 protected:
-    std::int64_t rows() {
-        auto query = gConn.prepare("select count(*) from dailydata");
-        query.step();
-        return query.columnInt64(0);
-    }
+    std::int64_t rows() { return scalar("select count(*) from dailydata"); }
     QString storedDay() {
         auto query = gConn.prepare("select theday from dailydata");
         EXPECT_TRUE(query.step());

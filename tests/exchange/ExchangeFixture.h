@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ActivityBuilder.h"
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
 #include "exchange/DataFile.h"
@@ -91,35 +92,38 @@ protected:
         gLanguageOffset = 0;
     }
 
-    // Stores the activity with plain statements, as the other subsystems would.
+    // Stores the activity as the other subsystems would, not through the import.
     SessionKey store(const DataFile::Activity &activity) {
         const DataFile::Session &s = activity.session;
-        gConn
-            .prepare(
-                "insert into sessions (Session_datetime, session_date, Sport, Distance, distance_unit, "
-                "avg_Speed_Units, max_Speed_Units, avg_pace_units, max_pace_units, Duration, Description, "
-                "session_type, max_HR, max_speed, avg_HR, avg_speed, fromDataRecorder, time_zone1, "
-                "time_zone2, time_zone3, time_zone4, time_zone5) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                "?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-            .bindAll(s.start, s.start.date(), s.sportId, s.distance, s.distanceUnit, s.avgSpeedUnits,
-                     s.maxSpeedUnits, s.avgPaceUnits, s.maxPaceUnits, s.duration, s.description,
-                     s.sessionType, s.maxHr, s.maxSpeed, s.avgHr, s.avgSpeed,
-                     s.fromDataRecorder.value_or(false) ? 1 : 0, s.timeInZone[0], s.timeInZone[1],
-                     s.timeInZone[2], s.timeInZone[3], s.timeInZone[4])
-            .execute();
-        const SessionKey key = gConn.lastInsertId();
+        std::vector<testing::SampleRow> samples;
         for (const DataFile::Sample &sample : activity.samples)
-            gConn
-                .prepare("insert into sessiondata (session_prkey, cum_duration, Hr, Speed, cum_distance, "
-                         "data_type, "
-                         "Long, Lat, Altitude, ACQStatus, TrueHeading, MagHeading) values (?, ?, ?, ?, ?, ?, "
-                         "?, ?, "
-                         "?, ?, ?, ?)")
-                .bindAll(key, sample.duration, sample.hr, sample.speed, sample.distance, sample.type,
-                         sample.longitude, sample.latitude, sample.altitude, sample.acqStatus,
-                         sample.trueHeading, sample.magHeading)
-                .execute();
-        return key;
+            samples.push_back({.time = sample.duration,
+                               .type = sample.type,
+                               .hr = sample.hr,
+                               .speed = sample.speed,
+                               .distance = sample.distance,
+                               .altitude = sample.altitude,
+                               .latitude = sample.latitude,
+                               .longitude = sample.longitude,
+                               .acqStatus = sample.acqStatus,
+                               .trueHeading = sample.trueHeading,
+                               .magHeading = sample.magHeading});
+        return testing::ActivityBuilder()
+            .start(platform::db::isoDateTime(s.start))
+            .sport(s.sportId)
+            .distance(s.distance)
+            .unit(s.distanceUnit)
+            .speedUnits(s.maxSpeedUnits, s.avgSpeedUnits)
+            .paceUnits(s.maxPaceUnits, s.avgPaceUnits)
+            .duration(s.duration)
+            .description(s.description)
+            .type(s.sessionType)
+            .heartRates(s.maxHr, s.avgHr)
+            .speeds(s.maxSpeed, s.avgSpeed)
+            .fromRecorder(s.fromDataRecorder.value_or(false))
+            .zones(s.timeInZone)
+            .samples(samples)
+            .store(gConn);
     }
 
     std::vector<Row> rows(const char *sql, SessionKey key) {
@@ -154,11 +158,7 @@ protected:
         return found;
     }
 
-    std::int64_t count(const char *table) {
-        auto query = gConn.prepare(std::string("select count(*) from ") + table);
-        query.step();
-        return query.columnInt64(0);
-    }
+    std::int64_t count(const char *table) { return scalar(std::string("select count(*) from ") + table); }
 
     static QByteArray contents(const QString &path) {
         QFile file(path);

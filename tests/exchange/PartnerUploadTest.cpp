@@ -1,5 +1,6 @@
 #include "exchange/LoopbackHttpServer.h"
 
+#include "common/ParamName.h"
 #include "common/TestHome.h"
 #include "core/modRegistry.h"
 #include "exchange/PartnerUpload.h"
@@ -19,6 +20,10 @@ struct AddressCase {
     bool safe;
 };
 
+void PrintTo(const AddressCase &c, std::ostream *out) {
+    *out << '"' << c.address << "\" " << (c.safe ? "safe" : "unsafe");
+}
+
 class SafeAddress : public ::testing::TestWithParam<AddressCase> {};
 
 TEST_P(SafeAddress, OnlyHttpsLeavesThisComputer) {
@@ -34,7 +39,10 @@ INSTANTIATE_TEST_SUITE_P(PartnerUploadTest, SafeAddress,
                                            AddressCase{"http://localhost/upload", true},
                                            AddressCase{"http://[::1]:8080/upload", true},
                                            AddressCase{"ftp://127.0.0.1/upload", false},
-                                           AddressCase{"https://", false}, AddressCase{"", false}));
+                                           AddressCase{"https://", false}, AddressCase{"", false}),
+                         [](const ::testing::TestParamInfo<AddressCase> &info) {
+                             return testing::NameFromText(info.param.address);
+                         });
 
 class ConfiguredAddressTest : public ::testing::Test {
 protected:

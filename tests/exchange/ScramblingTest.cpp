@@ -1,5 +1,7 @@
 #include "exchange/modCredentials.h"
 
+#include "common/ParamName.h"
+
 #include <gtest/gtest.h>
 
 using modCredentials::Decrypt;
@@ -13,6 +15,10 @@ struct Worked {
     QByteArray scrambled;
 };
 
+void PrintTo(const Worked &c, std::ostream *out) {
+    *out << '"' << c.plain.toStdString() << "\" scrambled \"" << c.scrambled.toStdString() << '"';
+}
+
 class WorkedScrambling : public ::testing::TestWithParam<Worked> {};
 
 TEST_P(WorkedScrambling, ScramblesAndComesBack) {
@@ -23,7 +29,10 @@ TEST_P(WorkedScrambling, ScramblesAndComesBack) {
 // Shifts 0, 2, 4, 3, 5, 7, 6 for positions 0 to 6; the first character is never moved.
 INSTANTIATE_TEST_SUITE_P(ScramblingTest, WorkedScrambling,
                          ::testing::Values(Worked{"", "1"}, Worked{"abc", "1adg"},
-                                           Worked{"aaaaaaa", "1acedfhg"}, Worked{"a'b", "1a)f"}));
+                                           Worked{"aaaaaaa", "1acedfhg"}, Worked{"a'b", "1a)f"}),
+                         [](const ::testing::TestParamInfo<Worked> &info) {
+                             return testing::NameFromText(info.param.plain.toStdString());
+                         });
 
 TEST(ScramblingTest, EveryCodeThatStaysInRangeComesBack) {
     for (int position = 0; position < 9; ++position) {

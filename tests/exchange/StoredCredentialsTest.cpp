@@ -1,5 +1,6 @@
 #include "exchange/modCredentials.h"
 
+#include "common/ParamName.h"
 #include "core/DatabaseFixture.h"
 
 #include <QRegularExpression>
@@ -72,6 +73,10 @@ struct Shown {
     const char *box;
 };
 
+void PrintTo(const Shown &c, std::ostream *out) {
+    *out << '"' << c.stored << "\" shows \"" << c.box << '"';
+}
+
 class ShownCredential : public ::testing::TestWithParam<Shown> {};
 
 TEST_P(ShownCredential, TheLeadIsCutBeforeUnscrambling) {
@@ -82,7 +87,10 @@ INSTANTIATE_TEST_SUITE_P(StoredCredentialsTest, ShownCredential,
                          ::testing::Values(Shown{"", ""}, Shown{"abcdefghi", ""}, Shown{"abcdefgh1", ""},
                                            Shown{"abcdefghi1", ""}, Shown{"abcdefghi1adg", "abc"},
                                            Shown{"abcdefghi2adg", "{invalid}"},
-                                           Shown{"abcdefghiX1", "{invalid}"}));
+                                           Shown{"abcdefghiX1", "{invalid}"}),
+                         [](const ::testing::TestParamInfo<Shown> &info) {
+                             return testing::NameFromText(info.param.stored);
+                         });
 
 TEST_F(StoredCredentialsTest, TheCredentialsLineCarriesTheStoredValuesAsSingleBytes) {
     gPartnerUser = "abcdefghi1adg";

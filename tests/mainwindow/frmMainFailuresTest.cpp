@@ -1,3 +1,4 @@
+#include "common/ActivityBuilder.h"
 #include "common/DatabaseFaults.h"
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
@@ -19,9 +20,8 @@ class frmMainFailuresTest : public DatabaseFixture {
 protected:
     void SetUp() override {
         DatabaseFixture::SetUp();
-        gConn.executeScript("insert into sessions (Session_datetime, session_date, session_type, Duration) "
-                            "values ('2026-03-09 07:00:00', '2026-03-09', 1, 600)");
-        gCurrentSessionKey = gConn.lastInsertId();
+        gCurrentSessionKey =
+            testing::ActivityBuilder().start("2026-03-09 07:00:00").type(1).duration(600).store(gConn);
         for (QComboBox *list : {window.cmbGraph1, window.cmbGraph2})
             list->addItems({"<None>", "Speed", "Pace"});
     }

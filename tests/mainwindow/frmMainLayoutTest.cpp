@@ -1,3 +1,4 @@
+#include "common/ActivityBuilder.h"
 #include "core/DatabaseFixture.h"
 #include "core/ImageControls.h"
 #include "core/clsLayout.h"
@@ -108,16 +109,16 @@ protected:
 
     // The pane as one activity's graph shows it: a speed activity with a few samples.
     void showSessionView() {
-        gConn.executeScript("insert into sessions (Session_datetime, session_date, session_type, Duration, "
-                            "distance_unit) values ('2026-03-09 17:00:00', '2026-03-09', 1, 30, 'mi')");
-        const auto key = gConn.lastInsertId();
+        std::vector<testing::SampleRow> samples;
         for (int i = 0; i < 5; ++i)
-            gConn
-                .prepare(
-                    "insert into sessiondata (session_prkey, cum_duration, data_type, Speed, cum_distance) "
-                    "values (?, ?, 1, ?, ?)")
-                .bindAll(key, i * 3.57, 6.0 + i, i * 0.01)
-                .execute();
+            samples.push_back({.time = i * 3.57, .type = 1, .speed = 6.0 + i, .distance = i * 0.01});
+        const auto key = testing::ActivityBuilder()
+                             .start("2026-03-09 17:00:00")
+                             .type(1)
+                             .duration(30)
+                             .unit("mi")
+                             .samples(samples)
+                             .store(gConn);
         window.ReloadGraphSelection(key);
         window.showSessionGraph(key);
         window.resImagePlot->show();

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <set>
+
 namespace {
 
 QString text(int id) {
@@ -81,6 +83,19 @@ TEST_F(frmMainPeriodsTest, LoadOffersTheGraphsAndPeriodsAndDrawsThisMonthsGoals)
                                                             window->resImage[6], window->resImagePlot})
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
     EXPECT_TRUE(dialogs.shown().empty());
+}
+
+// The list and the graphs it draws agree: no entry is left without a graph or shares one.
+TEST_F(frmMainPeriodsTest, EachEntryOfTheGraphListDrawsAGraphOfItsOwn) {
+    load();
+    std::set<QString> drawn;
+    for (int position = window->Combo1->count() - 1; position >= 0; --position) {
+        gCurrentGraph.clear();
+        window->Combo1->setCurrentIndex(position);
+        EXPECT_FALSE(gCurrentGraph.isEmpty()) << window->Combo1->itemText(position).toStdString();
+        drawn.insert(gCurrentGraph);
+    }
+    EXPECT_EQ(drawn.size(), 11u);
 }
 
 TEST_F(frmMainPeriodsTest, EachPeriodOfTheListSetsThePeriodFromTheWindowsToday) {

@@ -68,15 +68,6 @@ protected:
         return ids;
     }
 
-    std::vector<double> stored(const char *sql) {
-        auto query = gConn.prepare(sql);
-        EXPECT_TRUE(query.step()) << sql;
-        std::vector<double> values;
-        for (int column = 0; column < query.columnCount(); ++column)
-            values.push_back(query.columnDouble(column));
-        return values;
-    }
-
     testing::ScriptedDialogs dialogs;
     std::unique_ptr<frmOptions> window;
 };
@@ -161,8 +152,8 @@ TEST_F(OptionsWindowTest, AnEmptyPersonRowGivesZonesFromMaximum220) {
 
     options.cmdOK->click();
 
-    EXPECT_EQ(stored("select age, max_hr from person"), (std::vector<double>{0, 220}));
-    EXPECT_EQ(stored("select zone1low, zone3low, zone5low, zone5high from zones"),
+    EXPECT_EQ(numbers("select age, max_hr from person"), (std::vector<double>{0, 220}));
+    EXPECT_EQ(numbers("select zone1low, zone3low, zone5low, zone5high from zones"),
               (std::vector<double>{110, 154, 198, 220}));
 }
 
@@ -182,7 +173,7 @@ TEST_F(OptionsWindowTest, ZonesEnteredByHandAreSavedAsTyped) {
 
     options.cmdOK->click();
 
-    EXPECT_EQ(stored("select * from zones"),
+    EXPECT_EQ(numbers("select * from zones"),
               (std::vector<double>{80, 99, 100, 119, 120, 139, 140, 159, 160, 185}));
 }
 
@@ -211,8 +202,8 @@ TEST_F(OptionsWindowTest, WhatCannotBeSavedKeepsTheWindowOpenForOkToTryAgain) {
 
     options.cmdOK->click();
     EXPECT_FALSE(options.isVisible());
-    EXPECT_EQ(stored("select zone1low from zones"), std::vector<double>{80});
-    EXPECT_EQ(stored("select Pace_Min, Pace_Max from preferences"), (std::vector<double>{6, 25}));
+    EXPECT_EQ(numbers("select zone1low from zones"), std::vector<double>{80});
+    EXPECT_EQ(numbers("select Pace_Min, Pace_Max from preferences"), (std::vector<double>{6, 25}));
 }
 
 TEST_F(OptionsWindowTest, LeavingTheAgeBoxOutOfRangeSaysSoAndResetsIt) {
@@ -233,12 +224,12 @@ TEST_F(OptionsWindowTest, PaceBoxesStoreAValidRangeWhenLeft) {
         leave(options.Text1[1]);
     };
     enter("5", "20");
-    EXPECT_EQ(stored("select Pace_Min, Pace_Max from preferences"), (std::vector<double>{5, 20}));
+    EXPECT_EQ(numbers("select Pace_Min, Pace_Max from preferences"), (std::vector<double>{5, 20}));
     EXPECT_EQ(gPaceMax, 20.0f);
     enter("8", "8");
     enter("5", "100");
     EXPECT_EQ(messages(), (std::vector<int>{1507, 1506}));
-    EXPECT_EQ(stored("select Pace_Min, Pace_Max from preferences"), (std::vector<double>{5, 20}));
+    EXPECT_EQ(numbers("select Pace_Min, Pace_Max from preferences"), (std::vector<double>{5, 20}));
 }
 
 TEST_F(OptionsWindowTest, ChangingTheFirstDayOfTheWeekMovesTheGoals) {

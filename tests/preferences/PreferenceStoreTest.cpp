@@ -8,14 +8,6 @@ using namespace preferences;
 
 class PreferenceStoreTest : public DatabaseFixture {
 protected:
-    std::vector<double> row(const char *sql) {
-        auto query = gConn.prepare(sql);
-        EXPECT_TRUE(query.step()) << sql;
-        std::vector<double> values;
-        for (int column = 0; column < query.columnCount(); ++column)
-            values.push_back(query.columnDouble(column));
-        return values;
-    }
     static QVariant setting(const char *name) {
         QVariant value = -1;
         modRegistry::ReadRegistryValue("HKLM", modRegistry::kProgramKey, name, "D", -1, value);
@@ -41,9 +33,10 @@ TEST_F(PreferenceStoreTest, EachSettingGoesToItsOwnColumn) {
     StoreTransferOption(gConn, TransferOption::AlwaysClear, 1);
     StoreTransferOption(gConn, TransferOption::ClipEnd, 1);
     StoreZoneMode(gConn, ZoneMode::FromMaximum);
-    EXPECT_EQ(row("select Pace_Min, Pace_Max, alwaysClearDR, Clip_Beginning, clip_end, Filter_Spikes from "
-                  "preferences"),
-              (std::vector<double>{5, 20, 1, 0, 1, 0}));
+    EXPECT_EQ(
+        numbers("select Pace_Min, Pace_Max, alwaysClearDR, Clip_Beginning, clip_end, Filter_Spikes from "
+                "preferences"),
+        (std::vector<double>{5, 20, 1, 0, 1, 0}));
     auto texts = gConn.prepare("select Primary_Unit, computeZonesUsing from preferences");
     texts.step();
     EXPECT_EQ(texts.columnText(0), "km");

@@ -1,4 +1,5 @@
 #include "AnswerLater.h"
+#include "common/ActivityBuilder.h"
 #include "core/DatabaseFixture.h"
 #include "core/modLocalisation.h"
 #include "preferences/TimeInZonesRecompute.h"
@@ -19,12 +20,8 @@ protected:
     // Activities whose zone times read -1 until they are recomputed (to 0: they have no samples).
     std::vector<SessionKey> addActivities(std::initializer_list<int> types) {
         std::vector<SessionKey> keys;
-        for (const int type : types) {
-            gConn.prepare("insert into sessions (session_type, time_zone1) values (?, -1)")
-                .bindAll(type)
-                .execute();
-            keys.push_back(gConn.lastInsertId());
-        }
+        for (const int type : types)
+            keys.push_back(testing::ActivityBuilder().type(type).zone(1, -1).store(gConn));
         return keys;
     }
     bool recomputed(SessionKey key) {

@@ -1,5 +1,6 @@
 #include "preferences/frmActivityList.h"
 
+#include "common/ActivityBuilder.h"
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
 #include "core/modLocalisation.h"
@@ -27,9 +28,8 @@ protected:
         DatabaseFixture::SetUp();
         for (const char *sport : {"Orienteering", "Curling"})
             gConn.prepare("insert into sports (Description) values (?)").bindAll(sport).execute();
-        for (int activity = 0; activity < 3; ++activity)
-            gConn.executeScript("insert into sessions (Sport) values (12)");
-        gConn.executeScript("insert into sessions (Sport) values (2)");
+        for (const int sport : {12, 12, 12, 2})
+            testing::ActivityBuilder().sport(sport).store(gConn);
         modPreferences::LoadPreferences();
         editor.emplace();
     }

@@ -42,12 +42,8 @@ protected:
 
     void storeMonth() {
         for (int day = 2; day <= 10; day += 2)
-            insertActivity({.type = 99,
-                            .start = qPrintable(QString("2026-03-%1 07:00:00").arg(day, 2, 10, QChar('0'))),
-                            .duration = 1800.0 + 300 * day,
-                            .distance = 1.3 * day,
-                            .unit = "mi",
-                            .figures = true});
+            addActivity(99, 1800.0 + 300 * day, 1.3 * day, "mi",
+                        qPrintable(QString("2026-03-%1 07:00:00").arg(day, 2, 10, QChar('0'))));
         gConn.executeScript("insert into dailydata (theday, weight, restingpulse) values "
                             "('2026-03-02', 72.5, 48), ('2026-03-05', 73.1, 52)");
         sessions = {activity(0), activity(1, 2, 1), activity(5, 3, 4), activity(20, 1, 5)};

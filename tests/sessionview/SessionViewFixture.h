@@ -33,32 +33,30 @@ protected:
     }
 
     SessionKey addStored(int type, std::optional<int> graph1 = {}, std::optional<int> graph2 = {}) {
-        return insertActivity({.type = type,
-                               .start = "2026-03-09 07:05:09",
-                               .duration = 600,
-                               .unit = "mi",
-                               .graph1 = graph1,
-                               .graph2 = graph2});
+        return ActivityBuilder()
+            .start("2026-03-09 07:05:09")
+            .type(type)
+            .duration(600)
+            .unit("mi")
+            .graphs(graph1, graph2)
+            .store(gConn);
     }
 
     void addSample(SessionKey key, double time, int dataType, std::optional<double> altitude = {},
                    double hr = 0, double speed = 6, double distance = 0.01) {
-        gConn
-            .prepare(
-                "insert into sessiondata (session_prkey, cum_duration, data_type, Hr, Speed, cum_distance, "
-                "Altitude, Lat) values (?, ?, ?, ?, ?, ?, ?, ?)")
-            .bindAll(key, time, dataType, hr, speed, distance, altitude,
-                     dataType == 2 ? std::optional<double>(45.5) : std::nullopt)
-            .execute();
+        testing::storeSamples(gConn, key,
+                              {{.time = time,
+                                .type = dataType,
+                                .hr = hr,
+                                .speed = speed,
+                                .distance = distance,
+                                .altitude = altitude,
+                                .latitude = dataType == 2 ? std::optional<double>(45.5) : std::nullopt}});
     }
 
     std::optional<std::int64_t> stored(const char *column, SessionKey key) {
-        auto query = gConn.prepare(std::string("select ") + column + " from sessions where prkey = ?");
-        query.bind(1, key);
-        query.step();
-        if (query.isNull(0))
-            return std::nullopt;
-        return query.columnInt64(0);
+        const auto query = read(key, column);
+        return query.isNull(0) ? std::nullopt : std::optional(query.columnInt64(0));
     }
 
     // The window's pane, as the window hands it to the graph.

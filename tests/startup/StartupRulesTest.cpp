@@ -34,26 +34,32 @@ TEST(StartupRules, MarketFlagMatchesExactly) {
     EXPECT_FALSE(MarketFlagFor(modRegistry::kSuccess, ""));
 }
 
-TEST(StartupRules, TransferWordIsACaseSensitiveSubstring) {
-    using modInstance::CommandLineAsksForTransfer;
-    EXPECT_TRUE(CommandLineAsksForTransfer("startdownloadingnow"));
-    EXPECT_TRUE(CommandLineAsksForTransfer("-quiet startdownloadingnow"));
-    EXPECT_TRUE(CommandLineAsksForTransfer("xstartdownloadingnowy"));
-    EXPECT_FALSE(CommandLineAsksForTransfer("StartDownloadingNow"));
-    EXPECT_FALSE(CommandLineAsksForTransfer("start downloading now"));
-    EXPECT_FALSE(CommandLineAsksForTransfer(""));
-}
-
-TEST(StartupRules, CommandLineLeavesOutTheProgramsName) {
-    EXPECT_EQ(modInstance::CommandLine({"/opt/startdownloadingnow/Runvella"}), "");
-    EXPECT_EQ(modInstance::CommandLine({"Runvella", "a", "startdownloadingnow"}), "a startdownloadingnow");
+// A second start hands the running program its arguments after the program's name; the running
+// program starts a transfer when they hold the word, in that exact case.
+TEST(StartupRules, ASecondStartAsksForATransferWithTheExactWordAfterTheProgramsName) {
+    const struct {
+        QStringList arguments;
+        const char *handedOver;
+        bool transfer;
+    } cases[] = {
+        {{"Runvella", "startdownloadingnow"}, "startdownloadingnow", true},
+        {{"Runvella", "a", "startdownloadingnow"}, "a startdownloadingnow", true},
+        {{"Runvella", "-quiet", "startdownloadingnow"}, "-quiet startdownloadingnow", true},
+        {{"Runvella", "xstartdownloadingnowy"}, "xstartdownloadingnowy", true},
+        {{"/opt/startdownloadingnow/Runvella"}, "", false},
+        {{"Runvella", "StartDownloadingNow"}, "StartDownloadingNow", false},
+        {{"Runvella", "start downloading now"}, "start downloading now", false},
+        {{"Runvella"}, "", false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const QString message = modInstance::CommandLineMessage(modInstance::CommandLine(c.arguments));
+        ASSERT_TRUE(modInstance::IsCommandLineMessage(message));
+        EXPECT_EQ(modInstance::CommandLineOf(message), c.handedOver);
+        EXPECT_EQ(modInstance::CommandLineAsksForTransfer(modInstance::CommandLineOf(message)), c.transfer);
+    }
+    // The recorder's notice is no command line, and is an argument after the program's name.
+    EXPECT_FALSE(modInstance::IsCommandLineMessage(modInstance::kConnectedMessage));
     EXPECT_TRUE(IsConnectedNotice({"Runvella", "--eggconnected"}));
     EXPECT_FALSE(IsConnectedNotice({"--eggconnected"}));
-}
-
-TEST(StartupRules, CommandLineSurvivesTheHandOver) {
-    const QString message = modInstance::CommandLineMessage("a startdownloadingnow");
-    ASSERT_TRUE(modInstance::IsCommandLineMessage(message));
-    EXPECT_EQ(modInstance::CommandLineOf(message), "a startdownloadingnow");
-    EXPECT_FALSE(modInstance::IsCommandLineMessage(modInstance::kConnectedMessage));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ActivityBuilder.h"
 #include "core/DatabaseFixture.h"
 #include "core/LocaleScope.h"
 
@@ -7,6 +8,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // A fresh installation with weeks from Monday, miles preferred and the US date order, and
 // helpers that store activities, goals, body measures and GPS altitudes.
@@ -38,19 +40,15 @@ protected:
     };
 
     SessionKey add(const Activity &activity) {
-        const auto text = [](const char *value) {
-            return value ? std::optional<QString>(value) : std::nullopt;
-        };
-        gConn
-            .prepare(
-                "insert into sessions (Session_datetime, session_date, session_type, Duration, Distance, "
-                "distance_unit, Sport, time_zone1, time_zone2, time_zone3, time_zone4, time_zone5) "
-                "values (? || ' 07:00:00', ?, 99, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-            .bindAll(QString(activity.day), QString(activity.day), activity.duration, activity.distance,
-                     text(activity.unit), activity.sport, activity.zones[0], activity.zones[1],
-                     activity.zones[2], activity.zones[3], activity.zones[4])
-            .execute();
-        return gConn.lastInsertId();
+        return testing::ActivityBuilder()
+            .start(QString(activity.day) + " 07:00:00")
+            .type(99)
+            .duration(activity.duration)
+            .distance(activity.distance)
+            .unit(activity.unit ? std::optional<QString>(activity.unit) : std::nullopt)
+            .sport(activity.sport)
+            .zones(activity.zones)
+            .store(gConn);
     }
 
     void addGoal(const char *week, const char *column, std::optional<double> value) {
@@ -68,20 +66,14 @@ protected:
     // GPS samples 3 s apart with these altitudes; heart-rate samples in between carry none.
     void addAltitudes(SessionKey key, std::initializer_list<std::optional<double>> altitudes,
                       double from = 0) {
+        std::vector<testing::SampleRow> rows;
         double time = from;
         for (const auto &altitude : altitudes) {
-            gConn
-                .prepare("insert into sessiondata (session_prkey, cum_duration, data_type, Altitude) "
-                         "values (?, ?, 2, ?)")
-                .bindAll(key, time, altitude)
-                .execute();
-            gConn
-                .prepare("insert into sessiondata (session_prkey, cum_duration, data_type, Hr) values (?, ?, "
-                         "0, 120)")
-                .bindAll(key, time + 1)
-                .execute();
+            rows.push_back({.time = time, .type = 2, .altitude = altitude});
+            rows.push_back({.time = time + 1, .type = 0, .hr = 120});
             time += 3;
         }
+        testing::storeSamples(gConn, key, rows);
     }
 
     LocaleScope usDates{QLocale(QLocale::English, QLocale::UnitedStates)};

@@ -1,94 +1,65 @@
 #pragma once
 
-#include "common/TestHome.h"
-#include "core/Globals.h"
-#include "platform/FirstStart.h"
-#include "platform/Paths.h"
+#include "common/ActivityBuilder.h"
+#include "core/DatabaseFixture.h"
 
-#include <gtest/gtest.h>
-
-#include <optional>
 #include <vector>
 
-// The columns of one activity row that a test stores; what is not given stays NULL.
-struct ActivityValues {
-    int type = 0;
-    const char *start = nullptr; // "yyyy-MM-dd hh:mm:ss"; its date is the activity's day
-    std::optional<double> duration = std::nullopt;
-    std::optional<double> distance = std::nullopt;
-    const char *unit = nullptr;
-    std::optional<int> graph1 = std::nullopt;
-    std::optional<int> graph2 = std::nullopt;
-    // Figures as if entered by hand: highest and average heart rate and speed, time in zone 1,
-    // sport 1.
-    bool figures = false;
-};
-
-inline SessionKey insertActivity(const ActivityValues &values) {
-    const auto text = [](const char *value) { return value ? std::optional<QString>(value) : std::nullopt; };
-    const auto figure = [&values](int value) {
-        return values.figures ? std::optional<int>(value) : std::nullopt;
-    };
-    gConn
-        .prepare("insert into sessions (Session_datetime, session_date, session_type, Duration, Distance, "
-                 "distance_unit, Graph1, Graph2, max_HR, avg_HR, max_speed, avg_speed, time_zone1, Sport) "
-                 "values (?, substr(?, 1, 10), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-        .bindAll(text(values.start), text(values.start), values.type, values.duration, values.distance,
-                 text(values.unit), values.graph1, values.graph2, figure(150), figure(140), figure(9),
-                 figure(8), figure(600), figure(1))
-        .execute();
-    return gConn.lastInsertId();
-}
-
 // A fresh installation with gConn open, and helpers that store activities and read them back.
-class ActivityFixture : public ::testing::Test {
+class ActivityFixture : public DatabaseFixture {
 protected:
-    void SetUp() override {
-        platform::install::ensureDataFolder();
-        gConn.open(platform::paths::databasePath());
-    }
-    void TearDown() override { gConn.close(); }
+    using ActivityBuilder = testing::ActivityBuilder;
+    using SampleRow = testing::SampleRow;
 
+    // A recorded activity with figures as if entered by hand: highest and average heart rate and
+    // speed, time in zone 1, sport 1.
     SessionKey addActivity(int type, double duration = 0, double distance = 0, const char *unit = "mi",
                            const char *start = "2026-03-09 07:00:00") {
-        return insertActivity({.type = type,
-                               .start = start,
-                               .duration = duration,
-                               .distance = distance,
-                               .unit = unit,
-                               .figures = true});
+        return ActivityBuilder()
+            .start(start)
+            .type(type)
+            .duration(duration)
+            .distance(distance)
+            .unit(unit)
+            .heartRates(150, 140)
+            .speeds(9, 8)
+            .zone(1, 600)
+            .sport(1)
+            .store(gConn);
     }
 
     // Heart-rate samples 2 s apart from 0.
     void addHeartRate(SessionKey key, int count, int hr = 120) {
+        std::vector<SampleRow> rows;
         for (int i = 0; i < count; ++i)
-            addHeartRateAt(key, 2.0 * i, hr);
+            rows.push_back({.time = 2.0 * i, .hr = hr});
+        testing::storeSamples(gConn, key, rows);
     }
     void addHeartRateAt(SessionKey key, double time, int hr) {
-        gConn
-            .prepare(
-                "insert into sessiondata (session_prkey, cum_duration, data_type, Hr) values (?, ?, 0, ?)")
-            .bindAll(key, time, hr)
-            .execute();
+        testing::storeSamples(gConn, key, {{.time = time, .hr = hr}});
     }
 
     // Speed samples 3.57 s apart from 0, each adding `step` miles; GPS rows (data type 2) carry
     // a position.
     void addSpeed(SessionKey key, int count, int dataType = 1, double speed = 6, double step = 0.01) {
+        std::vector<SampleRow> rows;
         for (int i = 0; i < count; ++i)
-            addSpeedAt(key, 3.57 * i, dataType, speed, step * (i + 1));
+            rows.push_back(speedRow(3.57 * i, dataType, speed, step * (i + 1)));
+        testing::storeSamples(gConn, key, rows);
     }
     void addSpeedAt(SessionKey key, double time, int dataType, double speed, double distance) {
-        auto insert = gConn.prepare("insert into sessiondata (session_prkey, cum_duration, data_type, Speed, "
-                                    "cum_distance, Altitude, Lat, Long, TrueHeading, MagHeading, ACQStatus) "
-                                    "values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 3)");
-        insert.bindAll(key, time, dataType, speed, distance);
-        if (dataType == 2)
-            insert.bindAll(key, time, dataType, speed, distance, 120.0, 45.5, -73.5, 90.0, 80.0);
-        else
-            for (int column = 6; column <= 10; ++column)
-                insert.bind(column, platform::db::Null{});
-        insert.execute();
+        testing::storeSamples(gConn, key, {speedRow(time, dataType, speed, distance)});
+    }
+    static SampleRow speedRow(double time, int dataType, double speed, double distance) {
+        SampleRow row{.time = time, .type = dataType, .speed = speed, .distance = distance, .acqStatus = 3};
+        if (dataType == 2) {
+            row.altitude = 120;
+            row.latitude = 45.5;
+            row.longitude = -73.5;
+            row.trueHeading = 90;
+            row.magHeading = 80;
+        }
+        return row;
     }
 
     struct Sample {
@@ -121,12 +92,15 @@ protected:
         return result;
     }
 
-    double column(SessionKey key, const char *name) {
+    double column(SessionKey key, const char *name) { return read(key, name).columnDouble(0); }
+    QString textOf(SessionKey key, const char *name) { return read(key, name).columnText(0); }
+    platform::db::Statement read(SessionKey key, const char *name) {
         auto query = gConn.prepare(std::string("select ") + name + " from sessions where prkey = ?");
         query.bind(1, key);
         EXPECT_TRUE(query.step()) << "no activity " << key;
-        return query.columnDouble(0);
+        return query;
     }
+    std::int64_t activityCount() { return scalar("select count(*) from sessions"); }
     bool exists(SessionKey key) {
         auto query = gConn.prepare("select count(*) from sessions where prkey = ?");
         query.bind(1, key);
@@ -139,8 +113,6 @@ protected:
         query.step();
         return query.columnInt64(0);
     }
-
-    testing::TestHome home;
 };
 
 // Times compare to the thousandth: filler times are kept in single precision.

@@ -1,5 +1,5 @@
-#include "ActivityFixture.h"
 #include "TransferFixture.h"
+#include "common/ActivityBuilder.h"
 
 #include "mainwindow/frmMain.h"
 #include "transfer/frmActivitySummary.h"
@@ -29,16 +29,15 @@ protected:
 
     SessionKey addActivity(int type, const char *start, std::optional<int> graph1 = {},
                            std::optional<int> graph2 = {}) {
-        return insertActivity(
-            {.type = type, .start = start, .duration = 600, .graph1 = graph1, .graph2 = graph2});
+        return testing::ActivityBuilder()
+            .start(start)
+            .type(type)
+            .duration(600)
+            .graphs(graph1, graph2)
+            .store(gConn);
     }
     void addTrackSample(SessionKey key, std::optional<double> altitude, int dataType = 1) {
-        gConn
-            .prepare(
-                "insert into sessiondata (session_prkey, cum_duration, data_type, Speed, Altitude) values "
-                "(?, 0, ?, 6, ?)")
-            .bindAll(key, dataType, altitude)
-            .execute();
+        testing::storeSamples(gConn, key, {{.time = 0, .type = dataType, .speed = 6, .altitude = altitude}});
     }
 
     // Clicks the summary's line of the activity.
@@ -57,9 +56,8 @@ protected:
     }
 
     std::int64_t stored(const char *column, SessionKey key) {
-        return scalar(
-            ("select " + std::string(column) + " from sessions where prkey = " + std::to_string(key))
-                .c_str());
+        return scalar("select " + std::string(column) +
+                      " from sessions where prkey = " + std::to_string(key));
     }
 
     frmMain main;

@@ -131,9 +131,7 @@ TEST_F(MergeSessionsTest, MergingAndDeletingKeepTheDaysWeightAndRestingPulse) {
 
     EXPECT_FALSE(exists(third));
     EXPECT_EQ(sampleCount(third), 0);
-    auto daily = gConn.prepare("select count(*) from dailydata");
-    daily.step();
-    EXPECT_EQ(daily.columnInt64(0), 1);
+    EXPECT_EQ(scalar("select count(*) from dailydata"), 1);
 }
 
 TEST_F(MergeSessionsTest, DeletingAMissingActivityChangesNothing) {

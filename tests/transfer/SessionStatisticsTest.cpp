@@ -1,4 +1,4 @@
-#include "ActivityFixture.h"
+#include "common/ActivityBuilder.h"
 #include "core/DatabaseFixture.h"
 
 #include "core/HeartRateZones.h"
@@ -8,32 +8,21 @@ namespace {
 
 class SessionStatisticsTest : public DatabaseFixture {
 protected:
-    SessionKey addActivity(const char *unit) { return insertActivity({.type = 20, .unit = unit}); }
+    SessionKey addActivity(const char *unit) {
+        return testing::ActivityBuilder().type(20).unit(unit).store(gConn);
+    }
     void addHeartRates(SessionKey key, std::initializer_list<int> rates) {
+        std::vector<testing::SampleRow> rows;
         double seconds = 0;
-        for (int hr : rates) {
-            gConn
-                .prepare("insert into sessiondata (session_prkey, cum_duration, Hr, data_type) values (?, ?, "
-                         "?, 0)")
-                .bindAll(key, seconds += 2, hr)
-                .execute();
-        }
+        for (int hr : rates)
+            rows.push_back({.time = seconds += 2, .hr = hr});
+        testing::storeSamples(gConn, key, rows);
     }
     void addSpeed(SessionKey key, double seconds, double speed, double miles) {
-        gConn
-            .prepare("insert into sessiondata (session_prkey, cum_duration, Speed, cum_distance, data_type) "
-                     "values (?, ?, ?, ?, 1)")
-            .bindAll(key, seconds, speed, miles)
-            .execute();
+        testing::storeSamples(gConn, key, {{.time = seconds, .type = 1, .speed = speed, .distance = miles}});
     }
     std::vector<double> columns(SessionKey key, const char *list) {
-        auto row = gConn.prepare(std::string("select ") + list + " from sessions where prkey = ?");
-        row.bind(1, key);
-        EXPECT_TRUE(row.step());
-        std::vector<double> values;
-        for (int column = 0; column < row.columnCount(); ++column)
-            values.push_back(row.columnDouble(column));
-        return values;
+        return numbers(std::string("select ") + list + " from sessions where prkey = " + std::to_string(key));
     }
 };
 
@@ -105,8 +94,8 @@ TEST_F(SessionStatisticsTest, JoinedSamplesLeaveTheLastOneUncounted) {
 
 // Keys above 2^24 have no exact single-precision form: 16777217 would become 16777216.
 TEST_F(SessionStatisticsTest, AKeyBeyondSinglePrecisionUpdatesItsOwnRow) {
-    gConn.executeScript("insert into sessions (prkey, session_type, time_zone1) values (16777216, 0, 999); "
-                        "insert into sessions (prkey, session_type, time_zone1) values (16777217, 0, 999)");
+    for (const SessionKey key : {16777216, 16777217})
+        testing::ActivityBuilder().key(key).type(0).zone(1, 999).store(gConn);
     const SessionKey key = 16777217;
     addHeartRates(key, {100});
     ComputeTimeInZones(gConn, key);
