@@ -6,7 +6,6 @@
 
 #include <stdexcept>
 #include <string>
-#include <unordered_map>
 
 namespace summary {
 namespace {
@@ -165,43 +164,38 @@ std::vector<BucketTotal> HighestAltitude(const BucketRange &days, const QString 
     const float weight = 1.0f - keep;
     const bool metres = preferredUnit.compare(QLatin1String("km"), Qt::CaseInsensitive) == 0;
 
-    // Years of GPS samples pass through the walk below, so it reads no more than each sample's
-    // activity and altitude; the day of each activity is looked up once.
-    std::unordered_map<std::int64_t, int> dayOf;
-    Statement activities = gConn.prepare(
-        "select prkey, session_date from sessions where session_date >= ?1 and session_date < ?2");
-    activities.bindAll(days.first(), days.end());
-    while (activities.step())
-        dayOf.emplace(activities.columnInt64(0),
-                      days.indexOf(platform::db::parseIsoDate(activities.columnText(1).left(10))));
-
     std::vector<double> highest(days.count(), kNoAltitude);
-    Statement rows = gConn.prepare("select d.session_prkey, d.Altitude "
-                                   "from sessions s join sessiondata d on d.session_prkey = s.prkey "
-                                   "where s.session_date >= ?1 and s.session_date < ?2 and d.data_type = 2 "
-                                   "order by s.session_date, s.prkey, d.cum_duration");
-    rows.bindAll(days.first(), days.end());
-    std::optional<std::int64_t> activity;
-    double *dayHighest = nullptr;
-    double smoothed = 0;
-    while (rows.step()) {
-        if (rows.isNull(1))
+    Statement activities = gConn.prepare(
+        "select prkey, session_date from sessions where session_date >= ? and session_date < ?");
+    activities.bindAll(days.first(), days.end());
+    // Years of GPS samples pass through here: each activity's altitudes come from an index that
+    // holds them in time order, and nothing else of a sample is read.
+    Statement altitudes =
+        gConn.prepare("select Altitude from sessiondata where session_prkey = ? and data_type = 2 "
+                      "order by cum_duration, prkey");
+    while (activities.step()) {
+        const int day = days.indexOf(platform::db::parseIsoDate(activities.columnText(1).left(10)));
+        if (day < 0)
             continue;
-        const std::int64_t key = rows.columnInt64(0);
-        const double altitude = rows.columnDouble(1);
-        if (activity != key) {
-            // Each activity's smoothing starts afresh from its own first sample.
-            activity = key;
-            const int day = dayOf.at(key);
-            dayHighest = day < 0 ? nullptr : &highest[day];
-            smoothed = Numbers::roundHalfEven(metres ? altitude * kMetresPerFoot : altitude);
-        } else {
-            const double kept = Numbers::toSingle(smoothed * keep);
-            const double added = altitude * weight;
-            smoothed = Numbers::roundHalfEven(kept + (metres ? added * kMetresPerFoot : added));
+        altitudes.bind(1, activities.columnInt64(0));
+        // Each activity's smoothing starts afresh from its own first sample.
+        bool first = true;
+        double smoothed = 0;
+        while (altitudes.step()) {
+            if (altitudes.isNull(0))
+                continue;
+            const double altitude = altitudes.columnDouble(0);
+            if (first) {
+                first = false;
+                smoothed = Numbers::roundHalfEven(metres ? altitude * kMetresPerFoot : altitude);
+            } else {
+                const double kept = Numbers::toSingle(smoothed * keep);
+                const double added = altitude * weight;
+                smoothed = Numbers::roundHalfEven(kept + (metres ? added * kMetresPerFoot : added));
+            }
+            highest[day] = std::max(highest[day], smoothed);
         }
-        if (dayHighest)
-            *dayHighest = std::max(*dayHighest, smoothed);
+        altitudes.reset();
     }
 
     std::vector<BucketTotal> totals(days.count());
