@@ -2,6 +2,8 @@
 
 #include "exchange/Windows1252.h"
 
+#include <algorithm>
+
 namespace {
 
 // Whether every byte from the device's position on is valid UTF-8; the position is kept.
@@ -108,7 +110,9 @@ std::optional<QStringView> DataFileLines::next() {
 qsizetype FindShortText(QStringView text, QStringView needle, qsizetype from) {
     for (;;) {
         const qsizetype at = text.indexOf(needle.front(), from);
-        if (at < 0 || text.sliced(at).startsWith(needle))
+        if (at < 0 || at + needle.size() > text.size())
+            return -1;
+        if (std::equal(needle.begin() + 1, needle.end(), text.begin() + at + 1))
             return at;
         from = at + 1;
     }

@@ -102,12 +102,13 @@ private:
     // Samples pass through here by the million: the text is read in place, without a copy.
     double decimal(QStringView text) const {
         const QStringView notation = text.trimmed();
-        ascii_.clear();
+        ascii_.resize(notation.size());
+        char *ascii = ascii_.data();
         for (const QChar c : notation) {
             if (c == context_.decimalSeparator)
-                ascii_ += '.';
+                *ascii++ = '.';
             else
-                ascii_ += c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '?';
+                *ascii++ = c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '?';
         }
         const char *begin = ascii_.data();
         const char *end = begin + ascii_.size();
