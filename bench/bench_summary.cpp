@@ -1,5 +1,5 @@
 // The summary graphs over a ten-year log (bench/TenYearLog): each graph's data and table of lines
-// for the whole ten years (the altitude graph, which reads every GPS sample, for one year), the
+// for the whole ten years (the altitude graph, which reads every GPS sample, also for one year), the
 // ten-year daily activity time drawn into a picture, each graph drawn for the last year, and the
 // main window's load. The log is written once per run, before the first benchmark.
 //
@@ -131,11 +131,13 @@ void savePicture(const QString &path) {
 
 void registerBenchmarks() {
     for (const auto &[name, graph] : graphs()) {
-        const bool altitude = std::string(name) == "DailyHighestAltitude";
-        benchmark::RegisterBenchmark(
-            (std::string("GraphData/") + name + (altitude ? "/OneYear" : "/TenYears")).c_str(), BM_GraphData,
-            graph, !altitude)
+        benchmark::RegisterBenchmark((std::string("GraphData/") + name + "/TenYears").c_str(), BM_GraphData,
+                                     graph, true)
             ->Unit(benchmark::kMillisecond);
+        if (std::string(name) == "DailyHighestAltitude")
+            benchmark::RegisterBenchmark((std::string("GraphData/") + name + "/OneYear").c_str(),
+                                         BM_GraphData, graph, false)
+                ->Unit(benchmark::kMillisecond);
     }
     for (const auto &[name, graph] : graphs()) {
         if (std::string(name) == "DailyActivityTime")

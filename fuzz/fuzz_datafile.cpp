@@ -1,14 +1,18 @@
 // Input: the bytes of a file offered for import. Whatever they hold, the reader must stay within
 // its input and either refuse the file or give an activity that the writer writes as a file the
-// reader takes back with the same start, the same numbers and the same number of samples.
+// reader takes back with the same start, the same numbers and the same number of samples. Read a
+// few bytes at a time, as large files are, the file must read as it does whole.
 
 #include "exchange/DataFileReader.h"
 #include "exchange/DataFileWriter.h"
+
+#include <QBuffer>
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -47,6 +51,23 @@ void checkRewrite(const DataFile::Activity &read, const DataFileReader::Context 
     }
 }
 
+void checkPieces(const QByteArray &bytes, const DataFileReader::Context &context,
+                 const DataFileReader::Result &whole) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    std::vector<DataFile::Sample> samples;
+    const auto pieces = DataFileReader::ReadDataFile(
+        buffer, context,
+        {.session = [](const DataFile::Session &) {},
+         .sample = [&samples](const DataFile::Sample &sample) { samples.push_back(sample); }},
+        1 + bytes.size() % 7);
+    require(pieces.outcome == whole.outcome && pieces.problem == whole.problem);
+    require(samples.size() == whole.activity.samples.size());
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        require(alike(samples[i].duration, whole.activity.samples[i].duration));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
@@ -57,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const DataFileReader::Context context{
             .primarySport = 1, .primaryUnit = "km", .decimalSeparator = QLatin1Char(separator), .now = now};
         const auto result = DataFileReader::ParseDataFile(bytes, context);
+        checkPieces(bytes, context, result);
         if (result.outcome == DataFileReader::Outcome::Read)
             checkRewrite(result.activity, context);
     }

@@ -35,7 +35,10 @@ constexpr const char *kIndexes =
     "CREATE INDEX IF NOT EXISTS sessions_by_date ON sessions (session_date);"
     "CREATE INDEX IF NOT EXISTS sessions_by_start ON sessions (Session_datetime);"
     "CREATE INDEX IF NOT EXISTS sessiondata_by_session ON sessiondata "
-    "(session_prkey, data_type, cum_duration);";
+    "(session_prkey, data_type, cum_duration);"
+    // The altitude graph reads years of GPS altitudes, in time order, from this index alone.
+    "CREATE INDEX IF NOT EXISTS gps_altitudes_by_session ON sessiondata "
+    "(session_prkey, data_type, cum_duration, prkey, Altitude) WHERE data_type = 2;";
 
 } // namespace
 

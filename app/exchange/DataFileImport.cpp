@@ -5,12 +5,19 @@
 #include "core/modHelpersFormatting.h"
 #include "core/modLocalisation.h"
 #include "exchange/DataFileReader.h"
+#include "exchange/frmImportProgress.h"
 #include "mainwindow/MainWindowServices.h"
 #include "platform/BatchInsert.h"
+#include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
+
+#include <memory>
+#include <optional>
 
 namespace exchange {
 namespace {
@@ -24,18 +31,6 @@ int existingSport(double sport) {
     return row.columnInt64(0) > 0 ? static_cast<int>(sport) : 1;
 }
 
-void storeSamples(SessionKey key, const std::vector<DataFile::Sample> &samples) {
-    platform::db::BatchInsert insert(gConn, "sessiondata",
-                                     {"session_prkey", "cum_duration", "data_type", "Hr", "Speed",
-                                      "cum_distance", "Long", "Lat", "Altitude", "ACQStatus", "TrueHeading",
-                                      "MagHeading"});
-    for (const DataFile::Sample &sample : samples)
-        insert.add(key, sample.duration, sample.type, sample.hr, sample.speed, sample.distance,
-                   sample.longitude, sample.latitude, sample.altitude, sample.acqStatus, sample.trueHeading,
-                   sample.magHeading);
-    insert.flush();
-}
-
 DataFileReader::Context readingContext() {
     const QDateTime now = QDateTime::currentDateTime();
     return {.primarySport = gPrimarySport,
@@ -44,29 +39,20 @@ DataFileReader::Context readingContext() {
             .now = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()))};
 }
 
-// The start as the system writes a date with its time; midnight as the date alone.
-QString generalDateText(const QDateTime &start) {
-    const QString day = QLocale().toString(start.date(), QLocale::ShortFormat);
-    return start.time() == QTime(0, 0) ? day : day + ' ' + ActivityListText::timeText(start.time());
+// The rows of the samples go out in batches; the columns in the order add() takes them.
+platform::db::BatchInsert sampleInsert() {
+    return platform::db::BatchInsert(gConn, "sessiondata",
+                                     {"session_prkey", "cum_duration", "data_type", "Hr", "Speed",
+                                      "cum_distance", "Long", "Lat", "Altitude", "ACQStatus", "TrueHeading",
+                                      "MagHeading"});
 }
 
-bool isStored(const DataFile::Session &session) {
-    auto row = gConn.prepare(
-        "select count(*) from sessions where Session_datetime = ? and Duration is ? and Distance is ?");
-    row.bindAll(session.start, session.duration, session.distance);
-    row.step();
-    return row.columnInt64(0) > 0;
+void addSample(platform::db::BatchInsert &insert, SessionKey key, const DataFile::Sample &sample) {
+    insert.add(key, sample.duration, sample.type, sample.hr, sample.speed, sample.distance, sample.longitude,
+               sample.latitude, sample.altitude, sample.acqStatus, sample.trueHeading, sample.magHeading);
 }
 
-void show(const QString &text, Icon icon) {
-    platform::dialogs::message(text, QStringLiteral("Runvella"), icon);
-}
-
-} // namespace
-
-SessionKey StoreImportedActivity(const DataFile::Activity &activity) {
-    const DataFile::Session &session = activity.session;
-    platform::db::Transaction transaction(gConn);
+SessionKey storeSession(const DataFile::Session &session) {
     gConn
         .prepare(
             "insert into sessions (Session_datetime, session_date, Sport, Distance, distance_unit, "
@@ -81,17 +67,104 @@ SessionKey StoreImportedActivity(const DataFile::Activity &activity) {
                  session.fromDataRecorder.value_or(false) ? 1 : 0, session.timeInZone[0],
                  session.timeInZone[1], session.timeInZone[2], session.timeInZone[3], session.timeInZone[4])
         .execute();
-    const SessionKey key = gConn.lastInsertId();
-    storeSamples(key, activity.samples);
-    transaction.commit();
-    return key;
+    return gConn.lastInsertId();
 }
+
+// Shows the athlete that a large import goes on: the busy pointer from the start, the progress
+// window once the import has taken a while, and the windows repainted now and then.
+class ImportProgress {
+public:
+    explicit ImportProgress(const QFile &file) : file_(file) { clock_.start(); }
+
+    void sampleRead() {
+        if (++samples_ % kSamplesPerLook != 0 || clock_.elapsed() < nextTurn_)
+            return;
+        nextTurn_ = clock_.elapsed() + kTurnMs;
+        if (!window_ && clock_.elapsed() >= kWindowAfterMs) {
+            window_ = std::make_unique<frmImportProgress>(QApplication::activeWindow());
+            window_->show();
+        }
+        if (window_ && file_.size() > 0)
+            window_->ShowPercent(static_cast<int>(file_.pos() * 100 / file_.size()));
+        // Nothing may reach the database while the import's transaction is open: neither the
+        // athlete's input nor a message from another process.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                        QEventLoop::ExcludeSocketNotifiers);
+    }
+
+private:
+    static constexpr int kSamplesPerLook = 1024;
+    static constexpr qint64 kTurnMs = 50;
+    static constexpr qint64 kWindowAfterMs = 500;
+
+    const QFile &file_;
+    const platform::cursor::BusyCursor busy_;
+    QElapsedTimer clock_;
+    qint64 nextTurn_ = 0;
+    std::int64_t samples_ = 0;
+    std::unique_ptr<frmImportProgress> window_;
+};
+
+bool isStored(const DataFile::Session &session) {
+    auto row = gConn.prepare(
+        "select count(*) from sessions where Session_datetime = ? and Duration is ? and Distance is ?");
+    row.bindAll(session.start, session.duration, session.distance);
+    row.step();
+    return row.columnInt64(0) > 0;
+}
+
+// Stores the activity as the file is read: the session when its section has been read, then each
+// sample, all in one transaction that only a fully read file commits. Nothing is stored when the
+// options ask for a file whose activity is stored already.
+struct ReadAndStored {
+    DataFileReader::Result result;
+    bool alreadyStored = false;
+};
+
+ReadAndStored readAndStore(QFile &file, const ImportOptions &options) {
+    ImportProgress progress(file);
+    platform::db::Transaction transaction(gConn);
+    SessionKey key = 0;
+    bool alreadyStored = false;
+    std::optional<platform::db::BatchInsert> samples;
+    DataFileReader::Receiver receiver;
+    receiver.session = [&](const DataFile::Session &session) {
+        alreadyStored = options.unlessStored && isStored(session);
+        if (alreadyStored)
+            return;
+        key = storeSession(session);
+        samples.emplace(sampleInsert());
+    };
+    receiver.sample = [&](const DataFile::Sample &sample) {
+        if (samples)
+            addSample(*samples, key, sample);
+        progress.sampleRead();
+    };
+    auto result = DataFileReader::ReadDataFile(file, readingContext(), receiver);
+    if (result.outcome == DataFileReader::Outcome::Read && !alreadyStored) {
+        samples->flush();
+        transaction.commit();
+    }
+    return {std::move(result), alreadyStored};
+}
+
+// The start as the system writes a date with its time; midnight as the date alone.
+QString generalDateText(const QDateTime &start) {
+    const QString day = QLocale().toString(start.date(), QLocale::ShortFormat);
+    return start.time() == QTime(0, 0) ? day : day + ' ' + ActivityListText::timeText(start.time());
+}
+
+void show(const QString &text, Icon icon) {
+    platform::dialogs::message(text, QStringLiteral("Runvella"), icon);
+}
+
+} // namespace
 
 ImportOutcome ImportFile(const QString &path, const ImportOptions &options) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return ImportOutcome::Damaged;
-    const auto result = DataFileReader::ParseDataFile(file.readAll(), readingContext());
+    const auto [result, alreadyStored] = readAndStore(file, options);
     file.close();
     switch (result.outcome) {
     case DataFileReader::Outcome::NotDataFile:
@@ -102,9 +175,8 @@ ImportOutcome ImportFile(const QString &path, const ImportOptions &options) {
     case DataFileReader::Outcome::Read:
         break;
     }
-    if (options.unlessStored && isStored(result.activity.session))
+    if (alreadyStored)
         return ImportOutcome::AlreadyStored;
-    StoreImportedActivity(result.activity);
     if (options.stored)
         options.stored();
     const QDateTime start = result.activity.session.start;

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "core/Globals.h"
-#include "exchange/DataFile.h"
-
 #include <QString>
 
 #include <functional>
@@ -10,10 +7,6 @@
 // Data files into the database, each as a new activity: importing the same file twice gives two
 // activities. Database failures throw platform::db::DbError and store nothing.
 namespace exchange {
-
-// Stores the activity and its samples in one transaction and returns its key. A sport that no
-// row of the sports table has becomes sport 1.
-SessionKey StoreImportedActivity(const DataFile::Activity &activity);
 
 enum class ImportOutcome { Imported, NotDataFile, Damaged, AlreadyStored };
 
@@ -26,10 +19,12 @@ struct ImportOptions {
     std::function<void()> stored;
 };
 
-// Reads the file and stores what it holds. A file that is no data file gets message 1623; a
-// stored one gets message 1567 with its start, its day bold in the main window's calendar and
-// the calendar's day listed again. A damaged file stores nothing and shows nothing: the callers
-// tell the athlete in their own ways.
+// Reads the file and stores what it holds as it reads, in one transaction: a damaged file stores
+// nothing, however far it was read. A sport that no row of the sports table has becomes sport 1.
+// The busy pointer shows meanwhile, and a long import shows its progress and lets the windows
+// repaint. A file that is no data file gets message 1623; a stored one gets message 1567 with its
+// start, its day bold in the main window's calendar and the calendar's day listed again. A
+// damaged file shows nothing: the callers tell the athlete in their own ways.
 ImportOutcome ImportFile(const QString &path, const ImportOptions &options = {});
 
 } // namespace exchange

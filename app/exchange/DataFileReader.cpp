@@ -1,19 +1,21 @@
 #include "exchange/DataFileReader.h"
 
 #include "core/Numbers.h"
-#include "exchange/Windows1252.h"
+#include "exchange/DataFileLines.h"
 
-#include <QStringDecoder>
+#include <QBuffer>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace DataFileReader {
 namespace {
 
-using DataFile::Activity;
 using DataFile::Sample;
 using DataFile::Session;
 
@@ -30,22 +32,32 @@ constexpr int kGpsSampleFields = 11;
 // The date of a start that the file does not give.
 const QDate kZeroDate(1899, 12, 30);
 
+// The lines of the session section by number, then the lines after them one by one.
 class Lines {
 public:
-    explicit Lines(QStringList lines) : lines_(std::move(lines)) {}
+    explicit Lines(DataFileLines &file) : file_(file) {}
 
-    int count() const { return static_cast<int>(lines_.size()); }
+    // Whether the file has line number n, counted from 1.
+    bool has(int n) {
+        while (static_cast<int>(numbered_.size()) < n) {
+            const auto line = file_.next();
+            if (!line)
+                return false;
+            numbered_.push_back(line->toString());
+            ++lastNumber_;
+        }
+        return true;
+    }
 
-    // Line number n, counted from 1.
-    const QString &at(int n) const {
-        if (n > count())
+    const QString &at(int n) {
+        if (!has(n))
             throw Damaged{QStringLiteral("the file ends before line %1").arg(n)};
-        return lines_[n - 1];
+        return numbered_[n - 1];
     }
 
     // The value of line n when the line holds its key: the text between the first and the second
     // "=", or all of the text after the first one.
-    std::optional<QString> value(int n, QLatin1String key, bool wholeRest = false) const {
+    std::optional<QString> value(int n, QLatin1String key, bool wholeRest = false) {
         const QString &line = at(n);
         if (!line.contains(key, Qt::CaseInsensitive))
             return std::nullopt;
@@ -53,41 +65,63 @@ public:
         return wholeRest ? rest : rest.section(QLatin1Char('='), 0, 0);
     }
 
+    // The line after the last one read, valid until the next call.
+    std::optional<QStringView> next() {
+        const auto line = file_.next();
+        if (line)
+            ++lastNumber_;
+        return line;
+    }
+    // The number of the last line read.
+    int lastNumber() const { return lastNumber_; }
+
 private:
-    QStringList lines_;
+    DataFileLines &file_;
+    std::vector<QString> numbered_;
+    int lastNumber_ = 0;
 };
 
 class Reader {
 public:
-    Reader(const Lines &lines, const Context &context) : lines_(lines), context_(context) {}
+    Reader(Lines &lines, const Context &context, const Receiver &receiver)
+        : lines_(lines), context_(context), receiver_(receiver) {}
 
-    Activity read() {
-        Activity activity;
+    Session read() {
+        Session session;
         readVersion();
-        readStart(activity.session);
-        readFields(activity.session);
-        if (hasRecordedSection())
-            readSamples(activity.samples);
-        return activity;
+        readStart(session);
+        readFields(session);
+        const bool recorded = hasRecordedSection();
+        receiver_.session(session);
+        if (recorded)
+            readSamples();
+        return session;
     }
 
 private:
-    double decimal(const QString &text) const {
-        QString notation = text.trimmed();
-        if (context_.decimalSeparator != QLatin1Char('.'))
-            notation.replace(context_.decimalSeparator, QLatin1Char('.'));
-        if (notation.startsWith(QLatin1Char('+')))
-            notation.remove(0, 1);
-        const QByteArray ascii = notation.toLatin1();
+    // Samples pass through here by the million: the text is read in place, without a copy.
+    double decimal(QStringView text) const {
+        const QStringView notation = text.trimmed();
+        ascii_.resize(notation.size());
+        char *ascii = ascii_.data();
+        for (const QChar c : notation) {
+            if (c == context_.decimalSeparator)
+                *ascii++ = '.';
+            else
+                *ascii++ = c.unicode() < 0x80 ? static_cast<char>(c.unicode()) : '?';
+        }
+        const char *begin = ascii_.data();
+        const char *end = begin + ascii_.size();
+        if (begin != end && *begin == '+')
+            ++begin;
         double value = 0;
-        const auto [end, error] = std::from_chars(ascii.constData(), ascii.constData() + ascii.size(), value);
-        if (ascii.isEmpty() || error != std::errc() || end != ascii.constData() + ascii.size() ||
-            !std::isfinite(value))
+        const auto [stop, error] = std::from_chars(begin, end, value);
+        if (begin == end || error != std::errc() || stop != end || !std::isfinite(value))
             throw Damaged{QStringLiteral("\"%1\" is not a number").arg(text)};
         return value;
     }
 
-    double whole(const QString &text) const {
+    double whole(QStringView text) const {
         const double value = Numbers::roundHalfEven(decimal(text));
         if (value < std::numeric_limits<std::int32_t>::min() ||
             value > std::numeric_limits<std::int32_t>::max())
@@ -264,7 +298,7 @@ private:
     }
 
     bool hasRecordedSection() const {
-        if (lines_.count() <= kLastSessionLine + 1)
+        if (!lines_.has(kLastSessionLine + 2))
             return false;
         if (!lines_.at(kLastSessionLine + 2).contains(QLatin1String("[recorded]"), Qt::CaseInsensitive))
             return false;
@@ -272,26 +306,38 @@ private:
         return true;
     }
 
-    void readSamples(std::vector<Sample> &samples) const {
+    void readSamples() {
         QString separator;
-        for (int n = kLastSessionLine + 4; n <= lines_.count(); ++n) {
-            QString row = lines_.at(n).trimmed();
+        while (const auto line = lines_.next()) {
+            QStringView row = line->trimmed();
             if (row.isEmpty())
                 continue;
             // Rows of versions 1.1 and 1.2 are quoted; a row saved without its quotes reads the same.
             if (row.startsWith(QLatin1Char('"')))
-                row.remove(0, 1);
+                row = row.sliced(1);
             if (row.endsWith(QLatin1Char('"')))
                 row.chop(1);
             if (separator.isEmpty())
                 separator =
                     row.contains(QLatin1String("\",\"")) ? QStringLiteral("\",\"") : QStringLiteral(",");
-            samples.push_back(sample(row.split(separator), n));
+            receiver_.sample(sample(row, separator, lines_.lastNumber()));
         }
     }
 
-    Sample sample(const QStringList &fields, int line) const {
-        if (fields.size() < kSampleFields)
+    Sample sample(QStringView row, QStringView separator, int line) const {
+        // Fields past the last one read are never looked at.
+        std::array<QStringView, kGpsSampleFields> fields;
+        int count = 0;
+        for (qsizetype from = 0; count < kGpsSampleFields; ++count) {
+            const qsizetype end = FindShortText(row, separator, from);
+            fields[count] = end < 0 ? row.sliced(from) : row.sliced(from, end - from);
+            if (end < 0) {
+                ++count;
+                break;
+            }
+            from = end + separator.size();
+        }
+        if (count < kSampleFields)
             throw Damaged{QStringLiteral("line %1 has too few values").arg(line)};
         Sample sample;
         sample.duration = decimal(fields[0]);
@@ -301,7 +347,7 @@ private:
         sample.type = static_cast<int>(whole(fields[4]));
         if (sample.type != DataFile::kGpsSample)
             return sample;
-        if (fields.size() < kGpsSampleFields)
+        if (count < kGpsSampleFields)
             throw Damaged{QStringLiteral("line %1 has too few values for a GPS sample").arg(line)};
         sample.longitude = decimal(fields[5]);
         sample.latitude = decimal(fields[6]);
@@ -312,13 +358,15 @@ private:
         return sample;
     }
 
-    std::optional<double> optionalDecimal(const QString &text) const {
+    std::optional<double> optionalDecimal(QStringView text) const {
         return text.trimmed().isEmpty() ? std::nullopt : std::optional<double>(decimal(text));
     }
 
-    const Lines &lines_;
+    Lines &lines_;
     const Context &context_;
+    const Receiver &receiver_;
     std::optional<DateOrder> order_; // none without a version line
+    mutable std::string ascii_;      // a number's text, kept to spare an allocation per number
 };
 
 bool isHeading(const QString &line, QLatin1String heading) {
@@ -327,48 +375,35 @@ bool isHeading(const QString &line, QLatin1String heading) {
 
 } // namespace
 
-QString DecodeText(const QByteArray &bytes) {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (utf8.hasError())
-        return Windows1252::decode(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
-}
-
-QStringList SplitLines(const QString &text) {
-    QString lineEnd = QStringLiteral("\n");
-    for (qsizetype at = 0; at < text.size(); ++at) {
-        if (text[at] == QLatin1Char('\r')) {
-            lineEnd =
-                text.mid(at, 2) == QLatin1String("\r\n") ? QStringLiteral("\r\n") : QStringLiteral("\r");
-            break;
-        }
-        if (text[at] == QLatin1Char('\n'))
-            break;
-    }
-    QStringList lines = text.split(lineEnd);
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast(); // the last line's end
-    return lines;
-}
-
-Result ParseDataFile(const QByteArray &bytes, const Context &context) {
-    const Lines lines(SplitLines(DecodeText(bytes)));
+Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &receiver, qint64 pieceBytes) {
+    DataFileLines file(device, pieceBytes);
+    Lines lines(file);
     Result result;
-    if (lines.count() < 2 || !isHeading(lines.at(1), QLatin1String("[Runvella Data File]")) ||
+    if (!lines.has(2) || !isHeading(lines.at(1), QLatin1String("[Runvella Data File]")) ||
         !isHeading(lines.at(2), QLatin1String("[session data]"))) {
         result.outcome = Outcome::NotDataFile;
         return result;
     }
     try {
-        result.activity = Reader(lines, context).read();
+        result.activity.session = Reader(lines, context, receiver).read();
         result.outcome = Outcome::Read;
     } catch (const Damaged &damaged) {
         result.outcome = Outcome::Damaged;
         result.problem = damaged.problem;
     }
+    return result;
+}
+
+Result ParseDataFile(const QByteArray &bytes, const Context &context) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    std::vector<Sample> samples;
+    Result result = ReadDataFile(buffer, context,
+                                 {.session = [](const Session &) {},
+                                  .sample = [&samples](const Sample &sample) { samples.push_back(sample); }},
+                                 std::max<qint64>(bytes.size(), 1));
+    result.activity.samples = std::move(samples);
     return result;
 }
 

@@ -5,8 +5,10 @@
 #include <QByteArray>
 #include <QChar>
 #include <QDateTime>
+#include <QIODevice>
 #include <QString>
-#include <QStringList>
+
+#include <functional>
 
 // Reads the program's data file, versions 1.0, 1.1 and 1.2. The session section is positional:
 // line N holds the key of line N or is passed over. A key with an empty value gives the field's
@@ -29,13 +31,23 @@ struct Result {
     QString problem;             // what was wrong, when Damaged
 };
 
-// UTF-8 when the bytes are valid UTF-8, otherwise Windows-1252.
-QString DecodeText(const QByteArray &bytes);
+// A file is read a piece of this many bytes at a time.
+inline constexpr qint64 kReadPieceBytes = 64 * 1024;
 
-// The file's lines. Its first line end (CR LF, CR or LF) is the line end of the whole file, so
-// that a lone CR or LF inside a line of a CR LF file stays in its line.
-QStringList SplitLines(const QString &text);
+// What the reading hands over as it goes: the session once its section is read, then each sample
+// in file order. Either may throw; the reading then ends with the exception.
+struct Receiver {
+    std::function<void(const DataFile::Session &)> session;
+    std::function<void(const DataFile::Sample &)> sample;
+};
 
+// Reads the file from the device's position on, a piece at a time. When Read or Damaged in its
+// samples, the receiver has had the session and the samples before the damage; the result's
+// activity holds the session and no samples.
+Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &receiver,
+                    qint64 pieceBytes = kReadPieceBytes);
+
+// The whole file at once, its samples in the result.
 Result ParseDataFile(const QByteArray &bytes, const Context &context);
 
 } // namespace DataFileReader

@@ -70,19 +70,18 @@ void showProgress(frmSplash &splash, int stringId, const StartupEnvironment &env
 }
 
 // Serves the window system (painting, mapping) but not the user's input until done() holds or
-// the patience runs out.
+// the patience runs out. done() is asked after each turn of events rather than on a clock, so that
+// start-up goes on as soon as it may.
 void serveWindowSystemUntil(const std::function<bool()> &done, std::chrono::milliseconds patience) {
-    if (done())
-        return;
-    QEventLoop loop;
-    QTimer look;
     const QDeadlineTimer giveUp(patience);
-    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
-        if (done() || giveUp.hasExpired())
-            loop.quit();
-    });
-    look.start(5);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QTimer wakeUp; // ends the wait for events when the patience runs out
+    wakeUp.setTimerType(Qt::PreciseTimer);
+    wakeUp.setSingleShot(true);
+    while (!done() && !giveUp.hasExpired()) {
+        if (!wakeUp.isActive())
+            wakeUp.start(static_cast<int>(giveUp.remainingTime()));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+    }
 }
 
 // A new window is mapped a few rounds of the window system after it is shown, and only a mapped

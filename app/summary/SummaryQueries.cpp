@@ -2,6 +2,7 @@
 
 #include "core/Globals.h"
 #include "core/Numbers.h"
+#include "core/Units.h"
 #include "summary/SummaryValues.h"
 
 #include <stdexcept>
@@ -159,36 +160,42 @@ std::vector<BucketTotal> HighestAltitude(const BucketRange &days, const QString 
                                          bool smoothing) {
     // A day whose highest smoothed altitude stays at this mark shows 0.
     constexpr double kNoAltitude = -2000;
-    constexpr double kMetresPerFoot = 0.3048;
     const float keep = smoothing ? 0.8f : 0.6f;
     const float weight = 1.0f - keep;
     const bool metres = preferredUnit.compare(QLatin1String("km"), Qt::CaseInsensitive) == 0;
 
     std::vector<double> highest(days.count(), kNoAltitude);
-    Statement rows = gConn.prepare(
-        "select cast(julianday(s.session_date) - julianday(?1) as integer), d.session_prkey, d.Altitude "
-        "from sessions s join sessiondata d on d.session_prkey = s.prkey "
-        "where s.session_date >= ?1 and s.session_date < ?2 and d.data_type = 2 and d.Altitude is not null "
-        "order by s.session_date, s.prkey, d.cum_duration");
-    rows.bindAll(days.first(), days.end());
-    std::optional<std::int64_t> activity;
-    double smoothed = 0;
-    while (rows.step()) {
-        const int day = bucketOf(rows, days);
+    Statement activities = gConn.prepare(
+        "select prkey, session_date from sessions where session_date >= ? and session_date < ?");
+    activities.bindAll(days.first(), days.end());
+    // Years of GPS samples pass through here: each activity's altitudes come from an index that
+    // holds them in time order, and nothing else of a sample is read.
+    Statement altitudes =
+        gConn.prepare("select Altitude from sessiondata where session_prkey = ? and data_type = 2 "
+                      "order by cum_duration, prkey");
+    while (activities.step()) {
+        const int day = days.indexOf(platform::db::parseIsoDate(activities.columnText(1).left(10)));
         if (day < 0)
             continue;
-        const std::int64_t key = rows.columnInt64(1);
-        const double altitude = rows.columnDouble(2);
-        if (activity != key) {
-            // Each activity's smoothing starts afresh from its own first sample.
-            activity = key;
-            smoothed = Numbers::roundHalfEven(metres ? altitude * kMetresPerFoot : altitude);
-        } else {
-            const double kept = Numbers::toSingle(smoothed * keep);
-            const double added = altitude * weight;
-            smoothed = Numbers::roundHalfEven(kept + (metres ? added * kMetresPerFoot : added));
+        altitudes.bind(1, activities.columnInt64(0));
+        // Each activity's smoothing starts afresh from its own first sample.
+        bool first = true;
+        double smoothed = 0;
+        while (altitudes.step()) {
+            if (altitudes.isNull(0))
+                continue;
+            const double altitude = altitudes.columnDouble(0);
+            if (first) {
+                first = false;
+                smoothed = Numbers::roundHalfEven(metres ? altitude * Units::kMetresPerFoot : altitude);
+            } else {
+                const double kept = Numbers::toSingle(smoothed * keep);
+                const double added = altitude * weight;
+                smoothed = Numbers::roundHalfEven(kept + (metres ? added * Units::kMetresPerFoot : added));
+            }
+            highest[day] = std::max(highest[day], smoothed);
         }
-        highest[day] = std::max(highest[day], smoothed);
+        altitudes.reset();
     }
 
     std::vector<BucketTotal> totals(days.count());

@@ -103,6 +103,7 @@ CREATE TABLE dailydata (
 CREATE INDEX sessions_by_date ON sessions (session_date);
 CREATE INDEX sessions_by_start ON sessions (Session_datetime);
 CREATE INDEX sessiondata_by_session ON sessiondata (session_prkey, data_type, cum_duration);
+CREATE INDEX gps_altitudes_by_session ON sessiondata (session_prkey, data_type, cum_duration, prkey, Altitude) WHERE data_type = 2;
 
 INSERT INTO preferences (Primary_Sport, Start_of_Week, Clip_Beginning, clip_end, Filter_Spikes, Primary_Unit,
                          alwaysClearDR, Pace_Min, Pace_Max, alwaysShowPaceonGraph, computeZonesUsing,

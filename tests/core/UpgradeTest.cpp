@@ -68,7 +68,8 @@ TEST_F(UpgradeTest, WeeklyAltitudeColumnIsAddedOnce) {
 TEST_F(UpgradeTest, OlderFileGetsTheIndexesThatTheQueriesReadThrough) {
     const QString before = schema();
     gConn.executeScript(
-        "drop index sessions_by_date; drop index sessions_by_start; drop index sessiondata_by_session");
+        "drop index sessions_by_date; drop index sessions_by_start; drop index sessiondata_by_session; "
+        "drop index gps_altitudes_by_session");
     UpgradeDatabaseSchema();
     EXPECT_EQ(schema(), before);
     auto plan =

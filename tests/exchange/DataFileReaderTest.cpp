@@ -1,6 +1,10 @@
 #include "exchange/DataFileReader.h"
 
+#include <QBuffer>
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -229,6 +233,67 @@ TEST(DataFileReader, TextIsWindows1252OrUtf8) {
     QByteArray utf8 = bytes(sessionSection());
     utf8.replace("description=Tempo", QString::fromUtf8("description=Łódź €").toUtf8());
     EXPECT_EQ(ParseDataFile(utf8, kContext).activity.session.description, QString::fromUtf8("Łódź €"));
+    EXPECT_EQ(ParseDataFile(utf8 + "\xC5", kContext).activity.session.description->left(2),
+              QString::fromUtf8("Å\u0081"))
+        << "a file that ends inside a UTF-8 character is no UTF-8";
+}
+
+// The file read a few bytes at a time, as a large file is read a piece at a time.
+DataFileReader::Result readInPieces(const QByteArray &bytes, qint64 pieceBytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    std::vector<DataFile::Sample> samples;
+    auto result = DataFileReader::ReadDataFile(
+        buffer, kContext,
+        {.session = [](const DataFile::Session &) {},
+         .sample = [&samples](const DataFile::Sample &sample) { samples.push_back(sample); }},
+        pieceBytes);
+    result.activity.samples = samples;
+    return result;
+}
+
+TEST(DataFileReader, PiecesReadAsTheWholeFileWhereverTheyEnd) {
+    const QStringList rows = recorded({R"("600","142","8.3","1.254","0")", R"("602","143","8.4","1.256","1")",
+                                       R"("0","0","6.1","0.006","2","-73.5","45.5","12.5","3","","80")"});
+    QStringList withFeed = sessionSection() + rows;
+    withFeed[13] = "description=one\ntwo";
+    const auto utf8 = [&rows](const char *bom) {
+        return bom + bytes(sessionSection() + rows)
+                         .replace("description=Tempo", "description=\xC5\x81\xC3\xB3d\xC5\xBA");
+    };
+    const struct {
+        const char *name;
+        QByteArray bytes;
+    } cases[] = {
+        {"CR LF", bytes(sessionSection() + rows)},
+        {"LF", bytes(sessionSection() + rows, "\n")},
+        {"CR", bytes(sessionSection() + rows, "\r")},
+        {"lone LF in a CR LF file", bytes(withFeed)},
+        {"no end after the last line", bytes(sessionSection() + rows).chopped(2)},
+        {"UTF-8", utf8("")},
+        {"UTF-8 with its mark", utf8("\xEF\xBB\xBF")},
+        {"Windows-1252", bytes(sessionSection() + rows).replace("description=Tempo", "description=Caf\xE9")},
+        {"Windows-1252 ending in a UTF-8 lead byte", bytes(sessionSection() + rows) + "\xC5"},
+        {"damaged last row",
+         bytes(sessionSection() + rows + QStringList{R"("604","high","8.3","1.254","0")"})},
+    };
+    for (const auto &c : cases) {
+        const auto whole = ParseDataFile(c.bytes, kContext);
+        for (const qint64 piece : {1, 2, 3, 7, 64}) {
+            const auto pieces = readInPieces(c.bytes, piece);
+            const std::string name = std::string(c.name) + ", pieces of " + std::to_string(piece);
+            ASSERT_EQ(pieces.outcome, whole.outcome) << name;
+            EXPECT_EQ(pieces.problem, whole.problem) << name;
+            EXPECT_EQ(pieces.activity.session.description, whole.activity.session.description) << name;
+            EXPECT_EQ(pieces.activity.session.timeInZone[4], whole.activity.session.timeInZone[4]) << name;
+            ASSERT_EQ(pieces.activity.samples.size(), whole.activity.samples.size()) << name;
+            for (std::size_t i = 0; i < whole.activity.samples.size(); ++i) {
+                EXPECT_EQ(pieces.activity.samples[i].duration, whole.activity.samples[i].duration) << name;
+                EXPECT_EQ(pieces.activity.samples[i].altitude, whole.activity.samples[i].altitude) << name;
+            }
+        }
+    }
 }
 
 TEST(DataFileReader, DamagedFilesGiveNoActivity) {

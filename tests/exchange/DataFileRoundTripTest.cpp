@@ -2,6 +2,8 @@
 #include "core/LocaleScope.h"
 #include "exchange/DataFileExport.h"
 #include "exchange/DataFileImport.h"
+#include "exchange/DataFileReader.h"
+#include "exchange/DataFileWriter.h"
 #include "exchange/ExchangeFiles.h"
 
 #include <QDir>
@@ -86,17 +88,58 @@ TEST_F(DataFileRoundTrip, ADeletedSportIsWrittenAsGeneral) {
 TEST_F(DataFileRoundTrip, AnUnknownSportImportsIntoSportOne) {
     DataFile::Activity activity = handEntered();
     activity.session.sportId = 12;
-    EXPECT_EQ(activityRow(exchange::StoreImportedActivity(activity))["Sport"], "1");
+    write(path("curling.csv"), DataFileWriter::DataFileBytes(activity, {}));
+    ASSERT_EQ(exchange::ImportFile(path("curling.csv")), ImportOutcome::Imported);
+    EXPECT_EQ(activityRow(latestActivity())["Sport"], "1");
     gConn.prepare("insert into sports (prkey, Description) values (12, 'Curling')").execute();
-    EXPECT_EQ(activityRow(exchange::StoreImportedActivity(activity))["Sport"], "12");
+    ASSERT_EQ(exchange::ImportFile(path("curling.csv")), ImportOutcome::Imported);
+    EXPECT_EQ(activityRow(latestActivity())["Sport"], "12");
 }
 
 TEST_F(DataFileRoundTrip, AFailingSampleStoresNothingOfTheActivity) {
+    write(path("full.csv"), DataFileWriter::DataFileBytes(heartRateOnly(), {}));
     gConn.executeScript("create trigger refuse before insert on sessiondata when new.cum_duration >= 4 begin "
                         "select raise(abort, 'disk full'); end");
-    EXPECT_THROW(exchange::StoreImportedActivity(heartRateOnly()), platform::db::DbError);
+    EXPECT_THROW(exchange::ImportFile(path("full.csv")), platform::db::DbError);
     EXPECT_EQ(count("sessions"), 0);
     EXPECT_EQ(count("sessiondata"), 0);
+}
+
+// A recorded activity whose file takes several of the reader's pieces.
+DataFile::Activity longActivity() {
+    DataFile::Activity activity = joinedGps();
+    activity.session.description = QString::fromUtf8("Long run, Łódź €");
+    activity.samples.clear();
+    for (int i = 0; i < 1500; ++i)
+        activity.samples.push_back(heartRate(i * 2, 120 + i % 60));
+    for (int i = 0; i < 1500; ++i)
+        activity.samples.push_back(
+            gps(i * 3.57, 6 + i % 7 * 0.1, i * 0.006, 45.5 + i * 1e-5, -73.5 - i * 1e-5));
+    return activity;
+}
+
+TEST_F(DataFileRoundTrip, AFileOfManyPiecesImportsAsTheSameFileReadWhole) {
+    const QByteArray bytes = DataFileWriter::DataFileBytes(longActivity(), {});
+    ASSERT_GT(bytes.size(), 2 * DataFileReader::kReadPieceBytes);
+    write(path("long.csv"), bytes);
+    const auto whole = DataFileReader::ParseDataFile(
+        bytes, {.primarySport = 1, .primaryUnit = "mi", .decimalSeparator = '.', .now = QDateTime()});
+    ASSERT_EQ(whole.outcome, DataFileReader::Outcome::Read);
+    const SessionKey expected = store(whole.activity);
+
+    ASSERT_EQ(exchange::ImportFile(path("long.csv")), ImportOutcome::Imported);
+    const SessionKey imported = latestActivity();
+    ASSERT_NE(imported, expected);
+    EXPECT_EQ(activityRow(imported), activityRow(expected));
+    EXPECT_EQ(sampleRows(imported), sampleRows(expected));
+}
+
+TEST_F(DataFileRoundTrip, AFileDamagedInItsLastRowStoresNothing) {
+    write(path("damaged.csv"), DataFileWriter::DataFileBytes(longActivity(), {}) + "\"9999\",\"high\"\r\n");
+    EXPECT_EQ(exchange::ImportFile(path("damaged.csv")), ImportOutcome::Damaged);
+    EXPECT_EQ(count("sessions"), 0);
+    EXPECT_EQ(count("sessiondata"), 0);
+    EXPECT_TRUE(dialogs.shown().empty());
 }
 
 TEST_F(DataFileRoundTrip, TheSameFileImportedTwiceGivesTwoActivities) {

@@ -181,6 +181,13 @@ TEST_F(HighestAltitudeTest, SamplesAreReadInTimeOrderAndEmptyOnesSkipped) {
     EXPECT_EQ(HighestAltitude(BucketRange::Days({2026, 3, 4}, {2026, 3, 4}), "mi", true)[0].value, 136);
 }
 
+TEST_F(HighestAltitudeTest, SamplesOfTheSameTimeAreTakenInTheOrderStored) {
+    const SessionKey key = add({.day = "2026-03-04"});
+    addAltitudes(key, {200});
+    addAltitudes(key, {100}); // 200 then 180; taken the other way round, 100 then 120
+    EXPECT_EQ(HighestAltitude(BucketRange::Days({2026, 3, 4}, {2026, 3, 4}), "mi", true)[0].value, 200);
+}
+
 TEST_F(HighestAltitudeTest, ActivitiesAreSmoothedApartAndDaysWithoutGpsShowNothing) {
     addAltitudes(add({.day = "2026-03-04"}), {100, 200, 200});
     addAltitudes(add({.day = "2026-03-04"}), {150, 150}); // carried-on smoothing would stay below 150

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+#include <QStringDecoder>
+#include <QStringView>
+
+#include <optional>
+#include <vector>
+
+// The lines of a data file as it is read, a piece at a time, so that a file of any size takes no
+// more memory than a piece and its longest line. They are the lines the whole text would give:
+// UTF-8 when every byte of the file is valid UTF-8 (a leading byte order mark dropped), otherwise
+// Windows-1252; the file's first line end (CR LF, CR or LF) ends every line, so that a lone CR or
+// LF inside a line of a CR LF file stays in its line; no empty line after the last line end.
+class DataFileLines {
+public:
+    // Reads from the device's position on; the device is read twice, first to tell the encoding.
+    DataFileLines(QIODevice &device, qint64 pieceBytes);
+
+    // The next line without its end, valid until the next call; nothing after the last line.
+    std::optional<QStringView> next();
+
+private:
+    bool readPiece();
+    bool findLineEnd();
+
+    QIODevice &device_;
+    QByteArray piece_;
+    std::optional<QStringDecoder> utf8_; // none for Windows-1252
+    bool bomChecked_ = false;
+    bool ended_ = false;
+    QString text_; // decoded text not yet handed out, from at_ on
+    qsizetype at_ = 0;
+    QString lineEnd_; // empty until the first line end is known
+};
+
+// Where the needle first occurs in the text from position from on, or -1. Made for the few
+// characters of a line end or a field separator: it looks for their first character, which is
+// quicker than a general search.
+qsizetype FindShortText(QStringView text, QStringView needle, qsizetype from);
