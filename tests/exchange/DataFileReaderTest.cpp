@@ -260,7 +260,7 @@ TEST(DataFileReader, PiecesReadAsTheWholeFileWhereverTheyEnd) {
     withFeed[13] = "description=one\ntwo";
     const auto utf8 = [&rows](const char *bom) {
         return bom + bytes(sessionSection() + rows)
-                         .replace("description=Tempo", "description=\xC5\x81\xC3\xB3d\xC5\xBA");
+                         .replace("description=Tempo", "description=\xC5\x81\xC3\xB3" "d\xC5\xBA");
     };
     const struct {
         const char *name;
