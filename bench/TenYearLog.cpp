@@ -68,7 +68,6 @@ TenYearLog WriteTenYearLog(Connection &connection, QDate lastDay) {
     log.firstDay = lastDay.addDays(1 - kTenYearsOfDays);
 
     platform::db::Transaction transaction(connection);
-    connection.executeScript("insert into sports (prkey, Description) values (2, 'Cycling')");
     BatchInsert samples(connection, "sessiondata",
                         {"session_prkey", "cum_duration", "data_type", "Hr", "Speed", "cum_distance",
                          "Altitude", "Lat", "Long"});
