@@ -1,5 +1,7 @@
 #include "analysis/CourseSamples.h"
 
+#include "core/StoredSamples.h"
+
 namespace analysis {
 namespace {
 
@@ -32,10 +34,7 @@ std::vector<CourseSample> ReadCourseSamples(SessionKey key) {
 }
 
 bool StartsWithPosition(SessionKey key) {
-    auto query = gConn.prepare("select data_type from sessiondata where session_prkey = ? and data_type <> 0 "
-                               "order by cum_duration, prkey limit 1");
-    query.bind(1, key);
-    return query.step() && query.columnInt64(0) == 2;
+    return FirstSampleDataType(key, SampleKind::Speed) == 2;
 }
 
 std::vector<HeartRateSample> ReadHeartRateSamples(SessionKey key) {

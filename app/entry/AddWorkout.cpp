@@ -4,7 +4,7 @@
 #include "core/FormControls.h"
 #include "core/LocalizeForm.h"
 #include "core/Numbers.h"
-#include "core/StoredActivity.h"
+#include "core/StoredSamples.h"
 #include "core/modHelpersDates.h"
 #include "core/modHelpersLists.h"
 #include "core/modHelpersValidation.h"

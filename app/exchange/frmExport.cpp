@@ -3,6 +3,7 @@
 #include "core/ActivityCalendar.h"
 #include "core/FormControls.h"
 #include "core/LocalizeForm.h"
+#include "core/StoredSamples.h"
 #include "core/modLocalisation.h"
 #include "exchange/DataFileExport.h"
 #include "exchange/ExchangeFiles.h"
@@ -33,12 +34,6 @@ constexpr int kNmeaMode = 2;
 
 QString text(int id) {
     return modLocalisation::LoadResString(id);
-}
-
-bool hasGpsSamples(SessionKey key) {
-    auto gps = gConn.prepare("select 1 from sessiondata where session_prkey = ? and data_type = 2 limit 1");
-    gps.bind(1, key);
-    return gps.step();
 }
 
 } // namespace
@@ -102,7 +97,7 @@ void frmExport::FillExportList(const QDate &day) {
 
     // Only the GPS samples of an activity make an NMEA file.
     const bool anyActivity = DayActivityLines::AddDay(
-        *ListView1, day, [](SessionKey key) { return gExportMode != kNmeaMode || hasGpsSamples(key); },
+        *ListView1, day, [](SessionKey key) { return gExportMode != kNmeaMode || HasGpsSamples(key); },
         false);
     if (!anyActivity)
         showNoActivities();

@@ -1,7 +1,7 @@
 #include "transfer/TransferListing.h"
 
 #include "core/Globals.h"
-#include "core/StoredActivity.h"
+#include "core/StoredSamples.h"
 #include "core/modLocalisation.h"
 #include "mainwindow/MainWindowServices.h"
 #include "transfer/ActivityListText.h"

@@ -2,7 +2,7 @@
 
 #include "core/ActivityCalendar.h"
 #include "core/FormControls.h"
-#include "core/StoredActivity.h"
+#include "core/StoredSamples.h"
 #include "core/modLocalisation.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"

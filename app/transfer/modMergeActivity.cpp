@@ -1,5 +1,7 @@
 #include "transfer/modMergeActivity.h"
 
+#include "core/StoredSamples.h"
+
 #include "transfer/HeartRateZones.h"
 #include "transfer/SessionStatistics.h"
 #include "transfer/modMerge.h"
