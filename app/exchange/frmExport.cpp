@@ -97,8 +97,8 @@ void frmExport::FillExportList(const QDate &day) {
 
     // Only the GPS samples of an activity make an NMEA file.
     const bool anyActivity = DayActivityLines::AddDay(
-        *ListView1, day, [](SessionKey key) { return gExportMode != kNmeaMode || HasGpsSamples(key); },
-        false);
+        *ListView1, day,
+        [](SessionKey key) { return gExportMode != kNmeaMode || HasSamples(key, SampleKind::Gps); }, false);
     if (!anyActivity)
         showNoActivities();
 }
