@@ -1,6 +1,7 @@
 #include "core/HeartRateZones.h"
 
 #include "core/Numbers.h"
+#include "core/StoredSamples.h"
 
 #include <stdexcept>
 #include <string>
@@ -48,12 +49,10 @@ void WriteTimeInZones(platform::db::Connection &connection, SessionKey key,
 
 void ComputeTimeInZones(platform::db::Connection &connection, SessionKey key, ZoneSampleSpan span) {
     const HeartRateZones zones = LoadHeartRateZones(connection);
-    auto rows = connection.prepare(
-        "select Hr from sessiondata where session_prkey = ? and data_type = 0 order by cum_duration, prkey");
-    rows.bind(1, key);
     std::vector<int> heartRates;
-    while (rows.step())
-        heartRates.push_back(static_cast<int>(Numbers::roundHalfEven(rows.columnDouble(0))));
+    ReadSamples(connection, key, SampleKind::HeartRate, {.hr = true}, [&](const StoredSample &sample) {
+        heartRates.push_back(static_cast<int>(Numbers::roundHalfEven(sample.hr)));
+    });
     if (span == ZoneSampleSpan::AllButLast && !heartRates.empty())
         heartRates.pop_back();
     WriteTimeInZones(connection, key, zones.count(heartRates));

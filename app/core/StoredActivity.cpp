@@ -1,7 +1,5 @@
 #include "core/StoredActivity.h"
 
-#include <string>
-
 namespace {
 
 std::optional<int> optionalInt(const platform::db::Statement &row, int column) {
@@ -27,13 +25,4 @@ std::optional<StoredActivity> ReadActivity(SessionKey key) {
                           row.columnDouble(4),
                           optionalInt(row, 5),
                           optionalInt(row, 6)};
-}
-
-bool HasSamples(SessionKey key, std::optional<SampleKind> kind) {
-    std::string sql = "select 1 from sessiondata where session_prkey = ?";
-    if (kind)
-        sql += *kind == SampleKind::HeartRate ? " and data_type = 0" : " and data_type <> 0";
-    auto samples = gConn.prepare(sql + " limit 1");
-    samples.bind(1, key);
-    return samples.step();
 }

@@ -7,8 +7,8 @@
 
 #include <optional>
 
-// An activity as the database holds it: its row, and whether it has samples. Both read gConn
-// and throw platform::db::DbError when it fails.
+// An activity as the database holds it: its row. Reads gConn and throws platform::db::DbError
+// when it fails.
 
 struct StoredActivity {
     SessionKey key = 0;
@@ -24,9 +24,3 @@ struct StoredActivity {
 
 // Nothing when no activity has the key.
 std::optional<StoredActivity> ReadActivity(SessionKey key);
-
-// Heart-rate samples have data_type 0; speed and GPS samples any other data_type.
-enum class SampleKind { HeartRate, Speed };
-
-// Whether the activity has samples of the kind, or of any kind when none is given.
-bool HasSamples(SessionKey key, std::optional<SampleKind> kind = std::nullopt);

@@ -6,7 +6,7 @@
 #include "core/HeartRateZones.h"
 #include "core/LocalizeForm.h"
 #include "core/Numbers.h"
-#include "core/StoredActivity.h"
+#include "core/StoredSamples.h"
 #include "core/modHelpersDates.h"
 #include "core/modHelpersLists.h"
 #include "core/modHelpersValidation.h"

@@ -1,6 +1,7 @@
 #include "entry/AscentDescent.h"
 
 #include "core/Numbers.h"
+#include "core/StoredSamples.h"
 #include "core/Units.h"
 #include "core/modLocalisation.h"
 #include "entry/EntryFields.h"
@@ -39,12 +40,9 @@ Totals Compute(const std::vector<std::optional<double>> &altitudes, bool strongS
 }
 
 std::optional<std::vector<std::optional<double>>> ReadAltitudes(SessionKey key) {
-    auto rows = gConn.prepare("select altitude from sessiondata where session_prkey = ? and data_type = 2 "
-                              "order by cum_duration");
-    rows.bind(1, key);
     std::vector<std::optional<double>> altitudes;
-    while (rows.step())
-        altitudes.push_back(rows.isNull(0) ? std::nullopt : std::optional<double>(rows.columnDouble(0)));
+    ReadSamples(gConn, key, SampleKind::Gps, {.altitude = true},
+                [&](const StoredSample &sample) { altitudes.push_back(sample.altitude); });
     if (altitudes.empty() || !altitudes.front())
         return std::nullopt;
     return altitudes;

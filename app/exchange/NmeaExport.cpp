@@ -1,5 +1,6 @@
 #include "exchange/NmeaExport.h"
 
+#include "core/StoredSamples.h"
 #include "exchange/ExchangeFiles.h"
 #include "exchange/NmeaSentences.h"
 
@@ -9,21 +10,25 @@ namespace exchange {
 namespace {
 
 std::vector<Nmea::GpsFix> readFixes(SessionKey key) {
-    auto rows = gConn.prepare(
-        "select cum_duration, Speed, Altitude, Lat, Long, TrueHeading, MagHeading, ACQStatus "
-        "from sessiondata where session_prkey = ? and data_type = 2 order by cum_duration, prkey");
-    rows.bind(1, key);
+    constexpr SampleColumns columns{.seconds = true,
+                                    .speed = true,
+                                    .altitude = true,
+                                    .latitude = true,
+                                    .longitude = true,
+                                    .acqStatus = true,
+                                    .headings = true};
     std::vector<Nmea::GpsFix> fixes;
     // A value the sample lacks counts as 0.
-    while (rows.step())
-        fixes.push_back({.duration = rows.columnDouble(0),
-                         .speed = rows.columnDouble(1),
-                         .altitude = rows.columnDouble(2),
-                         .latitude = rows.columnDouble(3),
-                         .longitude = rows.columnDouble(4),
-                         .trueHeading = rows.columnDouble(5),
-                         .magHeading = rows.columnDouble(6),
-                         .acqStatus = static_cast<int>(rows.columnInt64(7))});
+    ReadSamples(gConn, key, SampleKind::Gps, columns, [&](const StoredSample &sample) {
+        fixes.push_back({.duration = sample.seconds,
+                         .speed = sample.speed,
+                         .altitude = sample.altitude.value_or(0),
+                         .latitude = sample.latitude.value_or(0),
+                         .longitude = sample.longitude.value_or(0),
+                         .trueHeading = sample.trueHeading,
+                         .magHeading = sample.magHeading,
+                         .acqStatus = sample.acqStatus});
+    });
     return fixes;
 }
 

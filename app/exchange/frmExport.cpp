@@ -6,6 +6,7 @@
 #include "core/DayActivityLines.h"
 #include "core/FormControls.h"
 #include "core/LocalizeForm.h"
+#include "core/StoredSamples.h"
 #include "core/modLocalisation.h"
 #include "exchange/DataFileExport.h"
 #include "exchange/ExchangeFiles.h"
@@ -34,12 +35,6 @@ constexpr int kNmeaMode = 2;
 
 QString text(int id) {
     return modLocalisation::LoadResString(id);
-}
-
-bool hasGpsSamples(SessionKey key) {
-    auto gps = gConn.prepare("select 1 from sessiondata where session_prkey = ? and data_type = 2 limit 1");
-    gps.bind(1, key);
-    return gps.step();
 }
 
 } // namespace
@@ -104,7 +99,7 @@ void frmExport::FillExportList(const QDate &day) {
     // Only the GPS samples of an activity make an NMEA file.
     const std::vector<ActivityRow> activities = ActivityRows(day, day);
     DayActivityLines::Add(
-        *ListView1, activities, [](SessionKey key) { return gExportMode != kNmeaMode || hasGpsSamples(key); },
+        *ListView1, activities, [](SessionKey key) { return gExportMode != kNmeaMode || HasSamples(key, SampleKind::Gps); },
         false);
     if (activities.empty())
         showNoActivities();

@@ -3,6 +3,7 @@
 #include "charts/ChartFrame.h"
 #include "core/Globals.h"
 #include "core/StoredActivity.h"
+#include "core/StoredSamples.h"
 #include "core/modLocalisation.h"
 #include "mainwindow/frmMain.h"
 #include "sessionview/SessionGraphChoice.h"
@@ -104,8 +105,9 @@ void ShowActivityChoices(SessionKey key) {
     if (activity->type == kHeartRateOnly) {
         main.GraphLabel->setText(text(1347) + ' ' + start);
     } else if (const auto choices =
-                   ChoicesForType(activity->type, activity->type == kJoinedSession ? FirstSpeedSampleKind(key)
-                                                                                   : std::nullopt)) {
+                   ChoicesForType(activity->type, activity->type == kJoinedSession
+                                                      ? FirstSampleDataType(key, SampleKind::Speed)
+                                                      : std::nullopt)) {
         // The same entries as the main window's own choosers, so that a stored position means the
         // same quantity wherever it is read.
         const QString kind = activity->type == kCombined ? text(1569) + " + " + text(1574) : text(1569);

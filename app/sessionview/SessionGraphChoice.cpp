@@ -1,6 +1,7 @@
 #include "sessionview/SessionGraphChoice.h"
 
 #include "core/ActivityListText.h"
+#include "core/StoredSamples.h"
 #include "core/modLocalisation.h"
 
 #include <QComboBox>
@@ -80,16 +81,6 @@ std::optional<GraphChoices> ChoicesForType(int sessionType, std::optional<int> f
     }
 }
 
-std::optional<int> FirstSpeedSampleKind(SessionKey key) {
-    auto sample =
-        gConn.prepare("select data_type from sessiondata where session_prkey = ? and data_type <> 0 "
-                      "order by cum_duration, prkey limit 1");
-    sample.bind(1, key);
-    if (!sample.step())
-        return std::nullopt;
-    return static_cast<int>(sample.columnInt64(0));
-}
-
 void FillChoosers(QComboBox &left, QComboBox &right, const GraphChoices &choices, SessionKey key) {
     fill(left, choices.items, key);
     fill(right, choices.items, key);
@@ -131,10 +122,7 @@ void RunDatabaseUpgrade(SessionKey key) {
     const auto type = activity.columnInt64(0);
     if (type != kSpeedSession && type != kGpsSession)
         return;
-    auto earliest = gConn.prepare(
-        "select data_type from sessiondata where session_prkey = ? order by cum_duration, prkey limit 1");
-    earliest.bind(1, key);
-    if (!earliest.step() || earliest.isNull(0) || earliest.columnInt64(0) != kHeartRateSample)
+    if (FirstSampleDataType(key) != kHeartRateSample)
         return;
     // One statement: all of the activity's kind-0 samples change, or none; GPS samples keep theirs.
     gConn.prepare("update sessiondata set data_type = ? where session_prkey = ? and data_type = ?")

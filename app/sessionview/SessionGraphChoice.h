@@ -31,9 +31,6 @@ struct GraphChoices {
 // (none when it has no such sample). Nothing for a type whose graph offers no choice.
 std::optional<GraphChoices> ChoicesForType(int sessionType, std::optional<int> firstSpeedSampleKind);
 
-// The kind (data_type) of the activity's first speed or GPS sample. Throws platform::db::DbError.
-std::optional<int> FirstSpeedSampleKind(SessionKey key);
-
 // Refills both lists with the choices of the activity, selecting nothing yet.
 void FillChoosers(QComboBox &left, QComboBox &right, const GraphChoices &choices, SessionKey key);
 // Empties both lists; their choices are then the activity's, which has none.

@@ -1,6 +1,7 @@
 #include "sessionview/SessionGraphSelection.h"
 
 #include "core/StoredActivity.h"
+#include "core/StoredSamples.h"
 #include "core/modLocalisation.h"
 #include "sessionview/SessionGraphChoice.h"
 #include "sessionview/SessionGraphFrame.h"
@@ -14,7 +15,7 @@ void LoadGraphSelection(const SessionPane &pane, SessionKey key) {
     if (const auto activity = ReadActivity(key)) {
         pane.Label3->hide();
         const std::optional<int> firstKind =
-            activity->type == kJoinedSession ? FirstSpeedSampleKind(key) : std::nullopt;
+            activity->type == kJoinedSession ? FirstSampleDataType(key, SampleKind::Speed) : std::nullopt;
         const auto choices = ChoicesForType(activity->type, firstKind);
         if (choices || activity->type == kHeartRateSession) {
             pane.GraphLabel->setText(modLocalisation::LoadResString(1714) + ' ' +

@@ -1,25 +1,31 @@
 #include "sessionview/SessionSamples.h"
 
+#include "core/StoredSamples.h"
+
 namespace sessionview {
+namespace {
+
+constexpr SampleColumns kColumns{.seconds = true,
+                                 .dataType = true,
+                                 .hr = true,
+                                 .speed = true,
+                                 .distance = true,
+                                 .altitude = true,
+                                 .latitude = true};
+
+} // namespace
 
 std::vector<SessionSample> ReadSessionSamples(SessionKey key) {
-    auto rows =
-        gConn.prepare("select cum_duration, data_type, Hr, Speed, cum_distance, Altitude, Lat is not null "
-                      "from sessiondata where session_prkey = ? order by cum_duration, prkey");
-    rows.bind(1, key);
     std::vector<SessionSample> samples;
-    while (rows.step()) {
-        SessionSample sample;
-        sample.seconds = rows.columnDouble(0);
-        sample.dataType = static_cast<int>(rows.columnInt64(1));
-        sample.hr = rows.columnDouble(2);
-        sample.speed = rows.columnDouble(3);
-        sample.distance = rows.columnDouble(4);
-        if (!rows.isNull(5))
-            sample.altitude = rows.columnDouble(5);
-        sample.hasPosition = rows.columnInt64(6) != 0;
-        samples.push_back(sample);
-    }
+    ReadSamples(gConn, key, std::nullopt, kColumns, [&](const StoredSample &stored) {
+        samples.push_back({.seconds = stored.seconds,
+                           .dataType = stored.dataType,
+                           .hr = stored.hr,
+                           .speed = stored.speed,
+                           .distance = stored.distance,
+                           .altitude = stored.altitude,
+                           .hasPosition = stored.latitude.has_value()});
+    });
     return samples;
 }
 

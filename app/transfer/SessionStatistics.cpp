@@ -1,6 +1,7 @@
 #include "transfer/SessionStatistics.h"
 
 #include "core/Numbers.h"
+#include "core/StoredSamples.h"
 #include "transfer/PreferredUnits.h"
 
 #include <algorithm>
@@ -24,17 +25,15 @@ struct HeartRates {
 };
 
 HeartRates heartRatesOf(Connection &connection, SessionKey key) {
-    auto rows = connection.prepare("select Hr from sessiondata where session_prkey = ? and data_type = 0");
-    rows.bind(1, key);
     HeartRates rates;
     std::int64_t sum = 0;
     std::int64_t count = 0;
-    while (rows.step()) {
-        const auto hr = static_cast<int>(Numbers::roundHalfEven(rows.columnDouble(0)));
+    ReadSamples(connection, key, SampleKind::HeartRate, {.hr = true}, [&](const StoredSample &sample) {
+        const auto hr = static_cast<int>(Numbers::roundHalfEven(sample.hr));
         sum += hr;
         rates.highest = std::max(rates.highest, hr);
         ++count;
-    }
+    });
     if (count > 0)
         rates.average =
             static_cast<int>(Numbers::roundHalfEven(static_cast<double>(sum) / static_cast<double>(count)));

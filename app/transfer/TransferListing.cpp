@@ -2,7 +2,7 @@
 
 #include "core/ActivityListText.h"
 #include "core/Globals.h"
-#include "core/StoredActivity.h"
+#include "core/StoredSamples.h"
 #include "core/modLocalisation.h"
 #include "mainwindow/MainWindowServices.h"
 #include "transfer/SessionDates.h"

@@ -5,7 +5,7 @@
 #include "core/ActivityRows.h"
 #include "core/DayActivityLines.h"
 #include "core/FormControls.h"
-#include "core/StoredActivity.h"
+#include "core/StoredSamples.h"
 #include "core/modLocalisation.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"

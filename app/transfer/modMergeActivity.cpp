@@ -1,6 +1,7 @@
 #include "transfer/modMergeActivity.h"
 
 #include "core/HeartRateZones.h"
+#include "core/StoredSamples.h"
 #include "transfer/SessionStatistics.h"
 #include "transfer/TransferState.h"
 #include "transfer/modMerge.h"

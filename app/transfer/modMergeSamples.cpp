@@ -14,7 +14,7 @@ using platform::db::Null;
 std::optional<SampleRow> edgeSample(SessionKey key, SampleKind kind, bool last) {
     std::string sql = "select cum_duration, data_type, Hr, Speed, cum_distance, Altitude, Lat, Long, "
                       "TrueHeading, MagHeading from sessiondata where session_prkey = ? and ";
-    sql += kind == SampleKind::HeartRate ? "data_type = 0" : "data_type <> 0";
+    sql += SampleKindCondition(kind);
     sql += last ? " order by cum_duration desc, prkey desc limit 1" : " order by cum_duration, prkey limit 1";
     auto query = gConn.prepare(sql);
     query.bind(1, key);
@@ -141,7 +141,7 @@ void CopySamples(SessionKey key, SessionKey source, const SampleCopy &copy) {
             values.push_back(std::int64_t{*copy.dataType});
     }
     sql += " from sessiondata where session_prkey = ? and ";
-    sql += heartRate ? "data_type = 0" : "data_type <> 0";
+    sql += SampleKindCondition(copy.kind);
     values.push_back(source);
     if (copy.from) {
         sql += " and " + time() + " >= ?";

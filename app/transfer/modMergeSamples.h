@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/StoredActivity.h"
+#include "core/StoredSamples.h"
 
 #include <cstdint>
 #include <optional>
