@@ -11,6 +11,8 @@
 #include "platform/FirstStart.h"
 #include "platform/Paths.h"
 
+#include "BenchmarkMain.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -106,10 +108,5 @@ BENCHMARK_REGISTER_F(ThreeHourActivity, TrackPlotWindow)->Unit(benchmark::kMilli
 } // namespace
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWindowBenchmarks(argc, argv);
 }

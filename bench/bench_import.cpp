@@ -11,6 +11,8 @@
 #include "platform/FirstStart.h"
 #include "platform/Paths.h"
 
+#include "BenchmarkMain.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -142,11 +144,5 @@ BENCHMARK_CAPTURE(BM_ImportDataFile, JoinedGps, 1'400'000, 600'000)->Unit(benchm
 } // namespace
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWindowBenchmarks(argc, argv);
 }

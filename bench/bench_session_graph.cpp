@@ -13,6 +13,8 @@
 #include "sessionview/SessionGraphTitles.h"
 #include "sessionview/SessionSamples.h"
 
+#include "BenchmarkMain.h"
+
 #include <QApplication>
 #include <QChart>
 #include <QTemporaryDir>
@@ -101,12 +103,7 @@ BENCHMARK(BM_SessionGraphPicture)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int result = bench::RunWindowBenchmarks(argc, argv);
     gConn.close();
-    return 0;
+    return result;
 }

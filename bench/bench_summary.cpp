@@ -5,6 +5,7 @@
 //
 // RUNVELLA_BENCH_PICTURE=<file.png> also saves "Daily activity time" over the last year as a
 // picture of 800 x 500 pixels, to look at its labels.
+#include "BenchmarkMain.h"
 #include "TenYearLog.h"
 
 #include "charts/ChartFrame.h"
@@ -154,15 +155,11 @@ void registerBenchmarks() {
 } // namespace
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (const QString picture = qEnvironmentVariable("RUNVELLA_BENCH_PICTURE"); !picture.isEmpty())
-        savePicture(picture);
-    registerBenchmarks();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int result = bench::RunWindowBenchmarks(argc, argv, [] {
+        if (const QString picture = qEnvironmentVariable("RUNVELLA_BENCH_PICTURE"); !picture.isEmpty())
+            savePicture(picture);
+        registerBenchmarks();
+    });
     gConn.close();
-    return 0;
+    return result;
 }
