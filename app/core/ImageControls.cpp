@@ -21,5 +21,6 @@ void ImageBox::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 QPixmap ResourceBitmap(int id) {
-    return QPixmap(QStringLiteral(":/icons/%1.png").arg(id));
+    // The format named, Qt reads the picture at once instead of loading every image plug-in to ask.
+    return QPixmap(QStringLiteral(":/icons/%1.png").arg(id), "PNG");
 }

@@ -27,13 +27,20 @@ QString text(int id) {
 
 } // namespace
 
-void OpenMainWindow() {
+void LoadMainWindow() {
     auto window = std::make_unique<frmMain>();
     gMainForm = window.get();
     window->Form_Load();
     charts::setUpChart(*window->TChart3->chart());
-    window->show();
+    // Styled and given its place on the screen now, the window only has to be mapped when shown.
+    window->ensurePolished();
+    window->winId();
     window.release();
+}
+
+void ShowMainWindow() {
+    if (gMainForm)
+        gMainForm->show();
 }
 
 void RunSetupWizard() {

@@ -12,9 +12,12 @@ class QWidget;
 // main window, and those that read the database throw platform::db::DbError.
 namespace mainwindow {
 
-// Start-up: makes the main window, readies it and shows it. Throws platform::db::DbError when the
-// database cannot be read or written; there is no main window then.
-void OpenMainWindow();
+// Start-up: makes the main window and readies it, still hidden, so that its work can go on while
+// the splash is on screen. Throws platform::db::DbError when the database cannot be read or
+// written; there is no main window then.
+void LoadMainWindow();
+// Start-up: shows the main window that LoadMainWindow readied.
+void ShowMainWindow();
 // Start-up: the first-run wizard over the main window.
 void RunSetupWizard();
 // Closes the main window for good; nothing when there is none.

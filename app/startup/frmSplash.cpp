@@ -4,6 +4,7 @@
 #include "core/LocalizeForm.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -29,8 +30,12 @@ frmSplash::frmSplash(QWidget *parent)
         label->setContentsMargins(16, 0, 16, 0);
         layout->addWidget(label);
     }
-    setStyleSheet("frmSplash { background: white; border: 1px solid #4a6a8a; }");
-    setAttribute(Qt::WA_StyledBackground);
+    // Colours and frame are set and painted directly: a style sheet would cost its parsing and
+    // the styling of every label before the splash could first be painted.
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
 }
 
 void frmSplash::Form_Load() {
@@ -42,6 +47,12 @@ void frmSplash::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     if (const QScreen *shown = screen())
         move(shown->availableGeometry().center() - rect().center());
+}
+
+void frmSplash::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.setPen(QColor(0x4a, 0x6a, 0x8a));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void frmSplash::ShowMessage(const QString &text) {

@@ -24,4 +24,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // The thin frame of a window that has no frame of its own.
+    void paintEvent(QPaintEvent *event) override;
 };

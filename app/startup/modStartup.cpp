@@ -64,16 +64,17 @@ void runWizardOnFirstStart(frmSplash &splash) {
     mainwindow::RunSetupWizard();
 }
 
-void showProgress(frmSplash &splash, int stringId, const StartupEnvironment &environment) {
+// Each text stays on screen for its pause; the start-up's own work goes on behind it.
+void showProgress(frmSplash &splash, int stringId, const StartupEnvironment &environment,
+                  const std::function<void()> &work) {
     splash.ShowMessage(modLocalisation::LoadResString(stringId) + "...");
-    environment.pause(kSplashMessagePause);
+    environment.pause(kSplashMessagePause, work);
 }
 
 // Serves the window system (painting, mapping) but not the user's input until done() holds or
-// the patience runs out. done() is asked after each turn of events rather than on a clock, so that
+// the deadline passes. done() is asked after each turn of events rather than on a clock, so that
 // start-up goes on as soon as it may.
-void serveWindowSystemUntil(const std::function<bool()> &done, std::chrono::milliseconds patience) {
-    const QDeadlineTimer giveUp(patience);
+void serveWindowSystemUntil(const std::function<bool()> &done, const QDeadlineTimer &giveUp) {
     QTimer wakeUp; // ends the wait for events when the patience runs out
     wakeUp.setTimerType(Qt::PreciseTimer);
     wakeUp.setSingleShot(true);
@@ -88,7 +89,8 @@ void serveWindowSystemUntil(const std::function<bool()> &done, std::chrono::mill
 // window can be painted: so start-up waits for that before it goes on with its slow steps.
 void showPainted(QWidget &window) {
     window.show();
-    serveWindowSystemUntil([&window] { return window.testAttribute(Qt::WA_Mapped); }, kSplashMapPatience);
+    serveWindowSystemUntil([&window] { return window.testAttribute(Qt::WA_Mapped); },
+                           QDeadlineTimer(kSplashMapPatience));
     window.repaint();
 }
 
@@ -168,8 +170,10 @@ bool LoadToolkitTranslations(int languageOffset, const QString &folder) {
     return true;
 }
 
-void PaintingPause(std::chrono::milliseconds pause) {
-    serveWindowSystemUntil([] { return false; }, pause);
+void PaintingPause(std::chrono::milliseconds pause, const std::function<void()> &work) {
+    const QDeadlineTimer over(pause, Qt::PreciseTimer);
+    work();
+    serveWindowSystemUntil([] { return false; }, over);
 }
 
 bool IsConnectedNotice(const QStringList &arguments) {
@@ -201,14 +205,16 @@ StartupOutcome Main(const StartupEnvironment &environment) {
         splash = std::make_unique<frmSplash>();
         splash->Form_Load();
         showPainted(*splash);
-        showProgress(*splash, 1565, environment);
-        showProgress(*splash, 1566, environment);
-        openDatabase();
-        modDatabase::UpgradeDatabaseSchema();
-        modPreferences::LoadPreferences();
-
-        mainwindow::OpenMainWindow();
-        mainWindowOpen = true;
+        showProgress(*splash, 1565, environment, [] {
+            openDatabase();
+            modDatabase::UpgradeDatabaseSchema();
+            modPreferences::LoadPreferences();
+        });
+        showProgress(*splash, 1566, environment, [&mainWindowOpen] {
+            mainwindow::LoadMainWindow();
+            mainWindowOpen = true;
+        });
+        mainwindow::ShowMainWindow();
         runWizardOnFirstStart(*splash);
         QCoreApplication::processEvents();
         if (modInstance::CommandLineAsksForTransfer(commandLine))

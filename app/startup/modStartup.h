@@ -19,8 +19,9 @@ enum class StartupOutcome {
 
 struct StartupEnvironment {
     QStringList arguments; // as the program was started, its own name first
-    // Holds the splash's progress texts on screen; tests pass one that does not wait.
-    std::function<void(std::chrono::milliseconds)> pause;
+    // Holds a splash text on screen for at least the given time while `work` runs behind it;
+    // tests pass one that runs the work without waiting.
+    std::function<void(std::chrono::milliseconds, const std::function<void()> &work)> pause;
 };
 
 StartupOutcome Main(const StartupEnvironment &environment);
@@ -28,9 +29,9 @@ StartupOutcome Main(const StartupEnvironment &environment);
 // The main window that Main left running, deleted after the event loop has ended.
 void DeleteMainWindow();
 
-// The splash's pause: the thread serves the window system, so the splash stays painted, but
-// not the user's input.
-void PaintingPause(std::chrono::milliseconds pause);
+// The splash's pause: runs the work, then serves the window system, so the splash stays painted,
+// but not the user's input, until the pause is over. A failing work ends the pause at once.
+void PaintingPause(std::chrono::milliseconds pause, const std::function<void()> &work);
 
 // "Runvella --eggconnected" only tells the running program that a recorder was plugged in.
 bool IsConnectedNotice(const QStringList &arguments);

@@ -20,16 +20,20 @@
 #include <QChart>
 #include <QChartView>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QThread>
+#include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 using modStartup::Main;
 using modStartup::StartupOutcome;
@@ -49,7 +53,10 @@ protected:
     }
 
     StartupOutcome start(const QStringList &arguments = {"Runvella"}) {
-        return Main({arguments, [this](std::chrono::milliseconds pause) { pauses.push_back(pause); }});
+        return Main({arguments, [this](std::chrono::milliseconds pause, const std::function<void()> &work) {
+                         pauses.push_back(pause);
+                         work();
+                     }});
     }
 
     static void setSetting(const QString &name, const QString &type, const QVariant &value) {
@@ -167,8 +174,9 @@ TEST_F(StartupTest, TheSplashIsPaintedBeforeEachWaitEvenWhenTheScreenShowsItLate
     LateScreen screen;
     std::vector<std::pair<int, int>> paintedAtPause;
     ASSERT_EQ(Main({{"Runvella"},
-                    [&](std::chrono::milliseconds) {
+                    [&](std::chrono::milliseconds, const std::function<void()> &work) {
                         paintedAtPause.emplace_back(screen.splashPaints, screen.messagePaints);
+                        work();
                     }}),
               StartupOutcome::Running);
     ASSERT_EQ(paintedAtPause.size(), 2u);
@@ -177,11 +185,38 @@ TEST_F(StartupTest, TheSplashIsPaintedBeforeEachWaitEvenWhenTheScreenShowsItLate
     EXPECT_GT(paintedAtPause[1].second, paintedAtPause[0].second) << "the second text was never painted";
 }
 
+// The texts' pauses are not idle time: the database opens behind the first, the main window
+// is made behind the second and shown only when that text's time is over.
+TEST_F(StartupTest, StartingWorkGoesOnBehindTheSplashTexts) {
+    struct Moment {
+        bool databaseOpen;
+        bool mainWindowMade;
+        bool operator==(const Moment &) const = default;
+    };
+    const auto now = [] { return Moment{gConn.isOpen(), gMainForm != nullptr}; };
+    std::vector<std::pair<Moment, Moment>> aroundWork; // before and after each pause's work
+    bool shownBeforeThePauseEnded = false;
+    ASSERT_EQ(Main({{"Runvella"},
+                    [&](std::chrono::milliseconds, const std::function<void()> &work) {
+                        const Moment before = now();
+                        work();
+                        aroundWork.emplace_back(before, now());
+                        shownBeforeThePauseEnded = shownBeforeThePauseEnded || anyMainWindowShown();
+                    }}),
+              StartupOutcome::Running);
+    ASSERT_EQ(aroundWork.size(), 2u);
+    EXPECT_EQ(aroundWork[0], std::make_pair(Moment{false, false}, Moment{true, false}));
+    EXPECT_EQ(aroundWork[1], std::make_pair(Moment{true, false}, Moment{true, true}));
+    EXPECT_FALSE(shownBeforeThePauseEnded);
+    EXPECT_TRUE(gMainForm->isVisible());
+}
+
 TEST_F(StartupTest, ClosingTheSplashWhileStartingEndsNothing) {
-    const auto closeSplash = [](std::chrono::milliseconds) {
+    const auto closeSplash = [](std::chrono::milliseconds, const std::function<void()> &work) {
         for (QWidget *window : QApplication::topLevelWidgets())
             if (qobject_cast<frmSplash *>(window))
                 window->close();
+        work();
     };
     EXPECT_EQ(Main({{"Runvella"}, closeSplash}), StartupOutcome::Running);
     EXPECT_TRUE(gMainForm->isVisible());
@@ -319,6 +354,27 @@ TEST_F(StartupTest, AnEmptyDatabaseFileIsMadeAgain) {
     ASSERT_EQ(start(), StartupOutcome::Running);
     EXPECT_TRUE(gMainForm->isVisible());
     EXPECT_FALSE(gConn.tableColumns("preferences").isEmpty());
+}
+
+// A text stays its whole time when the work behind it is quick; a slow work is not followed by
+// a further wait; a failing one ends the pause at once.
+TEST(PaintingPauseTest, TheTextStaysItsTimeWhateverTheWorkTakes) {
+    using std::chrono::milliseconds;
+    QElapsedTimer clock;
+    clock.start();
+    modStartup::PaintingPause(milliseconds(100), [] { QThread::msleep(20); });
+    EXPECT_GE(clock.elapsed(), 100);
+
+    QObject receiver;
+    bool served = false;
+    QTimer::singleShot(0, &receiver, [&served] { served = true; });
+    modStartup::PaintingPause(milliseconds(20), [] { QThread::msleep(40); });
+    EXPECT_FALSE(served) << "the pause waited after a work that outlasted it";
+
+    clock.restart();
+    EXPECT_THROW(modStartup::PaintingPause(milliseconds(60000), [] { throw std::runtime_error("no database"); }),
+                 std::runtime_error);
+    EXPECT_LT(clock.elapsed(), 30000);
 }
 
 TEST(SplashTest, ShowsTheProgramsVersionAfterItsCaption) {
