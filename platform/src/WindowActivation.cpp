@@ -35,10 +35,11 @@ xcb_window_t rootOf(xcb_connection_t *connection, xcb_window_t window) {
 
 // The window manager's activation request of the EWMH, sent to the root window.
 void askTheWindowManager(QWidget &window) {
+    // Qt's offscreen platform answers as an X11 one even without an X server behind it.
     const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
         return;
-    xcb_connection_t *connection = x11->connection();
     const auto id = static_cast<xcb_window_t>(window.winId());
     const xcb_window_t root = rootOf(connection, id);
     const xcb_atom_t activate = internAtom(connection, "_NET_ACTIVE_WINDOW");
