@@ -10,6 +10,7 @@
 #include "platform/BatchInsert.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
+#include "platform/LocalMessage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -87,9 +88,8 @@ public:
         if (window_ && file_.size() > 0)
             window_->ShowPercent(static_cast<int>(file_.pos() * 100 / file_.size()));
         // Nothing may reach the database while the import's transaction is open: neither the
-        // athlete's input nor a message from another process.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
-                                        QEventLoop::ExcludeSocketNotifiers);
+        // athlete's input nor, held back, a message from another process.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 
 private:
@@ -99,6 +99,7 @@ private:
 
     const QFile &file_;
     const platform::cursor::BusyCursor busy_;
+    const platform::localmessage::HeldBack othersWait_;
     QElapsedTimer clock_;
     qint64 nextTurn_ = 0;
     std::int64_t samples_ = 0;

@@ -75,7 +75,7 @@ void showProgress(frmSplash &splash, int stringId, const StartupEnvironment &env
 // the deadline passes. done() is asked after each turn of events rather than on a clock, so that
 // start-up goes on as soon as it may.
 void serveWindowSystemUntil(const std::function<bool()> &done, const QDeadlineTimer &giveUp) {
-    QTimer wakeUp; // ends the wait for events when the patience runs out
+    QTimer wakeUp; // ends the wait for events at the deadline
     wakeUp.setTimerType(Qt::PreciseTimer);
     wakeUp.setSingleShot(true);
     while (!done() && !giveUp.hasExpired()) {
@@ -205,16 +205,21 @@ StartupOutcome Main(const StartupEnvironment &environment) {
         splash = std::make_unique<frmSplash>();
         splash->Form_Load();
         showPainted(*splash);
-        showProgress(*splash, 1565, environment, [] {
-            openDatabase();
-            modDatabase::UpgradeDatabaseSchema();
-            modPreferences::LoadPreferences();
-        });
-        showProgress(*splash, 1566, environment, [&mainWindowOpen] {
-            mainwindow::LoadMainWindow();
-            mainWindowOpen = true;
-        });
-        mainwindow::ShowMainWindow();
+        {
+            // The main window listens from its load on; a second start or a plugged-in recorder is
+            // answered once the window is on screen.
+            const platform::localmessage::HeldBack othersWait;
+            showProgress(*splash, 1565, environment, [] {
+                openDatabase();
+                modDatabase::UpgradeDatabaseSchema();
+                modPreferences::LoadPreferences();
+            });
+            showProgress(*splash, 1566, environment, [&mainWindowOpen] {
+                mainwindow::LoadMainWindow();
+                mainWindowOpen = true;
+            });
+            mainwindow::ShowMainWindow();
+        }
         runWizardOnFirstStart(*splash);
         QCoreApplication::processEvents();
         if (modInstance::CommandLineAsksForTransfer(commandLine))

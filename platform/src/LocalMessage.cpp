@@ -7,9 +7,12 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
 
 #include <cerrno>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -19,6 +22,13 @@ namespace platform::localmessage {
 namespace {
 
 constexpr int kConnectTimeoutMs = 2000;
+
+int holdsAlive = 0;
+// The listeners that kept texts while held back, in the order they first kept one.
+std::vector<QPointer<Listener>> &listenersHolding() {
+    static std::vector<QPointer<Listener>> listeners;
+    return listeners;
+}
 // A message is one line; a peer that sends more than this without a line break is cut off.
 constexpr qint64 kMaxMessageBytes = 64 * 1024;
 // A Unix socket's path, without its terminating zero, fits in this many bytes; a longer one
@@ -142,8 +152,32 @@ void Listener::readLines(QLocalSocket *socket) {
 }
 
 void Listener::deliver(const QString &text) {
+    if (holdsAlive > 0) {
+        if (held_.isEmpty())
+            listenersHolding().emplace_back(this);
+        held_ << text;
+        return;
+    }
     if (isListening())
         handler_(text);
+}
+
+void Listener::handOverHeld() {
+    for (const QString &text : std::exchange(held_, {}))
+        QMetaObject::invokeMethod(
+            this, [this, text] { deliver(text); }, Qt::QueuedConnection);
+}
+
+HeldBack::HeldBack() {
+    ++holdsAlive;
+}
+
+HeldBack::~HeldBack() {
+    if (--holdsAlive > 0)
+        return;
+    for (const QPointer<Listener> &listener : std::exchange(listenersHolding(), {}))
+        if (listener)
+            listener->handOverHeld();
 }
 
 } // namespace platform::localmessage

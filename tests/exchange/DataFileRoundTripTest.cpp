@@ -5,9 +5,14 @@
 #include "exchange/DataFileReader.h"
 #include "exchange/DataFileWriter.h"
 #include "exchange/ExchangeFiles.h"
+#include "platform/LocalMessage.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QRegularExpression>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -132,6 +137,34 @@ TEST_F(DataFileRoundTrip, AFileOfManyPiecesImportsAsTheSameFileReadWhole) {
     ASSERT_NE(imported, expected);
     EXPECT_EQ(activityRow(imported), activityRow(expected));
     EXPECT_EQ(sampleRows(imported), sampleRows(expected));
+}
+
+// The import serves the window system while its transaction is open; a second start or a
+// plugged-in recorder that speaks up meanwhile is answered once the import is done.
+TEST_F(DataFileRoundTrip, MessagesFromOtherProgramsWaitForTheImportsEnd) {
+    DataFile::Activity activity = longActivity();
+    for (int i = 1500; i < 20000; ++i)
+        activity.samples.push_back(heartRate(i * 2, 120 + i % 60));
+    write(path("large.csv"), DataFileWriter::DataFileBytes(activity, {}));
+    bool importing = false;
+    QStringList heardDuringImport;
+    QStringList heard;
+    platform::localmessage::Listener listener([&](const QString &text) {
+        heard << text;
+        if (importing)
+            heardDuringImport << text;
+    });
+    ASSERT_TRUE(listener.listen("runvella-test"));
+    QTimer::singleShot(0, [] { platform::localmessage::send("runvella-test", "eggconnected"); });
+
+    importing = true;
+    ASSERT_EQ(exchange::ImportFile(path("large.csv")), ImportOutcome::Imported);
+    importing = false;
+    const QDeadlineTimer giveUp(10000);
+    while (heard.isEmpty() && !giveUp.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_TRUE(heardDuringImport.isEmpty());
+    EXPECT_EQ(heard, QStringList{"eggconnected"});
 }
 
 TEST_F(DataFileRoundTrip, AFileDamagedInItsLastRowStoresNothing) {

@@ -34,6 +34,12 @@ protected:
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     }
 
+    static void serveFor(int milliseconds) {
+        const QDeadlineTimer over(milliseconds);
+        while (!over.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+
     testing::TestHome home;
     QStringList received;
     Listener listener{[this](const QString &text) { received << text; }};
@@ -49,6 +55,23 @@ TEST_F(LocalMessageTest, EachSentLineArrivesWhole) {
     EXPECT_TRUE(send("runvella-test", QString::fromUtf8("commandline a\nb é")));
     receive(2);
     EXPECT_EQ(received, (QStringList{"eggconnected", QString::fromUtf8("commandline a b é")}));
+}
+
+TEST_F(LocalMessageTest, TextsHeldBackArriveInOrderWhenTheLastHoldEnds) {
+    ASSERT_TRUE(listener.listen("runvella-test"));
+    {
+        const HeldBack outer;
+        ASSERT_TRUE(send("runvella-test", "first"));
+        {
+            const HeldBack inner;
+            ASSERT_TRUE(send("runvella-test", "second"));
+            serveFor(200);
+        }
+        serveFor(200);
+        EXPECT_TRUE(received.isEmpty());
+    }
+    receive(2);
+    EXPECT_EQ(received, (QStringList{"first", "second"}));
 }
 
 TEST_F(LocalMessageTest, OneListenerPerNameAndNoneAfterClose) {

@@ -4,12 +4,14 @@
 #include "common/TestHome.h"
 #include "core/Globals.h"
 #include "core/ImageControls.h"
+#include "core/modInstance.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
 #include "mainwindow/MonthView.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Clock.h"
 #include "platform/FirstStart.h"
+#include "platform/LocalMessage.h"
 #include "platform/Paths.h"
 #include "preferences/frmWizard1.h"
 #include "startup/frmSplash.h"
@@ -208,6 +210,27 @@ TEST_F(StartupTest, StartingWorkGoesOnBehindTheSplashTexts) {
     EXPECT_EQ(aroundWork[0], std::make_pair(Moment{false, false}, Moment{true, false}));
     EXPECT_EQ(aroundWork[1], std::make_pair(Moment{true, false}, Moment{true, true}));
     EXPECT_FALSE(shownBeforeThePauseEnded);
+    EXPECT_TRUE(gMainForm->isVisible());
+}
+
+// A second start while the splash's texts stand is answered once the main window is up: its
+// hand-over does not bring the half-made window on screen early.
+TEST_F(StartupTest, ASecondStartDuringTheSplashWaitsForTheMainWindow) {
+    int pauseCount = 0;
+    bool shownEarly = false;
+    ASSERT_EQ(Main({{"Runvella"},
+                    [&](std::chrono::milliseconds, const std::function<void()> &work) {
+                        const bool last = ++pauseCount == 2;
+                        modStartup::PaintingPause(std::chrono::milliseconds(150), [&] {
+                            work();
+                            if (last)
+                                EXPECT_TRUE(platform::localmessage::send(
+                                    modInstance::kSocketName, modInstance::CommandLineMessage("Runvella")));
+                        });
+                        shownEarly = shownEarly || anyMainWindowShown();
+                    }}),
+              StartupOutcome::Running);
+    EXPECT_FALSE(shownEarly);
     EXPECT_TRUE(gMainForm->isVisible());
 }
 

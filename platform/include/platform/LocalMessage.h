@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -40,12 +41,27 @@ public:
     bool isListening() const;
 
 private:
+    friend class HeldBack;
+
     void acceptConnections();
     void readLines(QLocalSocket *socket);
     void deliver(const QString &text);
+    void handOverHeld();
 
     Handler handler_;
     QLocalServer *server_;
+    QStringList held_;
+};
+
+// While one lives, every listener keeps the texts that arrive and hands them over from the event
+// loop once the last one has ended: long work that serves the window system, such as an import or
+// the start itself, is not entered by a second start or a plugged-in recorder.
+class HeldBack {
+public:
+    HeldBack();
+    ~HeldBack();
+    HeldBack(const HeldBack &) = delete;
+    HeldBack &operator=(const HeldBack &) = delete;
 };
 
 } // namespace platform::localmessage
