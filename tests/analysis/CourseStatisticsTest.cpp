@@ -53,6 +53,7 @@ std::vector<std::string> column(const std::vector<CourseRow> &rows, int field) {
 using Texts = std::vector<std::string>;
 
 TEST(FillData, MarkersComeOnePerSampleAndThresholdsAdvanceByOneInterval) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     const struct {
         const char *name;
         float interval;
@@ -90,6 +91,7 @@ TEST(FillData, MarkersComeOnePerSampleAndThresholdsAdvanceByOneInterval) {
 }
 
 TEST(FillData, StartRowAndSegmentFigures) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     const auto rows = FillData({at(0, 0), at(600, 1.0), at(900, 1.25)}, {}, miles());
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].fields, QStringList({"Start", "00:00:00", "00:00:00", "0", "0", "99:59"}));
@@ -98,6 +100,7 @@ TEST(FillData, StartRowAndSegmentFigures) {
 }
 
 TEST(FillData, PaceOfAStopOrSlowerThanTheSlowestShownReads9959) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     const struct {
         const char *name;
         std::vector<CourseSample> samples;
@@ -177,6 +180,7 @@ TEST(FillData, AscentAndDescentCountFromFifteenFeetOnAndTheEndClosesTheBand) {
 }
 
 TEST(FillData, ElevationAndAltitudeInTheUnitsOfThePreferredUnit) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     // A fall of 10 ft (3.048 m) to the marker, then of 2 ft.
     const std::vector<CourseSample> samples{fixAt(0, 0, 100, 45.5, -122.25),
                                             fixAt(600, 1.0, 75, 45.5, -122.25),
@@ -302,6 +306,7 @@ TEST(CourseColumns, HeadingsFollowThePreferredUnitAndLanguage) {
 }
 
 TEST(FormatCoordinates, HemisphereDegreesMinutesSeconds) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     const struct {
         double value;
         bool isLongitude;

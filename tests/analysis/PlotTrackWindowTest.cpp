@@ -7,6 +7,7 @@
 #include "charts/ShownTexts.h"
 #include "common/ScriptedDialogs.h"
 #include "core/ImageControls.h"
+#include "core/LocaleScope.h"
 
 #include <QAction>
 #include <QChart>
@@ -172,6 +173,7 @@ TEST_F(PlotTrackWindowTest, TheSampleTableBorrowsTheGraphTableAndGivesItBack) {
 }
 
 TEST_F(PlotTrackWindowTest, CopyStatisticsGivesTheHeadingsAndSelectedRows) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     gCurrentSessionKey = addGpsActivity(5, 25);
     frmPlotTrack window;
     window.lstStats->selectRow(2);

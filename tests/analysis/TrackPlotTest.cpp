@@ -1,4 +1,5 @@
 #include "analysis/TrackPlot.h"
+#include "core/LocaleScope.h"
 
 #include <gtest/gtest.h>
 
@@ -127,6 +128,7 @@ TEST(PlotTrack, NoSamplesNoPlot) {
 }
 
 TEST(TrackTableLines, SmoothedAltitudesInMetresOrFeet) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     const std::vector<CourseSample> samples{fix(0, 0, 45.5, -122.25, 3, 100),
                                             fix(3725, 0.1, 45.5, -122.25, 3, 110)};
     const QStringList feet = TrackTableLines(samples, "mi", false);

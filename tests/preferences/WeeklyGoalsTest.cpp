@@ -1,4 +1,5 @@
 #include "preferences/WeeklyGoals.h"
+#include "core/LocaleScope.h"
 #include "preferences/GoalBoxes.h"
 
 #include "core/DatabaseFixture.h"
@@ -61,6 +62,7 @@ TEST(GoalBoxTexts, SecondsShowAsWholeHoursAndMinutesRoundedHalfToEven) {
 }
 
 TEST(GoalBoxTexts, DistancesShowRoundedToTwoDecimalsAndAltitudesAsStored) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(GoalDistanceText(0), "0");
     EXPECT_EQ(GoalDistanceText(Numbers::toSingle(12.345)), "12.35");
     EXPECT_EQ(GoalDistanceText(26.2), "26.2");
@@ -133,6 +135,7 @@ TEST(GoalBoxChecks, TheCopyCountsBadTimeBoxesAsZeroAndNamesEachInTurn) {
 }
 
 TEST_F(WeeklyGoalsTest, TheFirstGoalOfAWeekCreatesItsRowAndTheNextUpdatesIt) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(LoadWeeklyGoals(gConn, monday), WeeklyGoals{});
 
     StoreGoal(gConn, monday, ZoneGoal(3), *LeaveZoneTimeBox(1, {"", "30"}).value);

@@ -1,4 +1,5 @@
 #include "SessionViewFixture.h"
+#include "core/LocaleScope.h"
 
 #include "common/DatabaseFaults.h"
 #include "common/ScriptedDialogs.h"
@@ -155,6 +156,7 @@ TEST_F(SessionGraphFrameTest, AnActivityWithoutRecordedDataShowsTheNote) {
 }
 
 TEST_F(SessionGraphFrameTest, AJoinedActivityListsBothKindsOfSampleInTimeOrder) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     const SessionKey joined = addStored(20);
     addSample(joined, 0, 0, std::nullopt, 120);
     addSample(joined, 1, 1, std::nullopt, 0, 6, 0.01);

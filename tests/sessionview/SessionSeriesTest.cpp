@@ -1,4 +1,5 @@
 #include "sessionview/SessionSeries.h"
+#include "core/LocaleScope.h"
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,7 @@ const Samples kJoined{heartRate(0, 120), speed(1, kGpsSample, 6, 0.01, 100), hea
                       speed(8.14, kGpsSample, 6, 0.03, 200)};
 
 TEST(SessionTable, EachLayoutListsItsColumnsLineByLine) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     const Samples withoutGps{heartRate(0, 120), speed(1, kSpeedSample, 6, 0.01, std::nullopt),
                              heartRate(2, 125)};
     const struct {

@@ -4,6 +4,7 @@
 #include "common/TestHome.h"
 #include "core/Globals.h"
 #include "core/ImageControls.h"
+#include "core/LocaleScope.h"
 #include "core/modInstance.h"
 #include "core/modLocalisation.h"
 #include "core/modRegistry.h"
@@ -109,6 +110,7 @@ protected:
 };
 
 TEST_F(FirstStartTest, ShowsTheMainWindowAndRunsTheWizardOnce) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     answerTheWizard();
     EXPECT_EQ(start(), StartupOutcome::Running);
     ASSERT_NE(gMainForm, nullptr);
@@ -126,7 +128,7 @@ TEST_F(FirstStartTest, ShowsTheMainWindowAndRunsTheWizardOnce) {
     const QDate firstDay(today.year(), today.month(), 1);
     const QDate firstSunday = firstDay.addDays(-(firstDay.dayOfWeek() % 7));
     EXPECT_TRUE(
-        gGraphTable.value(1).startsWith(QString("%1 %2\t").arg(firstSunday.day()).arg(firstSunday.month())))
+        gGraphTable.value(1).startsWith(QString("%1/%2\t").arg(firstSunday.month()).arg(firstSunday.day())))
         << gGraphTable.value(1).toStdString();
     EXPECT_EQ(setting("ShowPrefs"), "No");
     for (QWidget *window : QApplication::topLevelWidgets())
@@ -223,9 +225,10 @@ TEST_F(StartupTest, ASecondStartDuringTheSplashWaitsForTheMainWindow) {
                         const bool last = ++pauseCount == 2;
                         modStartup::PaintingPause(std::chrono::milliseconds(150), [&] {
                             work();
-                            if (last)
+                            if (last) {
                                 EXPECT_TRUE(platform::localmessage::send(
                                     modInstance::kSocketName, modInstance::CommandLineMessage("Runvella")));
+                            }
                         });
                         shownEarly = shownEarly || anyMainWindowShown();
                     }}),

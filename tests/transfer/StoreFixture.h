@@ -19,7 +19,8 @@ protected:
 
     void refuseSamplesFrom(double seconds) {
         gConn.executeScript("create trigger refuse before insert on sessiondata when new.cum_duration >= " +
-                            std::to_string(seconds) + " begin select raise(abort, 'disk full'); end");
+                            QString::number(seconds).toStdString() +
+                            " begin select raise(abort, 'disk full'); end");
     }
 
     double value(const char *sql, SessionKey key) {
