@@ -13,6 +13,7 @@
 #include "platform/FirstStart.h"
 #include "platform/LocalMessage.h"
 #include "platform/Paths.h"
+#include "platform/StartClaim.h"
 #include "preferences/frmWizard1.h"
 #include "startup/frmSplash.h"
 #include "startup/modStartup.h"
@@ -35,6 +36,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 using modStartup::Main;
@@ -281,6 +283,48 @@ TEST_F(StartupTest, SecondStartHandsItsCommandLineOver) {
     EXPECT_EQ(gMainForm, running);
 }
 
+// The running start owns the data folder while its main window lives: a later start finds it
+// taken, and no start after the window has gone does.
+TEST_F(StartupTest, TheRunningStartHoldsTheDataFolderWhileItsWindowLives) {
+    using platform::instance::Claim;
+    ASSERT_EQ(start(), StartupOutcome::Running);
+    EXPECT_EQ(Claim::take().state(), Claim::State::HeldByOther);
+    delete gMainForm;
+    EXPECT_EQ(Claim::take().state(), Claim::State::Held);
+}
+
+// A start while the first is still busy with a waiting file (its message on screen) hands over:
+// one main window, and the file imported once and gone.
+TEST_F(StartupTest, AStartDuringTheFirstsAutomaticImportHandsOver) {
+    platform::install::ensureDataFolder();
+    QFile waiting(QDir(platform::paths::autoImportDir()).filePath("run.csv"));
+    ASSERT_TRUE(waiting.open(QIODevice::WriteOnly));
+    waiting.write("[Runvella Data File]\r\n[session data]\r\nversion=1.2_mm/dd/yyyy\r\n"
+                  "Sessiondate=3/10/2026 07:03:09\r\nsportName=General\r\nsportID=1\r\n"
+                  "distanceunit=mi\r\navgspeedunit=0\r\nmaxspeedunit=0\r\navgpaceunits=0\r\n"
+                  "maxpaceunits=0\r\ndistance=3.25\r\nduration=1800\r\ndescription=Tempo\r\n"
+                  "sessionType=20\r\nmaxHR=171\r\nmaxSpeed=9.5\r\navgHR=150\r\navgSpeed=7.25\r\n"
+                  "fromDataRecorder=False\r\nTimeZone1=0\r\nTimeZone2=0\r\nTimeZone3=0\r\n"
+                  "TimeZone4=0\r\nTimeZone5=0\r\n");
+    waiting.close();
+    std::optional<StartupOutcome> second;
+    platform::dialogs::setMessageHandler([&](const platform::dialogs::MessageRequest &) {
+        if (!second)
+            second = start();
+        return platform::dialogs::Answer::Ok;
+    });
+    ASSERT_EQ(start(), StartupOutcome::Running);
+    EXPECT_EQ(second, StartupOutcome::HandedOver);
+    int mainWindows = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        mainWindows += qobject_cast<frmMain *>(window) ? 1 : 0;
+    EXPECT_EQ(mainWindows, 1);
+    auto activities = gConn.prepare("select count(*) from sessions");
+    ASSERT_TRUE(activities.step());
+    EXPECT_EQ(activities.columnInt64(0), 1);
+    EXPECT_EQ(QDir(platform::paths::autoImportDir()).entryList(QDir::Files), QStringList());
+}
+
 TEST_F(FirstStartTest, AnInterruptedFirstStartIsCompletedByTheNext) {
     // Stopped after the data folder was made, before its database was.
     ASSERT_TRUE(QDir().mkpath(platform::paths::databaseDir()));
@@ -364,6 +408,8 @@ TEST_F(StartupTest, ADatabaseThatCannotBeUsedEndsWithItsFaultAndItsPlace) {
         EXPECT_EQ(gMainForm, nullptr);
         EXPECT_FALSE(anyMainWindowShown());
         EXPECT_FALSE(gConn.isOpen());
+        EXPECT_EQ(platform::instance::Claim::take().state(), platform::instance::Claim::State::Held)
+            << "a start that failed still holds the data folder";
     }
 }
 
@@ -395,8 +441,9 @@ TEST(PaintingPauseTest, TheTextStaysItsTimeWhateverTheWorkTakes) {
     EXPECT_FALSE(served) << "the pause waited after a work that outlasted it";
 
     clock.restart();
-    EXPECT_THROW(modStartup::PaintingPause(milliseconds(60000), [] { throw std::runtime_error("no database"); }),
-                 std::runtime_error);
+    EXPECT_THROW(
+        modStartup::PaintingPause(milliseconds(60000), [] { throw std::runtime_error("no database"); }),
+        std::runtime_error);
     EXPECT_LT(clock.elapsed(), 30000);
 }
 
