@@ -1,3 +1,4 @@
+#include "WaitingDataFile.h"
 #include "common/DatabaseFaults.h"
 #include "common/RealMessageBox.h"
 #include "common/ScriptedDialogs.h"
@@ -297,16 +298,7 @@ TEST_F(StartupTest, TheRunningStartHoldsTheDataFolderWhileItsWindowLives) {
 // one main window, and the file imported once and gone.
 TEST_F(StartupTest, AStartDuringTheFirstsAutomaticImportHandsOver) {
     platform::install::ensureDataFolder();
-    QFile waiting(QDir(platform::paths::autoImportDir()).filePath("run.csv"));
-    ASSERT_TRUE(waiting.open(QIODevice::WriteOnly));
-    waiting.write("[Runvella Data File]\r\n[session data]\r\nversion=1.2_mm/dd/yyyy\r\n"
-                  "Sessiondate=3/10/2026 07:03:09\r\nsportName=General\r\nsportID=1\r\n"
-                  "distanceunit=mi\r\navgspeedunit=0\r\nmaxspeedunit=0\r\navgpaceunits=0\r\n"
-                  "maxpaceunits=0\r\ndistance=3.25\r\nduration=1800\r\ndescription=Tempo\r\n"
-                  "sessionType=20\r\nmaxHR=171\r\nmaxSpeed=9.5\r\navgHR=150\r\navgSpeed=7.25\r\n"
-                  "fromDataRecorder=False\r\nTimeZone1=0\r\nTimeZone2=0\r\nTimeZone3=0\r\n"
-                  "TimeZone4=0\r\nTimeZone5=0\r\n");
-    waiting.close();
+    ASSERT_TRUE(startuptest::putWaitingDataFile());
     std::optional<StartupOutcome> second;
     platform::dialogs::setMessageHandler([&](const platform::dialogs::MessageRequest &) {
         if (!second)

@@ -1,3 +1,4 @@
+#include "WaitingDataFile.h"
 #include "common/TestHome.h"
 #include "platform/Database.h"
 #include "platform/Paths.h"
@@ -6,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QThread>
@@ -28,14 +28,6 @@ bool eventually(const std::function<bool()> &step) {
     return false;
 }
 
-const char kDataFile[] = "[Runvella Data File]\r\n[session data]\r\nversion=1.2_mm/dd/yyyy\r\n"
-                         "Sessiondate=3/10/2026 07:03:09\r\nsportName=General\r\nsportID=1\r\n"
-                         "distanceunit=mi\r\navgspeedunit=0\r\nmaxspeedunit=0\r\navgpaceunits=0\r\n"
-                         "maxpaceunits=0\r\ndistance=3.25\r\nduration=1800\r\ndescription=Tempo\r\n"
-                         "sessionType=20\r\nmaxHR=171\r\nmaxSpeed=9.5\r\navgHR=150\r\navgSpeed=7.25\r\n"
-                         "fromDataRecorder=False\r\nTimeZone1=0\r\nTimeZone2=0\r\nTimeZone3=0\r\n"
-                         "TimeZone4=0\r\nTimeZone5=0\r\n";
-
 // Two starts of the program itself at the same moment, on one new installation with a file
 // waiting for the automatic import: one runs (held by the import's message), the other hands over
 // and ends, and the file is stored once.
@@ -46,12 +38,8 @@ TEST(TwoStartsTest, OneRunsAndImportsTheWaitingFileTheOtherHandsOver) {
     testing::TestHome home;
     ASSERT_TRUE(platform::settings::writeEntry(platform::settings::rootFile(platform::settings::kProgramRoot),
                                                platform::settings::kProgramKey, "ShowPrefs", "No"));
+    ASSERT_TRUE(startuptest::putWaitingDataFile());
     const QDir waiting(platform::paths::autoImportDir());
-    ASSERT_TRUE(QDir().mkpath(waiting.path()));
-    QFile file(waiting.filePath("run.csv"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(kDataFile);
-    file.close();
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("RUNVELLA_HOME", home.path());
