@@ -278,6 +278,10 @@ void frmMain::buildGraphSide(QWidget *area) {
 }
 
 void frmMain::Form_Load() {
+    // Listening first, before anything waits for the athlete or a long import, lets a later start
+    // hand its request over at once; what arrives is held back until the start is over.
+    if (!Hooked)
+        HookMainWindow();
     modLocalisation::LocalizeForm(this);
     ImgInternational->setToolTip(text(1607));
     ListView1->setToolTip(text(1643));
@@ -290,8 +294,6 @@ void frmMain::Form_Load() {
     }
     MonthView1->setSelectedDate(today());
     exchange::AutoImportFiles();
-    if (!Hooked)
-        HookMainWindow();
     showWindowPicture();
     if (gStartOfWeek == "Monday")
         MonthView1->setFirstDayOfWeek(Qt::Monday);

@@ -12,6 +12,7 @@
 #include "platform/FirstStart.h"
 #include "platform/LocalMessage.h"
 #include "platform/Paths.h"
+#include "platform/StartClaim.h"
 #include "startup/frmSplash.h"
 #include "transfer/modTransfer.h"
 
@@ -29,6 +30,9 @@ namespace modStartup {
 namespace {
 
 constexpr std::chrono::milliseconds kSplashMessagePause{300};
+// How long a later start waits for the one that owns the data folder to listen. A start listens
+// before anything that waits for the athlete, so only a start that is stuck needs this long.
+constexpr std::chrono::milliseconds kHandOverPatience{60000};
 // How long a window system may take to put the splash on screen before start-up goes on anyway.
 constexpr std::chrono::milliseconds kSplashMapPatience{2000};
 
@@ -119,11 +123,28 @@ int startupFailureText(const std::exception &failure) {
     return 1950;
 }
 
-void showStartupFailure(const std::exception &failure) {
-    platform::dialogs::message(modLocalisation::LoadResString(startupFailureText(failure)) + '\n' +
-                                   QDir::toNativeSeparators(platform::paths::databasePath()) + "\n\n" +
-                                   QString::fromUtf8(failure.what()),
-                               "Runvella", platform::dialogs::Icon::Critical, platform::dialogs::Buttons::Ok);
+void showStartupFailure(int textId, const QString &detail) {
+    QString text = modLocalisation::LoadResString(textId) + '\n' +
+                   QDir::toNativeSeparators(platform::paths::databasePath());
+    if (!detail.isEmpty())
+        text += "\n\n" + detail;
+    platform::dialogs::message(text, "Runvella", platform::dialogs::Icon::Critical,
+                               platform::dialogs::Buttons::Ok);
+}
+
+void setUpLanguage() {
+    gLanguageOffset = readLanguageOffset();
+    LoadToolkitTranslations(gLanguageOffset);
+    modLocalisation::LocalizeDialogButtons();
+    modLocalisation::LocalizeFailureCauses();
+}
+
+// The start that owns the data folder keeps it while its main window lives, the window's closing
+// work on the database included.
+void keepWhileMainWindowLives(platform::instance::Claim claim) {
+    static std::unique_ptr<platform::instance::Claim> kept;
+    kept = std::make_unique<platform::instance::Claim>(std::move(claim));
+    QObject::connect(mainwindow::Window(), &QObject::destroyed, [] { kept.reset(); });
 }
 
 } // namespace
@@ -186,21 +207,35 @@ bool SendConnectedNotice() {
 
 StartupOutcome Main(const StartupEnvironment &environment) {
     const QString commandLine = modInstance::CommandLine(environment.arguments);
+    // Decided before anything touches the database or the automatic import folder: two starts
+    // at once must not both import a waiting file.
+    using platform::instance::Claim;
+    auto claim = Claim::take();
+    if (claim.state() != Claim::State::Held) {
+        // A folder that no start can claim is used unguarded, as long as nobody answers at once.
+        const auto patience =
+            claim.state() == Claim::State::HeldByOther ? kHandOverPatience : std::chrono::milliseconds(0);
+        auto handOver = platform::instance::handOver(modInstance::kSocketName,
+                                                     modInstance::CommandLineMessage(commandLine), patience);
+        if (handOver.delivered)
+            return StartupOutcome::HandedOver;
+        if (handOver.claim.state() == Claim::State::HeldByOther) {
+            setUpLanguage();
+            showStartupFailure(1948, {});
+            return StartupOutcome::Failed;
+        }
+        claim = std::move(handOver.claim);
+    }
+
     std::unique_ptr<frmSplash> splash;
     bool mainWindowOpen = false;
     try {
         platform::install::ensureDataFolder();
-        gLanguageOffset = readLanguageOffset();
-        LoadToolkitTranslations(gLanguageOffset);
-        modLocalisation::LocalizeDialogButtons();
-        modLocalisation::LocalizeFailureCauses();
+        setUpLanguage();
         gGraphSelectLive = true;
         // The program's title (string 1300) is its main window's; no application display name
         // is set, since Qt would append it to every window's title.
         gIsUnitedStates = readMarketFlag();
-        if (platform::localmessage::send(modInstance::kSocketName,
-                                         modInstance::CommandLineMessage(commandLine)))
-            return StartupOutcome::HandedOver;
 
         splash = std::make_unique<frmSplash>();
         splash->Form_Load();
@@ -218,6 +253,7 @@ StartupOutcome Main(const StartupEnvironment &environment) {
                 mainwindow::LoadMainWindow();
                 mainWindowOpen = true;
             });
+            keepWhileMainWindowLives(std::move(claim));
             mainwindow::ShowMainWindow();
         }
         runWizardOnFirstStart(*splash);
@@ -232,7 +268,8 @@ StartupOutcome Main(const StartupEnvironment &environment) {
             mainwindow::DeleteMainWindow();
         splash.reset();
         gConn.close();
-        showStartupFailure(failure);
+        claim.release(); // a start waiting meanwhile tries for itself and says what it finds
+        showStartupFailure(startupFailureText(failure), QString::fromUtf8(failure.what()));
         return StartupOutcome::Failed;
     }
     return StartupOutcome::Running;

@@ -13,7 +13,7 @@ namespace modStartup {
 
 enum class StartupOutcome {
     Running,    // the main window is up; the event loop takes over
-    HandedOver, // another start is running and has the command line now
+    HandedOver, // another start owns the data folder and has the command line now
     Failed,     // the database could not be used; the message has been shown
 };
 

@@ -1,3 +1,4 @@
+#include "WaitingDataFile.h"
 #include "common/DatabaseFaults.h"
 #include "common/RealMessageBox.h"
 #include "common/ScriptedDialogs.h"
@@ -14,6 +15,7 @@
 #include "platform/FirstStart.h"
 #include "platform/LocalMessage.h"
 #include "platform/Paths.h"
+#include "platform/StartClaim.h"
 #include "preferences/frmWizard1.h"
 #include "startup/frmSplash.h"
 #include "startup/modStartup.h"
@@ -36,6 +38,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 using modStartup::Main;
@@ -284,6 +287,39 @@ TEST_F(StartupTest, SecondStartHandsItsCommandLineOver) {
     EXPECT_EQ(gMainForm, running);
 }
 
+// The running start owns the data folder while its main window lives: a later start finds it
+// taken, and no start after the window has gone does.
+TEST_F(StartupTest, TheRunningStartHoldsTheDataFolderWhileItsWindowLives) {
+    using platform::instance::Claim;
+    ASSERT_EQ(start(), StartupOutcome::Running);
+    EXPECT_EQ(Claim::take().state(), Claim::State::HeldByOther);
+    delete gMainForm;
+    EXPECT_EQ(Claim::take().state(), Claim::State::Held);
+}
+
+// A start while the first is still busy with a waiting file (its message on screen) hands over:
+// one main window, and the file imported once and gone.
+TEST_F(StartupTest, AStartDuringTheFirstsAutomaticImportHandsOver) {
+    platform::install::ensureDataFolder();
+    ASSERT_TRUE(startuptest::putWaitingDataFile());
+    std::optional<StartupOutcome> second;
+    platform::dialogs::setMessageHandler([&](const platform::dialogs::MessageRequest &) {
+        if (!second)
+            second = start();
+        return platform::dialogs::Answer::Ok;
+    });
+    ASSERT_EQ(start(), StartupOutcome::Running);
+    EXPECT_EQ(second, StartupOutcome::HandedOver);
+    int mainWindows = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        mainWindows += qobject_cast<frmMain *>(window) ? 1 : 0;
+    EXPECT_EQ(mainWindows, 1);
+    auto activities = gConn.prepare("select count(*) from sessions");
+    ASSERT_TRUE(activities.step());
+    EXPECT_EQ(activities.columnInt64(0), 1);
+    EXPECT_EQ(QDir(platform::paths::autoImportDir()).entryList(QDir::Files), QStringList());
+}
+
 TEST_F(FirstStartTest, AnInterruptedFirstStartIsCompletedByTheNext) {
     // Stopped after the data folder was made, before its database was.
     ASSERT_TRUE(QDir().mkpath(platform::paths::databaseDir()));
@@ -367,6 +403,8 @@ TEST_F(StartupTest, ADatabaseThatCannotBeUsedEndsWithItsFaultAndItsPlace) {
         EXPECT_EQ(gMainForm, nullptr);
         EXPECT_FALSE(anyMainWindowShown());
         EXPECT_FALSE(gConn.isOpen());
+        EXPECT_EQ(platform::instance::Claim::take().state(), platform::instance::Claim::State::Held)
+            << "a start that failed still holds the data folder";
     }
 }
 
@@ -398,8 +436,9 @@ TEST(PaintingPauseTest, TheTextStaysItsTimeWhateverTheWorkTakes) {
     EXPECT_FALSE(served) << "the pause waited after a work that outlasted it";
 
     clock.restart();
-    EXPECT_THROW(modStartup::PaintingPause(milliseconds(60000), [] { throw std::runtime_error("no database"); }),
-                 std::runtime_error);
+    EXPECT_THROW(
+        modStartup::PaintingPause(milliseconds(60000), [] { throw std::runtime_error("no database"); }),
+        std::runtime_error);
     EXPECT_LT(clock.elapsed(), 30000);
 }
 

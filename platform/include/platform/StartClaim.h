@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+#include <chrono>
+
+// Which start of the program owns the data folder (RUNVELLA_HOME's when that is set), with its
+// database and its automatic import folder: the first start to claim it, for as long as it holds
+// the claim. Every later start hands its request over instead of touching the folder. The claim
+// is a lock that the system lets go of when its process ends, however it ends.
+namespace platform::instance {
+
+struct HandOver;
+
+class Claim {
+public:
+    enum class State {
+        Held,        // this start owns the data folder
+        HeldByOther, // another start owns it
+        Unavailable, // the claim's file cannot be made, so no start can hold it
+    };
+
+    // Claims the data folder without waiting, making the folder when it is missing.
+    static Claim take();
+
+    Claim(Claim &&other) noexcept;
+    Claim &operator=(Claim &&other) noexcept;
+    Claim(const Claim &) = delete;
+    Claim &operator=(const Claim &) = delete;
+    ~Claim();
+
+    State state() const { return state_; }
+    // Lets go of the claim before the object ends.
+    void release();
+
+private:
+    friend HandOver handOver(const QString &, const QString &, std::chrono::milliseconds);
+
+    Claim(int descriptor, State state) : descriptor_(descriptor), state_(state) {}
+
+    int descriptor_;
+    State state_;
+};
+
+struct HandOver {
+    bool delivered = false; // the start that holds the claim has the text
+    Claim claim;            // Held when that start ended before it listened: this one owns the folder now
+};
+
+// Sends the text to the start that holds the claim, over the local socket of the name, waiting
+// for that start to listen while it is still starting. When that start ends first, the claim is
+// taken instead. Neither within the patience: not delivered, and the claim is not held.
+HandOver handOver(const QString &socketName, const QString &text, std::chrono::milliseconds patience);
+
+} // namespace platform::instance

@@ -1,0 +1,93 @@
+#include "platform/StartClaim.h"
+#include "common/TestHome.h"
+#include "platform/LocalMessage.h"
+#include "platform/Paths.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using platform::instance::Claim;
+using State = Claim::State;
+
+namespace {
+
+TEST(StartClaimTest, OneStartHoldsTheDataFolderUntilItLetsGo) {
+    testing::TestHome home;
+    Claim first = Claim::take();
+    EXPECT_EQ(first.state(), State::Held);
+    EXPECT_TRUE(QDir(platform::paths::dataDir()).exists()) << "a first start finds no data folder";
+    EXPECT_EQ(Claim::take().state(), State::HeldByOther);
+    {
+        testing::TestHome otherInstallation;
+        EXPECT_EQ(Claim::take().state(), State::Held);
+    }
+    Claim moved = std::move(first);
+    EXPECT_EQ(Claim::take().state(), State::HeldByOther) << "a moved claim is still held";
+    moved.release();
+    EXPECT_EQ(Claim::take().state(), State::Held);
+}
+
+TEST(StartClaimTest, AFolderThatCannotBeMadeCannotBeClaimed) {
+    testing::TestHome home;
+    QFile blocking(platform::paths::dataDir()); // a file where the data folder belongs
+    ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
+    EXPECT_EQ(Claim::take().state(), State::Unavailable);
+}
+
+// A program that the running one starts (a browser for the help, say) may outlive it; it must not
+// keep the folder from the next start.
+TEST(StartClaimTest, AProgramStartedMeanwhileDoesNotKeepTheClaim) {
+    testing::TestHome home;
+    Claim claim = Claim::take();
+    ASSERT_EQ(claim.state(), State::Held);
+    QProcess started;
+    started.start("sleep", {"60"});
+    ASSERT_TRUE(started.waitForStarted());
+    claim.release();
+    EXPECT_EQ(Claim::take().state(), State::Held);
+    started.kill();
+    started.waitForFinished();
+}
+
+class HandOverTest : public ::testing::Test {
+protected:
+    static constexpr const char *kName = "runvella-claim-test";
+
+    testing::TestHome home;
+    QStringList received;
+    platform::localmessage::Listener listener{[this](const QString &text) { received << text; }};
+};
+
+TEST_F(HandOverTest, TheStartThatHoldsTheClaimAndListensGetsTheText) {
+    const Claim running = Claim::take();
+    ASSERT_TRUE(listener.listen(kName));
+    const auto handOver = platform::instance::handOver(kName, "commandline go", std::chrono::milliseconds(0));
+    EXPECT_TRUE(handOver.delivered);
+    EXPECT_NE(handOver.claim.state(), State::Held);
+    const QDeadlineTimer giveUp(10000);
+    while (received.isEmpty() && !giveUp.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(received, QStringList{"commandline go"});
+}
+
+TEST_F(HandOverTest, AStartThatEndedBeforeListeningLeavesTheClaimToTheWaitingOne) {
+    Claim ended = Claim::take();
+    ended.release();
+    const auto handOver = platform::instance::handOver(kName, "commandline", std::chrono::milliseconds(0));
+    EXPECT_FALSE(handOver.delivered);
+    EXPECT_EQ(handOver.claim.state(), State::Held);
+    EXPECT_EQ(Claim::take().state(), State::HeldByOther);
+}
+
+TEST_F(HandOverTest, AStartThatNeverListensIsGivenUpOn) {
+    const Claim silent = Claim::take();
+    const auto handOver = platform::instance::handOver(kName, "commandline", std::chrono::milliseconds(0));
+    EXPECT_FALSE(handOver.delivered);
+    EXPECT_EQ(handOver.claim.state(), State::HeldByOther);
+}
+
+} // namespace
