@@ -61,25 +61,31 @@ void frmOptions::rememberTexts(const QWidget &within) {
 
 // Leaves each box that was changed and not left since (a screen reader presses a button without
 // moving the focus), so that no text its box refuses reaches the database. What the boxes store
-// waits for the caller's own save. A refused box that its zone mode disables, which the athlete
-// cannot mend, gets back the text it was last left with.
+// waits for the caller's own save, unless a box refuses: then it is stored as leaving them would
+// have stored it. A refused box that its zone mode disables, which the athlete cannot mend, gets
+// back the text it was last left with.
 bool frmOptions::leaveChangedBoxes(const QWidget &within) {
-    const QScopedValueRollback<bool> deferred(storesDeferred_, true);
-    for (const auto &[box, leave] : boxLeaves_) {
-        const int tab = tabOf(*box);
-        if (!within.isAncestorOf(box) || !SSTab2->isTabVisible(tab) || leftTexts_[box] == box->text())
-            continue;
-        if (!leave()) {
-            SSTab2->setCurrentIndex(tab);
-            if (box->isEnabled())
-                NumericBox::ReturnFocus(*box);
-            else
-                box->setText(leftTexts_[box]);
-            return false;
+    QLineEdit *const refused = [this, &within]() -> QLineEdit * {
+        const QScopedValueRollback<bool> deferred(storesDeferred_, true);
+        for (const auto &[box, leave] : boxLeaves_) {
+            if (!within.isAncestorOf(box) || !SSTab2->isTabVisible(tabOf(*box)) ||
+                leftTexts_[box] == box->text())
+                continue;
+            if (!leave())
+                return box;
+            leftTexts_[box] = box->text();
         }
-        leftTexts_[box] = box->text();
-    }
-    return true;
+        return nullptr;
+    }();
+    if (!refused)
+        return true;
+    storeChoices();
+    SSTab2->setCurrentIndex(tabOf(*refused));
+    if (refused->isEnabled())
+        NumericBox::ReturnFocus(*refused);
+    else
+        refused->setText(leftTexts_[refused]);
+    return false;
 }
 
 int frmOptions::tabOf(const QWidget &control) const {

@@ -343,14 +343,22 @@ TEST_F(OptionsWindowTest, ComputingTheZonesChecksTheirBoxesFirst) {
     EXPECT_EQ(numbers("select * from zones"), zones);
 }
 
+// Goals typed and not left are stored by OK, and kept even when a box after them is refused.
 TEST_F(OptionsWindowTest, OkStoresGoalsTypedButNotLeft) {
     frmOptions &options = open();
     options.txtTotalDistance->setText("12.5");
     options.Text4[0]->setText("2");
+    options.txtZone1[0]->setText("24");
     options.cmdOK->click();
-    EXPECT_FALSE(options.isVisible());
+    EXPECT_TRUE(options.isVisible());
     EXPECT_EQ(numbers("select totalDistance, time_target from weeklyData"),
               (std::vector<double>{12.5, 7200}));
+
+    options.txtZone1[0]->setText("1");
+    options.cmdOK->click();
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(numbers("select TimeInZone1 from weeklyData"), std::vector<double>{3600});
+    EXPECT_EQ(messages(), std::vector<int>{1615});
 }
 
 TEST_F(OptionsWindowTest, LeavingTheAgeBoxOutOfRangeSaysSoAndResetsIt) {
