@@ -186,7 +186,7 @@ private:
     preferences::PendingChoices pending_;
     // True while the zones on show could not be saved.
     bool zonesRefused_ = false;
-    // While OK checks the boxes again, what they store waits for OK's own save.
+    // While a button checks the boxes again, what they store waits for the button's own save.
     bool storesDeferred_ = false;
     // Each number box with its check, in the order of the tabs, and the text it was filled with
     // or last left with.

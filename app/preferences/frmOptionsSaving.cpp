@@ -19,8 +19,7 @@ void frmOptions::choose(const std::function<void(preferences::PendingChoices &)>
         storeChoices();
 }
 
-// Stores every choice that waits, in the order they were made; when the database refuses, says
-// so and keeps them waiting.
+// Stores every choice that waits; when the database refuses, says so and keeps them waiting.
 bool frmOptions::storeChoices() {
     if (pending_.empty())
         return true;
@@ -43,8 +42,8 @@ bool frmOptions::storeChoices() {
     return true;
 }
 
-// A number box runs its check when the focus leaves it, and again at OK while its text differs
-// from the one it was filled with or last left with.
+// A number box runs its check when the focus leaves it, and again at OK (and, for the zones, at
+// their buttons) while its text differs from the one it was filled with or last left with.
 void frmOptions::onLeaving(QLineEdit &box, NumericBox::Keys keys, std::function<bool()> leave) {
     NumericBox::Make(box, keys, [this, &box, leave] {
         if (leave())
