@@ -12,7 +12,6 @@
 #include "preferences/PreferenceStore.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDateEdit>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -61,6 +60,7 @@ frmOptions::frmOptions(QWidget *parent)
 
     platform::failures::runReported([this] { Form_Load(); });
     connectHandlers();
+    rememberTexts(*this);
 }
 
 QWidget *frmOptions::buildTransferTab() {
@@ -95,13 +95,14 @@ void frmOptions::connectHandlers() {
     onOptionChosen(Units, this, [this](int index) { Units_Click(index); });
     onOptionChosen(WeekStarts, this, [this](int index) { WeekStarts_Click(index); });
     onOptionChosen(OptionComputeZones, this, [this](int index) { OptionComputeZones_Click(index); });
+    using NumericBox::Keys;
     for (int index = 0; index < int(Text1.size()); ++index)
-        NumericBox::Make(*Text1[index], NumericBox::Keys::Digits, [this, index] { Text1_LostFocus(index); });
+        onLeaving(*Text1[index], Keys::Digits, [this, index] { return Text1_LostFocus(index); });
+    onLeaving(*txtAge, Keys::Digits, [this] { return txtAge_LostFocus(); });
+    onLeaving(*txtMaxHR, Keys::Digits, [this] { return txtMaxHR_LostFocus(); });
     for (QLineEdit *box : {hrzone1[0], hrzone1[1], hrzone2[0], hrzone2[1], hrzone3[0], hrzone3[1], hrzone4[0],
                            hrzone4[1], hrzone5})
-        NumericBox::Make(*box, NumericBox::Keys::Digits, [this, box] { hrzone_LostFocus(*box); });
-    NumericBox::Make(*txtAge, NumericBox::Keys::Digits, [this] { txtAge_LostFocus(); });
-    NumericBox::Make(*txtMaxHR, NumericBox::Keys::Digits, [this] { txtMaxHR_LostFocus(); });
+        onLeaving(*box, Keys::Digits, [this, box] { return hrzone_LostFocus(*box); });
 
     const struct {
         QCheckBox *box;
@@ -112,11 +113,9 @@ void frmOptions::connectHandlers() {
                            {chkSpeed, preferences::TransferOption::SmartSpeed}};
     for (const auto &[box, transferOption] : transferOptions)
         connect(box, &QCheckBox::toggled, this, [this, transferOption](bool on) {
-            try {
-                preferences::StoreTransferOption(gConn, transferOption, on ? 1 : 0);
-            } catch (const platform::db::DbError &failure) {
-                preferences::SayNotSaved(failure, this);
-            }
+            choose([transferOption, on](preferences::PendingChoices &choices) {
+                choices.transferOptions[transferOption] = on ? 1 : 0;
+            });
         });
     connect(chkUseCompressedMode, &QCheckBox::toggled, this, &frmOptions::chkUseCompressedMode_Click);
     connect(chkUseSmoothing, &QCheckBox::toggled, this, &frmOptions::chkUseSmoothing_Click);
@@ -165,39 +164,17 @@ void frmOptions::cmdOK_Click() {
             }
         }
     }
+    if (!leaveChangedBoxes(*this))
+        return;
     saveAllZonestoDB();
+    // The main window is drawn with every choice stored.
+    if (!storeChoices())
+        return;
     platform::failures::runReported([] {
         modPreferences::LoadPreferences();
         preferences::RedrawMainGraph();
     });
     accept();
-}
-
-// Zones that could not be saved keep the window open with what was typed, so that OK can try
-// again.
-void frmOptions::done(int result) {
-    if (!leaving_) {
-        if (!Form_Unload())
-            return;
-        leaving_ = true;
-    }
-    QDialog::done(result);
-}
-
-bool frmOptions::Form_Unload() {
-    if (!SaveZones() || !savePaceRange())
-        return false;
-    platform::failures::runReported([] { modPreferences::LoadPreferences(); });
-    return true;
-}
-
-void frmOptions::reject() {
-    // Escape does not close the window.
-}
-
-void frmOptions::closeEvent(QCloseEvent *event) {
-    if (!leaving_)
-        event->ignore();
 }
 
 void frmOptions::SSTab2_Click(int index) {

@@ -1,11 +1,17 @@
 #pragma once
 
+#include "core/NumericBox.h"
+#include "preferences/PendingChoices.h"
 #include "preferences/WeeklyGoals.h"
 #include "preferences/ZoneRule.h"
 
 #include <QDialog>
 
 #include <array>
+#include <functional>
+#include <map>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QDateEdit;
@@ -17,9 +23,12 @@ class QRadioButton;
 class QTabWidget;
 
 // The preferences window: General, Heart Rate Zones, Goals and Data Transfer tabs. Every change
-// on a tab is stored as it is made; OK runs the zone rule, reloads the preferences and redraws
-// the main window, and is the only way out (no close box, no Escape). However it closes, the
-// zones, age, maximum heart rate and smoothing are saved.
+// on a tab is stored as it is made; one that the database refuses waits and is stored with the
+// next change or with OK. OK checks again every box changed since it was filled or left, runs
+// the zone rule, reloads the preferences and redraws the main window, and is the way out (no
+// close box, no Escape) as long as every save succeeds; when the window leaves, the zones, age,
+// maximum heart rate and smoothing are saved. After a save the database refused, Escape or
+// closing the window offers to leave without saving.
 class frmOptions : public QDialog {
     Q_OBJECT
 
@@ -110,12 +119,22 @@ private:
 
     // The frame
     void Form_Load();
-    // False when the zones could not be saved: the window then stays open.
+    // False when the waiting choices or the zones could not be saved: the window then stays open.
     bool Form_Unload();
     void cmdOK_Click();
+    void leaveWithoutSaving();
+    bool holdsUnsavedChanges() const;
+    int tabOf(const QWidget &control) const;
     void SSTab2_Click(int index);
     void cmdOK_LostFocus();
     void focusFirstControlOf(int tab);
+
+    // Storing choices and leaving boxes
+    void choose(const std::function<void(preferences::PendingChoices &)> &change);
+    bool storeChoices();
+    void onLeaving(QLineEdit &box, NumericBox::Keys keys, std::function<bool()> leave);
+    void rememberTexts(const QWidget &within);
+    bool leaveChangedBoxes(const QWidget &within);
 
     // Heart Rate Zones
     void LoadZones();
@@ -126,17 +145,17 @@ private:
     void OptionComputeZones_Click(int index);
     void Command2_Click();
     void Command7_Click();
-    void hrzone_LostFocus(QLineEdit &box);
-    void txtAge_LostFocus();
-    void txtMaxHR_LostFocus();
+    // The boxes' checks on leaving: false when the text is refused.
+    bool hrzone_LostFocus(QLineEdit &box);
+    bool txtAge_LostFocus();
+    bool txtMaxHR_LostFocus();
 
     // General and Data Transfer
     void loadGeneralTab();
     void loadTransferTab();
     void Units_Click(int index);
     void WeekStarts_Click(int index);
-    void Text1_LostFocus(int index);
-    bool savePaceRange();
+    bool Text1_LostFocus(int index);
     void Command1_Click();
     void showPaceUnit(const QString &unit);
     void chkUseCompressedMode_Click();
@@ -147,12 +166,12 @@ private:
     void loadGoalsTab();
     std::array<std::array<QLineEdit *, 2> *, 5> zoneTimeBoxes();
     QDate goalWeek() const;
-    void showGoalUnits();
+    void showGoalUnits(const QString &unit);
     void LoadGoals();
     void DTPicker1_Change();
-    void txtZone_LostFocus(int zone, int index);
-    void Text4_LostFocus(int index);
-    void goalNumber_LostFocus(QLineEdit &box, preferences::Goal goal);
+    bool txtZone_LostFocus(int zone, int index);
+    bool Text4_LostFocus(int index);
+    bool goalNumber_LostFocus(QLineEdit &box, preferences::Goal goal);
     void storeGoal(preferences::Goal goal, double value);
     void Command6_Click();
 
@@ -163,4 +182,14 @@ private:
     void Command5_Click();
 
     bool leaving_ = false;
+    // Choices the database refused, shown and not yet stored.
+    preferences::PendingChoices pending_;
+    // True while the zones on show could not be saved.
+    bool zonesRefused_ = false;
+    // While a button checks the boxes again, what they store waits for the button's own save.
+    bool storesDeferred_ = false;
+    // Each number box with its check, in the order of the tabs, and the text it was filled with
+    // or last left with.
+    std::vector<std::pair<QLineEdit *, std::function<bool()>>> boxLeaves_;
+    std::map<const QLineEdit *, QString> leftTexts_;
 };

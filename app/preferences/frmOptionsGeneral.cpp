@@ -5,13 +5,10 @@
 #include "core/modHelpersDates.h"
 #include "core/modHelpersLists.h"
 #include "core/modPreferences.h"
-#include "platform/ReportedFailures.h"
 #include "preferences/BoxChecks.h"
-#include "preferences/MainCalendar.h"
 #include "preferences/Messages.h"
 #include "preferences/OptionControls.h"
 #include "preferences/PreferenceStore.h"
-#include "preferences/WeekStart.h"
 #include "preferences/frmActivityList.h"
 
 #include <QDateEdit>
@@ -36,7 +33,7 @@ QString paceText(float pace) {
     return QLocale().toString(static_cast<double>(pace), 'g', 7);
 }
 
-// Runs a save; one that fails is reported with its number and the control keeps its new state.
+// Runs what a choice sets off; a database failure is reported as a preference not saved.
 template <typename Save> void saveSetting(QWidget *window, Save save) {
     try {
         save();
@@ -129,61 +126,39 @@ void frmOptions::showPaceUnit(const QString &unit) {
 
 void frmOptions::Units_Click(int index) {
     const QString unit = QString::fromLatin1(kUnitCodes[index]);
-    saveSetting(this, [&unit] {
-        preferences::StorePrimaryUnit(gConn, unit);
-        modPreferences::LoadPreferences();
-    });
+    choose([&unit](preferences::PendingChoices &choices) { choices.unit = unit; });
     showPaceUnit(unit);
-    showGoalUnits();
+    showGoalUnits(unit);
 }
 
+// The stored goals move with the first day of the week once it is stored.
 void frmOptions::WeekStarts_Click(int index) {
     const QString firstDay = QString::fromLatin1(kWeekStarts[index]);
-    saveSetting(this, [this, &firstDay] {
-        const std::vector<QDate> notMoved = preferences::ChangeStartOfWeek(gConn, firstDay);
-        gStartOfWeek = firstDay;
-        preferences::ShowWeekStartInMainCalendar();
-        modPreferences::LoadPreferences();
-        DTPicker1->setDate(modHelpers::GetWeekStart(QDate::currentDate()));
-        preferences::SayGoalsNotMoved(notMoved, this);
-    });
+    choose([&firstDay](preferences::PendingChoices &choices) { choices.firstDayOfWeek = firstDay; });
 }
 
-void frmOptions::Text1_LostFocus(int index) {
+// A range that is not from fastest to slowest is refused as OK's check, though leaving the box
+// keeps the focus where the athlete moved it.
+bool frmOptions::Text1_LostFocus(int index) {
     QLineEdit &box = *Text1[index];
     box.setText(box.text().trimmed());
     if (box.text().isEmpty())
-        return;
+        return true;
     if (const auto refusal = preferences::CheckPace(box.text())) {
         Say(refusal->messageId, refusal->icon, this);
         NumericBox::ReturnFocus(box);
-        return;
-    }
-    const preferences::PaceRange range = preferences::CheckPaceRange(Text1[0]->text(), Text1[1]->text());
-    if (range.verdict == preferences::PaceRange::NotFastestToSlowest)
-        Say(1507, Icon::None, this);
-    else if (range.verdict == preferences::PaceRange::Valid)
-        saveSetting(this, [&range] {
-            preferences::StorePaceRange(gConn, range.fastest, range.slowest);
-            modPreferences::LoadPreferences();
-        });
-}
-
-// A range that the boxes hold and the database does not (the store failed when a box was left)
-// is stored again; false when it still cannot be.
-bool frmOptions::savePaceRange() {
-    const preferences::PaceRange range = preferences::CheckPaceRange(Text1[0]->text(), Text1[1]->text());
-    if (range.verdict != preferences::PaceRange::Valid ||
-        (float(range.fastest) == gPaceMin && float(range.slowest) == gPaceMax))
-        return true;
-    try {
-        preferences::StorePaceRange(gConn, range.fastest, range.slowest);
-        modPreferences::LoadPreferences();
-        return true;
-    } catch (const platform::db::DbError &failure) {
-        preferences::SayNotSaved(failure, this);
         return false;
     }
+    const preferences::PaceRange range = preferences::CheckPaceRange(Text1[0]->text(), Text1[1]->text());
+    if (range.verdict == preferences::PaceRange::NotFastestToSlowest) {
+        Say(1507, Icon::None, this);
+        return false;
+    }
+    if (range.verdict == preferences::PaceRange::Valid)
+        choose([&range](preferences::PendingChoices &choices) {
+            choices.paceRange = std::pair(range.fastest, range.slowest);
+        });
+    return true;
 }
 
 void frmOptions::Command1_Click() {

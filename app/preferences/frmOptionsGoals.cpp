@@ -107,17 +107,17 @@ std::array<std::array<QLineEdit *, 2> *, 5> frmOptions::zoneTimeBoxes() {
 void frmOptions::connectGoalHandlers() {
     using NumericBox::Keys;
     connect(DTPicker1, &QDateEdit::dateChanged, this, [this] { DTPicker1_Change(); });
+    for (int index = 0; index < 2; ++index)
+        onLeaving(*Text4[index], Keys::Digits, [this, index] { return Text4_LostFocus(index); });
+    onLeaving(*txtTotalDistance, Keys::DigitsAndSeparators,
+              [this] { return goalNumber_LostFocus(*txtTotalDistance, preferences::Goal::TotalDistance); });
+    onLeaving(*txtTotalAltitude, Keys::DigitsAndSeparators,
+              [this] { return goalNumber_LostFocus(*txtTotalAltitude, preferences::Goal::TotalAltitude); });
     const auto zones = zoneTimeBoxes();
     for (int zone = 0; zone < preferences::kGoalZones; ++zone)
         for (int index = 0; index < 2; ++index)
-            NumericBox::Make(*(*zones[zone])[index], Keys::Digits,
-                             [this, zone, index] { txtZone_LostFocus(zone + 1, index); });
-    for (int index = 0; index < 2; ++index)
-        NumericBox::Make(*Text4[index], Keys::Digits, [this, index] { Text4_LostFocus(index); });
-    NumericBox::Make(*txtTotalDistance, Keys::DigitsAndSeparators,
-                     [this] { goalNumber_LostFocus(*txtTotalDistance, preferences::Goal::TotalDistance); });
-    NumericBox::Make(*txtTotalAltitude, Keys::DigitsAndSeparators,
-                     [this] { goalNumber_LostFocus(*txtTotalAltitude, preferences::Goal::TotalAltitude); });
+            onLeaving(*(*zones[zone])[index], Keys::Digits,
+                      [this, zone, index] { return txtZone_LostFocus(zone + 1, index); });
     connect(Command6, &QPushButton::clicked, this, &frmOptions::Command6_Click);
     Label7->installEventFilter(this);
     Command6->installEventFilter(this);
@@ -132,14 +132,14 @@ void frmOptions::loadGoalsTab() {
     Label3->setText(hoursMinutesCaption());
     Label19->setText(hoursMinutesCaption());
     Label7->setText(Text(1644) + separator);
-    showGoalUnits();
+    showGoalUnits(gPrimaryUnit);
     fraRecorder->hide();
     LoadGoals();
 }
 
-void frmOptions::showGoalUnits() {
-    lblUnits->setText(gPrimaryUnit);
-    const bool feet = gPrimaryUnit == QLatin1String("mi") || gPrimaryUnit == QLatin1String("nm");
+void frmOptions::showGoalUnits(const QString &unit) {
+    lblUnits->setText(unit);
+    const bool feet = unit == QLatin1String("mi") || unit == QLatin1String("nm");
     lblUnits2->setText(feet ? "ft" : "m");
 }
 
@@ -156,8 +156,11 @@ void frmOptions::DTPicker1_Change() {
     platform::failures::runReported([this] { LoadGoals(); });
 }
 
+// A goal that waits to be stored shows as it was typed.
 void frmOptions::LoadGoals() {
-    const preferences::WeeklyGoals goals = preferences::LoadWeeklyGoals(gConn, goalWeek());
+    const QDate week = goalWeek();
+    const preferences::WeeklyGoals goals =
+        preferences::WithWaitingGoals(preferences::LoadWeeklyGoals(gConn, week), week, pending_);
     const auto showTime = [](std::array<QLineEdit *, 2> &boxes, double seconds) {
         const preferences::TimeBoxTexts texts = preferences::GoalTimeTexts(seconds);
         boxes[0]->setText(texts.hours);
@@ -169,13 +172,16 @@ void frmOptions::LoadGoals() {
     const auto zones = zoneTimeBoxes();
     for (int zone = 0; zone < preferences::kGoalZones; ++zone)
         showTime(*zones[zone], goals.timeInZone[zone]);
+    rememberTexts(*Frame4);
 }
 
 void frmOptions::storeGoal(preferences::Goal goal, double value) {
-    platform::failures::runReported([&] { preferences::StoreGoal(gConn, goalWeek(), goal, value); });
+    choose([week = goalWeek(), goal, value](preferences::PendingChoices &choices) {
+        choices.goals[{week, goal}] = value;
+    });
 }
 
-void frmOptions::txtZone_LostFocus(int zone, int index) {
+bool frmOptions::txtZone_LostFocus(int zone, int index) {
     std::array<QLineEdit *, 2> &boxes = *zoneTimeBoxes()[zone - 1];
     QLineEdit &box = *boxes[index];
     box.setText(box.text().trimmed());
@@ -187,9 +193,10 @@ void frmOptions::txtZone_LostFocus(int zone, int index) {
     } else if (leave.value) {
         storeGoal(preferences::ZoneGoal(zone), *leave.value);
     }
+    return !leave.refusal;
 }
 
-void frmOptions::Text4_LostFocus(int index) {
+bool frmOptions::Text4_LostFocus(int index) {
     QLineEdit &box = *Text4[index];
     box.setText(box.text().trimmed());
     const preferences::GoalBoxLeave leave =
@@ -200,9 +207,10 @@ void frmOptions::Text4_LostFocus(int index) {
     } else if (leave.value) {
         storeGoal(preferences::Goal::TimeTarget, *leave.value);
     }
+    return !leave.refusal;
 }
 
-void frmOptions::goalNumber_LostFocus(QLineEdit &box, preferences::Goal goal) {
+bool frmOptions::goalNumber_LostFocus(QLineEdit &box, preferences::Goal goal) {
     const preferences::GoalBoxLeave leave = preferences::LeaveGoalNumberBox(box.text());
     if (leave.refusal) {
         sayRefusal(*leave.refusal, this);
@@ -210,10 +218,14 @@ void frmOptions::goalNumber_LostFocus(QLineEdit &box, preferences::Goal goal) {
     } else if (leave.value) {
         storeGoal(goal, *leave.value);
     }
+    return !leave.refusal;
 }
 
-// "Goals saved" only when all twelve weeks were written; otherwise none of them was.
+// "Goals saved" only when all twelve weeks were written; otherwise none of them was. Goals that
+// wait to be stored go first, so that the copy overwrites them as it overwrites stored ones.
 void frmOptions::Command6_Click() {
+    if (!storeChoices())
+        return;
     std::array<preferences::TimeBoxTexts, preferences::kGoalZones> zones;
     const auto zoneBoxes = zoneTimeBoxes();
     for (int zone = 0; zone < preferences::kGoalZones; ++zone)

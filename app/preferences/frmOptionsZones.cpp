@@ -3,7 +3,6 @@
 #include "core/Numbers.h"
 #include "core/NumericBox.h"
 #include "core/modHelpersValidation.h"
-#include "platform/ReportedFailures.h"
 #include "preferences/BoxChecks.h"
 #include "preferences/Messages.h"
 #include "preferences/OptionControls.h"
@@ -15,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -136,8 +136,10 @@ bool frmOptions::SaveZones() {
     settings.smoothing = chkUseSmoothing->isChecked();
     try {
         preferences::StoreZoneSettings(gConn, settings);
+        zonesRefused_ = false;
         return true;
     } catch (const platform::db::DbError &failure) {
+        zonesRefused_ = true;
         preferences::SayNotSaved(failure, this);
         return false;
     }
@@ -180,18 +182,22 @@ bool frmOptions::CheckHRZonesforBlanks() {
 void frmOptions::OptionComputeZones_Click(int index) {
     const auto mode = static_cast<ZoneMode>(index);
     enableZoneBoxes(mode);
-    platform::failures::runReported([this, mode] {
-        if (mode == ZoneMode::FromAge && modHelpers::ReadNumericText(txtAge->text()))
-            preferences::StorePerson(gConn, wholeNumberIn(*txtAge), std::nullopt);
-        if (mode == ZoneMode::FromMaximum && modHelpers::ReadNumericText(txtMaxHR->text()))
-            preferences::StorePerson(gConn, std::nullopt, wholeNumberIn(*txtMaxHR));
-        preferences::StoreZoneMode(gConn, mode);
+    const std::optional<int> age = mode == ZoneMode::FromAge ? wholeNumberIn(*txtAge) : std::nullopt;
+    const std::optional<int> maximum =
+        mode == ZoneMode::FromMaximum ? wholeNumberIn(*txtMaxHR) : std::nullopt;
+    choose([mode, age, maximum](preferences::PendingChoices &choices) {
+        if (age)
+            choices.age = age;
+        if (maximum)
+            choices.maximum = maximum;
+        choices.zoneMode = mode;
     });
 }
 
+// The zones are saved only with every box of the tab passing the check of leaving it.
 void frmOptions::Command2_Click() {
     saveAllZonestoDB();
-    if (CheckHRZonesforBlanks())
+    if (CheckHRZonesforBlanks() && leaveChangedBoxes(*SSTab2->widget(ZonesTab)))
         SaveZones();
 }
 
@@ -199,7 +205,7 @@ void frmOptions::Command7_Click() {
     if (!CheckHRZonesforBlanks())
         return;
     saveAllZonestoDB();
-    if (!SaveZones())
+    if (!leaveChangedBoxes(*SSTab2->widget(ZonesTab)) || !SaveZones())
         return;
     if (preferences::Say(1723, Icon::Question, this, platform::dialogs::Buttons::YesNo) ==
         platform::dialogs::Answer::Yes) {
@@ -208,28 +214,34 @@ void frmOptions::Command7_Click() {
     }
 }
 
-void frmOptions::hrzone_LostFocus(QLineEdit &box) {
+bool frmOptions::hrzone_LostFocus(QLineEdit &box) {
     box.setText(box.text().trimmed());
-    if (const auto refusal = preferences::CheckZoneBound(box.text())) {
+    const auto refusal = preferences::CheckZoneBound(box.text());
+    if (refusal) {
         say(*refusal, this);
         NumericBox::ReturnFocus(box);
     }
+    return !refusal;
 }
 
-void frmOptions::txtAge_LostFocus() {
+bool frmOptions::txtAge_LostFocus() {
     txtAge->setText(txtAge->text().trimmed());
-    if (const auto refusal = preferences::CheckAge(txtAge->text())) {
+    const auto refusal = preferences::CheckAge(txtAge->text());
+    if (refusal) {
         say(*refusal, this);
         if (refusal->replacement)
             txtAge->setText(*refusal->replacement);
         NumericBox::ReturnFocus(*txtAge);
     }
+    return !refusal;
 }
 
-void frmOptions::txtMaxHR_LostFocus() {
+bool frmOptions::txtMaxHR_LostFocus() {
     txtMaxHR->setText(txtMaxHR->text().trimmed());
-    if (const auto refusal = preferences::CheckMaximumHeartRate(txtMaxHR->text())) {
+    const auto refusal = preferences::CheckMaximumHeartRate(txtMaxHR->text());
+    if (refusal) {
         say(*refusal, this);
         NumericBox::ReturnFocus(*txtMaxHR);
     }
+    return !refusal;
 }

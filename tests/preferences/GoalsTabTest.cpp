@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStringList>
@@ -33,6 +34,11 @@ namespace {
 
 using modLocalisation::LoadResString;
 using platform::dialogs::Answer;
+
+// A decimal number as the user's number format shows it.
+QString shownDecimal(QString number) {
+    return number.replace('.', QLocale().decimalPoint());
+}
 
 // The Goals tab and the recorder functions of the preferences window, with weeks starting on
 // Monday and the recorder simulated.
@@ -106,7 +112,7 @@ TEST_F(GoalsTabTest, OpensOnThisWeekAndAPickedDayShowsItsWeeksGoals) {
     EXPECT_EQ(options.DTPicker1->date(), QDate(2003, 1, 6));
     EXPECT_EQ(options.Text4[0]->text(), "1");
     EXPECT_EQ(options.Text4[1]->text(), "30");
-    EXPECT_EQ(options.txtTotalDistance->text(), "12.35");
+    EXPECT_EQ(options.txtTotalDistance->text(), shownDecimal("12.35"));
     EXPECT_EQ(options.txtTotalAltitude->text(), "300");
     EXPECT_EQ(options.txtZone1[1]->text(), "30");
     EXPECT_EQ(options.txtZone5[0]->text(), "23");

@@ -19,9 +19,12 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <functional>
 #include <memory>
 
 namespace {
+
+using platform::dialogs::Answer;
 
 class OptionsWindowTest : public DatabaseFixture {
 protected:
@@ -57,7 +60,7 @@ protected:
         std::vector<int> ids;
         for (const auto &request : dialogs.shown()) {
             int best = 0;
-            for (int id = 1300; id <= 1726; ++id) {
+            for (int id = 1300; id <= 1999; ++id) {
                 const QString text = modLocalisation::LoadResString(id);
                 if (!text.isEmpty() && request.text.startsWith(text) &&
                     (best == 0 || text.size() > modLocalisation::LoadResString(best).size()))
@@ -204,6 +207,158 @@ TEST_F(OptionsWindowTest, WhatCannotBeSavedKeepsTheWindowOpenForOkToTryAgain) {
     EXPECT_FALSE(options.isVisible());
     EXPECT_EQ(numbers("select zone1low from zones"), std::vector<double>{80});
     EXPECT_EQ(numbers("select Pace_Min, Pace_Max from preferences"), (std::vector<double>{6, 25}));
+}
+
+// Another program holds the database while the athlete chooses: each choice says that it was
+// not saved and stays on show, and OK stores them all once the other program has let go. The
+// goal typed while weeks started on Monday moves with the new first day.
+TEST_F(OptionsWindowTest, ChoicesTheDatabaseRefusedStayOnShowAndOkStoresThem) {
+    modLocalisation::LocalizeFailureCauses();
+    frmOptions &options = open();
+    const QDate monday = options.DTPicker1->date();
+    {
+        testing::OtherProgramsLock otherProgram(platform::paths::databasePath());
+        options.Units[1]->click();
+        options.WeekStarts[1]->click();
+        options.chkAlwaysClear->click();
+        options.OptionComputeZones[2]->click();
+        options.txtTotalDistance->setText("12.5");
+        leave(options.txtTotalDistance);
+        options.cmdOK->click();
+    }
+    EXPECT_TRUE(options.isVisible());
+    EXPECT_EQ(messages(), std::vector<int>(6, 1490));
+    EXPECT_EQ(options.lblUnits->text(), "km");
+
+    options.cmdOK->click();
+
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(gPrimaryUnit, "km");
+    EXPECT_EQ(gStartOfWeek, "Sunday");
+    EXPECT_EQ(numbers("select alwaysClearDR, computeZonesUsing = 'man' from preferences"),
+              (std::vector<double>{1, 1}));
+    const std::string sunday = monday.addDays(-1).toString(Qt::ISODate).toStdString();
+    EXPECT_EQ(numbers("select totalDistance from weeklyData where theweek = '" + sunday + "'"),
+              std::vector<double>{12.5});
+    open();
+    EXPECT_TRUE(window->Units[1]->isChecked());
+    EXPECT_TRUE(window->WeekStarts[1]->isChecked());
+}
+
+// After a save the database refused, Escape and closing the window ask whether to leave without
+// saving; leaving stores nothing of what waited. The goals command's window leaves the same way
+// when OK could not save the zones.
+TEST_F(OptionsWindowTest, AfterARefusedSaveEscapeOrClosingAsksAndLeavesWithoutSaving) {
+    modLocalisation::LocalizeFailureCauses();
+    const auto escape = [](frmOptions &options) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&options, &key);
+    };
+    {
+        testing::OtherProgramsLock otherProgram(platform::paths::databasePath());
+        frmOptions &options = open();
+        options.Units[1]->click();
+        dialogs.answer(Answer::No);
+        escape(options);
+        EXPECT_TRUE(options.isVisible());
+        dialogs.answer(Answer::Yes);
+        options.close();
+        EXPECT_FALSE(options.isVisible());
+        EXPECT_EQ(options.result(), QDialog::Rejected);
+    }
+    EXPECT_EQ(scalar("select Primary_Unit = 'mi' from preferences"), 1);
+    EXPECT_EQ(gPrimaryUnit, "mi");
+
+    testing::OtherProgramsLock otherProgram(platform::paths::databasePath());
+    frmOptions &goals = open();
+    goals.ShowGoalsOnly();
+    goals.cmdOK->click();
+    EXPECT_TRUE(goals.isVisible());
+    dialogs.answer(Answer::Yes);
+    escape(goals);
+    EXPECT_FALSE(goals.isVisible());
+    EXPECT_EQ(messages(), (std::vector<int>{1490, 1990, 1990, 1490, 1990}));
+}
+
+// OK pressed without leaving a box (as a screen reader presses it) checks the box as leaving it
+// would: its message, its tab brought forward with the focus in it, and nothing stored.
+TEST_F(OptionsWindowTest, OkRefusesWhatABoxRefusesWhenItIsLeft) {
+    const struct {
+        const char *what;
+        std::function<QLineEdit *(frmOptions &)> box;
+        const char *text;
+        int message;
+    } cases[] = {
+        {"zone bound", [](frmOptions &o) { return o.hrzone3[1]; }, "300", 1505},
+        {"age", [](frmOptions &o) { return o.txtAge; }, "300", 1618},
+        {"pace", [](frmOptions &o) { return o.Text1[1]; }, "100", 1506},
+        {"pace order", [](frmOptions &o) { return o.Text1[1]; }, "3", 1507},
+        {"activity hours", [](frmOptions &o) { return o.Text4[0]; }, "24", 1508},
+        {"zone minutes", [](frmOptions &o) { return o.txtZone2[1]; }, "60", 1616},
+    };
+    const auto stored = [this] {
+        return std::vector{numbers("select * from zones"), numbers("select age, max_hr from person"),
+                           numbers("select Pace_Min, Pace_Max from preferences"),
+                           numbers("select count(*) from weeklyData")};
+    };
+    const auto before = stored();
+    std::size_t shown = 0;
+    for (const auto &c : cases) {
+        frmOptions &options = open();
+        QLineEdit *box = c.box(options);
+        box->setText(c.text);
+        options.cmdOK->click();
+        QCoreApplication::processEvents();
+
+        EXPECT_TRUE(options.isVisible()) << c.what;
+        ASSERT_EQ(messages().size(), ++shown) << c.what;
+        EXPECT_EQ(messages().back(), c.message) << c.what;
+        EXPECT_EQ(options.focusWidget(), box) << c.what;
+        EXPECT_EQ(options.SSTab2->currentWidget()->isAncestorOf(box), true) << c.what;
+    }
+    EXPECT_EQ(stored(), before);
+
+    // The maximum box, disabled while the zones follow the age, cannot be mended: it gets its
+    // stored text back, and the next OK goes on.
+    frmOptions &options = open();
+    options.txtMaxHR->setText("300");
+    options.cmdOK->click();
+    ASSERT_EQ(messages().size(), ++shown);
+    EXPECT_EQ(messages().back(), 1617);
+    EXPECT_EQ(options.txtMaxHR->text(), "190");
+    options.cmdOK->click();
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(numbers("select max_hr from person"), std::vector<double>{190});
+}
+
+TEST_F(OptionsWindowTest, ComputingTheZonesChecksTheirBoxesFirst) {
+    gConn.executeScript("update preferences set computeZonesUsing = 'man'");
+    modPreferences::LoadPreferences();
+    frmOptions &options = open();
+    const auto zones = numbers("select * from zones");
+    options.hrzone3[1]->setText("300");
+    options.Command2->click();
+    options.Command7->click();
+    EXPECT_EQ(messages(), (std::vector<int>{1505, 1505}));
+    EXPECT_EQ(numbers("select * from zones"), zones);
+}
+
+// Goals typed and not left are stored by OK, and kept even when a box after them is refused.
+TEST_F(OptionsWindowTest, OkStoresGoalsTypedButNotLeft) {
+    frmOptions &options = open();
+    options.txtTotalDistance->setText("12.5");
+    options.Text4[0]->setText("2");
+    options.txtZone1[0]->setText("24");
+    options.cmdOK->click();
+    EXPECT_TRUE(options.isVisible());
+    EXPECT_EQ(numbers("select totalDistance, time_target from weeklyData"),
+              (std::vector<double>{12.5, 7200}));
+
+    options.txtZone1[0]->setText("1");
+    options.cmdOK->click();
+    EXPECT_FALSE(options.isVisible());
+    EXPECT_EQ(numbers("select TimeInZone1 from weeklyData"), std::vector<double>{3600});
+    EXPECT_EQ(messages(), std::vector<int>{1615});
 }
 
 TEST_F(OptionsWindowTest, LeavingTheAgeBoxOutOfRangeSaysSoAndResetsIt) {

@@ -5,11 +5,17 @@
 #include "core/DatabaseFixture.h"
 #include "core/Numbers.h"
 
+#include <QLocale>
 #include <QStringList>
 
 namespace {
 
 using namespace preferences;
+
+// A decimal number as the user's number format shows it.
+QString shownDecimal(QString number) {
+    return number.replace('.', QLocale().decimalPoint());
+}
 
 // A goal text as its box shows it after the goal was stored and loaded again.
 class WeeklyGoalsTest : public DatabaseFixture {
@@ -64,10 +70,10 @@ TEST(GoalBoxTexts, SecondsShowAsWholeHoursAndMinutesRoundedHalfToEven) {
 TEST(GoalBoxTexts, DistancesShowRoundedToTwoDecimalsAndAltitudesAsStored) {
     const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(GoalDistanceText(0), "0");
-    EXPECT_EQ(GoalDistanceText(Numbers::toSingle(12.345)), "12.35");
-    EXPECT_EQ(GoalDistanceText(26.2), "26.2");
-    EXPECT_EQ(GoalAltitudeText(Numbers::toSingle(1234.5)), "1234.5");
-    EXPECT_EQ(GoalAltitudeText(Numbers::toSingle(12.3)), "12.3");
+    EXPECT_EQ(GoalDistanceText(Numbers::toSingle(12.345)), shownDecimal("12.35"));
+    EXPECT_EQ(GoalDistanceText(26.2), shownDecimal("26.2"));
+    EXPECT_EQ(GoalAltitudeText(Numbers::toSingle(1234.5)), shownDecimal("1234.5"));
+    EXPECT_EQ(GoalAltitudeText(Numbers::toSingle(12.3)), shownDecimal("12.3"));
 }
 
 TEST(GoalBoxChecks, ZoneTimeBoxesRefuseWithTheirOwnMessageOrStoreTheZonesSeconds) {
@@ -147,7 +153,7 @@ TEST_F(WeeklyGoalsTest, TheFirstGoalOfAWeekCreatesItsRowAndTheNextUpdatesIt) {
     const WeeklyGoals loaded = LoadWeeklyGoals(gConn, monday);
     EXPECT_EQ(loaded.timeInZone[2], 1800);
     EXPECT_EQ(loaded.timeTarget, 5400);
-    EXPECT_EQ(GoalDistanceText(loaded.totalDistance), "12.35");
+    EXPECT_EQ(GoalDistanceText(loaded.totalDistance), shownDecimal("12.35"));
     // The empty altitude goal shows 0 and is stored as 0 once it was loaded.
     EXPECT_EQ(loaded.totalAltitude, 0);
     EXPECT_EQ(weeks(), QStringList{"2003-01-06: 5400 12.345 0 0 0 1800 0 0"});
