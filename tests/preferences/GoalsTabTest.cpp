@@ -5,7 +5,6 @@
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
 #include "core/DeviceLibrary.h"
-#include "core/LocaleScope.h"
 #include "core/modHelpersDates.h"
 #include "core/modHelpersValidation.h"
 #include "core/modLocalisation.h"
@@ -95,7 +94,6 @@ protected:
 };
 
 TEST_F(GoalsTabTest, OpensOnThisWeekAndAPickedDayShowsItsWeeksGoals) {
-    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     gConn.executeScript("insert into weeklyData (theweek, time_target, totalDistance, totalAltitude, "
                         "TimeInZone1, TimeInZone2, TimeInZone3, TimeInZone4, TimeInZone5) "
                         "values ('2003-01-06', 5400, 12.345000267028809, 300, 1800, 0, 0, 0, 86340)");

@@ -1,5 +1,4 @@
 #include "preferences/WeeklyGoals.h"
-#include "core/LocaleScope.h"
 #include "preferences/GoalBoxes.h"
 
 #include "core/DatabaseFixture.h"
@@ -68,7 +67,6 @@ TEST(GoalBoxTexts, SecondsShowAsWholeHoursAndMinutesRoundedHalfToEven) {
 }
 
 TEST(GoalBoxTexts, DistancesShowRoundedToTwoDecimalsAndAltitudesAsStored) {
-    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(GoalDistanceText(0), "0");
     EXPECT_EQ(GoalDistanceText(Numbers::toSingle(12.345)), shownDecimal("12.35"));
     EXPECT_EQ(GoalDistanceText(26.2), shownDecimal("26.2"));
@@ -141,7 +139,6 @@ TEST(GoalBoxChecks, TheCopyCountsBadTimeBoxesAsZeroAndNamesEachInTurn) {
 }
 
 TEST_F(WeeklyGoalsTest, TheFirstGoalOfAWeekCreatesItsRowAndTheNextUpdatesIt) {
-    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(LoadWeeklyGoals(gConn, monday), WeeklyGoals{});
 
     StoreGoal(gConn, monday, ZoneGoal(3), *LeaveZoneTimeBox(1, {"", "30"}).value);
