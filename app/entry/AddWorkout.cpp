@@ -143,7 +143,7 @@ QWidget *AddWorkout::buildRecordFrame() {
     DTPicker2 = named(new QTimeEdit(Frame1), "DTPicker2");
     DTPicker2->setDisplayFormat("HH:mm:ss");
     Combo2 = named(new QComboBox(Frame1), "Combo2");
-    Text2 = box(Frame1, "Text2", EntryBox::Keys::Distance, 5);
+    Text2 = box(Frame1, "Text2", EntryBox::Keys::Decimal, 5);
     Text2->setText("0");
     Combo5 = named(new QComboBox(Frame1), "Combo5");
     Text3 = named(new QLineEdit(Frame1), "Text3");
@@ -176,8 +176,8 @@ QWidget *AddWorkout::buildSummaryFrame() {
     Frame2 = named(new QGroupBox(this), "Frame2", 1538);
     txtAvgHR = box(Frame2, "txtAvgHR", EntryBox::Keys::Digits, 3);
     txtMaxHR = box(Frame2, "txtMaxHR", EntryBox::Keys::Digits, 3);
-    txtAvgSpeed = box(Frame2, "txtAvgSpeed", EntryBox::Keys::Speed, 5);
-    txtMaxSpeed = box(Frame2, "txtMaxSpeed", EntryBox::Keys::Speed, 5);
+    txtAvgSpeed = box(Frame2, "txtAvgSpeed", EntryBox::Keys::Decimal, 5);
+    txtMaxSpeed = box(Frame2, "txtMaxSpeed", EntryBox::Keys::Decimal, 5);
     AvgSpeedUnits = named(new QComboBox(Frame2), "AvgSpeedUnits");
     MaxSpeedUnits = named(new QComboBox(Frame2), "MaxSpeedUnits");
     for (int index = 0; index < 2; ++index) {
@@ -284,12 +284,16 @@ void AddWorkout::connectHandlers() {
 }
 
 // A box is checked when the athlete leaves it for another control, not while a refused box
-// gets the focus back nor while the window closes.
+// gets the focus back nor while the window closes. A paste that does not fit is refused with
+// the box's message.
 void AddWorkout::checkWhenLeft(EntryBox *box, EntryFields::Box rule, std::function<bool()> leave) {
     boxChecks_.push_back({box, rule, leave});
     connect(box, &EntryBox::left, this, [this, leave] {
         if (isVisible() && !refusing_)
             leave();
+    });
+    connect(box, &EntryBox::pasteRefused, this, [this, box, rule](const QString &pasted) {
+        refuse(box, EntryFields::PasteMessage(rule, pasted));
     });
 }
 

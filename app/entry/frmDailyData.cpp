@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 QString text(int id) {
@@ -26,6 +28,11 @@ QString text(int id) {
 
 QString measureText(const std::optional<double> &value) {
     return value ? EntryFields::NumberText(*value) : QString();
+}
+
+void inform(QWidget *window, int messageId) {
+    platform::dialogs::message(modHelpers::ValidationMessage(messageId), "Runvella",
+                               platform::dialogs::Icon::Information, platform::dialogs::Buttons::Ok, window);
 }
 
 } // namespace
@@ -59,6 +66,12 @@ frmDailyData::frmDailyData(const QDate &day, QWidget *parent)
 
     connect(Command1, &QPushButton::clicked, this, &frmDailyData::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmDailyData::Command2_Click);
+    for (const auto &[box, kind] : {std::pair{txtWeight, DailyData::Box::Weight},
+                                    std::pair{txtRestingHR, DailyData::Box::RestingPulse}})
+        connect(box, &EntryBox::pasteRefused, this, [this, box, kind] {
+            inform(this, DailyData::Message(kind));
+            box->setFocus(Qt::OtherFocusReason);
+        });
     Form_Load();
 }
 
@@ -77,9 +90,7 @@ std::optional<DailyData::Measures> frmDailyData::ValidateDailyData() {
     txtRestingHR->setText(txtRestingHR->text().trimmed());
     const DailyData::Validation validation = DailyData::Validate(txtWeight->text(), txtRestingHR->text());
     for (const int message : validation.messages)
-        platform::dialogs::message(modHelpers::ValidationMessage(message), "Runvella",
-                                   platform::dialogs::Icon::Information, platform::dialogs::Buttons::Ok,
-                                   this);
+        inform(this, message);
     if (validation.focus == DailyData::Box::Weight)
         txtWeight->setFocus(Qt::OtherFocusReason);
     else if (validation.focus == DailyData::Box::RestingPulse)

@@ -17,6 +17,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFocusEvent>
@@ -218,17 +219,17 @@ TEST_F(AddWorkoutTest, BoxesTakeOnlyTheirKeysAndLength) {
     EXPECT_EQ(window->Text2->text(), "1.5,7");
     type(window->txtAvgHR, "1a2-3 4");
     EXPECT_EQ(window->txtAvgHR->text(), "123");
+    // Every decimal box takes one "." and one ","; one the locale does not read is refused when
+    // the box is left, never dropped.
     type(window->txtAvgSpeed, "1..2,");
-    EXPECT_EQ(window->txtAvgSpeed->text(), "1..2");
+    EXPECT_EQ(window->txtAvgSpeed->text(), "1.2,");
+    type(window->txtMaxSpeed, "12,5");
+    EXPECT_EQ(window->txtMaxSpeed->text(), "12,5");
     type(window->Text4, "123");
     EXPECT_EQ(window->Text4->text(), "12");
     window->Text4->selectAll();
     type(window->Text4, "7");
     EXPECT_EQ(window->Text4->text(), "7");
-    window->Text5->setText("1");
-    window->Text5->setCursorPosition(1);
-    window->Text5->insertWithinLength("2345");
-    EXPECT_EQ(window->Text5->text(), "12");
     // A stored figure is shown whole, longer than a typed one may be.
     window->txtMaxSpeed->setText("6.234567");
     EXPECT_EQ(window->txtMaxSpeed->text(), "6.234567");
@@ -239,12 +240,39 @@ TEST_F(AddWorkoutTest, BoxesTakeOnlyTheirKeysAndLength) {
     EXPECT_EQ(window->txtMaxSpeed->text(), "8,1.2");
 }
 
+TEST_F(AddWorkoutTest, APasteThatDoesNotFitIsRefusedWholeWithTheBoxsMessage) {
+    const auto window = open(false);
+    const Refusal cases[] = {
+        {window->Text4, "1.5", "Please enter a positive whole number"},
+        {window->Text5, "125", "Please enter a value less than 60"},
+        {window->txtAvgHR, "0150", "Please enter a whole number from 0 to 300 for Average Heart Rate."},
+    };
+    for (const auto &c : cases) {
+        c.box->setText("1");
+        c.box->setFocus();
+        QApplication::clipboard()->setText(c.text);
+        press(c.box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(c.box->text(), "1") << c.text;
+        ASSERT_FALSE(dialogs.shown().empty()) << c.text;
+        EXPECT_EQ(dialogs.shown().back().text, c.message);
+        EXPECT_EQ(window->focusWidget(), c.box) << c.text;
+    }
+    const std::size_t shown = dialogs.shown().size();
+    window->Text5->selectAll();
+    QApplication::clipboard()->setText("45");
+    press(window->Text5, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->Text5->text(), "45");
+    EXPECT_EQ(dialogs.shown().size(), shown);
+}
+
 TEST_F(AddWorkoutTest, OkChecksEveryBoxAndStoresNothingUntilAllPass) {
     const auto window = open(false);
     const Refusal cases[] = {
         {window->Text4, "25", "Please enter a value less than 24"},
         {window->Text4, "1.5", "Please enter a positive whole number"},
-        {window->Text7, "-5", "Please enter a value less than 60"},
+        {window->Text7, "-5", "Please enter a whole number from 0 to 59."},
+        {window->Text2, "1e308",
+         "Please enter a number from 0 to 99999, with \".\" as the decimal separator."},
     };
     const auto enterInTheMinutes = [&] {
         window->Text5->setFocus();
@@ -268,9 +296,11 @@ TEST_F(AddWorkoutTest, ARefusedBoxShowsItsMessageAndGetsTheFocusBack) {
     const Refusal cases[] = {
         {window->Text4, "24", "Please enter a value less than 24"},
         {window->Text7, "60", "Please enter a value less than 60"},
-        {window->txtAvgHR, "301", "Please enter only a whole number for Average Heart Rate"},
-        {window->txtMaxHR, "9e9", "Please enter only a whole number for Max Heart Rate"},
-        {window->Text2, "-1", "Please enter a number of 0 or more, with \".\" as the decimal separator."},
+        {window->txtAvgHR, "301", "Please enter a whole number from 0 to 300 for Average Heart Rate."},
+        {window->txtMaxHR, "9e9", "Please enter a whole number from 0 to 300 for Max Heart Rate."},
+        {window->Text2, "-1", "Please enter a number from 0 to 99999, with \".\" as the decimal separator."},
+        {window->txtAvgSpeed, "12,5",
+         "Please enter a number from 0 to 99999, with \".\" as the decimal separator."},
         {window->txtAvgPace[0], "x", "Please enter only a whole number for Pace"},
     };
     for (const auto &c : cases) {

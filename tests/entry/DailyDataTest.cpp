@@ -30,13 +30,16 @@ TEST(DailyDataValidation, WeightAndRestingPulseAnswerWithTheirMessages) {
         {"72.5", "", {}, Box::None, {72.5, std::nullopt}},
         {"", "55", {}, Box::None, {std::nullopt, 55}},
         {"0", "300", {}, Box::None, {0, 300}},
-        {"abc", "", {1920}, Box::Weight, {}},
-        {"-1", "", {1920}, Box::Weight, {}},
-        {"", "55.5", {1505}, Box::RestingPulse, {}},
-        {"", "301", {1505}, Box::RestingPulse, {}},
-        {"", "abc", {1505}, Box::RestingPulse, {}},
-        {"", "-1", {1505}, Box::RestingPulse, {}},
-        {"abc", "301", {1920, 1505}, Box::RestingPulse, {}},
+        {"99999", "", {}, Box::None, {99999, std::nullopt}},
+        {"abc", "", {1860}, Box::Weight, {}},
+        {"-1", "", {1860}, Box::Weight, {}},
+        {"1e308", "", {1860}, Box::Weight, {}},
+        {"12,5", "", {1860}, Box::Weight, {}},
+        {"", "55.5", {1867}, Box::RestingPulse, {}},
+        {"", "301", {1867}, Box::RestingPulse, {}},
+        {"", "abc", {1867}, Box::RestingPulse, {}},
+        {"", "-1", {1867}, Box::RestingPulse, {}},
+        {"abc", "301", {1860, 1867}, Box::RestingPulse, {}},
     };
     for (const auto &c : cases) {
         const DailyData::Validation validation = DailyData::Validate(c.weight, c.pulse);
@@ -102,8 +105,8 @@ TEST_F(DailyDataTest, BothBoxesWrongShowTwoMessagesAndStoreNothing) {
 
     ASSERT_EQ(dialogs.shown().size(), 2u);
     EXPECT_EQ(dialogs.shown()[0].text,
-              "Please enter a number of 0 or more, with \".\" as the decimal separator.");
-    EXPECT_EQ(dialogs.shown()[1].text, "Please enter only a whole number");
+              "Please enter a number from 0 to 99999, with \".\" as the decimal separator.");
+    EXPECT_EQ(dialogs.shown()[1].text, "Please enter a whole number from 0 to 300 for Resting Heart Rate.");
     EXPECT_EQ(dialogs.shown()[0].icon, platform::dialogs::Icon::Information);
     EXPECT_EQ(window.focusWidget(), window.txtRestingHR);
     EXPECT_TRUE(window.isVisible());
@@ -119,6 +122,22 @@ TEST_F(DailyDataTest, BothBoxesWrongShowTwoMessagesAndStoreNothing) {
     window.Command1->click();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(rows(), 1); // a row that holds only the day
+}
+
+TEST_F(DailyDataTest, APasteThatDoesNotFitIsRefusedWhole) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
+    testing::ScriptedDialogs dialogs;
+    frmDailyData window(kDay);
+    window.show();
+    window.txtRestingHR->insertPasted("55.5");
+    window.txtWeight->insertPasted("72.555");
+    EXPECT_EQ(window.txtRestingHR->text(), "");
+    EXPECT_EQ(window.txtWeight->text(), "");
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].text, "Please enter a whole number from 0 to 300 for Resting Heart Rate.");
+    EXPECT_EQ(dialogs.shown()[1].text,
+              "Please enter a number from 0 to 99999, with \".\" as the decimal separator.");
+    EXPECT_EQ(window.focusWidget(), window.txtWeight);
 }
 
 } // namespace
