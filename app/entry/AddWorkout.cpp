@@ -288,8 +288,8 @@ void AddWorkout::connectHandlers() {
 // the box's message.
 void AddWorkout::checkWhenLeft(EntryBox *box, EntryFields::Box rule, std::function<bool()> leave) {
     boxChecks_.push_back({box, rule, leave});
-    connect(box, &EntryBox::left, this, [this, leave] {
-        if (isVisible() && !refusing_)
+    connect(box, &EntryBox::left, this, [this, box, leave] {
+        if (isVisible() && !refusing_ && !showsStored(box))
             leave();
     });
     connect(box, &EntryBox::pasteRefused, this, [this, box, rule](const QString &pasted) {
@@ -395,6 +395,29 @@ void AddWorkout::LoadActivity(SessionKey key) {
     modHelpers::FillSportsList(*Combo2, false);
     Combo2->setCurrentIndex(stored && stored->sport ? Combo2->findData(QVariant::fromValue(*stored->sport))
                                                     : -1);
+    if (stored)
+        rememberShown();
+}
+
+void AddWorkout::rememberShown() {
+    shown_ = form();
+    for (const BoxCheck &check : boxChecks_)
+        shownTexts_[check.box] = check.box->text();
+}
+
+// The zones recomputed and stored anew are what the zone boxes now show of the activity.
+void AddWorkout::rememberShownZones() {
+    if (!shown_)
+        return;
+    for (std::size_t zone = 0; zone < Text1.size(); ++zone) {
+        shown_->zoneHours[zone] = shownTexts_[Text1[zone]] = Text1[zone]->text();
+        shown_->zoneMinutes[zone] = shownTexts_[Text6[zone]] = Text6[zone]->text();
+    }
+}
+
+bool AddWorkout::showsStored(const EntryBox *box) const {
+    const auto shown = shownTexts_.find(box);
+    return shown != shownTexts_.end() && shown->second == box->text().trimmed();
 }
 
 void AddWorkout::showPace(std::array<EntryBox *, 2> &boxes, const QString &speedText) {
@@ -416,8 +439,10 @@ void AddWorkout::showAscentDescent(SessionKey key) {
 }
 
 void AddWorkout::LoadTimeInZones(SessionKey key) {
-    if (const auto stored = ActivityEntryStore::ReadStored(key))
+    if (const auto stored = ActivityEntryStore::ReadStored(key)) {
         showZones(stored->zones);
+        rememberShownZones();
+    }
 }
 
 // A zone without a stored time keeps what its boxes show.

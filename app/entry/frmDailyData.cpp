@@ -82,13 +82,23 @@ void frmDailyData::Form_Load() {
         txtRestingHR->setText(measureText(stored->restingPulse));
         txtWeight->setText(measureText(stored->weight));
     }
+    shownWeight_ = txtWeight->text();
+    shownRestingPulse_ = txtRestingHR->text();
+}
+
+// What the box holds when the athlete changed it; the empty text, which keeps the stored value,
+// when it still shows the stored value.
+QString frmDailyData::changedText(const EntryBox *box) const {
+    const QString &shown = box == txtWeight ? shownWeight_ : shownRestingPulse_;
+    return box->text() == shown ? QString() : box->text();
 }
 
 // Both boxes are checked, so both messages show when both are wrong, the weight's first.
 std::optional<DailyData::Measures> frmDailyData::ValidateDailyData() {
     txtWeight->setText(txtWeight->text().trimmed());
     txtRestingHR->setText(txtRestingHR->text().trimmed());
-    const DailyData::Validation validation = DailyData::Validate(txtWeight->text(), txtRestingHR->text());
+    const DailyData::Validation validation =
+        DailyData::Validate(changedText(txtWeight), changedText(txtRestingHR));
     for (const int message : validation.messages)
         inform(this, message);
     if (validation.focus == DailyData::Box::Weight)

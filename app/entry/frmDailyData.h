@@ -11,7 +11,7 @@ class QLabel;
 class QPushButton;
 
 // The body weight and resting heart rate of one day. OK stores what the two boxes hold in the
-// day's row; an empty box keeps the stored value.
+// day's row; an empty box, and a box still showing the stored value, keeps the stored value.
 class frmDailyData : public QDialog {
     Q_OBJECT
 
@@ -33,6 +33,9 @@ public:
 private:
     void Form_Load();
     std::optional<DailyData::Measures> ValidateDailyData();
+    QString changedText(const EntryBox *box) const;
 
     QDate day_;
+    QString shownWeight_;
+    QString shownRestingPulse_;
 };

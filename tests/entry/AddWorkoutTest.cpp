@@ -32,6 +32,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <map>
+
 namespace {
 
 using platform::dialogs::Icon;
@@ -429,13 +431,15 @@ TEST_F(AddWorkoutTest, EditingStoresTheSameValuesAndAVanishedActivityIsReported)
     window->txtMaxHR->setText("150");
     window->txtAvgSpeed->setText("12,5");
     window->Text2->clear();
-    window->Text1[2]->clear();
+    window->Text1[0]->clear();
+    window->Text6[0]->clear();
     window->Command4->click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(column(key, "max_HR"), 150);
     EXPECT_EQ(column(key, "avg_speed"), 12.5);
     EXPECT_EQ(column(key, "Distance"), 3);
-    EXPECT_EQ(textOf(key, "time_zone3"), "0.0");
+    EXPECT_EQ(textOf(key, "time_zone1"), "0.0"); // a zone emptied by the athlete
+    EXPECT_EQ(textOf(key, "time_zone3"), "");    // a zone left empty stays without a value
     EXPECT_TRUE(dayIsBold(kDay));
 
     window = open(true, key);
@@ -446,6 +450,52 @@ TEST_F(AddWorkoutTest, EditingStoresTheSameValuesAndAVanishedActivityIsReported)
               "This activity was deleted while it was open. Your changes were not saved.");
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(activityCount(), 0);
+}
+
+// What the athlete leaves as it was shown keeps its stored value exactly, empty included: zone
+// seconds the boxes show as hours and minutes, a fraction of a second, empty speeds and units,
+// a heart rate beyond what the box takes.
+TEST_F(AddWorkoutTest, AnUnchangedEditLeavesTheRowByteForByte) {
+    const SessionKey key = addActivity(5, 3723.6, 5.1236, "km");
+    gConn
+        .prepare(
+            "update sessions set time_zone1 = 62, time_zone2 = 162, time_zone3 = 2722, time_zone4 = 2036, "
+            "avg_speed = null, max_speed = null, avg_Speed_Units = null, max_pace_units = null, "
+            "Description = null, max_HR = 310 where prkey = ?")
+        .bind(1, key)
+        .execute();
+    const auto row = [key] {
+        std::map<QString, QString> values;
+        for (const QString &name : gConn.tableColumns("sessions")) {
+            auto value =
+                gConn.prepare(("select quote(" + name + ") from sessions where prkey = ?").toStdString());
+            value.bind(1, key);
+            EXPECT_TRUE(value.step());
+            values[name] = value.columnText(0);
+        }
+        return values;
+    };
+    const auto before = row();
+
+    auto window = open(true, key);
+    for (EntryBox *box : window->findChildren<EntryBox *>()) {
+        box->setFocus();
+        leave(box);
+    }
+    window->Command4->click();
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(row(), before);
+
+    // A change writes what was changed alone.
+    window = open(true, key);
+    window->txtAvgHR->setText("141");
+    window->Text6[1]->setText("3");
+    window->Command4->click();
+    auto expected = before;
+    expected["avg_HR"] = "141.0";
+    expected["time_zone2"] = "180.0";
+    EXPECT_EQ(row(), expected);
 }
 
 TEST_F(AddWorkoutTest, EnterChecksTheBoxBeingTypedInBeforeSaving) {

@@ -124,6 +124,23 @@ TEST_F(DailyDataTest, BothBoxesWrongShowTwoMessagesAndStoreNothing) {
     EXPECT_EQ(rows(), 1); // a row that holds only the day
 }
 
+TEST_F(DailyDataTest, ABoxStillShowingTheStoredValueKeepsItExactly) {
+    testing::ScriptedDialogs dialogs;
+    gConn.executeScript("insert into dailydata (theday, weight, restingpulse) values ('2026-03-07', "
+                        "72.123456789012345, 1e308)");
+    const auto stored = [this] {
+        auto row = gConn.prepare("select quote(weight), quote(restingpulse) from dailydata");
+        EXPECT_TRUE(row.step());
+        return row.columnText(0) + " " + row.columnText(1);
+    };
+    const QString before = stored();
+    frmDailyData window(kDay);
+    window.Command1->click();
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_EQ(stored(), before);
+}
+
 TEST_F(DailyDataTest, APasteThatDoesNotFitIsRefusedWhole) {
     const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     testing::ScriptedDialogs dialogs;
