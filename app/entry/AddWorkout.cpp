@@ -13,6 +13,7 @@
 #include "core/modLocalisation.h"
 #include "entry/AscentDescent.h"
 #include "entry/EntryBox.h"
+#include "entry/UnsavedChanges.h"
 #include "entry/frmDailyData.h"
 #include "mainwindow/MainWindowServices.h"
 #include "platform/BusyCursor.h"
@@ -490,7 +491,13 @@ void AddWorkout::cmdStats_Click() {
 }
 
 void AddWorkout::Command5_Click() {
-    reject();
+    QDialog::reject();
+}
+
+void AddWorkout::reject() {
+    if (saveRefused_ && !entry::LeaveUnsaved(this))
+        return;
+    QDialog::reject();
 }
 
 // Alt+F4 in the date or the time picker closes the window without saving.

@@ -115,6 +115,10 @@ public:
     QPushButton *cmdDailyData;
     QPushButton *cmdStats;
 
+    // Closing the window (Escape, the window's close button) after a refused save asks first
+    // whether to leave without saving; Cancel leaves at once.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -156,6 +160,7 @@ private:
     };
     std::vector<BoxCheck> boxChecks_; // in tab order
     bool refusing_ = false;           // a refused box is getting the focus back
+    bool saveRefused_ = false;        // the last OK could not store what the window holds
     // What the window showed of the edited activity, the whole form and each box's text. A box
     // still showing its stored text is not checked, recomputes nothing, and keeps the stored
     // value exactly.

@@ -83,10 +83,12 @@ void AddWorkout::Command4_Click() {
             ActivityEntryStore::InsertActivity(row);
         }
     } catch (const ActivityEntryStore::DurationOverflow &overflow) {
+        saveRefused_ = true;
         reportFailure(this, QString::number(kOverflowNumber) + ' ' + overflow.what());
         return;
     } catch (const platform::db::DbError &failure) {
         // The window stays open with what was typed, for OK to try again.
+        saveRefused_ = true;
         reportFailure(this, platform::failures::describe(failure));
         return;
     }

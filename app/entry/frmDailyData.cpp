@@ -7,6 +7,7 @@
 #include "entry/DailyData.h"
 #include "entry/EntryBox.h"
 #include "entry/EntryFields.h"
+#include "entry/UnsavedChanges.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
 
@@ -112,10 +113,20 @@ std::optional<DailyData::Measures> frmDailyData::ValidateDailyData() {
 
 void frmDailyData::Command1_Click() {
     const auto measures = ValidateDailyData();
-    if (measures && platform::failures::runReported([&] { DailyData::Store(day_, *measures); }))
+    if (!measures)
+        return;
+    if (platform::failures::runReported([&] { DailyData::Store(day_, *measures); }))
         accept();
+    else
+        saveRefused_ = true;
 }
 
 void frmDailyData::Command2_Click() {
-    reject();
+    QDialog::reject();
+}
+
+void frmDailyData::reject() {
+    if (saveRefused_ && !entry::LeaveUnsaved(this))
+        return;
+    QDialog::reject();
 }

@@ -22,6 +22,10 @@ public:
     void Command1_Click();
     void Command2_Click();
 
+    // Closing the window (Escape, the window's close button) after a refused save asks first
+    // whether to leave without saving; Cancel leaves at once.
+    void reject() override;
+
     QGroupBox *Frame1;
     QLabel *Label1;
     EntryBox *txtWeight;
@@ -38,4 +42,5 @@ private:
     QDate day_;
     QString shownWeight_;
     QString shownRestingPulse_;
+    bool saveRefused_ = false;
 };

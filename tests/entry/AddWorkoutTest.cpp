@@ -498,6 +498,26 @@ TEST_F(AddWorkoutTest, AnUnchangedEditLeavesTheRowByteForByte) {
     EXPECT_EQ(row(), expected);
 }
 
+TEST_F(AddWorkoutTest, AfterARefusedSaveLeavingAsksFirst) {
+    const auto window = open(false);
+    {
+        const testing::OtherProgramsLock lock(platform::paths::databasePath());
+        window->Command4->click();
+    }
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    dialogs.answer(platform::dialogs::Answer::No);
+    press(window.get(), Qt::Key_Escape);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[1].text,
+              "Your changes could not be saved. Close the window without saving them?");
+    EXPECT_TRUE(window->isVisible());
+
+    dialogs.answer(platform::dialogs::Answer::Yes);
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(activityCount(), 0);
+}
+
 TEST_F(AddWorkoutTest, EnterChecksTheBoxBeingTypedInBeforeSaving) {
     const auto window = open(false);
     window->Text4->setFocus();

@@ -1,11 +1,14 @@
 #include "entry/DailyData.h"
+#include "common/DatabaseFaults.h"
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
 #include "core/LocaleScope.h"
 #include "entry/EntryBox.h"
 #include "entry/frmDailyData.h"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -139,6 +142,49 @@ TEST_F(DailyDataTest, ABoxStillShowingTheStoredValueKeepsItExactly) {
     EXPECT_TRUE(dialogs.shown().empty());
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_EQ(stored(), before);
+}
+
+// A lasting failure never keeps the athlete in the window: after a refused save, leaving asks
+// first; OK still stores once the other program lets go.
+TEST_F(DailyDataTest, AfterARefusedSaveLeavingAsksAndOkTriesAgain) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QString question = "Your changes could not be saved. Close the window without saving them?";
+    testing::ScriptedDialogs dialogs;
+    const auto escape = [](QWidget *window) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(window, &key);
+    };
+    frmDailyData window(kDay);
+    window.show();
+    window.txtWeight->setText("70");
+    testing::OtherProgramsLock lock(platform::paths::databasePath());
+    window.Command1->click();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_TRUE(window.isVisible());
+
+    dialogs.answer(platform::dialogs::Answer::No);
+    escape(&window);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[1].text, question);
+    EXPECT_EQ(dialogs.shown()[1].buttons, platform::dialogs::Buttons::YesNo);
+    EXPECT_TRUE(window.isVisible());
+
+    lock.release();
+    window.Command1->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(DailyData::Read(kDay), (Measures{70, std::nullopt}));
+
+    frmDailyData refused(kDay.addDays(1));
+    refused.show();
+    refused.txtWeight->setText("71");
+    testing::OtherProgramsLock again(platform::paths::databasePath());
+    refused.Command1->click();
+    dialogs.answer(platform::dialogs::Answer::Yes);
+    refused.close();
+    EXPECT_EQ(dialogs.shown().back().text, question);
+    EXPECT_FALSE(refused.isVisible());
+    again.release();
+    EXPECT_FALSE(DailyData::Read(kDay.addDays(1)));
 }
 
 TEST_F(DailyDataTest, APasteThatDoesNotFitIsRefusedWhole) {
