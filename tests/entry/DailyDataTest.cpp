@@ -98,6 +98,7 @@ TEST_F(DailyDataTest, TheWindowShowsTheDayAndStoresWhatIsAccepted) {
 }
 
 TEST_F(DailyDataTest, BothBoxesWrongShowTwoMessagesAndStoreNothing) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     testing::ScriptedDialogs dialogs;
     frmDailyData window(kDay);
     window.show();

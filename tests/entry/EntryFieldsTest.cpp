@@ -23,6 +23,7 @@ TEST(EntryFields, CheckIntegerClassifiesWholenessAndRange) {
 }
 
 TEST(EntryFields, EachBoxAnswersLeavingWithItsMessage) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
     const struct {
         Box box;
         const char *text;
