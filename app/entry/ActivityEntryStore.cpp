@@ -4,8 +4,12 @@
 #include "core/modHelpersValidation.h"
 #include "entry/EntryFields.h"
 
+#include <QStringList>
+
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <vector>
 
 namespace ActivityEntryStore {
 namespace {
@@ -47,6 +51,36 @@ std::optional<double> zoneSeconds(const QString &hours, const QString &minutes) 
     return seconds ? std::optional<double>(*seconds) : std::nullopt;
 }
 
+constexpr std::array<Field, 5> kZoneFields{Field::Zone1, Field::Zone2, Field::Zone3, Field::Zone4,
+                                           Field::Zone5};
+
+// The "column = ?" list of an update and the values it binds.
+class Assignments {
+public:
+    template <typename T> void add(bool written, const char *column, const T &value) {
+        if (!written)
+            return;
+        columns_ << QString(column) + " = ?";
+        binders_.push_back([value](Statement &statement, int index) { statement.bind(index, value); });
+    }
+
+    void execute(SessionKey key) const {
+        if (columns_.isEmpty())
+            return;
+        auto update =
+            gConn.prepare(("update sessions set " + columns_.join(", ") + " where prkey = ?").toStdString());
+        int index = 1;
+        for (const auto &bind : binders_)
+            bind(update, index++);
+        update.bind(index, key);
+        update.execute();
+    }
+
+private:
+    QStringList columns_;
+    std::vector<std::function<void(Statement &, int)>> binders_;
+};
+
 std::optional<double> optionalDouble(const Statement &row, int column) {
     return row.isNull(column) ? std::nullopt : std::optional<double>(row.columnDouble(column));
 }
@@ -58,14 +92,54 @@ int unitPosition(const Statement &row, int column) {
 
 } // namespace
 
-Row ReadForm(const Form &form, bool editing) {
+Fields AllFields() {
+    Fields all;
+    for (int field = 0; field <= static_cast<int>(Field::BestPaceUnits); ++field)
+        all.insert(static_cast<Field>(field));
+    return all;
+}
+
+Fields ChangedFields(const Form &shown, const Form &now) {
+    const auto differs = [](const QString &before, const QString &after) {
+        return before.trimmed() != after.trimmed();
+    };
+    Fields changed;
+    const auto mark = [&changed](bool differ, Field field) {
+        if (differ)
+            changed.insert(field);
+    };
+    mark(shown.sport != now.sport, Field::Sport);
+    mark(differs(shown.distance, now.distance), Field::Distance);
+    mark(shown.distanceUnit != now.distanceUnit, Field::DistanceUnit);
+    mark(shown.description != now.description, Field::Description);
+    mark(shown.day != now.day, Field::Day);
+    mark(shown.start != now.start, Field::Start);
+    mark(differs(shown.hours, now.hours) || differs(shown.minutes, now.minutes) ||
+             differs(shown.seconds, now.seconds),
+         Field::Duration);
+    for (std::size_t zone = 0; zone < kZoneFields.size(); ++zone)
+        mark(differs(shown.zoneHours[zone], now.zoneHours[zone]) ||
+                 differs(shown.zoneMinutes[zone], now.zoneMinutes[zone]),
+             kZoneFields[zone]);
+    mark(differs(shown.averageHeartRate, now.averageHeartRate), Field::AverageHeartRate);
+    mark(differs(shown.peakHeartRate, now.peakHeartRate), Field::PeakHeartRate);
+    mark(differs(shown.averageSpeed, now.averageSpeed), Field::AverageSpeed);
+    mark(differs(shown.maximumSpeed, now.maximumSpeed), Field::MaximumSpeed);
+    mark(shown.averageSpeedUnits != now.averageSpeedUnits, Field::AverageSpeedUnits);
+    mark(shown.maximumSpeedUnits != now.maximumSpeedUnits, Field::MaximumSpeedUnits);
+    mark(shown.averagePaceUnits != now.averagePaceUnits, Field::AveragePaceUnits);
+    mark(shown.bestPaceUnits != now.bestPaceUnits, Field::BestPaceUnits);
+    return changed;
+}
+
+Row ReadForm(const Form &form, bool editing, const Fields &fields) {
     Row row{.sport = form.sport,
             .distance = absolute(form.distance),
             .distanceUnit = form.distanceUnit,
             .description = form.description,
             .day = form.day,
             .start = QDateTime(form.day, QTime(form.start.hour(), form.start.minute(), form.start.second())),
-            .duration = duration(form),
+            .duration = fields.contains(Field::Duration) ? duration(form) : 0,
             .zones = {},
             .averageHeartRate = figure(form.averageHeartRate, editing),
             .peakHeartRate = figure(form.peakHeartRate, editing),
@@ -99,24 +173,36 @@ void InsertActivity(const Row &row) {
     transaction.commit();
 }
 
-std::optional<QDate> UpdateActivity(SessionKey key, const Row &row) {
+std::optional<QDate> UpdateActivity(SessionKey key, const Row &row, const Fields &fields) {
     platform::db::Transaction transaction(gConn);
     auto stored = gConn.prepare("select session_date from sessions where prkey = ?");
     stored.bind(1, key);
     if (!stored.step())
         return std::nullopt;
     const QDate previousDay = platform::db::parseIsoDate(stored.columnText(0));
-    gConn
-        .prepare("update sessions set Sport = ?, Description = ?, session_date = ?, Session_datetime = ?, "
-                 "avg_HR = ?, max_HR = ?, time_zone1 = ?, time_zone2 = ?, time_zone3 = ?, time_zone4 = ?, "
-                 "time_zone5 = ?, max_speed = ?, avg_speed = ?, avg_Speed_Units = ?, max_Speed_Units = ?, "
-                 "avg_pace_units = ?, max_pace_units = ?, Duration = ?, distance_unit = ?, "
-                 "Distance = coalesce(?, Distance) where prkey = ?")
-        .bindAll(row.sport, row.description, row.day, row.start, row.averageHeartRate, row.peakHeartRate,
-                 row.zones[0], row.zones[1], row.zones[2], row.zones[3], row.zones[4], row.maximumSpeed,
-                 row.averageSpeed, row.averageSpeedUnits, row.maximumSpeedUnits, row.averagePaceUnits,
-                 row.bestPaceUnits, row.duration, row.distanceUnit, row.distance, key)
-        .execute();
+    const auto writes = [&fields](Field field) { return fields.contains(field); };
+    Assignments set;
+    set.add(writes(Field::Sport), "Sport", row.sport);
+    set.add(writes(Field::Description), "Description", row.description);
+    set.add(writes(Field::Day), "session_date", row.day);
+    set.add(writes(Field::Day) || writes(Field::Start), "Session_datetime", row.start);
+    set.add(writes(Field::AverageHeartRate), "avg_HR", row.averageHeartRate);
+    set.add(writes(Field::PeakHeartRate), "max_HR", row.peakHeartRate);
+    static constexpr const char *kZoneColumns[] = {"time_zone1", "time_zone2", "time_zone3", "time_zone4",
+                                                   "time_zone5"};
+    for (std::size_t zone = 0; zone < kZoneFields.size(); ++zone)
+        set.add(writes(kZoneFields[zone]), kZoneColumns[zone], row.zones[zone]);
+    set.add(writes(Field::MaximumSpeed), "max_speed", row.maximumSpeed);
+    set.add(writes(Field::AverageSpeed), "avg_speed", row.averageSpeed);
+    set.add(writes(Field::AverageSpeedUnits), "avg_Speed_Units", row.averageSpeedUnits);
+    set.add(writes(Field::MaximumSpeedUnits), "max_Speed_Units", row.maximumSpeedUnits);
+    set.add(writes(Field::AveragePaceUnits), "avg_pace_units", row.averagePaceUnits);
+    set.add(writes(Field::BestPaceUnits), "max_pace_units", row.bestPaceUnits);
+    set.add(writes(Field::Duration), "Duration", row.duration);
+    set.add(writes(Field::DistanceUnit), "distance_unit", row.distanceUnit);
+    // An empty distance box keeps the stored distance.
+    set.add(writes(Field::Distance) && row.distance, "Distance", row.distance);
+    set.execute(key);
     transaction.commit();
     return previousDay;
 }

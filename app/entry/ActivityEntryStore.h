@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <stdexcept>
 
 // The activity that the entry window shows and stores: the row read for editing, the row values
@@ -69,17 +70,48 @@ public:
     DurationOverflow() : std::overflow_error("Overflow") {}
 };
 
-// The row values of the boxes. Numbers are read in the user's locale and stored as their
-// absolute values; a box that holds no number gives no value, except that an edited activity
-// gets 0 for its heart rates, speeds and zones. Throws DurationOverflow.
-Row ReadForm(const Form &form, bool editing);
+// The parts of an activity that the window writes, each from its own boxes or list.
+enum class Field {
+    Sport,
+    Distance,
+    DistanceUnit,
+    Description,
+    Day,
+    Start,
+    Duration,
+    Zone1,
+    Zone2,
+    Zone3,
+    Zone4,
+    Zone5,
+    AverageHeartRate,
+    PeakHeartRate,
+    AverageSpeed,
+    MaximumSpeed,
+    AverageSpeedUnits,
+    MaximumSpeedUnits,
+    AveragePaceUnits,
+    BestPaceUnits,
+};
+using Fields = std::set<Field>;
+Fields AllFields();
+
+// The fields whose boxes or lists the athlete changed from what the window showed of the stored
+// activity. Box texts are compared trimmed, as leaving a box leaves them.
+Fields ChangedFields(const Form &shown, const Form &now);
+
+// The row values of the boxes of the given fields. Numbers are read in the user's locale and
+// stored as their absolute values; a box that holds no number gives no value, except that an
+// edited activity gets 0 for its heart rates, speeds and zones. Throws DurationOverflow.
+Row ReadForm(const Form &form, bool editing, const Fields &fields = AllFields());
 
 // Adds the activity as one entered by hand.
 void InsertActivity(const Row &row);
 
-// Writes the row over the activity and returns the day it had before; nothing, and nothing
-// written, when the activity no longer exists.
-std::optional<QDate> UpdateActivity(SessionKey key, const Row &row);
+// Writes the row's given fields over the activity, so that every other column keeps its stored
+// value exactly, and returns the day the activity had before; nothing, and nothing written, when
+// the activity no longer exists.
+std::optional<QDate> UpdateActivity(SessionKey key, const Row &row, const Fields &fields = AllFields());
 
 // Whether the saved day turns bold: a new activity when it lies in the month of the calendar's
 // day, an edited one when it stayed in its month.

@@ -13,6 +13,7 @@
 #include "core/modLocalisation.h"
 #include "entry/AscentDescent.h"
 #include "entry/EntryBox.h"
+#include "entry/UnsavedChanges.h"
 #include "entry/frmDailyData.h"
 #include "mainwindow/MainWindowServices.h"
 #include "platform/BusyCursor.h"
@@ -143,7 +144,7 @@ QWidget *AddWorkout::buildRecordFrame() {
     DTPicker2 = named(new QTimeEdit(Frame1), "DTPicker2");
     DTPicker2->setDisplayFormat("HH:mm:ss");
     Combo2 = named(new QComboBox(Frame1), "Combo2");
-    Text2 = box(Frame1, "Text2", EntryBox::Keys::Distance, 5);
+    Text2 = box(Frame1, "Text2", EntryBox::Keys::Decimal, 5);
     Text2->setText("0");
     Combo5 = named(new QComboBox(Frame1), "Combo5");
     Text3 = named(new QLineEdit(Frame1), "Text3");
@@ -176,8 +177,8 @@ QWidget *AddWorkout::buildSummaryFrame() {
     Frame2 = named(new QGroupBox(this), "Frame2", 1538);
     txtAvgHR = box(Frame2, "txtAvgHR", EntryBox::Keys::Digits, 3);
     txtMaxHR = box(Frame2, "txtMaxHR", EntryBox::Keys::Digits, 3);
-    txtAvgSpeed = box(Frame2, "txtAvgSpeed", EntryBox::Keys::Speed, 5);
-    txtMaxSpeed = box(Frame2, "txtMaxSpeed", EntryBox::Keys::Speed, 5);
+    txtAvgSpeed = box(Frame2, "txtAvgSpeed", EntryBox::Keys::Decimal, 5);
+    txtMaxSpeed = box(Frame2, "txtMaxSpeed", EntryBox::Keys::Decimal, 5);
     AvgSpeedUnits = named(new QComboBox(Frame2), "AvgSpeedUnits");
     MaxSpeedUnits = named(new QComboBox(Frame2), "MaxSpeedUnits");
     for (int index = 0; index < 2; ++index) {
@@ -284,12 +285,16 @@ void AddWorkout::connectHandlers() {
 }
 
 // A box is checked when the athlete leaves it for another control, not while a refused box
-// gets the focus back nor while the window closes.
+// gets the focus back nor while the window closes. A paste that does not fit is refused with
+// the box's message.
 void AddWorkout::checkWhenLeft(EntryBox *box, EntryFields::Box rule, std::function<bool()> leave) {
     boxChecks_.push_back({box, rule, leave});
-    connect(box, &EntryBox::left, this, [this, leave] {
-        if (isVisible() && !refusing_)
+    connect(box, &EntryBox::left, this, [this, box, leave] {
+        if (isVisible() && !refusing_ && !showsStored(box))
             leave();
+    });
+    connect(box, &EntryBox::pasteRefused, this, [this, box, rule](const QString &pasted) {
+        refuse(box, EntryFields::PasteMessage(rule, pasted));
     });
 }
 
@@ -391,6 +396,29 @@ void AddWorkout::LoadActivity(SessionKey key) {
     modHelpers::FillSportsList(*Combo2, false);
     Combo2->setCurrentIndex(stored && stored->sport ? Combo2->findData(QVariant::fromValue(*stored->sport))
                                                     : -1);
+    if (stored)
+        rememberShown();
+}
+
+void AddWorkout::rememberShown() {
+    shown_ = form();
+    for (const BoxCheck &check : boxChecks_)
+        shownTexts_[check.box] = check.box->text();
+}
+
+// The zones recomputed and stored anew are what the zone boxes now show of the activity.
+void AddWorkout::rememberShownZones() {
+    if (!shown_)
+        return;
+    for (std::size_t zone = 0; zone < Text1.size(); ++zone) {
+        shown_->zoneHours[zone] = shownTexts_[Text1[zone]] = Text1[zone]->text();
+        shown_->zoneMinutes[zone] = shownTexts_[Text6[zone]] = Text6[zone]->text();
+    }
+}
+
+bool AddWorkout::showsStored(const EntryBox *box) const {
+    const auto shown = shownTexts_.find(box);
+    return shown != shownTexts_.end() && shown->second == box->text().trimmed();
 }
 
 void AddWorkout::showPace(std::array<EntryBox *, 2> &boxes, const QString &speedText) {
@@ -412,8 +440,10 @@ void AddWorkout::showAscentDescent(SessionKey key) {
 }
 
 void AddWorkout::LoadTimeInZones(SessionKey key) {
-    if (const auto stored = ActivityEntryStore::ReadStored(key))
+    if (const auto stored = ActivityEntryStore::ReadStored(key)) {
         showZones(stored->zones);
+        rememberShownZones();
+    }
 }
 
 // A zone without a stored time keeps what its boxes show.
@@ -461,7 +491,13 @@ void AddWorkout::cmdStats_Click() {
 }
 
 void AddWorkout::Command5_Click() {
-    reject();
+    QDialog::reject();
+}
+
+void AddWorkout::reject() {
+    if (saveRefused_ && !entry::LeaveUnsaved(this))
+        return;
+    QDialog::reject();
 }
 
 // Alt+F4 in the date or the time picker closes the window without saving.

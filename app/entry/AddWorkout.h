@@ -9,6 +9,8 @@
 
 #include <array>
 #include <functional>
+#include <map>
+#include <optional>
 #include <vector>
 
 class EntryBox;
@@ -38,6 +40,7 @@ public:
 
     // The OK command: stores the activity, marks its day, lists the calendar's day again and
     // closes the window. A failure is reported and the window stays open with what was typed.
+    // Of an edited activity only what the athlete changed is written.
     void Command4_Click();
     void Command5_Click();
     void btnComputeZone_Click();
@@ -112,6 +115,10 @@ public:
     QPushButton *cmdDailyData;
     QPushButton *cmdStats;
 
+    // Closing the window (Escape, the window's close button) after a refused save asks first
+    // whether to leave without saving; Cancel leaves at once.
+    void reject() override;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -136,6 +143,9 @@ private:
     QString trimmedText(EntryBox *box);
     void refuse(QWidget *control, int messageId);
     bool acceptsEveryBox();
+    void rememberShown();
+    void rememberShownZones();
+    bool showsStored(const EntryBox *box) const;
     ActivityEntryStore::Form form() const;
     void saved(const ActivityEntryStore::Row &row, const std::optional<QDate> &previousDay);
     SessionKey editedKey() const;
@@ -150,4 +160,10 @@ private:
     };
     std::vector<BoxCheck> boxChecks_; // in tab order
     bool refusing_ = false;           // a refused box is getting the focus back
+    bool saveRefused_ = false;        // the last OK could not store what the window holds
+    // What the window showed of the edited activity, the whole form and each box's text. A box
+    // still showing its stored text is not checked, recomputes nothing, and keeps the stored
+    // value exactly.
+    std::optional<ActivityEntryStore::Form> shown_;
+    std::map<const EntryBox *, QString> shownTexts_;
 };

@@ -140,13 +140,16 @@ void AddWorkout::MaxSpeedUnits_Click() {
 }
 
 // Enter saves without the focus leaving the box being typed in: that box is left first. Then
-// every box is checked, for a box refused earlier may have been left as it was.
+// every box the athlete changed is checked, for a box refused earlier may have been left as it
+// was.
 bool AddWorkout::acceptsEveryBox() {
     const auto focused = std::find_if(boxChecks_.begin(), boxChecks_.end(),
                                       [this](const BoxCheck &check) { return check.box == focusWidget(); });
-    if (focused != boxChecks_.end() && !focused->leave())
+    if (focused != boxChecks_.end() && !showsStored(focused->box) && !focused->leave())
         return false;
     for (const BoxCheck &check : boxChecks_) {
+        if (showsStored(check.box))
+            continue;
         if (const int message = EntryFields::LeaveMessage(check.rule, check.box->text().trimmed())) {
             refuse(check.box, message);
             return false;

@@ -65,12 +65,16 @@ void AddWorkout::Command4_Click() {
         return;
     }
     const bool editing = gEditExisting;
+    const ActivityEntryStore::Form entered = form();
+    const ActivityEntryStore::Fields fields = editing && shown_
+                                                  ? ActivityEntryStore::ChangedFields(*shown_, entered)
+                                                  : ActivityEntryStore::AllFields();
     ActivityEntryStore::Row row;
     std::optional<QDate> previousDay;
     try {
-        row = ActivityEntryStore::ReadForm(form(), editing);
+        row = ActivityEntryStore::ReadForm(entered, editing, fields);
         if (editing) {
-            previousDay = ActivityEntryStore::UpdateActivity(editedKey(), row);
+            previousDay = ActivityEntryStore::UpdateActivity(editedKey(), row, fields);
             if (!previousDay) {
                 refuse(Command4, kActivityVanished);
                 return;
@@ -79,10 +83,12 @@ void AddWorkout::Command4_Click() {
             ActivityEntryStore::InsertActivity(row);
         }
     } catch (const ActivityEntryStore::DurationOverflow &overflow) {
+        saveRefused_ = true;
         reportFailure(this, QString::number(kOverflowNumber) + ' ' + overflow.what());
         return;
     } catch (const platform::db::DbError &failure) {
         // The window stays open with what was typed, for OK to try again.
+        saveRefused_ = true;
         reportFailure(this, platform::failures::describe(failure));
         return;
     }

@@ -6,6 +6,9 @@
 #include "core/modLocalisation.h"
 #include "entry/EntryFields.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace AscentDescent {
 namespace {
 
@@ -15,15 +18,19 @@ constexpr double kDeadBand = 15; // feet
 
 Totals Compute(const std::vector<std::optional<double>> &altitudes, bool strongSmoothing) {
     Totals totals;
-    if (altitudes.empty() || !altitudes.front())
+    // The figures start at the first row with an altitude; a row without one is no reading.
+    const auto first =
+        std::find_if(altitudes.begin(), altitudes.end(),
+                     [](const std::optional<double> &altitude) { return altitude.has_value(); });
+    if (first == altitudes.end())
         return totals;
     const double weight = strongSmoothing ? 0.8 : 0.6;
-    double anchor = Numbers::roundHalfEven(*altitudes.front());
-    double smoothed = *altitudes.front();
-    for (std::size_t row = 1; row < altitudes.size(); ++row) {
-        if (!altitudes[row])
+    double anchor = Numbers::roundHalfEven(**first);
+    double smoothed = **first;
+    for (auto row = std::next(first); row != altitudes.end(); ++row) {
+        if (!*row)
             continue;
-        smoothed = Numbers::roundHalfEven(weight * smoothed + (1 - weight) * *altitudes[row]);
+        smoothed = Numbers::roundHalfEven(weight * smoothed + (1 - weight) * **row);
         if (smoothed <= anchor - kDeadBand) {
             totals.descent += anchor - smoothed;
             anchor = smoothed;
@@ -41,9 +48,12 @@ Totals Compute(const std::vector<std::optional<double>> &altitudes, bool strongS
 
 std::optional<std::vector<std::optional<double>>> ReadAltitudes(SessionKey key) {
     std::vector<std::optional<double>> altitudes;
-    ReadSamples(gConn, key, SampleKind::Gps, {.altitude = true},
-                [&](const StoredSample &sample) { altitudes.push_back(sample.altitude); });
-    if (altitudes.empty() || !altitudes.front())
+    bool anyAltitude = false;
+    ReadSamples(gConn, key, SampleKind::Gps, {.altitude = true}, [&](const StoredSample &sample) {
+        altitudes.push_back(sample.altitude);
+        anyAltitude = anyAltitude || sample.altitude.has_value();
+    });
+    if (!anyAltitude)
         return std::nullopt;
     return altitudes;
 }

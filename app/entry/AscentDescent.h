@@ -19,11 +19,11 @@ struct Totals {
 };
 
 // Smoothing weight 0.8 keeps more of the previous altitude than 0.6 does. Rows without an
-// altitude after the first are passed over.
+// altitude are passed over; the figures start at the first row that has one.
 Totals Compute(const std::vector<std::optional<double>> &altitudes, bool strongSmoothing);
 
-// The GPS altitudes of the activity in time order; nothing when it has no GPS rows or its first
-// row has no altitude, so that no totals are shown.
+// The GPS altitudes of the activity in time order; nothing when none of its GPS rows has an
+// altitude, so that no totals are shown.
 std::optional<std::vector<std::optional<double>>> ReadAltitudes(SessionKey key);
 
 // A total as the window shows it: metres with one decimal when the preferred unit is "km",

@@ -6,8 +6,9 @@
 namespace DailyData {
 namespace {
 
-constexpr int kWholeNumber = 1505;
+constexpr int kRestingPulseRange = 1867;
 constexpr int kHighestRestingPulse = 300;
+constexpr double kHeaviestWeight = 99999; // what the five characters of the box hold
 
 std::optional<double> columnValue(const platform::db::Statement &row, int column) {
     return row.isNull(column) ? std::nullopt : std::optional<double>(row.columnDouble(column));
@@ -32,12 +33,16 @@ void Store(const QDate &day, const Measures &measures) {
         .execute();
 }
 
+int Message(Box box) {
+    return box == Box::RestingPulse ? kRestingPulseRange : modHelpers::kDecimalRangeMessage;
+}
+
 Validation Validate(const QString &weight, const QString &restingPulse) {
     Validation result;
     if (!weight.isEmpty()) {
         const auto value = modHelpers::ReadNumericText(weight);
-        if (!value || *value < 0) {
-            result.messages.push_back(modHelpers::kDecimalNumberMessage);
+        if (!value || *value < 0 || *value > kHeaviestWeight) {
+            result.messages.push_back(Message(Box::Weight));
             result.focus = Box::Weight;
         } else {
             result.measures.weight = value;
@@ -45,7 +50,7 @@ Validation Validate(const QString &weight, const QString &restingPulse) {
     }
     if (!restingPulse.isEmpty()) {
         if (modHelpers::ValidateNumericText(restingPulse, kHighestRestingPulse) != modHelpers::kValid) {
-            result.messages.push_back(kWholeNumber);
+            result.messages.push_back(Message(Box::RestingPulse));
             result.focus = Box::RestingPulse;
         } else {
             result.measures.restingPulse = modHelpers::ReadNumericText(restingPulse);

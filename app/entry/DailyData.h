@@ -22,9 +22,13 @@ std::optional<Measures> Read(const QDate &day);
 // Creates the day's row or updates it. A measure without a value keeps what is stored.
 void Store(const QDate &day, const Measures &measures);
 
-// What the two boxes give when they are accepted: a weight of 0 or more (fractions allowed) and
-// a whole resting heart rate from 0 to 300; an empty box gives no value.
+// What the two boxes give when they are accepted: a weight from 0 to 99999 (fractions allowed)
+// and a whole resting heart rate from 0 to 300; an empty box gives no value.
 enum class Box { None, Weight, RestingPulse };
+
+// The message that refuses what the box holds, or a paste that does not fit it.
+int Message(Box box);
+
 struct Validation {
     std::vector<int> messages; // string ids, in the order they are shown
     Box focus = Box::None;     // the box that gets the focus back

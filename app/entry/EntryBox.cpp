@@ -6,7 +6,6 @@
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMenu>
 #include <QTimer>
 
@@ -25,36 +24,40 @@ bool EntryBox::takes(QChar typed) const {
         return true;
     case Keys::Digits:
         return false;
-    case Keys::Speed:
-        return typed == '.' || QLocale().decimalPoint() == typed;
-    case Keys::Distance:
+    case Keys::Decimal:
         return (typed == '.' || typed == ',') && !text().contains(typed);
     }
     return false;
 }
 
-void EntryBox::insertWithinLength(const QString &inserted) {
-    const qsizetype room = typedLength_ - (text().size() - selectedText().size());
-    if (room <= 0 && !hasSelectedText())
-        return;
-    insert(inserted.left(std::max<qsizetype>(0, room)));
+qsizetype EntryBox::room() const {
+    return typedLength_ - (text().size() - selectedText().size());
 }
 
-void EntryBox::pasteWithinLength(QClipboard::Mode mode) {
-    if (!isReadOnly())
-        insertWithinLength(QApplication::clipboard()->text(mode));
+void EntryBox::insertPasted(const QString &pasted) {
+    if (isReadOnly())
+        return;
+    if (pasted.size() > room()) {
+        emit pasteRefused(pasted);
+        return;
+    }
+    insert(pasted);
+}
+
+void EntryBox::pasteFrom(QClipboard::Mode mode) {
+    insertPasted(QApplication::clipboard()->text(mode));
 }
 
 void EntryBox::keyPressEvent(QKeyEvent *event) {
     if (event->matches(QKeySequence::Paste)) {
-        pasteWithinLength(QClipboard::Clipboard);
+        pasteFrom(QClipboard::Clipboard);
         event->accept();
         return;
     }
     const QString typed = event->text();
     if (typed.size() == 1 && typed.front().isPrint()) {
-        if (takes(typed.front()))
-            insertWithinLength(typed);
+        if (takes(typed.front()) && room() > 0)
+            insert(typed);
         event->accept();
         return;
     }
@@ -72,7 +75,7 @@ void EntryBox::keyPressEvent(QKeyEvent *event) {
 
 void EntryBox::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
-        pasteWithinLength(QClipboard::Selection);
+        pasteFrom(QClipboard::Selection);
         event->accept();
         return;
     }
@@ -83,7 +86,7 @@ void EntryBox::contextMenuEvent(QContextMenuEvent *event) {
     const std::unique_ptr<QMenu> menu(createStandardContextMenu());
     if (auto *paste = menu->findChild<QAction *>("edit-paste")) {
         disconnect(paste, &QAction::triggered, nullptr, nullptr);
-        connect(paste, &QAction::triggered, this, [this] { pasteWithinLength(QClipboard::Clipboard); });
+        connect(paste, &QAction::triggered, this, [this] { pasteFrom(QClipboard::Clipboard); });
     }
     menu->exec(event->globalPos());
 }

@@ -4,29 +4,31 @@
 #include <QLineEdit>
 
 // A one-line box of the entry windows. It selects its whole text when it gets the focus, refuses
-// the typed characters its kind does not take, keeps typed and pasted text within its length
-// (text set by the program may be longer, so stored figures are shown whole), and tells when
-// the athlete leaves it for another control of the window.
+// the typed characters its kind does not take, keeps typed text within its length and refuses a
+// paste that does not fit whole (text set by the program may be longer, so stored figures are
+// shown whole), and tells when the athlete leaves it for another control of the window.
 class EntryBox : public QLineEdit {
     Q_OBJECT
 
 public:
     enum class Keys {
-        Any,      // every character
-        Digits,   // digits only
-        Speed,    // digits and any number of "." and of the locale's decimal separator
-        Distance, // digits, one "." and one ","
+        Any,     // every character
+        Digits,  // digits only
+        Decimal, // digits, one "." and one ","; one that the locale does not read as the decimal
+                 // point is refused when the box is left
     };
 
     EntryBox(Keys keys, int typedLength, QWidget *parent = nullptr);
 
     int typedLength() const { return typedLength_; }
 
-    // Replaces the selection by the text, cut to the room the length leaves, as typing does.
-    void insertWithinLength(const QString &inserted);
+    // Replaces the selection by the pasted text when the result fits the length; otherwise the
+    // box stays as it is and tells that it refused the paste.
+    void insertPasted(const QString &pasted);
 
 signals:
     void left();
+    void pasteRefused(const QString &pasted);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -37,7 +39,8 @@ protected:
 
 private:
     bool takes(QChar typed) const;
-    void pasteWithinLength(QClipboard::Mode mode);
+    qsizetype room() const;
+    void pasteFrom(QClipboard::Mode mode);
 
     Keys keys_;
     int typedLength_;

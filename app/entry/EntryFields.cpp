@@ -9,7 +9,6 @@
 #include <QLocale>
 
 #include <cmath>
-#include <limits>
 
 namespace EntryFields {
 namespace {
@@ -18,10 +17,15 @@ constexpr int kPositiveWholeNumber = 1509;
 constexpr int kPaceNotANumber = 1506;
 constexpr int kLessThan24 = 1615;
 constexpr int kLessThan60 = 1616;
-constexpr int kAverageHeartRate = 1512;
-constexpr int kPeakHeartRate = 1511;
+constexpr int kHoursRange = 1861;
+constexpr int kMinutesRange = 1862; // minutes and seconds
+constexpr int kAverageHeartRateRange = 1863;
+constexpr int kPeakHeartRateRange = 1864;
+constexpr int kZoneRange = 1865;
+constexpr int kPaceRange = 1866;
 constexpr int kHeartRateLimit = 300;
 constexpr int kZoneLimit = 300;
+constexpr int kPaceLimit = 999; // what the three characters of the minutes box hold
 
 std::optional<double> number(const QString &text) {
     return modHelpers::ReadNumericText(text);
@@ -37,22 +41,28 @@ QLocale shownLocale() {
     return locale;
 }
 
-// Boxes that first refuse a negative number and then apply checkInteger.
-int checkedFromZero(const QString &text, int limit, int aboveLimitMessage) {
+// A box of whole numbers from 0 to the limit: a negative value, a value above the limit, and a
+// fraction or no number each have their message.
+int wholeNumberMessage(const QString &text, int limit, int negativeMessage, int aboveLimitMessage) {
     const auto value = number(text);
-    if (!value || *value < 0)
-        return kPositiveWholeNumber;
+    if (value && *value < 0)
+        return negativeMessage;
     const IntegerCheck check = checkInteger(text, limit);
     if (check == kWholeWithin)
         return 0;
     return check == kWholeOutside ? aboveLimitMessage : kPositiveWholeNumber;
 }
 
-int checkedInteger(const QString &text, int limit, int aboveLimitMessage) {
-    const IntegerCheck check = checkInteger(text, limit);
-    if (check == kWholeWithin)
-        return 0;
-    return check == kWholeOutside ? aboveLimitMessage : kPositiveWholeNumber;
+int decimalMessage(const QString &text) {
+    const auto value = number(text);
+    return value && *value >= 0 && *value <= kLargestDecimal ? 0 : modHelpers::kDecimalRangeMessage;
+}
+
+int paceMessage(Box box, const QString &text) {
+    const auto value = number(text);
+    if (!value)
+        return box == Box::AveragePace ? kPaceNotANumber : kPositiveWholeNumber;
+    return *value < 0 || *value > kPaceLimit ? kPaceRange : 0;
 }
 
 } // namespace
@@ -72,29 +82,53 @@ int LeaveMessage(Box box, const QString &text) {
     if (text.isEmpty())
         return 0;
     switch (box) {
-    case Box::Distance: {
-        const auto value = number(text);
-        return value && *value >= 0 ? 0 : modHelpers::kDecimalNumberMessage;
-    }
+    case Box::Distance:
+    case Box::Speed:
+        return decimalMessage(text);
     case Box::Hours:
-        return checkedFromZero(text, 23, kLessThan24);
+        return wholeNumberMessage(text, 23, kPositiveWholeNumber, kLessThan24);
     case Box::Minutes:
     case Box::Seconds:
-        return checkedInteger(text, 59, kLessThan60);
+        return wholeNumberMessage(text, 59, kMinutesRange, kLessThan60);
     case Box::AverageHeartRate:
-        return checkedFromZero(text, kHeartRateLimit, kAverageHeartRate);
+        return wholeNumberMessage(text, kHeartRateLimit, kPositiveWholeNumber, kAverageHeartRateRange);
     case Box::PeakHeartRate:
-        return checkedFromZero(text, kHeartRateLimit, kPeakHeartRate);
+        return wholeNumberMessage(text, kHeartRateLimit, kPositiveWholeNumber, kPeakHeartRateRange);
     case Box::ZoneTime:
-        return checkInteger(text, kZoneLimit) == kWholeWithin ? 0 : kPositiveWholeNumber;
-    case Box::Speed:
-        return LeaveSpeed(text).message;
+        return wholeNumberMessage(text, kZoneLimit, kPositiveWholeNumber, kZoneRange);
     case Box::AveragePace:
-        return number(text) ? 0 : kPaceNotANumber;
     case Box::BestPace:
-        return number(text) ? 0 : kPositiveWholeNumber;
+        return paceMessage(box, text);
     }
     return 0;
+}
+
+int RangeMessage(Box box) {
+    switch (box) {
+    case Box::Distance:
+    case Box::Speed:
+        return modHelpers::kDecimalRangeMessage;
+    case Box::Hours:
+        return kHoursRange;
+    case Box::Minutes:
+    case Box::Seconds:
+        return kMinutesRange;
+    case Box::AverageHeartRate:
+        return kAverageHeartRateRange;
+    case Box::PeakHeartRate:
+        return kPeakHeartRateRange;
+    case Box::ZoneTime:
+        return kZoneRange;
+    case Box::AveragePace:
+    case Box::BestPace:
+        return kPaceRange;
+    }
+    return 0;
+}
+
+int PasteMessage(Box box, const QString &pasted) {
+    const int message = LeaveMessage(box, pasted.trimmed());
+    return message ? message : RangeMessage(box);
 }
 
 Pace SpeedToPace(float speed) {
@@ -111,12 +145,9 @@ Pace SpeedToPace(float speed) {
 SpeedLeave LeaveSpeed(const QString &text) {
     if (text.isEmpty())
         return {};
-    const auto value = number(text);
-    if (!value || *value < 0)
-        return {modHelpers::kDecimalNumberMessage, std::nullopt, std::nullopt};
-    if (Numbers::roundHalfEven(*value) > std::numeric_limits<std::int32_t>::max())
-        return {kPositiveWholeNumber, std::nullopt, std::nullopt};
-    const double speed = Numbers::roundHalfEven(*value, 2);
+    if (const int message = decimalMessage(text))
+        return {message, std::nullopt, std::nullopt};
+    const double speed = Numbers::roundHalfEven(*number(text), 2);
     return {0, SpeedText(speed), SpeedToPace(Numbers::toSingle(speed))};
 }
 
@@ -124,10 +155,13 @@ PaceLeave LeavePace(const QString &minutes, const QString &seconds, int leftInde
     const QString &left = leftIndex == 0 ? minutes : seconds;
     if (left.isEmpty())
         return {};
+    const auto accepted = [paceBox](const QString &text) {
+        return LeaveMessage(paceBox, text) == 0 ? number(text).value_or(0) : 0;
+    };
     PaceLeave result;
     result.message = LeaveMessage(paceBox, left);
-    const float wholeMinutes = Numbers::toSingle(number(minutes).value_or(0));
-    const float wholeSeconds = Numbers::toSingle(Numbers::roundHalfEven(number(seconds).value_or(0)));
+    const float wholeMinutes = Numbers::toSingle(accepted(minutes));
+    const float wholeSeconds = Numbers::toSingle(Numbers::roundHalfEven(accepted(seconds)));
     const float pace = wholeMinutes + wholeSeconds / 60.0f;
     if (pace > 0)
         result.speed = SpeedText(60.0f / pace);
@@ -137,8 +171,8 @@ PaceLeave LeavePace(const QString &minutes, const QString &seconds, int leftInde
 ZoneCarry CarryZoneMinutes(const QString &hours, const QString &minutes) {
     if (minutes.isEmpty())
         return {};
-    if (checkInteger(minutes, kZoneLimit) != kWholeWithin)
-        return {kPositiveWholeNumber, std::nullopt, std::nullopt};
+    if (const int message = LeaveMessage(Box::ZoneTime, minutes))
+        return {message, std::nullopt, std::nullopt};
     const auto value = static_cast<std::int64_t>(*number(minutes));
     if (value <= 59)
         return {};

@@ -33,9 +33,20 @@ enum class Box {
     BestPace,
 };
 
+// The largest distance or speed a box takes: what five characters can hold, and what the graphs
+// and the stored columns carry without trouble.
+inline constexpr double kLargestDecimal = 99999;
+
 // The string id of the message that leaving the box with this text shows; 0 when the text is
 // accepted. An empty box is always accepted.
 int LeaveMessage(Box box, const QString &text);
+
+// The message that says what the box takes, its range included.
+int RangeMessage(Box box);
+
+// The message of a paste refused for not fitting the box: what is wrong with the pasted text
+// when the box would refuse it anyway, otherwise what the box takes.
+int PasteMessage(Box box, const QString &pasted);
 
 // A pace as its two boxes show it: minutes and seconds, each at least two digits.
 struct Pace {
@@ -58,8 +69,8 @@ struct SpeedLeave {
 SpeedLeave LeaveSpeed(const QString &text);
 
 // Leaving one of the two pace boxes (index 0 minutes, 1 seconds) of the average or the best
-// pace: the message to show for the box that was left when it holds no number, and the speed
-// that the pace gives, when it gives one. A box that holds no number counts as 0.
+// pace: the message to show for the box that was left when it refuses its text, and the speed
+// that the pace gives, when it gives one. A box that refuses its text counts as 0.
 struct PaceLeave {
     int message = 0;
     std::optional<QString> speed;

@@ -7,6 +7,7 @@
 #include "entry/DailyData.h"
 #include "entry/EntryBox.h"
 #include "entry/EntryFields.h"
+#include "entry/UnsavedChanges.h"
 #include "platform/Dialogs.h"
 #include "platform/ReportedFailures.h"
 
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 QString text(int id) {
@@ -26,6 +29,11 @@ QString text(int id) {
 
 QString measureText(const std::optional<double> &value) {
     return value ? EntryFields::NumberText(*value) : QString();
+}
+
+void inform(QWidget *window, int messageId) {
+    platform::dialogs::message(modHelpers::ValidationMessage(messageId), "Runvella",
+                               platform::dialogs::Icon::Information, platform::dialogs::Buttons::Ok, window);
 }
 
 } // namespace
@@ -59,6 +67,12 @@ frmDailyData::frmDailyData(const QDate &day, QWidget *parent)
 
     connect(Command1, &QPushButton::clicked, this, &frmDailyData::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmDailyData::Command2_Click);
+    for (const auto &[box, kind] : {std::pair{txtWeight, DailyData::Box::Weight},
+                                    std::pair{txtRestingHR, DailyData::Box::RestingPulse}})
+        connect(box, &EntryBox::pasteRefused, this, [this, box, kind] {
+            inform(this, DailyData::Message(kind));
+            box->setFocus(Qt::OtherFocusReason);
+        });
     Form_Load();
 }
 
@@ -69,17 +83,25 @@ void frmDailyData::Form_Load() {
         txtRestingHR->setText(measureText(stored->restingPulse));
         txtWeight->setText(measureText(stored->weight));
     }
+    shownWeight_ = txtWeight->text();
+    shownRestingPulse_ = txtRestingHR->text();
+}
+
+// What the box holds when the athlete changed it; the empty text, which keeps the stored value,
+// when it still shows the stored value.
+QString frmDailyData::changedText(const EntryBox *box) const {
+    const QString &shown = box == txtWeight ? shownWeight_ : shownRestingPulse_;
+    return box->text() == shown ? QString() : box->text();
 }
 
 // Both boxes are checked, so both messages show when both are wrong, the weight's first.
 std::optional<DailyData::Measures> frmDailyData::ValidateDailyData() {
     txtWeight->setText(txtWeight->text().trimmed());
     txtRestingHR->setText(txtRestingHR->text().trimmed());
-    const DailyData::Validation validation = DailyData::Validate(txtWeight->text(), txtRestingHR->text());
+    const DailyData::Validation validation =
+        DailyData::Validate(changedText(txtWeight), changedText(txtRestingHR));
     for (const int message : validation.messages)
-        platform::dialogs::message(modHelpers::ValidationMessage(message), "Runvella",
-                                   platform::dialogs::Icon::Information, platform::dialogs::Buttons::Ok,
-                                   this);
+        inform(this, message);
     if (validation.focus == DailyData::Box::Weight)
         txtWeight->setFocus(Qt::OtherFocusReason);
     else if (validation.focus == DailyData::Box::RestingPulse)
@@ -91,10 +113,20 @@ std::optional<DailyData::Measures> frmDailyData::ValidateDailyData() {
 
 void frmDailyData::Command1_Click() {
     const auto measures = ValidateDailyData();
-    if (measures && platform::failures::runReported([&] { DailyData::Store(day_, *measures); }))
+    if (!measures)
+        return;
+    if (platform::failures::runReported([&] { DailyData::Store(day_, *measures); }))
         accept();
+    else
+        saveRefused_ = true;
 }
 
 void frmDailyData::Command2_Click() {
-    reject();
+    QDialog::reject();
+}
+
+void frmDailyData::reject() {
+    if (saveRefused_ && !entry::LeaveUnsaved(this))
+        return;
+    QDialog::reject();
 }

@@ -11,7 +11,7 @@ class QLabel;
 class QPushButton;
 
 // The body weight and resting heart rate of one day. OK stores what the two boxes hold in the
-// day's row; an empty box keeps the stored value.
+// day's row; an empty box, and a box still showing the stored value, keeps the stored value.
 class frmDailyData : public QDialog {
     Q_OBJECT
 
@@ -21,6 +21,10 @@ public:
 
     void Command1_Click();
     void Command2_Click();
+
+    // Closing the window (Escape, the window's close button) after a refused save asks first
+    // whether to leave without saving; Cancel leaves at once.
+    void reject() override;
 
     QGroupBox *Frame1;
     QLabel *Label1;
@@ -33,6 +37,10 @@ public:
 private:
     void Form_Load();
     std::optional<DailyData::Measures> ValidateDailyData();
+    QString changedText(const EntryBox *box) const;
 
     QDate day_;
+    QString shownWeight_;
+    QString shownRestingPulse_;
+    bool saveRefused_ = false;
 };

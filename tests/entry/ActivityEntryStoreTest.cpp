@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using namespace ActivityEntryStore;
@@ -160,6 +162,29 @@ TEST_F(ActivityEntryStoreTest, AnEditWritesZeroForEmptyFiguresAndKeepsTheDistanc
     EXPECT_EQ(textOf(key, "Session_datetime"), "2026-03-20 18:00:05");
 }
 
+TEST_F(ActivityEntryStoreTest, AnEditWritesItsChangedFieldsAloneAndReadsNothingElse) {
+    const SessionKey key = addActivity(5, 3723.6, 5.5, "km");
+    gConn.prepare("update sessions set time_zone2 = 62, avg_speed = null where prkey = ?")
+        .bind(1, key)
+        .execute();
+    Form form = filledForm();
+    form.hours = "600000"; // a duration kept as stored is never read
+    form.zoneMinutes[1] = "3";
+    form.averageHeartRate = "141";
+    const Fields changed{Field::Zone2, Field::AverageHeartRate};
+    const auto previousDay = UpdateActivity(key, ReadForm(form, true, changed), changed);
+
+    EXPECT_EQ(previousDay, QDate(2026, 3, 9));
+    EXPECT_EQ(column(key, "time_zone2"), 180);
+    EXPECT_EQ(column(key, "avg_HR"), 141);
+    EXPECT_EQ(column(key, "Duration"), 3723.6);
+    EXPECT_EQ(column(key, "Distance"), 5.5);
+    EXPECT_TRUE(isNull(key, "avg_speed"));
+    EXPECT_EQ(column(key, "max_HR"), 150);
+    EXPECT_EQ(textOf(key, "Session_datetime"), "2026-03-09 07:00:00");
+    EXPECT_EQ(UpdateActivity(key, ReadForm(form, true, {}), {}), QDate(2026, 3, 9));
+}
+
 TEST_F(ActivityEntryStoreTest, AnEditOfAVanishedActivityWritesNothing) {
     const SessionKey key = insert(filledForm());
     gConn.prepare("delete from sessions where prkey = ?").bind(1, key).execute();
@@ -172,6 +197,45 @@ TEST_F(ActivityEntryStoreTest, ARefusedInsertLeavesNoRow) {
                         "begin select raise(abort, 'disk is full'); end");
     EXPECT_THROW(InsertActivity(ReadForm(filledForm(), false)), platform::db::DbError);
     EXPECT_EQ(activityCount(), 0);
+}
+
+TEST(ActivityEntryStoreRules, AnEditChangesTheFieldsWhoseBoxesOrListsTheAthleteChanged) {
+    Form shown = filledForm();
+    shown.averageSpeed = "7.5";
+    shown.zoneHours[1] = "0";
+    shown.zoneMinutes[1] = "2";
+    const struct {
+        const char *name;
+        std::function<void(Form &)> change;
+        Fields changed;
+    } cases[] = {
+        {"nothing", [](Form &) {}, {}},
+        {"spaces around a box", [](Form &f) { f.hours = " 1 "; }, {}},
+        {"a zone's minutes", [](Form &f) { f.zoneMinutes[1] = "5"; }, {Field::Zone2}},
+        {"a zone typed anew", [](Form &f) { f.zoneHours[4] = "1"; }, {Field::Zone5}},
+        {"the seconds", [](Form &f) { f.seconds = "4"; }, {Field::Duration}},
+        {"the speed emptied", [](Form &f) { f.averageSpeed.clear(); }, {Field::AverageSpeed}},
+        {"the time of day", [](Form &f) { f.start = QTime(8, 0); }, {Field::Start}},
+        {"the day", [](Form &f) { f.day = kDay.addDays(1); }, {Field::Day}},
+        {"sport and description",
+         [](Form &f) {
+             f.sport = 2;
+             f.description += "!";
+         },
+         {Field::Sport, Field::Description}},
+        {"the distance and its unit",
+         [](Form &f) {
+             f.distance = "5";
+             f.distanceUnit = "mi";
+         },
+         {Field::Distance, Field::DistanceUnit}},
+        {"a unit list", [](Form &f) { f.bestPaceUnits = 2; }, {Field::BestPaceUnits}},
+    };
+    for (const auto &c : cases) {
+        Form now = shown;
+        c.change(now);
+        EXPECT_EQ(ChangedFields(shown, now), c.changed) << c.name;
+    }
 }
 
 TEST(ActivityEntryStoreRules, TheSavedDayTurnsBoldWhenItStaysInTheShownMonth) {

@@ -17,6 +17,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFocusEvent>
@@ -30,6 +31,8 @@
 #include <QTimeEdit>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include <map>
 
 namespace {
 
@@ -218,17 +221,17 @@ TEST_F(AddWorkoutTest, BoxesTakeOnlyTheirKeysAndLength) {
     EXPECT_EQ(window->Text2->text(), "1.5,7");
     type(window->txtAvgHR, "1a2-3 4");
     EXPECT_EQ(window->txtAvgHR->text(), "123");
+    // Every decimal box takes one "." and one ","; one the locale does not read is refused when
+    // the box is left, never dropped.
     type(window->txtAvgSpeed, "1..2,");
-    EXPECT_EQ(window->txtAvgSpeed->text(), "1..2");
+    EXPECT_EQ(window->txtAvgSpeed->text(), "1.2,");
+    type(window->txtMaxSpeed, "12,5");
+    EXPECT_EQ(window->txtMaxSpeed->text(), "12,5");
     type(window->Text4, "123");
     EXPECT_EQ(window->Text4->text(), "12");
     window->Text4->selectAll();
     type(window->Text4, "7");
     EXPECT_EQ(window->Text4->text(), "7");
-    window->Text5->setText("1");
-    window->Text5->setCursorPosition(1);
-    window->Text5->insertWithinLength("2345");
-    EXPECT_EQ(window->Text5->text(), "12");
     // A stored figure is shown whole, longer than a typed one may be.
     window->txtMaxSpeed->setText("6.234567");
     EXPECT_EQ(window->txtMaxSpeed->text(), "6.234567");
@@ -239,12 +242,39 @@ TEST_F(AddWorkoutTest, BoxesTakeOnlyTheirKeysAndLength) {
     EXPECT_EQ(window->txtMaxSpeed->text(), "8,1.2");
 }
 
+TEST_F(AddWorkoutTest, APasteThatDoesNotFitIsRefusedWholeWithTheBoxsMessage) {
+    const auto window = open(false);
+    const Refusal cases[] = {
+        {window->Text4, "1.5", "Please enter a positive whole number"},
+        {window->Text5, "125", "Please enter a value less than 60"},
+        {window->txtAvgHR, "0150", "Please enter a whole number from 0 to 300 for Average Heart Rate."},
+    };
+    for (const auto &c : cases) {
+        c.box->setText("1");
+        c.box->setFocus();
+        QApplication::clipboard()->setText(c.text);
+        press(c.box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(c.box->text(), "1") << c.text;
+        ASSERT_FALSE(dialogs.shown().empty()) << c.text;
+        EXPECT_EQ(dialogs.shown().back().text, c.message);
+        EXPECT_EQ(window->focusWidget(), c.box) << c.text;
+    }
+    const std::size_t shown = dialogs.shown().size();
+    window->Text5->selectAll();
+    QApplication::clipboard()->setText("45");
+    press(window->Text5, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->Text5->text(), "45");
+    EXPECT_EQ(dialogs.shown().size(), shown);
+}
+
 TEST_F(AddWorkoutTest, OkChecksEveryBoxAndStoresNothingUntilAllPass) {
     const auto window = open(false);
     const Refusal cases[] = {
         {window->Text4, "25", "Please enter a value less than 24"},
         {window->Text4, "1.5", "Please enter a positive whole number"},
-        {window->Text7, "-5", "Please enter a value less than 60"},
+        {window->Text7, "-5", "Please enter a whole number from 0 to 59."},
+        {window->Text2, "1e308",
+         "Please enter a number from 0 to 99999, with \".\" as the decimal separator."},
     };
     const auto enterInTheMinutes = [&] {
         window->Text5->setFocus();
@@ -268,9 +298,11 @@ TEST_F(AddWorkoutTest, ARefusedBoxShowsItsMessageAndGetsTheFocusBack) {
     const Refusal cases[] = {
         {window->Text4, "24", "Please enter a value less than 24"},
         {window->Text7, "60", "Please enter a value less than 60"},
-        {window->txtAvgHR, "301", "Please enter only a whole number for Average Heart Rate"},
-        {window->txtMaxHR, "9e9", "Please enter only a whole number for Max Heart Rate"},
-        {window->Text2, "-1", "Please enter a number of 0 or more, with \".\" as the decimal separator."},
+        {window->txtAvgHR, "301", "Please enter a whole number from 0 to 300 for Average Heart Rate."},
+        {window->txtMaxHR, "9e9", "Please enter a whole number from 0 to 300 for Max Heart Rate."},
+        {window->Text2, "-1", "Please enter a number from 0 to 99999, with \".\" as the decimal separator."},
+        {window->txtAvgSpeed, "12,5",
+         "Please enter a number from 0 to 99999, with \".\" as the decimal separator."},
         {window->txtAvgPace[0], "x", "Please enter only a whole number for Pace"},
     };
     for (const auto &c : cases) {
@@ -399,13 +431,15 @@ TEST_F(AddWorkoutTest, EditingStoresTheSameValuesAndAVanishedActivityIsReported)
     window->txtMaxHR->setText("150");
     window->txtAvgSpeed->setText("12,5");
     window->Text2->clear();
-    window->Text1[2]->clear();
+    window->Text1[0]->clear();
+    window->Text6[0]->clear();
     window->Command4->click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(column(key, "max_HR"), 150);
     EXPECT_EQ(column(key, "avg_speed"), 12.5);
     EXPECT_EQ(column(key, "Distance"), 3);
-    EXPECT_EQ(textOf(key, "time_zone3"), "0.0");
+    EXPECT_EQ(textOf(key, "time_zone1"), "0.0"); // a zone emptied by the athlete
+    EXPECT_EQ(textOf(key, "time_zone3"), "");    // a zone left empty stays without a value
     EXPECT_TRUE(dayIsBold(kDay));
 
     window = open(true, key);
@@ -415,6 +449,72 @@ TEST_F(AddWorkoutTest, EditingStoresTheSameValuesAndAVanishedActivityIsReported)
     EXPECT_EQ(dialogs.shown()[0].text,
               "This activity was deleted while it was open. Your changes were not saved.");
     EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(activityCount(), 0);
+}
+
+// What the athlete leaves as it was shown keeps its stored value exactly, empty included: zone
+// seconds the boxes show as hours and minutes, a fraction of a second, empty speeds and units,
+// a heart rate beyond what the box takes.
+TEST_F(AddWorkoutTest, AnUnchangedEditLeavesTheRowByteForByte) {
+    const SessionKey key = addActivity(5, 3723.6, 5.1236, "km");
+    gConn
+        .prepare(
+            "update sessions set time_zone1 = 62, time_zone2 = 162, time_zone3 = 2722, time_zone4 = 2036, "
+            "avg_speed = null, max_speed = null, avg_Speed_Units = null, max_pace_units = null, "
+            "Description = null, max_HR = 310 where prkey = ?")
+        .bind(1, key)
+        .execute();
+    const auto row = [key] {
+        std::map<QString, QString> values;
+        for (const QString &name : gConn.tableColumns("sessions")) {
+            auto value =
+                gConn.prepare(("select quote(" + name + ") from sessions where prkey = ?").toStdString());
+            value.bind(1, key);
+            EXPECT_TRUE(value.step());
+            values[name] = value.columnText(0);
+        }
+        return values;
+    };
+    const auto before = row();
+
+    auto window = open(true, key);
+    for (EntryBox *box : window->findChildren<EntryBox *>()) {
+        box->setFocus();
+        leave(box);
+    }
+    window->Command4->click();
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(row(), before);
+
+    // A change writes what was changed alone.
+    window = open(true, key);
+    window->txtAvgHR->setText("141");
+    window->Text6[1]->setText("3");
+    window->Command4->click();
+    auto expected = before;
+    expected["avg_HR"] = "141.0";
+    expected["time_zone2"] = "180.0";
+    EXPECT_EQ(row(), expected);
+}
+
+TEST_F(AddWorkoutTest, AfterARefusedSaveLeavingAsksFirst) {
+    const auto window = open(false);
+    {
+        const testing::OtherProgramsLock lock(platform::paths::databasePath());
+        window->Command4->click();
+    }
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    dialogs.answer(platform::dialogs::Answer::No);
+    press(window.get(), Qt::Key_Escape);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[1].text,
+              "Your changes could not be saved. Close the window without saving them?");
+    EXPECT_TRUE(window->isVisible());
+
+    dialogs.answer(platform::dialogs::Answer::Yes);
+    window->close();
+    EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(activityCount(), 0);
 }
 

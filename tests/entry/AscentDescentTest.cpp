@@ -24,7 +24,12 @@ TEST(AscentDescent, ChangesCountOnceTheyLeaveTheDeadBandAndTheRestCountsAtTheEnd
         {"steady descent", {200, 170, 140, 110}, false, {0, 55}},
         {"one row", {100}, false, {0, 0}},
         {"no rows", {}, false, {0, 0}},
-        {"first altitude missing", {std::nullopt, 100, 200}, false, {0, 0}},
+        // the figures start at the first altitude: smoothed 100, 140 (40 up)
+        {"leading rows without altitude are passed over",
+         {std::nullopt, std::nullopt, 100, 200},
+         false,
+         {40, 0}},
+        {"no altitude at all", {std::nullopt, std::nullopt}, false, {0, 0}},
         {"later rows without altitude are passed over",
          {100, std::nullopt, 110, 130, 120, 90},
          false,
@@ -53,7 +58,7 @@ protected:
     }
 };
 
-TEST_F(AscentDescentReadTest, OnlyGpsRowsInTimeOrderCountAndAFirstRowWithoutAltitudeGivesNothing) {
+TEST_F(AscentDescentReadTest, OnlyGpsRowsInTimeOrderCountAndRowsWithoutAnyAltitudeGiveNothing) {
     const SessionKey gps = addActivity(5);
     addAltitude(gps, 20, 130);
     addAltitude(gps, 0, 100);
@@ -70,7 +75,13 @@ TEST_F(AscentDescentReadTest, OnlyGpsRowsInTimeOrderCountAndAFirstRowWithoutAlti
     const SessionKey noFirstAltitude = addActivity(5);
     addAltitude(noFirstAltitude, 0, std::nullopt);
     addAltitude(noFirstAltitude, 1, 100);
-    EXPECT_FALSE(AscentDescent::ReadAltitudes(noFirstAltitude));
+    EXPECT_EQ(AscentDescent::ReadAltitudes(noFirstAltitude),
+              (std::vector<std::optional<double>>{std::nullopt, 100}));
+
+    const SessionKey noAltitude = addActivity(5);
+    addAltitude(noAltitude, 0, std::nullopt);
+    addAltitude(noAltitude, 1, std::nullopt);
+    EXPECT_FALSE(AscentDescent::ReadAltitudes(noAltitude));
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 #include "entry/DailyData.h"
+#include "common/DatabaseFaults.h"
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
 #include "core/LocaleScope.h"
 #include "entry/EntryBox.h"
 #include "entry/frmDailyData.h"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -30,13 +33,16 @@ TEST(DailyDataValidation, WeightAndRestingPulseAnswerWithTheirMessages) {
         {"72.5", "", {}, Box::None, {72.5, std::nullopt}},
         {"", "55", {}, Box::None, {std::nullopt, 55}},
         {"0", "300", {}, Box::None, {0, 300}},
-        {"abc", "", {1920}, Box::Weight, {}},
-        {"-1", "", {1920}, Box::Weight, {}},
-        {"", "55.5", {1505}, Box::RestingPulse, {}},
-        {"", "301", {1505}, Box::RestingPulse, {}},
-        {"", "abc", {1505}, Box::RestingPulse, {}},
-        {"", "-1", {1505}, Box::RestingPulse, {}},
-        {"abc", "301", {1920, 1505}, Box::RestingPulse, {}},
+        {"99999", "", {}, Box::None, {99999, std::nullopt}},
+        {"abc", "", {1860}, Box::Weight, {}},
+        {"-1", "", {1860}, Box::Weight, {}},
+        {"1e308", "", {1860}, Box::Weight, {}},
+        {"12,5", "", {1860}, Box::Weight, {}},
+        {"", "55.5", {1867}, Box::RestingPulse, {}},
+        {"", "301", {1867}, Box::RestingPulse, {}},
+        {"", "abc", {1867}, Box::RestingPulse, {}},
+        {"", "-1", {1867}, Box::RestingPulse, {}},
+        {"abc", "301", {1860, 1867}, Box::RestingPulse, {}},
     };
     for (const auto &c : cases) {
         const DailyData::Validation validation = DailyData::Validate(c.weight, c.pulse);
@@ -103,8 +109,8 @@ TEST_F(DailyDataTest, BothBoxesWrongShowTwoMessagesAndStoreNothing) {
 
     ASSERT_EQ(dialogs.shown().size(), 2u);
     EXPECT_EQ(dialogs.shown()[0].text,
-              "Please enter a number of 0 or more, with \".\" as the decimal separator.");
-    EXPECT_EQ(dialogs.shown()[1].text, "Please enter only a whole number");
+              "Please enter a number from 0 to 99999, with \".\" as the decimal separator.");
+    EXPECT_EQ(dialogs.shown()[1].text, "Please enter a whole number from 0 to 300 for Resting Heart Rate.");
     EXPECT_EQ(dialogs.shown()[0].icon, platform::dialogs::Icon::Information);
     EXPECT_EQ(window.focusWidget(), window.txtRestingHR);
     EXPECT_TRUE(window.isVisible());
@@ -120,6 +126,82 @@ TEST_F(DailyDataTest, BothBoxesWrongShowTwoMessagesAndStoreNothing) {
     window.Command1->click();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(rows(), 1); // a row that holds only the day
+}
+
+TEST_F(DailyDataTest, ABoxStillShowingTheStoredValueKeepsItExactly) {
+    testing::ScriptedDialogs dialogs;
+    gConn.executeScript("insert into dailydata (theday, weight, restingpulse) values ('2026-03-07', "
+                        "72.123456789012345, 1e308)");
+    const auto stored = [this] {
+        auto row = gConn.prepare("select quote(weight), quote(restingpulse) from dailydata");
+        EXPECT_TRUE(row.step());
+        return row.columnText(0) + " " + row.columnText(1);
+    };
+    const QString before = stored();
+    frmDailyData window(kDay);
+    window.Command1->click();
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_EQ(stored(), before);
+}
+
+// A lasting failure never keeps the athlete in the window: after a refused save, leaving asks
+// first; OK still stores once the other program lets go.
+TEST_F(DailyDataTest, AfterARefusedSaveLeavingAsksAndOkTriesAgain) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QString question = "Your changes could not be saved. Close the window without saving them?";
+    testing::ScriptedDialogs dialogs;
+    const auto escape = [](QWidget *window) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(window, &key);
+    };
+    frmDailyData window(kDay);
+    window.show();
+    window.txtWeight->setText("70");
+    testing::OtherProgramsLock lock(platform::paths::databasePath());
+    window.Command1->click();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_TRUE(window.isVisible());
+
+    dialogs.answer(platform::dialogs::Answer::No);
+    escape(&window);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[1].text, question);
+    EXPECT_EQ(dialogs.shown()[1].buttons, platform::dialogs::Buttons::YesNo);
+    EXPECT_TRUE(window.isVisible());
+
+    lock.release();
+    window.Command1->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(DailyData::Read(kDay), (Measures{70, std::nullopt}));
+
+    frmDailyData refused(kDay.addDays(1));
+    refused.show();
+    refused.txtWeight->setText("71");
+    testing::OtherProgramsLock again(platform::paths::databasePath());
+    refused.Command1->click();
+    dialogs.answer(platform::dialogs::Answer::Yes);
+    refused.close();
+    EXPECT_EQ(dialogs.shown().back().text, question);
+    EXPECT_FALSE(refused.isVisible());
+    again.release();
+    EXPECT_FALSE(DailyData::Read(kDay.addDays(1)));
+}
+
+TEST_F(DailyDataTest, APasteThatDoesNotFitIsRefusedWhole) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
+    testing::ScriptedDialogs dialogs;
+    frmDailyData window(kDay);
+    window.show();
+    window.txtRestingHR->insertPasted("55.5");
+    window.txtWeight->insertPasted("72.555");
+    EXPECT_EQ(window.txtRestingHR->text(), "");
+    EXPECT_EQ(window.txtWeight->text(), "");
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].text, "Please enter a whole number from 0 to 300 for Resting Heart Rate.");
+    EXPECT_EQ(dialogs.shown()[1].text,
+              "Please enter a number from 0 to 99999, with \".\" as the decimal separator.");
+    EXPECT_EQ(window.focusWidget(), window.txtWeight);
 }
 
 } // namespace

@@ -32,9 +32,12 @@ TEST(EntryFields, EachBoxAnswersLeavingWithItsMessage) {
         {Box::Distance, "", 0},
         {Box::Distance, "1.5", 0},
         {Box::Distance, "0", 0},
-        {Box::Distance, "-1", 1920},
-        {Box::Distance, "abc", 1920},
-        {Box::Distance, "12,5", 1920}, // "," is no decimal point in English and never groups
+        {Box::Distance, "99999", 0},
+        {Box::Distance, "-1", 1860},
+        {Box::Distance, "abc", 1860},
+        {Box::Distance, "12,5", 1860}, // "," is no decimal point in English and never groups
+        {Box::Distance, "1e308", 1860},
+        {Box::Distance, "100000", 1860},
         {Box::Hours, "23", 0},
         {Box::Hours, "24", 1615},
         {Box::Hours, "-1", 1509},
@@ -42,31 +45,64 @@ TEST(EntryFields, EachBoxAnswersLeavingWithItsMessage) {
         {Box::Hours, "x", 1509},
         {Box::Minutes, "59", 0},
         {Box::Minutes, "60", 1616},
-        {Box::Minutes, "-5", 1616},
+        {Box::Minutes, "-5", 1862},
+        {Box::Seconds, "-5", 1862},
         {Box::Seconds, "60", 1616},
         {Box::Seconds, "0.5", 1509},
         {Box::Seconds, "x", 1509},
         {Box::AverageHeartRate, "300", 0},
         {Box::AverageHeartRate, "0", 0},
-        {Box::AverageHeartRate, "301", 1512},
-        {Box::PeakHeartRate, "301", 1511},
-        {Box::AverageHeartRate, "9e9", 1512},
-        {Box::PeakHeartRate, "9e9", 1511},
+        {Box::AverageHeartRate, "301", 1863},
+        {Box::PeakHeartRate, "301", 1864},
+        {Box::AverageHeartRate, "9e9", 1863},
+        {Box::PeakHeartRate, "9e9", 1864},
         {Box::PeakHeartRate, "1.5", 1509},
         {Box::PeakHeartRate, "-3", 1509},
         {Box::PeakHeartRate, "abc", 1509},
         {Box::ZoneTime, "300", 0},
-        {Box::ZoneTime, "301", 1509},
+        {Box::ZoneTime, "301", 1865},
         {Box::ZoneTime, "1.5", 1509},
+        {Box::ZoneTime, "-1", 1509},
         {Box::ZoneTime, "", 0},
         {Box::Speed, "12.5", 0},
-        {Box::Speed, "-1", 1920},
+        {Box::Speed, "99999", 0},
+        {Box::Speed, "-1", 1860},
+        {Box::Speed, "12,5", 1860},
+        {Box::Speed, "9e12", 1860},
         {Box::AveragePace, "x", 1506},
+        {Box::AveragePace, "-5", 1866},
+        {Box::AveragePace, "1e9", 1866},
+        {Box::AveragePace, "999", 0},
         {Box::BestPace, "x", 1509},
         {Box::BestPace, "07", 0},
+        {Box::BestPace, "-1", 1866},
     };
     for (const auto &c : cases)
         EXPECT_EQ(LeaveMessage(c.box, c.text), c.message) << static_cast<int>(c.box) << " " << c.text;
+}
+
+// A paste that does not fit the box is refused with what is wrong with it, or else with what
+// the box takes.
+TEST(EntryFields, ARefusedPasteNamesItsFaultOrTheBoxsRange) {
+    const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
+    const struct {
+        Box box;
+        const char *pasted;
+        int message;
+    } cases[] = {
+        {Box::Hours, "1.5", 1509},
+        {Box::Hours, "100", 1615},
+        {Box::Hours, " 12 ", 1861},
+        {Box::Minutes, "125", 1616},
+        {Box::Seconds, "005", 1862},
+        {Box::Distance, "123.45", 1860},
+        {Box::AverageHeartRate, "1000", 1863},
+        {Box::PeakHeartRate, "0150", 1864},
+        {Box::ZoneTime, "100", 1865},
+        {Box::AveragePace, "0005", 1866},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(PasteMessage(c.box, c.pasted), c.message) << static_cast<int>(c.box) << " " << c.pasted;
 }
 
 TEST(EntryFields, SpeedGivesPaceTruncatedAndCapped) {
@@ -91,7 +127,8 @@ TEST(EntryFields, LeavingASpeedRewritesItWithTwoDecimalsAndFillsThePace) {
     } cases[] = {
         {"8.125", 0, "8.12", {"07", "23"}}, {"8.50", 0, "8.5", {"07", "03"}}, {"8", 0, "8", {"07", "30"}},
         {"0", 0, "0", {"00", "00"}},        {"0.004", 0, "0", {"00", "00"}},  {"0.5", 0, "0.5", {"99", "59"}},
-        {"-1", 1920, nullptr, {}},          {"1.2.3", 1920, nullptr, {}},     {"9e12", 1509, nullptr, {}},
+        {"-1", 1860, nullptr, {}},          {"1.2.3", 1860, nullptr, {}},     {"9e12", 1860, nullptr, {}},
+        {"12,5", 1860, nullptr, {}},
     };
     for (const auto &c : cases) {
         const SpeedLeave result = LeaveSpeed(c.text);
@@ -124,9 +161,19 @@ TEST(EntryFields, LeavingAPaceGivesTheSpeed) {
         int message;
         const char *speed; // nullptr: the speed box stays as it is
     } cases[] = {
-        {"07", "30", 0, 0, "8"},  {"4", "36", 1, 0, "13.04"}, {"", "90", 1, 0, "40"},
-        {"", "", 0, 0, nullptr},  {"0", "0", 0, 0, nullptr},  {"abc", "30", 0, 1506, "120"},
-        {"5", "", 1, 0, nullptr}, {"5", "x", 1, 1506, "12"},  {"4", "35.6", 1, 0, "13.04"},
+        {"07", "30", 0, 0, "8"},
+        {"4", "36", 1, 0, "13.04"},
+        {"", "90", 1, 0, "40"},
+        {"", "", 0, 0, nullptr},
+        {"0", "0", 0, 0, nullptr},
+        {"abc", "30", 0, 1506, "120"},
+        {"5", "", 1, 0, nullptr},
+        {"5", "x", 1, 1506, "12"},
+        {"4", "35.6", 1, 0, "13.04"},
+        // A box out of range is refused and, like one that holds no number, counts as 0.
+        {"-5", "30", 0, 1866, "120"},
+        {"5", "-30", 1, 1866, "12"},
+        {"9e9", "", 0, 1866, nullptr},
     };
     for (const auto &c : cases) {
         const PaceLeave result = LeavePace(c.minutes, c.seconds, c.left, Box::AveragePace);
@@ -152,6 +199,7 @@ TEST(EntryFields, ZoneMinutesOver59CarryIntoTheHours) {
         {"", "300", 0, "5", "0"},
         {"", "abc", 1509, nullptr, nullptr},
         {"", "-5", 1509, nullptr, nullptr},
+        {"", "301", 1865, nullptr, nullptr},
         {"", "1.5", 1509, nullptr, nullptr},
         {"x", "60", 0, "1", "0"},
     };
