@@ -32,8 +32,9 @@ int existingSport(double sport) {
     return row.columnInt64(0) > 0 ? static_cast<int>(sport) : 1;
 }
 
-DataFileReader::Context readingContext() {
-    const QDateTime now = QDateTime::currentDateTime();
+DataFileReader::Context readingContext(const ImportOptions &options) {
+    const QDateTime now =
+        options.startWhenNone.isValid() ? options.startWhenNone : QDateTime::currentDateTime();
     return {.primarySport = gPrimarySport,
             .primaryUnit = gPrimaryUnit,
             .decimalSeparator = modHelpers::GetDecimalSeparator(),
@@ -141,7 +142,7 @@ ReadAndStored readAndStore(QFile &file, const ImportOptions &options) {
             addSample(*samples, key, sample);
         progress.sampleRead();
     };
-    auto result = DataFileReader::ReadDataFile(file, readingContext(), receiver);
+    auto result = DataFileReader::ReadDataFile(file, readingContext(options), receiver);
     if (result.outcome == DataFileReader::Outcome::Read && !alreadyStored) {
         samples->flush();
         transaction.commit();

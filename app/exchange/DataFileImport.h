@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -17,6 +18,8 @@ struct ImportOptions {
     bool unlessStored = false;
     // Runs once the activity is stored, before the athlete is told.
     std::function<void()> stored;
+    // The start of a file that gives none, when it is not to be the moment of the import.
+    QDateTime startWhenNone;
 };
 
 // Reads the file and stores what it holds as it reads, in one transaction: a damaged file stores

@@ -3,12 +3,17 @@
 #include "common/DatabaseFaults.h"
 #include "core/modLocalisation.h"
 #include "exchange/DataFileExport.h"
+#include "exchange/DataFileWriter.h"
 #include "exchange/ExchangeWindows.h"
 #include "platform/FailureCauses.h"
 #include "platform/Paths.h"
 
 #include <QDir>
+#include <QThread>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <map>
 
 namespace {
 
@@ -151,6 +156,67 @@ TEST_F(AutoImport, AnImportStoppedAtAnyMomentStoresTheActivityOnce) {
         EXPECT_EQ(count("sessiondata"), 3);
         EXPECT_TRUE(folder().isEmpty());
     }
+}
+
+// The folder's files as they were when the database last committed: put back, they are what a
+// program stopped right after its commit leaves.
+class FolderAtCommit {
+public:
+    explicit FolderAtCommit(const QString &folder) : folder_(folder) {
+        sqlite3_commit_hook(gConn.handle(), &FolderAtCommit::take, this);
+    }
+    ~FolderAtCommit() { sqlite3_commit_hook(gConn.handle(), nullptr, nullptr); }
+
+    void putBack() const {
+        for (const auto &[name, bytes] : files_) {
+            QFile file(folder_.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+    }
+
+private:
+    static int take(void *self) {
+        auto &folder = *static_cast<FolderAtCommit *>(self);
+        folder.files_.clear();
+        for (const QString &name : folder.folder_.entryList(QDir::Files)) {
+            QFile file(folder.folder_.filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                folder.files_[name] = file.readAll();
+        }
+        return 0; // the commit goes on
+    }
+
+    QDir folder_;
+    std::map<QString, QByteArray> files_;
+};
+
+// Waits for the clock's next second: a start taken from the clock now differs from one before.
+void waitForTheNextSecond() {
+    const qint64 second = QDateTime::currentSecsSinceEpoch();
+    while (QDateTime::currentSecsSinceEpoch() == second)
+        QThread::msleep(10);
+}
+
+// A file without a start takes the moment of its import as its start: the import that finishes a
+// stopped one must still find the activity stored, however late it runs.
+TEST_F(AutoImport, AFileWithoutAStartIsStoredOnceWhenItsImportStopsAfterTheCommit) {
+    QByteArray bytes = DataFileWriter::DataFileBytes(handEntered(), {});
+    ASSERT_TRUE(bytes.contains("\r\nSessiondate=8/5/2026 07:03:09\r\n"));
+    write(waiting("run.csv"), bytes.replace("Sessiondate=8/5/2026 07:03:09", "Sessiondate="));
+    {
+        const FolderAtCommit atCommit(platform::paths::autoImportDir());
+        exchange::AutoImportFiles();
+        ASSERT_EQ(count("sessions"), 1);
+        atCommit.putBack();
+    }
+    ASSERT_EQ(folder().size(), 1) << "the claimed file, as a stop after the commit leaves it";
+    waitForTheNextSecond();
+
+    exchange::AutoImportFiles();
+
+    EXPECT_EQ(count("sessions"), 1);
+    EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
 }
 
 TEST_F(AutoImport, TheFileIsGoneBeforeTheAthleteIsToldOfItsImport) {
