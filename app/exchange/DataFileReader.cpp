@@ -8,6 +8,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
@@ -73,12 +74,12 @@ public:
         return line;
     }
     // The number of the last line read.
-    int lastNumber() const { return lastNumber_; }
+    std::int64_t lastNumber() const { return lastNumber_; }
 
 private:
     DataFileLines &file_;
     std::vector<QString> numbered_;
-    int lastNumber_ = 0;
+    std::int64_t lastNumber_ = 0;
 };
 
 class Reader {
@@ -324,7 +325,7 @@ private:
         }
     }
 
-    Sample sample(QStringView row, QStringView separator, int line) const {
+    Sample sample(QStringView row, QStringView separator, std::int64_t line) const {
         // Fields past the last one read are never looked at.
         std::array<QStringView, kGpsSampleFields> fields;
         int count = 0;
@@ -376,7 +377,7 @@ bool isHeading(const QString &line, QLatin1String heading) {
 } // namespace
 
 Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &receiver, qint64 pieceBytes) {
-    DataFileLines file(device, pieceBytes);
+    DataFileLines file(device, pieceBytes, receiver.pieceRead);
     Lines lines(file);
     Result result;
     if (!lines.has(2) || !isHeading(lines.at(1), QLatin1String("[Runvella Data File]")) ||

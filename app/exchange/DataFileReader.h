@@ -35,10 +35,12 @@ struct Result {
 inline constexpr qint64 kReadPieceBytes = 64 * 1024;
 
 // What the reading hands over as it goes: the session once its section is read, then each sample
-// in file order. Either may throw; the reading then ends with the exception.
+// in file order. Either may throw; the reading then ends with the exception. The bytes read so
+// far, after each piece, when pieceRead is given (DataFileLines::PieceRead).
 struct Receiver {
     std::function<void(const DataFile::Session &)> session;
     std::function<void(const DataFile::Sample &)> sample;
+    std::function<void(qint64 bytesRead)> pieceRead = {};
 };
 
 // Reads the file from the device's position on, a piece at a time. When Read or Damaged in its

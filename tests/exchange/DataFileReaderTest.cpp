@@ -260,7 +260,8 @@ TEST(DataFileReader, PiecesReadAsTheWholeFileWhereverTheyEnd) {
     withFeed[13] = "description=one\ntwo";
     const auto utf8 = [&rows](const char *bom) {
         return bom + bytes(sessionSection() + rows)
-                         .replace("description=Tempo", "description=\xC5\x81\xC3\xB3" "d\xC5\xBA");
+                         .replace("description=Tempo", "description=\xC5\x81\xC3\xB3"
+                                                       "d\xC5\xBA");
     };
     const struct {
         const char *name;
@@ -294,6 +295,23 @@ TEST(DataFileReader, PiecesReadAsTheWholeFileWhereverTheyEnd) {
             }
         }
     }
+}
+
+TEST(DataFileReader, EveryPieceIsReportedEvenInALineWithoutEnd) {
+    const QByteArray endless(1000, 'x');
+    QBuffer buffer;
+    buffer.setData(endless);
+    buffer.open(QIODevice::ReadOnly);
+    std::vector<qint64> reported;
+    const auto result = DataFileReader::ReadDataFile(
+        buffer, kContext,
+        {.session = [](const DataFile::Session &) {},
+         .sample = [](const DataFile::Sample &) {},
+         .pieceRead = [&reported](qint64 bytesRead) { reported.push_back(bytesRead); }},
+        300);
+    EXPECT_EQ(result.outcome, Outcome::NotDataFile);
+    EXPECT_EQ(reported, (std::vector<qint64>{0, 0, 0, 0, 300, 600, 900, 1000}))
+        << "none read into lines while the encoding is told, then the bytes read so far";
 }
 
 TEST(DataFileReader, DamagedFilesGiveNoActivity) {
