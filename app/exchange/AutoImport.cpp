@@ -102,9 +102,11 @@ void importClaimed(const Claim &claim, bool unlessStored) {
         if (!stored)
             QFile::rename(claimed, path);
     });
-    switch (
-        ImportFile(claimed, {.unlessStored = unlessStored, .stored = letGo, .startWhenNone = claim.moment})) {
+    switch (ImportFile(
+        claimed,
+        {.unlessStored = unlessStored, .stored = letGo, .knownAs = path, .startWhenNone = claim.moment})) {
     case ImportOutcome::Imported:
+    case ImportOutcome::Unreadable: // given back, to be read at the next start
         break;
     case ImportOutcome::AlreadyStored:
         letGo();

@@ -174,12 +174,21 @@ void show(const QString &text, Icon icon) {
     platform::dialogs::message(text, QStringLiteral("Runvella"), icon);
 }
 
+// The file by the name the athlete knows it, and why it could not be read.
+void showUnreadable(const QString &path, const ImportOptions &options, const QString &reason) {
+    const QString name = options.knownAs.isEmpty() ? path : options.knownAs;
+    show(modLocalisation::LoadResString(1981).replace(QLatin1String("%X"), name) + "\n\n" + reason,
+         Icon::Critical);
+}
+
 } // namespace
 
 ImportOutcome ImportFile(const QString &path, const ImportOptions &options) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return ImportOutcome::Damaged;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        showUnreadable(path, options, file.errorString());
+        return ImportOutcome::Unreadable;
+    }
     const auto [result, alreadyStored] = readAndStore(file, options);
     file.close();
     switch (result.outcome) {
@@ -188,6 +197,9 @@ ImportOutcome ImportFile(const QString &path, const ImportOptions &options) {
         return ImportOutcome::NotDataFile;
     case DataFileReader::Outcome::Damaged:
         return ImportOutcome::Damaged;
+    case DataFileReader::Outcome::Unreadable:
+        showUnreadable(path, options, result.problem);
+        return ImportOutcome::Unreadable;
     case DataFileReader::Outcome::Read:
         break;
     }

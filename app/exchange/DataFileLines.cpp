@@ -13,7 +13,10 @@ DataFileLines::DataFileLines(QIODevice &device, qint64 pieceBytes, PieceRead pie
 
 // A piece from the device into piece_: its size, 0 at the end of the file.
 qint64 DataFileLines::read() {
-    return std::max<qint64>(device_.read(piece_.data(), piece_.size()), 0);
+    const qint64 read = device_.read(piece_.data(), piece_.size());
+    if (read < 0)
+        throw ReadFailed{device_.errorString()};
+    return read;
 }
 
 // Whether every byte from the device's position on is valid UTF-8; the position is kept.
@@ -34,7 +37,8 @@ bool DataFileLines::isUtf8() {
     // A sequence left unfinished at the end is an error too.
     decoded.resize(utf8.requiredSpace(1));
     utf8.appendToBuffer(decoded.data(), "\n");
-    device_.seek(start);
+    if (!device_.seek(start))
+        throw ReadFailed{device_.errorString()};
     return !utf8.hasError();
 }
 

@@ -17,14 +17,21 @@
 // LF inside a line of a CR LF file stays in its line; no empty line after the last line end.
 class DataFileLines {
 public:
+    // A read that failed: the file goes on past it, so what was read is not the file.
+    struct ReadFailed {
+        QString reason; // the system's
+    };
+
     // Runs after each piece taken from the device with the bytes read into lines so far (none
     // while the encoding is told), so that a caller can show progress however long a line is.
     using PieceRead = std::function<void(qint64 bytesRead)>;
 
     // Reads from the device's position on; the device is read twice, first to tell the encoding.
+    // Throws ReadFailed.
     DataFileLines(QIODevice &device, qint64 pieceBytes, PieceRead pieceRead = {});
 
     // The next line without its end, valid until the next call; nothing after the last line.
+    // Throws ReadFailed.
     std::optional<QStringView> next();
 
 private:

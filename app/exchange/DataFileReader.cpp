@@ -377,20 +377,25 @@ bool isHeading(const QString &line, QLatin1String heading) {
 } // namespace
 
 Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &receiver, qint64 pieceBytes) {
-    DataFileLines file(device, pieceBytes, receiver.pieceRead);
-    Lines lines(file);
     Result result;
-    if (!lines.has(2) || !isHeading(lines.at(1), QLatin1String("[Runvella Data File]")) ||
-        !isHeading(lines.at(2), QLatin1String("[session data]"))) {
-        result.outcome = Outcome::NotDataFile;
-        return result;
-    }
     try {
-        result.activity.session = Reader(lines, context, receiver).read();
-        result.outcome = Outcome::Read;
-    } catch (const Damaged &damaged) {
-        result.outcome = Outcome::Damaged;
-        result.problem = damaged.problem;
+        DataFileLines file(device, pieceBytes, receiver.pieceRead);
+        Lines lines(file);
+        if (!lines.has(2) || !isHeading(lines.at(1), QLatin1String("[Runvella Data File]")) ||
+            !isHeading(lines.at(2), QLatin1String("[session data]"))) {
+            result.outcome = Outcome::NotDataFile;
+            return result;
+        }
+        try {
+            result.activity.session = Reader(lines, context, receiver).read();
+            result.outcome = Outcome::Read;
+        } catch (const Damaged &damaged) {
+            result.outcome = Outcome::Damaged;
+            result.problem = damaged.problem;
+        }
+    } catch (const DataFileLines::ReadFailed &failed) {
+        result.outcome = Outcome::Unreadable;
+        result.problem = failed.reason;
     }
     return result;
 }

@@ -23,12 +23,13 @@ struct Context {
     QDateTime now;                             // the start when the file gives none
 };
 
-enum class Outcome { Read, NotDataFile, Damaged };
+// Unreadable: a read from the device failed, so the file may go on past what was read.
+enum class Outcome { Read, NotDataFile, Damaged, Unreadable };
 
 struct Result {
     Outcome outcome = Outcome::Damaged;
     DataFile::Activity activity; // every field filled when Read
-    QString problem;             // what was wrong, when Damaged
+    QString problem;             // what was wrong, when Damaged; the system's reason when Unreadable
 };
 
 // A file is read a piece of this many bytes at a time.
@@ -43,9 +44,9 @@ struct Receiver {
     std::function<void(qint64 bytesRead)> pieceRead = {};
 };
 
-// Reads the file from the device's position on, a piece at a time. When Read or Damaged in its
-// samples, the receiver has had the session and the samples before the damage; the result's
-// activity holds the session and no samples.
+// Reads the file from the device's position on, a piece at a time. When Read, or Damaged or
+// Unreadable in its samples, the receiver has had the session and the samples before the damage;
+// the result's activity holds the session and no samples.
 Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &receiver,
                     qint64 pieceBytes = kReadPieceBytes);
 

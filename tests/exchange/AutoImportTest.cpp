@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <map>
 
 namespace {
@@ -219,6 +220,29 @@ TEST_F(AutoImport, AFileWithoutAStartIsStoredOnceWhenItsImportStopsAfterTheCommi
     EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
 }
 
+// A file whose every read fails as on a failing disk: the process's own memory from address 0,
+// which is never mapped.
+void putUnreadableFile(const QString &path) {
+    ASSERT_TRUE(QFile::link("/proc/self/mem", path));
+}
+
+QString unreadableText(const QString &path) {
+    return modLocalisation::LoadResString(1981).replace("%X", path) + "\n\n" + qt_error_string(EIO);
+}
+
+TEST_F(AutoImport, AFileThatCannotBeReadStaysWhereItIsAndIsTriedAgain) {
+    putUnreadableFile(waiting("run.csv"));
+
+    for (int start = 1; start <= 2; ++start) {
+        exchange::AutoImportFiles();
+        EXPECT_EQ(count("sessions"), 0);
+        EXPECT_EQ(folder(), QStringList{"run.csv"});
+        ASSERT_EQ(texts().size(), start);
+        EXPECT_EQ(texts().back(), unreadableText(waiting("run.csv")));
+        EXPECT_EQ(dialogs.shown().back().icon, platform::dialogs::Icon::Critical);
+    }
+}
+
 TEST_F(AutoImport, TheFileIsGoneBeforeTheAthleteIsToldOfItsImport) {
     putDataFile("run.csv");
     QStringList folderWhileTold;
@@ -240,16 +264,18 @@ TEST_F(ImportCommand, ShowsWhatBecameOfTheFile) {
     putDataFile("good.csv");
     putDamagedFile("damaged.csv");
     write(waiting("text.csv"), "bread\r\nmilk\r\n");
+    putUnreadableFile(waiting("unreadable.csv"));
 
-    for (const char *name : {"good.csv", "damaged.csv", "text.csv"})
+    for (const char *name : {"good.csv", "damaged.csv", "text.csv", "unreadable.csv"})
         exchange::ImportDataFile(waiting(name));
 
-    ASSERT_EQ(texts().size(), 3);
+    ASSERT_EQ(texts().size(), 4);
     EXPECT_TRUE(texts()[0].startsWith("File Imported on ")) << texts()[0].toStdString();
     EXPECT_EQ(texts()[1], "This file contains an error. Unable to read.");
     EXPECT_EQ(texts()[2], "Not a valid Runvella file");
+    EXPECT_EQ(texts()[3], unreadableText(waiting("unreadable.csv")));
     EXPECT_EQ(count("sessions"), 3);
-    EXPECT_EQ(folder().size(), 3) << "the import command leaves the files alone";
+    EXPECT_EQ(folder().size(), 4) << "the import command leaves the files alone";
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -294,6 +295,63 @@ TEST(DataFileReader, PiecesReadAsTheWholeFileWhereverTheyEnd) {
                 EXPECT_EQ(pieces.activity.samples[i].altitude, whole.activity.samples[i].altitude) << name;
             }
         }
+    }
+}
+
+// A medium that fails part-way, as an unplugged stick or a bad sector does: it hands out so many
+// bytes in all, counting both of the reader's passes, and then fails every read.
+class FailingDevice : public QIODevice {
+public:
+    FailingDevice(const QByteArray &bytes, qint64 bytesBeforeFailure)
+        : bytes_(bytes), left_(bytesBeforeFailure) {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    qint64 size() const override { return bytes_.size(); }
+
+protected:
+    qint64 readData(char *data, qint64 most) override {
+        const qint64 count = std::min({most, left_, bytes_.size() - pos()});
+        if (count <= 0 && pos() < bytes_.size()) {
+            setErrorString("Input/output error");
+            return -1;
+        }
+        std::copy_n(bytes_.constData() + pos(), count, data);
+        left_ -= count;
+        return count;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+    qint64 left_;
+};
+
+TEST(DataFileReader, AFailedReadIsNoEndOfTheFile) {
+    QStringList rows;
+    for (int i = 0; i < 1000; ++i)
+        rows << QStringLiteral(R"("%1","142","8.3","1.254","0")").arg(i * 2);
+    const QByteArray file = bytes(sessionSection() + recorded(rows));
+    const qint64 size = file.size();
+    const struct {
+        const char *name;
+        qint64 bytesBeforeFailure;
+    } cases[] = {
+        {"at once", 0},
+        {"while the encoding is told", size / 2},
+        {"in the session section", size + 100},
+        {"after row 10 of 1000", size + file.indexOf(R"("20","142")")},
+        {"before the last row", size + size - 10},
+    };
+    for (const auto &c : cases) {
+        FailingDevice device(file, c.bytesBeforeFailure);
+        std::size_t samples = 0;
+        const auto result =
+            DataFileReader::ReadDataFile(device, kContext,
+                                         {.session = [](const DataFile::Session &) {},
+                                          .sample = [&](const DataFile::Sample &) { ++samples; }},
+                                         64);
+        EXPECT_EQ(result.outcome, Outcome::Unreadable) << c.name << ", " << samples << " samples";
+        EXPECT_EQ(result.problem, "Input/output error") << c.name;
     }
 }
 
