@@ -29,7 +29,8 @@ enum class Outcome { Read, NotDataFile, Damaged, Unreadable };
 struct Result {
     Outcome outcome = Outcome::Damaged;
     DataFile::Activity activity; // every field filled when Read
-    QString problem;             // what was wrong, when Damaged; the system's reason when Unreadable
+    // What was wrong: when Damaged, the line to blame and why; when Unreadable, the system's reason.
+    QString problem;
 };
 
 // A file is read a piece of this many bytes at a time.
@@ -46,7 +47,8 @@ struct Receiver {
 
 // Reads the file from the device's position on, a piece at a time. When Read, or Damaged or
 // Unreadable in its samples, the receiver has had the session and the samples before the damage;
-// the result's activity holds the session and no samples.
+// the result's activity holds the session and no samples. A duration, distance or sample figure
+// that the program cannot store and show (below 0 or beyond the largest it keeps) is damage.
 Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &receiver,
                     qint64 pieceBytes = kReadPieceBytes);
 

@@ -44,8 +44,16 @@ protected:
     }
 };
 
+// The longest activity that can be entered by hand, without a distance.
+DataFile::Activity longestEntered() {
+    DataFile::Activity activity = handEntered();
+    activity.session.duration = 2147483647;
+    activity.session.distance = 0;
+    return activity;
+}
+
 TEST_F(DataFileRoundTrip, ExportThenImportGivesTheSameActivityAndSamples) {
-    for (const auto &activity : {heartRateOnly(), joinedGps(), handEntered()}) {
+    for (const auto &activity : {heartRateOnly(), joinedGps(), handEntered(), longestEntered()}) {
         const SessionKey original = store(activity);
         const SessionKey copy = roundTrip(original);
         ASSERT_NE(copy, original);
