@@ -201,7 +201,8 @@ TEST_F(DataFileRoundTrip, ImportTellsTheStartOfTheActivity) {
     ASSERT_EQ(exchange::ImportFile(path("told.csv")), ImportOutcome::Imported);
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_TRUE(dialogs.shown()[0].text.startsWith("File Imported on "));
-    EXPECT_TRUE(dialogs.shown()[0].text.contains("07:03:09")) << dialogs.shown()[0].text.toStdString();
+    // "07:03:09" on a 24-hour clock, "7:03:09 AM" on a 12-hour one.
+    EXPECT_TRUE(dialogs.shown()[0].text.contains("7:03:09")) << dialogs.shown()[0].text.toStdString();
 }
 
 TEST_F(DataFileRoundTrip, ExportWithoutAPathWritesIntoTheDataFolderUnderItsNewName) {
