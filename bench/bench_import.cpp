@@ -3,6 +3,7 @@
 //  - JoinedGps: heart-rate samples, then GPS points with their positions, 2 M samples in all.
 // Reported as samples per second, and as the peak resident memory that the import added to the
 // process (peak_added_MB). Run bench_db_insert beside it: its rows per second are the yardstick.
+//  - EndlessLine: 32 MiB without a line end, refused as no data file; the time to refuse it.
 #include "core/Globals.h"
 #include "exchange/DataFileImport.h"
 #include "exchange/DataFileWriter.h"
@@ -106,10 +107,18 @@ void resetPeakMemory() {
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
+void writeEndlessLine(const QString &path) {
+    std::ofstream file(path.toStdString(), std::ios::binary);
+    const std::string piece(1024 * 1024, 'x');
+    for (int i = 0; i < 32; ++i)
+        file << piece;
+}
+
 void BM_ImportDataFile(benchmark::State &state, std::int64_t heartRate, std::int64_t gps) {
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath("large.csv");
-    writeDataFile(path, heartRate, gps);
+    const bool endless = heartRate + gps == 0;
+    endless ? writeEndlessLine(path) : writeDataFile(path, heartRate, gps);
     const double megabytes = static_cast<double>(QFile(path).size()) / 1e6;
     platform::dialogs::setMessageHandler(
         [](const platform::dialogs::MessageRequest &) { return platform::dialogs::Answer::Ok; });
@@ -125,8 +134,10 @@ void BM_ImportDataFile(benchmark::State &state, std::int64_t heartRate, std::int
         const std::int64_t before = procStatusKb("VmRSS:");
         state.ResumeTiming();
 
-        if (exchange::ImportFile(path) != exchange::ImportOutcome::Imported)
-            state.SkipWithError("the file was not imported");
+        const auto expected =
+            endless ? exchange::ImportOutcome::NotDataFile : exchange::ImportOutcome::Imported;
+        if (exchange::ImportFile(path) != expected)
+            state.SkipWithError(endless ? "the file was not refused" : "the file was not imported");
 
         state.PauseTiming();
         peakAddedKb = std::max(peakAddedKb, static_cast<double>(procStatusKb("VmHWM:") - before));
@@ -140,6 +151,7 @@ void BM_ImportDataFile(benchmark::State &state, std::int64_t heartRate, std::int
 
 BENCHMARK_CAPTURE(BM_ImportDataFile, HeartRate, 6'770'000, 0)->Unit(benchmark::kSecond)->Iterations(2);
 BENCHMARK_CAPTURE(BM_ImportDataFile, JoinedGps, 1'400'000, 600'000)->Unit(benchmark::kSecond)->Iterations(2);
+BENCHMARK_CAPTURE(BM_ImportDataFile, EndlessLine, 0, 0)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

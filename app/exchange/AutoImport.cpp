@@ -5,10 +5,13 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+
+#include <optional>
 
 namespace exchange {
 namespace {
@@ -52,15 +55,44 @@ void askAboutDamaged(const QString &path) {
     setAside(path);
 }
 
-// A file being imported carries this after its name from before its activity is stored until it
-// is deleted, so that an import stopped at any moment (a kill, a crash, a power cut) is finished
-// by the next one without storing the activity twice.
+// A file being imported carries after its name the moment it was claimed and this, from before
+// its activity is stored until it is deleted, so that an import stopped at any moment (a kill, a
+// crash, a power cut) is finished by the next one without storing the activity twice. The moment
+// is the start of a file that gives none, so that the next import finds the activity that the
+// stopped one stored whatever the clock says by then.
 const QString kClaimed = QStringLiteral(".importing");
+const QString kMomentFormat = QStringLiteral("yyyyMMdd-HHmmss");
+
+struct Claim {
+    QString path;     // the claimed file
+    QString original; // the file's name before it was claimed
+    QDateTime moment; // none in the claims of older versions, which did not keep it
+};
+
+Claim claimOf(const QString &claimed) {
+    const QString name = claimed.chopped(kClaimed.size());
+    const qsizetype dot = name.lastIndexOf('.');
+    const QDateTime moment = QDateTime::fromString(name.mid(dot + 1), kMomentFormat);
+    if (dot < 0 || !moment.isValid())
+        return {claimed, name, {}};
+    return {claimed, name.left(dot), moment};
+}
+
+// Nothing when the file could not be claimed; it is then tried again at the next start.
+std::optional<Claim> claim(const QString &path) {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime moment(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
+    const QString claimed = path + '.' + moment.toString(kMomentFormat) + kClaimed;
+    if (!QFile::rename(path, claimed))
+        return std::nullopt;
+    return Claim{claimed, path, moment};
+}
 
 // Imports a claimed file. Once its activity is stored the file goes, before the athlete is told;
 // any other outcome gives the file its own name back.
-void importClaimed(const QString &claimed, bool unlessStored) {
-    const QString path = claimed.chopped(kClaimed.size());
+void importClaimed(const Claim &claim, bool unlessStored) {
+    const QString &claimed = claim.path;
+    const QString &path = claim.original;
     bool stored = false;
     const auto letGo = [&] {
         stored = true;
@@ -70,8 +102,11 @@ void importClaimed(const QString &claimed, bool unlessStored) {
         if (!stored)
             QFile::rename(claimed, path);
     });
-    switch (ImportFile(claimed, {.unlessStored = unlessStored, .stored = letGo})) {
+    switch (ImportFile(
+        claimed,
+        {.unlessStored = unlessStored, .stored = letGo, .knownAs = path, .startWhenNone = claim.moment})) {
     case ImportOutcome::Imported:
+    case ImportOutcome::Unreadable: // given back, to be read at the next start
         break;
     case ImportOutcome::AlreadyStored:
         letGo();
@@ -91,17 +126,18 @@ void importClaimed(const QString &claimed, bool unlessStored) {
 
 void ImportAutomatically() {
     const QDir folder(platform::paths::autoImportDir());
-    // An import that was stopped left its file claimed: stored already, the file only goes.
-    for (const QString &name : folder.entryList({'*' + kClaimed}, QDir::Files, QDir::Name))
-        importClaimed(folder.filePath(name), true);
-    // The list is taken once, so that each file is tried once whatever becomes of it.
+    // The list is taken once, before a stopped import gives a file its name back, so that each
+    // file is tried once whatever becomes of it.
     const QStringList names = folder.entryList(QDir::Files, QDir::Name);
+    // An import that was stopped left its file claimed: it is finished, or when it had stored its
+    // activity already, the file only goes.
+    for (const QString &name : folder.entryList({'*' + kClaimed}, QDir::Files, QDir::Name))
+        importClaimed(claimOf(folder.filePath(name)), true);
     for (const QString &name : names) {
         if (!name.toUpper().endsWith(QLatin1String(".CSV")))
             continue;
-        const QString path = folder.filePath(name);
-        if (QFile::rename(path, path + kClaimed)) // otherwise it is tried again at the next start
-            importClaimed(path + kClaimed, false);
+        if (const auto claimed = claim(folder.filePath(name)))
+            importClaimed(*claimed, false);
     }
 }
 

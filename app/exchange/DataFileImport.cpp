@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLocale>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -32,8 +33,9 @@ int existingSport(double sport) {
     return row.columnInt64(0) > 0 ? static_cast<int>(sport) : 1;
 }
 
-DataFileReader::Context readingContext() {
-    const QDateTime now = QDateTime::currentDateTime();
+DataFileReader::Context readingContext(const ImportOptions &options) {
+    const QDateTime now =
+        options.startWhenNone.isValid() ? options.startWhenNone : QDateTime::currentDateTime();
     return {.primarySport = gPrimarySport,
             .primaryUnit = gPrimaryUnit,
             .decimalSeparator = modHelpers::GetDecimalSeparator(),
@@ -72,36 +74,48 @@ SessionKey storeSession(const DataFile::Session &session) {
 }
 
 // Shows the athlete that a large import goes on: the busy pointer from the start, the progress
-// window once the import has taken a while, and the windows repainted now and then.
+// window once the import has taken a while, and the windows repainted now and then, after pieces
+// of the file as after samples, so that a file of one endless line is no exception.
 class ImportProgress {
 public:
-    explicit ImportProgress(const QFile &file) : file_(file) { clock_.start(); }
+    explicit ImportProgress(qint64 fileBytes) : fileBytes_(fileBytes) { clock_.start(); }
+
+    void pieceRead(qint64 bytesRead) {
+        bytesRead_ = bytesRead;
+        look();
+    }
 
     void sampleRead() {
-        if (++samples_ % kSamplesPerLook != 0 || clock_.elapsed() < nextTurn_)
+        if (++samples_ % kSamplesPerLook == 0)
+            look();
+    }
+
+private:
+    void look() {
+        if (clock_.elapsed() < nextTurn_)
             return;
         nextTurn_ = clock_.elapsed() + kTurnMs;
         if (!window_ && clock_.elapsed() >= kWindowAfterMs) {
             window_ = std::make_unique<frmImportProgress>(QApplication::activeWindow());
             window_->show();
         }
-        if (window_ && file_.size() > 0)
-            window_->ShowPercent(static_cast<int>(file_.pos() * 100 / file_.size()));
+        if (window_ && fileBytes_ > 0)
+            window_->ShowPercent(static_cast<int>(std::min<qint64>(bytesRead_ * 100 / fileBytes_, 100)));
         // Nothing may reach the database while the import's transaction is open: neither the
         // athlete's input nor, held back, a message from another process.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 
-private:
     static constexpr int kSamplesPerLook = 1024;
     static constexpr qint64 kTurnMs = 50;
     static constexpr qint64 kWindowAfterMs = 500;
 
-    const QFile &file_;
+    const qint64 fileBytes_;
     const platform::cursor::BusyCursor busy_;
     const platform::localmessage::HeldBack othersWait_;
     QElapsedTimer clock_;
     qint64 nextTurn_ = 0;
+    qint64 bytesRead_ = 0;
     std::int64_t samples_ = 0;
     std::unique_ptr<frmImportProgress> window_;
 };
@@ -123,7 +137,7 @@ struct ReadAndStored {
 };
 
 ReadAndStored readAndStore(QFile &file, const ImportOptions &options) {
-    ImportProgress progress(file);
+    ImportProgress progress(file.size());
     platform::db::Transaction transaction(gConn);
     SessionKey key = 0;
     bool alreadyStored = false;
@@ -141,7 +155,8 @@ ReadAndStored readAndStore(QFile &file, const ImportOptions &options) {
             addSample(*samples, key, sample);
         progress.sampleRead();
     };
-    auto result = DataFileReader::ReadDataFile(file, readingContext(), receiver);
+    receiver.pieceRead = [&progress](qint64 bytesRead) { progress.pieceRead(bytesRead); };
+    auto result = DataFileReader::ReadDataFile(file, readingContext(options), receiver);
     if (result.outcome == DataFileReader::Outcome::Read && !alreadyStored) {
         samples->flush();
         transaction.commit();
@@ -159,12 +174,21 @@ void show(const QString &text, Icon icon) {
     platform::dialogs::message(text, QStringLiteral("Runvella"), icon);
 }
 
+// The file by the name the athlete knows it, and why it could not be read.
+void showUnreadable(const QString &path, const ImportOptions &options, const QString &reason) {
+    const QString name = options.knownAs.isEmpty() ? path : options.knownAs;
+    show(modLocalisation::LoadResString(1981).replace(QLatin1String("%X"), name) + "\n\n" + reason,
+         Icon::Critical);
+}
+
 } // namespace
 
 ImportOutcome ImportFile(const QString &path, const ImportOptions &options) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return ImportOutcome::Damaged;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        showUnreadable(path, options, file.errorString());
+        return ImportOutcome::Unreadable;
+    }
     const auto [result, alreadyStored] = readAndStore(file, options);
     file.close();
     switch (result.outcome) {
@@ -173,6 +197,9 @@ ImportOutcome ImportFile(const QString &path, const ImportOptions &options) {
         return ImportOutcome::NotDataFile;
     case DataFileReader::Outcome::Damaged:
         return ImportOutcome::Damaged;
+    case DataFileReader::Outcome::Unreadable:
+        showUnreadable(path, options, result.problem);
+        return ImportOutcome::Unreadable;
     case DataFileReader::Outcome::Read:
         break;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -8,7 +9,7 @@
 // activities. Database failures throw platform::db::DbError and store nothing.
 namespace exchange {
 
-enum class ImportOutcome { Imported, NotDataFile, Damaged, AlreadyStored };
+enum class ImportOutcome { Imported, NotDataFile, Damaged, Unreadable, AlreadyStored };
 
 // What the automatic import asks of an import besides storing the activity.
 struct ImportOptions {
@@ -17,14 +18,19 @@ struct ImportOptions {
     bool unlessStored = false;
     // Runs once the activity is stored, before the athlete is told.
     std::function<void()> stored;
+    // The file's name for the athlete, when the path is not the name they know.
+    QString knownAs;
+    // The start of a file that gives none, when it is not to be the moment of the import.
+    QDateTime startWhenNone;
 };
 
 // Reads the file and stores what it holds as it reads, in one transaction: a damaged file stores
 // nothing, however far it was read. A sport that no row of the sports table has becomes sport 1.
 // The busy pointer shows meanwhile, and a long import shows its progress and lets the windows
-// repaint. A file that is no data file gets message 1623; a stored one gets message 1567 with its
-// start, its day bold in the main window's calendar and the calendar's day listed again. A
-// damaged file shows nothing: the callers tell the athlete in their own ways.
+// repaint. A file that is no data file gets message 1623; one that could not be read, message 1981
+// with the system's reason; a stored one gets message 1567 with its start, its day bold in the
+// main window's calendar and the calendar's day listed again. A damaged file shows nothing: the
+// callers tell the athlete in their own ways.
 ImportOutcome ImportFile(const QString &path, const ImportOptions &options = {});
 
 } // namespace exchange

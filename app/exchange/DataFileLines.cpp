@@ -3,45 +3,54 @@
 #include "exchange/Windows1252.h"
 
 #include <algorithm>
+#include <utility>
 
-namespace {
+DataFileLines::DataFileLines(QIODevice &device, qint64 pieceBytes, PieceRead pieceRead)
+    : device_(device), piece_(pieceBytes, '\0'), pieceRead_(std::move(pieceRead)) {
+    if (isUtf8())
+        utf8_.emplace(QStringConverter::Utf8);
+}
+
+// A piece from the device into piece_: its size, 0 at the end of the file.
+qint64 DataFileLines::read() {
+    const qint64 read = device_.read(piece_.data(), piece_.size());
+    if (read < 0)
+        throw ReadFailed{device_.errorString()};
+    return read;
+}
 
 // Whether every byte from the device's position on is valid UTF-8; the position is kept.
-bool isUtf8(QIODevice &device, QByteArray &piece) {
-    const qint64 start = device.pos();
+bool DataFileLines::isUtf8() {
+    const qint64 start = device_.pos();
     QStringDecoder utf8(QStringConverter::Utf8);
     std::vector<QChar> decoded;
     while (!utf8.hasError()) {
-        const qint64 read = device.read(piece.data(), piece.size());
-        if (read <= 0)
+        const qint64 read = this->read();
+        if (read == 0)
             break;
-        const QByteArrayView bytes(piece.constData(), read);
+        const QByteArrayView bytes(piece_.constData(), read);
         decoded.resize(utf8.requiredSpace(bytes.size()));
         utf8.appendToBuffer(decoded.data(), bytes);
+        if (pieceRead_)
+            pieceRead_(0);
     }
     // A sequence left unfinished at the end is an error too.
     decoded.resize(utf8.requiredSpace(1));
     utf8.appendToBuffer(decoded.data(), "\n");
-    device.seek(start);
+    if (!device_.seek(start))
+        throw ReadFailed{device_.errorString()};
     return !utf8.hasError();
-}
-
-} // namespace
-
-DataFileLines::DataFileLines(QIODevice &device, qint64 pieceBytes)
-    : device_(device), piece_(pieceBytes, '\0') {
-    if (isUtf8(device_, piece_))
-        utf8_.emplace(QStringConverter::Utf8);
 }
 
 bool DataFileLines::readPiece() {
     if (ended_)
         return false;
-    const qint64 read = device_.read(piece_.data(), piece_.size());
-    if (read <= 0) {
+    const qint64 read = this->read();
+    if (read == 0) {
         ended_ = true;
         return false;
     }
+    bytesRead_ += read;
     // What was handed out goes, so that the text holds little more than the new piece.
     text_.remove(0, at_);
     at_ = 0;
@@ -59,21 +68,27 @@ bool DataFileLines::readPiece() {
     } else {
         text_ += Windows1252::decode(QByteArray::fromRawData(bytes.data(), bytes.size()));
     }
+    if (pieceRead_)
+        pieceRead_(bytesRead_);
     return true;
 }
 
-// Learns the file's line end from its first CR or LF; false while the text read so far cannot tell.
+// Learns the file's line end from its first CR or LF; false while the text read so far cannot
+// tell. Each call looks only at the text that came since the last one, so that a file without a
+// line end is read in one pass.
 bool DataFileLines::findLineEnd() {
-    for (qsizetype at = 0; at < text_.size(); ++at) {
-        if (text_[at] == QLatin1Char('\n')) {
+    for (; lineEndFrom_ < text_.size(); ++lineEndFrom_) {
+        const QChar c = text_[lineEndFrom_];
+        if (c == QLatin1Char('\n')) {
             lineEnd_ = QStringLiteral("\n");
             return true;
         }
-        if (text_[at] == QLatin1Char('\r')) {
-            if (at + 1 == text_.size() && !ended_)
-                return false;
-            lineEnd_ = at + 1 < text_.size() && text_[at + 1] == QLatin1Char('\n') ? QStringLiteral("\r\n")
-                                                                                   : QStringLiteral("\r");
+        if (c == QLatin1Char('\r')) {
+            const qsizetype next = lineEndFrom_ + 1;
+            if (next == text_.size() && !ended_)
+                return false; // an LF may follow in the next piece
+            lineEnd_ = next < text_.size() && text_[next] == QLatin1Char('\n') ? QStringLiteral("\r\n")
+                                                                               : QStringLiteral("\r");
             return true;
         }
     }

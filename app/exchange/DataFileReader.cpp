@@ -8,6 +8,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
@@ -19,9 +20,9 @@ namespace {
 using DataFile::Sample;
 using DataFile::Session;
 
-// Ends the reading of a damaged file.
+// Ends the reading of a damaged file; the line being read is to blame.
 struct Damaged {
-    QString problem;
+    QString reason;
 };
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
@@ -31,6 +32,11 @@ constexpr int kSampleFields = 5;
 constexpr int kGpsSampleFields = 11;
 // The date of a start that the file does not give.
 const QDate kZeroDate(1899, 12, 30);
+// The largest duration the program stores and shows, in seconds: as long as an activity entered by
+// hand may be.
+constexpr double kLongestSeconds = std::numeric_limits<std::int32_t>::max();
+// The largest distance or speed: the program keeps them in single precision.
+constexpr double kLargestFigure = std::numeric_limits<float>::max();
 
 // The lines of the session section by number, then the lines after them one by one.
 class Lines {
@@ -39,6 +45,7 @@ public:
 
     // Whether the file has line number n, counted from 1.
     bool has(int n) {
+        current_ = n;
         while (static_cast<int>(numbered_.size()) < n) {
             const auto line = file_.next();
             if (!line)
@@ -51,7 +58,7 @@ public:
 
     const QString &at(int n) {
         if (!has(n))
-            throw Damaged{QStringLiteral("the file ends before line %1").arg(n)};
+            throw Damaged{QStringLiteral("the file ends before this line")};
         return numbered_[n - 1];
     }
 
@@ -69,16 +76,18 @@ public:
     std::optional<QStringView> next() {
         const auto line = file_.next();
         if (line)
-            ++lastNumber_;
+            current_ = ++lastNumber_;
         return line;
     }
-    // The number of the last line read.
-    int lastNumber() const { return lastNumber_; }
+
+    // The number of the line asked for last: the one that a damage is found in.
+    std::int64_t current() const { return current_; }
 
 private:
     DataFileLines &file_;
     std::vector<QString> numbered_;
-    int lastNumber_ = 0;
+    std::int64_t lastNumber_ = 0;
+    std::int64_t current_ = 0;
 };
 
 class Reader {
@@ -118,6 +127,14 @@ private:
         const auto [stop, error] = std::from_chars(begin, end, value);
         if (begin == end || error != std::errc() || stop != end || !std::isfinite(value))
             throw Damaged{QStringLiteral("\"%1\" is not a number").arg(text)};
+        return value;
+    }
+
+    // A figure that cannot be below 0, such as a duration or a distance, up to the largest kept.
+    static double measure(double value, double largest) {
+        if (value < 0 || value > largest)
+            throw Damaged{QStringLiteral("%1 is outside what the program keeps, 0 to %2")
+                              .arg(QString::number(value), QString::number(largest, 'g', 10))};
         return value;
     }
 
@@ -249,8 +266,8 @@ private:
         session.maxSpeedUnits = number(9, QLatin1String("maxspeedunit="), unitCode, true, unitCode);
         session.avgPaceUnits = number(10, QLatin1String("avgpaceunits="), unitCode, true, unitCode);
         session.maxPaceUnits = number(11, QLatin1String("maxpaceunits="), unitCode, true, unitCode);
-        session.distance = number(12, QLatin1String("distance="), 0, false);
-        session.duration = number(13, QLatin1String("duration="), 60, false);
+        session.distance = measure(number(12, QLatin1String("distance="), 0, false), kLargestFigure);
+        session.duration = measure(number(13, QLatin1String("duration="), 60, false), kLongestSeconds);
         session.description = description();
         session.sessionType = number(15, QLatin1String("sessiontype="), 99, true);
         session.maxHr = number(16, QLatin1String("maxhr="), 0, true);
@@ -320,11 +337,11 @@ private:
             if (separator.isEmpty())
                 separator =
                     row.contains(QLatin1String("\",\"")) ? QStringLiteral("\",\"") : QStringLiteral(",");
-            receiver_.sample(sample(row, separator, lines_.lastNumber()));
+            receiver_.sample(sample(row, separator));
         }
     }
 
-    Sample sample(QStringView row, QStringView separator, int line) const {
+    Sample sample(QStringView row, QStringView separator) const {
         // Fields past the last one read are never looked at.
         std::array<QStringView, kGpsSampleFields> fields;
         int count = 0;
@@ -338,17 +355,17 @@ private:
             from = end + separator.size();
         }
         if (count < kSampleFields)
-            throw Damaged{QStringLiteral("line %1 has too few values").arg(line)};
+            throw Damaged{QStringLiteral("too few values")};
         Sample sample;
-        sample.duration = decimal(fields[0]);
-        sample.hr = whole(fields[1]);
-        sample.speed = decimal(fields[2]);
-        sample.distance = decimal(fields[3]);
+        sample.duration = measure(decimal(fields[0]), kLongestSeconds);
+        sample.hr = measure(whole(fields[1]), std::numeric_limits<std::int32_t>::max());
+        sample.speed = measure(decimal(fields[2]), kLargestFigure);
+        sample.distance = measure(decimal(fields[3]), kLargestFigure);
         sample.type = static_cast<int>(whole(fields[4]));
         if (sample.type != DataFile::kGpsSample)
             return sample;
         if (count < kGpsSampleFields)
-            throw Damaged{QStringLiteral("line %1 has too few values for a GPS sample").arg(line)};
+            throw Damaged{QStringLiteral("too few values for a GPS sample")};
         sample.longitude = decimal(fields[5]);
         sample.latitude = decimal(fields[6]);
         sample.altitude = optionalDecimal(fields[7]);
@@ -376,20 +393,25 @@ bool isHeading(const QString &line, QLatin1String heading) {
 } // namespace
 
 Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &receiver, qint64 pieceBytes) {
-    DataFileLines file(device, pieceBytes);
-    Lines lines(file);
     Result result;
-    if (!lines.has(2) || !isHeading(lines.at(1), QLatin1String("[Runvella Data File]")) ||
-        !isHeading(lines.at(2), QLatin1String("[session data]"))) {
-        result.outcome = Outcome::NotDataFile;
-        return result;
-    }
     try {
-        result.activity.session = Reader(lines, context, receiver).read();
-        result.outcome = Outcome::Read;
-    } catch (const Damaged &damaged) {
-        result.outcome = Outcome::Damaged;
-        result.problem = damaged.problem;
+        DataFileLines file(device, pieceBytes, receiver.pieceRead);
+        Lines lines(file);
+        if (!lines.has(2) || !isHeading(lines.at(1), QLatin1String("[Runvella Data File]")) ||
+            !isHeading(lines.at(2), QLatin1String("[session data]"))) {
+            result.outcome = Outcome::NotDataFile;
+            return result;
+        }
+        try {
+            result.activity.session = Reader(lines, context, receiver).read();
+            result.outcome = Outcome::Read;
+        } catch (const Damaged &damaged) {
+            result.outcome = Outcome::Damaged;
+            result.problem = QStringLiteral("line %1: %2").arg(lines.current()).arg(damaged.reason);
+        }
+    } catch (const DataFileLines::ReadFailed &failed) {
+        result.outcome = Outcome::Unreadable;
+        result.problem = failed.reason;
     }
     return result;
 }

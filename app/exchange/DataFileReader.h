@@ -23,27 +23,32 @@ struct Context {
     QDateTime now;                             // the start when the file gives none
 };
 
-enum class Outcome { Read, NotDataFile, Damaged };
+// Unreadable: a read from the device failed, so the file may go on past what was read.
+enum class Outcome { Read, NotDataFile, Damaged, Unreadable };
 
 struct Result {
     Outcome outcome = Outcome::Damaged;
     DataFile::Activity activity; // every field filled when Read
-    QString problem;             // what was wrong, when Damaged
+    // What was wrong: when Damaged, the line to blame and why; when Unreadable, the system's reason.
+    QString problem;
 };
 
 // A file is read a piece of this many bytes at a time.
 inline constexpr qint64 kReadPieceBytes = 64 * 1024;
 
 // What the reading hands over as it goes: the session once its section is read, then each sample
-// in file order. Either may throw; the reading then ends with the exception.
+// in file order. Either may throw; the reading then ends with the exception. The bytes read so
+// far, after each piece, when pieceRead is given (DataFileLines::PieceRead).
 struct Receiver {
     std::function<void(const DataFile::Session &)> session;
     std::function<void(const DataFile::Sample &)> sample;
+    std::function<void(qint64 bytesRead)> pieceRead = {};
 };
 
-// Reads the file from the device's position on, a piece at a time. When Read or Damaged in its
-// samples, the receiver has had the session and the samples before the damage; the result's
-// activity holds the session and no samples.
+// Reads the file from the device's position on, a piece at a time. When Read, or Damaged or
+// Unreadable in its samples, the receiver has had the session and the samples before the damage;
+// the result's activity holds the session and no samples. A duration, distance or sample figure
+// that the program cannot store and show (below 0 or beyond the largest it keeps) is damage.
 Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &receiver,
                     qint64 pieceBytes = kReadPieceBytes);
 

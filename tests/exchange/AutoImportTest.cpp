@@ -3,12 +3,18 @@
 #include "common/DatabaseFaults.h"
 #include "core/modLocalisation.h"
 #include "exchange/DataFileExport.h"
+#include "exchange/DataFileWriter.h"
 #include "exchange/ExchangeWindows.h"
 #include "platform/FailureCauses.h"
 #include "platform/Paths.h"
 
 #include <QDir>
+#include <QThread>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <cerrno>
+#include <map>
 
 namespace {
 
@@ -153,6 +159,90 @@ TEST_F(AutoImport, AnImportStoppedAtAnyMomentStoresTheActivityOnce) {
     }
 }
 
+// The folder's files as they were when the database last committed: put back, they are what a
+// program stopped right after its commit leaves.
+class FolderAtCommit {
+public:
+    explicit FolderAtCommit(const QString &folder) : folder_(folder) {
+        sqlite3_commit_hook(gConn.handle(), &FolderAtCommit::take, this);
+    }
+    ~FolderAtCommit() { sqlite3_commit_hook(gConn.handle(), nullptr, nullptr); }
+
+    void putBack() const {
+        for (const auto &[name, bytes] : files_) {
+            QFile file(folder_.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+    }
+
+private:
+    static int take(void *self) {
+        auto &folder = *static_cast<FolderAtCommit *>(self);
+        folder.files_.clear();
+        for (const QString &name : folder.folder_.entryList(QDir::Files)) {
+            QFile file(folder.folder_.filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                folder.files_[name] = file.readAll();
+        }
+        return 0; // the commit goes on
+    }
+
+    QDir folder_;
+    std::map<QString, QByteArray> files_;
+};
+
+// Waits for the clock's next second: a start taken from the clock now differs from one before.
+void waitForTheNextSecond() {
+    const qint64 second = QDateTime::currentSecsSinceEpoch();
+    while (QDateTime::currentSecsSinceEpoch() == second)
+        QThread::msleep(10);
+}
+
+// A file without a start takes the moment of its import as its start: the import that finishes a
+// stopped one must still find the activity stored, however late it runs.
+TEST_F(AutoImport, AFileWithoutAStartIsStoredOnceWhenItsImportStopsAfterTheCommit) {
+    QByteArray bytes = DataFileWriter::DataFileBytes(handEntered(), {});
+    ASSERT_TRUE(bytes.contains("\r\nSessiondate=8/5/2026 07:03:09\r\n"));
+    write(waiting("run.csv"), bytes.replace("Sessiondate=8/5/2026 07:03:09", "Sessiondate="));
+    {
+        const FolderAtCommit atCommit(platform::paths::autoImportDir());
+        exchange::AutoImportFiles();
+        ASSERT_EQ(count("sessions"), 1);
+        atCommit.putBack();
+    }
+    ASSERT_EQ(folder().size(), 1) << "the claimed file, as a stop after the commit leaves it";
+    waitForTheNextSecond();
+
+    exchange::AutoImportFiles();
+
+    EXPECT_EQ(count("sessions"), 1);
+    EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
+}
+
+// A file whose every read fails as on a failing disk: the process's own memory from address 0,
+// which is never mapped.
+void putUnreadableFile(const QString &path) {
+    ASSERT_TRUE(QFile::link("/proc/self/mem", path));
+}
+
+QString unreadableText(const QString &path) {
+    return modLocalisation::LoadResString(1981).replace("%X", path) + "\n\n" + qt_error_string(EIO);
+}
+
+TEST_F(AutoImport, AFileThatCannotBeReadStaysWhereItIsAndIsTriedAgain) {
+    putUnreadableFile(waiting("run.csv"));
+
+    for (int start = 1; start <= 2; ++start) {
+        exchange::AutoImportFiles();
+        EXPECT_EQ(count("sessions"), 0);
+        EXPECT_EQ(folder(), QStringList{"run.csv"});
+        ASSERT_EQ(texts().size(), start);
+        EXPECT_EQ(texts().back(), unreadableText(waiting("run.csv")));
+        EXPECT_EQ(dialogs.shown().back().icon, platform::dialogs::Icon::Critical);
+    }
+}
+
 TEST_F(AutoImport, TheFileIsGoneBeforeTheAthleteIsToldOfItsImport) {
     putDataFile("run.csv");
     QStringList folderWhileTold;
@@ -174,16 +264,18 @@ TEST_F(ImportCommand, ShowsWhatBecameOfTheFile) {
     putDataFile("good.csv");
     putDamagedFile("damaged.csv");
     write(waiting("text.csv"), "bread\r\nmilk\r\n");
+    putUnreadableFile(waiting("unreadable.csv"));
 
-    for (const char *name : {"good.csv", "damaged.csv", "text.csv"})
+    for (const char *name : {"good.csv", "damaged.csv", "text.csv", "unreadable.csv"})
         exchange::ImportDataFile(waiting(name));
 
-    ASSERT_EQ(texts().size(), 3);
+    ASSERT_EQ(texts().size(), 4);
     EXPECT_TRUE(texts()[0].startsWith("File Imported on ")) << texts()[0].toStdString();
     EXPECT_EQ(texts()[1], "This file contains an error. Unable to read.");
     EXPECT_EQ(texts()[2], "Not a valid Runvella file");
+    EXPECT_EQ(texts()[3], unreadableText(waiting("unreadable.csv")));
     EXPECT_EQ(count("sessions"), 3);
-    EXPECT_EQ(folder().size(), 3) << "the import command leaves the files alone";
+    EXPECT_EQ(folder().size(), 4) << "the import command leaves the files alone";
 }
 
 } // namespace

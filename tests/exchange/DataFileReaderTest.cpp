@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -260,7 +261,8 @@ TEST(DataFileReader, PiecesReadAsTheWholeFileWhereverTheyEnd) {
     withFeed[13] = "description=one\ntwo";
     const auto utf8 = [&rows](const char *bom) {
         return bom + bytes(sessionSection() + rows)
-                         .replace("description=Tempo", "description=\xC5\x81\xC3\xB3" "d\xC5\xBA");
+                         .replace("description=Tempo", "description=\xC5\x81\xC3\xB3"
+                                                       "d\xC5\xBA");
     };
     const struct {
         const char *name;
@@ -296,6 +298,80 @@ TEST(DataFileReader, PiecesReadAsTheWholeFileWhereverTheyEnd) {
     }
 }
 
+// A medium that fails part-way, as an unplugged stick or a bad sector does: it hands out so many
+// bytes in all, counting both of the reader's passes, and then fails every read.
+class FailingDevice : public QIODevice {
+public:
+    FailingDevice(const QByteArray &bytes, qint64 bytesBeforeFailure)
+        : bytes_(bytes), left_(bytesBeforeFailure) {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    qint64 size() const override { return bytes_.size(); }
+
+protected:
+    qint64 readData(char *data, qint64 most) override {
+        const qint64 count = std::min({most, left_, bytes_.size() - pos()});
+        if (count <= 0 && pos() < bytes_.size()) {
+            setErrorString("Input/output error");
+            return -1;
+        }
+        std::copy_n(bytes_.constData() + pos(), count, data);
+        left_ -= count;
+        return count;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+    qint64 left_;
+};
+
+TEST(DataFileReader, AFailedReadIsNoEndOfTheFile) {
+    QStringList rows;
+    for (int i = 0; i < 1000; ++i)
+        rows << QStringLiteral(R"("%1","142","8.3","1.254","0")").arg(i * 2);
+    const QByteArray file = bytes(sessionSection() + recorded(rows));
+    const qint64 size = file.size();
+    const struct {
+        const char *name;
+        qint64 bytesBeforeFailure;
+    } cases[] = {
+        {"at once", 0},
+        {"while the encoding is told", size / 2},
+        {"in the session section", size + 100},
+        {"after row 10 of 1000", size + file.indexOf(R"("20","142")")},
+        {"before the last row", size + size - 10},
+    };
+    for (const auto &c : cases) {
+        FailingDevice device(file, c.bytesBeforeFailure);
+        std::size_t samples = 0;
+        const auto result =
+            DataFileReader::ReadDataFile(device, kContext,
+                                         {.session = [](const DataFile::Session &) {},
+                                          .sample = [&](const DataFile::Sample &) { ++samples; }},
+                                         64);
+        EXPECT_EQ(result.outcome, Outcome::Unreadable) << c.name << ", " << samples << " samples";
+        EXPECT_EQ(result.problem, "Input/output error") << c.name;
+    }
+}
+
+TEST(DataFileReader, EveryPieceIsReportedEvenInALineWithoutEnd) {
+    const QByteArray endless(1000, 'x');
+    QBuffer buffer;
+    buffer.setData(endless);
+    buffer.open(QIODevice::ReadOnly);
+    std::vector<qint64> reported;
+    const auto result = DataFileReader::ReadDataFile(
+        buffer, kContext,
+        {.session = [](const DataFile::Session &) {},
+         .sample = [](const DataFile::Sample &) {},
+         .pieceRead = [&reported](qint64 bytesRead) { reported.push_back(bytesRead); }},
+        300);
+    EXPECT_EQ(result.outcome, Outcome::NotDataFile);
+    EXPECT_EQ(reported, (std::vector<qint64>{0, 0, 0, 0, 300, 600, 900, 1000}))
+        << "none read into lines while the encoding is told, then the bytes read so far";
+}
+
 TEST(DataFileReader, DamagedFilesGiveNoActivity) {
     const QStringList section = sessionSection();
     const auto with = [&section](int line, const QString &text) {
@@ -303,27 +379,63 @@ TEST(DataFileReader, DamagedFilesGiveNoActivity) {
         lines[line] = text;
         return lines;
     };
+    const auto row = [](const char *duration, const char *hr, const char *speed, const char *distance) {
+        return QStringLiteral(R"("%1","%2","%3","%4","0")").arg(duration, hr, speed, distance);
+    };
     const struct {
         const char *name;
         QStringList lines;
+        int line; // the line to blame
     } cases[] = {
-        {"truncated row", section + recorded({R"("600","142","8.3","1.254","0")", R"("602","143")"})},
-        {"GPS row without positions", section + recorded({R"("0","0","6.1","0.006","2")"})},
-        {"row with a word", section + recorded({R"("600","high","8.3","1.254","0")"})},
-        {"row with an empty value", section + recorded({R"("600","","8.3","1.254","0")"})},
-        {"no column header", section + QStringList{"", "[recorded]"}},
-        {"ends in the session section", section.mid(0, 12)},
-        {"start without a version", with(2, "no version here")},
-        {"start that is no date", with(3, "Sessiondate=13/40/2004 07:03:09")},
-        {"start with two parts", with(3, "Sessiondate=5/2004 07:03:09")},
-        {"start at 25 o'clock", with(3, "Sessiondate=5/8/2004 25:03:09")},
-        {"number that is a word", with(15, "maxHR=high")},
-        {"number too large", with(15, "maxHR=99999999999")},
-        {"empty recorder flag", with(19, "fromDataRecorder=")},
-        {"recorder flag that is a word", with(19, "fromDataRecorder=maybe")},
+        {"truncated row", section + recorded({R"("600","142","8.3","1.254","0")", R"("602","143")"}), 30},
+        {"GPS row without positions", section + recorded({R"("0","0","6.1","0.006","2")"}), 29},
+        {"row with a word", section + recorded({R"("600","high","8.3","1.254","0")"}), 29},
+        {"row with an empty value", section + recorded({R"("600","","8.3","1.254","0")"}), 29},
+        {"no column header", section + QStringList{"", "[recorded]"}, 28},
+        {"ends in the session section", section.mid(0, 12), 13},
+        {"start without a version", with(2, "no version here"), 4},
+        {"start that is no date", with(3, "Sessiondate=13/40/2004 07:03:09"), 4},
+        {"start with two parts", with(3, "Sessiondate=5/2004 07:03:09"), 4},
+        {"start at 25 o'clock", with(3, "Sessiondate=5/8/2004 25:03:09"), 4},
+        {"number that is a word", with(15, "maxHR=high"), 16},
+        {"number too large", with(15, "maxHR=99999999999"), 16},
+        {"number that is not finite", with(17, "avgHR=inf"), 18},
+        {"empty recorder flag", with(19, "fromDataRecorder="), 20},
+        {"recorder flag that is a word", with(19, "fromDataRecorder=maybe"), 20},
+        // Figures the program can neither keep nor show.
+        {"duration beyond the longest", with(12, "duration=1e300"), 13},
+        {"duration one second too long", with(12, "duration=2147483648"), 13},
+        {"negative duration", with(12, "duration=-60"), 13},
+        {"negative distance", with(11, "distance=-2.5"), 12},
+        {"distance beyond single precision", with(11, "distance=3.5e38"), 12},
+        {"sample before the start", section + recorded({row("-2", "142", "8.3", "1.254")}), 29},
+        {"sample after the longest duration", section + recorded({row("3e9", "142", "8.3", "1.254")}), 29},
+        {"negative heart rate", section + recorded({row("600", "-1", "8.3", "1.254")}), 29},
+        {"negative speed", section + recorded({row("600", "142", "-8.3", "1.254")}), 29},
+        {"speed beyond single precision", section + recorded({row("600", "142", "1e39", "1.254")}), 29},
+        {"negative sample distance", section + recorded({row("600", "142", "8.3", "-1.254")}), 29},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(ParseDataFile(bytes(c.lines), kContext).outcome, Outcome::Damaged) << c.name;
+    for (const auto &c : cases) {
+        const auto result = ParseDataFile(bytes(c.lines), kContext);
+        EXPECT_EQ(result.outcome, Outcome::Damaged) << c.name;
+        EXPECT_TRUE(result.problem.startsWith(QStringLiteral("line %1: ").arg(c.line)))
+            << c.name << ": " << result.problem.toStdString();
+    }
+}
+
+TEST(DataFileReader, FiguresAtTheEdgesOfWhatIsKeptAreRead) {
+    QStringList lines = sessionSection();
+    lines[11] = "distance=0";
+    lines[12] = "duration=2147483647";
+    const auto activity =
+        read(lines + recorded({R"("0","0","0","0","0")", R"("2147483647","255","3.4e38","3.4e38","1")",
+                               R"("5","0","6.1","0.006","2","-73.5","-45.5","-12.5","0","-1","-2")"}));
+    EXPECT_EQ(activity.session.distance, 0);
+    EXPECT_EQ(activity.session.duration, 2147483647);
+    ASSERT_EQ(activity.samples.size(), 3u);
+    EXPECT_EQ(activity.samples[1].speed, 3.4e38);
+    EXPECT_EQ(activity.samples[2].latitude, -45.5) << "positions and heights have signs";
+    EXPECT_EQ(activity.samples[2].altitude, -12.5);
 }
 
 TEST(DataFileReader, FilesWithoutTheTwoHeadingsAreNoDataFiles) {
