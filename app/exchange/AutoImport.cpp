@@ -44,8 +44,9 @@ void setAside(const QString &path) {
     show(modLocalisation::LoadResString(1633).replace(kPlaceholder, renamed));
 }
 
-void askAboutDamaged(const QString &path) {
-    const QString question = modLocalisation::LoadResString(1631).replace(kPlaceholder, path);
+void askAboutDamaged(const QString &path, const QString &lineAndReason) {
+    const QString question =
+        modLocalisation::LoadResString(1631).replace(kPlaceholder, path) + "\n\n" + lineAndReason;
     if (platform::dialogs::message(question, QStringLiteral("Runvella"), Icon::Question, Buttons::YesNo) ==
             Answer::Yes &&
         QFile::remove(path)) {
@@ -94,6 +95,7 @@ void importClaimed(const Claim &claim, bool unlessStored) {
     const QString &claimed = claim.path;
     const QString &path = claim.original;
     bool stored = false;
+    QString damage;
     const auto letGo = [&] {
         stored = true;
         QFile::remove(claimed); // one that stays is found stored at the next start
@@ -102,9 +104,12 @@ void importClaimed(const Claim &claim, bool unlessStored) {
         if (!stored)
             QFile::rename(claimed, path);
     });
-    switch (ImportFile(
-        claimed,
-        {.unlessStored = unlessStored, .stored = letGo, .knownAs = path, .startWhenNone = claim.moment})) {
+    switch (ImportFile(claimed,
+                       {.unlessStored = unlessStored,
+                        .stored = letGo,
+                        .knownAs = path,
+                        .startWhenNone = claim.moment,
+                        .damaged = [&damage](const QString &lineAndReason) { damage = lineAndReason; }})) {
     case ImportOutcome::Imported:
     case ImportOutcome::Unreadable: // given back, to be read at the next start
         break;
@@ -117,7 +122,7 @@ void importClaimed(const Claim &claim, bool unlessStored) {
         break;
     case ImportOutcome::Damaged:
         giveBack.dismiss();
-        askAboutDamaged(QFile::rename(claimed, path) ? path : claimed);
+        askAboutDamaged(QFile::rename(claimed, path) ? path : claimed, damage);
         break;
     }
 }

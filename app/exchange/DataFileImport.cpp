@@ -196,6 +196,8 @@ ImportOutcome ImportFile(const QString &path, const ImportOptions &options) {
         show(modLocalisation::LoadResString(1623), Icon::None);
         return ImportOutcome::NotDataFile;
     case DataFileReader::Outcome::Damaged:
+        if (options.damaged)
+            options.damaged(result.problem);
         return ImportOutcome::Damaged;
     case DataFileReader::Outcome::Unreadable:
         showUnreadable(path, options, result.problem);

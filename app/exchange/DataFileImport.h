@@ -17,11 +17,13 @@ struct ImportOptions {
     // is stored already: the import of this file was stopped after it had stored it.
     bool unlessStored = false;
     // Runs once the activity is stored, before the athlete is told.
-    std::function<void()> stored;
+    std::function<void()> stored = {};
     // The file's name for the athlete, when the path is not the name they know.
-    QString knownAs;
+    QString knownAs = {};
     // The start of a file that gives none, when it is not to be the moment of the import.
-    QDateTime startWhenNone;
+    QDateTime startWhenNone = {};
+    // Told, when the file is damaged, the line to blame and why, for the caller's message.
+    std::function<void(const QString &lineAndReason)> damaged = {};
 };
 
 // Reads the file and stores what it holds as it reads, in one transaction: a damaged file stores
@@ -30,7 +32,7 @@ struct ImportOptions {
 // repaint. A file that is no data file gets message 1623; one that could not be read, message 1981
 // with the system's reason; a stored one gets message 1567 with its start, its day bold in the
 // main window's calendar and the calendar's day listed again. A damaged file shows nothing: the
-// callers tell the athlete in their own ways.
+// callers tell the athlete in their own ways, with the line and reason that `damaged` is told.
 ImportOutcome ImportFile(const QString &path, const ImportOptions &options = {});
 
 } // namespace exchange

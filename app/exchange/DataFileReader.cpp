@@ -1,6 +1,7 @@
 #include "exchange/DataFileReader.h"
 
 #include "core/Numbers.h"
+#include "core/modLocalisation.h"
 #include "exchange/DataFileLines.h"
 
 #include <QBuffer>
@@ -20,10 +21,35 @@ namespace {
 using DataFile::Sample;
 using DataFile::Session;
 
-// Ends the reading of a damaged file; the line being read is to blame.
+// Ends the reading of a damaged file; the line being read is to blame. The reason is a text of
+// the string table, its %1 and %2 filled with the values.
 struct Damaged {
-    QString reason;
+    int reason;
+    QString value = {};
+    QString limit = {};
 };
+
+constexpr int kLineAndReason = 1900;
+constexpr int kEndsBeforeTheLine = 1901;
+constexpr int kNotANumber = 1902;
+constexpr int kOutsideWhatIsKept = 1903;
+constexpr int kOutOfRange = 1904;
+constexpr int kStartWithoutVersion = 1905;
+constexpr int kNotADate = 1906;
+constexpr int kNotPartOfADate = 1907;
+constexpr int kNoRecorderFlag = 1908;
+constexpr int kTooFewValues = 1909;
+constexpr int kTooFewGpsValues = 1910;
+
+// "Line 13: -60 is outside what Runvella can keep, 0 to 2147483647", in the athlete's language.
+QString describe(std::int64_t line, const Damaged &damaged) {
+    QString reason = modLocalisation::LoadResString(damaged.reason);
+    if (reason.contains(QLatin1String("%2")))
+        reason = reason.arg(damaged.value, damaged.limit);
+    else if (reason.contains(QLatin1String("%1")))
+        reason = reason.arg(damaged.value);
+    return modLocalisation::LoadResString(kLineAndReason).arg(QString::number(line), reason);
+}
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
@@ -58,7 +84,7 @@ public:
 
     const QString &at(int n) {
         if (!has(n))
-            throw Damaged{QStringLiteral("the file ends before this line")};
+            throw Damaged{kEndsBeforeTheLine};
         return numbered_[n - 1];
     }
 
@@ -126,15 +152,14 @@ private:
         double value = 0;
         const auto [stop, error] = std::from_chars(begin, end, value);
         if (begin == end || error != std::errc() || stop != end || !std::isfinite(value))
-            throw Damaged{QStringLiteral("\"%1\" is not a number").arg(text)};
+            throw Damaged{kNotANumber, text.toString()};
         return value;
     }
 
     // A figure that cannot be below 0, such as a duration or a distance, up to the largest kept.
     static double measure(double value, double largest) {
         if (value < 0 || value > largest)
-            throw Damaged{QStringLiteral("%1 is outside what the program keeps, 0 to %2")
-                              .arg(QString::number(value), QString::number(largest, 'g', 10))};
+            throw Damaged{kOutsideWhatIsKept, QString::number(value), QString::number(largest, 'g', 10)};
         return value;
     }
 
@@ -142,7 +167,7 @@ private:
         const double value = Numbers::roundHalfEven(decimal(text));
         if (value < std::numeric_limits<std::int32_t>::min() ||
             value > std::numeric_limits<std::int32_t>::max())
-            throw Damaged{QStringLiteral("\"%1\" is out of range").arg(text)};
+            throw Damaged{kOutOfRange, text.toString()};
         return value;
     }
 
@@ -185,13 +210,13 @@ private:
 
     QDateTime parseStart(const QString &value) const {
         if (!order_)
-            throw Damaged{QStringLiteral("a start without a version")};
+            throw Damaged{kStartWithoutVersion};
         QStringList pieces = value.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         QString dayText = pieces.takeFirst();
         dayText.replace(QLatin1Char('-'), QLatin1Char('/')).replace(QLatin1Char('.'), QLatin1Char('/'));
         const QStringList parts = dayText.split(QLatin1Char('/'));
         if (parts.size() != 3)
-            throw Damaged{QStringLiteral("\"%1\" is not a date").arg(value)};
+            throw Damaged{kNotADate, value};
         const int first = datePart(parts[0]);
         const int second = datePart(parts[1]);
         const int third = datePart(parts[2]);
@@ -210,7 +235,7 @@ private:
         const QTime time =
             parseTime(pieces.join(QLatin1Char(' ')).trimmed().replace(QLatin1Char('.'), QLatin1Char(':')));
         if (!day.isValid() || !time.isValid())
-            throw Damaged{QStringLiteral("\"%1\" is not a date").arg(value)};
+            throw Damaged{kNotADate, value};
         return QDateTime(day, time);
     }
 
@@ -218,7 +243,7 @@ private:
         bool ok = false;
         const int value = text.toInt(&ok);
         if (!ok || value < 0 || text.size() > 4)
-            throw Damaged{QStringLiteral("\"%1\" is not part of a date").arg(text)};
+            throw Damaged{kNotPartOfADate, text};
         return value;
     }
 
@@ -310,7 +335,7 @@ private:
         if (value.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
             return false;
         if (value.isEmpty())
-            throw Damaged{QStringLiteral("fromDataRecorder has no value")};
+            throw Damaged{kNoRecorderFlag};
         return whole(value) != 0;
     }
 
@@ -355,7 +380,7 @@ private:
             from = end + separator.size();
         }
         if (count < kSampleFields)
-            throw Damaged{QStringLiteral("too few values")};
+            throw Damaged{kTooFewValues};
         Sample sample;
         sample.duration = measure(decimal(fields[0]), kLongestSeconds);
         sample.hr = measure(whole(fields[1]), std::numeric_limits<std::int32_t>::max());
@@ -365,7 +390,7 @@ private:
         if (sample.type != DataFile::kGpsSample)
             return sample;
         if (count < kGpsSampleFields)
-            throw Damaged{QStringLiteral("too few values for a GPS sample")};
+            throw Damaged{kTooFewGpsValues};
         sample.longitude = decimal(fields[5]);
         sample.latitude = decimal(fields[6]);
         sample.altitude = optionalDecimal(fields[7]);
@@ -407,7 +432,7 @@ Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &r
             result.outcome = Outcome::Read;
         } catch (const Damaged &damaged) {
             result.outcome = Outcome::Damaged;
-            result.problem = QStringLiteral("line %1: %2").arg(lines.current()).arg(damaged.reason);
+            result.problem = describe(lines.current(), damaged);
         }
     } catch (const DataFileLines::ReadFailed &failed) {
         result.outcome = Outcome::Unreadable;

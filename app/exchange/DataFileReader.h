@@ -29,7 +29,8 @@ enum class Outcome { Read, NotDataFile, Damaged, Unreadable };
 struct Result {
     Outcome outcome = Outcome::Damaged;
     DataFile::Activity activity; // every field filled when Read
-    // What was wrong: when Damaged, the line to blame and why; when Unreadable, the system's reason.
+    // What was wrong: when Damaged, the line to blame and why in the athlete's language; when
+    // Unreadable, the system's reason.
     QString problem;
 };
 

@@ -25,9 +25,12 @@ void showTrenloSync(QWidget *owner) {
 
 void ImportDataFile(const QString &path) {
     platform::failures::runReported([&] {
-        if (ImportFile(path) == ImportOutcome::Damaged)
-            platform::dialogs::message(modLocalisation::LoadResString(1568), QStringLiteral("Runvella"),
-                                       platform::dialogs::Icon::None);
+        QString damage;
+        if (ImportFile(path, {.damaged = [&damage](const QString &lineAndReason) {
+                           damage = lineAndReason;
+                       }}) == ImportOutcome::Damaged)
+            platform::dialogs::message(modLocalisation::LoadResString(1568) + "\n\n" + damage,
+                                       QStringLiteral("Runvella"), platform::dialogs::Icon::None);
     });
 }
 

@@ -70,8 +70,11 @@ TEST_F(AutoImport, APlainTextFileIsRefusedAndRenamedNotDeleted) {
                                                             waiting("list.cs_") + "."}));
 }
 
+// The damaged file's last row lost its last values.
+const QString kDamage = QStringLiteral("\n\nLine 31: too few values");
+
 QString question(const QString &path) {
-    return "There was an error importing the file " + path + ". Would you like to delete the file?";
+    return "There was an error importing the file " + path + ". Would you like to delete the file?" + kDamage;
 }
 
 TEST_F(AutoImport, ADamagedFileAnsweredNoIsRenamedAndNotOfferedAgain) {
@@ -271,7 +274,7 @@ TEST_F(ImportCommand, ShowsWhatBecameOfTheFile) {
 
     ASSERT_EQ(texts().size(), 4);
     EXPECT_TRUE(texts()[0].startsWith("File Imported on ")) << texts()[0].toStdString();
-    EXPECT_EQ(texts()[1], "This file contains an error. Unable to read.");
+    EXPECT_EQ(texts()[1], "This file contains an error. Unable to read." + kDamage);
     EXPECT_EQ(texts()[2], "Not a valid Runvella file");
     EXPECT_EQ(texts()[3], unreadableText(waiting("unreadable.csv")));
     EXPECT_EQ(count("sessions"), 3);

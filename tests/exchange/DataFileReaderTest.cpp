@@ -1,6 +1,9 @@
 #include "exchange/DataFileReader.h"
 
+#include "core/Globals.h"
+
 #include <QBuffer>
+#include <QScopedValueRollback>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -418,8 +421,30 @@ TEST(DataFileReader, DamagedFilesGiveNoActivity) {
     for (const auto &c : cases) {
         const auto result = ParseDataFile(bytes(c.lines), kContext);
         EXPECT_EQ(result.outcome, Outcome::Damaged) << c.name;
-        EXPECT_TRUE(result.problem.startsWith(QStringLiteral("line %1: ").arg(c.line)))
+        EXPECT_TRUE(result.problem.startsWith(QStringLiteral("Line %1: ").arg(c.line)))
             << c.name << ": " << result.problem.toStdString();
+    }
+}
+
+TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
+    QStringList negative = sessionSection();
+    negative[12] = "duration=-60";
+    QStringList word = sessionSection();
+    word[15] = "maxHR=high";
+    const struct {
+        QStringList lines;
+        int languageOffset;
+        QString problem;
+    } cases[] = {
+        {negative, 0, "Line 13: -60 is outside what Runvella can keep, 0 to 2147483647"},
+        {negative, 3000,
+         "Zeile 13: -60 liegt außerhalb dessen, was Runvella speichern kann (0 bis 2147483647)"},
+        {word, 0, "Line 16: \"high\" is not a number"},
+        {word, 1000, "Ligne 16 : « high » n'est pas un nombre"},
+    };
+    for (const auto &c : cases) {
+        const QScopedValueRollback<int> language(gLanguageOffset, c.languageOffset);
+        EXPECT_EQ(ParseDataFile(bytes(c.lines), kContext).problem, c.problem);
     }
 }
 
