@@ -101,6 +101,7 @@ void frmExport::FillExportList(const QDate &day) {
     DayActivityLines::Add(
         *ListView1, activities, [](SessionKey key) { return gExportMode != kNmeaMode || HasSamples(key, SampleKind::Gps); },
         false);
+    ActivityListText::FitColumns(*ListView1);
     if (activities.empty())
         showNoActivities();
 }

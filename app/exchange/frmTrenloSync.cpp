@@ -202,6 +202,7 @@ void frmTrenloSync::FillActivityList(const QDate &firstDay, const QDate &lastDay
         item->setIcon(0, ActivityIcon(icon));
         item->setCheckState(0, Qt::Unchecked);
     }
+    ActivityListText::FitColumns(*ListView1);
     if (row > 0 && row <= ListView1->topLevelItemCount())
         ListView1->setCurrentItem(ListView1->topLevelItem(row - 1));
 }

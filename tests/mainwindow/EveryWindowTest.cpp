@@ -10,6 +10,7 @@
 #include "entry/AddWorkout.h"
 #include "entry/frmDailyData.h"
 #include "exchange/frmExport.h"
+#include "exchange/frmImportProgress.h"
 #include "exchange/frmTrenloSync.h"
 #include "mainwindow/Form1.h"
 #include "preferences/frmActivityList.h"
@@ -27,8 +28,10 @@
 #include "transfer/frmRedGreen.h"
 
 #include <QAbstractItemView>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -39,6 +42,7 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTreeView>
 
 #include <set>
 
@@ -90,6 +94,8 @@ public:
                 inspect(*list);
             else if (auto *headings = qobject_cast<QHeaderView *>(control))
                 inspect(*headings);
+            else if (auto *lines = qobject_cast<QTreeView *>(control))
+                inspect(*lines);
         }
         text(window_, window_.windowTitle(), true);
     }
@@ -189,6 +195,20 @@ private:
         }
     }
 
+    // Every cell of every line shows its text whole, however far the list has to scroll for it.
+    void inspect(QTreeView &lines) {
+        const QAbstractItemModel &model = *lines.model();
+        for (int line = 0; line < model.rowCount(); ++line) {
+            for (int column = 0; column < model.columnCount(); ++column) {
+                const QModelIndex cell = model.index(line, column);
+                if (lines.isColumnHidden(column) || model.data(cell).toString().isEmpty())
+                    continue;
+                text(lines, model.data(cell).toString(),
+                     lines.sizeHintForIndex(cell).width() <= lines.visualRect(cell).width(), " line");
+            }
+        }
+    }
+
     // An entry shows whole in the box, or in the open list with the whole current text as the
     // box's tool tip.
     void inspect(QComboBox &list) {
@@ -236,11 +256,20 @@ protected:
         gCurrentSessionKey = activity;
         gSpliceKey1 = activity;
         gSpliceKey2 = addGpsActivity(5);
+        // An afternoon activity gives the lists of the day their longest date and description.
+        const SessionKey afternoon = ActivityBuilder()
+                                         .start("2026-03-09 12:17:06")
+                                         .type(20)
+                                         .duration(4321)
+                                         .description("An easy run along the river, then back over the hills")
+                                         .store(gConn);
+        addTrack(afternoon, 3, 0.1);
     }
     void TearDown() override {
         gLanguageOffset = 0;
         gEditExisting = false;
         gStartOfWeek.clear();
+        gExportMode = 1;
         gSpliceKey1 = gSpliceKey2 = 0;
         AnalysisFixture::TearDown();
     }
@@ -255,6 +284,13 @@ protected:
 
     template <typename Window> static WindowOpener opener(const char *name) {
         return {name, [] { return std::make_unique<Window>(); }};
+    }
+
+    // A window whose calendar shows the day of the activities.
+    template <typename Window> static std::unique_ptr<QWidget> onActivityDay(const QDate &day) {
+        auto window = std::make_unique<Window>();
+        window->MonthView1->setSelectedDate(day);
+        return window;
     }
 
     std::vector<WindowOpener> openers() {
@@ -305,9 +341,24 @@ protected:
                                                          gPrimaryUnit, gUseSmoothing);
                  return std::make_unique<frmTabularData2>();
              }},
-            opener<frmExport>("export"),
-            opener<frmTrenloSync>("upload"),
-            opener<frmMerge1>("merge"),
+            {"export",
+             [day] {
+                 gExportMode = 1;
+                 return onActivityDay<frmExport>(day);
+             }},
+            {"NMEA export",
+             [day] {
+                 gExportMode = 2;
+                 return onActivityDay<frmExport>(day);
+             }},
+            {"upload",
+             [day] {
+                 auto upload = std::make_unique<frmTrenloSync>();
+                 upload->DTPicker1->setDate(day);
+                 return upload;
+             }},
+            {"merge", [day] { return onActivityDay<frmMerge1>(day); }},
+            opener<frmImportProgress>("import progress"),
             opener<frmAskSplice>("splice question"),
             {"activities transferred",
              [this] {
