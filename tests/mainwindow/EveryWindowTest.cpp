@@ -28,6 +28,7 @@
 #include "transfer/frmRedGreen.h"
 
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,6 +36,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -82,6 +84,7 @@ public:
         for (QWidget *control : window_.findChildren<QWidget *>()) {
             if (!control->isVisibleTo(&window_) || control->window() != &window_)
                 continue;
+            inspectName(*control);
             if (auto *label = qobject_cast<QLabel *>(control))
                 inspect(*label);
             else if (auto *button = qobject_cast<QAbstractButton *>(control))
@@ -193,6 +196,26 @@ private:
             text(headings, heading,
                  stretched || headings.sectionSizeHint(column) <= headings.sectionSize(column), " heading");
         }
+    }
+
+    // A box that the athlete fills or chooses in is named after its own label, so that a screen
+    // reader does not announce the frame around it, or nothing, instead.
+    void inspectName(const QWidget &control) {
+        const bool box = qobject_cast<const QLineEdit *>(&control) ||
+                         qobject_cast<const QAbstractSpinBox *>(&control) ||
+                         qobject_cast<const QComboBox *>(&control);
+        const QWidget *up = control.parentWidget();
+        if (!box || qobject_cast<const QAbstractSpinBox *>(up) || qobject_cast<const QComboBox *>(up) ||
+            (up && qobject_cast<const QCalendarWidget *>(up->parentWidget())))
+            return;
+        QString name = control.accessibleName();
+        for (const QLabel *label : up->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+            if (name.isEmpty() && label->buddy() == &control)
+                name = label->text();
+        if (name.trimmed().isEmpty())
+            faults.insert(nameOf(control) + " has no name of its own");
+        else
+            text(control, name, true, " name");
     }
 
     // Every cell of every line shows its text whole, however far the list has to scroll for it.
