@@ -123,6 +123,7 @@ frmPlotTrack::frmPlotTrack(QWidget *parent)
     auto *choices = new QVBoxLayout;
     for (QWidget *control : std::initializer_list<QWidget *>{Label2, cmbUnits, chkDisableMarkers, chkLegend})
         choices->addWidget(control);
+    Label2->setBuddy(cmbUnits);
     choices->addLayout(tools);
     choices->addStretch(1);
     auto *layout = new QGridLayout(this);

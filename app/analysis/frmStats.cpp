@@ -55,6 +55,7 @@ frmStats::frmStats(QWidget *parent)
     // Right-aligned up to the list, so a long caption grows to the left.
     Label2->setGeometry(8, height - 40, cmbUnits->x() - 16, 26);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label2->setBuddy(cmbUnits);
 
     connect(mnuEditCopy, &QAction::triggered, this, &frmStats::CopyData);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

@@ -25,6 +25,8 @@ constexpr int kPictureName = 1382;
 constexpr int kSaveFailed = 1491;
 constexpr int kReplaceQuestion = 1760;
 constexpr int kPrintFailed = 1761;
+constexpr int kJpegFiles = 1842;
+constexpr int kAllFiles = 1841;
 const QString kProgramTitle = QStringLiteral("Runvella");
 
 PrinterChooser &printerChooser() {
@@ -67,8 +69,8 @@ DescribedTitle::~DescribedTitle() {
 void SaveChartPicture(QChart &chart, QWidget *parent, const QString &pictureName) {
     const QString name = pictureName.isEmpty() ? text(kPictureName) : pictureName;
     const QString path = platform::dialogs::saveFileName(text(kSaveCaption), name + ".jpg",
-                                                         QStringLiteral("JPEG (*.jpg);;All Files (*)"),
-                                                         parent, platform::dialogs::Overwrite::CallerAsks);
+                                                         text(kJpegFiles) + ";;" + text(kAllFiles), parent,
+                                                         platform::dialogs::Overwrite::CallerAsks);
     if (path.isEmpty())
         return;
     if (QFileInfo::exists(path) &&

@@ -16,6 +16,9 @@
 namespace ActivityListText {
 namespace {
 
+constexpr int kDateTwips = 2500;
+constexpr int kDurationTwips = 1000;
+
 // The short time layout with seconds added after the minutes when it has none.
 QString timeWithSecondsFormat(const QLocale &locale) {
     QString format = locale.timeFormat(QLocale::ShortFormat);
@@ -69,9 +72,23 @@ void ShowColumns(QTreeWidget &list) {
     list.header()->show();
     list.setColumnCount(3);
     list.setHeaderLabels({LoadResString(1409), LoadResString(1410), LoadResString(1411)});
-    list.setColumnWidth(0, pixelsFromTwips(2500));
-    list.setColumnWidth(1, pixelsFromTwips(1000));
+    list.setColumnWidth(0, pixelsFromTwips(kDateTwips));
+    list.setColumnWidth(1, pixelsFromTwips(kDurationTwips));
     list.setColumnWidth(2, std::max(0, list.width() - pixelsFromTwips(3600)));
+}
+
+void FitColumns(QTreeWidget &list) {
+    if (list.columnCount() != 3)
+        return;
+    const int designed[] = {pixelsFromTwips(kDateTwips), pixelsFromTwips(kDurationTwips)};
+    int used = 0;
+    for (int column = 0; column < 2; ++column) {
+        list.resizeColumnToContents(column);
+        list.setColumnWidth(column, std::max(designed[column], list.columnWidth(column)));
+        used += list.columnWidth(column);
+    }
+    list.resizeColumnToContents(2);
+    list.setColumnWidth(2, std::max(list.columnWidth(2), list.viewport()->width() - used));
 }
 
 } // namespace ActivityListText

@@ -29,4 +29,8 @@ QString durationText(double seconds);
 // left of the list's width.
 void ShowColumns(QTreeWidget &list);
 
+// Once the lines are in: the date and the duration columns widen to their longest text, and the
+// description takes what they leave of the list's width, or its longest text when that is wider.
+void FitColumns(QTreeWidget &list);
+
 } // namespace ActivityListText

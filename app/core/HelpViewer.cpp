@@ -1,6 +1,7 @@
 #include "core/HelpViewer.h"
 
 #include "core/HelpPages.h"
+#include "core/modLocalisation.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -22,6 +23,8 @@ constexpr QSize kPreferredSize(800, 600);
 constexpr double kShareOfScreen = 0.9;
 constexpr int kPopupWidth = 400;
 constexpr int kPopupMargin = 6;
+constexpr int kHelpTitle = 1843;
+constexpr int kSearchPrompt = 1844;
 
 QHash<QString, QPointer<HelpWindow>> windows;
 QPointer<HelpWindow> lastShown;
@@ -44,7 +47,9 @@ HelpWindow::HelpWindow(const QString &target)
     : target_(target), searchField_(new QLineEdit(this)), browser_(new QTextBrowser(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     searchField_->setObjectName("searchField");
-    searchField_->setPlaceholderText("Search");
+    // The pages keep their own titles; the window speaks the program's language.
+    setWindowTitle(modLocalisation::LoadResString(kHelpTitle));
+    searchField_->setPlaceholderText(modLocalisation::LoadResString(kSearchPrompt));
     searchField_->hide();
     browser_->setObjectName("browser");
     browser_->setOpenExternalLinks(true); // web links go to the desktop's browser
@@ -52,8 +57,6 @@ HelpWindow::HelpWindow(const QString &target)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(searchField_);
     layout->addWidget(browser_);
-    connect(browser_, &QTextBrowser::sourceChanged, this,
-            [this] { setWindowTitle(browser_->documentTitle()); });
     connect(searchField_, &QLineEdit::returnPressed, this, &HelpWindow::search);
 }
 
@@ -64,7 +67,6 @@ void HelpWindow::showPage(const QUrl &page) {
 
 void HelpWindow::showHtml(const QString &html) {
     browser_->setHtml(html);
-    setWindowTitle(browser_->documentTitle());
     bringForward();
 }
 

@@ -339,6 +339,12 @@ void AddWorkout::nameBoxes() {
     nameAfter(txtBestPace[1], lblBestPace, text(1589));
     for (std::size_t zone = 0; zone < Text6.size(); ++zone)
         nameAfter(Text6[zone], lblZones[zone], text(1591));
+    const QString unit = text(1845);
+    nameAfter(Combo5, lblDistance, unit);
+    nameAfter(AvgSpeedUnits, lblAvgSpeed, unit);
+    nameAfter(MaxSpeedUnits, lblMaxSpeed, unit);
+    nameAfter(AvgPaceUnits, lblAvgPace, unit);
+    nameAfter(BestPaceUnits, lblBestPace, unit);
 }
 
 void AddWorkout::fillUnitLists() {

@@ -51,6 +51,8 @@ frmDailyData::frmDailyData(const QDate &day, QWidget *parent)
     setModal(true);
     Command1->setDefault(true);
     Command2->setAutoDefault(false);
+    Label1->setBuddy(txtWeight);
+    Label2->setBuddy(txtRestingHR);
 
     auto *grid = new QGridLayout(Frame1);
     grid->addWidget(Label1, 0, 0);

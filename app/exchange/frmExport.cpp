@@ -32,6 +32,9 @@ namespace {
 using DayActivityLines::kKeyRole;
 constexpr int kDataFileMode = 1;
 constexpr int kNmeaMode = 2;
+constexpr int kDataFiles = 1839;
+constexpr int kNmeaFiles = 1840;
+constexpr int kAllFiles = 1841;
 
 QString text(int id) {
     return modLocalisation::LoadResString(id);
@@ -99,8 +102,9 @@ void frmExport::FillExportList(const QDate &day) {
     // Only the GPS samples of an activity make an NMEA file.
     const std::vector<ActivityRow> activities = ActivityRows(day, day);
     DayActivityLines::Add(
-        *ListView1, activities, [](SessionKey key) { return gExportMode != kNmeaMode || HasSamples(key, SampleKind::Gps); },
-        false);
+        *ListView1, activities,
+        [](SessionKey key) { return gExportMode != kNmeaMode || HasSamples(key, SampleKind::Gps); }, false);
+    ActivityListText::FitColumns(*ListView1);
     if (activities.empty())
         showNoActivities();
 }
@@ -154,8 +158,7 @@ void frmExport::cmdExport_Click() {
         reject();
         return;
     }
-    const QString filter = gExportMode == kNmeaMode ? QStringLiteral("NMEA Files (*.txt);;All Files (*)")
-                                                    : QStringLiteral("Runvella Files (*.csv);;All Files (*)");
+    const QString filter = text(gExportMode == kNmeaMode ? kNmeaFiles : kDataFiles) + ";;" + text(kAllFiles);
     const QString path = platform::dialogs::saveFileName(
         text(1407), QDir(exchange::DataFolder()).filePath(DefaultFileName()), filter, this);
     if (path.isEmpty()) {

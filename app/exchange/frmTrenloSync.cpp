@@ -79,6 +79,8 @@ void frmTrenloSync::buildControls() {
     Label2 = named(new QLabel("Password", Frame1), "Label2", 1424);
     txtPassword = named(new QLineEdit(Frame1), "txtPassword");
     txtPassword->setEchoMode(QLineEdit::Password);
+    Label1->setBuddy(txtUsername);
+    Label2->setBuddy(txtPassword);
     Label3 = named(new QLabel(Frame1), "Label3", 1415);
     Label3->setWordWrap(true);
     auto *login = new QGridLayout(Frame1);
@@ -93,6 +95,8 @@ void frmTrenloSync::buildControls() {
     DTPicker1 = datePicker(Frame2, "DTPicker1");
     Label5 = named(new QLabel("To", Frame2), "Label5", 1418);
     DTPicker2 = datePicker(Frame2, "DTPicker2");
+    Label4->setBuddy(DTPicker1);
+    Label5->setBuddy(DTPicker2);
     ListView1 = named(new QTreeWidget(Frame2), "ListView1");
     ListView1->setRootIsDecorated(false);
     ListView1->setMinimumSize(pixelsFromTwips(7500), pixelsFromTwips(2800));
@@ -202,6 +206,7 @@ void frmTrenloSync::FillActivityList(const QDate &firstDay, const QDate &lastDay
         item->setIcon(0, ActivityIcon(icon));
         item->setCheckState(0, Qt::Unchecked);
     }
+    ActivityListText::FitColumns(*ListView1);
     if (row > 0 && row <= ListView1->topLevelItemCount())
         ListView1->setCurrentItem(ListView1->topLevelItem(row - 1));
 }

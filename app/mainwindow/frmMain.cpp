@@ -268,6 +268,11 @@ void frmMain::buildGraphSide(QWidget *area) {
     Toolbar2->setGeometry(6, 484, 110, 40);
     Label1 = label(area, "Label1", 1803, "Sport:", QRect(120, 492, 60, 24));
     Combo3 = dropDownList(area, "Combo3", QRect(182, 492, 358, 24));
+    lblSelectGraph->setBuddy(Combo1);
+    Label3->setBuddy(Combo2);
+    lblGraphLeft1->setBuddy(cmbGraph1);
+    lblGraphRight1->setBuddy(cmbGraph2);
+    Label1->setBuddy(Combo3);
 
     // The pane opens on the summary graphs: the controls of one activity's graph, the note and
     // the sport list wait until a graph asks for them.
@@ -283,6 +288,9 @@ void frmMain::Form_Load() {
     if (!Hooked)
         HookMainWindow();
     modLocalisation::LocalizeForm(this);
+    // "Show ... on Left" and "Show ... on Right" tell the two series lists apart.
+    cmbGraph1->setAccessibleName(lblGraphLeft1->text() + ' ' + lblGraphLeft2->text());
+    cmbGraph2->setAccessibleName(lblGraphRight1->text() + ' ' + lblGraphRight2->text());
     ImgInternational->setToolTip(text(1607));
     ListView1->setToolTip(text(1643));
     applyZonesNotice(this);

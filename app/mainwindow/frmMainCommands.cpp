@@ -101,7 +101,7 @@ void frmMain::mnuAddActivity_Click() {
 void frmMain::mnuFileImport_Click() {
     const QString path =
         platform::dialogs::openFileName(text(1404), QDir(platform::paths::dataDir()).filePath("data"),
-                                        text(1300).trimmed() + " (*.csv);;All Files (*)", this);
+                                        text(1300).trimmed() + " (*.csv);;" + text(1841), this);
     if (path.isEmpty())
         return;
     try {

@@ -61,10 +61,14 @@ frmActivityList::frmActivityList(QWidget *parent)
 
     auto *frame = named(new QGroupBox("Activities", this), "Frame1", 1444);
     auto *grid = new QGridLayout(frame);
-    grid->addWidget(named(new QLabel("Enter a new activity", frame), "Label1", 1449), 0, 0);
+    auto *newSport = named(new QLabel("Enter a new activity", frame), "Label1", 1449);
+    newSport->setBuddy(Text1);
+    grid->addWidget(newSport, 0, 0);
     grid->addWidget(Text1, 0, 1);
     grid->addWidget(Command1, 0, 2);
-    grid->addWidget(named(new QLabel("Current activities", frame), "Label2", 1446), 1, 0);
+    auto *sports = named(new QLabel("Current activities", frame), "Label2", 1446);
+    sports->setBuddy(Combo1);
+    grid->addWidget(sports, 1, 0);
     grid->addWidget(Combo1, 1, 1);
     auto *listButtons = new QHBoxLayout;
     listButtons->addWidget(Command2);

@@ -72,13 +72,14 @@ QWidget *frmOptions::buildGeneralTab() {
 
     auto *paceFrame = named(new QGroupBox(page), "fraPace", 1821);
     auto *paceLayout = new QHBoxLayout(paceFrame);
-    paceLayout->addWidget(named(new QLabel(paceFrame), "lblPaceFrom", 1822));
     for (int index = 0; index < int(Text1.size()); ++index) {
         Text1[index] = preferences::NumberBox(paceFrame, "Text1", index);
         lblPace[index] = named(new QLabel(paceFrame), "lblPace");
         lblPace[index]->setProperty("Index", index);
-        if (index > 0)
-            paceLayout->addWidget(named(new QLabel("to", paceFrame), "lblPaceTo", 1442));
+        QLabel *caption = index == 0 ? named(new QLabel(paceFrame), "lblPaceFrom", 1822)
+                                     : named(new QLabel("to", paceFrame), "lblPaceTo", 1442);
+        caption->setBuddy(Text1[index]);
+        paceLayout->addWidget(caption);
         paceLayout->addWidget(Text1[index]);
         paceLayout->addWidget(lblPace[index]);
     }

@@ -51,23 +51,31 @@ QWidget *frmOptions::buildGoalsTab() {
 
     DTPicker1 = named(new WeekPicker(Frame4), "DTPicker1");
     DTPicker1->setCalendarPopup(true);
-    grid->addWidget(named(new QLabel(Frame4), "lblWeekOf", 1462), 0, 0);
+    auto *weekOf = named(new QLabel(Frame4), "lblWeekOf", 1462);
+    weekOf->setBuddy(DTPicker1);
+    grid->addWidget(weekOf, 0, 0);
     grid->addWidget(DTPicker1, 0, 1, 1, 3);
 
-    const auto addTimeRow = [&](std::array<QLineEdit *, 2> &boxes, const char *name, int row) {
+    const auto addTimeRow = [&](std::array<QLineEdit *, 2> &boxes, const char *name, int row,
+                                const QString &caption) {
         for (int index = 0; index < 2; ++index)
             boxes[index] = preferences::NumberBox(Frame4, name, index);
+        // Screen readers name the boxes after their row, the minutes box with its "mm" too.
+        boxes[0]->setAccessibleName(caption);
+        boxes[1]->setAccessibleName(caption + ' ' + Text(1588));
         grid->addWidget(boxes[0], row, 1);
         grid->addWidget(separatorLabel(Frame4), row, 2);
         grid->addWidget(boxes[1], row, 3);
     };
     grid->addWidget(named(new QLabel(Frame4), "lblActivityTime", 1463), 1, 0);
-    addTimeRow(Text4, "Text4", 1);
+    addTimeRow(Text4, "Text4", 1, Text(1463));
     Label3 = named(new QLabel(Frame4), "Label3");
     grid->addWidget(Label3, 1, 4);
 
-    grid->addWidget(named(new QLabel(Frame4), "lblDistance", 1464), 2, 0);
     txtTotalDistance = preferences::NumberBox(Frame4, "txtTotalDistance");
+    auto *distance = named(new QLabel(Frame4), "lblDistance", 1464);
+    distance->setBuddy(txtTotalDistance);
+    grid->addWidget(distance, 2, 0);
     grid->addWidget(txtTotalDistance, 2, 1, 1, 3);
     lblUnits = named(new QLabel(Frame4), "lblUnits");
     grid->addWidget(lblUnits, 2, 4);
@@ -75,6 +83,7 @@ QWidget *frmOptions::buildGoalsTab() {
     Label7 = named(new QLabel(Frame4), "Label7");
     grid->addWidget(Label7, 3, 0);
     txtTotalAltitude = preferences::NumberBox(Frame4, "txtTotalAltitude");
+    Label7->setBuddy(txtTotalAltitude);
     grid->addWidget(txtTotalAltitude, 3, 1, 1, 3);
     lblUnits2 = named(new QLabel(Frame4), "lblUnits2");
     grid->addWidget(lblUnits2, 3, 4);
@@ -87,7 +96,7 @@ QWidget *frmOptions::buildGoalsTab() {
     for (int zone = 0; zone < preferences::kGoalZones; ++zone) {
         const int row = 5 + zone;
         grid->addWidget(new QLabel(QString::number(zone + 1), Frame4), row, 0, Qt::AlignRight);
-        addTimeRow(*zones[zone], zoneNames[zone], row);
+        addTimeRow(*zones[zone], zoneNames[zone], row, Text(1465) + ' ' + QString::number(zone + 1));
     }
 
     Command6 = named(new QPushButton(Frame4), "Command6", 1466);

@@ -49,6 +49,9 @@ QWidget *frmOptions::buildZonesTab() {
             preferences::OptionElement(modeFrame, "OptionComputeZones", index, modeCaptions[index]);
     txtAge = preferences::NumberBox(modeFrame, "txtAge");
     txtMaxHR = preferences::NumberBox(modeFrame, "txtMaxHR");
+    // Each box is named after the choice that it belongs to.
+    txtAge->setAccessibleName(preferences::Text(modeCaptions[0]).remove('&'));
+    txtMaxHR->setAccessibleName(preferences::Text(modeCaptions[1]).remove('&'));
     auto *modeLayout = new QGridLayout(modeFrame);
     auto *zonesUsing = named(new QLabel(modeFrame), "lblZonesUsing", 1824);
     zonesUsing->setBuddy(OptionComputeZones[0]);
@@ -64,17 +67,22 @@ QWidget *frmOptions::buildZonesTab() {
     auto *zoneLayout = new QGridLayout(zoneFrame);
     std::array<std::array<QLineEdit *, 2> *, 4> arrays{&hrzone1, &hrzone2, &hrzone3, &hrzone4};
     const char *names[] = {"hrzone1", "hrzone2", "hrzone3", "hrzone4"};
+    const QString bounds[] = {preferences::Text(1846), preferences::Text(1847)};
     for (int zone = 0; zone < 4; ++zone) {
-        zoneLayout->addWidget(new QLabel(preferences::Text(1826).arg(zone + 1), zoneFrame), zone, 0);
+        auto *caption = new QLabel(preferences::Text(1826).arg(zone + 1), zoneFrame);
+        zoneLayout->addWidget(caption, zone, 0);
         for (int index = 0; index < 2; ++index) {
             (*arrays[zone])[index] = preferences::NumberBox(zoneFrame, names[zone], index);
+            (*arrays[zone])[index]->setAccessibleName(caption->text() + ' ' + bounds[index]);
             zoneLayout->addWidget((*arrays[zone])[index], zone, 1 + 2 * index);
         }
         zoneLayout->addWidget(new QLabel("-", zoneFrame), zone, 2);
     }
     hrzone5 = preferences::NumberBox(zoneFrame, "hrzone5");
     lblHrZone5 = named(new QLabel(zoneFrame), "lblHrZone5");
-    zoneLayout->addWidget(new QLabel(preferences::Text(1826).arg(5), zoneFrame), 4, 0);
+    auto *zone5 = new QLabel(preferences::Text(1826).arg(5), zoneFrame);
+    zone5->setBuddy(hrzone5);
+    zoneLayout->addWidget(zone5, 4, 0);
     zoneLayout->addWidget(hrzone5, 4, 1);
     zoneLayout->addWidget(new QLabel("-", zoneFrame), 4, 2);
     zoneLayout->addWidget(lblHrZone5, 4, 3);

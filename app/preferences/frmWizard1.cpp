@@ -59,9 +59,13 @@ frmWizard1::frmWizard1(QWidget *parent)
     }
 
     auto *answers = new QGridLayout;
-    answers->addWidget(named(new QLabel("Age in years", this), "lblAge", 1456), 0, 0);
+    auto *age = named(new QLabel("Age in years", this), "lblAge", 1456);
+    age->setBuddy(txtAge);
+    answers->addWidget(age, 0, 0);
     answers->addWidget(txtAge, 0, 1, Qt::AlignLeft);
-    answers->addWidget(named(new QLabel("Preferred activity type", this), "lblSport", 1432), 1, 0);
+    auto *sport = named(new QLabel("Preferred activity type", this), "lblSport", 1432);
+    sport->setBuddy(Combo1);
+    answers->addWidget(sport, 1, 0);
     answers->addWidget(Combo1, 1, 1);
     answers->addWidget(unitFrame, 2, 0);
     answers->addWidget(weekFrame, 2, 1);

@@ -95,6 +95,7 @@ void frmMerge1::FillMergeList(const QDate &day) {
     const std::vector<ActivityRow> activities = ActivityRows(day, day);
     DayActivityLines::Add(
         *ListView1, activities, [](SessionKey key) { return HasSamples(key); }, true);
+    ActivityListText::FitColumns(*ListView1);
     if (activities.empty())
         showNoActivities();
 }

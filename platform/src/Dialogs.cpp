@@ -2,6 +2,8 @@
 
 #include "platform/BusyCursor.h"
 
+#include "FileDialogWidth.h"
+
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -89,17 +91,24 @@ Answer fromQtButton(int button) {
 QString askFile(const FileRequest &request, QWidget *parent, Overwrite overwrite = Overwrite::DialogAsks) {
     if (fileHandler())
         return fileHandler()(request);
+    QFileDialog dialog(parent, request.caption, request.directory, request.filter);
     switch (request.kind) {
     case FileDialogKind::Open:
-        return QFileDialog::getOpenFileName(parent, request.caption, request.directory, request.filter);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        break;
     case FileDialogKind::Save:
-        return QFileDialog::getSaveFileName(
-            parent, request.caption, request.directory, request.filter, nullptr,
-            overwrite == Overwrite::CallerAsks ? QFileDialog::DontConfirmOverwrite : QFileDialog::Options());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, overwrite == Overwrite::CallerAsks);
+        break;
     case FileDialogKind::Folder:
-        return QFileDialog::getExistingDirectory(parent, request.caption, request.directory);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        break;
     }
-    return {};
+    showColumnHeadingsWhole(dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "common/ScriptedDialogs.h"
 #include "common/TestHome.h"
+#include "core/Globals.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,6 +15,7 @@
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QScopedValueRollback>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -106,6 +108,19 @@ TEST_F(ChartToolsTest, CancellingTheSaveWritesNothingAndSaysNothing) {
     EXPECT_EQ(view.chart()->title(), "kept");
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
     EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(ChartToolsTest, TheSaveDialogOffersPicturesInTheChosenLanguage) {
+    const QScopedValueRollback language(gLanguageOffset, 3000);
+    QString filter;
+    previous = platform::dialogs::setFileHandler([&filter](const platform::dialogs::FileRequest &request) {
+        filter = request.filter;
+        return QString();
+    });
+
+    charts::RunChartTool(*view.chart(), "save", {}, &view);
+
+    EXPECT_EQ(filter, "JPEG-Bilder (*.jpg);;Alle Dateien (*)");
 }
 
 TEST_F(ChartToolsTest, AnExistingFileIsReplacedOnlyWhenTheAthleteSaysSo) {

@@ -5,7 +5,8 @@
 
 namespace testing {
 
-// Points RUNVELLA_HOME at a fresh temporary folder for as long as it lives.
+// Points RUNVELLA_HOME at a fresh temporary folder for as long as it lives, and the desktop's
+// configuration folder (where Qt's own dialogs keep their state) at a folder inside it.
 class TestHome {
 public:
     TestHome();
@@ -15,6 +16,7 @@ public:
 private:
     QTemporaryDir dir_;
     QByteArray previous_;
+    QByteArray previousConfig_;
 };
 
 } // namespace testing

@@ -142,7 +142,7 @@ TEST_F(HTMLHelpMembersTest, EachDisplayShowsItsPageOfTheHelpFolder) {
         if (*c.file) {
             EXPECT_EQ(shownPage(viewer), c.file);
         }
-        EXPECT_EQ(viewer->windowTitle(), c.title);
+        EXPECT_EQ(viewer->browser()->documentTitle(), c.title);
         display.HHClose();
     }
     EXPECT_TRUE(dialogs.shown().empty());
@@ -184,7 +184,7 @@ TEST_F(HTMLHelpMembersTest, TheSearchListsThePagesThatHoldTheWordsEntered) {
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(viewer->searchField(), &enter);
 
-    EXPECT_EQ(viewer->windowTitle(), "Search");
+    EXPECT_EQ(viewer->browser()->documentTitle(), "Search");
     EXPECT_TRUE(viewer->browser()->toPlainText().contains("Zones"));
     EXPECT_FALSE(viewer->browser()->toPlainText().contains("Graphs"));
 }

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -37,6 +39,29 @@ TEST_F(HelpTest, AMissingHelpFileIsReportedAndNothingIsShown) {
     EXPECT_EQ(dialogs.shown()[0].title, "HTML Help Class");
     EXPECT_EQ(dialogs.shown()[0].icon, Icon::Warning);
     EXPECT_EQ(HelpViewer::window(), nullptr);
+}
+
+TEST_F(HelpTest, TheWindowIsTitledAndPromptsInTheChosenLanguageWhateverItsPage) {
+    const struct {
+        int offset;
+        const char *title;
+        const char *prompt;
+    } cases[] = {
+        {0, "Runvella Help", "Search"},        {1000, "Aide de Runvella", "Rechercher"},
+        {2000, "Ayuda de Runvella", "Buscar"}, {3000, "Runvella-Hilfe", "Suchen"},
+        {4000, "Guida di Runvella", "Cerca"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.offset);
+        const QScopedValueRollback language(gLanguageOffset, c.offset);
+        ShowHelpContents();
+        gHelp->HHDisplaySearch(nullptr);
+        HelpWindow *viewer = HelpViewer::window();
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_EQ(viewer->windowTitle(), c.title);
+        EXPECT_EQ(viewer->searchField()->placeholderText(), c.prompt);
+        HTMLHelp().HHClose();
+    }
 }
 
 TEST_F(HelpTest, AFileThatIsNoHtmlPageIsRefusedBeforeLookingForIt) {

@@ -4,6 +4,8 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 QHash<int, QString> language(const char *code) {
@@ -48,6 +50,29 @@ TEST(StringTable, EveryInterfaceTextExistsInEveryLanguageWithTheSamePlaceholders
             EXPECT_EQ(text.count('\n'), it.value().count('\n')) << "line breaks of " << id;
         }
         EXPECT_EQ(translated.size(), english.size() - 1) << other.code << " has texts English lacks";
+    }
+}
+
+// Texts that send the athlete to a menu or a button name it as it reads, in every language.
+TEST(StringTable, TextsNameTheMenusAndButtonsTheySendTo) {
+    const struct {
+        int text;
+        std::vector<int> captions;
+    } references[] = {
+        {1819, {1309, 1310}}, // Edit > Preferences
+        {1828, {1718}},       // the button that applies the zones to every activity
+    };
+    const struct {
+        const char *code;
+        int offset;
+    } languages[] = {{"en", 0}, {"fr", 1000}, {"es", 2000}, {"de", 3000}, {"it", 4000}};
+    for (const auto &[code, offset] : languages) {
+        const auto texts = language(code);
+        for (const auto &reference : references)
+            for (const int caption : reference.captions)
+                EXPECT_TRUE(
+                    texts[reference.text + offset].contains(QString(texts[caption + offset]).remove('&')))
+                    << code << ": " << reference.text << " does not name " << caption;
     }
 }
 

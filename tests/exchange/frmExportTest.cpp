@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTextCharFormat>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -137,6 +138,32 @@ TEST_F(ExportWindow, CancellingTheSaveDialogWritesNothing) {
     shown.cmdExport->click();
     EXPECT_EQ(shown.result(), QDialog::Rejected);
     EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(ExportWindow, TheSaveDialogOffersTheFileTypesInTheChosenLanguage) {
+    store(joinedGps());
+    const struct {
+        int offset;
+        int mode;
+        const char *filter;
+    } cases[] = {
+        {0, 1, "Runvella Files (*.csv);;All Files (*)"},
+        {0, 2, "NMEA Files (*.txt);;All Files (*)"},
+        {1000, 1, "Fichiers Runvella (*.csv);;Tous les fichiers (*)"},
+        {2000, 2, "Archivos NMEA (*.txt);;Todos los archivos (*)"},
+        {3000, 1, "Runvella-Dateien (*.csv);;Alle Dateien (*)"},
+        {4000, 2, "File NMEA (*.txt);;Tutti i file (*)"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.filter);
+        const QScopedValueRollback language(gLanguageOffset, c.offset);
+        open(c.mode);
+        select(0);
+        answer.clear();
+        window->cmdExport->click();
+        ASSERT_FALSE(asked.empty());
+        EXPECT_EQ(asked.back().filter, c.filter);
+    }
 }
 
 TEST_F(ExportWindow, AFileThatCannotBeWrittenIsReported) {

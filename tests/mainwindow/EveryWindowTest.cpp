@@ -10,6 +10,7 @@
 #include "entry/AddWorkout.h"
 #include "entry/frmDailyData.h"
 #include "exchange/frmExport.h"
+#include "exchange/frmImportProgress.h"
 #include "exchange/frmTrenloSync.h"
 #include "mainwindow/Form1.h"
 #include "preferences/frmActivityList.h"
@@ -27,11 +28,15 @@
 #include "transfer/frmRedGreen.h"
 
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -39,6 +44,7 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTreeView>
 
 #include <set>
 
@@ -78,6 +84,7 @@ public:
         for (QWidget *control : window_.findChildren<QWidget *>()) {
             if (!control->isVisibleTo(&window_) || control->window() != &window_)
                 continue;
+            inspectName(*control);
             if (auto *label = qobject_cast<QLabel *>(control))
                 inspect(*label);
             else if (auto *button = qobject_cast<QAbstractButton *>(control))
@@ -90,6 +97,8 @@ public:
                 inspect(*list);
             else if (auto *headings = qobject_cast<QHeaderView *>(control))
                 inspect(*headings);
+            else if (auto *lines = qobject_cast<QTreeView *>(control))
+                inspect(*lines);
         }
         text(window_, window_.windowTitle(), true);
     }
@@ -189,6 +198,40 @@ private:
         }
     }
 
+    // A box that the athlete fills or chooses in is named after its own label, so that a screen
+    // reader does not announce the frame around it, or nothing, instead.
+    void inspectName(const QWidget &control) {
+        const bool box = qobject_cast<const QLineEdit *>(&control) ||
+                         qobject_cast<const QAbstractSpinBox *>(&control) ||
+                         qobject_cast<const QComboBox *>(&control);
+        const QWidget *up = control.parentWidget();
+        if (!box || qobject_cast<const QAbstractSpinBox *>(up) || qobject_cast<const QComboBox *>(up) ||
+            (up && qobject_cast<const QCalendarWidget *>(up->parentWidget())))
+            return;
+        QString name = control.accessibleName();
+        for (const QLabel *label : up->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+            if (name.isEmpty() && label->buddy() == &control)
+                name = label->text();
+        if (name.trimmed().isEmpty())
+            faults.insert(nameOf(control) + " has no name of its own");
+        else
+            text(control, name, true, " name");
+    }
+
+    // Every cell of every line shows its text whole, however far the list has to scroll for it.
+    void inspect(QTreeView &lines) {
+        const QAbstractItemModel &model = *lines.model();
+        for (int line = 0; line < model.rowCount(); ++line) {
+            for (int column = 0; column < model.columnCount(); ++column) {
+                const QModelIndex cell = model.index(line, column);
+                if (lines.isColumnHidden(column) || model.data(cell).toString().isEmpty())
+                    continue;
+                text(lines, model.data(cell).toString(),
+                     lines.sizeHintForIndex(cell).width() <= lines.visualRect(cell).width(), " line");
+            }
+        }
+    }
+
     // An entry shows whole in the box, or in the open list with the whole current text as the
     // box's tool tip.
     void inspect(QComboBox &list) {
@@ -236,11 +279,20 @@ protected:
         gCurrentSessionKey = activity;
         gSpliceKey1 = activity;
         gSpliceKey2 = addGpsActivity(5);
+        // An afternoon activity gives the lists of the day their longest date and description.
+        const SessionKey afternoon = ActivityBuilder()
+                                         .start("2026-03-09 12:17:06")
+                                         .type(20)
+                                         .duration(4321)
+                                         .description("An easy run along the river, then back over the hills")
+                                         .store(gConn);
+        addTrack(afternoon, 3, 0.1);
     }
     void TearDown() override {
         gLanguageOffset = 0;
         gEditExisting = false;
         gStartOfWeek.clear();
+        gExportMode = 1;
         gSpliceKey1 = gSpliceKey2 = 0;
         AnalysisFixture::TearDown();
     }
@@ -255,6 +307,13 @@ protected:
 
     template <typename Window> static WindowOpener opener(const char *name) {
         return {name, [] { return std::make_unique<Window>(); }};
+    }
+
+    // A window whose calendar shows the day of the activities.
+    template <typename Window> static std::unique_ptr<QWidget> onActivityDay(const QDate &day) {
+        auto window = std::make_unique<Window>();
+        window->MonthView1->setSelectedDate(day);
+        return window;
     }
 
     std::vector<WindowOpener> openers() {
@@ -305,9 +364,24 @@ protected:
                                                          gPrimaryUnit, gUseSmoothing);
                  return std::make_unique<frmTabularData2>();
              }},
-            opener<frmExport>("export"),
-            opener<frmTrenloSync>("upload"),
-            opener<frmMerge1>("merge"),
+            {"export",
+             [day] {
+                 gExportMode = 1;
+                 return onActivityDay<frmExport>(day);
+             }},
+            {"NMEA export",
+             [day] {
+                 gExportMode = 2;
+                 return onActivityDay<frmExport>(day);
+             }},
+            {"upload",
+             [day] {
+                 auto upload = std::make_unique<frmTrenloSync>();
+                 upload->DTPicker1->setDate(day);
+                 return upload;
+             }},
+            {"merge", [day] { return onActivityDay<frmMerge1>(day); }},
+            opener<frmImportProgress>("import progress"),
             opener<frmAskSplice>("splice question"),
             {"activities transferred",
              [this] {

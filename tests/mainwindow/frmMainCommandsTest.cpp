@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
@@ -144,7 +145,7 @@ TEST_F(frmMainCommandsTest, ImportAsksForADataFileAndListsTheDayAgain) {
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked[0].kind, platform::dialogs::FileDialogKind::Open);
     EXPECT_EQ(asked[0].caption, text(1404));
-    EXPECT_TRUE(asked[0].filter.contains("(*.csv)"));
+    EXPECT_EQ(asked[0].filter, "Runvella (*.csv);;All Files (*)");
     EXPECT_TRUE(asked[0].directory.endsWith("/data"));
 
     EXPECT_TRUE(dialogs.shown().empty()); // cancelling said nothing
@@ -163,6 +164,18 @@ TEST_F(frmMainCommandsTest, ImportAsksForADataFileAndListsTheDayAgain) {
     ASSERT_EQ(window->ListView1->topLevelItemCount(), 1);
     EXPECT_EQ(window->ListView1->topLevelItem(0)->data(0, Qt::UserRole).toString(),
               "_" + QString::number(key));
+}
+
+TEST_F(frmMainCommandsTest, ImportOffersItsFileTypesInTheChosenLanguage) {
+    load();
+    QString filter;
+    platform::dialogs::setFileHandler([&filter](const FileRequest &request) {
+        filter = request.filter;
+        return QString();
+    });
+    const QScopedValueRollback language(gLanguageOffset, 4000);
+    window->mnuFileImport->trigger();
+    EXPECT_EQ(filter, "Runvella (*.csv);;Tutti i file (*)");
 }
 
 TEST_F(frmMainCommandsTest, TheSummaryLinkTheNoteAndTheOriginalViewBringTheSummaryGraphBack) {
