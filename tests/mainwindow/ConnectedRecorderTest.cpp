@@ -1,5 +1,6 @@
 #include "mainwindow/frmMain.h"
 
+#include "common/Eventually.h"
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
 #include "platform/Dialogs.h"
@@ -19,6 +20,8 @@
 
 namespace {
 
+using testing::eventually;
+
 // Two programs of one user: one that listens and "Runvella --eggconnected" started beside it.
 class TwoProgramsTest : public DatabaseFixture {
 protected:
@@ -34,17 +37,6 @@ protected:
                                            platform::settings::kProgramKey, "ShowPrefs", "No"));
         environment.insert("RUNVELLA_HOME", home.path());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
-    }
-
-    // Repeats `step` until it holds, giving the other program time to get there.
-    static bool eventually(const std::function<bool()> &step) {
-        const QDeadlineTimer deadline(kPatienceMs);
-        while (!deadline.hasExpired()) {
-            if (step())
-                return true;
-            QThread::msleep(50);
-        }
-        return false;
     }
 
     bool sendConnectedNotice() {

@@ -1,3 +1,4 @@
+#include "common/Eventually.h"
 #include "common/TestHome.h"
 #include "core/modInstance.h"
 #include "platform/LocalMessage.h"
@@ -20,6 +21,8 @@
 #include <memory>
 
 namespace {
+
+using testing::eventually;
 
 // The program on an X server of its own (Xvfb), where the test sees its windows and what it asks
 // of a window manager, as a window manager would.
@@ -71,16 +74,6 @@ protected:
         }
         if (x)
             xcb_disconnect(x);
-    }
-
-    static bool eventually(const std::function<bool()> &step) {
-        const QDeadlineTimer deadline(kPatienceMs);
-        while (!deadline.hasExpired()) {
-            if (step())
-                return true;
-            QThread::msleep(20);
-        }
-        return false;
     }
 
     static bool listening() {

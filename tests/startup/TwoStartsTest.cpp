@@ -1,4 +1,5 @@
 #include "WaitingDataFile.h"
+#include "common/Eventually.h"
 #include "common/TestHome.h"
 #include "platform/Database.h"
 #include "platform/Paths.h"
@@ -16,17 +17,7 @@
 
 namespace {
 
-constexpr int kPatienceMs = 120000;
-
-bool eventually(const std::function<bool()> &step) {
-    const QDeadlineTimer deadline(kPatienceMs);
-    while (!deadline.hasExpired()) {
-        if (step())
-            return true;
-        QThread::msleep(20);
-    }
-    return false;
-}
+using testing::eventually;
 
 // Two starts of the program itself at the same moment, on one new installation with a file
 // waiting for the automatic import: one runs (held by the import's message), the other hands over
