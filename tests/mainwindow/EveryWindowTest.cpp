@@ -5,6 +5,8 @@
 #include "analysis/frmPlotTrack.h"
 #include "analysis/frmStats.h"
 #include "analysis/frmTabularData2.h"
+#include "charts/ChartFrame.h"
+#include "charts/ShownTexts.h"
 #include "core/frmAbout.h"
 #include "core/modLocalisation.h"
 #include "entry/AddWorkout.h"
@@ -27,6 +29,7 @@
 #include "transfer/frmRedGreen.h"
 
 #include <QAbstractItemView>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -39,6 +42,7 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextDocumentFragment>
 
 #include <set>
 
@@ -90,6 +94,8 @@ public:
                 inspect(*list);
             else if (auto *headings = qobject_cast<QHeaderView *>(control))
                 inspect(*headings);
+            else if (auto *chart = qobject_cast<QChartView *>(control))
+                inspect(*chart);
         }
         text(window_, window_.windowTitle(), true);
     }
@@ -215,6 +221,22 @@ private:
         }
     }
 
+    // Every axis title shows whole on the chart, on one line or two.
+    void inspect(QChartView &view) {
+        QChart &chart = *view.chart();
+        charts::layOut(chart, chart.size());
+        QStringList shownTitles;
+        for (const shown::Text &title : shown::titles(chart))
+            shownTitles << title.text.simplified();
+        for (QAbstractAxis *axis : chart.axes()) {
+            if (!axis->isVisible())
+                continue;
+            const QString title =
+                QTextDocumentFragment::fromHtml(axis->titleText()).toPlainText().simplified();
+            text(view, title, shownTitles.contains(title), " axis title");
+        }
+    }
+
     QWidget &window_;
     std::set<QString> english_;
 };
@@ -271,6 +293,20 @@ protected:
              [this] {
                  auto window = mainWindow();
                  window->ReloadGraphSelection(activity);
+                 return window;
+             }},
+            {"main window at its smallest size showing an activity",
+             [this] {
+                 auto window = mainWindow();
+                 window->resize(1, 1);
+                 window->ReloadGraphSelection(activity);
+                 return window;
+             }},
+            {"main window at its smallest size showing a graph of a period without data",
+             [] {
+                 auto window = mainWindow();
+                 window->resize(1, 1);
+                 window->Combo1->setCurrentIndex(window->Combo1->findData(5));
                  return window;
              }},
             {"splash",

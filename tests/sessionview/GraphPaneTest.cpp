@@ -173,18 +173,32 @@ TEST_F(GraphPaneTest, EveryValueAxisShowsItsTicksInTheUsersLocaleOnScreenAndInIt
     }
 }
 
-TEST_F(GraphPaneTest, EveryTitleAndLabelIsWholeAtTheWindowsDefaultSizeInEveryLanguage) {
+TEST_F(GraphPaneTest, EveryTitleAndLabelIsWholeFromTheSmallestToTheDefaultSizeInEveryLanguage) {
     charts::setUpChart(chart());
-    for (const char *unit : {"mi", "km"}) {
-        gConn.prepare("update preferences set Primary_Unit = ?").bindAll(QString(unit)).execute();
-        gPrimaryUnit = unit;
-        for (const int language : {0, 1000, 2000, 3000, 4000}) {
-            gLanguageOffset = language;
-            forEachGraph([&](const std::string &graph) {
-                const std::string name = unit + (", " + std::to_string(language)) + ", " + graph;
-                expectWholeTitles(name);
-                expectWholeLabelsApart(name);
-            });
+    // A period without data gives axes of one-digit numbers, which leave their titles the least room.
+    const struct {
+        const char *size;
+        bool smallest;
+        int period;
+    } cases[] = {{"default size, this month", false, 0},
+                 {"default size, last month", false, 1},
+                 {"smallest size, last month", true, 1}};
+    for (const auto &c : cases) {
+        if (c.smallest)
+            window.resize(1, 1);
+        window.Combo2->setCurrentIndex(c.period);
+        for (const char *unit : {"mi", "km"}) {
+            gConn.prepare("update preferences set Primary_Unit = ?").bindAll(QString(unit)).execute();
+            gPrimaryUnit = unit;
+            for (const int language : {0, 1000, 2000, 3000, 4000}) {
+                gLanguageOffset = language;
+                forEachGraph([&](const std::string &graph) {
+                    const std::string name =
+                        std::string(c.size) + ", " + unit + ", " + std::to_string(language) + ", " + graph;
+                    expectWholeTitles(name);
+                    expectWholeLabelsApart(name);
+                });
+            }
         }
     }
 }
