@@ -3,6 +3,7 @@
 #include "charts/AxisRoom.h"
 #include "charts/AxisSteps.h"
 #include "charts/BucketAxis.h"
+#include "charts/DenseBars.h"
 #include "charts/DurationAxis.h"
 
 #include <QBarSeries>
@@ -40,6 +41,17 @@ void attach(QChart &chart, QAbstractSeries *series, QAbstractAxis &x, QAbstractA
     chart.addSeries(series);
     series->attachAxis(&x);
     series->attachAxis(&y);
+}
+
+// Adds the bars, drawn solid while they are too narrow to be drawn one by one.
+void attachBars(QChart &chart, QAbstractBarSeries *series, QAbstractAxis &buckets, QAbstractAxis &values) {
+    const QList<QGraphicsItem *> before = chart.childItems();
+    attach(chart, series, buckets, values);
+    qreal depth = 0;
+    for (const QGraphicsItem *item : chart.childItems())
+        if (!before.contains(item))
+            depth = item->zValue();
+    keepDenseBarsSolid(chart, *series, depth);
 }
 
 QBarSet *barSet(const BarLayer &layer) {
@@ -190,7 +202,7 @@ QBarSeries *addBars(QChart &chart, QAbstractAxis &buckets, QAbstractAxis &values
     series->append(barSet(layer));
     shapeBars(series, layer.values.size());
     const KeptRange keepBuckets(buckets);
-    attach(chart, series, buckets, values);
+    attachBars(chart, series, buckets, values);
     return series;
 }
 
@@ -204,7 +216,7 @@ QStackedBarSeries *addStackedBars(QChart &chart, QAbstractAxis &buckets, QAbstra
     }
     shapeBars(series, count);
     const KeptRange keepBuckets(buckets);
-    attach(chart, series, buckets, values);
+    attachBars(chart, series, buckets, values);
     return series;
 }
 
