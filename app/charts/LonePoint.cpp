@@ -12,6 +12,7 @@ namespace charts {
 namespace {
 
 constexpr double kDotRadius = 4;
+constexpr qreal kAboveTheSeries = 1000;
 
 class LonePointMark : public QGraphicsObject {
 public:
@@ -19,8 +20,7 @@ public:
         : QGraphicsObject(&chart), chart_(chart), series_(series) {
         setObjectName(QStringLiteral("lonePoint"));
         belongsToGraph(*this);
-        // Above the series and the axes.
-        setZValue(chart.zValue() + 1000);
+        setZValue(kAboveTheSeries);
     }
 
     QRectF boundingRect() const override {

@@ -1,6 +1,5 @@
 #include "sessionview/SessionGraphTitles.h"
 
-#include "core/Globals.h"
 #include "core/modLocalisation.h"
 #include "sessionview/SessionRowDerivation.h"
 
