@@ -30,7 +30,7 @@ public:
         setZValue(depth);
     }
 
-    QRectF boundingRect() const override { return chart_.plotArea(); }
+    QRectF boundingRect() const override { return plot_; }
 
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override {
         const QList<QBarSet *> sets = series_.barSets();
@@ -69,7 +69,11 @@ public:
 
     // The series draws its own bars while they are wide enough, this item otherwise.
     void follow() {
-        prepareGeometryChange();
+        // The scene is told before the item's bounds change: it indexes items by their bounds.
+        if (chart_.plotArea() != plot_) {
+            prepareGeometryChange();
+            plot_ = chart_.plotArea();
+        }
         const double pixelsPerBucket = chart_.mapToPosition(QPointF(1, 0), &series_).x() -
                                        chart_.mapToPosition(QPointF(0, 0), &series_).x();
         const bool dense = pixelsPerBucket > 0 && pixelsPerBucket < kSolidBarPixels;
@@ -82,6 +86,7 @@ public:
 private:
     QChart &chart_;
     QAbstractBarSeries &series_;
+    QRectF plot_;
 };
 
 } // namespace

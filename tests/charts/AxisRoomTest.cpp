@@ -63,8 +63,9 @@ TEST(AxisRoomTest, LabelsNarrowerThanAnEllipsisGetBlanksBesideThem) {
         const int blanks = charts::blanksBesideNarrowLabels(font, label);
         const double padded = metrics.horizontalAdvance(label + QString(blanks, QChar(QChar::Nbsp)));
         EXPECT_GE(padded, ellipsis + 2) << label.toStdString();
-        if (metrics.horizontalAdvance(label) >= ellipsis + 3)
+        if (metrics.horizontalAdvance(label) >= ellipsis + 3) {
             EXPECT_EQ(blanks, 0) << label.toStdString();
+        }
     }
 }
 
