@@ -89,7 +89,7 @@ void BM_SessionGraphPicture(benchmark::State &state) {
              ScaleForSide(Quantity::Speed, data.left.points, kJoinedSession, pace)},
             ChartSide{data.right, AxisTitle(Quantity::HeartRate, kPreferences.unit),
                       ScaleForSide(Quantity::HeartRate, data.right.points, kJoinedSession, pace)},
-            {TimeAxisTitle(kPreferences.timeSeparator), kPreferences.timeSeparator,
+            {TimeAxisTitles(kPreferences.timeSeparator), kPreferences.timeSeparator,
              DistanceAxisTitle(kPreferences.unit)},
             {samples.front().seconds, samples.back().seconds});
         gGraphTable = QStringList{TableHeadings(kJoinedSession, true, kPreferences.unit)} + data.lines;

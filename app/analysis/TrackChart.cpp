@@ -24,6 +24,11 @@ constexpr int kStartColour = 65280;
 constexpr int kEndColour = 16711680;
 constexpr int kMarkerColour = 0;
 constexpr int kMarkSize = 11;
+// Room between the track's outermost points and the plot's edges: a mark there stands whole.
+constexpr double kTrackMargin = kMarkSize / 2.0 + 3;
+// The numbers stand over every cross, on a ground that keeps them legible.
+constexpr qreal kNumbersAbove = 1000;
+const QColor kNumberGround(255, 255, 255, 220);
 
 QImage crossImage(const QColor &colour) {
     QImage image(kMarkSize, kMarkSize, QImage::Format_ARGB32_Premultiplied);
@@ -54,17 +59,29 @@ void hideFromLegend(QChart &chart, QAbstractSeries *series) {
         marker->setVisible(false);
 }
 
-// The numbers beside the marker crosses. They follow their points when the plot changes size
-// or is zoomed. A number stands only wholly inside the plot and clear of the numbers before it;
-// where markers crowd, their crosses stay and some numbers give way.
+// A marker's number on a pale ground, so that a cross or the track under it does not break it up.
+class MarkerNumber : public QGraphicsSimpleTextItem {
+public:
+    using QGraphicsSimpleTextItem::QGraphicsSimpleTextItem;
+
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override {
+        painter->fillRect(boundingRect(), kNumberGround);
+        QGraphicsSimpleTextItem::paint(painter, option, widget);
+    }
+};
+
+// The numbers beside the marker crosses, drawn over the crosses and the track. They follow their
+// points when the plot changes size or is zoomed. A number stands only wholly inside the plot and
+// clear of the numbers before it; where markers crowd, their crosses stay and some numbers give way.
 class MarkerNumbers : public QGraphicsObject {
 public:
     MarkerNumbers(QChart &chart, QScatterSeries &series, const std::vector<TrackMarker> &markers)
         : QGraphicsObject(&chart), chart_(chart), series_(series) {
         setObjectName(QStringLiteral("markerNumbers"));
         charts::belongsToGraph(*this);
+        setZValue(kNumbersAbove);
         for (const TrackMarker &marker : markers) {
-            auto *label = new QGraphicsSimpleTextItem(QString::number(marker.number), this);
+            auto *label = new MarkerNumber(QString::number(marker.number), this);
             label->setBrush(series.color());
             labels_.push_back({label, marker.at});
         }
@@ -148,7 +165,8 @@ void DrawTrack(QChart &chart, const TrackPlot &plot, const TrackChartOptions &op
         charts::showLegend(chart);
     charts::keepEqualScales(chart, *x, *y,
                             QRectF(QPointF(plot.horizontal.min, plot.vertical.min),
-                                   QPointF(plot.horizontal.max, plot.vertical.max)));
+                                   QPointF(plot.horizontal.max, plot.vertical.max)),
+                            kTrackMargin);
 }
 
 } // namespace analysis

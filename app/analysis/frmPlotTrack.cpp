@@ -140,8 +140,9 @@ frmPlotTrack::frmPlotTrack(QWidget *parent)
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     Form_Load();
     connect(cmbUnits, &QComboBox::activated, this, [this] { redraw(true); });
-    connect(chkDisableMarkers, &QCheckBox::clicked, this, [this] { redraw(false); });
-    connect(chkLegend, &QCheckBox::clicked, this, [this] { redraw(false); });
+    // The boxes act on their state, however it changed: a click, the keyboard or a screen reader.
+    connect(chkDisableMarkers, &QCheckBox::toggled, this, [this] { redraw(false); });
+    connect(chkLegend, &QCheckBox::toggled, this, [this] { redraw(false); });
 }
 
 void frmPlotTrack::Form_Load() {

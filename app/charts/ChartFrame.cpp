@@ -3,6 +3,7 @@
 #include "charts/AxisRoom.h"
 #include "charts/AxisSteps.h"
 #include "charts/BucketAxis.h"
+#include "charts/DenseBars.h"
 #include "charts/DurationAxis.h"
 
 #include <QBarSeries>
@@ -42,6 +43,17 @@ void attach(QChart &chart, QAbstractSeries *series, QAbstractAxis &x, QAbstractA
     series->attachAxis(&y);
 }
 
+// Adds the bars, drawn solid while they are too narrow to be drawn one by one.
+void attachBars(QChart &chart, QAbstractBarSeries *series, QAbstractAxis &buckets, QAbstractAxis &values) {
+    const QList<QGraphicsItem *> before = chart.childItems();
+    attach(chart, series, buckets, values);
+    qreal depth = 0;
+    for (const QGraphicsItem *item : chart.childItems())
+        if (!before.contains(item))
+            depth = item->zValue();
+    keepDenseBarsSolid(chart, *series, depth);
+}
+
 QBarSet *barSet(const BarLayer &layer) {
     auto *set = new QBarSet(layer.name);
     set->append(layer.values);
@@ -73,9 +85,33 @@ struct KeptRange {
     qreal high = 0;
 };
 
-// The label format of a value axis: as many decimals as its tick interval needs.
-QString labelFormat(double interval) {
-    return QStringLiteral("%.") + QString::number(decimalsOf(interval)) + QLatin1Char('f');
+// The longest of the labels at the multiples of the interval within the axis' range: its first or
+// its last.
+QString widestLabel(const QValueAxis &axis, const QChart &chart, double interval) {
+    const int decimals = decimalsOf(interval);
+    const QLocale locale = chart.localizeNumbers() ? chart.locale() : QLocale::c();
+    const double first = std::ceil(axis.min() / interval - 1e-9) * interval;
+    const double last = std::floor(axis.max() / interval + 1e-9) * interval;
+    QString widest;
+    for (const double value : {first, last}) {
+        const QString text = locale.toString(value, 'f', decimals);
+        if (text.size() > widest.size())
+            widest = text;
+    }
+    return widest;
+}
+
+// The label format of a value axis: as many decimals as its tick interval needs, and on a vertical
+// axis whose labels are narrow, blanks on their far side from the plot that keep the axis wide
+// enough for its title.
+QString labelFormat(const QValueAxis &axis, double interval, const QString &widest) {
+    QString format = QStringLiteral("%.") + QString::number(decimalsOf(interval)) + QLatin1Char('f');
+    if (axis.orientation() != Qt::Vertical)
+        return format;
+    // Labels are rich text: the blanks are written as entities, which stay whole and plain.
+    const QString blanks =
+        QStringLiteral("&nbsp;").repeated(blanksBesideNarrowLabels(axis.labelsFont(), widest));
+    return axis.alignment() == Qt::AlignRight ? format + blanks : blanks + format;
 }
 
 // Ticks at round multiples that leave each label its room on the plot, each labelled with the
@@ -84,19 +120,11 @@ void retick(QValueAxis &axis, const QChart &chart) {
     const double range = axis.max() - axis.min();
     const double interval =
         valueTickInterval(range, plotLength(&chart, axis.orientation()), kValueTicks, [&](double interval) {
-            const int decimals = decimalsOf(interval);
-            const QLocale locale = chart.localizeNumbers() ? chart.locale() : QLocale::c();
-            QString widest;
-            for (const double value : {axis.min(), axis.max()}) {
-                const QString text = locale.toString(std::round(value / interval) * interval, 'f', decimals);
-                if (text.size() > widest.size())
-                    widest = text;
-            }
-            return labelRoom(axis.labelsFont(), axis.orientation(), widest);
+            return labelRoom(axis.labelsFont(), axis.orientation(), widestLabel(axis, chart, interval));
         });
     if (interval != axis.tickInterval())
         axis.setTickInterval(interval);
-    const QString format = labelFormat(interval);
+    const QString format = labelFormat(axis, interval, widestLabel(axis, chart, interval));
     if (format != axis.labelFormat())
         axis.setLabelFormat(format);
 }
@@ -174,7 +202,7 @@ QBarSeries *addBars(QChart &chart, QAbstractAxis &buckets, QAbstractAxis &values
     series->append(barSet(layer));
     shapeBars(series, layer.values.size());
     const KeptRange keepBuckets(buckets);
-    attach(chart, series, buckets, values);
+    attachBars(chart, series, buckets, values);
     return series;
 }
 
@@ -188,7 +216,7 @@ QStackedBarSeries *addStackedBars(QChart &chart, QAbstractAxis &buckets, QAbstra
     }
     shapeBars(series, count);
     const KeptRange keepBuckets(buckets);
-    attach(chart, series, buckets, values);
+    attachBars(chart, series, buckets, values);
     return series;
 }
 

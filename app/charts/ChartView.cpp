@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QValueAxis>
 
+#include <algorithm>
+
 namespace charts {
 namespace {
 
@@ -25,6 +27,13 @@ double valueAt(const QValueAxis &axis, double share) {
 }
 
 } // namespace
+
+double shiftWithin(double low, double high, double shift, double first, double last) {
+    // A view wider than the limits, or beyond them already, goes no further out.
+    const double most = std::max(0.0, low - first);
+    const double least = std::min(0.0, high - last);
+    return std::clamp(shift, least, std::max(least, most));
+}
 
 ChartView::ChartView(QChart *chart, QWidget *parent) : QChartView(chart, parent) {
     stepTimer_.setInterval(kStepMilliseconds);
@@ -112,17 +121,32 @@ void ChartView::step() {
         stepTimer_.stop();
 }
 
+std::optional<std::pair<double, double>> ChartView::drawnRange(const QValueAxis *axis) const {
+    for (const AxisRange &range : drawnView_)
+        if (range.axis == axis)
+            return std::pair(range.minimum, range.maximum);
+    return std::nullopt;
+}
+
 void ChartView::panBy(int pixels) {
     const double width = chart()->plotArea().width();
     if (pixels == 0 || width <= 0)
         return;
-    keepDrawnView();
+    QList<std::pair<QValueAxis *, double>> shifts;
     for (QValueAxis *axis : valueAxes()) {
         if (axis->orientation() != Qt::Horizontal)
             continue;
-        const double shift = (axis->isReverse() ? -pixels : pixels) / width * (axis->max() - axis->min());
-        axis->setRange(axis->min() - shift, axis->max() - shift);
+        const double asked = (axis->isReverse() ? -pixels : pixels) / width * (axis->max() - axis->min());
+        // The view moves no further than the graph that was drawn reaches.
+        const auto [first, last] = drawnRange(axis).value_or(std::pair(axis->min(), axis->max()));
+        if (const double shift = shiftWithin(axis->min(), axis->max(), asked, first, last); shift != 0)
+            shifts.append({axis, shift});
     }
+    if (shifts.isEmpty())
+        return;
+    keepDrawnView();
+    for (const auto &[axis, shift] : shifts)
+        axis->setRange(axis->min() - shift, axis->max() - shift);
     emit scrolled();
 }
 

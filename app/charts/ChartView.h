@@ -6,9 +6,16 @@
 #include <QRect>
 #include <QTimer>
 
+#include <optional>
+#include <utility>
+
 class QValueAxis;
 
 namespace charts {
+
+// The shift of a view from low to high (the view moves to low - shift, high - shift) as near to the
+// shift asked for as keeps the view between first and last.
+double shiftWithin(double low, double high, double shift, double first, double last);
 
 // A chart view that the athlete zooms by dragging a rectangle down and to the right with the
 // left button (the zoom runs in a few animated steps), pans sideways by dragging with the right
@@ -30,7 +37,8 @@ public:
     // Zooms every axis to the part of the plot under the rectangle (view coordinates), an axis
     // that writes its own labels no narrower than three of them need.
     void zoomTo(const QRect &area);
-    // Moves the horizontal axes by the pixels given, as a drag to the right by that much does.
+    // Moves the horizontal axes by the pixels given, as a drag to the right by that much does, no
+    // further than the graph that was drawn reaches.
     void panBy(int pixels);
 
 signals:
@@ -56,6 +64,8 @@ private:
     };
 
     QList<QValueAxis *> valueAxes() const;
+    // The range that the axis had in the drawn view, once the view has changed.
+    std::optional<std::pair<double, double>> drawnRange(const QValueAxis *axis) const;
     // Remembers the drawn view before the first change of it.
     void keepDrawnView();
     void step();

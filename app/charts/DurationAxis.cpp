@@ -29,6 +29,18 @@ void DurationAxis::setMinimumStep(double minutes) {
     relabel();
 }
 
+void DurationAxis::setTitles(const QString &clock, const QString &withSeconds) {
+    clockTitle_ = clock;
+    secondsTitle_ = withSeconds;
+    showTitle();
+}
+
+void DurationAxis::showTitle() {
+    const QString &title = step_ > 0 && inSeconds(step_) ? secondsTitle_ : clockTitle_;
+    if (!title.isEmpty() && title != titleText())
+        setTitleText(title);
+}
+
 double DurationAxis::leastSpan() const {
     // The finest clock step that the minimum allows, whatever room its labels need.
     const auto anyRoom = [](double) { return 0.0; };
@@ -47,6 +59,7 @@ void DurationAxis::relabel() {
     step_ = step;
     from_ = min();
     to_ = max();
+    showTitle();
 
     QList<std::pair<QString, double>> labels;
     const double firstStep = std::ceil(min() / step - 1e-9);

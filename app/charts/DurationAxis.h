@@ -14,6 +14,9 @@ public:
     explicit DurationAxis(const QString &separator = QStringLiteral(":"), double minimumStep = 10);
 
     void setMinimumStep(double minutes);
+    // Titles the axis by the form of its labels: the first title while they read hours and
+    // minutes, the second while they show seconds too.
+    void setTitles(const QString &clock, const QString &withSeconds);
     // The minutes between two labels at present.
     double labelStep() const { return step_; }
     double leastSpan() const override;
@@ -22,7 +25,11 @@ protected:
     void relabel() override;
 
 private:
+    void showTitle();
+
     QString separator_;
+    QString clockTitle_;
+    QString secondsTitle_;
     double minimumStep_;
     double step_ = 0;
     double from_ = 0;

@@ -21,13 +21,14 @@ void show(QValueAxis &x, QValueAxis &y, const QRectF &ranges) {
 // What a plot keeps between two changes of its size.
 struct ScaleKeeper {
     QRectF data;
-    QRectF fitted; // the ranges set to fit the data, as long as nobody zoomed or moved them
-    QSizeF pixels; // the plot's size when the ranges were last set
+    double margin = 0; // pixels between the data and the plot's edges
+    QRectF fitted;     // the ranges set to fit the data, as long as nobody zoomed or moved them
+    QSizeF pixels;     // the plot's size when the ranges were last set
 };
 
 } // namespace
 
-QRectF equalScaleRanges(const QRectF &data, const QSizeF &plotPixels) {
+QRectF equalScaleRanges(const QRectF &data, const QSizeF &plotPixels, double marginPixels) {
     const QRectF normal = data.normalized();
     double width = normal.width();
     double height = normal.height();
@@ -38,9 +39,12 @@ QRectF equalScaleRanges(const QRectF &data, const QSizeF &plotPixels) {
     else if (height <= 0)
         height = width;
 
-    if (plotPixels.width() > 0 && plotPixels.height() > 0) {
+    // A plot too small for its margins shows the data edge to edge.
+    const QSizeF inside = plotPixels - QSizeF(2 * marginPixels, 2 * marginPixels);
+    const QSizeF room = inside.width() > 0 && inside.height() > 0 ? inside : plotPixels;
+    if (room.width() > 0 && room.height() > 0) {
         // Units per pixel: the larger of the two decides, the other dimension widens to match.
-        const double unitsPerPixel = std::max(width / plotPixels.width(), height / plotPixels.height());
+        const double unitsPerPixel = std::max(width / room.width(), height / room.height());
         width = unitsPerPixel * plotPixels.width();
         height = unitsPerPixel * plotPixels.height();
     }
@@ -57,11 +61,12 @@ QRectF keptScaleRanges(const QRectF &shown, const QSizeF &before, const QSizeF &
     return QRectF(centre.x() - width / 2, centre.y() - height / 2, width, height);
 }
 
-void keepEqualScales(QChart &chart, QValueAxis &x, QValueAxis &y, const QRectF &data) {
+void keepEqualScales(QChart &chart, QValueAxis &x, QValueAxis &y, const QRectF &data, double marginPixels) {
     auto keeper = std::make_shared<ScaleKeeper>();
     keeper->data = data;
+    keeper->margin = marginPixels;
     keeper->pixels = chart.plotArea().size();
-    keeper->fitted = equalScaleRanges(data, keeper->pixels);
+    keeper->fitted = equalScaleRanges(data, keeper->pixels, marginPixels);
     show(x, y, keeper->fitted);
     // A plot the athlete zoomed or moved keeps its centre and scale: a resize, or a picture
     // drawn at another size, shows the same part of the track.
@@ -69,7 +74,7 @@ void keepEqualScales(QChart &chart, QValueAxis &x, QValueAxis &y, const QRectF &
         const QSizeF pixels = chart.plotArea().size();
         const QRectF shown = shownRanges(x, y);
         if (shown == keeper->fitted) {
-            keeper->fitted = equalScaleRanges(keeper->data, pixels);
+            keeper->fitted = equalScaleRanges(keeper->data, pixels, keeper->margin);
             show(x, y, keeper->fitted);
         } else {
             show(x, y, keptScaleRanges(shown, keeper->pixels, pixels));

@@ -212,7 +212,7 @@ private:
     void markDay(QDate day);
 
     QLabel *picture_ = nullptr; // behind every other control
-    bool periodChosen_ = false; // Combo2 has just changed its entry
+    int shownPeriodEntry_ = 0;  // the entry of Combo2 whose period the summary graphs show
     bool linkPressed_ = false;
     platform::localmessage::Listener *listener_ = nullptr;
     clsLayout layout_;

@@ -17,9 +17,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalBlocker>
-#include <QTimer>
-
-#include <utility>
 
 namespace {
 
@@ -52,12 +49,6 @@ void frmMain::connectPeriods() {
     connect(Combo1, &QComboBox::currentIndexChanged, this, reported(&frmMain::Combo1_Click));
     // The period's own failures are reported with the graph's message.
     connect(Combo2, &QComboBox::currentIndexChanged, this, &frmMain::Combo2_Click);
-    // The list still shows "Custom" after its window was closed without OK: choosing it again
-    // changes no entry, yet asks for the range again.
-    connect(Combo2, &QComboBox::activated, this, [this] {
-        if (!std::exchange(periodChosen_, false) && chosenNumber(*Combo2) == TimePeriods::kCustom)
-            ChangeTimePeriod();
-    });
     connect(Combo3, &QComboBox::currentIndexChanged, this, reported(&frmMain::Combo3_Click));
     lblNote->installEventFilter(this);
 }
@@ -105,10 +96,6 @@ void frmMain::Combo1_Click() {
 
 void frmMain::Combo2_Click() {
     ChangeTimePeriod();
-    // An athlete's choice of another entry is announced as activated right after this; a change
-    // made by the program is not, and the mark is gone by the next turn of the event loop.
-    periodChosen_ = true;
-    QTimer::singleShot(0, this, [this] { periodChosen_ = false; });
 }
 
 void frmMain::ChangeTimePeriod() {
@@ -126,6 +113,7 @@ void frmMain::ChangeTimePeriod() {
             return;
         gPeriodStart = days->first;
         gPeriodEnd = days->last;
+        shownPeriodEntry_ = Combo2->currentIndex();
         showMainGraph();
     } catch (const std::exception &failure) {
         platform::dialogs::message(platform::failures::describe(text(1500), failure), "Runvella",
@@ -146,8 +134,13 @@ void frmMain::rememberSportOrZone() {
 
 void frmMain::askCustomPeriod() {
     Form1 dialog(this, today());
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted) {
         ApplyCustomPeriod(dialog.range(), 1442);
+        return;
+    }
+    // Nothing was applied: the list names the period that the graph still shows.
+    const QSignalBlocker quiet(Combo2);
+    Combo2->setCurrentIndex(shownPeriodEntry_);
 }
 
 void frmMain::ApplyCustomPeriod(const TimePeriods::DateRange &range, int joiningWordId) {

@@ -1,7 +1,10 @@
 #include "sessionview/SessionGraphChart.h"
 
+#include "charts/AxisSteps.h"
 #include "charts/ChartFrame.h"
 #include "charts/DurationAxis.h"
+#include "charts/LonePoint.h"
+#include "charts/OriginRoom.h"
 #include "charts/TopTitle.h"
 
 #include <QChart>
@@ -36,8 +39,10 @@ void addSide(QChart &chart, QAbstractAxis &time, const ChartSide &side, Qt::Alig
     charts::colourAxis(*axis, kValueAxisColour, kValueAxisColour.lighter(140));
     axis->setTitleText(side.title);
     axis->setTitleBrush(side.series.colour);
-    charts::addLine(chart, time, *axis, inMinutes(side.series.points), {side.series.colour, kLineWidth},
-                    side.title);
+    QLineSeries *line = charts::addLine(chart, time, *axis, inMinutes(side.series.points),
+                                        {side.series.colour, kLineWidth}, side.title);
+    if (line->count() == 1)
+        charts::markLonePoint(chart, *line);
     axis->setRange(side.scale.minimum, side.scale.maximum);
     axis->setReverse(side.scale.inverted);
     axis->setVisible(side.scale.visible);
@@ -50,19 +55,15 @@ void DrawSessionChart(QChart &chart, const ChartSide &left, const std::optional<
     charts::reset(chart);
     charts::DurationAxis *time =
         charts::addDurationAxis(chart, Qt::AlignBottom, texts.timeSeparator, kSmallestTimeStep);
-    time->setTitleText(texts.timeTitle);
+    time->setTitles(texts.timeTitles.clock, texts.timeTitles.withSeconds);
     charts::colourAxis(*time, kTimeAxisColour, kTimeAxisColour.lighter(140));
     if (!texts.distanceTitle.isEmpty())
         charts::addTopTitle(chart, texts.distanceTitle, *time);
     addSide(chart, *time, left, Qt::AlignLeft);
     if (right)
         addSide(chart, *time, *right, Qt::AlignRight);
-    if (!draws(left) && !(right && draws(*right))) {
-        // The chart lays out only axes that carry a series: the time axis carries an empty one.
-        auto *carrier = new QLineSeries;
-        chart.addSeries(carrier);
-        carrier->attachAxis(time);
-    }
+    if (!draws(left))
+        charts::leaveRoomForOriginLabel(chart, *time, charts::clockText(0, texts.timeSeparator, true));
     time->setRange(span.first / 60, span.last > span.first ? span.last / 60 : span.first / 60 + 1);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sessionview/SessionAxisRange.h"
+#include "sessionview/SessionGraphTitles.h"
 #include "sessionview/SessionSeries.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ struct ChartSide {
 };
 
 struct ChartTexts {
-    QString timeTitle;
+    TimeTitles timeTitles;
     QString timeSeparator;
     QString distanceTitle; // above the plot, where a top axis would stand; none when empty
 };

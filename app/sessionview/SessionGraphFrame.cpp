@@ -81,7 +81,7 @@ void heartRateGraph(const SessionPane &pane, const StoredActivity &activity) {
     const SessionGraphData data = DeriveHeartRateGraph(samples);
     const QString separator = modHelpers::GetTimeSeparator();
     DrawSessionChart(*pane.TChart3->chart(), side(data.left, HeartRateOnlyScale(data.left.points)),
-                     std::nullopt, {TimeAxisTitle(separator), separator, QString()}, spanOf(samples));
+                     std::nullopt, {TimeAxisTitles(separator), separator, QString()}, spanOf(samples));
     caption(pane, activity);
     writeTable(TableHeadings(kHeartRateSession, false, gPrimaryUnit), data.lines);
 }
@@ -92,7 +92,7 @@ void twoQuantityGraph(const SessionPane &pane, const StoredActivity &activity) {
     QChart &chart = *pane.TChart3->chart();
     const std::vector<SessionSample> samples = ReadSessionSamples(activity.key);
     const GraphPreferences chosen = preferences();
-    const ChartTexts texts{TimeAxisTitle(chosen.timeSeparator), chosen.timeSeparator,
+    const ChartTexts texts{TimeAxisTitles(chosen.timeSeparator), chosen.timeSeparator,
                            DistanceAxisTitle(gPrimaryUnit)};
     if (left == Quantity::None && right == Quantity::None) {
         // Nothing chosen: the chart shows its axes alone, the table stays, and the next call

@@ -1,6 +1,5 @@
 #include "sessionview/SessionGraphTitles.h"
 
-#include "core/Globals.h"
 #include "core/modLocalisation.h"
 #include "sessionview/SessionRowDerivation.h"
 
@@ -8,8 +7,6 @@
 
 namespace sessionview {
 namespace {
-
-constexpr int kGermanOffset = 3000;
 
 QString text(int id) {
     return modLocalisation::LoadResString(id);
@@ -36,9 +33,10 @@ QString AxisTitle(SessionGraphQuantity quantity, const QString &unit) {
     return {};
 }
 
-QString TimeAxisTitle(const QString &timeSeparator) {
-    const bool german = gLanguageOffset == kGermanOffset;
-    return text(1388) + (german ? " (Std" : " (hh") + timeSeparator + (german ? "Min)" : "mm)");
+TimeTitles TimeAxisTitles(const QString &timeSeparator) {
+    const QString clock = text(1587) + timeSeparator + text(1588);
+    const QString withSeconds = clock + timeSeparator + text(1880);
+    return {text(1388) + " (" + clock + ')', text(1388) + " (" + withSeconds + ')'};
 }
 
 QString DistanceAxisTitle(const QString &unit) {

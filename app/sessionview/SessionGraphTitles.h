@@ -12,8 +12,14 @@ namespace sessionview {
 // elevation in a unit other than miles, nautical miles and kilometres.
 QString AxisTitle(SessionGraphQuantity quantity, const QString &unit);
 
-// The bottom axis: "Duration (hh:mm)", in German "Dauer (Std:Min)", with the time separator.
-QString TimeAxisTitle(const QString &timeSeparator);
+// The titles of the bottom axis, with the time separator: "Duration (hh:mm)" while its labels read
+// hours and minutes, "Duration (hh:mm:ss)" while they show seconds too; in German "Dauer (Std:Min)"
+// and "Dauer (Std:Min:Sek)".
+struct TimeTitles {
+    QString clock;
+    QString withSeconds;
+};
+TimeTitles TimeAxisTitles(const QString &timeSeparator);
 
 // The top axis: "Distance (mi)".
 QString DistanceAxisTitle(const QString &unit);

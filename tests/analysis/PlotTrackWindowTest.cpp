@@ -2,6 +2,7 @@
 
 #include "analysis/frmPlotTrack.h"
 #include "analysis/frmTabularData2.h"
+#include "charts/ChartFrame.h"
 #include "charts/ChartTools.h"
 #include "charts/ChartView.h"
 #include "charts/ShownTexts.h"
@@ -9,6 +10,8 @@
 #include "core/ImageControls.h"
 #include "core/LocaleScope.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QChart>
 #include <QCheckBox>
@@ -19,8 +22,10 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QPainter>
 #include <QPrinter>
 #include <QScatterSeries>
+#include <QStyleOptionGraphicsItem>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -117,6 +122,26 @@ TEST_F(PlotTrackWindowTest, TheTrackStartEndAndLegend) {
 
     window.chkLegend->click();
     EXPECT_TRUE(legendNames(window).isEmpty());
+}
+
+TEST_F(PlotTrackWindowTest, TheBoxesActOnTheirStateWhenAScreenReaderTogglesThem) {
+    gCurrentSessionKey = addGpsActivity(20, 25);
+    frmPlotTrack window;
+    window.show();
+    const auto toggle = [](QWidget *box) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+        ASSERT_NE(accessible, nullptr);
+        ASSERT_NE(accessible->actionInterface(), nullptr);
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    };
+
+    toggle(window.chkLegend);
+    EXPECT_TRUE(window.chkLegend->isChecked());
+    EXPECT_TRUE(legendNames(window).isEmpty());
+    toggle(window.chkDisableMarkers);
+    EXPECT_TRUE(markerLabels(window).isEmpty());
+    toggle(window.chkLegend);
+    EXPECT_EQ(legendNames(window), QStringList({"Start", "End"}));
 }
 
 TEST_F(PlotTrackWindowTest, PositionsWithoutAFixAreNotDrawn) {
@@ -279,9 +304,62 @@ TEST_F(PlotTrackWindowTest, AxesShowTheirNumbersAndMarkerNumbersNeitherCrowdNorL
         EXPECT_LT(shownNumbers.size(), 119u) << view;
     };
     expectApartInsideThePlot("drawn");
-    window.TChart1->panBy(static_cast<int>(chart(window).plotArea().width() / 3));
-    expectApartInsideThePlot("panned");
+    const QRect plot = window.TChart1->mapFromScene(chart(window).plotArea()).boundingRect();
+    window.TChart1->zoomTo(plot.adjusted(0, 0, -plot.width() / 3, 0));
+    while (window.TChart1->isAnimating())
+        QApplication::processEvents();
+    window.TChart1->panBy(plot.width() / 3);
+    expectApartInsideThePlot("zoomed and panned");
     EXPECT_EQ(markerNumbers(window).size(), 118u) << "every cross but the end keeps its number, shown or not";
+}
+
+TEST_F(PlotTrackWindowTest, TheStartAndEndOnTheEdgesOfTheTrackShowWhole) {
+    gCurrentSessionKey = addGpsActivity(5, 25); // north-east: start and end at opposite corners
+    frmPlotTrack window;
+    window.show();
+    QApplication::processEvents();
+    for (const char *name : {"Start", "End"}) {
+        auto *point = static_cast<QScatterSeries *>(seriesNamed(window, name).at(0));
+        ASSERT_EQ(point->count(), 1) << name;
+        const QPointF at = chart(window).mapToPosition(point->at(0), point);
+        const double half = point->markerSize() / 2;
+        EXPECT_TRUE(chart(window).plotArea().adjusted(half, half, -half, -half).contains(at)) << name;
+    }
+}
+
+TEST_F(PlotTrackWindowTest, MarkerNumbersStandOverTheCrossesAndTheTrackAndReadTheSameEverywhere) {
+    gCurrentSessionKey = addGpsActivity(5, 1190); // a marker every mile: numbers over other crosses
+    frmPlotTrack window;
+    window.show();
+    QApplication::processEvents();
+    const QImage picture = charts::renderImage(chart(window), chart(window).size().toSize());
+
+    int compared = 0;
+    for (QGraphicsSimpleTextItem *number : markerNumbers(window)) {
+        if (!number->isVisible())
+            continue;
+        // The number drawn alone on white, and what the chart shows in its place.
+        const QRect place = number->mapRectToScene(number->boundingRect()).toAlignedRect();
+        QImage alone(place.size(), QImage::Format_ARGB32_Premultiplied);
+        alone.fill(Qt::white);
+        {
+            QPainter painter(&alone);
+            painter.translate(number->mapToScene(QPointF()) - place.topLeft());
+            QStyleOptionGraphicsItem option;
+            number->paint(&painter, &option, nullptr);
+        }
+        int differing = 0;
+        for (int y = 1; y < place.height() - 1; ++y)
+            for (int x = 1; x < place.width() - 1; ++x) {
+                const QColor shown = picture.pixelColor(place.topLeft() + QPoint(x, y));
+                const QColor own = alone.pixelColor(x, y);
+                if (std::abs(shown.red() - own.red()) > 48 || std::abs(shown.green() - own.green()) > 48)
+                    ++differing;
+            }
+        EXPECT_LE(differing, place.width() * place.height() / 20) << number->text().toStdString();
+        ++compared;
+    }
+    EXPECT_GE(compared, 3);
 }
 
 } // namespace

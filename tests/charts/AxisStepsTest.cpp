@@ -106,6 +106,11 @@ TEST(EqualScalesTest, OneUnitIsAsLongAcrossAsUp) {
     EXPECT_EQ(charts::equalScaleRanges(QRectF(3, 0, 0, 8), QSizeF(100, 100)), QRectF(-1, 0, 8, 8));
     // One point.
     EXPECT_EQ(charts::equalScaleRanges(QRectF(2, 2, 0, 0), QSizeF(100, 100)), QRectF(1.5, 1.5, 1, 1));
+    // A margin of 10 pixels around the data: 10 units over 100 of the 120 pixels.
+    EXPECT_EQ(charts::equalScaleRanges(QRectF(0, 0, 10, 10), QSizeF(120, 120), 10), QRectF(-1, -1, 12, 12));
+    EXPECT_EQ(charts::equalScaleRanges(QRectF(0, 0, 10, 10), QSizeF(220, 120), 10), QRectF(-6, -1, 22, 12));
+    // A plot with no room inside its margins shows the data edge to edge.
+    EXPECT_EQ(charts::equalScaleRanges(QRectF(0, 0, 10, 10), QSizeF(20, 20), 10), QRectF(0, 0, 10, 10));
 }
 
 TEST(EqualScalesTest, AResizedPlotKeepsItsCentreAndUnitsPerPixel) {

@@ -1,5 +1,6 @@
 #include "charts/ChartFrame.h"
 #include "charts/BucketAxis.h"
+#include "charts/DenseBars.h"
 #include "charts/DurationAxis.h"
 
 #include <QApplication>
@@ -191,6 +192,53 @@ TEST_F(ChartFrameTest, APictureIsDrawnAtTheSizeAskedForAndTheChartKeepsItsOwn) {
         for (int x = 0; x < picture.width(); x += 2)
             barPixels += picture.pixelColor(x, y) == bar;
     EXPECT_GT(barPixels, 1000);
+}
+
+TEST(DenseBarsTest, EachColumnShowsItsHighestBucketAndNoneGoesUnseen) {
+    const QList<qreal> totals{1, 5, 2, 2, 9, 0, 3, 4, 0, 6};
+    const struct {
+        const char *name;
+        double centreOfFirst, pixelsPerBucket;
+        int left, right;
+        std::vector<qsizetype> buckets; // shown by the columns from left to right
+    } cases[] = {
+        {"two buckets a pixel", 0.25, 0.5, 0, 5, {1, 2, 4, 7, 9}},
+        {"three buckets in two pixels", 1.0 / 3, 2.0 / 3, 0, 7, {1, 1, 4, 4, 7, 7, 9}},
+        {"a bucket two pixels wide", 1, 2, 0, 6, {0, 0, 1, 1, 2, 2}},
+        {"columns beside the buckets", 0.25, 0.5, -2, 1, {1}},
+    };
+    for (const auto &c : cases) {
+        std::vector<qsizetype> shown;
+        for (const charts::BarColumn &column :
+             charts::HighestPerColumn(totals, c.centreOfFirst, c.pixelsPerBucket, c.left, c.right))
+            shown.push_back(column.bucket);
+        EXPECT_EQ(shown, c.buckets) << c.name;
+    }
+}
+
+TEST_F(ChartFrameTest, TenYearsOfDailyBarsAreSolidOnScreenAndInPictures) {
+    charts::BucketAxis *buckets = charts::addBucketAxis(chart(), days(3650));
+    QValueAxis *values = charts::addValueAxis(chart(), Qt::AlignLeft);
+    const QColor bar = charts::colourFromValue(5414482);
+    charts::addBars(chart(), *buckets, *values, {"", bar, QList<qreal>(3650, 60.0)});
+    charts::scaleFromZero(*values, 0, 60, 60);
+    QApplication::processEvents();
+
+    for (const QSize size : {chart().size().toSize(), QSize(640, 480)}) {
+        const QImage picture = charts::renderImage(chart(), size);
+        charts::layOut(chart(), size);
+        // The lower half of the plot, where every day has its bar.
+        const QRectF plot = chart().plotArea();
+        const QRect below =
+            QRectF(plot.left() + 2, plot.center().y() + 2, plot.width() - 4, plot.height() / 2 - 4)
+                .toAlignedRect();
+        int solid = 0;
+        for (int y = below.top(); y < below.bottom(); y += 3)
+            for (int x = below.left(); x < below.right(); ++x)
+                solid += picture.pixelColor(x, y) == bar;
+        const int all = below.width() * ((below.height() + 2) / 3);
+        EXPECT_GT(solid, all * 95 / 100) << size.width() << " x " << size.height();
+    }
 }
 
 } // namespace

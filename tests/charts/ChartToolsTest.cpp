@@ -209,19 +209,46 @@ TEST_F(ChartToolsTest, ZoomNarrowsEveryAxisInStepsAndUndoingBringsTheDrawnViewBa
     EXPECT_EQ(values->max(), 50);
 }
 
-TEST_F(ChartToolsTest, PanningMovesOnlyTheTimeAxis) {
+TEST(ChartViewPanning, AViewMovesAsFarAsAskedWithinTheDrawnGraphOnly) {
+    const struct {
+        double low, high, shift;
+        double moved;
+    } cases[] = {
+        {25, 50, 10, 10},    // left, well inside
+        {25, 50, 30, 25},    // left, stops at the start
+        {25, 50, -80, -50},  // right, stops at the end
+        {0, 100, 10, 0},     // the whole graph in view: nowhere to go
+        {-10, 90, 5, 0},     // beyond the start already: no further out
+        {-10, 90, -15, -10}, // but back in
+        {-10, 110, -15, 0},  // wider than the graph: stays
+    };
+    for (const auto &c : cases)
+        EXPECT_DOUBLE_EQ(charts::shiftWithin(c.low, c.high, c.shift, 0, 100), c.moved)
+            << c.low << " to " << c.high << " by " << c.shift;
+}
+
+TEST_F(ChartToolsTest, PanningMovesOnlyTheTimeAxisAndOnlyOverWhatWasDrawn) {
     int scrolled = 0;
     QObject::connect(&view, &charts::ChartView::scrolled, [&] { ++scrolled; });
-    const double pixelsPerUnit = view.chart()->plotArea().width() / 100;
-    const QPoint from = view.mapFromScene(view.chart()->plotArea().center());
+    const auto pan = [&](double units) {
+        const QPoint from = view.mapFromScene(view.chart()->plotArea().center());
+        const double pixelsPerUnit = view.chart()->plotArea().width() / (time->max() - time->min());
+        drag(Qt::RightButton, from, from + QPoint(qRound(units * pixelsPerUnit), 30));
+    };
 
-    drag(Qt::RightButton, from, from + QPoint(qRound(10 * pixelsPerUnit), 30));
+    pan(10); // the whole graph is in view
+    EXPECT_EQ(scrolled, 0);
+    EXPECT_FALSE(view.isZoomed());
 
+    view.zoomTo(view.mapFromScene(view.chart()->plotArea()).boundingRect().adjusted(150, 0, -150, 0));
+    waitForZoom();
+    const double shown = time->max() - time->min();
+    pan(-1000); // towards the end, past it
     EXPECT_GE(scrolled, 1);
-    EXPECT_NEAR(time->min(), -10, 0.5);
-    EXPECT_NEAR(time->max(), 90, 0.5);
-    EXPECT_EQ(values->min(), 0);
-    EXPECT_EQ(values->max(), 50);
+    EXPECT_NEAR(time->max(), 100, 1e-9);
+    EXPECT_NEAR(time->max() - time->min(), shown, 1e-9);
+    pan(1000); // towards the start, past it
+    EXPECT_NEAR(time->min(), 0, 1e-9);
     EXPECT_TRUE(view.isZoomed());
 
     charts::reset(*view.chart()); // a graph drawn afresh

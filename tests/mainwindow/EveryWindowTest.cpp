@@ -5,6 +5,8 @@
 #include "analysis/frmPlotTrack.h"
 #include "analysis/frmStats.h"
 #include "analysis/frmTabularData2.h"
+#include "charts/ChartFrame.h"
+#include "charts/ShownTexts.h"
 #include "core/frmAbout.h"
 #include "core/modLocalisation.h"
 #include "entry/AddWorkout.h"
@@ -30,6 +32,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QCalendarWidget>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -45,6 +48,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeView>
+#include <QTextDocumentFragment>
 
 #include <set>
 
@@ -99,6 +103,8 @@ public:
                 inspect(*headings);
             else if (auto *lines = qobject_cast<QTreeView *>(control))
                 inspect(*lines);
+            else if (auto *chart = qobject_cast<QChartView *>(control))
+                inspect(*chart);
         }
         text(window_, window_.windowTitle(), true);
     }
@@ -258,6 +264,22 @@ private:
         }
     }
 
+    // Every axis title shows whole on the chart, on one line or two.
+    void inspect(QChartView &view) {
+        QChart &chart = *view.chart();
+        charts::layOut(chart, chart.size());
+        QStringList shownTitles;
+        for (const shown::Text &title : shown::titles(chart))
+            shownTitles << title.text.simplified();
+        for (QAbstractAxis *axis : chart.axes()) {
+            if (!axis->isVisible())
+                continue;
+            const QString title =
+                QTextDocumentFragment::fromHtml(axis->titleText()).toPlainText().simplified();
+            text(view, title, shownTitles.contains(title), " axis title");
+        }
+    }
+
     QWidget &window_;
     std::set<QString> english_;
 };
@@ -330,6 +352,20 @@ protected:
              [this] {
                  auto window = mainWindow();
                  window->ReloadGraphSelection(activity);
+                 return window;
+             }},
+            {"main window at its smallest size showing an activity",
+             [this] {
+                 auto window = mainWindow();
+                 window->resize(1, 1);
+                 window->ReloadGraphSelection(activity);
+                 return window;
+             }},
+            {"main window at its smallest size showing a graph of a period without data",
+             [] {
+                 auto window = mainWindow();
+                 window->resize(1, 1);
+                 window->Combo1->setCurrentIndex(window->Combo1->findData(5));
                  return window;
              }},
             {"splash",

@@ -150,7 +150,7 @@ TEST_F(frmMainPeriodsTest, ACustomRangeStandsInFrontOfTheListAndIsReplacedByTheN
     EXPECT_EQ(gPeriodEnd, QDate(2025, 7, 31));
 }
 
-TEST_F(frmMainPeriodsTest, TheDialogOpensOnThisMonthUpToTodayAndItsCloseBoxKeepsThePeriod) {
+TEST_F(frmMainPeriodsTest, TheDialogOpensOnThisMonthUpToTodayAndItsCloseBoxKeepsThePeriodAndItsEntry) {
     load();
     choosePeriod(TimePeriods::kLastWeek);
     QDate offeredFirst;
@@ -172,7 +172,7 @@ TEST_F(frmMainPeriodsTest, TheDialogOpensOnThisMonthUpToTodayAndItsCloseBoxKeeps
     EXPECT_EQ(gPeriodStart, QDate(2026, 3, 2));
     EXPECT_EQ(gPeriodEnd, QDate(2026, 3, 8));
     EXPECT_EQ(window->Combo2->count(), 9);
-    EXPECT_EQ(window->Combo2->currentData().toInt(), TimePeriods::kCustom);
+    EXPECT_EQ(window->Combo2->currentData().toInt(), TimePeriods::kLastWeek);
 }
 
 TEST_F(frmMainPeriodsTest, ChoosingCustomAgainAfterItsWindowWasClosedOpensItAgain) {
@@ -200,6 +200,12 @@ TEST_F(frmMainPeriodsTest, ChoosingCustomAgainAfterItsWindowWasClosedOpensItAgai
     ASSERT_TRUE(accept.answered());
     EXPECT_EQ(gPeriodStart, QDate(2026, 1, 5));
     EXPECT_EQ(window->Combo2->currentData().toInt(), TimePeriods::kSavedRange);
+
+    NextModal closeAgain([](QWidget &modal) { modal.close(); });
+    pickCustom();
+    ASSERT_TRUE(closeAgain.answered());
+    EXPECT_EQ(window->Combo2->currentData().toInt(), TimePeriods::kSavedRange);
+    EXPECT_EQ(gPeriodStart, QDate(2026, 1, 5));
 }
 
 TEST_F(frmMainPeriodsTest, TheSportOrZoneListIsRememberedPerKindAndKeptWithinTheList) {

@@ -74,10 +74,11 @@ TEST(SessionGraphTitles, AxisTitlesFollowTheUnit) {
         EXPECT_EQ(AxisTitle(Quantity::HeartRate, c.unit), "Heart Rate");
     }
     EXPECT_EQ(DistanceAxisTitle("mi"), "Distance (mi)");
-    EXPECT_EQ(TimeAxisTitle(":"), "Duration (hh:mm)");
-    EXPECT_EQ(TimeAxisTitle("."), "Duration (hh.mm)");
+    EXPECT_EQ(TimeAxisTitles(":").clock, "Duration (hh:mm)");
+    EXPECT_EQ(TimeAxisTitles(".").withSeconds, "Duration (hh.mm.ss)");
     const QScopedValueRollback german(gLanguageOffset, 3000);
-    EXPECT_EQ(TimeAxisTitle(":"), "Dauer (Std:Min)");
+    EXPECT_EQ(TimeAxisTitles(":").clock, "Dauer (Std:Min)");
+    EXPECT_EQ(TimeAxisTitles(":").withSeconds, "Dauer (Std:Min:Sek)");
 }
 
 TEST(SessionGraphTitles, TheTableHeadingsDependOnTheKindAndTheUnitOnly) {

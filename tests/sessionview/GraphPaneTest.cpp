@@ -10,6 +10,8 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QElapsedTimer>
+#include <QGraphicsObject>
+#include <QLineSeries>
 #include <QSignalBlocker>
 #include <QTextDocumentFragment>
 
@@ -105,7 +107,7 @@ protected:
                 continue;
             const QStringList written = static_cast<QCategoryAxis *>(axis)->categoriesLabels();
             std::vector<shown::Text> labels = shown::labels(chart(), *axis);
-            std::erase_if(labels, [](const shown::Text &label) { return label.text.isEmpty(); });
+            std::erase_if(labels, [](const shown::Text &label) { return label.text.trimmed().isEmpty(); });
             for (std::size_t i = 0; i < labels.size(); ++i) {
                 EXPECT_TRUE(written.contains(labels[i].text))
                     << graph << ": " << labels[i].text.toStdString();
@@ -173,18 +175,32 @@ TEST_F(GraphPaneTest, EveryValueAxisShowsItsTicksInTheUsersLocaleOnScreenAndInIt
     }
 }
 
-TEST_F(GraphPaneTest, EveryTitleAndLabelIsWholeAtTheWindowsDefaultSizeInEveryLanguage) {
+TEST_F(GraphPaneTest, EveryTitleAndLabelIsWholeFromTheSmallestToTheDefaultSizeInEveryLanguage) {
     charts::setUpChart(chart());
-    for (const char *unit : {"mi", "km"}) {
-        gConn.prepare("update preferences set Primary_Unit = ?").bindAll(QString(unit)).execute();
-        gPrimaryUnit = unit;
-        for (const int language : {0, 1000, 2000, 3000, 4000}) {
-            gLanguageOffset = language;
-            forEachGraph([&](const std::string &graph) {
-                const std::string name = unit + (", " + std::to_string(language)) + ", " + graph;
-                expectWholeTitles(name);
-                expectWholeLabelsApart(name);
-            });
+    // A period without data gives axes of one-digit numbers, which leave their titles the least room.
+    const struct {
+        const char *size;
+        bool smallest;
+        int period;
+    } cases[] = {{"default size, this month", false, 0},
+                 {"default size, last month", false, 1},
+                 {"smallest size, last month", true, 1}};
+    for (const auto &c : cases) {
+        if (c.smallest)
+            window.resize(1, 1);
+        window.Combo2->setCurrentIndex(c.period);
+        for (const char *unit : {"mi", "km"}) {
+            gConn.prepare("update preferences set Primary_Unit = ?").bindAll(QString(unit)).execute();
+            gPrimaryUnit = unit;
+            for (const int language : {0, 1000, 2000, 3000, 4000}) {
+                gLanguageOffset = language;
+                forEachGraph([&](const std::string &graph) {
+                    const std::string name =
+                        std::string(c.size) + ", " + unit + ", " + std::to_string(language) + ", " + graph;
+                    expectWholeTitles(name);
+                    expectWholeLabelsApart(name);
+                });
+            }
         }
     }
 }
@@ -202,9 +218,12 @@ TEST_F(GraphPaneTest, TheTimeAxisShowsAtLeastThreeLabelsAtAnyZoom) {
     for (int zoom = 0; zoom < 6; ++zoom) {
         const std::string name = std::to_string(time.max() - time.min()) + " minutes shown";
         std::vector<shown::Text> labels = shown::labels(chart(), time);
-        std::erase_if(labels, [](const shown::Text &label) { return label.text.isEmpty(); });
+        std::erase_if(labels, [](const shown::Text &label) { return label.text.trimmed().isEmpty(); });
         EXPECT_GE(labels.size(), 3u) << name;
         expectWholeLabelsApart(name);
+        // The title names the form of the labels.
+        const bool seconds = labels.front().text.count(':') == 2;
+        EXPECT_EQ(time.titleText(), seconds ? "Duration (hh:mm:ss)" : "Duration (hh:mm)") << name;
 
         const QRectF plot = chart().plotArea();
         view.zoomTo(
@@ -218,6 +237,42 @@ TEST_F(GraphPaneTest, TheTimeAxisShowsAtLeastThreeLabelsAtAnyZoom) {
         settle();
     }
     EXPECT_LT(time.max() - time.min(), 0.1);
+}
+
+TEST_F(GraphPaneTest, TheTimeAxisLabelsItsOriginWhateverTheLeftSideShows) {
+    charts::setUpChart(chart());
+    for (const int left : {0, 1, 2}) { // nothing, speed, pace
+        const SessionKey recorder = addStored(1, left, left == 0 ? 1 : 0);
+        for (int second = 0; second <= 75 * 60; second += 4)
+            addSample(recorder, second, 1, std::nullopt, 0, 6, second / 600.0);
+        showActivity(recorder);
+        std::vector<shown::Text> labels = shown::labels(chart(), *chart().axes(Qt::Horizontal).front());
+        std::erase_if(labels, [](const shown::Text &label) { return label.text.trimmed().isEmpty(); });
+        ASSERT_FALSE(labels.empty()) << left;
+        EXPECT_EQ(labels.front().text, "00:00") << left;
+        expectWholeLabelsApart("left side " + std::to_string(left));
+    }
+}
+
+TEST_F(GraphPaneTest, ASingleReadingShowsAsAWholeDotOnItsPlace) {
+    charts::setUpChart(chart());
+    const SessionKey once = addStored(0);
+    addSample(once, 0, 0, std::nullopt, 140);
+    showActivity(once);
+
+    auto *line = qobject_cast<QLineSeries *>(chart().series().value(0));
+    ASSERT_NE(line, nullptr);
+    ASSERT_EQ(line->count(), 1);
+    const QGraphicsObject *dot = nullptr;
+    for (QGraphicsItem *item : chart().childItems())
+        if (auto *object = dynamic_cast<QGraphicsObject *>(item);
+            object && object->objectName() == "lonePoint")
+            dot = object;
+    ASSERT_NE(dot, nullptr);
+    EXPECT_TRUE(dot->isVisible());
+    EXPECT_EQ(dot->pos(), chart().mapToPosition(line->at(0), line));
+    EXPECT_TRUE(QRectF(QPointF(), chart().size()).contains(dot->mapRectToParent(dot->boundingRect())));
+    EXPECT_GT(dot->boundingRect().width(), line->pen().widthF());
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QValueAxis>
 
 namespace {
 
@@ -42,8 +43,19 @@ TEST_F(PaneToolsTest, TheFullViewLinkIsThereWhileTheViewDiffersFromTheDrawnOne) 
     view().undoZoom();
     EXPECT_FALSE(linkShown());
 
+    const auto *time = qobject_cast<QValueAxis *>(window.TChart3->chart()->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(time, nullptr);
+    const double last = time->max();
+    view().panBy(40); // the whole activity is in view: nowhere to move
+    EXPECT_FALSE(linkShown());
+    view().zoomTo(QRect(100, 40, 80, 60));
     view().panBy(40);
     EXPECT_TRUE(linkShown());
+    // No further than the activity reaches, either way.
+    view().panBy(100000);
+    EXPECT_NEAR(time->min(), 0, 1e-9);
+    view().panBy(-100000);
+    EXPECT_NEAR(time->max(), last, 1e-9);
     gCurrentGraph.clear();
     window.showSessionGraph(key); // drawn afresh
     EXPECT_FALSE(linkShown());
