@@ -100,6 +100,7 @@ void frmWizard1::Form_Load() {
     if (Combo1->currentIndex() < 0 && Combo1->count() > 0)
         Combo1->setCurrentIndex(0);
     txtAge->setText(QString::number(preferences::kWizardDefaultAge));
+    leftAge_ = txtAge->text();
     for (int index = 0; index < int(Units.size()); ++index)
         Units[index]->setChecked(gPrimaryUnit == QLatin1String(kUnitCodes[index]));
     for (int index = 0; index < int(WeekStarts.size()); ++index)
@@ -149,11 +150,25 @@ void frmWizard1::txtAge_LostFocus() {
         txtAge->setText(QString::number(preferences::kWizardDefaultAge));
         NumericBox::ReturnFocus(*txtAge);
     }
+    leftAge_ = txtAge->text();
     platform::failures::runReported([&age] { preferences::StoreAgeAndZones(gConn, age.age, age.maximum); });
+}
+
+// A screen reader presses a button without moving the focus: an age typed and not yet left is
+// checked and stored as leaving its box would have done, before the wizard goes on or ends.
+void frmWizard1::leaveAgeBox() {
+    if (txtAge->text() != leftAge_)
+        txtAge_LostFocus();
+}
+
+void frmWizard1::reject() {
+    leaveAgeBox();
+    QDialog::reject();
 }
 
 // A refused age holds the wizard for this press; the box then holds an age that was stored.
 void frmWizard1::Command2_Click() {
+    leaveAgeBox();
     if (ageRefused_) {
         txtAge->setFocus(Qt::OtherFocusReason);
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 #include <array>
 
@@ -19,6 +20,8 @@ class frmWizard1 : public QDialog {
 public:
     explicit frmWizard1(QWidget *parent = nullptr);
 
+    void reject() override;
+
     QLineEdit *txtAge;
     QComboBox *Combo1;
     std::array<QRadioButton *, 3> Units;
@@ -34,7 +37,9 @@ private:
     void Units_Click(int index);
     void WeekStarts_Click(int index);
     void txtAge_LostFocus();
+    void leaveAgeBox();
     void Command2_Click();
 
     bool ageRefused_ = false;
+    QString leftAge_; // what the age box was filled with or last left with
 };

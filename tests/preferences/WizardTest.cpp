@@ -126,6 +126,25 @@ TEST_F(WizardTest, AnAgeOutOfRangeIsRefusedOnceAndHoldsTheFirstNext) {
         EXPECT_EQ(shown.text, modLocalisation::LoadResString(1618));
 }
 
+// A screen reader presses Next or Close without the focus leaving the age box first.
+TEST_F(WizardTest, AnAgeTypedAndNotLeftIsCheckedWhenAButtonIsPressed) {
+    const struct {
+        const char *typed;
+        bool next; // else Close
+        int storedAge;
+        bool stays;
+    } cases[] = {{"45", true, 45, false}, {"40", false, 40, false}, {"0", true, 30, true}};
+    for (const auto &c : cases) {
+        frmWizard1 &wizard = open();
+        wizard.txtAge->setText(c.typed);
+        (c.next ? wizard.Command2 : wizard.Command1)->click();
+        EXPECT_EQ(scalar("select age from person"), c.storedAge) << c.typed;
+        EXPECT_EQ(wizard.isVisible(), c.stays) << c.typed;
+    }
+    ASSERT_EQ(dialogs.shown().size(), 1u) << "only the age out of range is refused";
+    EXPECT_EQ(dialogs.shown().front().text, modLocalisation::LoadResString(1618));
+}
+
 TEST_F(WizardTest, OpensOnTheStoredChoicesAndStoresEachNewOneAtOnce) {
     gConn.executeScript("update preferences set Primary_Unit = 'km';"
                         "insert into weeklyData (theweek, time_target) values ('2003-01-06', 3600)");
