@@ -70,6 +70,15 @@ void nameAfter(QWidget *box, const QLabel *line, const QString &part = QString()
     box->setAccessibleName(part.isEmpty() ? line->text() : line->text() + ' ' + part);
 }
 
+// Qt names a drop-down list on Linux by its current entry and leaves its name to the labels that
+// point at it, so a list that shares its line's label with a box gets an unseen label of its own.
+void nameListAfter(QComboBox *list, const QLabel *line, const QString &part) {
+    nameAfter(list, line, part);
+    auto *label = new QLabel(list->accessibleName(), list->parentWidget());
+    label->setBuddy(list);
+    label->hide();
+}
+
 QHBoxLayout *row(std::initializer_list<QWidget *> widgets) {
     auto *line = new QHBoxLayout;
     for (QWidget *widget : widgets)
@@ -340,11 +349,11 @@ void AddWorkout::nameBoxes() {
     for (std::size_t zone = 0; zone < Text6.size(); ++zone)
         nameAfter(Text6[zone], lblZones[zone], text(1591));
     const QString unit = text(1845);
-    nameAfter(Combo5, lblDistance, unit);
-    nameAfter(AvgSpeedUnits, lblAvgSpeed, unit);
-    nameAfter(MaxSpeedUnits, lblMaxSpeed, unit);
-    nameAfter(AvgPaceUnits, lblAvgPace, unit);
-    nameAfter(BestPaceUnits, lblBestPace, unit);
+    nameListAfter(Combo5, lblDistance, unit);
+    nameListAfter(AvgSpeedUnits, lblAvgSpeed, unit);
+    nameListAfter(MaxSpeedUnits, lblMaxSpeed, unit);
+    nameListAfter(AvgPaceUnits, lblAvgPace, unit);
+    nameListAfter(BestPaceUnits, lblBestPace, unit);
 }
 
 void AddWorkout::fillUnitLists() {

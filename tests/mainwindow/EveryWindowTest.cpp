@@ -31,6 +31,7 @@
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QChartView>
 #include <QCheckBox>
@@ -47,8 +48,8 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTreeView>
 #include <QTextDocumentFragment>
+#include <QTreeView>
 
 #include <set>
 
@@ -204,6 +205,20 @@ private:
         }
     }
 
+    // The name a screen reader announces. Qt names a drop-down list on Linux by its current entry
+    // and leaves its name to the labels that point at it; the frame around a box points at it too,
+    // but names the whole group, not the box.
+    static QString spokenName(const QWidget &control) {
+        QString name;
+        if (!qobject_cast<const QComboBox *>(&control))
+            name = control.accessibleName();
+        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(const_cast<QWidget *>(&control));
+        for (const auto &[label, relation] : box->relations(QAccessible::Label))
+            if (name.isEmpty() && qobject_cast<const QLabel *>(label->object()))
+                name = label->text(QAccessible::Name);
+        return name;
+    }
+
     // A box that the athlete fills or chooses in is named after its own label, so that a screen
     // reader does not announce the frame around it, or nothing, instead.
     void inspectName(const QWidget &control) {
@@ -214,10 +229,7 @@ private:
         if (!box || qobject_cast<const QAbstractSpinBox *>(up) || qobject_cast<const QComboBox *>(up) ||
             (up && qobject_cast<const QCalendarWidget *>(up->parentWidget())))
             return;
-        QString name = control.accessibleName();
-        for (const QLabel *label : up->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
-            if (name.isEmpty() && label->buddy() == &control)
-                name = label->text();
+        QString name = spokenName(control);
         if (name.trimmed().isEmpty())
             faults.insert(nameOf(control) + " has no name of its own");
         else
