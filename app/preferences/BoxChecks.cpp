@@ -19,9 +19,24 @@ constexpr int kWholeNumberForMaximum = 1511;
 constexpr int kWholeNumberForPace = 1506;
 constexpr int kMaximumRange = 1617;
 constexpr int kAgeRange = 1618;
+constexpr int kZoneBoundRange = 1911;
+constexpr int kPaceRange = 1912;
 
 bool isWholeWithin(const QString &text, int maximum) {
     return modHelpers::ValidateNumericText(text, maximum) == modHelpers::kValid;
+}
+
+// A box of whole numbers from 0 up to its maximum: a whole number above it is told the range, any
+// other text that it is no whole number.
+std::optional<BoxRefusal> checkWholeUpTo(const QString &text, int maximum, int notWhole, int outOfRange) {
+    switch (modHelpers::ValidateNumericText(text, maximum)) {
+    case modHelpers::kValid:
+        return std::nullopt;
+    case modHelpers::kWholeAboveMaximum:
+        return BoxRefusal{outOfRange, Icon::Information, std::nullopt};
+    default:
+        return BoxRefusal{notWhole, Icon::Information, std::nullopt};
+    }
 }
 
 // A number held in a box whose range check reads it as a whole number: its 16-bit rounding,
@@ -49,9 +64,9 @@ std::optional<BoxRefusal> checkWholeInRange(const QString &text, int notANumber,
 } // namespace
 
 std::optional<BoxRefusal> CheckZoneBound(const QString &text) {
-    if (text.isEmpty() || isWholeWithin(text, kHighestZoneBound))
+    if (text.isEmpty())
         return std::nullopt;
-    return BoxRefusal{kWholeNumber, Icon::Information, std::nullopt};
+    return checkWholeUpTo(text, kHighestZoneBound, kWholeNumber, kZoneBoundRange);
 }
 
 std::optional<BoxRefusal> CheckAge(const QString &text) {
@@ -63,9 +78,9 @@ std::optional<BoxRefusal> CheckMaximumHeartRate(const QString &text) {
 }
 
 std::optional<BoxRefusal> CheckPace(const QString &text) {
-    if (text.isEmpty() || isWholeWithin(text, kSlowestPace))
+    if (text.isEmpty())
         return std::nullopt;
-    return BoxRefusal{kWholeNumberForPace, Icon::Information, std::nullopt};
+    return checkWholeUpTo(text, kSlowestPace, kWholeNumberForPace, kPaceRange);
 }
 
 PaceRange CheckPaceRange(const QString &fastest, const QString &slowest) {

@@ -24,10 +24,12 @@ const BoxRefusal kWholeNumber{1505, Icon::Information, std::nullopt};
 const BoxRefusal kWholeNumberNoIcon{1505, Icon::None, std::nullopt};
 
 TEST(BoxChecks, ZoneBoundsAreEmptyOrWholeNumbersUpTo240) {
+    const BoxRefusal outOfRange{1911, Icon::Information, std::nullopt};
     expectChecks(preferences::CheckZoneBound, {{"", std::nullopt},
                                                {"0", std::nullopt},
                                                {"240", std::nullopt},
-                                               {"241", kWholeNumber},
+                                               {"241", outOfRange},
+                                               {"300", outOfRange},
                                                {"12.5", kWholeNumber},
                                                {"-3", kWholeNumber},
                                                {"abc", kWholeNumber}});
@@ -61,9 +63,13 @@ TEST(BoxChecks, MaximumHeartRateOutOfRangeKeepsItsText) {
 
 TEST(BoxChecks, PaceIsWholeMinutesUpTo99) {
     const BoxRefusal pace{1506, Icon::Information, std::nullopt};
-    expectChecks(
-        preferences::CheckPace,
-        {{"", std::nullopt}, {"0", std::nullopt}, {"99", std::nullopt}, {"100", pace}, {"5.5", pace}});
+    const BoxRefusal outOfRange{1912, Icon::Information, std::nullopt};
+    expectChecks(preferences::CheckPace, {{"", std::nullopt},
+                                          {"0", std::nullopt},
+                                          {"99", std::nullopt},
+                                          {"100", outOfRange},
+                                          {"5.5", pace},
+                                          {"x", pace}});
 }
 
 TEST(BoxChecks, PaceRangeGoesFromFastestToSlowest) {

@@ -289,9 +289,9 @@ TEST_F(OptionsWindowTest, OkRefusesWhatABoxRefusesWhenItIsLeft) {
         const char *text;
         int message;
     } cases[] = {
-        {"zone bound", [](frmOptions &o) { return o.hrzone3[1]; }, "300", 1505},
+        {"zone bound", [](frmOptions &o) { return o.hrzone3[1]; }, "300", 1911},
         {"age", [](frmOptions &o) { return o.txtAge; }, "300", 1618},
-        {"pace", [](frmOptions &o) { return o.Text1[1]; }, "100", 1506},
+        {"pace", [](frmOptions &o) { return o.Text1[1]; }, "100", 1912},
         {"pace order", [](frmOptions &o) { return o.Text1[1]; }, "3", 1507},
         {"activity hours", [](frmOptions &o) { return o.Text4[0]; }, "24", 1508},
         {"zone minutes", [](frmOptions &o) { return o.txtZone2[1]; }, "60", 1616},
@@ -339,7 +339,7 @@ TEST_F(OptionsWindowTest, ComputingTheZonesChecksTheirBoxesFirst) {
     options.hrzone3[1]->setText("300");
     options.Command2->click();
     options.Command7->click();
-    EXPECT_EQ(messages(), (std::vector<int>{1505, 1505}));
+    EXPECT_EQ(messages(), (std::vector<int>{1911, 1911}));
     EXPECT_EQ(numbers("select * from zones"), zones);
 }
 
@@ -383,7 +383,7 @@ TEST_F(OptionsWindowTest, PaceBoxesStoreAValidRangeWhenLeft) {
     EXPECT_EQ(gPaceMax, 20.0f);
     enter("8", "8");
     enter("5", "100");
-    EXPECT_EQ(messages(), (std::vector<int>{1507, 1506}));
+    EXPECT_EQ(messages(), (std::vector<int>{1507, 1912}));
     EXPECT_EQ(numbers("select Pace_Min, Pace_Max from preferences"), (std::vector<double>{5, 20}));
 }
 
