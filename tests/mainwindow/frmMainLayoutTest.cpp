@@ -34,8 +34,10 @@ Place placeIn(const QMainWindow &window, const QWidget *control) {
 
 std::string nameOf(const QWidget *control) {
     const QVariant index = control->property("Index");
-    return control->objectName().toStdString() +
-           (index.isValid() ? "(" + index.toString().toStdString() + ")" : "");
+    std::string name = control->objectName().toStdString();
+    if (index.isValid())
+        name += '(' + index.toString().toStdString() + ')';
+    return name;
 }
 
 class frmMainLayoutTest : public DatabaseFixture {
