@@ -16,6 +16,8 @@ using platform::dialogs::Icon;
 namespace {
 
 constexpr int kDefaultPopupPoints = 10;
+constexpr int kTopicsFound = 1913;
+constexpr int kContextNumber = 1916;
 
 void classMessage(const QString &text, Icon icon) {
     platform::dialogs::message(text, "HTML Help Class", icon);
@@ -52,7 +54,9 @@ void HTMLHelp::HHDisplayTopicID(QWidget *window) {
     const auto page = HelpPages::PageWithContextId(HelpPages::ReadHelpPages(helpFolder(*file)), HHTopicID);
     show(window, *file,
          page ? Content::pageAt(page->path)
-              : Content{{}, HelpPages::TopicListHtml("Context number " + QString::number(HHTopicID), {})});
+              : Content{{},
+                        HelpPages::TopicListHtml(
+                            modLocalisation::LoadResString(kContextNumber).arg(HHTopicID), {})});
 }
 
 void HTMLHelp::HHDisplaySearch(QWidget *window) {
@@ -186,7 +190,7 @@ HTMLHelp::Content HTMLHelp::lookupResult(const QString &helpFile,
     if (found.size() == 1)
         return Content::pageAt(found.front().path);
     if (found.size() > 1)
-        return {{}, HelpPages::TopicListHtml("Topics Found", found)};
+        return {{}, HelpPages::TopicListHtml(modLocalisation::LoadResString(kTopicsFound), found)};
     if (!HHDefaultURL.isEmpty())
         return topic(helpFile, HHDefaultURL);
     if (!HHMsgText.isEmpty())

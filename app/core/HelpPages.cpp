@@ -1,5 +1,7 @@
 #include "core/HelpPages.h"
 
+#include "core/modLocalisation.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -77,6 +79,13 @@ QString link(const HelpPage &page) {
            page.title.toHtmlEscaped() + "</a>";
 }
 
+constexpr int kNoTopicsFound = 1915;
+constexpr int kIndexHeading = 1914;
+
+QString noTopicsFound() {
+    return "<p>" + modLocalisation::LoadResString(kNoTopicsFound).toHtmlEscaped() + "</p>";
+}
+
 QString document(const QString &heading, const QString &body) {
     return "<html><head><title>" + heading.toHtmlEscaped() + "</title></head><body><h1>" +
            heading.toHtmlEscaped() + "</h1>" + body + "</body></html>";
@@ -125,7 +134,7 @@ QList<HelpPage> PagesWithWords(const QList<HelpPage> &pages, const QString &quer
 
 QString TopicListHtml(const QString &heading, const QList<HelpPage> &pages) {
     if (pages.isEmpty())
-        return document(heading, "<p>No topics found.</p>");
+        return document(heading, noTopicsFound());
     QString items;
     for (const HelpPage &page : pages)
         items += "<li>" + link(page) + "</li>";
@@ -145,7 +154,7 @@ QString IndexHtml(const QList<HelpPage> &pages) {
     QString lines;
     for (const auto &[key, entry] : entries)
         lines += "<p>" + entry.first.toHtmlEscaped() + ": " + entry.second.join(", ") + "</p>";
-    return document("Index", lines.isEmpty() ? "<p>No topics found.</p>" : lines);
+    return document(modLocalisation::LoadResString(kIndexHeading), lines.isEmpty() ? noTopicsFound() : lines);
 }
 
 std::optional<QString> PopupText(const QString &fileText, int topicNumber) {

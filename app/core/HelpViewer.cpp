@@ -95,7 +95,7 @@ void HelpWindow::bringForward() {
 void HelpWindow::search() {
     const auto found =
         HelpPages::PagesWithWords(HelpPages::ReadHelpPages(searchFolder_), searchField_->text());
-    showHtml(HelpPages::TopicListHtml("Search", found));
+    showHtml(HelpPages::TopicListHtml(modLocalisation::LoadResString(kSearchPrompt), found));
 }
 
 namespace HelpViewer {

@@ -1,6 +1,9 @@
 #include "core/HelpPages.h"
 
+#include "core/Globals.h"
+
 #include <QDir>
+#include <QScopedValueRollback>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -109,6 +112,12 @@ TEST_F(HelpPagesTest, TheIndexListsEachKeywordOnceInAlphabeticalOrderWithItsPage
 
     EXPECT_TRUE(TopicListHtml("Search", {}).contains("No topics found."));
     EXPECT_TRUE(IndexHtml({}).contains("No topics found."));
+}
+
+TEST(HelpPagesLanguage, PagesMadeForTheAthleteSpeakTheChosenLanguage) {
+    const QScopedValueRollback<int> spanish(gLanguageOffset, 2000);
+    EXPECT_TRUE(TopicListHtml("Buscar", {}).contains("<p>No se encontró ningún tema.</p>"));
+    EXPECT_TRUE(IndexHtml({}).contains("<h1>Índice</h1>"));
 }
 
 TEST(PopupTextTest, ATopicIsTheLinesUpToTheNextTopic) {
