@@ -79,14 +79,13 @@ Claim claimOf(const QString &claimed) {
     return {claimed, name.left(dot), moment};
 }
 
-// Nothing when the file could not be claimed; it is then tried again at the next start.
+// Nothing when the file could not be claimed; it is then tried again at the next start. The claim
+// is read back from its name, so that a first import and one that finishes it agree on the moment.
 std::optional<Claim> claim(const QString &path) {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDateTime moment(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
-    const QString claimed = path + '.' + moment.toString(kMomentFormat) + kClaimed;
+    const QString claimed = path + '.' + QDateTime::currentDateTime().toString(kMomentFormat) + kClaimed;
     if (!QFile::rename(path, claimed))
         return std::nullopt;
-    return Claim{claimed, path, moment};
+    return claimOf(claimed);
 }
 
 // Imports a claimed file. Once its activity is stored the file goes, before the athlete is told;

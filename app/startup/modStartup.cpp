@@ -208,23 +208,16 @@ bool SendConnectedNotice() {
 StartupOutcome Main(const StartupEnvironment &environment) {
     const QString commandLine = modInstance::CommandLine(environment.arguments);
     // Decided before anything touches the database or the automatic import folder: two starts
-    // at once must not both import a waiting file.
-    using platform::instance::Claim;
-    auto claim = Claim::take();
-    if (claim.state() != Claim::State::Held) {
-        // A folder that no start can claim is used unguarded, as long as nobody answers at once.
-        const auto patience =
-            claim.state() == Claim::State::HeldByOther ? kHandOverPatience : std::chrono::milliseconds(0);
-        auto handOver = platform::instance::handOver(modInstance::kSocketName,
-                                                     modInstance::CommandLineMessage(commandLine), patience);
-        if (handOver.delivered)
-            return StartupOutcome::HandedOver;
-        if (handOver.claim.state() == Claim::State::HeldByOther) {
-            setUpLanguage();
-            showStartupFailure(1948, {});
-            return StartupOutcome::Failed;
-        }
-        claim = std::move(handOver.claim);
+    // at once must not both import a waiting file. A folder that no start can claim is used
+    // unguarded, as long as nobody answers at once.
+    auto [handedOver, claim] = platform::instance::claimOrHandOver(
+        modInstance::kSocketName, modInstance::CommandLineMessage(commandLine), kHandOverPatience);
+    if (handedOver)
+        return StartupOutcome::HandedOver;
+    if (claim.state() == platform::instance::Claim::State::HeldByOther) {
+        setUpLanguage();
+        showStartupFailure(1948, {});
+        return StartupOutcome::Failed;
     }
 
     std::unique_ptr<frmSplash> splash;

@@ -69,15 +69,15 @@ void Claim::release() {
         ::close(std::exchange(descriptor_, -1));
 }
 
-HandOver handOver(const QString &socketName, const QString &text, std::chrono::milliseconds patience) {
+HandOver claimOrHandOver(const QString &socketName, const QString &text, std::chrono::milliseconds patience) {
     const QDeadlineTimer giveUp(patience);
     for (;;) {
-        if (localmessage::send(socketName, text))
-            return {true, Claim(-1, Claim::State::HeldByOther)};
         Claim claim = Claim::take();
         if (claim.state() == Claim::State::Held)
             return {false, std::move(claim)};
-        if (giveUp.hasExpired())
+        if (localmessage::send(socketName, text))
+            return {true, std::move(claim)};
+        if (claim.state() == Claim::State::Unavailable || giveUp.hasExpired())
             return {false, std::move(claim)};
         QThread::msleep(kLookAgainMs);
     }

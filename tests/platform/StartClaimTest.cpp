@@ -65,7 +65,8 @@ protected:
 TEST_F(HandOverTest, TheStartThatHoldsTheClaimAndListensGetsTheText) {
     const Claim running = Claim::take();
     ASSERT_TRUE(listener.listen(kName));
-    const auto handOver = platform::instance::handOver(kName, "commandline go", std::chrono::milliseconds(0));
+    const auto handOver =
+        platform::instance::claimOrHandOver(kName, "commandline go", std::chrono::milliseconds(0));
     EXPECT_TRUE(handOver.delivered);
     EXPECT_NE(handOver.claim.state(), State::Held);
     const QDeadlineTimer giveUp(10000);
@@ -77,7 +78,8 @@ TEST_F(HandOverTest, TheStartThatHoldsTheClaimAndListensGetsTheText) {
 TEST_F(HandOverTest, AStartThatEndedBeforeListeningLeavesTheClaimToTheWaitingOne) {
     Claim ended = Claim::take();
     ended.release();
-    const auto handOver = platform::instance::handOver(kName, "commandline", std::chrono::milliseconds(0));
+    const auto handOver =
+        platform::instance::claimOrHandOver(kName, "commandline", std::chrono::milliseconds(0));
     EXPECT_FALSE(handOver.delivered);
     EXPECT_EQ(handOver.claim.state(), State::Held);
     EXPECT_EQ(Claim::take().state(), State::HeldByOther);
@@ -85,7 +87,8 @@ TEST_F(HandOverTest, AStartThatEndedBeforeListeningLeavesTheClaimToTheWaitingOne
 
 TEST_F(HandOverTest, AStartThatNeverListensIsGivenUpOn) {
     const Claim silent = Claim::take();
-    const auto handOver = platform::instance::handOver(kName, "commandline", std::chrono::milliseconds(0));
+    const auto handOver =
+        platform::instance::claimOrHandOver(kName, "commandline", std::chrono::milliseconds(0));
     EXPECT_FALSE(handOver.delivered);
     EXPECT_EQ(handOver.claim.state(), State::HeldByOther);
 }

@@ -6,14 +6,10 @@
 #include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QThread>
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 

@@ -10,8 +10,6 @@
 // is a lock that the system lets go of when its process ends, however it ends.
 namespace platform::instance {
 
-struct HandOver;
-
 class Claim {
 public:
     enum class State {
@@ -34,8 +32,6 @@ public:
     void release();
 
 private:
-    friend HandOver handOver(const QString &, const QString &, std::chrono::milliseconds);
-
     Claim(int descriptor, State state) : descriptor_(descriptor), state_(state) {}
 
     int descriptor_;
@@ -43,13 +39,15 @@ private:
 };
 
 struct HandOver {
-    bool delivered = false; // the start that holds the claim has the text
-    Claim claim;            // Held when that start ended before it listened: this one owns the folder now
+    bool delivered = false; // another start has the text
+    Claim claim;            // Held when this start owns the folder
 };
 
-// Sends the text to the start that holds the claim, over the local socket of the name, waiting
-// for that start to listen while it is still starting. When that start ends first, the claim is
-// taken instead. Neither within the patience: not delivered, and the claim is not held.
-HandOver handOver(const QString &socketName, const QString &text, std::chrono::milliseconds patience);
+// Claims the data folder, or else sends the text to the start that holds the claim, over the
+// local socket of the name, waiting for that start to listen while it is still starting; when
+// that start ends first, the claim is taken instead. Neither within the patience: not delivered,
+// and the claim is not held. A folder that no start can claim gets one try at sending, since no
+// start is worth waiting for.
+HandOver claimOrHandOver(const QString &socketName, const QString &text, std::chrono::milliseconds patience);
 
 } // namespace platform::instance
