@@ -27,8 +27,10 @@ std::optional<double> ReadNumericText(const QString &text);
 
 // The refusal of a box that takes a decimal number of 0 or more.
 constexpr int kDecimalNumberMessage = 1920;
-// The refusal of a box that takes a decimal number from 0 to 99999.
+// The refusal of a box that takes a decimal number from 0 to kLargestDecimal, which the message
+// names: what five characters hold, and what the graphs and the stored columns carry.
 constexpr int kDecimalRangeMessage = 1860;
+constexpr double kLargestDecimal = 99999;
 
 // The text of a validation message in the chosen language; the decimal-number messages name the
 // user's decimal separator.

@@ -8,7 +8,6 @@ namespace {
 
 constexpr int kRestingPulseRange = 1867;
 constexpr int kHighestRestingPulse = 300;
-constexpr double kHeaviestWeight = 99999; // what the five characters of the box hold
 
 std::optional<double> columnValue(const platform::db::Statement &row, int column) {
     return row.isNull(column) ? std::nullopt : std::optional<double>(row.columnDouble(column));
@@ -41,7 +40,7 @@ Validation Validate(const QString &weight, const QString &restingPulse) {
     Validation result;
     if (!weight.isEmpty()) {
         const auto value = modHelpers::ReadNumericText(weight);
-        if (!value || *value < 0 || *value > kHeaviestWeight) {
+        if (!value || *value < 0 || *value > modHelpers::kLargestDecimal) {
             result.messages.push_back(Message(Box::Weight));
             result.focus = Box::Weight;
         } else {

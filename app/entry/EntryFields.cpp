@@ -55,7 +55,8 @@ int wholeNumberMessage(const QString &text, int limit, int negativeMessage, int 
 
 int decimalMessage(const QString &text) {
     const auto value = number(text);
-    return value && *value >= 0 && *value <= kLargestDecimal ? 0 : modHelpers::kDecimalRangeMessage;
+    const bool within = value && *value >= 0 && *value <= modHelpers::kLargestDecimal;
+    return within ? 0 : modHelpers::kDecimalRangeMessage;
 }
 
 int paceMessage(Box box, const QString &text) {

@@ -33,10 +33,6 @@ enum class Box {
     BestPace,
 };
 
-// The largest distance or speed a box takes: what five characters can hold, and what the graphs
-// and the stored columns carry without trouble.
-inline constexpr double kLargestDecimal = 99999;
-
 // The string id of the message that leaving the box with this text shows; 0 when the text is
 // accepted. An empty box is always accepted.
 int LeaveMessage(Box box, const QString &text);

@@ -26,9 +26,11 @@ bool isWholeWithin(const QString &text, int maximum) {
     return modHelpers::ValidateNumericText(text, maximum) == modHelpers::kValid;
 }
 
-// A box of whole numbers from 0 up to its maximum: a whole number above it is told the range, any
-// other text that it is no whole number.
+// A box that is empty or holds a whole number from 0 up to its maximum: a whole number above it
+// is told the range, any other text that it is no whole number.
 std::optional<BoxRefusal> checkWholeUpTo(const QString &text, int maximum, int notWhole, int outOfRange) {
+    if (text.isEmpty())
+        return std::nullopt;
     switch (modHelpers::ValidateNumericText(text, maximum)) {
     case modHelpers::kValid:
         return std::nullopt;
@@ -64,8 +66,6 @@ std::optional<BoxRefusal> checkWholeInRange(const QString &text, int notANumber,
 } // namespace
 
 std::optional<BoxRefusal> CheckZoneBound(const QString &text) {
-    if (text.isEmpty())
-        return std::nullopt;
     return checkWholeUpTo(text, kHighestZoneBound, kWholeNumber, kZoneBoundRange);
 }
 
@@ -78,8 +78,6 @@ std::optional<BoxRefusal> CheckMaximumHeartRate(const QString &text) {
 }
 
 std::optional<BoxRefusal> CheckPace(const QString &text) {
-    if (text.isEmpty())
-        return std::nullopt;
     return checkWholeUpTo(text, kSlowestPace, kWholeNumberForPace, kPaceRange);
 }
 

@@ -33,15 +33,6 @@ QString paceText(float pace) {
     return QLocale().toString(static_cast<double>(pace), 'g', 7);
 }
 
-// Runs what a choice sets off; a database failure is reported as a preference not saved.
-template <typename Save> void saveSetting(QWidget *window, Save save) {
-    try {
-        save();
-    } catch (const platform::db::DbError &failure) {
-        preferences::SayNotSaved(failure, window);
-    }
-}
-
 } // namespace
 
 QWidget *frmOptions::buildGeneralTab() {
@@ -174,6 +165,10 @@ void frmOptions::chkUseCompressedMode_Click() {
 }
 
 void frmOptions::chkUseSmoothing_Click() {
-    saveSetting(this, [] { modPreferences::LoadPreferences(); });
+    try {
+        modPreferences::LoadPreferences();
+    } catch (const platform::db::DbError &failure) {
+        preferences::SayNotSaved(failure, this);
+    }
     gGraphSelectLive = true;
 }

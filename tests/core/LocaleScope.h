@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QString>
 
 // Makes a locale the user's locale for as long as it lives.
 class LocaleScope {
@@ -13,3 +14,8 @@ public:
 private:
     QLocale previous_;
 };
+
+// A decimal number written with "." as the user's locale shows it.
+inline QString shownDecimal(QString number) {
+    return number.replace('.', QLocale().decimalPoint());
+}

@@ -7,6 +7,13 @@ namespace {
 
 using namespace EntryFields;
 
+// A box, a text typed or pasted into it, and the message that refuses it (0: accepted).
+struct BoxText {
+    Box box;
+    const char *text;
+    int message;
+};
+
 TEST(EntryFields, CheckIntegerClassifiesWholenessAndRange) {
     const struct {
         const char *text;
@@ -24,11 +31,7 @@ TEST(EntryFields, CheckIntegerClassifiesWholenessAndRange) {
 
 TEST(EntryFields, EachBoxAnswersLeavingWithItsMessage) {
     const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
-    const struct {
-        Box box;
-        const char *text;
-        int message;
-    } cases[] = {
+    const BoxText cases[] = {
         {Box::Distance, "", 0},
         {Box::Distance, "1.5", 0},
         {Box::Distance, "0", 0},
@@ -85,11 +88,7 @@ TEST(EntryFields, EachBoxAnswersLeavingWithItsMessage) {
 // the box takes.
 TEST(EntryFields, ARefusedPasteNamesItsFaultOrTheBoxsRange) {
     const LocaleScope english(QLocale(QLocale::English, QLocale::UnitedStates));
-    const struct {
-        Box box;
-        const char *pasted;
-        int message;
-    } cases[] = {
+    const BoxText cases[] = {
         {Box::Hours, "1.5", 1509},
         {Box::Hours, "100", 1615},
         {Box::Hours, " 12 ", 1861},
@@ -102,7 +101,7 @@ TEST(EntryFields, ARefusedPasteNamesItsFaultOrTheBoxsRange) {
         {Box::AveragePace, "0005", 1866},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(PasteMessage(c.box, c.pasted), c.message) << static_cast<int>(c.box) << " " << c.pasted;
+        EXPECT_EQ(PasteMessage(c.box, c.text), c.message) << static_cast<int>(c.box) << " " << c.text;
 }
 
 TEST(EntryFields, SpeedGivesPaceTruncatedAndCapped) {

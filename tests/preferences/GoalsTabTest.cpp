@@ -5,6 +5,7 @@
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
 #include "core/DeviceLibrary.h"
+#include "core/LocaleScope.h"
 #include "core/modHelpersDates.h"
 #include "core/modHelpersValidation.h"
 #include "core/modLocalisation.h"
@@ -21,7 +22,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStringList>
@@ -33,11 +33,6 @@ namespace {
 
 using modLocalisation::LoadResString;
 using platform::dialogs::Answer;
-
-// A decimal number as the user's number format shows it.
-QString shownDecimal(QString number) {
-    return number.replace('.', QLocale().decimalPoint());
-}
 
 // The Goals tab and the recorder functions of the preferences window, with weeks starting on
 // Monday and the recorder simulated.

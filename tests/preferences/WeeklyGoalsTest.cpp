@@ -2,19 +2,14 @@
 #include "preferences/GoalBoxes.h"
 
 #include "core/DatabaseFixture.h"
+#include "core/LocaleScope.h"
 #include "core/Numbers.h"
 
-#include <QLocale>
 #include <QStringList>
 
 namespace {
 
 using namespace preferences;
-
-// A decimal number as the user's number format shows it.
-QString shownDecimal(QString number) {
-    return number.replace('.', QLocale().decimalPoint());
-}
 
 // A goal text as its box shows it after the goal was stored and loaded again.
 class WeeklyGoalsTest : public DatabaseFixture {
