@@ -8,7 +8,6 @@
 #include <QGraphicsObject>
 #include <QPainter>
 #include <QStackedBarSeries>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -120,11 +119,7 @@ std::vector<BarColumn> HighestPerColumn(const QList<qreal> &totals, double centr
 
 void keepDenseBarsSolid(QChart &chart, QAbstractBarSeries &series, qreal depth) {
     auto *bars = new DenseBars(chart, series, depth);
-    QObject::connect(&chart, &QChart::plotAreaChanged, bars, &DenseBars::follow);
-    for (QAbstractAxis *axis : series.attachedAxes())
-        if (auto *values = qobject_cast<QValueAxis *>(axis))
-            QObject::connect(values, &QValueAxis::rangeChanged, bars, &DenseBars::follow);
-    bars->follow();
+    followSeries(chart, series, *bars, [bars] { bars->follow(); });
 }
 
 } // namespace charts

@@ -5,7 +5,6 @@
 #include <QChart>
 #include <QGraphicsObject>
 #include <QPainter>
-#include <QValueAxis>
 #include <QXYSeries>
 
 namespace charts {
@@ -54,11 +53,7 @@ private:
 
 void markLonePoint(QChart &chart, QXYSeries &series) {
     auto *mark = new LonePointMark(chart, series);
-    QObject::connect(&chart, &QChart::plotAreaChanged, mark, &LonePointMark::place);
-    for (QAbstractAxis *axis : series.attachedAxes())
-        if (auto *values = qobject_cast<QValueAxis *>(axis))
-            QObject::connect(values, &QValueAxis::rangeChanged, mark, &LonePointMark::place);
-    mark->place();
+    followSeries(chart, series, *mark, [mark] { mark->place(); });
 }
 
 } // namespace charts
