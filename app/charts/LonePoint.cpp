@@ -34,10 +34,6 @@ public:
     }
 
     void place() {
-        if (series_.count() != 1) {
-            hide();
-            return;
-        }
         const QPointF at = chart_.mapToPosition(series_.at(0), &series_);
         // Half a pixel of slack: a point on the edge maps onto it give or take a rounding.
         setVisible(chart_.plotArea().adjusted(-0.5, -0.5, 0.5, 0.5).contains(at));
@@ -52,6 +48,8 @@ private:
 } // namespace
 
 void markLonePoint(QChart &chart, QXYSeries &series) {
+    if (series.count() != 1)
+        return;
     auto *mark = new LonePointMark(chart, series);
     followSeries(chart, series, *mark, [mark] { mark->place(); });
 }
