@@ -51,7 +51,7 @@ public:
         painter->setClipRect(plot);
         painter->setPen(Qt::NoPen);
         const auto columns =
-            HighestPerColumn(totals, origin.x(), pixelsPerBucket, qFloor(plot.left()), qCeil(plot.right()));
+            highestPerColumn(totals, origin.x(), pixelsPerBucket, qFloor(plot.left()), qCeil(plot.right()));
         for (const BarColumn &column : columns) {
             double base = 0;
             for (const QBarSet *set : sets) {
@@ -90,7 +90,7 @@ private:
 
 } // namespace
 
-std::vector<BarColumn> HighestPerColumn(const QList<qreal> &totals, double centreOfFirst,
+std::vector<BarColumn> highestPerColumn(const QList<qreal> &totals, double centreOfFirst,
                                         double pixelsPerBucket, int left, int right) {
     std::vector<BarColumn> columns;
     if (pixelsPerBucket <= 0 || totals.isEmpty())
