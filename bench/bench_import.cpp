@@ -1,9 +1,9 @@
 // Imports a generated data file through the program's own import into a fresh database:
 //  - HeartRate: heart-rate samples under the short header, 6.77 M of them in about 200 MB;
-//  - JoinedGps: heart-rate samples, then GPS points with their positions, 2 M samples in all.
+//  - JoinedGps: heart-rate samples, then GPS points with their positions, 2 M samples in all;
+//  - EndlessLine: 32 MiB without a line end, refused as no data file: the time to refuse it.
 // Reported as samples per second, and as the peak resident memory that the import added to the
 // process (peak_added_MB). Run bench_db_insert beside it: its rows per second are the yardstick.
-//  - EndlessLine: 32 MiB without a line end, refused as no data file; the time to refuse it.
 #include "core/Globals.h"
 #include "exchange/DataFileImport.h"
 #include "exchange/DataFileWriter.h"

@@ -130,10 +130,7 @@ void addMarkers(QChart &chart, QValueAxis &x, QValueAxis &y, const TrackPlot &pl
     for (const TrackMarker &marker : plot.markers)
         series->append(marker.at);
     auto *numbers = new MarkerNumbers(chart, *series, plot.markers);
-    QObject::connect(&chart, &QChart::plotAreaChanged, numbers, &MarkerNumbers::place);
-    for (QValueAxis *axis : {&x, &y})
-        QObject::connect(axis, &QValueAxis::rangeChanged, numbers, &MarkerNumbers::place);
-    numbers->place();
+    charts::followSeries(chart, *series, *numbers, [numbers] { numbers->place(); });
 }
 
 } // namespace

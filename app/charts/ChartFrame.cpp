@@ -181,6 +181,14 @@ void belongsToGraph(QGraphicsItem &item) {
     item.setData(kGraphItemKey, true);
 }
 
+void followSeries(QChart &chart, QAbstractSeries &series, QObject &item, const std::function<void()> &place) {
+    QObject::connect(&chart, &QChart::plotAreaChanged, &item, place);
+    for (QAbstractAxis *axis : series.attachedAxes())
+        if (auto *values = qobject_cast<QValueAxis *>(axis))
+            QObject::connect(values, &QValueAxis::rangeChanged, &item, place);
+    place();
+}
+
 QValueAxis *addValueAxis(QChart &chart, Qt::Alignment side) {
     auto *axis = new QValueAxis;
     axis->setTickType(QValueAxis::TicksDynamic);

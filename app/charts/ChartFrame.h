@@ -10,13 +10,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class QAbstractAxis;
+class QAbstractSeries;
 class QBarSeries;
 class QChart;
 class QGraphicsItem;
 class QLineSeries;
+class QObject;
 class QPainter;
 class QStackedBarSeries;
 class QValueAxis;
@@ -43,6 +46,11 @@ void reset(QChart &chart);
 
 // Makes an item drawn over the chart (one of its child items) part of the graph now shown.
 void belongsToGraph(QGraphicsItem &item);
+
+// Keeps an item drawn over the chart in step with a series: calls place now, and again whenever
+// the plot is resized or a value axis of the series is zoomed or moved, for as long as the item
+// lives.
+void followSeries(QChart &chart, QAbstractSeries &series, QObject &item, const std::function<void()> &place);
 
 // Axes, each added to the chart at the side given.
 BucketAxis *addBucketAxis(QChart &chart, const QStringList &buckets, Qt::Alignment side = Qt::AlignBottom);

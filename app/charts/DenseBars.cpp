@@ -8,7 +8,6 @@
 #include <QGraphicsObject>
 #include <QPainter>
 #include <QStackedBarSeries>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -52,7 +51,7 @@ public:
         painter->setClipRect(plot);
         painter->setPen(Qt::NoPen);
         const auto columns =
-            HighestPerColumn(totals, origin.x(), pixelsPerBucket, qFloor(plot.left()), qCeil(plot.right()));
+            highestPerColumn(totals, origin.x(), pixelsPerBucket, qFloor(plot.left()), qCeil(plot.right()));
         for (const BarColumn &column : columns) {
             double base = 0;
             for (const QBarSet *set : sets) {
@@ -91,25 +90,23 @@ private:
 
 } // namespace
 
-std::vector<BarColumn> HighestPerColumn(const QList<qreal> &totals, double centreOfFirst,
+std::vector<BarColumn> highestPerColumn(const QList<qreal> &totals, double centreOfFirst,
                                         double pixelsPerBucket, int left, int right) {
     std::vector<BarColumn> columns;
     if (pixelsPerBucket <= 0 || totals.isEmpty())
         return columns;
+    // Buckets wider than a pixel: the one under the column's centre. Narrower ones: every bucket
+    // that reaches into the column, so that none goes unseen; one that only touches the column's
+    // edge stays out of it.
+    const bool wide = pixelsPerBucket >= 1;
     for (int pixel = left; pixel < right; ++pixel) {
         // The column in buckets, bucket i reaching from i - 0.5 to i + 0.5.
         const double from = (pixel - centreOfFirst) / pixelsPerBucket + 0.5;
         const double to = (pixel + 1 - centreOfFirst) / pixelsPerBucket + 0.5;
-        // Buckets wider than a pixel: the one under the column's centre. Narrower ones: every
-        // bucket that reaches into the column, so that none goes unseen.
-        const bool wide = pixelsPerBucket >= 1;
-        // A bucket that only touches the column's edge stays out of it.
-        const double middle = std::floor((from + to) / 2);
-        const double firstReaching = std::floor(from + kEdge);
-        const double lastReaching = std::ceil(to - kEdge) - 1;
-        const auto first = static_cast<qsizetype>(std::max(0.0, wide ? middle : firstReaching));
-        const auto last =
-            static_cast<qsizetype>(std::min(double(totals.size() - 1), wide ? middle : lastReaching));
+        const double firstShown = wide ? std::floor((from + to) / 2) : std::floor(from + kEdge);
+        const double lastShown = wide ? firstShown : std::ceil(to - kEdge) - 1;
+        const auto first = static_cast<qsizetype>(std::max(0.0, firstShown));
+        const auto last = static_cast<qsizetype>(std::min(double(totals.size() - 1), lastShown));
         if (first > last)
             continue;
         const auto highest = std::max_element(totals.begin() + first, totals.begin() + last + 1);
@@ -120,11 +117,7 @@ std::vector<BarColumn> HighestPerColumn(const QList<qreal> &totals, double centr
 
 void keepDenseBarsSolid(QChart &chart, QAbstractBarSeries &series, qreal depth) {
     auto *bars = new DenseBars(chart, series, depth);
-    QObject::connect(&chart, &QChart::plotAreaChanged, bars, &DenseBars::follow);
-    for (QAbstractAxis *axis : series.attachedAxes())
-        if (auto *values = qobject_cast<QValueAxis *>(axis))
-            QObject::connect(values, &QValueAxis::rangeChanged, bars, &DenseBars::follow);
-    bars->follow();
+    followSeries(chart, series, *bars, [bars] { bars->follow(); });
 }
 
 } // namespace charts

@@ -21,7 +21,7 @@ struct BarColumn {
 // buckets. Buckets at least a pixel wide each show in the columns whose centres they cover;
 // narrower ones share columns, each showing the highest bucket that reaches into it, so that no
 // bucket goes unseen. A column that no bucket reaches is left out.
-std::vector<BarColumn> HighestPerColumn(const QList<qreal> &totals, double centreOfFirst,
+std::vector<BarColumn> highestPerColumn(const QList<qreal> &totals, double centreOfFirst,
                                         double pixelsPerBucket, int left, int right);
 
 // Draws the bars of the series solid, a column of pixels at a time, while its buckets are less

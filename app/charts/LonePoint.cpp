@@ -5,7 +5,6 @@
 #include <QChart>
 #include <QGraphicsObject>
 #include <QPainter>
-#include <QValueAxis>
 #include <QXYSeries>
 
 namespace charts {
@@ -35,10 +34,6 @@ public:
     }
 
     void place() {
-        if (series_.count() != 1) {
-            hide();
-            return;
-        }
         const QPointF at = chart_.mapToPosition(series_.at(0), &series_);
         // Half a pixel of slack: a point on the edge maps onto it give or take a rounding.
         setVisible(chart_.plotArea().adjusted(-0.5, -0.5, 0.5, 0.5).contains(at));
@@ -53,12 +48,10 @@ private:
 } // namespace
 
 void markLonePoint(QChart &chart, QXYSeries &series) {
+    if (series.count() != 1)
+        return;
     auto *mark = new LonePointMark(chart, series);
-    QObject::connect(&chart, &QChart::plotAreaChanged, mark, &LonePointMark::place);
-    for (QAbstractAxis *axis : series.attachedAxes())
-        if (auto *values = qobject_cast<QValueAxis *>(axis))
-            QObject::connect(values, &QValueAxis::rangeChanged, mark, &LonePointMark::place);
-    mark->place();
+    followSeries(chart, series, *mark, [mark] { mark->place(); });
 }
 
 } // namespace charts

@@ -41,8 +41,7 @@ void addSide(QChart &chart, QAbstractAxis &time, const ChartSide &side, Qt::Alig
     axis->setTitleBrush(side.series.colour);
     QLineSeries *line = charts::addLine(chart, time, *axis, inMinutes(side.series.points),
                                         {side.series.colour, kLineWidth}, side.title);
-    if (line->count() == 1)
-        charts::markLonePoint(chart, *line);
+    charts::markLonePoint(chart, *line);
     axis->setRange(side.scale.minimum, side.scale.maximum);
     axis->setReverse(side.scale.inverted);
     axis->setVisible(side.scale.visible);

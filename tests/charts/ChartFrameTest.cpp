@@ -210,7 +210,7 @@ TEST(DenseBarsTest, EachColumnShowsItsHighestBucketAndNoneGoesUnseen) {
     for (const auto &c : cases) {
         std::vector<qsizetype> shown;
         for (const charts::BarColumn &column :
-             charts::HighestPerColumn(totals, c.centreOfFirst, c.pixelsPerBucket, c.left, c.right))
+             charts::highestPerColumn(totals, c.centreOfFirst, c.pixelsPerBucket, c.left, c.right))
             shown.push_back(column.bucket);
         EXPECT_EQ(shown, c.buckets) << c.name;
     }

@@ -3,9 +3,9 @@
 #include "core/Globals.h"
 
 #include <QDir>
-#include <QScopedValueRollback>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 

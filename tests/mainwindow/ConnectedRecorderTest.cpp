@@ -13,7 +13,6 @@
 #include <QLocalSocket>
 #include <QPointer>
 #include <QProcess>
-#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -21,12 +20,11 @@
 namespace {
 
 using testing::eventually;
+using testing::kOtherProgramPatienceMs;
 
 // Two programs of one user: one that listens and "Runvella --eggconnected" started beside it.
 class TwoProgramsTest : public DatabaseFixture {
 protected:
-    static constexpr int kPatienceMs = 120000;
-
     void SetUp() override {
         if (!QFileInfo::exists(program))
             GTEST_SKIP() << "the program is not built beside the tests";
@@ -43,7 +41,7 @@ protected:
         QProcess sender;
         sender.setProcessEnvironment(environment);
         sender.start(program, {"--eggconnected"});
-        return sender.waitForFinished(kPatienceMs) && sender.exitCode() == 0;
+        return sender.waitForFinished(kOtherProgramPatienceMs) && sender.exitCode() == 0;
     }
 
     const QString program = QCoreApplication::applicationDirPath() + "/Runvella";
@@ -120,7 +118,7 @@ TEST_F(ConnectedNoticeTest, ATransferBoxAnsweredAfterTheSenderHasGoneLeavesThePr
             };
             QEventLoop box;
             QTimer look;
-            const QDeadlineTimer giveUp(kPatienceMs);
+            const QDeadlineTimer giveUp(kOtherProgramPatienceMs);
             QObject::connect(&look, &QTimer::timeout, [&] {
                 if (senderGone() || giveUp.hasExpired())
                     box.quit();
@@ -133,7 +131,7 @@ TEST_F(ConnectedNoticeTest, ATransferBoxAnsweredAfterTheSenderHasGoneLeavesThePr
 
     sender.setProcessEnvironment(environment);
     sender.start(program, {"--eggconnected"});
-    const QDeadlineTimer deadline(kPatienceMs);
+    const QDeadlineTimer deadline(kOtherProgramPatienceMs);
     // The transfer has ended when a box was answered and its checkpoint is back at 0.
     while (!deadline.hasExpired() && !(boxes > 0 && scalar("select transfer_progress from preferences") == 0))
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);

@@ -10,26 +10,23 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include <xcb/xcb.h>
 
 #include <cstdlib>
 #include <cstring>
-#include <functional>
 #include <memory>
 
 namespace {
 
 using testing::eventually;
+using testing::kOtherProgramPatienceMs;
 
 // The program on an X server of its own (Xvfb), where the test sees its windows and what it asks
 // of a window manager, as a window manager would.
 class OnAnXServerTest : public ::testing::Test {
 protected:
-    static constexpr int kPatienceMs = 120000;
-
     void SetUp() override {
         const QString xvfb = QStandardPaths::findExecutable("Xvfb");
         if (!QFileInfo::exists(program) || xvfb.isEmpty())
@@ -37,7 +34,7 @@ protected:
         server.start(xvfb, {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
         ASSERT_TRUE(server.waitForStarted());
         QByteArray number;
-        const QDeadlineTimer giveUp(kPatienceMs);
+        const QDeadlineTimer giveUp(kOtherProgramPatienceMs);
         // A loaded machine may take Xvfb several seconds to name its display.
         while (!number.contains('\n') && !giveUp.hasExpired() && server.state() == QProcess::Running) {
             server.waitForReadyRead(1000);
@@ -148,7 +145,7 @@ TEST_F(OnAnXServerTest, ASecondStartBringsTheRunningWindowForward) {
     QProcess second;
     second.setProcessEnvironment(environment);
     second.start(program, {});
-    ASSERT_TRUE(second.waitForFinished(kPatienceMs));
+    ASSERT_TRUE(second.waitForFinished(kOtherProgramPatienceMs));
     EXPECT_EQ(second.exitCode(), 0);
 
     // Asked of the window manager as the user's own tools ask, which it grants.

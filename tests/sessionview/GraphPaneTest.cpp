@@ -99,6 +99,13 @@ protected:
         settle();
     }
 
+    // The labels shown along the axis that say something: blanks that only make room are left out.
+    std::vector<shown::Text> sayingLabels(const QAbstractAxis &axis) {
+        std::vector<shown::Text> labels = shown::labels(chart(), axis);
+        std::erase_if(labels, [](const shown::Text &label) { return label.text.trimmed().isEmpty(); });
+        return labels;
+    }
+
     // Every label of the axes that write their own (days, weeks, times) is whole and clear of the
     // next one.
     void expectWholeLabelsApart(const std::string &graph) {
@@ -106,8 +113,7 @@ protected:
             if (axis->type() != QAbstractAxis::AxisTypeCategory || !axis->isVisible())
                 continue;
             const QStringList written = static_cast<QCategoryAxis *>(axis)->categoriesLabels();
-            std::vector<shown::Text> labels = shown::labels(chart(), *axis);
-            std::erase_if(labels, [](const shown::Text &label) { return label.text.trimmed().isEmpty(); });
+            const std::vector<shown::Text> labels = sayingLabels(*axis);
             for (std::size_t i = 0; i < labels.size(); ++i) {
                 EXPECT_TRUE(written.contains(labels[i].text))
                     << graph << ": " << labels[i].text.toStdString();
@@ -217,8 +223,7 @@ TEST_F(GraphPaneTest, TheTimeAxisShowsAtLeastThreeLabelsAtAnyZoom) {
     // The six minutes, then zooms each into a fifth of the plot's width: down to seconds.
     for (int zoom = 0; zoom < 6; ++zoom) {
         const std::string name = std::to_string(time.max() - time.min()) + " minutes shown";
-        std::vector<shown::Text> labels = shown::labels(chart(), time);
-        std::erase_if(labels, [](const shown::Text &label) { return label.text.trimmed().isEmpty(); });
+        const std::vector<shown::Text> labels = sayingLabels(time);
         EXPECT_GE(labels.size(), 3u) << name;
         expectWholeLabelsApart(name);
         // The title names the form of the labels.
@@ -246,8 +251,7 @@ TEST_F(GraphPaneTest, TheTimeAxisLabelsItsOriginWhateverTheLeftSideShows) {
         for (int second = 0; second <= 75 * 60; second += 4)
             addSample(recorder, second, 1, std::nullopt, 0, 6, second / 600.0);
         showActivity(recorder);
-        std::vector<shown::Text> labels = shown::labels(chart(), *chart().axes(Qt::Horizontal).front());
-        std::erase_if(labels, [](const shown::Text &label) { return label.text.trimmed().isEmpty(); });
+        const std::vector<shown::Text> labels = sayingLabels(*chart().axes(Qt::Horizontal).front());
         ASSERT_FALSE(labels.empty()) << left;
         EXPECT_EQ(labels.front().text, "00:00") << left;
         expectWholeLabelsApart("left side " + std::to_string(left));
