@@ -72,11 +72,13 @@ public:
 
 // The numbers beside the marker crosses, drawn over the crosses and the track. They follow their
 // points when the plot changes size or is zoomed. A number stands only wholly inside the plot and
-// clear of the numbers before it; where markers crowd, their crosses stay and some numbers give way.
+// clear of the start and end marks and of the numbers before it; where markers crowd, their crosses
+// stay and some numbers give way.
 class MarkerNumbers : public QGraphicsObject {
 public:
-    MarkerNumbers(QChart &chart, QScatterSeries &series, const std::vector<TrackMarker> &markers)
-        : QGraphicsObject(&chart), chart_(chart), series_(series) {
+    MarkerNumbers(QChart &chart, QScatterSeries &series, const std::vector<TrackMarker> &markers,
+                  std::vector<QPointF> keptInSight)
+        : QGraphicsObject(&chart), chart_(chart), series_(series), keptInSight_(std::move(keptInSight)) {
         setObjectName(QStringLiteral("markerNumbers"));
         charts::belongsToGraph(*this);
         setZValue(kNumbersAbove);
@@ -93,6 +95,10 @@ public:
     void place() {
         const QRectF plot = chart_.plotArea();
         std::vector<QRectF> taken;
+        for (const QPointF &mark : keptInSight_)
+            taken.emplace_back(chart_.mapToPosition(mark, &series_) -
+                                   QPointF(kMarkSize / 2.0, kMarkSize / 2.0),
+                               QSizeF(kMarkSize, kMarkSize));
         for (const auto &[label, at] : labels_) {
             const QPointF cross = chart_.mapToPosition(at, &series_);
             const QSizeF size = label->boundingRect().size();
@@ -121,6 +127,7 @@ private:
     QChart &chart_;
     QScatterSeries &series_;
     std::vector<std::pair<QGraphicsSimpleTextItem *, QPointF>> labels_;
+    std::vector<QPointF> keptInSight_;
 };
 
 void addMarkers(QChart &chart, QValueAxis &x, QValueAxis &y, const TrackPlot &plot, const QString &title) {
@@ -129,7 +136,11 @@ void addMarkers(QChart &chart, QValueAxis &x, QValueAxis &y, const TrackPlot &pl
     series->setLightMarker(crossImage(colour));
     for (const TrackMarker &marker : plot.markers)
         series->append(marker.at);
-    auto *numbers = new MarkerNumbers(chart, *series, plot.markers);
+    std::vector<QPointF> startAndEnd;
+    for (const auto &mark : {plot.start, plot.end})
+        if (mark)
+            startAndEnd.push_back(*mark);
+    auto *numbers = new MarkerNumbers(chart, *series, plot.markers, std::move(startAndEnd));
     charts::followSeries(chart, *series, *numbers, [numbers] { numbers->place(); });
 }
 

@@ -327,6 +327,29 @@ TEST_F(PlotTrackWindowTest, TheStartAndEndOnTheEdgesOfTheTrackShowWhole) {
     }
 }
 
+TEST_F(PlotTrackWindowTest, MarkerNumbersLeaveTheStartAndEndMarksInSight) {
+    // 2.1 miles: at every interval the last marker's number would fall on the end.
+    gCurrentSessionKey = addGpsActivity(5, 21);
+    frmPlotTrack window;
+    window.show();
+    for (const int listIndex : {0, 1, 2}) {
+        window.cmbUnits->setCurrentIndex(listIndex);
+        emit window.cmbUnits->activated(listIndex);
+        QApplication::processEvents();
+        for (const char *name : {"Start", "End"}) {
+            auto *point = static_cast<QScatterSeries *>(seriesNamed(window, name).at(0));
+            const double size = point->markerSize();
+            const QPointF at = chart(window).mapToPosition(point->at(0), point);
+            const QRectF mark(at - QPointF(size / 2, size / 2), QSizeF(size, size));
+            for (QGraphicsSimpleTextItem *number : markerNumbers(window))
+                EXPECT_FALSE(number->isVisible() &&
+                             number->mapRectToScene(number->boundingRect()).intersects(mark))
+                    << name << " under number " << number->text().toStdString() << " at list entry "
+                    << listIndex;
+        }
+    }
+}
+
 TEST_F(PlotTrackWindowTest, MarkerNumbersStandOverTheCrossesAndTheTrackAndReadTheSameEverywhere) {
     gCurrentSessionKey = addGpsActivity(5, 1190); // a marker every mile: numbers over other crosses
     frmPlotTrack window;
