@@ -1,6 +1,7 @@
 #include "analysis/frmPlotTrack.h"
 
 #include "analysis/CourseSamples.h"
+#include "analysis/ListRoom.h"
 #include "analysis/ReportList.h"
 #include "analysis/TrackChart.h"
 #include "analysis/TrackPlot.h"
@@ -109,7 +110,7 @@ frmPlotTrack::frmPlotTrack(QWidget *parent)
     analysis::PrepareReportList(lstStats, false);
     charts::setUpChart(*TChart1->chart());
     TChart1->setRenderHint(QPainter::Antialiasing);
-    TChart1->setMinimumSize(480, 360);
+    TChart1->setMinimumSize(400, 360);
 
     // The chart's tools have a row of their own: the way back to the drawn view, when it joins
     // the images, takes no room from them.
@@ -143,12 +144,20 @@ frmPlotTrack::frmPlotTrack(QWidget *parent)
     // The boxes act on their state, however it changed: a click, the keyboard or a screen reader.
     connect(chkDisableMarkers, &QCheckBox::toggled, this, [this] { redraw(false); });
     connect(chkLegend, &QCheckBox::toggled, this, [this] { redraw(false); });
+
+    // The statistics keep room for several rows below the chart, and the window opens laid out
+    // around them.
+    lstStats->setMinimumHeight(analysis::OpeningListHeight(*lstStats));
+    resize(sizeHint());
+    layout->activate();
+    resize(analysis::OpeningSize(*this, *lstStats, minimumSizeHint().width()));
 }
 
 void frmPlotTrack::Form_Load() {
     resImage[1]->hide();
     const platform::cursor::BusyCursor busy;
     modLocalisation::LocalizeForm(this);
+    lstStats->setAccessibleName(Label1->text());
     cmbUnits->addItems(analysis::MarkerIntervalTexts(gPrimaryUnit));
     cmbUnits->setCurrentIndex(0);
     platform::failures::runReported([this] {

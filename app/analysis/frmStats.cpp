@@ -1,6 +1,7 @@
 #include "analysis/frmStats.h"
 
 #include "analysis/CourseSamples.h"
+#include "analysis/ListRoom.h"
 #include "analysis/ReportList.h"
 #include "core/FormControls.h"
 #include "core/Form_ControlPos.h"
@@ -27,6 +28,8 @@ using namespace ControlMoveMode;
 namespace {
 
 constexpr QSize kDesignedSize(760, 340);
+// The list is named for screen readers as the track plot names the same statistics.
+constexpr int kListName = 1678;
 
 } // namespace
 
@@ -61,6 +64,8 @@ frmStats::frmStats(QWidget *parent)
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     Form_Load();
     connect(cmbUnits, &QComboBox::activated, this, &frmStats::cmbUnits_Click);
+    // The caption of the unit box needs its room beside the box and the OK button.
+    resize(analysis::OpeningSize(*this, *lstStats, Label2->sizeHint().width() + width - Label2->width()));
 }
 
 void frmStats::Form_Load() {
@@ -75,6 +80,7 @@ void frmStats::Form_Load() {
 
     const platform::cursor::BusyCursor busy;
     modLocalisation::LocalizeForm(this);
+    lstStats->setAccessibleName(modLocalisation::LoadResString(kListName));
     platform::failures::runReported([this] {
         m_HasPosition = analysis::StartsWithPosition(gCurrentSessionKey);
         SetupListControl();

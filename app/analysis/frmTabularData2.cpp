@@ -1,5 +1,6 @@
 #include "analysis/frmTabularData2.h"
 
+#include "analysis/ListRoom.h"
 #include "analysis/ReportList.h"
 #include "core/FormControls.h"
 #include "core/Form_ControlPos.h"
@@ -50,11 +51,14 @@ frmTabularData2::frmTabularData2(QWidget *parent)
     connect(mnuCopy, &QAction::triggered, this, &frmTabularData2::CopyData);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
     Form_Load();
+    resize(analysis::OpeningSize(*this, *lstTabData,
+                                 Frame1->minimumSizeHint().width() + width - Frame1->width()));
 }
 
 void frmTabularData2::Form_Load() {
     const platform::cursor::BusyCursor busy;
     modLocalisation::LocalizeForm(this);
+    lstTabData->setAccessibleName(Frame1->title());
     analysis::PrepareReportList(lstTabData, true);
 
     m_ControlPos->Init(this);

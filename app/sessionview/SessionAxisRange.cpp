@@ -51,7 +51,8 @@ AxisScale ScaleForSide(SessionGraphQuantity quantity, const std::vector<GraphPoi
     if (speedActivity && values.smallest == 0 && values.largest == 0)
         return {0, kAllZeroMaximum};
     AxisScale scale{values.smallest, values.largest};
-    if (values.smallest < values.largest)
+    // A level series gets its room above too, so that its line stands inside the plot, not on its top.
+    if (!points.empty())
         scale.maximum = values.largest + kRoom;
     scale.minimum = quantity == SessionGraphQuantity::Speed ? 0 : values.smallest - kRoom;
     return drawable(scale);
@@ -59,7 +60,9 @@ AxisScale ScaleForSide(SessionGraphQuantity quantity, const std::vector<GraphPoi
 
 AxisScale HeartRateOnlyScale(const std::vector<GraphPoint> &points) {
     const Extremes values = extremes(points);
-    return drawable({values.smallest, values.largest + kRoom});
+    // A level line gets room below too, so that it stands inside the plot, not on its floor.
+    const bool level = !points.empty() && values.smallest == values.largest;
+    return drawable({level ? values.smallest - kRoom : values.smallest, values.largest + kRoom});
 }
 
 } // namespace sessionview

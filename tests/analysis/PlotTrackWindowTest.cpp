@@ -327,6 +327,34 @@ TEST_F(PlotTrackWindowTest, TheStartAndEndOnTheEdgesOfTheTrackShowWhole) {
     }
 }
 
+TEST_F(PlotTrackWindowTest, AOneSampleOrLevelTrackStandsInsideThePlot) {
+    const struct {
+        const char *name;
+        std::vector<testing::SampleRow> samples;
+    } cases[] = {
+        {"one sample", {gpsRow(0, 0.1, 100, 45, -73)}},
+        {"due east", {gpsRow(0, 0.1, 100, 45, -73), gpsRow(60, 0.2, 100, 45, -72.998)}},
+        {"due north", {gpsRow(0, 0.1, 100, 45, -73), gpsRow(60, 0.2, 100, 45.002, -73)}},
+    };
+    for (const auto &c : cases) {
+        const SessionKey key = addActivity(5, 60, 0.2);
+        testing::storeSamples(gConn, key, c.samples);
+        gCurrentSessionKey = key;
+        frmPlotTrack window;
+        window.show();
+        QApplication::processEvents();
+        const QRectF plot = chart(window).plotArea();
+        for (const char *name : {"Start", "End"}) {
+            auto *point = static_cast<QScatterSeries *>(seriesNamed(window, name).at(0));
+            ASSERT_EQ(point->count(), 1) << c.name << ": " << name;
+            const double half = point->markerSize() / 2;
+            EXPECT_TRUE(plot.adjusted(half, half, -half, -half)
+                            .contains(chart(window).mapToPosition(point->at(0), point)))
+                << c.name << ": " << name;
+        }
+    }
+}
+
 TEST_F(PlotTrackWindowTest, MarkerNumbersLeaveTheStartAndEndMarksInSight) {
     // 2.1 miles: at every interval the last marker's number would fall on the end.
     gCurrentSessionKey = addGpsActivity(5, 21);

@@ -32,8 +32,10 @@ TEST(AxisScale, EachQuantityGetsTheRangeOfItsKind) {
          -17, 45, true, false},
         {"altitude 100 to 300", ScaleForSide(Quantity::Altitude, points({100, 300}), kJoinedSession, pace),
          95, 305, true, false},
-        {"a level altitude", ScaleForSide(Quantity::Altitude, points({100, 100}), kGpsSession, pace), 95, 100,
+        {"a level altitude", ScaleForSide(Quantity::Altitude, points({100, 100}), kGpsSession, pace), 95, 105,
          true, false},
+        {"a single speed", ScaleForSide(Quantity::Speed, points({6}), kJoinedSession, pace), 0, 11, true,
+         false},
         {"heart rate 90 to 172", ScaleForSide(Quantity::HeartRate, points({90, 172}), kJoinedSession, pace),
          0, 177, true, false},
         {"pace over the preferred range whatever the data",
@@ -45,6 +47,7 @@ TEST(AxisScale, EachQuantityGetsTheRangeOfItsKind) {
         {"a joined activity without speed samples", ScaleForSide(Quantity::Speed, {}, kJoinedSession, pace),
          0, 1, true, false},
         {"heart rate alone, 90 to 172", HeartRateOnlyScale(points({90, 172})), 90, 177, true, false},
+        {"a single heart rate alone", HeartRateOnlyScale(points({140})), 135, 145, true, false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

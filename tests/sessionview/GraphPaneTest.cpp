@@ -258,25 +258,53 @@ TEST_F(GraphPaneTest, TheTimeAxisLabelsItsOriginWhateverTheLeftSideShows) {
     }
 }
 
-TEST_F(GraphPaneTest, ASingleReadingShowsAsAWholeDotOnItsPlace) {
+TEST_F(GraphPaneTest, ASingleReadingOrALevelSeriesStandsInsideThePlotAndAReadingAsAWholeDot) {
     charts::setUpChart(chart());
-    const SessionKey once = addStored(0);
-    addSample(once, 0, 0, std::nullopt, 140);
-    showActivity(once);
+    const SessionKey heartRate = addStored(0);
+    addSample(heartRate, 0, 0, std::nullopt, 140);
+    const SessionKey gps = addStored(5, 1, 3); // speed on the left, altitude on the right
+    addSample(gps, 0, 2, 300, 0, 6, 0.01);
+    const SessionKey level = addStored(5, 1, 3);
+    for (const double time : {0, 30, 60})
+        addSample(level, time, 2, 300, 0, 6, 0.01 + time / 1000);
+    const struct {
+        const char *name;
+        SessionKey key;
+        std::size_t dots;
+    } cases[] = {{"a heart rate", heartRate, 1}, {"a GPS sample", gps, 2}, {"a level track", level, 0}};
 
-    auto *line = qobject_cast<QLineSeries *>(chart().series().value(0));
-    ASSERT_NE(line, nullptr);
-    ASSERT_EQ(line->count(), 1);
-    const QGraphicsObject *dot = nullptr;
-    for (QGraphicsItem *item : chart().childItems())
-        if (auto *object = dynamic_cast<QGraphicsObject *>(item);
-            object && object->objectName() == "lonePoint")
-            dot = object;
-    ASSERT_NE(dot, nullptr);
-    EXPECT_TRUE(dot->isVisible());
-    EXPECT_EQ(dot->pos(), chart().mapToPosition(line->at(0), line));
-    EXPECT_TRUE(QRectF(QPointF(), chart().size()).contains(dot->mapRectToParent(dot->boundingRect())));
-    EXPECT_GT(dot->boundingRect().width(), line->pen().widthF());
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        showActivity(c.key);
+        const QRectF plot = chart().plotArea();
+        std::vector<QLineSeries *> lonePoints;
+        for (QAbstractSeries *series : chart().series()) {
+            auto *line = qobject_cast<QLineSeries *>(series);
+            ASSERT_NE(line, nullptr);
+            // Clear of the plot's top and bottom by the line's width: not on the frame.
+            const double width = line->pen().widthF();
+            for (const QPointF &point : line->points()) {
+                const QPointF at = chart().mapToPosition(point, line);
+                EXPECT_TRUE(plot.adjusted(0, width, 0, -width).contains(at)) << line->name().toStdString();
+            }
+            if (line->count() == 1)
+                lonePoints.push_back(line);
+        }
+        std::vector<const QGraphicsObject *> dots;
+        for (QGraphicsItem *item : chart().childItems())
+            if (auto *object = dynamic_cast<QGraphicsObject *>(item);
+                object && object->objectName() == "lonePoint")
+                dots.push_back(object);
+        ASSERT_EQ(dots.size(), c.dots);
+        ASSERT_EQ(lonePoints.size(), c.dots);
+        for (std::size_t i = 0; i < dots.size(); ++i) {
+            EXPECT_TRUE(dots[i]->isVisible());
+            EXPECT_EQ(dots[i]->pos(), chart().mapToPosition(lonePoints[i]->at(0), lonePoints[i]));
+            EXPECT_TRUE(QRectF(QPointF(), chart().size())
+                            .contains(dots[i]->mapRectToParent(dots[i]->boundingRect())));
+            EXPECT_GT(dots[i]->boundingRect().width(), lonePoints[i]->pen().widthF());
+        }
+    }
 }
 
 } // namespace
