@@ -162,11 +162,12 @@ TEST_F(GoalsTabTest, EachBoxIsCheckedAndStoredWhenItIsLeft) {
     typeAndLeave(options.txtTotalDistance, "-3");
     typeAndLeave(options.txtTotalDistance, "12.5");
     EXPECT_EQ(stored("totalDistance * 10"), 125);
+    typeAndLeave(options.txtTotalAltitude, "1e308");
     typeAndLeave(options.txtTotalAltitude, "1500");
     EXPECT_EQ(stored("totalAltitude"), 1500);
 
-    EXPECT_EQ(texts(), (QStringList{LoadResString(1508) + " 23", LoadResString(1615),
-                                    modHelpers::ValidationMessage(1920)}));
+    const QString range = modHelpers::ValidationMessage(1860);
+    EXPECT_EQ(texts(), (QStringList{LoadResString(1508) + " 23", LoadResString(1615), range, range}));
     EXPECT_EQ(rows(), 1);
 }
 
