@@ -281,10 +281,10 @@ void AddWorkout::connectHandlers() {
     checkWhenLeft(txtAvgSpeed, Box::Speed, [this] { return txtAvgSpeed_LostFocus(); });
     checkWhenLeft(txtMaxSpeed, Box::Speed, [this] { return txtMaxSpeed_LostFocus(); });
     for (int index = 0; index < 2; ++index)
-        checkWhenLeft(txtAvgPace[index], Box::AveragePace,
+        checkWhenLeft(txtAvgPace[index], EntryFields::kAveragePace[index],
                       [this, index] { return txtAvgPace_LostFocus(index); });
     for (int index = 0; index < 2; ++index)
-        checkWhenLeft(txtBestPace[index], Box::BestPace,
+        checkWhenLeft(txtBestPace[index], EntryFields::kBestPace[index],
                       [this, index] { return txtBestPace_LostFocus(index); });
     for (int index = 4; index >= 0; --index) {
         checkWhenLeft(Text1[index], Box::ZoneTime, [this, index] { return Text1_LostFocus(index); });

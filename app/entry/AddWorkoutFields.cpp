@@ -94,7 +94,7 @@ bool AddWorkout::txtMaxSpeed_LostFocus() {
 bool AddWorkout::leavePace(std::array<EntryBox *, 2> &pace, int index, EntryBox *speed, Box rule) {
     trimmedText(pace[index]);
     const EntryFields::PaceLeave result =
-        EntryFields::LeavePace(pace[0]->text().trimmed(), pace[1]->text().trimmed(), index, rule);
+        EntryFields::LeavePace(pace[0]->text().trimmed(), pace[1]->text().trimmed(), rule);
     if (result.speed)
         speed->setText(*result.speed);
     if (result.message)
@@ -103,11 +103,11 @@ bool AddWorkout::leavePace(std::array<EntryBox *, 2> &pace, int index, EntryBox 
 }
 
 bool AddWorkout::txtAvgPace_LostFocus(int index) {
-    return leavePace(txtAvgPace, index, txtAvgSpeed, Box::AveragePace);
+    return leavePace(txtAvgPace, index, txtAvgSpeed, EntryFields::kAveragePace[index]);
 }
 
 bool AddWorkout::txtBestPace_LostFocus(int index) {
-    return leavePace(txtBestPace, index, txtMaxSpeed, Box::BestPace);
+    return leavePace(txtBestPace, index, txtMaxSpeed, EntryFields::kBestPace[index]);
 }
 
 // Writing the carried minutes back changes the box again; that run finds 59 or less.

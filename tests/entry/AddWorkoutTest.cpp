@@ -275,6 +275,8 @@ TEST_F(AddWorkoutTest, OkChecksEveryBoxAndStoresNothingUntilAllPass) {
         {window->Text7, "-5", "Please enter a whole number from 0 to 59."},
         {window->Text2, "1e308",
          "Please enter a number from 0 to 99999, with \".\" as the decimal separator."},
+        {window->txtBestPace[1], "100",
+         "Please enter the pace as minutes from 0 to 999 and seconds from 0 to 99."},
     };
     const auto enterInTheMinutes = [&] {
         window->Text5->setFocus();
