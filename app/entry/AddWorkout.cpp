@@ -441,6 +441,7 @@ void AddWorkout::showPace(std::array<EntryBox *, 2> &boxes, const QString &speed
     const EntryFields::Pace pace = EntryFields::SpeedToPace(Numbers::toSingle(speed));
     boxes[0]->setText(pace.minutes);
     boxes[1]->setText(pace.seconds);
+    settle(boxes);
 }
 
 void AddWorkout::showAscentDescent(SessionKey key) {

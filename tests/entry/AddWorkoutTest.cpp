@@ -351,6 +351,24 @@ TEST_F(AddWorkoutTest, SpeedAndPaceFollowEachOtherAndZoneMinutesCarry) {
     EXPECT_EQ(window->txtAvgSpeed->text(), "13.04"); // a unit change converts nothing
 }
 
+// OK pressed without leaving a pace box (as a screen reader presses it) takes the speed from
+// the pace as leaving the box would; a pace filled from a speed leaves that speed as it is.
+TEST_F(AddWorkoutTest, OkTakesTheSpeedFromAPaceThatWasNotLeft) {
+    const auto window = open(false);
+    window->txtAvgPace[0]->setText("7");
+    window->txtAvgPace[1]->setText("30");
+    window->txtMaxSpeed->setText("13");
+    leave(window->txtMaxSpeed);
+    ASSERT_EQ(window->txtBestPace[0]->text() + ":" + window->txtBestPace[1]->text(), "04:36");
+
+    window->Command4->click();
+
+    EXPECT_TRUE(dialogs.shown().empty());
+    ASSERT_EQ(activityCount(), 1);
+    EXPECT_EQ(column(gConn.lastInsertId(), "avg_speed"), 8);
+    EXPECT_EQ(column(gConn.lastInsertId(), "max_speed"), 13);
+}
+
 TEST_F(AddWorkoutTest, SavingANewActivityListsItAndMarksItsDay) {
     auto window = open(false);
     window->DTPicker1->setDate(kDay);
