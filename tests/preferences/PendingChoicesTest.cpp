@@ -2,6 +2,11 @@
 
 #include "common/DatabaseFaults.h"
 #include "core/DatabaseFixture.h"
+#include "core/modLocalisation.h"
+#include "platform/FailureCauses.h"
+#include "preferences/Messages.h"
+
+#include <sqlite3.h>
 
 #include <functional>
 #include <memory>
@@ -105,6 +110,25 @@ TEST_F(PendingChoicesTest, WhenTheDatabaseRefusesAnyChoiceNoneIsStored) {
         EXPECT_EQ(scalar("select Primary_Unit = 'mi' from preferences"), 1) << c.what;
         EXPECT_EQ(scalar("select count(*) from weeklyData"), 0) << c.what;
     }
+}
+
+// Choices that wait are never said to be unchanged: the athlete learns what to mend, where the
+// athlete can, and that OK then stores them.
+TEST(ChoicesWaitText, NamesWhatToMendAndThatOkStoresTheChoices) {
+    modLocalisation::LocalizeFailureCauses();
+    const auto text = [](int id) { return modLocalisation::LoadResString(id); };
+    const struct {
+        int code;
+        QString shown;
+    } cases[] = {
+        {SQLITE_BUSY, text(1490) + '\n' + text(1869) + "\n\nengine's text"},
+        {SQLITE_FULL, text(1490) + '\n' + text(1870) + "\n\nengine's text"},
+        {SQLITE_READONLY, text(1490) + '\n' + text(1871) + "\n\nengine's text"},
+        {SQLITE_CORRUPT, text(1490) + '\n' + text(1872) + '\n' + text(1943) + "\n\nengine's text"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ChoicesWaitText(platform::db::DbError(c.code, "engine's text")), c.shown) << c.code;
+    platform::failures::setCauseTexts({});
 }
 
 TEST_F(PendingChoicesTest, WaitingGoalsShowInTheirOwnWeekOnly) {
