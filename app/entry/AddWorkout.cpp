@@ -281,10 +281,10 @@ void AddWorkout::connectHandlers() {
     checkWhenLeft(txtAvgSpeed, Box::Speed, [this] { return txtAvgSpeed_LostFocus(); });
     checkWhenLeft(txtMaxSpeed, Box::Speed, [this] { return txtMaxSpeed_LostFocus(); });
     for (int index = 0; index < 2; ++index)
-        checkWhenLeft(txtAvgPace[index], Box::AveragePace,
+        checkWhenLeft(txtAvgPace[index], EntryFields::kAveragePace[index],
                       [this, index] { return txtAvgPace_LostFocus(index); });
     for (int index = 0; index < 2; ++index)
-        checkWhenLeft(txtBestPace[index], Box::BestPace,
+        checkWhenLeft(txtBestPace[index], EntryFields::kBestPace[index],
                       [this, index] { return txtBestPace_LostFocus(index); });
     for (int index = 4; index >= 0; --index) {
         checkWhenLeft(Text1[index], Box::ZoneTime, [this, index] { return Text1_LostFocus(index); });
@@ -441,6 +441,7 @@ void AddWorkout::showPace(std::array<EntryBox *, 2> &boxes, const QString &speed
     const EntryFields::Pace pace = EntryFields::SpeedToPace(Numbers::toSingle(speed));
     boxes[0]->setText(pace.minutes);
     boxes[1]->setText(pace.seconds);
+    settle(boxes);
 }
 
 void AddWorkout::showAscentDescent(SessionKey key) {

@@ -140,6 +140,8 @@ private:
     bool leaveWith(EntryBox *box, EntryFields::Box rule);
     bool leaveSpeed(EntryBox *speed, std::array<EntryBox *, 2> &pace);
     bool leavePace(std::array<EntryBox *, 2> &pace, int index, EntryBox *speed, EntryFields::Box rule);
+    void settle(const std::array<EntryBox *, 2> &pace);
+    bool leaveChangedPaces();
     QString trimmedText(EntryBox *box);
     void refuse(QWidget *control, int messageId);
     bool acceptsEveryBox();
@@ -161,6 +163,9 @@ private:
     std::vector<BoxCheck> boxChecks_; // in tab order
     bool refusing_ = false;           // a refused box is getting the focus back
     bool saveRefused_ = false;        // the last OK could not store what the window holds
+    // What each pace box held when the window last filled it from its speed or the athlete left
+    // it. A pace changed since gives its speed at OK, as leaving its box would have.
+    std::map<const EntryBox *, QString> settledPaces_;
     // What the window showed of the edited activity, the whole form and each box's text. A box
     // still showing its stored text is not checked, recomputes nothing, and keeps the stored
     // value exactly.

@@ -77,6 +77,7 @@ bool AddWorkout::leaveSpeed(EntryBox *speed, std::array<EntryBox *, 2> &pace) {
         speed->setText(*result.speed);
         pace[0]->setText(result.pace->minutes);
         pace[1]->setText(result.pace->seconds);
+        settle(pace);
     }
     return true;
 }
@@ -94,20 +95,40 @@ bool AddWorkout::txtMaxSpeed_LostFocus() {
 bool AddWorkout::leavePace(std::array<EntryBox *, 2> &pace, int index, EntryBox *speed, Box rule) {
     trimmedText(pace[index]);
     const EntryFields::PaceLeave result =
-        EntryFields::LeavePace(pace[0]->text().trimmed(), pace[1]->text().trimmed(), index, rule);
+        EntryFields::LeavePace(pace[0]->text().trimmed(), pace[1]->text().trimmed(), rule);
     if (result.speed)
         speed->setText(*result.speed);
+    settle(pace);
     if (result.message)
         refuse(pace[index], result.message);
     return result.message == 0;
 }
 
+void AddWorkout::settle(const std::array<EntryBox *, 2> &pace) {
+    for (const EntryBox *box : pace)
+        settledPaces_[box] = box->text();
+}
+
+// A screen reader presses OK without moving the focus, so a pace it changed was never left.
+bool AddWorkout::leaveChangedPaces() {
+    const auto changed = [this](const EntryBox *box) {
+        return !showsStored(box) && box->text() != settledPaces_[box];
+    };
+    for (int index = 0; index < 2; ++index)
+        if (changed(txtAvgPace[index]) && !txtAvgPace_LostFocus(index))
+            return false;
+    for (int index = 0; index < 2; ++index)
+        if (changed(txtBestPace[index]) && !txtBestPace_LostFocus(index))
+            return false;
+    return true;
+}
+
 bool AddWorkout::txtAvgPace_LostFocus(int index) {
-    return leavePace(txtAvgPace, index, txtAvgSpeed, Box::AveragePace);
+    return leavePace(txtAvgPace, index, txtAvgSpeed, EntryFields::kAveragePace[index]);
 }
 
 bool AddWorkout::txtBestPace_LostFocus(int index) {
-    return leavePace(txtBestPace, index, txtMaxSpeed, Box::BestPace);
+    return leavePace(txtBestPace, index, txtMaxSpeed, EntryFields::kBestPace[index]);
 }
 
 // Writing the carried minutes back changes the box again; that run finds 59 or less.
@@ -139,13 +160,15 @@ void AddWorkout::MaxSpeedUnits_Click() {
     lblbestpace->setText(EntryFields::PaceUnitLabel(1591, MaxSpeedUnits->currentIndex()));
 }
 
-// Enter saves without the focus leaving the box being typed in: that box is left first. Then
-// every box the athlete changed is checked, for a box refused earlier may have been left as it
-// was.
+// Enter saves without the focus leaving the box being typed in: that box is left first, and so
+// is a pace changed and not left. Then every box the athlete changed is checked, for a box
+// refused earlier may have been left as it was.
 bool AddWorkout::acceptsEveryBox() {
     const auto focused = std::find_if(boxChecks_.begin(), boxChecks_.end(),
                                       [this](const BoxCheck &check) { return check.box == focusWidget(); });
     if (focused != boxChecks_.end() && !showsStored(focused->box) && !focused->leave())
+        return false;
+    if (!leaveChangedPaces())
         return false;
     for (const BoxCheck &check : boxChecks_) {
         if (showsStored(check.box))

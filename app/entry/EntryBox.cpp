@@ -34,14 +34,16 @@ qsizetype EntryBox::room() const {
     return typedLength_ - (text().size() - selectedText().size());
 }
 
+// Blanks around the pasted text go before it is measured: leaving the box would drop them.
 void EntryBox::insertPasted(const QString &pasted) {
     if (isReadOnly())
         return;
-    if (pasted.size() > room()) {
+    const QString trimmed = pasted.trimmed();
+    if (trimmed.size() > room()) {
         emit pasteRefused(pasted);
         return;
     }
-    insert(pasted);
+    insert(trimmed);
 }
 
 void EntryBox::pasteFrom(QClipboard::Mode mode) {

@@ -5,8 +5,9 @@
 
 // A one-line box of the entry windows. It selects its whole text when it gets the focus, refuses
 // the typed characters its kind does not take, keeps typed text within its length and refuses a
-// paste that does not fit whole (text set by the program may be longer, so stored figures are
-// shown whole), and tells when the athlete leaves it for another control of the window.
+// paste that does not fit whole once the blanks around it are gone (text set by the program may
+// be longer, so stored figures are shown whole), and tells when the athlete leaves it for another
+// control of the window.
 class EntryBox : public QLineEdit {
     Q_OBJECT
 
@@ -22,8 +23,8 @@ public:
 
     int typedLength() const { return typedLength_; }
 
-    // Replaces the selection by the pasted text when the result fits the length; otherwise the
-    // box stays as it is and tells that it refused the paste.
+    // Replaces the selection by the pasted text without the blanks around it when the result fits
+    // the length; otherwise the box stays as it is and tells that it refused the paste.
     void insertPasted(const QString &pasted);
 
 signals:

@@ -25,7 +25,8 @@ constexpr int kZoneRange = 1865;
 constexpr int kPaceRange = 1866;
 constexpr int kHeartRateLimit = 300;
 constexpr int kZoneLimit = 300;
-constexpr int kPaceLimit = 999; // what the three characters of the minutes box hold
+constexpr int kPaceMinutesLimit = 999; // what the three characters of the minutes box hold
+constexpr int kPaceSecondsLimit = 99;  // what its two hold; 90 seconds count as a minute and a half
 
 std::optional<double> number(const QString &text) {
     return modHelpers::ReadNumericText(text);
@@ -59,11 +60,21 @@ int decimalMessage(const QString &text) {
     return within ? 0 : modHelpers::kDecimalRangeMessage;
 }
 
+bool holdsSeconds(Box paceBox) {
+    return paceBox == Box::AveragePaceSeconds || paceBox == Box::BestPaceSeconds;
+}
+
+// The boxes of the pace that the box belongs to.
+const std::array<Box, 2> &paceOf(Box paceBox) {
+    return paceBox == Box::BestPaceMinutes || paceBox == Box::BestPaceSeconds ? kBestPace : kAveragePace;
+}
+
 int paceMessage(Box box, const QString &text) {
     const auto value = number(text);
     if (!value)
-        return box == Box::AveragePace ? kPaceNotANumber : kPositiveWholeNumber;
-    return *value < 0 || *value > kPaceLimit ? kPaceRange : 0;
+        return paceOf(box) == kAveragePace ? kPaceNotANumber : kPositiveWholeNumber;
+    const int limit = holdsSeconds(box) ? kPaceSecondsLimit : kPaceMinutesLimit;
+    return *value < 0 || *value > limit ? kPaceRange : 0;
 }
 
 } // namespace
@@ -97,8 +108,10 @@ int LeaveMessage(Box box, const QString &text) {
         return wholeNumberMessage(text, kHeartRateLimit, kPositiveWholeNumber, kPeakHeartRateRange);
     case Box::ZoneTime:
         return wholeNumberMessage(text, kZoneLimit, kPositiveWholeNumber, kZoneRange);
-    case Box::AveragePace:
-    case Box::BestPace:
+    case Box::AveragePaceMinutes:
+    case Box::AveragePaceSeconds:
+    case Box::BestPaceMinutes:
+    case Box::BestPaceSeconds:
         return paceMessage(box, text);
     }
     return 0;
@@ -120,8 +133,10 @@ int RangeMessage(Box box) {
         return kPeakHeartRateRange;
     case Box::ZoneTime:
         return kZoneRange;
-    case Box::AveragePace:
-    case Box::BestPace:
+    case Box::AveragePaceMinutes:
+    case Box::AveragePaceSeconds:
+    case Box::BestPaceMinutes:
+    case Box::BestPaceSeconds:
         return kPaceRange;
     }
     return 0;
@@ -152,17 +167,18 @@ SpeedLeave LeaveSpeed(const QString &text) {
     return {0, SpeedText(speed), SpeedToPace(Numbers::toSingle(speed))};
 }
 
-PaceLeave LeavePace(const QString &minutes, const QString &seconds, int leftIndex, Box paceBox) {
-    const QString &left = leftIndex == 0 ? minutes : seconds;
-    if (left.isEmpty())
+PaceLeave LeavePace(const QString &minutes, const QString &seconds, Box left) {
+    const QString &leftText = holdsSeconds(left) ? seconds : minutes;
+    if (leftText.isEmpty())
         return {};
-    const auto accepted = [paceBox](const QString &text) {
-        return LeaveMessage(paceBox, text) == 0 ? number(text).value_or(0) : 0;
+    const auto accepted = [](Box box, const QString &text) {
+        return LeaveMessage(box, text) == 0 ? number(text).value_or(0) : 0;
     };
     PaceLeave result;
-    result.message = LeaveMessage(paceBox, left);
-    const float wholeMinutes = Numbers::toSingle(accepted(minutes));
-    const float wholeSeconds = Numbers::toSingle(Numbers::roundHalfEven(accepted(seconds)));
+    result.message = LeaveMessage(left, leftText);
+    const auto [minutesBox, secondsBox] = paceOf(left);
+    const float wholeMinutes = Numbers::toSingle(accepted(minutesBox, minutes));
+    const float wholeSeconds = Numbers::toSingle(Numbers::roundHalfEven(accepted(secondsBox, seconds)));
     const float pace = wholeMinutes + wholeSeconds / 60.0f;
     if (pace > 0)
         result.speed = SpeedText(60.0f / pace);

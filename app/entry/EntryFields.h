@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -29,9 +30,15 @@ enum class Box {
     PeakHeartRate,
     ZoneTime,
     Speed,
-    AveragePace,
-    BestPace,
+    AveragePaceMinutes,
+    AveragePaceSeconds,
+    BestPaceMinutes,
+    BestPaceSeconds,
 };
+
+// The two boxes of the average and of the best pace, the minutes first.
+inline constexpr std::array<Box, 2> kAveragePace{Box::AveragePaceMinutes, Box::AveragePaceSeconds};
+inline constexpr std::array<Box, 2> kBestPace{Box::BestPaceMinutes, Box::BestPaceSeconds};
 
 // The string id of the message that leaving the box with this text shows; 0 when the text is
 // accepted. An empty box is always accepted.
@@ -64,14 +71,14 @@ struct SpeedLeave {
 };
 SpeedLeave LeaveSpeed(const QString &text);
 
-// Leaving one of the two pace boxes (index 0 minutes, 1 seconds) of the average or the best
-// pace: the message to show for the box that was left when it refuses its text, and the speed
-// that the pace gives, when it gives one. A box that refuses its text counts as 0.
+// Leaving one of the two boxes of the average or the best pace: the message to show for the box
+// that was left when it refuses its text, and the speed that the pace gives, when it gives one.
+// A box that refuses its text counts as 0.
 struct PaceLeave {
     int message = 0;
     std::optional<QString> speed;
 };
-PaceLeave LeavePace(const QString &minutes, const QString &seconds, int leftIndex, Box paceBox);
+PaceLeave LeavePace(const QString &minutes, const QString &seconds, Box left);
 
 // A change of a zone's minutes box: the message to show, and the two boxes' new texts when the
 // minutes carry whole hours into the hours box.

@@ -109,8 +109,8 @@ GoalBoxLeave LeaveActivityTimeBox(int index, const TimeBoxTexts &activity) {
 
 GoalBoxLeave LeaveGoalNumberBox(const QString &text) {
     const auto number = ReadNumericText(text);
-    if (!number || *number < 0)
-        return {GoalRefusal{kDecimalNumberMessage, {}}, std::nullopt};
+    if (!number || *number < 0 || *number > kLargestDecimal)
+        return {GoalRefusal{kDecimalRangeMessage, {}}, std::nullopt};
     return {std::nullopt, Numbers::toSingle(*number)};
 }
 

@@ -51,7 +51,7 @@ GoalBoxLeave LeaveZoneTimeBox(int index, const TimeBoxTexts &zone);
 // kind of fault; stored only when the other box holds a number too.
 GoalBoxLeave LeaveActivityTimeBox(int index, const TimeBoxTexts &activity);
 
-// The distance or altitude box: a number of 0 or more, kept in single precision.
+// The distance or altitude box: a number from 0 to kLargestDecimal, kept in single precision.
 GoalBoxLeave LeaveGoalNumberBox(const QString &text);
 
 // The goals the boxes give for the twelve-week copy. A time box that is empty counts as 0; one

@@ -230,10 +230,11 @@ bool frmOptions::goalNumber_LostFocus(QLineEdit &box, preferences::Goal goal) {
     return !leave.refusal;
 }
 
-// "Goals saved" only when all twelve weeks were written; otherwise none of them was. Goals that
-// wait to be stored go first, so that the copy overwrites them as it overwrites stored ones.
+// "Goals saved" only when all twelve weeks were written; otherwise none of them was. The boxes
+// changed and not left are checked first, so that the copy never writes what they refuse. Goals
+// that wait to be stored go next, so that the copy overwrites them as it overwrites stored ones.
 void frmOptions::Command6_Click() {
-    if (!storeChoices())
+    if (!leaveChangedBoxes(*Frame4) || !storeChoices())
         return;
     std::array<preferences::TimeBoxTexts, preferences::kGoalZones> zones;
     const auto zoneBoxes = zoneTimeBoxes();

@@ -19,7 +19,7 @@ void frmOptions::choose(const std::function<void(preferences::PendingChoices &)>
         storeChoices();
 }
 
-// Stores every choice that waits; when the database refuses, says so and keeps them waiting.
+// Stores every choice that waits; when the database refuses, says that they wait for OK.
 bool frmOptions::storeChoices() {
     if (pending_.empty())
         return true;
@@ -28,7 +28,7 @@ bool frmOptions::storeChoices() {
     try {
         goalsNotMoved = preferences::StoreChoices(gConn, choices);
     } catch (const platform::db::DbError &failure) {
-        preferences::SayNotSaved(failure, this);
+        preferences::SayChoicesWait(failure, this);
         return false;
     }
     pending_ = {};

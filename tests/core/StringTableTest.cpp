@@ -61,6 +61,11 @@ TEST(StringTable, TextsNameTheMenusAndButtonsTheySendTo) {
     } references[] = {
         {1819, {1309, 1310}}, // Edit > Preferences
         {1828, {1718}},       // the button that applies the zones to every activity
+        // OK, which stores the preferences that wait
+        {1869, {1421}},
+        {1870, {1421}},
+        {1871, {1421}},
+        {1872, {1421}},
     };
     const struct {
         const char *code;

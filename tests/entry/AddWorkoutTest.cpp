@@ -259,11 +259,14 @@ TEST_F(AddWorkoutTest, APasteThatDoesNotFitIsRefusedWholeWithTheBoxsMessage) {
         EXPECT_EQ(dialogs.shown().back().text, c.message);
         EXPECT_EQ(window->focusWidget(), c.box) << c.text;
     }
+    // Blanks around a paste go, as leaving the box drops them.
     const std::size_t shown = dialogs.shown().size();
-    window->Text5->selectAll();
-    QApplication::clipboard()->setText("45");
-    press(window->Text5, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(window->Text5->text(), "45");
+    for (const char *pasted : {"45", " 7 "}) {
+        window->Text5->selectAll();
+        QApplication::clipboard()->setText(pasted);
+        press(window->Text5, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(window->Text5->text(), QString(pasted).trimmed());
+    }
     EXPECT_EQ(dialogs.shown().size(), shown);
 }
 
@@ -275,6 +278,8 @@ TEST_F(AddWorkoutTest, OkChecksEveryBoxAndStoresNothingUntilAllPass) {
         {window->Text7, "-5", "Please enter a whole number from 0 to 59."},
         {window->Text2, "1e308",
          "Please enter a number from 0 to 99999, with \".\" as the decimal separator."},
+        {window->txtBestPace[1], "100",
+         "Please enter the pace as minutes from 0 to 999 and seconds from 0 to 99."},
     };
     const auto enterInTheMinutes = [&] {
         window->Text5->setFocus();
@@ -347,6 +352,24 @@ TEST_F(AddWorkoutTest, SpeedAndPaceFollowEachOtherAndZoneMinutesCarry) {
     window->AvgSpeedUnits->setCurrentIndex(1);
     EXPECT_EQ(window->lblavgpace->text(), "mm:ss/km");
     EXPECT_EQ(window->txtAvgSpeed->text(), "13.04"); // a unit change converts nothing
+}
+
+// OK pressed without leaving a pace box (as a screen reader presses it) takes the speed from
+// the pace as leaving the box would; a pace filled from a speed leaves that speed as it is.
+TEST_F(AddWorkoutTest, OkTakesTheSpeedFromAPaceThatWasNotLeft) {
+    const auto window = open(false);
+    window->txtAvgPace[0]->setText("7");
+    window->txtAvgPace[1]->setText("30");
+    window->txtMaxSpeed->setText("13");
+    leave(window->txtMaxSpeed);
+    ASSERT_EQ(window->txtBestPace[0]->text() + ":" + window->txtBestPace[1]->text(), "04:36");
+
+    window->Command4->click();
+
+    EXPECT_TRUE(dialogs.shown().empty());
+    ASSERT_EQ(activityCount(), 1);
+    EXPECT_EQ(column(gConn.lastInsertId(), "avg_speed"), 8);
+    EXPECT_EQ(column(gConn.lastInsertId(), "max_speed"), 13);
 }
 
 TEST_F(AddWorkoutTest, SavingANewActivityListsItAndMarksItsDay) {

@@ -72,13 +72,20 @@ TEST(EntryFields, EachBoxAnswersLeavingWithItsMessage) {
         {Box::Speed, "-1", 1860},
         {Box::Speed, "12,5", 1860},
         {Box::Speed, "9e12", 1860},
-        {Box::AveragePace, "x", 1506},
-        {Box::AveragePace, "-5", 1866},
-        {Box::AveragePace, "1e9", 1866},
-        {Box::AveragePace, "999", 0},
-        {Box::BestPace, "x", 1509},
-        {Box::BestPace, "07", 0},
-        {Box::BestPace, "-1", 1866},
+        {Box::AveragePaceMinutes, "x", 1506},
+        {Box::AveragePaceMinutes, "-5", 1866},
+        {Box::AveragePaceMinutes, "1e9", 1866},
+        {Box::AveragePaceMinutes, "999", 0},
+        {Box::AveragePaceSeconds, "x", 1506},
+        {Box::AveragePaceSeconds, "99", 0},
+        {Box::AveragePaceSeconds, "100", 1866},
+        {Box::BestPaceMinutes, "x", 1509},
+        {Box::BestPaceMinutes, "07", 0},
+        {Box::BestPaceMinutes, "-1", 1866},
+        {Box::BestPaceMinutes, "100", 0},
+        {Box::BestPaceSeconds, "x", 1509},
+        {Box::BestPaceSeconds, "99.5", 1866},
+        {Box::BestPaceSeconds, "100", 1866},
     };
     for (const auto &c : cases)
         EXPECT_EQ(LeaveMessage(c.box, c.text), c.message) << static_cast<int>(c.box) << " " << c.text;
@@ -98,7 +105,7 @@ TEST(EntryFields, ARefusedPasteNamesItsFaultOrTheBoxsRange) {
         {Box::AverageHeartRate, "1000", 1863},
         {Box::PeakHeartRate, "0150", 1864},
         {Box::ZoneTime, "100", 1865},
-        {Box::AveragePace, "0005", 1866},
+        {Box::AveragePaceMinutes, "0005", 1866},
     };
     for (const auto &c : cases)
         EXPECT_EQ(PasteMessage(c.box, c.text), c.message) << static_cast<int>(c.box) << " " << c.text;
@@ -173,9 +180,10 @@ TEST(EntryFields, LeavingAPaceGivesTheSpeed) {
         {"-5", "30", 0, 1866, "120"},
         {"5", "-30", 1, 1866, "12"},
         {"9e9", "", 0, 1866, nullptr},
+        {"5", "100", 1, 1866, "12"},
     };
     for (const auto &c : cases) {
-        const PaceLeave result = LeavePace(c.minutes, c.seconds, c.left, Box::AveragePace);
+        const PaceLeave result = LeavePace(c.minutes, c.seconds, kAveragePace[c.left]);
         EXPECT_EQ(result.message, c.message) << c.minutes << ":" << c.seconds;
         EXPECT_EQ(result.speed.value_or("unchanged"), c.speed ? c.speed : "unchanged")
             << c.minutes << ":" << c.seconds;

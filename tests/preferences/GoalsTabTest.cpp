@@ -162,11 +162,12 @@ TEST_F(GoalsTabTest, EachBoxIsCheckedAndStoredWhenItIsLeft) {
     typeAndLeave(options.txtTotalDistance, "-3");
     typeAndLeave(options.txtTotalDistance, "12.5");
     EXPECT_EQ(stored("totalDistance * 10"), 125);
+    typeAndLeave(options.txtTotalAltitude, "1e308");
     typeAndLeave(options.txtTotalAltitude, "1500");
     EXPECT_EQ(stored("totalAltitude"), 1500);
 
-    EXPECT_EQ(texts(), (QStringList{LoadResString(1508) + " 23", LoadResString(1615),
-                                    modHelpers::ValidationMessage(1920)}));
+    const QString range = modHelpers::ValidationMessage(1860);
+    EXPECT_EQ(texts(), (QStringList{LoadResString(1508) + " 23", LoadResString(1615), range, range}));
     EXPECT_EQ(rows(), 1);
 }
 
@@ -189,6 +190,44 @@ TEST_F(GoalsTabTest, TheCopySaysGoalsSavedOnlyWhenAllTwelveWeeksWereWritten) {
 
     EXPECT_EQ(texts().mid(1), QStringList{LoadResString(1521) + "\ndisk is full"});
     EXPECT_EQ(rows(), 0);
+}
+
+// The copy pressed without leaving a box (as a screen reader presses it) checks the box as
+// leaving it would: a refused box gets its message and the focus back, and no week is written.
+TEST_F(GoalsTabTest, TheCopyRefusesWhatABoxRefusesWhenItIsLeft) {
+    frmOptions &options = open();
+    options.DTPicker1->setDate(QDate(2003, 1, 6));
+    const struct {
+        QLineEdit *box;
+        const char *text;
+        QString message;
+    } refused[] = {
+        {options.txtZone3[0], "99", LoadResString(1615)},
+        {options.Text4[1], "75", LoadResString(1508) + " 59"},
+        {options.txtTotalDistance, "1e308", modHelpers::ValidationMessage(1860)},
+    };
+    // Leaving a box stores what it shows, so the shown week may hold its zeros.
+    const auto written = [this] {
+        return scalar("select count(*) from weeklyData where theweek <> '2003-01-06' or "
+                      "time_target + totalDistance + TimeInZone3 > 0");
+    };
+    for (const auto &c : refused) {
+        c.box->setText(c.text);
+        options.Command6->click();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(texts().last(), c.message) << c.text;
+        EXPECT_EQ(options.focusWidget(), c.box) << c.text;
+        EXPECT_EQ(written(), 0) << c.text;
+        c.box->setText("0"); // as the week was shown
+    }
+
+    for (const auto &c : refused)
+        c.box->setText("1");
+    options.Command6->click();
+    EXPECT_EQ(texts().last(), LoadResString(1467));
+    EXPECT_EQ(scalar("select count(*) from weeklyData where TimeInZone3 = 3600 and time_target = 60 and "
+                     "totalDistance = 1"),
+              12);
 }
 
 TEST_F(GoalsTabTest, TheRecorderFunctionsShowAfterARightClickOnTheAltitudeCaption) {

@@ -180,8 +180,9 @@ TEST_F(OptionsWindowTest, ZonesEnteredByHandAreSavedAsTyped) {
               (std::vector<double>{80, 99, 100, 119, 120, 139, 140, 159, 160, 185}));
 }
 
-// Another program holds the database: the pace box left and OK say so, the window stays open
-// with what was typed, and OK saves it all once the other program has let go.
+// Another program holds the database: the pace box left and OK say so and that what was typed
+// waits for OK, the window stays open with it, and OK saves it all once the other program has
+// let go.
 TEST_F(OptionsWindowTest, WhatCannotBeSavedKeepsTheWindowOpenForOkToTryAgain) {
     gConn.executeScript("update preferences set computeZonesUsing = 'man'");
     modPreferences::LoadPreferences();
@@ -197,11 +198,11 @@ TEST_F(OptionsWindowTest, WhatCannotBeSavedKeepsTheWindowOpenForOkToTryAgain) {
     }
     EXPECT_TRUE(options.isVisible());
     EXPECT_EQ(options.hrzone1[0]->text(), "80");
-    const QString notSaved = modLocalisation::LoadResString(1490) + '\n' +
-                             modLocalisation::LoadResString(1940) + "\n\ndatabase is locked";
+    const QString waits = modLocalisation::LoadResString(1490) + '\n' + modLocalisation::LoadResString(1869) +
+                          "\n\ndatabase is locked";
     ASSERT_EQ(dialogs.shown().size(), 2u);
-    EXPECT_EQ(dialogs.shown()[0].text, notSaved);
-    EXPECT_EQ(dialogs.shown()[1].text, notSaved);
+    EXPECT_EQ(dialogs.shown()[0].text, waits);
+    EXPECT_EQ(dialogs.shown()[1].text, waits);
 
     options.cmdOK->click();
     EXPECT_FALSE(options.isVisible());

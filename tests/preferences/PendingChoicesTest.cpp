@@ -2,8 +2,14 @@
 
 #include "common/DatabaseFaults.h"
 #include "core/DatabaseFixture.h"
+#include "core/modLocalisation.h"
+#include "platform/FailureCauses.h"
+#include "preferences/Messages.h"
+
+#include <sqlite3.h>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -74,16 +80,55 @@ TEST_F(PendingChoicesTest, AGoalWaitingWithANewFirstDayMovesWithTheStoredGoals) 
               1);
 }
 
-TEST_F(PendingChoicesTest, ChoicesAnotherProgramKeepsFromTheDatabaseAreStoredNoneOfThem) {
+// The database refuses every new week of goals while this lives.
+struct RefusedGoals {
+    RefusedGoals() {
+        gConn.executeScript("create trigger refuse before insert on weeklyData begin select raise(abort, "
+                            "'goals refused'); end");
+    }
+    ~RefusedGoals() { gConn.executeScript("drop trigger refuse"); }
+};
+
+// Whether the database refuses the first write or only a later one, no choice is stored.
+TEST_F(PendingChoicesTest, WhenTheDatabaseRefusesAnyChoiceNoneIsStored) {
+    const struct {
+        const char *what;
+        std::function<std::shared_ptr<void>()> refuse;
+    } cases[] = {
+        {"another program holds every write",
+         [] { return std::make_shared<testing::OtherProgramsLock>(platform::paths::databasePath()); }},
+        {"the goal, written after the unit, is refused", [] { return std::make_shared<RefusedGoals>(); }},
+    };
     PendingChoices choices;
     choices.unit = "km";
     choices.goals[{monday, Goal::TotalDistance}] = 12.5;
-    {
-        testing::OtherProgramsLock otherProgram(platform::paths::databasePath());
-        EXPECT_THROW(StoreChoices(gConn, choices), platform::db::DbError);
+    for (const auto &c : cases) {
+        {
+            const auto refusal = c.refuse();
+            EXPECT_THROW(StoreChoices(gConn, choices), platform::db::DbError) << c.what;
+        }
+        EXPECT_EQ(scalar("select Primary_Unit = 'mi' from preferences"), 1) << c.what;
+        EXPECT_EQ(scalar("select count(*) from weeklyData"), 0) << c.what;
     }
-    EXPECT_EQ(scalar("select Primary_Unit = 'mi' from preferences"), 1);
-    EXPECT_EQ(scalar("select count(*) from weeklyData"), 0);
+}
+
+// Choices that wait are never said to be unchanged: the athlete learns what to mend, where the
+// athlete can, and that OK then stores them.
+TEST(ChoicesWaitText, NamesWhatToMendAndThatOkStoresTheChoices) {
+    modLocalisation::LocalizeFailureCauses();
+    const auto text = [](int id) { return modLocalisation::LoadResString(id); };
+    const struct {
+        int code;
+        QString shown;
+    } cases[] = {
+        {SQLITE_BUSY, text(1490) + '\n' + text(1869) + "\n\nengine's text"},
+        {SQLITE_FULL, text(1490) + '\n' + text(1870) + "\n\nengine's text"},
+        {SQLITE_READONLY, text(1490) + '\n' + text(1871) + "\n\nengine's text"},
+        {SQLITE_CORRUPT, text(1490) + '\n' + text(1872) + '\n' + text(1943) + "\n\nengine's text"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ChoicesWaitText(platform::db::DbError(c.code, "engine's text")), c.shown) << c.code;
+    platform::failures::setCauseTexts({});
 }
 
 TEST_F(PendingChoicesTest, WaitingGoalsShowInTheirOwnWeekOnly) {

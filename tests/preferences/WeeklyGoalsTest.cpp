@@ -115,11 +115,12 @@ TEST(GoalBoxChecks, ActivityTimeBoxesSayWhichFaultAndStoreOnlyWithBothBoxesFille
     }
 }
 
-TEST(GoalBoxChecks, DistanceAndAltitudeTakeNumbersOfZeroOrMoreInSinglePrecision) {
+TEST(GoalBoxChecks, DistanceAndAltitudeTakeNumbersFrom0To99999InSinglePrecision) {
     EXPECT_EQ(LeaveGoalNumberBox("12.345").value, double(12.345f));
     EXPECT_EQ(LeaveGoalNumberBox("0").value, 0.0);
-    for (const char *text : {"", "x", "1.2.3", "-1"})
-        EXPECT_EQ(LeaveGoalNumberBox(text).refusal, (GoalRefusal{1920, ""})) << text;
+    EXPECT_EQ(LeaveGoalNumberBox("99999").value, 99999.0);
+    for (const char *text : {"", "x", "1.2.3", "-1", "99999.5", "1e308"})
+        EXPECT_EQ(LeaveGoalNumberBox(text).refusal, (GoalRefusal{1860, ""})) << text;
 }
 
 TEST(GoalBoxChecks, TheCopyCountsBadTimeBoxesAsZeroAndNamesEachInTurn) {
