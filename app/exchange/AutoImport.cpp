@@ -116,6 +116,7 @@ void importClaimed(const Claim &claim, bool unlessStored) {
         letGo();
         break;
     case ImportOutcome::NotDataFile:
+    case ImportOutcome::NotRegularFile:
         giveBack.dismiss();
         setAside(QFile::rename(claimed, path) ? path : claimed);
         break;

@@ -10,6 +10,7 @@
 #include "platform/BatchInsert.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
+#include "platform/FileState.h"
 #include "platform/LocalMessage.h"
 
 #include <QApplication>
@@ -174,21 +175,35 @@ void show(const QString &text, Icon icon) {
     platform::dialogs::message(text, QStringLiteral("Runvella"), icon);
 }
 
-// The file by the name the athlete knows it, and why it could not be read.
-void showUnreadable(const QString &path, const ImportOptions &options, const QString &reason) {
+// The message with the file by the name the athlete knows it.
+QString aboutFile(int message, const QString &path, const ImportOptions &options) {
     const QString name = options.knownAs.isEmpty() ? path : options.knownAs;
-    show(modLocalisation::LoadResString(1981).replace(QLatin1String("%X"), name) + "\n\n" + reason,
-         Icon::Critical);
+    return modLocalisation::LoadResString(message).replace(QLatin1String("%X"), name);
+}
+
+void showUnreadable(const QString &path, const ImportOptions &options, const QString &reason) {
+    show(aboutFile(1981, path, options) + "\n\n" + reason, Icon::Critical);
+}
+
+ImportOutcome refuseNotRegular(const QString &path, const ImportOptions &options) {
+    show(aboutFile(1982, path, options), Icon::Critical);
+    return ImportOutcome::NotRegularFile;
 }
 
 } // namespace
 
 ImportOutcome ImportFile(const QString &path, const ImportOptions &options) {
+    // Looked at before it is opened, since opening a pipe waits for a writer; and again once open,
+    // in case the name was given to another file meanwhile.
+    if (const auto named = platform::files::stateOf(path); named && !named->regular)
+        return refuseNotRegular(path, options);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         showUnreadable(path, options, file.errorString());
         return ImportOutcome::Unreadable;
     }
+    if (const auto opened = platform::files::stateOfOpen(file.handle()); !opened || !opened->regular)
+        return refuseNotRegular(path, options);
     const auto [result, alreadyStored] = readAndStore(file, options);
     file.close();
     switch (result.outcome) {

@@ -1,8 +1,7 @@
 #include "exchange/AutoImport.h"
-#include "ExchangeFixture.h"
+#include "AutoImportFixture.h"
 #include "common/DatabaseFaults.h"
 #include "core/modLocalisation.h"
-#include "exchange/DataFileExport.h"
 #include "exchange/DataFileWriter.h"
 #include "exchange/ExchangeWindows.h"
 #include "platform/FailureCauses.h"
@@ -20,30 +19,6 @@ namespace {
 
 using namespace exchangetest;
 using platform::dialogs::Answer;
-
-class AutoImport : public ExchangeFixture {
-protected:
-    QString waiting(const char *name) const { return QDir(platform::paths::autoImportDir()).filePath(name); }
-
-    void putDataFile(const char *name) {
-        write(waiting(name), exchange::DataFileText(store(heartRateOnly())));
-    }
-    void putDamagedFile(const char *name) {
-        QByteArray bytes = exchange::DataFileText(store(heartRateOnly()));
-        bytes.chop(12); // the last row loses its last values
-        write(waiting(name), bytes);
-    }
-
-    QStringList folder() const {
-        return QDir(platform::paths::autoImportDir()).entryList(QDir::Files, QDir::Name);
-    }
-    QStringList texts() const {
-        QStringList shown;
-        for (const auto &request : dialogs.shown())
-            shown << request.text;
-        return shown;
-    }
-};
 
 TEST_F(AutoImport, ImportsEveryDataFileAndDeletesIt) {
     putDataFile("a.csv");
@@ -260,8 +235,6 @@ TEST_F(AutoImport, TheFileIsGoneBeforeTheAthleteIsToldOfItsImport) {
     EXPECT_EQ(count("sessions"), 2);
     EXPECT_TRUE(folderWhileTold.isEmpty()) << folderWhileTold.join(' ').toStdString();
 }
-
-using ImportCommand = AutoImport;
 
 TEST_F(ImportCommand, ShowsWhatBecameOfTheFile) {
     putDataFile("good.csv");
