@@ -3,6 +3,7 @@
 #include "core/modLocalisation.h"
 #include "exchange/DataFileImport.h"
 #include "platform/Dialogs.h"
+#include "platform/FileState.h"
 #include "platform/Paths.h"
 
 #include <QDateTime>
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 
+#include <chrono>
 #include <optional>
 
 namespace exchange {
@@ -111,6 +113,7 @@ void importClaimed(const Claim &claim, bool unlessStored) {
                         .damaged = [&damage](const QString &lineAndReason) { damage = lineAndReason; }})) {
     case ImportOutcome::Imported:
     case ImportOutcome::Unreadable: // given back, to be read at the next start
+    case ImportOutcome::Changed:    // given back quietly: it is still being written
         break;
     case ImportOutcome::AlreadyStored:
         letGo();
@@ -127,6 +130,18 @@ void importClaimed(const Claim &claim, bool unlessStored) {
     }
 }
 
+// A file changed less than this long ago may still be being written (a slow copy, a program that
+// writes it line by line); a last change further ahead than this was set on purpose.
+constexpr std::chrono::seconds kSettling{2};
+
+// An ordinary file that may still be being written is left for a later start, rather than
+// waited for: a writer that appends for hours must not hold up the start.
+bool mayStillBeWritten(const QString &path) {
+    const auto state = platform::files::stateOf(path);
+    return state && state->regular &&
+           std::chrono::abs(std::chrono::system_clock::now() - state->modified) < kSettling;
+}
+
 } // namespace
 
 void ImportAutomatically() {
@@ -139,9 +154,10 @@ void ImportAutomatically() {
     for (const QString &name : folder.entryList({'*' + kClaimed}, QDir::Files, QDir::Name))
         importClaimed(claimOf(folder.filePath(name)), true);
     for (const QString &name : names) {
-        if (!name.toUpper().endsWith(QLatin1String(".CSV")))
+        const QString path = folder.filePath(name);
+        if (!name.toUpper().endsWith(QLatin1String(".CSV")) || mayStillBeWritten(path))
             continue;
-        if (const auto claimed = claim(folder.filePath(name)))
+        if (const auto claimed = claim(path))
             importClaimed(*claimed, false);
     }
 }

@@ -130,14 +130,17 @@ bool isStored(const DataFile::Session &session) {
 }
 
 // Stores the activity as the file is read: the session when its section has been read, then each
-// sample, all in one transaction that only a fully read file commits. Nothing is stored when the
-// options ask for a file whose activity is stored already.
+// sample, all in one transaction that only a fully read file commits, and only when it is still
+// as it was when it was opened: a file that grew or changed meanwhile is still being written.
+// Nothing is stored when the options ask for a file whose activity is stored already.
 struct ReadAndStored {
     DataFileReader::Result result;
     bool alreadyStored = false;
+    bool changed = false;
 };
 
-ReadAndStored readAndStore(QFile &file, const ImportOptions &options) {
+ReadAndStored readAndStore(QFile &file, const platform::files::FileState &opened,
+                           const ImportOptions &options) {
     ImportProgress progress(file.size());
     platform::db::Transaction transaction(gConn);
     SessionKey key = 0;
@@ -158,11 +161,12 @@ ReadAndStored readAndStore(QFile &file, const ImportOptions &options) {
     };
     receiver.pieceRead = [&progress](qint64 bytesRead) { progress.pieceRead(bytesRead); };
     auto result = DataFileReader::ReadDataFile(file, readingContext(options), receiver);
-    if (result.outcome == DataFileReader::Outcome::Read && !alreadyStored) {
+    const bool changed = platform::files::stateOfOpen(file.handle()) != opened;
+    if (result.outcome == DataFileReader::Outcome::Read && !alreadyStored && !changed) {
         samples->flush();
         transaction.commit();
     }
-    return {std::move(result), alreadyStored};
+    return {std::move(result), alreadyStored, changed};
 }
 
 // The start as the system writes a date with its time; midnight as the date alone.
@@ -202,10 +206,13 @@ ImportOutcome ImportFile(const QString &path, const ImportOptions &options) {
         showUnreadable(path, options, file.errorString());
         return ImportOutcome::Unreadable;
     }
-    if (const auto opened = platform::files::stateOfOpen(file.handle()); !opened || !opened->regular)
+    const auto opened = platform::files::stateOfOpen(file.handle());
+    if (!opened || !opened->regular)
         return refuseNotRegular(path, options);
-    const auto [result, alreadyStored] = readAndStore(file, options);
+    const auto [result, alreadyStored, changed] = readAndStore(file, *opened, options);
     file.close();
+    if (changed)
+        return ImportOutcome::Changed;
     switch (result.outcome) {
     case DataFileReader::Outcome::NotDataFile:
         show(modLocalisation::LoadResString(1623), Icon::None);

@@ -9,7 +9,17 @@
 // activities. Database failures throw platform::db::DbError and store nothing.
 namespace exchange {
 
-enum class ImportOutcome { Imported, NotDataFile, NotRegularFile, Damaged, Unreadable, AlreadyStored };
+// Changed: the file's size or last change differed after the read from before it, so that what
+// was read may not be the whole file.
+enum class ImportOutcome {
+    Imported,
+    NotDataFile,
+    NotRegularFile,
+    Damaged,
+    Unreadable,
+    Changed,
+    AlreadyStored
+};
 
 // What the automatic import asks of an import besides storing the activity.
 struct ImportOptions {
@@ -27,14 +37,15 @@ struct ImportOptions {
 };
 
 // Reads the file and stores what it holds as it reads, in one transaction: a damaged file stores
-// nothing, however far it was read. A sport that no row of the sports table has becomes sport 1.
-// Only an ordinary file is opened, links followed: a device or a pipe might never end or never
-// open. The busy pointer shows meanwhile, and a long import shows its progress and lets the
-// windows repaint. A file that is no data file gets message 1623; one that is no ordinary file,
-// message 1982; one that could not be read, message 1981 with the system's reason; a stored one
-// gets message 1567 with its start, its day bold in the main window's calendar and the calendar's
-// day listed again. A damaged file shows nothing: the callers tell the athlete in their own ways,
-// with the line and reason that `damaged` is told.
+// nothing, however far it was read, and neither does one that changed while it was read. A sport
+// that no row of the sports table has becomes sport 1. Only an ordinary file is opened, links
+// followed: a device or a pipe might never end or never open. The busy pointer shows meanwhile,
+// and a long import shows its progress and lets the windows repaint. A file that is no data file
+// gets message 1623; one that is no ordinary file, message 1982; one that could not be read,
+// message 1981 with the system's reason; a stored one gets message 1567 with its start, its day
+// bold in the main window's calendar and the calendar's day listed again. A damaged or changed
+// file shows nothing: the callers tell the athlete in their own ways, a damaged one with the line
+// and reason that `damaged` is told.
 ImportOutcome ImportFile(const QString &path, const ImportOptions &options = {});
 
 } // namespace exchange
