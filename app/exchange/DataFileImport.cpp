@@ -164,6 +164,8 @@ ReadAndStored readAndStore(QFile &file, const platform::files::FileState &opened
     const bool changed = platform::files::stateOfOpen(file.handle()) != opened;
     if (result.outcome == DataFileReader::Outcome::Read && !alreadyStored && !changed) {
         samples->flush();
+        if (options.storing)
+            options.storing();
         transaction.commit();
     }
     return {std::move(result), alreadyStored, changed};

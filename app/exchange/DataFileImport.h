@@ -26,6 +26,8 @@ struct ImportOptions {
     // Stores nothing (AlreadyStored) when an activity of the same start, duration and distance
     // is stored already: the import of this file was stopped after it had stored it.
     bool unlessStored = false;
+    // Runs in the activity's transaction before it commits, to store with it what belongs to it.
+    std::function<void()> storing = {};
     // Runs once the activity is stored, before the athlete is told.
     std::function<void()> stored = {};
     // The file's name for the athlete, when the path is not the name they know.

@@ -10,12 +10,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include <cerrno>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -139,17 +141,22 @@ TEST_F(AutoImport, AnImportStoppedAtAnyMomentStoresTheActivityOnce) {
     }
 }
 
-// The folder's files as they were when the database last committed: put back, they are what a
-// program stopped right after its commit leaves.
-class FolderAtCommit {
+// A program stopped at the database's first commit from now on, right before or right after it:
+// the database keeps no later commit, and putBack() leaves the folder's files as they were then.
+class StopAtFirstCommit {
 public:
-    explicit FolderAtCommit(const QString &folder) : folder_(folder) {
-        sqlite3_commit_hook(gConn.handle(), &FolderAtCommit::take, this);
-    }
-    ~FolderAtCommit() { sqlite3_commit_hook(gConn.handle(), nullptr, nullptr); }
+    enum class When { Before, After };
 
+    StopAtFirstCommit(const QString &folder, When when) : folder_(folder), when_(when) {
+        sqlite3_commit_hook(gConn.handle(), &StopAtFirstCommit::take, this);
+    }
+    ~StopAtFirstCommit() { sqlite3_commit_hook(gConn.handle(), nullptr, nullptr); }
+
+    // In place of the folder's files now.
     void putBack() const {
-        for (const auto &[name, bytes] : files_) {
+        for (const QString &name : folder_.entryList(QDir::Files))
+            ASSERT_TRUE(QFile::remove(folder_.filePath(name)));
+        for (const auto &[name, bytes] : *files_) {
             QFile file(folder_.filePath(name));
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(bytes);
@@ -157,19 +164,23 @@ public:
     }
 
 private:
+    // Nonzero refuses the commit.
     static int take(void *self) {
-        auto &folder = *static_cast<FolderAtCommit *>(self);
-        folder.files_.clear();
-        for (const QString &name : folder.folder_.entryList(QDir::Files)) {
-            QFile file(folder.folder_.filePath(name));
+        auto &stop = *static_cast<StopAtFirstCommit *>(self);
+        if (stop.files_)
+            return 1;
+        stop.files_.emplace();
+        for (const QString &name : stop.folder_.entryList(QDir::Files)) {
+            QFile file(stop.folder_.filePath(name));
             if (file.open(QIODevice::ReadOnly))
-                folder.files_[name] = file.readAll();
+                (*stop.files_)[name] = file.readAll();
         }
-        return 0; // the commit goes on
+        return stop.when_ == When::Before ? 1 : 0;
     }
 
     QDir folder_;
-    std::map<QString, QByteArray> files_;
+    When when_;
+    std::optional<std::map<QString, QByteArray>> files_;
 };
 
 // Waits for the clock's next second: a start taken from the clock now differs from one before.
@@ -186,10 +197,10 @@ TEST_F(AutoImport, AFileWithoutAStartIsStoredOnceWhenItsImportStopsAfterTheCommi
     ASSERT_TRUE(bytes.contains("\r\nSessiondate=8/5/2026 07:03:09\r\n"));
     put("run.csv", bytes.replace("Sessiondate=8/5/2026 07:03:09", "Sessiondate="));
     {
-        const FolderAtCommit atCommit(platform::paths::autoImportDir());
+        const StopAtFirstCommit stop(platform::paths::autoImportDir(), StopAtFirstCommit::When::After);
         exchange::AutoImportFiles();
         ASSERT_EQ(count("sessions"), 1);
-        atCommit.putBack();
+        stop.putBack();
     }
     ASSERT_EQ(folder().size(), 1) << "the claimed file, as a stop after the commit leaves it";
     waitForTheNextSecond();
@@ -197,6 +208,87 @@ TEST_F(AutoImport, AFileWithoutAStartIsStoredOnceWhenItsImportStopsAfterTheCommi
     exchange::AutoImportFiles();
 
     EXPECT_EQ(count("sessions"), 1);
+    EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
+    EXPECT_EQ(count("storedClaims"), 0);
+}
+
+// The file as one that gives no start: the import takes the moment of its claim instead.
+QByteArray withoutStart(QByteArray bytes) {
+    const QByteArray key = "\r\nSessiondate=";
+    const qsizetype value = bytes.indexOf(key) + key.size();
+    return bytes.remove(value, bytes.indexOf("\r\n", value) - value);
+}
+
+// The moment in a claimed file's name.
+const QRegularExpression kMomentInClaim(QStringLiteral("\\.(\\d{8}-\\d{6})\\."));
+
+// An automatic import stopped right before its commit: the database keeps nothing of it, and
+// the folder holds the claimed file, whose name this gives.
+QString importStoppedBeforeItsCommit() {
+    {
+        const StopAtFirstCommit stop(platform::paths::autoImportDir(), StopAtFirstCommit::When::Before);
+        exchange::AutoImportFiles();
+        stop.putBack();
+    }
+    const QStringList claimed = QDir(platform::paths::autoImportDir()).entryList(QDir::Files);
+    EXPECT_EQ(claimed.size(), 1);
+    EXPECT_TRUE(kMomentInClaim.match(claimed.value(0)).hasMatch()) << claimed.value(0).toStdString();
+    return claimed.value(0);
+}
+
+// A file claimed, stopped before its commit and finished at the next start is stored, however
+// alike it is to one stored before: two identical files are two activities, as are two files
+// without a start claimed in the same second (a quick answer, a clock set back, the autumn's
+// repeated hour).
+TEST_F(AutoImport, EveryClaimedFileThatIsFinishedIsStoredOnceWhateverElseIsStored) {
+    const QByteArray withAStart = DataFileWriter::DataFileBytes(heartRateSamples(3), {});
+    const struct {
+        const char *what;
+        QByteArray first;
+        QByteArray second;
+        bool secondClaimedInTheFirstsSecond;
+    } cases[] = {
+        {"identical files", withAStart, withAStart, false},
+        {"files without a start", withoutStart(withAStart),
+         withoutStart(DataFileWriter::DataFileBytes(heartRateSamples(30), {})), true},
+    };
+    for (const auto &files : cases) {
+        SCOPED_TRACE(files.what);
+        gConn.executeScript("delete from sessiondata; delete from sessions");
+        put("a.csv", files.first);
+        const QString firstClaim = importStoppedBeforeItsCommit();
+        exchange::AutoImportFiles();
+        ASSERT_EQ(count("sessions"), 1);
+        put("b.csv", files.second);
+        const QString secondClaim = importStoppedBeforeItsCommit();
+        if (files.secondClaimedInTheFirstsSecond) {
+            const QString moment = kMomentInClaim.match(firstClaim).captured(1);
+            const QString renamed = QString(secondClaim).replace(kMomentInClaim, '.' + moment + '.');
+            if (renamed != secondClaim)
+                ASSERT_TRUE(QFile::rename(waiting(qPrintable(secondClaim)), waiting(qPrintable(renamed))));
+        }
+
+        exchange::AutoImportFiles();
+
+        EXPECT_EQ(count("sessions"), 2);
+        EXPECT_EQ(count("sessiondata"), files.secondClaimedInTheFirstsSecond ? 33 : 6);
+        EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
+        EXPECT_EQ(count("storedClaims"), 0);
+    }
+}
+
+// The record of a stored claim goes after its file; when a stop comes between the two, the record
+// must not match a later claim of the same name, which would then be deleted unstored.
+TEST_F(AutoImport, ARecordWhoseFileIsGoneNeverMatchesALaterClaim) {
+    const char *claim = "run.csv.20261025-023000.claimed";
+    gConn.prepare("insert into storedClaims (claim) values (?)").bindAll(claim).execute();
+    exchange::AutoImportFiles();
+
+    put(claim, DataFileWriter::DataFileBytes(heartRateOnly(), {}));
+    exchange::AutoImportFiles();
+
+    EXPECT_EQ(count("sessions"), 1);
+    EXPECT_EQ(count("sessiondata"), 3);
     EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
 }
 
