@@ -40,6 +40,9 @@ constexpr const char *kIndexes =
     "CREATE INDEX IF NOT EXISTS gps_altitudes_by_session ON sessiondata "
     "(session_prkey, data_type, cum_duration, prkey, Altitude) WHERE data_type = 2;";
 
+// The automatic import's record of the claimed files whose activity is stored.
+constexpr const char *kStoredClaims = "CREATE TABLE IF NOT EXISTS storedClaims (claim TEXT PRIMARY KEY);";
+
 } // namespace
 
 void UpgradeDatabaseSchema() {
@@ -54,6 +57,7 @@ void UpgradeDatabaseSchema() {
         gConn.executeScript("update preferences set UseSmoothing = 0");
     addMissingColumns("weeklyData", {{"totalAltitude", "alter table weeklyData add totalAltitude number"}});
     gConn.executeScript(kIndexes);
+    gConn.executeScript(kStoredClaims);
     transaction.commit();
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-// The database file's upkeep: columns that older files lack, and the left-over backup file.
+// The database file's upkeep: columns and tables that older files lack, and the left-over backup file.
 namespace modDatabase {
 
-// Adds the columns and indexes that older database files lack; running it again changes nothing.
+// Adds the columns, indexes and tables that older database files lack; running it again changes nothing.
 // Throws platform::db::DbError; the whole upgrade is undone on a failure.
 void UpgradeDatabaseSchema();
 

@@ -2,15 +2,19 @@
 
 #include "core/modLocalisation.h"
 #include "exchange/DataFileImport.h"
+#include "exchange/StoredClaims.h"
 #include "platform/Dialogs.h"
+#include "platform/FileState.h"
 #include "platform/Paths.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QScopeGuard>
 
+#include <chrono>
 #include <optional>
 
 namespace exchange {
@@ -58,25 +62,32 @@ void askAboutDamaged(const QString &path, const QString &lineAndReason) {
 
 // A file being imported carries after its name the moment it was claimed and this, from before
 // its activity is stored until it is deleted, so that an import stopped at any moment (a kill, a
-// crash, a power cut) is finished by the next one without storing the activity twice. The moment
-// is the start of a file that gives none, so that the next import finds the activity that the
-// stopped one stored whatever the clock says by then.
-const QString kClaimed = QStringLiteral(".importing");
+// crash, a power cut) is finished by the next one without storing the activity twice: the claim
+// is recorded with its activity, so that the next import tells from the record alone whether this
+// file was stored, however alike other files and activities are. The moment is the start of a file
+// that gives none.
+const QString kClaimed = QStringLiteral(".claimed");
+// Older versions kept no record: their claims are taken as stored when an activity of the same
+// start, duration and distance is.
+const QString kOlderClaim = QStringLiteral(".importing");
 const QString kMomentFormat = QStringLiteral("yyyyMMdd-HHmmss");
+const QRegularExpression kNameAndMoment(QStringLiteral("^(.*)\\.(\\d{8}-\\d{6})$"));
 
 struct Claim {
     QString path;     // the claimed file
     QString original; // the file's name before it was claimed
-    QDateTime moment; // none in the claims of older versions, which did not keep it
+    QDateTime moment; // none in the claims of older versions that did not keep it
+    bool recorded;    // this version's claim, whose stored activity is recorded
 };
 
 Claim claimOf(const QString &claimed) {
-    const QString name = claimed.chopped(kClaimed.size());
-    const qsizetype dot = name.lastIndexOf('.');
-    const QDateTime moment = QDateTime::fromString(name.mid(dot + 1), kMomentFormat);
-    if (dot < 0 || !moment.isValid())
-        return {claimed, name, {}};
-    return {claimed, name.left(dot), moment};
+    const bool recorded = claimed.endsWith(kClaimed);
+    const QString name = claimed.chopped((recorded ? kClaimed : kOlderClaim).size());
+    const QRegularExpressionMatch nameAndMoment = kNameAndMoment.match(name);
+    if (!nameAndMoment.hasMatch())
+        return {claimed, name, {}, recorded};
+    return {claimed, nameAndMoment.captured(1),
+            QDateTime::fromString(nameAndMoment.captured(2), kMomentFormat), recorded};
 }
 
 // Nothing when the file could not be claimed; it is then tried again at the next start. The claim
@@ -88,34 +99,48 @@ std::optional<Claim> claim(const QString &path) {
     return claimOf(claimed);
 }
 
-// Imports a claimed file. Once its activity is stored the file goes, before the athlete is told;
-// any other outcome gives the file its own name back.
-void importClaimed(const Claim &claim, bool unlessStored) {
+// Imports a claimed file. Once its activity is stored the file goes, before the athlete is told,
+// and then the record of its claim; any other outcome gives the file its own name back.
+void importClaimed(const Claim &claim) {
     const QString &claimed = claim.path;
     const QString &path = claim.original;
+    const QString name = QFileInfo(claimed).fileName();
     bool stored = false;
     QString damage;
     const auto letGo = [&] {
         stored = true;
-        QFile::remove(claimed); // one that stays is found stored at the next start
+        // One that stays is found stored at the next start.
+        if (QFile::remove(claimed) && claim.recorded)
+            ForgetStoredClaim(name);
     };
     auto giveBack = qScopeGuard([&] {
         if (!stored)
             QFile::rename(claimed, path);
     });
+    if (claim.recorded && IsClaimStored(name)) {
+        letGo();
+        return;
+    }
+    const auto record = [&] {
+        if (claim.recorded)
+            RecordStoredClaim(name);
+    };
     switch (ImportFile(claimed,
-                       {.unlessStored = unlessStored,
+                       {.unlessStored = !claim.recorded,
+                        .storing = record,
                         .stored = letGo,
                         .knownAs = path,
                         .startWhenNone = claim.moment,
                         .damaged = [&damage](const QString &lineAndReason) { damage = lineAndReason; }})) {
     case ImportOutcome::Imported:
     case ImportOutcome::Unreadable: // given back, to be read at the next start
+    case ImportOutcome::Changed:    // given back quietly: it is still being written
         break;
     case ImportOutcome::AlreadyStored:
         letGo();
         break;
     case ImportOutcome::NotDataFile:
+    case ImportOutcome::NotRegularFile:
         giveBack.dismiss();
         setAside(QFile::rename(claimed, path) ? path : claimed);
         break;
@@ -126,6 +151,18 @@ void importClaimed(const Claim &claim, bool unlessStored) {
     }
 }
 
+// A file changed less than this long ago may still be being written (a slow copy, a program that
+// writes it line by line); a last change further ahead than this was set on purpose.
+constexpr std::chrono::seconds kSettling{2};
+
+// An ordinary file that may still be being written is left for a later start, rather than
+// waited for: a writer that appends for hours must not hold up the start.
+bool mayStillBeWritten(const QString &path) {
+    const auto state = platform::files::stateOf(path);
+    return state && state->regular &&
+           std::chrono::abs(std::chrono::system_clock::now() - state->modified) < kSettling;
+}
+
 } // namespace
 
 void ImportAutomatically() {
@@ -133,15 +170,17 @@ void ImportAutomatically() {
     // The list is taken once, before a stopped import gives a file its name back, so that each
     // file is tried once whatever becomes of it.
     const QStringList names = folder.entryList(QDir::Files, QDir::Name);
+    ForgetStoredClaimsBut(folder.entryList({'*' + kClaimed}, QDir::Files));
     // An import that was stopped left its file claimed: it is finished, or when it had stored its
     // activity already, the file only goes.
-    for (const QString &name : folder.entryList({'*' + kClaimed}, QDir::Files, QDir::Name))
-        importClaimed(claimOf(folder.filePath(name)), true);
+    for (const QString &name : folder.entryList({'*' + kClaimed, '*' + kOlderClaim}, QDir::Files, QDir::Name))
+        importClaimed(claimOf(folder.filePath(name)));
     for (const QString &name : names) {
-        if (!name.toUpper().endsWith(QLatin1String(".CSV")))
+        const QString path = folder.filePath(name);
+        if (!name.toUpper().endsWith(QLatin1String(".CSV")) || mayStillBeWritten(path))
             continue;
-        if (const auto claimed = claim(folder.filePath(name)))
-            importClaimed(*claimed, false);
+        if (const auto claimed = claim(path))
+            importClaimed(*claimed);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "platform/BatchInsert.h"
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
+#include "platform/FileState.h"
 #include "platform/LocalMessage.h"
 
 #include <QApplication>
@@ -129,14 +130,17 @@ bool isStored(const DataFile::Session &session) {
 }
 
 // Stores the activity as the file is read: the session when its section has been read, then each
-// sample, all in one transaction that only a fully read file commits. Nothing is stored when the
-// options ask for a file whose activity is stored already.
+// sample, all in one transaction that only a fully read file commits, and only when it is still
+// as it was when it was opened: a file that grew or changed meanwhile is still being written.
+// Nothing is stored when the options ask for a file whose activity is stored already.
 struct ReadAndStored {
     DataFileReader::Result result;
     bool alreadyStored = false;
+    bool changed = false;
 };
 
-ReadAndStored readAndStore(QFile &file, const ImportOptions &options) {
+ReadAndStored readAndStore(QFile &file, const platform::files::FileState &opened,
+                           const ImportOptions &options) {
     ImportProgress progress(file.size());
     platform::db::Transaction transaction(gConn);
     SessionKey key = 0;
@@ -157,11 +161,14 @@ ReadAndStored readAndStore(QFile &file, const ImportOptions &options) {
     };
     receiver.pieceRead = [&progress](qint64 bytesRead) { progress.pieceRead(bytesRead); };
     auto result = DataFileReader::ReadDataFile(file, readingContext(options), receiver);
-    if (result.outcome == DataFileReader::Outcome::Read && !alreadyStored) {
+    const bool changed = platform::files::stateOfOpen(file.handle()) != opened;
+    if (result.outcome == DataFileReader::Outcome::Read && !alreadyStored && !changed) {
         samples->flush();
+        if (options.storing)
+            options.storing();
         transaction.commit();
     }
-    return {std::move(result), alreadyStored};
+    return {std::move(result), alreadyStored, changed};
 }
 
 // The start as the system writes a date with its time; midnight as the date alone.
@@ -174,23 +181,40 @@ void show(const QString &text, Icon icon) {
     platform::dialogs::message(text, QStringLiteral("Runvella"), icon);
 }
 
-// The file by the name the athlete knows it, and why it could not be read.
-void showUnreadable(const QString &path, const ImportOptions &options, const QString &reason) {
+// The message with the file by the name the athlete knows it.
+QString aboutFile(int message, const QString &path, const ImportOptions &options) {
     const QString name = options.knownAs.isEmpty() ? path : options.knownAs;
-    show(modLocalisation::LoadResString(1981).replace(QLatin1String("%X"), name) + "\n\n" + reason,
-         Icon::Critical);
+    return modLocalisation::LoadResString(message).replace(QLatin1String("%X"), name);
+}
+
+void showUnreadable(const QString &path, const ImportOptions &options, const QString &reason) {
+    show(aboutFile(1981, path, options) + "\n\n" + reason, Icon::Critical);
+}
+
+ImportOutcome refuseNotRegular(const QString &path, const ImportOptions &options) {
+    show(aboutFile(1982, path, options), Icon::Critical);
+    return ImportOutcome::NotRegularFile;
 }
 
 } // namespace
 
 ImportOutcome ImportFile(const QString &path, const ImportOptions &options) {
+    // Looked at before it is opened, since opening a pipe waits for a writer; and again once open,
+    // in case the name was given to another file meanwhile.
+    if (const auto named = platform::files::stateOf(path); named && !named->regular)
+        return refuseNotRegular(path, options);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         showUnreadable(path, options, file.errorString());
         return ImportOutcome::Unreadable;
     }
-    const auto [result, alreadyStored] = readAndStore(file, options);
+    const auto opened = platform::files::stateOfOpen(file.handle());
+    if (!opened || !opened->regular)
+        return refuseNotRegular(path, options);
+    const auto [result, alreadyStored, changed] = readAndStore(file, *opened, options);
     file.close();
+    if (changed)
+        return ImportOutcome::Changed;
     switch (result.outcome) {
     case DataFileReader::Outcome::NotDataFile:
         show(modLocalisation::LoadResString(1623), Icon::None);

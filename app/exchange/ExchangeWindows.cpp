@@ -26,11 +26,15 @@ void showTrenloSync(QWidget *owner) {
 void ImportDataFile(const QString &path) {
     platform::failures::runReported([&] {
         QString damage;
-        if (ImportFile(path, {.damaged = [&damage](const QString &lineAndReason) {
-                           damage = lineAndReason;
-                       }}) == ImportOutcome::Damaged)
+        const ImportOutcome outcome = ImportFile(
+            path, {.damaged = [&damage](const QString &lineAndReason) { damage = lineAndReason; }});
+        if (outcome == ImportOutcome::Damaged)
             platform::dialogs::message(modLocalisation::LoadResString(1568) + "\n\n" + damage,
                                        QStringLiteral("Runvella"), platform::dialogs::Icon::None);
+        else if (outcome == ImportOutcome::Changed)
+            platform::dialogs::message(
+                modLocalisation::LoadResString(1983).replace(QLatin1String("%X"), path),
+                QStringLiteral("Runvella"), platform::dialogs::Icon::Warning);
     });
 }
 

@@ -100,6 +100,12 @@ CREATE TABLE dailydata (
     restingpulse REAL
 );
 
+-- The automatic import's claimed files whose activity is stored: a row lives from the commit that
+-- stores the activity until the claimed file is deleted.
+CREATE TABLE storedClaims (
+    claim TEXT PRIMARY KEY
+);
+
 CREATE INDEX sessions_by_date ON sessions (session_date);
 CREATE INDEX sessions_by_start ON sessions (Session_datetime);
 CREATE INDEX sessiondata_by_session ON sessiondata (session_prkey, data_type, cum_duration);

@@ -78,6 +78,12 @@ TEST_F(UpgradeTest, OlderFileGetsTheIndexesThatTheQueriesReadThrough) {
     EXPECT_TRUE(plan.columnText(3).contains("sessions_by_date")) << plan.columnText(3).toStdString();
 }
 
+TEST_F(UpgradeTest, OlderFileGetsTheTableOfStoredClaims) {
+    gConn.executeScript("drop table storedClaims");
+    UpgradeDatabaseSchema();
+    EXPECT_EQ(gConn.tableColumns("storedClaims"), QStringList{"claim"});
+}
+
 TEST_F(UpgradeTest, DeletesALeftOverBackupAndIgnoresAMissingOne) {
     QFile backup(platform::paths::backupDatabasePath());
     ASSERT_TRUE(backup.open(QIODevice::WriteOnly));

@@ -1,54 +1,33 @@
 #include "exchange/AutoImport.h"
-#include "ExchangeFixture.h"
+#include "AutoImportFixture.h"
 #include "common/DatabaseFaults.h"
+#include "common/Eventually.h"
 #include "core/modLocalisation.h"
-#include "exchange/DataFileExport.h"
 #include "exchange/DataFileWriter.h"
 #include "exchange/ExchangeWindows.h"
 #include "platform/FailureCauses.h"
 #include "platform/Paths.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include <cerrno>
 #include <map>
+#include <optional>
 
 namespace {
 
 using namespace exchangetest;
 using platform::dialogs::Answer;
 
-class AutoImport : public ExchangeFixture {
-protected:
-    QString waiting(const char *name) const { return QDir(platform::paths::autoImportDir()).filePath(name); }
-
-    void putDataFile(const char *name) {
-        write(waiting(name), exchange::DataFileText(store(heartRateOnly())));
-    }
-    void putDamagedFile(const char *name) {
-        QByteArray bytes = exchange::DataFileText(store(heartRateOnly()));
-        bytes.chop(12); // the last row loses its last values
-        write(waiting(name), bytes);
-    }
-
-    QStringList folder() const {
-        return QDir(platform::paths::autoImportDir()).entryList(QDir::Files, QDir::Name);
-    }
-    QStringList texts() const {
-        QStringList shown;
-        for (const auto &request : dialogs.shown())
-            shown << request.text;
-        return shown;
-    }
-};
-
 TEST_F(AutoImport, ImportsEveryDataFileAndDeletesIt) {
     putDataFile("a.csv");
     putDataFile("b.CSV");
-    write(waiting("notes.txt"), "not for import");
+    put("notes.txt", "not for import");
 
     exchange::AutoImportFiles();
 
@@ -59,7 +38,7 @@ TEST_F(AutoImport, ImportsEveryDataFileAndDeletesIt) {
 }
 
 TEST_F(AutoImport, APlainTextFileIsRefusedAndRenamedNotDeleted) {
-    write(waiting("list.csv"), "bread\r\nmilk\r\n");
+    put("list.csv", "bread\r\nmilk\r\n");
 
     exchange::AutoImportFiles();
 
@@ -106,8 +85,8 @@ TEST_F(AutoImport, ADamagedFileAnsweredYesIsDeleted) {
 }
 
 TEST_F(AutoImport, ARenamedFileNeverReplacesAnother) {
-    write(waiting("run.cs_"), "kept");
-    write(waiting("run-2.cs_"), "kept too");
+    put("run.cs_", "kept");
+    put("run-2.cs_", "kept too");
     putDamagedFile("run.csv");
     dialogs.answer(Answer::No);
 
@@ -127,7 +106,7 @@ TEST_F(AutoImport, AMissingFolderIsNoError) {
 TEST_F(AutoImport, AFullDiskStoresNothingSaysSoAndLeavesTheFilesWhereTheyAre) {
     DataFile::Activity longDescription = heartRateOnly();
     longDescription.session.description = QString(6000, 'd'); // more than a page: the disk must grow
-    write(waiting("a.csv"), exchange::DataFileText(store(longDescription)));
+    put("a.csv", exchange::DataFileText(store(longDescription)));
     putDataFile("b.csv");
     modLocalisation::LocalizeFailureCauses();
     {
@@ -162,17 +141,22 @@ TEST_F(AutoImport, AnImportStoppedAtAnyMomentStoresTheActivityOnce) {
     }
 }
 
-// The folder's files as they were when the database last committed: put back, they are what a
-// program stopped right after its commit leaves.
-class FolderAtCommit {
+// A program stopped at the database's first commit from now on, right before or right after it:
+// the database keeps no later commit, and putBack() leaves the folder's files as they were then.
+class StopAtFirstCommit {
 public:
-    explicit FolderAtCommit(const QString &folder) : folder_(folder) {
-        sqlite3_commit_hook(gConn.handle(), &FolderAtCommit::take, this);
-    }
-    ~FolderAtCommit() { sqlite3_commit_hook(gConn.handle(), nullptr, nullptr); }
+    enum class When { Before, After };
 
+    StopAtFirstCommit(const QString &folder, When when) : folder_(folder), when_(when) {
+        sqlite3_commit_hook(gConn.handle(), &StopAtFirstCommit::take, this);
+    }
+    ~StopAtFirstCommit() { sqlite3_commit_hook(gConn.handle(), nullptr, nullptr); }
+
+    // In place of the folder's files now.
     void putBack() const {
-        for (const auto &[name, bytes] : files_) {
+        for (const QString &name : folder_.entryList(QDir::Files))
+            ASSERT_TRUE(QFile::remove(folder_.filePath(name)));
+        for (const auto &[name, bytes] : *files_) {
             QFile file(folder_.filePath(name));
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(bytes);
@@ -180,19 +164,23 @@ public:
     }
 
 private:
+    // Nonzero refuses the commit.
     static int take(void *self) {
-        auto &folder = *static_cast<FolderAtCommit *>(self);
-        folder.files_.clear();
-        for (const QString &name : folder.folder_.entryList(QDir::Files)) {
-            QFile file(folder.folder_.filePath(name));
+        auto &stop = *static_cast<StopAtFirstCommit *>(self);
+        if (stop.files_)
+            return 1;
+        stop.files_.emplace();
+        for (const QString &name : stop.folder_.entryList(QDir::Files)) {
+            QFile file(stop.folder_.filePath(name));
             if (file.open(QIODevice::ReadOnly))
-                folder.files_[name] = file.readAll();
+                (*stop.files_)[name] = file.readAll();
         }
-        return 0; // the commit goes on
+        return stop.when_ == When::Before ? 1 : 0;
     }
 
     QDir folder_;
-    std::map<QString, QByteArray> files_;
+    When when_;
+    std::optional<std::map<QString, QByteArray>> files_;
 };
 
 // Waits for the clock's next second: a start taken from the clock now differs from one before.
@@ -207,12 +195,12 @@ void waitForTheNextSecond() {
 TEST_F(AutoImport, AFileWithoutAStartIsStoredOnceWhenItsImportStopsAfterTheCommit) {
     QByteArray bytes = DataFileWriter::DataFileBytes(handEntered(), {});
     ASSERT_TRUE(bytes.contains("\r\nSessiondate=8/5/2026 07:03:09\r\n"));
-    write(waiting("run.csv"), bytes.replace("Sessiondate=8/5/2026 07:03:09", "Sessiondate="));
+    put("run.csv", bytes.replace("Sessiondate=8/5/2026 07:03:09", "Sessiondate="));
     {
-        const FolderAtCommit atCommit(platform::paths::autoImportDir());
+        const StopAtFirstCommit stop(platform::paths::autoImportDir(), StopAtFirstCommit::When::After);
         exchange::AutoImportFiles();
         ASSERT_EQ(count("sessions"), 1);
-        atCommit.putBack();
+        stop.putBack();
     }
     ASSERT_EQ(folder().size(), 1) << "the claimed file, as a stop after the commit leaves it";
     waitForTheNextSecond();
@@ -220,6 +208,87 @@ TEST_F(AutoImport, AFileWithoutAStartIsStoredOnceWhenItsImportStopsAfterTheCommi
     exchange::AutoImportFiles();
 
     EXPECT_EQ(count("sessions"), 1);
+    EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
+    EXPECT_EQ(count("storedClaims"), 0);
+}
+
+// The file as one that gives no start: the import takes the moment of its claim instead.
+QByteArray withoutStart(QByteArray bytes) {
+    const QByteArray key = "\r\nSessiondate=";
+    const qsizetype value = bytes.indexOf(key) + key.size();
+    return bytes.remove(value, bytes.indexOf("\r\n", value) - value);
+}
+
+// The moment in a claimed file's name.
+const QRegularExpression kMomentInClaim(QStringLiteral("\\.(\\d{8}-\\d{6})\\."));
+
+// An automatic import stopped right before its commit: the database keeps nothing of it, and
+// the folder holds the claimed file, whose name this gives.
+QString importStoppedBeforeItsCommit() {
+    {
+        const StopAtFirstCommit stop(platform::paths::autoImportDir(), StopAtFirstCommit::When::Before);
+        exchange::AutoImportFiles();
+        stop.putBack();
+    }
+    const QStringList claimed = QDir(platform::paths::autoImportDir()).entryList(QDir::Files);
+    EXPECT_EQ(claimed.size(), 1);
+    EXPECT_TRUE(kMomentInClaim.match(claimed.value(0)).hasMatch()) << claimed.value(0).toStdString();
+    return claimed.value(0);
+}
+
+// A file claimed, stopped before its commit and finished at the next start is stored, however
+// alike it is to one stored before: two identical files are two activities, as are two files
+// without a start claimed in the same second (a quick answer, a clock set back, the autumn's
+// repeated hour).
+TEST_F(AutoImport, EveryClaimedFileThatIsFinishedIsStoredOnceWhateverElseIsStored) {
+    const QByteArray withAStart = DataFileWriter::DataFileBytes(heartRateSamples(3), {});
+    const struct {
+        const char *what;
+        QByteArray first;
+        QByteArray second;
+        bool secondClaimedInTheFirstsSecond;
+    } cases[] = {
+        {"identical files", withAStart, withAStart, false},
+        {"files without a start", withoutStart(withAStart),
+         withoutStart(DataFileWriter::DataFileBytes(heartRateSamples(30), {})), true},
+    };
+    for (const auto &files : cases) {
+        SCOPED_TRACE(files.what);
+        gConn.executeScript("delete from sessiondata; delete from sessions");
+        put("a.csv", files.first);
+        const QString firstClaim = importStoppedBeforeItsCommit();
+        exchange::AutoImportFiles();
+        ASSERT_EQ(count("sessions"), 1);
+        put("b.csv", files.second);
+        const QString secondClaim = importStoppedBeforeItsCommit();
+        if (files.secondClaimedInTheFirstsSecond) {
+            const QString moment = kMomentInClaim.match(firstClaim).captured(1);
+            const QString renamed = QString(secondClaim).replace(kMomentInClaim, '.' + moment + '.');
+            if (renamed != secondClaim)
+                ASSERT_TRUE(QFile::rename(waiting(qPrintable(secondClaim)), waiting(qPrintable(renamed))));
+        }
+
+        exchange::AutoImportFiles();
+
+        EXPECT_EQ(count("sessions"), 2);
+        EXPECT_EQ(count("sessiondata"), files.secondClaimedInTheFirstsSecond ? 33 : 6);
+        EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
+        EXPECT_EQ(count("storedClaims"), 0);
+    }
+}
+
+// The record of a stored claim goes after its file; when a stop comes between the two, the record
+// must not match a later claim of the same name, which would then be deleted unstored.
+TEST_F(AutoImport, ARecordWhoseFileIsGoneNeverMatchesALaterClaim) {
+    const char *claim = "run.csv.20261025-023000.claimed";
+    gConn.prepare("insert into storedClaims (claim) values (?)").bindAll(claim).execute();
+    exchange::AutoImportFiles();
+
+    put(claim, DataFileWriter::DataFileBytes(heartRateOnly(), {}));
+    exchange::AutoImportFiles();
+
+    EXPECT_EQ(count("sessions"), 1);
+    EXPECT_EQ(count("sessiondata"), 3);
     EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
 }
 
@@ -233,8 +302,16 @@ QString unreadableText(const QString &path) {
     return modLocalisation::LoadResString(1981).replace("%X", path) + "\n\n" + qt_error_string(EIO);
 }
 
+// The automatic import leaves a file changed in the last two seconds for a later start; the
+// system's own file, whose last change is when it was first looked at, cannot be dated back.
+void waitUntilSettled(const QString &path) {
+    ASSERT_TRUE(testing::eventually(
+        [&] { return QFileInfo(path).lastModified().msecsTo(QDateTime::currentDateTime()) > 2100; }, 10000));
+}
+
 TEST_F(AutoImport, AFileThatCannotBeReadStaysWhereItIsAndIsTriedAgain) {
     putUnreadableFile(waiting("run.csv"));
+    waitUntilSettled(waiting("run.csv"));
 
     for (int start = 1; start <= 2; ++start) {
         exchange::AutoImportFiles();
@@ -260,8 +337,6 @@ TEST_F(AutoImport, TheFileIsGoneBeforeTheAthleteIsToldOfItsImport) {
     EXPECT_EQ(count("sessions"), 2);
     EXPECT_TRUE(folderWhileTold.isEmpty()) << folderWhileTold.join(' ').toStdString();
 }
-
-using ImportCommand = AutoImport;
 
 TEST_F(ImportCommand, ShowsWhatBecameOfTheFile) {
     putDataFile("good.csv");

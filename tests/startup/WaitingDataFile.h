@@ -2,12 +2,14 @@
 
 #include "platform/Paths.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
 namespace startuptest {
 
-// Leaves one activity's data file in the automatic import folder, as a recorder's tool would.
+// Leaves one activity's data file in the automatic import folder, as a recorder's tool would a
+// while ago: the import leaves a file changed in the last two seconds for a later start.
 inline bool putWaitingDataFile() {
     const QDir waiting(platform::paths::autoImportDir());
     QFile file(waiting.filePath("run.csv"));
@@ -18,7 +20,9 @@ inline bool putWaitingDataFile() {
                       "maxpaceunits=0\r\ndistance=3.25\r\nduration=1800\r\ndescription=Tempo\r\n"
                       "sessionType=20\r\nmaxHR=171\r\nmaxSpeed=9.5\r\navgHR=150\r\navgSpeed=7.25\r\n"
                       "fromDataRecorder=False\r\nTimeZone1=0\r\nTimeZone2=0\r\nTimeZone3=0\r\n"
-                      "TimeZone4=0\r\nTimeZone5=0\r\n") > 0;
+                      "TimeZone4=0\r\nTimeZone5=0\r\n") > 0 &&
+           file.flush() &&
+           file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
 }
 
 } // namespace startuptest
