@@ -10,6 +10,10 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 using platform::instance::Claim;
 using State = Claim::State;
 
@@ -28,6 +32,27 @@ TEST(StartClaimTest, OneStartHoldsTheDataFolderUntilItLetsGo) {
     Claim moved = std::move(first);
     EXPECT_EQ(Claim::take().state(), State::HeldByOther) << "a moved claim is still held";
     moved.release();
+    EXPECT_EQ(Claim::take().state(), State::Held);
+}
+
+TEST(StartClaimTest, TheClaimHoldsWhenItsLockFileIsRemoved) {
+    testing::TestHome home;
+    const Claim running = Claim::take();
+    ASSERT_EQ(running.state(), State::Held);
+    ASSERT_TRUE(QFile::remove(QDir(platform::paths::dataDir()).filePath("Runvella.lock")));
+    EXPECT_EQ(Claim::take().state(), State::HeldByOther);
+}
+
+// A start of an earlier version of the program claims the folder by its lock file alone.
+TEST(StartClaimTest, AStartThatLocksOnlyTheLockFileHoldsTheFolder) {
+    testing::TestHome home;
+    ASSERT_TRUE(QDir().mkpath(platform::paths::dataDir()));
+    const QByteArray lockFile = QFile::encodeName(QDir(platform::paths::dataDir()).filePath("Runvella.lock"));
+    const int earlier = ::open(lockFile.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(earlier, 0);
+    ASSERT_EQ(::flock(earlier, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(Claim::take().state(), State::HeldByOther);
+    ::close(earlier);
     EXPECT_EQ(Claim::take().state(), State::Held);
 }
 

@@ -7,7 +7,8 @@
 // Which start of the program owns the data folder (RUNVELLA_HOME's when that is set), with its
 // database and its automatic import folder: the first start to claim it, for as long as it holds
 // the claim. Every later start hands its request over instead of touching the folder. The claim
-// is a lock that the system lets go of when its process ends, however it ends.
+// is a lock on the folder itself and on its lock file, which the system lets go of when its
+// process ends, however it ends.
 namespace platform::instance {
 
 class Claim {
@@ -32,9 +33,10 @@ public:
     void release();
 
 private:
-    Claim(int descriptor, State state) : descriptor_(descriptor), state_(state) {}
+    Claim(int folder, int file, State state) : folder_(folder), file_(file), state_(state) {}
 
-    int descriptor_;
+    int folder_;
+    int file_;
     State state_;
 };
 
