@@ -1,6 +1,5 @@
 #include "platform/StartClaim.h"
 
-#include "platform/LocalMessage.h"
 #include "platform/Paths.h"
 
 #include <QDeadlineTimer>
@@ -94,15 +93,17 @@ void Claim::release() {
 }
 
 HandOver claimOrHandOver(const QString &socketName, const QString &text, std::chrono::milliseconds patience) {
+    using localmessage::Delivery;
     const QDeadlineTimer giveUp(patience);
     for (;;) {
         Claim claim = Claim::take();
         if (claim.state() == Claim::State::Held)
-            return {false, std::move(claim)};
-        if (localmessage::send(socketName, text))
-            return {true, std::move(claim)};
-        if (claim.state() == Claim::State::Unavailable || giveUp.hasExpired())
-            return {false, std::move(claim)};
+            return {Delivery::NotTaken, std::move(claim)};
+        const Delivery delivery =
+            localmessage::send(socketName, text, std::chrono::milliseconds(giveUp.remainingTime()));
+        if (delivery != Delivery::NotTaken || claim.state() == Claim::State::Unavailable ||
+            giveUp.hasExpired())
+            return {delivery, std::move(claim)};
         QThread::msleep(kLookAgainMs);
     }
 }

@@ -1,4 +1,5 @@
 #include "platform/StartClaim.h"
+#include "common/OtherThread.h"
 #include "common/TestHome.h"
 #include "platform/LocalMessage.h"
 #include "platform/Paths.h"
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 using platform::instance::Claim;
+using platform::localmessage::Delivery;
 using State = Claim::State;
 
 namespace {
@@ -90,9 +92,10 @@ protected:
 TEST_F(HandOverTest, TheStartThatHoldsTheClaimAndListensGetsTheText) {
     const Claim running = Claim::take();
     ASSERT_TRUE(listener.listen(kName));
-    const auto handOver =
-        platform::instance::claimOrHandOver(kName, "commandline go", std::chrono::milliseconds(0));
-    EXPECT_TRUE(handOver.delivered);
+    const auto handOver = testing::fromAnotherThread([] {
+        return platform::instance::claimOrHandOver(kName, "commandline go", std::chrono::milliseconds(10000));
+    });
+    EXPECT_EQ(handOver.delivery, Delivery::Taken);
     EXPECT_NE(handOver.claim.state(), State::Held);
     const QDeadlineTimer giveUp(10000);
     while (received.isEmpty() && !giveUp.hasExpired())
@@ -105,7 +108,7 @@ TEST_F(HandOverTest, AStartThatEndedBeforeListeningLeavesTheClaimToTheWaitingOne
     ended.release();
     const auto handOver =
         platform::instance::claimOrHandOver(kName, "commandline", std::chrono::milliseconds(0));
-    EXPECT_FALSE(handOver.delivered);
+    EXPECT_EQ(handOver.delivery, Delivery::NotTaken);
     EXPECT_EQ(handOver.claim.state(), State::Held);
     EXPECT_EQ(Claim::take().state(), State::HeldByOther);
 }
@@ -114,7 +117,18 @@ TEST_F(HandOverTest, AStartThatNeverListensIsGivenUpOn) {
     const Claim silent = Claim::take();
     const auto handOver =
         platform::instance::claimOrHandOver(kName, "commandline", std::chrono::milliseconds(0));
-    EXPECT_FALSE(handOver.delivered);
+    EXPECT_EQ(handOver.delivery, Delivery::NotTaken);
+    EXPECT_EQ(handOver.claim.state(), State::HeldByOther);
+}
+
+// A start that listens, then stops (a debugger, SIGSTOP) still lets the system take the text,
+// but never answers that it did.
+TEST_F(HandOverTest, AStartThatStoppedAfterListeningIsGivenUpOn) {
+    const Claim stopped = Claim::take();
+    ASSERT_TRUE(listener.listen(kName));
+    const auto handOver =
+        platform::instance::claimOrHandOver(kName, "commandline", std::chrono::milliseconds(300));
+    EXPECT_EQ(handOver.delivery, Delivery::NoAnswer);
     EXPECT_EQ(handOver.claim.state(), State::HeldByOther);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/LocalMessage.h"
+
 #include <QString>
 
 #include <chrono>
@@ -41,15 +43,16 @@ private:
 };
 
 struct HandOver {
-    bool delivered = false; // another start has the text
-    Claim claim;            // Held when this start owns the folder
+    localmessage::Delivery delivery; // of the last text sent; Taken when another start has it
+    Claim claim;                     // Held when this start owns the folder
 };
 
 // Claims the data folder, or else sends the text to the start that holds the claim, over the
-// local socket of the name, waiting for that start to listen while it is still starting; when
-// that start ends first, the claim is taken instead. Neither within the patience: not delivered,
-// and the claim is not held. A folder that no start can claim gets one try at sending, since no
-// start is worth waiting for.
+// local socket of the name, until that start answers that it took the text. A start that is
+// still starting, or that is closing and refuses the text, is waited for; when it ends first, the
+// claim is taken instead. Neither within the patience: the claim is not held, and the delivery
+// says why the text was not taken. A place where no socket can be is told at once, and a folder
+// that no start can claim gets one try at sending, since no start is worth waiting for.
 HandOver claimOrHandOver(const QString &socketName, const QString &text, std::chrono::milliseconds patience);
 
 } // namespace platform::instance
