@@ -30,9 +30,6 @@ namespace modStartup {
 namespace {
 
 constexpr std::chrono::milliseconds kSplashMessagePause{300};
-// How long a later start waits for the one that owns the data folder to listen. A start listens
-// before anything that waits for the athlete, so only a start that is stuck needs this long.
-constexpr std::chrono::milliseconds kHandOverPatience{60000};
 // How long a window system may take to put the splash on screen before start-up goes on anyway.
 constexpr std::chrono::milliseconds kSplashMapPatience{2000};
 
@@ -123,13 +120,21 @@ int startupFailureText(const std::exception &failure) {
     return 1950;
 }
 
-void showStartupFailure(int textId, const QString &detail) {
-    QString text = modLocalisation::LoadResString(textId) + '\n' +
-                   QDir::toNativeSeparators(platform::paths::databasePath());
+void showStartupFailure(int textId, const QString &place, const QString &detail = {}) {
+    QString text = modLocalisation::LoadResString(textId) + '\n' + QDir::toNativeSeparators(place);
     if (!detail.isEmpty())
         text += "\n\n" + detail;
     platform::dialogs::message(text, "Runvella", platform::dialogs::Icon::Critical,
                                platform::dialogs::Buttons::Ok);
+}
+
+// Another start owns the data folder but did not take the command line: something lies where its
+// socket belongs, or it does not answer (it is stopped, or stuck before it listens).
+void showOwnerUnreachable(platform::localmessage::Delivery delivery) {
+    if (delivery == platform::localmessage::Delivery::NoPlace)
+        showStartupFailure(1952, platform::localmessage::socketPath(modInstance::kSocketName));
+    else
+        showStartupFailure(1951, platform::paths::databasePath());
 }
 
 void setUpLanguage() {
@@ -202,21 +207,23 @@ bool IsConnectedNotice(const QStringList &arguments) {
 }
 
 bool SendConnectedNotice() {
-    return platform::localmessage::send(modInstance::kSocketName, modInstance::kConnectedMessage);
+    return platform::instance::claimOrHandOver(modInstance::kSocketName, modInstance::kConnectedMessage,
+                                               kHandOverPatience)
+               .delivery == platform::localmessage::Delivery::Taken;
 }
 
 StartupOutcome Main(const StartupEnvironment &environment) {
     const QString commandLine = modInstance::CommandLine(environment.arguments);
     // Decided before anything touches the database or the automatic import folder: two starts
     // at once must not both import a waiting file. A folder that no start can claim is used
-    // unguarded, as long as nobody answers at once.
-    auto [handedOver, claim] = platform::instance::claimOrHandOver(
-        modInstance::kSocketName, modInstance::CommandLineMessage(commandLine), kHandOverPatience);
-    if (handedOver)
+    // unguarded, as long as nobody takes the command line at once.
+    auto [delivery, claim] = platform::instance::claimOrHandOver(
+        modInstance::kSocketName, modInstance::CommandLineMessage(commandLine), environment.handOverPatience);
+    if (delivery == platform::localmessage::Delivery::Taken)
         return StartupOutcome::HandedOver;
     if (claim.state() == platform::instance::Claim::State::HeldByOther) {
         setUpLanguage();
-        showStartupFailure(1948, {});
+        showOwnerUnreachable(delivery);
         return StartupOutcome::Failed;
     }
 
@@ -262,7 +269,8 @@ StartupOutcome Main(const StartupEnvironment &environment) {
         splash.reset();
         gConn.close();
         claim.release(); // a start waiting meanwhile tries for itself and says what it finds
-        showStartupFailure(startupFailureText(failure), QString::fromUtf8(failure.what()));
+        showStartupFailure(startupFailureText(failure), platform::paths::databasePath(),
+                           QString::fromUtf8(failure.what()));
         return StartupOutcome::Failed;
     }
     return StartupOutcome::Running;

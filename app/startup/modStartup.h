@@ -17,11 +17,17 @@ enum class StartupOutcome {
     Failed,     // the database could not be used; the message has been shown
 };
 
+// How long a later start, or a recorder's notice, waits for the one that owns the data folder to
+// take its text. A start listens before anything that waits for the athlete and answers while it
+// imports, so only a start that is stuck needs this long.
+inline constexpr std::chrono::milliseconds kHandOverPatience{60000};
+
 struct StartupEnvironment {
     QStringList arguments; // as the program was started, its own name first
     // Holds a splash text on screen for at least the given time while `work` runs behind it;
     // tests pass one that runs the work without waiting.
     std::function<void(std::chrono::milliseconds, const std::function<void()> &work)> pause;
+    std::chrono::milliseconds handOverPatience = kHandOverPatience; // tests wait less for a stopped one
 };
 
 StartupOutcome Main(const StartupEnvironment &environment);
@@ -35,7 +41,8 @@ void PaintingPause(std::chrono::milliseconds pause, const std::function<void()> 
 
 // "Runvella --eggconnected" only tells the running program that a recorder was plugged in.
 bool IsConnectedNotice(const QStringList &arguments);
-// False when no running program listens.
+// Waits for a program that is still starting; false when none runs, since only a running program
+// can transfer, or when the running one did not take the notice.
 bool SendConnectedNotice();
 
 // The market flag that a stored "IsUnitedStates" text selects.

@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -22,6 +23,8 @@ namespace platform::localmessage {
 namespace {
 
 constexpr int kConnectTimeoutMs = 2000;
+// The listener's answer to a text it took.
+constexpr char kTakenAnswer[] = "taken\n";
 
 int holdsAlive = 0;
 // The listeners that kept texts while held back, in the order they first kept one.
@@ -71,6 +74,12 @@ QStringList candidateFolders() {
     return folders;
 }
 
+// A folder or file where the socket belongs keeps every listener away, for good.
+bool holdsSomethingElse(const QString &path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISSOCK(info.st_mode);
+}
+
 } // namespace
 
 QString socketPath(const QString &name) {
@@ -85,21 +94,27 @@ QString socketPath(const QString &name) {
     return folders.isEmpty() ? QString() : QDir(folders.last()).filePath(file);
 }
 
-bool send(const QString &name, const QString &text) {
+Delivery send(const QString &name, const QString &text, std::chrono::milliseconds patience) {
     const QString path = socketPath(name);
     if (path.isEmpty())
-        return false;
+        return Delivery::NotTaken;
+    const QDeadlineTimer giveUp(patience);
+    const auto remainingMs = [&giveUp] { return static_cast<int>(giveUp.remainingTime()); };
     QLocalSocket socket;
     socket.connectToServer(path);
-    if (!socket.waitForConnected(kConnectTimeoutMs))
-        return false;
+    if (!socket.waitForConnected(remainingMs()))
+        return holdsSomethingElse(path) ? Delivery::NoPlace : Delivery::NotTaken;
     QByteArray line = text.toUtf8();
     line.replace('\n', ' ');
     line.append('\n');
     socket.write(line);
-    const bool written = socket.waitForBytesWritten(kConnectTimeoutMs);
-    socket.disconnectFromServer();
-    return written;
+    // Kernel buffers take the text even from a listener that never reads it: only the answer
+    // says that the text was taken.
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(remainingMs()))
+            return socket.state() == QLocalSocket::ConnectedState ? Delivery::NoAnswer : Delivery::NotTaken;
+    }
+    return socket.readLine() == kTakenAnswer ? Delivery::Taken : Delivery::NotTaken;
 }
 
 Listener::Listener(Handler handler, QObject *parent)
@@ -148,7 +163,23 @@ void Listener::readLines(QLocalSocket *socket) {
         socket->abort();
     for (const QString &line : lines)
         QMetaObject::invokeMethod(
-            this, [this, line] { deliver(line); }, Qt::QueuedConnection);
+            this, [this, line, sender = QPointer<QLocalSocket>(socket)] { take(line, sender); },
+            Qt::QueuedConnection);
+}
+
+// The answer promises that the text will be acted on, so a listener that has closed gives none:
+// it hangs up, and the sender knows at once to go another way.
+void Listener::take(const QString &text, QLocalSocket *sender) {
+    if (!isListening()) {
+        if (sender)
+            sender->abort();
+        return;
+    }
+    if (sender) {
+        sender->write(kTakenAnswer);
+        sender->flush(); // the handler may keep the event loop from writing for a long time
+    }
+    deliver(text);
 }
 
 void Listener::deliver(const QString &text) {

@@ -1,6 +1,5 @@
 #include "platform/StartClaim.h"
 
-#include "platform/LocalMessage.h"
 #include "platform/Paths.h"
 
 #include <QDeadlineTimer>
@@ -25,34 +24,57 @@ QString claimPath() {
     return QDir(paths::dataDir()).filePath(QStringLiteral("Runvella.lock"));
 }
 
-} // namespace
-
-Claim Claim::take() {
-    if (!QDir().mkpath(paths::dataDir()))
-        return Claim(-1, State::Unavailable);
+// Opens the path and locks it without waiting: its descriptor, or -1 with errno telling why not.
+int openLocked(const QString &path, int flags) {
     // Not inherited by the programs this one starts, which would hold the claim after it ended.
-    const int descriptor =
-        ::open(QFile::encodeName(claimPath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int descriptor = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC, 0600);
     if (descriptor < 0)
-        return Claim(-1, State::Unavailable);
+        return -1;
     int locked;
     do
         locked = ::flock(descriptor, LOCK_EX | LOCK_NB);
     while (locked != 0 && errno == EINTR);
     if (locked == 0)
-        return Claim(descriptor, State::Held);
-    const State state = errno == EWOULDBLOCK ? State::HeldByOther : State::Unavailable;
+        return descriptor;
+    const int cause = errno;
     ::close(descriptor);
-    return Claim(-1, state);
+    errno = cause;
+    return -1;
+}
+
+Claim::State stateAfterFailure(int cause) {
+    return cause == EWOULDBLOCK ? Claim::State::HeldByOther : Claim::State::Unavailable;
+}
+
+} // namespace
+
+// The folder's lock holds even when its lock file is removed, since a folder that holds the
+// database cannot be removed. The lock file is locked as well, for a start of an earlier version
+// of the program, which knows only that one.
+Claim Claim::take() {
+    if (!QDir().mkpath(paths::dataDir()))
+        return Claim(-1, -1, State::Unavailable);
+    const int folder = openLocked(paths::dataDir(), O_RDONLY | O_DIRECTORY);
+    if (folder < 0)
+        return Claim(-1, -1, stateAfterFailure(errno));
+    const int file = openLocked(claimPath(), O_RDWR | O_CREAT);
+    if (file < 0) {
+        const State state = stateAfterFailure(errno);
+        ::close(folder);
+        return Claim(-1, -1, state);
+    }
+    return Claim(folder, file, State::Held);
 }
 
 Claim::Claim(Claim &&other) noexcept
-    : descriptor_(std::exchange(other.descriptor_, -1)), state_(other.state_) {}
+    : folder_(std::exchange(other.folder_, -1)), file_(std::exchange(other.file_, -1)), state_(other.state_) {
+}
 
 Claim &Claim::operator=(Claim &&other) noexcept {
     if (this != &other) {
         release();
-        descriptor_ = std::exchange(other.descriptor_, -1);
+        folder_ = std::exchange(other.folder_, -1);
+        file_ = std::exchange(other.file_, -1);
         state_ = other.state_;
     }
     return *this;
@@ -62,23 +84,26 @@ Claim::~Claim() {
     release();
 }
 
-// The lock goes with the file's last descriptor; the file stays, since removing it could let a
-// later start lock a new file while another still holds the old one.
+// Each lock goes with its last descriptor; the lock file stays, since removing it could let a
+// start of an earlier version lock a new file while another still holds the old one.
 void Claim::release() {
-    if (descriptor_ >= 0)
-        ::close(std::exchange(descriptor_, -1));
+    for (int *descriptor : {&folder_, &file_})
+        if (*descriptor >= 0)
+            ::close(std::exchange(*descriptor, -1));
 }
 
 HandOver claimOrHandOver(const QString &socketName, const QString &text, std::chrono::milliseconds patience) {
+    using localmessage::Delivery;
     const QDeadlineTimer giveUp(patience);
     for (;;) {
         Claim claim = Claim::take();
         if (claim.state() == Claim::State::Held)
-            return {false, std::move(claim)};
-        if (localmessage::send(socketName, text))
-            return {true, std::move(claim)};
-        if (claim.state() == Claim::State::Unavailable || giveUp.hasExpired())
-            return {false, std::move(claim)};
+            return {Delivery::NotTaken, std::move(claim)};
+        const Delivery delivery =
+            localmessage::send(socketName, text, std::chrono::milliseconds(giveUp.remainingTime()));
+        if (delivery != Delivery::NotTaken || claim.state() == Claim::State::Unavailable ||
+            giveUp.hasExpired())
+            return {delivery, std::move(claim)};
         QThread::msleep(kLookAgainMs);
     }
 }

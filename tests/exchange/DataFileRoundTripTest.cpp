@@ -1,4 +1,5 @@
 #include "ExchangeFixture.h"
+#include "common/OtherThread.h"
 #include "core/LocaleScope.h"
 #include "exchange/DataFileExport.h"
 #include "exchange/DataFileImport.h"
@@ -164,7 +165,11 @@ TEST_F(DataFileRoundTrip, MessagesFromOtherProgramsWaitForTheImportsEnd) {
     // times more, as a long import does: were the message not held back, it would be heard there.
     bool sentDuringImport = false;
     QTimer::singleShot(0, [&] {
-        sentDuringImport = importing && platform::localmessage::send("runvella-test", "eggconnected");
+        sentDuringImport =
+            importing && testing::fromAnotherThread([] {
+                             return platform::localmessage::send("runvella-test", "eggconnected",
+                                                                 std::chrono::milliseconds(10000));
+                         }) == platform::localmessage::Delivery::Taken;
         for (int turn = 0; turn < 10; ++turn)
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });

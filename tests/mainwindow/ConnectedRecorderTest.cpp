@@ -5,6 +5,7 @@
 #include "core/DatabaseFixture.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
+#include "platform/StartClaim.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -94,6 +95,8 @@ TEST_F(ConnectedRecorderTest, TheNoticeStartsATransferAndACrashDuringItIsReporte
 using ConnectedNoticeTest = TwoProgramsTest;
 
 TEST_F(ConnectedNoticeTest, ATransferBoxAnsweredAfterTheSenderHasGoneLeavesTheProgramRunning) {
+    const auto running = platform::instance::Claim::take(); // as the start of a running program does
+    ASSERT_EQ(running.state(), platform::instance::Claim::State::Held);
     frmMain listening;
     listening.Form_Load();
     ASSERT_TRUE(listening.Hooked);

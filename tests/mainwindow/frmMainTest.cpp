@@ -1,4 +1,5 @@
 #include "mainwindow/frmMain.h"
+#include "common/OtherThread.h"
 #include "common/ScriptedDialogs.h"
 #include "core/DatabaseFixture.h"
 #include "core/ImageControls.h"
@@ -126,12 +127,21 @@ TEST_F(frmMainTest, TheZonesNoticeKeepsTheEnteredZonesOnce) {
 }
 
 TEST_F(frmMainTest, ListensForTheRecorderUntilClosed) {
+    using platform::localmessage::Delivery;
+    constexpr std::chrono::milliseconds patience(10000);
     window.Form_Load();
     EXPECT_TRUE(window.Hooked);
-    EXPECT_TRUE(platform::localmessage::send(modInstance::kSocketName, modInstance::kConnectedMessage));
+    // A second start's text, which only brings the window forward, stands for the recorder's.
+    EXPECT_EQ(testing::fromAnotherThread([patience] {
+                  return platform::localmessage::send(modInstance::kSocketName,
+                                                      modInstance::CommandLineMessage(""), patience);
+              }),
+              Delivery::Taken);
     window.close();
     EXPECT_FALSE(window.Hooked);
-    EXPECT_FALSE(platform::localmessage::send(modInstance::kSocketName, modInstance::kConnectedMessage));
+    EXPECT_EQ(
+        platform::localmessage::send(modInstance::kSocketName, modInstance::kConnectedMessage, patience),
+        Delivery::NotTaken);
 }
 
 TEST_F(frmMainTest, OutsideTheUnitedStatesThePromotionsAreHidden) {

@@ -1,4 +1,5 @@
 #include "platform/LocalMessage.h"
+#include "common/OtherThread.h"
 #include "common/TestHome.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -24,6 +26,13 @@
 using namespace platform::localmessage;
 
 namespace {
+
+constexpr std::chrono::milliseconds kPatience{10000};
+
+// Sends from another program while this one serves its listeners.
+Delivery sendServed(const QString &name, const QString &text) {
+    return testing::fromAnotherThread([=] { return send(name, text, kPatience); });
+}
 
 class LocalMessageTest : public ::testing::Test {
 protected:
@@ -46,13 +55,13 @@ protected:
 };
 
 TEST_F(LocalMessageTest, NothingIsDeliveredWhenNobodyListens) {
-    EXPECT_FALSE(send("runvella-test", "eggconnected"));
+    EXPECT_EQ(send("runvella-test", "eggconnected", kPatience), Delivery::NotTaken);
 }
 
 TEST_F(LocalMessageTest, EachSentLineArrivesWhole) {
     ASSERT_TRUE(listener.listen("runvella-test"));
-    EXPECT_TRUE(send("runvella-test", "eggconnected"));
-    EXPECT_TRUE(send("runvella-test", QString::fromUtf8("commandline a\nb é")));
+    EXPECT_EQ(sendServed("runvella-test", "eggconnected"), Delivery::Taken);
+    EXPECT_EQ(sendServed("runvella-test", QString::fromUtf8("commandline a\nb é")), Delivery::Taken);
     receive(2);
     EXPECT_EQ(received, (QStringList{"eggconnected", QString::fromUtf8("commandline a b é")}));
 }
@@ -61,10 +70,10 @@ TEST_F(LocalMessageTest, TextsHeldBackArriveInOrderWhenTheLastHoldEnds) {
     ASSERT_TRUE(listener.listen("runvella-test"));
     {
         const HeldBack outer;
-        ASSERT_TRUE(send("runvella-test", "first"));
+        ASSERT_EQ(sendServed("runvella-test", "first"), Delivery::Taken);
         {
             const HeldBack inner;
-            ASSERT_TRUE(send("runvella-test", "second"));
+            ASSERT_EQ(sendServed("runvella-test", "second"), Delivery::Taken);
             serveFor(200);
         }
         serveFor(200);
@@ -79,8 +88,22 @@ TEST_F(LocalMessageTest, OneListenerPerNameAndNoneAfterClose) {
     Listener second([](const QString &) {});
     EXPECT_FALSE(second.listen("runvella-test"));
     listener.close();
-    EXPECT_FALSE(send("runvella-test", "eggconnected"));
+    EXPECT_EQ(send("runvella-test", "eggconnected", kPatience), Delivery::NotTaken);
     EXPECT_TRUE(second.listen("runvella-test"));
+}
+
+// A program that closes between taking a connection and reading the text on it acts on the text
+// no more: it must not answer, so that its sender goes another way.
+TEST_F(LocalMessageTest, ATextThatComesAsItsListenerClosesIsRefused) {
+    ASSERT_TRUE(listener.listen("runvella-test"));
+    auto *server = listener.findChild<QLocalServer *>();
+    ASSERT_NE(server, nullptr);
+    QObject::connect(server, &QLocalServer::newConnection, &listener, [this] { listener.close(); });
+    auto sent =
+        testing::startOnAnotherThread([] { return send("runvella-test", "eggconnected", kPatience); });
+    EXPECT_EQ(testing::waitServing(sent), Delivery::NotTaken);
+    serveFor(200);
+    EXPECT_TRUE(received.isEmpty());
 }
 
 TEST_F(LocalMessageTest, SocketLeftByAnEndedProcessIsTakenOver) {
@@ -94,7 +117,7 @@ TEST_F(LocalMessageTest, SocketLeftByAnEndedProcessIsTakenOver) {
     ::close(fd); // the socket file stays, with nobody behind it
 
     ASSERT_TRUE(listener.listen("runvella-test"));
-    EXPECT_TRUE(send("runvella-test", "eggconnected"));
+    EXPECT_EQ(sendServed("runvella-test", "eggconnected"), Delivery::Taken);
     receive(1);
     EXPECT_EQ(received, QStringList{"eggconnected"});
 }
@@ -127,14 +150,14 @@ TEST_F(LocalMessageTest, AHandlerThatRunsAModalWindowOutlivesTheSocketItCameFrom
     });
     modal = &listening;
     ASSERT_TRUE(listening.listen("runvella-test"));
-    ASSERT_TRUE(send("runvella-test", "eggconnected"));
+    ASSERT_EQ(sendServed("runvella-test", "eggconnected"), Delivery::Taken);
 
     QDeadlineTimer giveUp(10000);
     while (!handled && !giveUp.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_TRUE(handled);
     // The program goes on listening.
-    EXPECT_TRUE(send("runvella-test", "eggconnected"));
+    EXPECT_EQ(sendServed("runvella-test", "eggconnected"), Delivery::Taken);
 }
 
 TEST(LocalMessagePath, EachHomeHasItsOwnShortSocket) {
@@ -215,7 +238,7 @@ TEST(LocalMessagePath, WithoutARuntimeFolderTheSocketLiesInAFolderOfTheUsersOwn)
             EXPECT_EQ(made.st_mode & 0777, 0700u);
             Listener listener([](const QString &) {});
             EXPECT_TRUE(listener.listen("runvella-test"));
-            EXPECT_TRUE(send("runvella-test", "eggconnected"));
+            EXPECT_EQ(sendServed("runvella-test", "eggconnected"), Delivery::Taken);
         }
     }
 }
@@ -230,7 +253,7 @@ TEST(LocalMessagePath, AHomeTooDeepForASocketPathStillMeetsItsSecondStart) {
     QStringList received;
     Listener first([&](const QString &text) { received << text; });
     EXPECT_TRUE(first.listen("runvella-eggconnected"));
-    EXPECT_TRUE(send("runvella-eggconnected", "commandline startdownloadingnow"));
+    EXPECT_EQ(sendServed("runvella-eggconnected", "commandline startdownloadingnow"), Delivery::Taken);
     QDeadlineTimer giveUp(10000);
     while (received.isEmpty() && !giveUp.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);

@@ -1,4 +1,5 @@
 #include "platform/StartClaim.h"
+#include "common/OtherThread.h"
 #include "common/TestHome.h"
 #include "platform/LocalMessage.h"
 #include "platform/Paths.h"
@@ -10,7 +11,12 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 using platform::instance::Claim;
+using platform::localmessage::Delivery;
 using State = Claim::State;
 
 namespace {
@@ -28,6 +34,27 @@ TEST(StartClaimTest, OneStartHoldsTheDataFolderUntilItLetsGo) {
     Claim moved = std::move(first);
     EXPECT_EQ(Claim::take().state(), State::HeldByOther) << "a moved claim is still held";
     moved.release();
+    EXPECT_EQ(Claim::take().state(), State::Held);
+}
+
+TEST(StartClaimTest, TheClaimHoldsWhenItsLockFileIsRemoved) {
+    testing::TestHome home;
+    const Claim running = Claim::take();
+    ASSERT_EQ(running.state(), State::Held);
+    ASSERT_TRUE(QFile::remove(QDir(platform::paths::dataDir()).filePath("Runvella.lock")));
+    EXPECT_EQ(Claim::take().state(), State::HeldByOther);
+}
+
+// A start of an earlier version of the program claims the folder by its lock file alone.
+TEST(StartClaimTest, AStartThatLocksOnlyTheLockFileHoldsTheFolder) {
+    testing::TestHome home;
+    ASSERT_TRUE(QDir().mkpath(platform::paths::dataDir()));
+    const QByteArray lockFile = QFile::encodeName(QDir(platform::paths::dataDir()).filePath("Runvella.lock"));
+    const int earlier = ::open(lockFile.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(earlier, 0);
+    ASSERT_EQ(::flock(earlier, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(Claim::take().state(), State::HeldByOther);
+    ::close(earlier);
     EXPECT_EQ(Claim::take().state(), State::Held);
 }
 
@@ -65,9 +92,10 @@ protected:
 TEST_F(HandOverTest, TheStartThatHoldsTheClaimAndListensGetsTheText) {
     const Claim running = Claim::take();
     ASSERT_TRUE(listener.listen(kName));
-    const auto handOver =
-        platform::instance::claimOrHandOver(kName, "commandline go", std::chrono::milliseconds(0));
-    EXPECT_TRUE(handOver.delivered);
+    const auto handOver = testing::fromAnotherThread([] {
+        return platform::instance::claimOrHandOver(kName, "commandline go", std::chrono::milliseconds(10000));
+    });
+    EXPECT_EQ(handOver.delivery, Delivery::Taken);
     EXPECT_NE(handOver.claim.state(), State::Held);
     const QDeadlineTimer giveUp(10000);
     while (received.isEmpty() && !giveUp.hasExpired())
@@ -80,7 +108,7 @@ TEST_F(HandOverTest, AStartThatEndedBeforeListeningLeavesTheClaimToTheWaitingOne
     ended.release();
     const auto handOver =
         platform::instance::claimOrHandOver(kName, "commandline", std::chrono::milliseconds(0));
-    EXPECT_FALSE(handOver.delivered);
+    EXPECT_EQ(handOver.delivery, Delivery::NotTaken);
     EXPECT_EQ(handOver.claim.state(), State::Held);
     EXPECT_EQ(Claim::take().state(), State::HeldByOther);
 }
@@ -89,7 +117,18 @@ TEST_F(HandOverTest, AStartThatNeverListensIsGivenUpOn) {
     const Claim silent = Claim::take();
     const auto handOver =
         platform::instance::claimOrHandOver(kName, "commandline", std::chrono::milliseconds(0));
-    EXPECT_FALSE(handOver.delivered);
+    EXPECT_EQ(handOver.delivery, Delivery::NotTaken);
+    EXPECT_EQ(handOver.claim.state(), State::HeldByOther);
+}
+
+// A start that listens, then stops (a debugger, SIGSTOP) still lets the system take the text,
+// but never answers that it did.
+TEST_F(HandOverTest, AStartThatStoppedAfterListeningIsGivenUpOn) {
+    const Claim stopped = Claim::take();
+    ASSERT_TRUE(listener.listen(kName));
+    const auto handOver =
+        platform::instance::claimOrHandOver(kName, "commandline", std::chrono::milliseconds(300));
+    EXPECT_EQ(handOver.delivery, Delivery::NoAnswer);
     EXPECT_EQ(handOver.claim.state(), State::HeldByOther);
 }
 

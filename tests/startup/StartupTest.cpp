@@ -1,5 +1,7 @@
 #include "WaitingDataFile.h"
 #include "common/DatabaseFaults.h"
+#include "common/Eventually.h"
+#include "common/OtherThread.h"
 #include "common/RealMessageBox.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestHome.h"
@@ -28,6 +30,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -42,7 +46,10 @@
 #include <stdexcept>
 
 using modStartup::Main;
+using modStartup::StartupEnvironment;
 using modStartup::StartupOutcome;
+using platform::instance::Claim;
+using platform::localmessage::Delivery;
 
 namespace {
 
@@ -223,19 +230,24 @@ TEST_F(StartupTest, StartingWorkGoesOnBehindTheSplashTexts) {
 TEST_F(StartupTest, ASecondStartDuringTheSplashWaitsForTheMainWindow) {
     int pauseCount = 0;
     bool shownEarly = false;
+    std::future<Delivery> sent;
     ASSERT_EQ(Main({{"Runvella"},
                     [&](std::chrono::milliseconds, const std::function<void()> &work) {
                         const bool last = ++pauseCount == 2;
                         modStartup::PaintingPause(std::chrono::milliseconds(150), [&] {
                             work();
                             if (last) {
-                                EXPECT_TRUE(platform::localmessage::send(
-                                    modInstance::kSocketName, modInstance::CommandLineMessage("Runvella")));
+                                sent = testing::startOnAnotherThread([] {
+                                    return platform::localmessage::send(
+                                        modInstance::kSocketName, modInstance::CommandLineMessage("Runvella"),
+                                        modStartup::kHandOverPatience);
+                                });
                             }
                         });
                         shownEarly = shownEarly || anyMainWindowShown();
                     }}),
               StartupOutcome::Running);
+    EXPECT_EQ(testing::waitServing(sent), Delivery::Taken);
     EXPECT_FALSE(shownEarly);
     EXPECT_TRUE(gMainForm->isVisible());
 }
@@ -283,14 +295,106 @@ TEST_F(StartupTest, UnofferedLanguageGivesEnglish) {
 TEST_F(StartupTest, SecondStartHandsItsCommandLineOver) {
     ASSERT_EQ(start(), StartupOutcome::Running);
     frmMain *running = gMainForm;
-    EXPECT_EQ(start({"Runvella", "startdownloadingnow"}), StartupOutcome::HandedOver);
+    // It asks for no transfer, which the running start would begin as soon as it takes the text.
+    EXPECT_EQ(testing::fromAnotherThread([this] {
+                  return start({"Runvella", "-quiet"});
+              }),
+              StartupOutcome::HandedOver);
     EXPECT_EQ(gMainForm, running);
+}
+
+// A start at the moment the running one closes, between taking its connection and reading it,
+// is not handed over to a program that is ending: it waits for the folder and runs itself.
+TEST_F(StartupTest, AStartDuringTheRunningOnesCloseRunsItself) {
+    ASSERT_EQ(start(), StartupOutcome::Running);
+    auto *server = gMainForm->findChild<QLocalServer *>();
+    ASSERT_NE(server, nullptr);
+    QObject::connect(server, &QLocalServer::newConnection, gMainForm, [] { gMainForm->close(); });
+    auto second = testing::startOnAnotherThread([] {
+        return platform::instance::claimOrHandOver(
+            modInstance::kSocketName, modInstance::CommandLineMessage(""), modStartup::kHandOverPatience);
+    });
+    // Its last events: the close, and reading the text that came.
+    ASSERT_TRUE(testing::eventually([server] {
+        QCoreApplication::processEvents();
+        return !gMainForm->isVisible() && server->findChildren<QLocalSocket *>().isEmpty();
+    }));
+    delete gMainForm; // as the program does once its event loop has ended
+    auto handOver = testing::waitServing(second);
+    EXPECT_NE(handOver.delivery, Delivery::Taken);
+    ASSERT_EQ(handOver.claim.state(), Claim::State::Held);
+
+    handOver.claim.release();
+    ASSERT_EQ(start(), StartupOutcome::Running);
+    int mainWindows = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        mainWindows += qobject_cast<frmMain *>(window) ? 1 : 0;
+    EXPECT_EQ(mainWindows, 1);
+}
+
+// A running start that cannot take a later one's command line is named, with what the athlete
+// needs to find it: a stopped one with its database, a socket's place taken with that place.
+TEST_F(StartupTest, ARunningStartThatCannotBeReachedIsNamed) {
+    platform::install::ensureDataFolder();
+    const Claim running = Claim::take();
+    ASSERT_EQ(running.state(), Claim::State::Held);
+    const QString socketPath = platform::localmessage::socketPath(modInstance::kSocketName);
+    platform::localmessage::Listener stopped([](const QString &) {});
+    const struct {
+        const char *owner;
+        std::function<void()> make;
+        std::function<void()> undo;
+        std::chrono::milliseconds patience;
+        int sentence;
+        QString place;
+    } cases[] = {
+        {"stopped after it listened", [&] { ASSERT_TRUE(stopped.listen(modInstance::kSocketName)); },
+         [&] { stopped.close(); }, std::chrono::milliseconds(300), 1951, platform::paths::databasePath()},
+        {"with a folder in its socket's place", [&] { ASSERT_TRUE(QDir().mkpath(socketPath)); },
+         [&] { QDir().rmdir(socketPath); }, modStartup::kHandOverPatience, 1952, socketPath},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.owner);
+        c.make();
+        testing::ScriptedDialogs dialogs;
+        StartupEnvironment environment{{"Runvella"},
+                                       [](std::chrono::milliseconds, const std::function<void()> &) {
+                                           ADD_FAILURE() << "the start went on";
+                                       }};
+        environment.handOverPatience = c.patience;
+        EXPECT_EQ(Main(environment), StartupOutcome::Failed);
+        c.undo();
+        ASSERT_EQ(dialogs.shown().size(), 1u);
+        EXPECT_EQ(dialogs.shown().front().text,
+                  modLocalisation::LoadResString(c.sentence) + '\n' + QDir::toNativeSeparators(c.place));
+        EXPECT_EQ(dialogs.shown().front().icon, platform::dialogs::Icon::Critical);
+        EXPECT_FALSE(anyMainWindowShown());
+    }
+}
+
+// "Runvella --eggconnected" as the recorder is plugged in while Runvella starts: the notice waits
+// until the starting program takes it. With no program running it ends, leaving the folder free.
+TEST_F(StartupTest, TheRecordersNoticeWaitsForAStartingProgram) {
+    EXPECT_FALSE(modStartup::SendConnectedNotice());
+    const Claim starting = Claim::take();
+    ASSERT_EQ(starting.state(), Claim::State::Held);
+    // Not ready for the notice yet, the starting program hangs up on it; then it listens.
+    QLocalServer notReady;
+    ASSERT_TRUE(notReady.listen(platform::localmessage::socketPath(modInstance::kSocketName)));
+    auto notice = testing::startOnAnotherThread([] { return modStartup::SendConnectedNotice(); });
+    ASSERT_TRUE(notReady.waitForNewConnection(testing::kOtherProgramPatienceMs));
+    notReady.nextPendingConnection()->abort();
+    notReady.close();
+    QStringList received;
+    platform::localmessage::Listener ready([&](const QString &text) { received << text; });
+    ASSERT_TRUE(ready.listen(modInstance::kSocketName));
+    EXPECT_TRUE(testing::waitServing(notice));
+    EXPECT_EQ(received, QStringList{modInstance::kConnectedMessage});
 }
 
 // The running start owns the data folder while its main window lives: a later start finds it
 // taken, and no start after the window has gone does.
 TEST_F(StartupTest, TheRunningStartHoldsTheDataFolderWhileItsWindowLives) {
-    using platform::instance::Claim;
     ASSERT_EQ(start(), StartupOutcome::Running);
     EXPECT_EQ(Claim::take().state(), Claim::State::HeldByOther);
     delete gMainForm;
@@ -305,7 +409,7 @@ TEST_F(StartupTest, AStartDuringTheFirstsAutomaticImportHandsOver) {
     std::optional<StartupOutcome> second;
     platform::dialogs::setMessageHandler([&](const platform::dialogs::MessageRequest &) {
         if (!second)
-            second = start();
+            second = testing::fromAnotherThread([this] { return start(); });
         return platform::dialogs::Answer::Ok;
     });
     ASSERT_EQ(start(), StartupOutcome::Running);
@@ -384,16 +488,27 @@ TEST_F(StartupTest, ADatabaseThatCannotBeUsedEndsWithItsFaultAndItsPlace) {
          },
          1950},
     };
+    std::vector<platform::dialogs::MessageRequest> messages;
+    std::vector<Claim::State> claimWhileShown;
+    platform::dialogs::setMessageHandler([&](const platform::dialogs::MessageRequest &request) {
+        messages.push_back(request);
+        claimWhileShown.push_back(Claim::take().state());
+        return platform::dialogs::Answer::Ok;
+    });
     for (const auto &c : cases) {
         SCOPED_TRACE(c.fault);
         testing::TestHome freshHome;
         setSetting("ShowPrefs", "S", "No");
         c.make();
-        testing::ScriptedDialogs dialogs;
+        messages.clear();
+        claimWhileShown.clear();
         EXPECT_EQ(start(), StartupOutcome::Failed);
         otherProgram.reset();
-        ASSERT_EQ(dialogs.shown().size(), 1u);
-        const auto &shown = dialogs.shown().front();
+        ASSERT_EQ(messages.size(), 1u);
+        // The athlete may take a while to read it; a start meanwhile tries for itself.
+        EXPECT_EQ(claimWhileShown.front(), Claim::State::Held)
+            << "a waiting start could not try for itself meanwhile";
+        const auto &shown = messages.front();
         const QString expected = modLocalisation::LoadResString(c.sentence) + '\n' +
                                  QDir::toNativeSeparators(platform::paths::databasePath()) + "\n\n";
         EXPECT_TRUE(shown.text.startsWith(expected)) << shown.text.toStdString();
@@ -403,7 +518,7 @@ TEST_F(StartupTest, ADatabaseThatCannotBeUsedEndsWithItsFaultAndItsPlace) {
         EXPECT_EQ(gMainForm, nullptr);
         EXPECT_FALSE(anyMainWindowShown());
         EXPECT_FALSE(gConn.isOpen());
-        EXPECT_EQ(platform::instance::Claim::take().state(), platform::instance::Claim::State::Held)
+        EXPECT_EQ(Claim::take().state(), Claim::State::Held)
             << "a start that failed still holds the data folder";
     }
 }

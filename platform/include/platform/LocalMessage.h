@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <functional>
 
 class QLocalServer;
@@ -19,12 +20,21 @@ namespace platform::localmessage {
 // when there is no such folder.
 QString socketPath(const QString &name);
 
-// Delivers text to the process listening on name; false when nobody listens there.
-bool send(const QString &name, const QString &text);
+// What became of a text sent to a name.
+enum class Delivery {
+    Taken,    // the listener answered that it took the text: it will act on it
+    NotTaken, // nobody listens, or the listener hung up without taking the text
+    NoAnswer, // a listener has the text but did not answer within the patience
+    NoPlace,  // something that is no socket lies where the socket belongs
+};
 
-// Receives the texts sent to one name for as long as it is listening. The handler runs from the
-// event loop after the text was read, never while a socket is being read, so it may open modal
-// windows; texts still queued when the listener closes are dropped.
+// Hands text to the process listening on name and waits, within the patience, for its answer.
+Delivery send(const QString &name, const QString &text, std::chrono::milliseconds patience);
+
+// Receives the texts sent to one name for as long as it is listening. Each text is answered when
+// the listener takes it, and only while it listens: a text that arrives once it has closed is
+// refused, so its sender knows that nothing will come of it. The handler runs from the event
+// loop after the text was read, never while a socket is being read, so it may open modal windows.
 class Listener : public QObject {
     Q_OBJECT
 
@@ -45,6 +55,7 @@ private:
 
     void acceptConnections();
     void readLines(QLocalSocket *socket);
+    void take(const QString &text, QLocalSocket *sender);
     void deliver(const QString &text);
     void handOverHeld();
 
@@ -53,9 +64,9 @@ private:
     QStringList held_;
 };
 
-// While one lives, every listener keeps the texts that arrive and hands them over from the event
-// loop once the last one has ended: long work that serves the window system, such as an import or
-// the start itself, is not entered by a second start or a plugged-in recorder.
+// While one lives, every listener takes the texts that arrive, keeps them and hands them over from
+// the event loop once the last one has ended: long work that serves the window system, such as an
+// import or the start itself, is not entered by a second start or a plugged-in recorder.
 class HeldBack {
 public:
     HeldBack();

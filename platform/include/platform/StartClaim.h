@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/LocalMessage.h"
+
 #include <QString>
 
 #include <chrono>
@@ -7,7 +9,8 @@
 // Which start of the program owns the data folder (RUNVELLA_HOME's when that is set), with its
 // database and its automatic import folder: the first start to claim it, for as long as it holds
 // the claim. Every later start hands its request over instead of touching the folder. The claim
-// is a lock that the system lets go of when its process ends, however it ends.
+// is a lock on the folder itself and on its lock file, which the system lets go of when its
+// process ends, however it ends.
 namespace platform::instance {
 
 class Claim {
@@ -32,22 +35,24 @@ public:
     void release();
 
 private:
-    Claim(int descriptor, State state) : descriptor_(descriptor), state_(state) {}
+    Claim(int folder, int file, State state) : folder_(folder), file_(file), state_(state) {}
 
-    int descriptor_;
+    int folder_;
+    int file_;
     State state_;
 };
 
 struct HandOver {
-    bool delivered = false; // another start has the text
-    Claim claim;            // Held when this start owns the folder
+    localmessage::Delivery delivery; // of the last text sent; Taken when another start has it
+    Claim claim;                     // Held when this start owns the folder
 };
 
 // Claims the data folder, or else sends the text to the start that holds the claim, over the
-// local socket of the name, waiting for that start to listen while it is still starting; when
-// that start ends first, the claim is taken instead. Neither within the patience: not delivered,
-// and the claim is not held. A folder that no start can claim gets one try at sending, since no
-// start is worth waiting for.
+// local socket of the name, until that start answers that it took the text. A start that is
+// still starting, or that is closing and refuses the text, is waited for; when it ends first, the
+// claim is taken instead. Neither within the patience: the claim is not held, and the delivery
+// says why the text was not taken. A place where no socket can be is told at once, and a folder
+// that no start can claim gets one try at sending, since no start is worth waiting for.
 HandOver claimOrHandOver(const QString &socketName, const QString &text, std::chrono::milliseconds patience);
 
 } // namespace platform::instance
