@@ -21,12 +21,12 @@ namespace {
 using DataFile::Sample;
 using DataFile::Session;
 
-// Ends the reading of a damaged file; the line being read is to blame. The reason is a text of
-// the string table, its %1 and %2 filled with the values.
+// Ends the reading of a damaged file; the line being read is to blame unless another is named.
+// The reason is a text of the string table, its %1 and %2 filled with the values.
 struct Damaged {
     int reason;
-    QString value = {};
-    QString limit = {};
+    QStringList values = {};
+    std::optional<std::int64_t> line = {};
 };
 
 constexpr int kLineAndReason = 1900;
@@ -40,14 +40,20 @@ constexpr int kNotPartOfADate = 1907;
 constexpr int kNoRecorderFlag = 1908;
 constexpr int kTooFewValues = 1909;
 constexpr int kTooFewGpsValues = 1910;
+constexpr int kLineTooLong = 1923;
 
 // "Line 13: -60 is outside what Runvella can keep, 0 to 2147483647", in the athlete's language.
 QString describe(std::int64_t line, const Damaged &damaged) {
     QString reason = modLocalisation::LoadResString(damaged.reason);
-    if (reason.contains(QLatin1String("%2")))
-        reason = reason.arg(damaged.value, damaged.limit);
-    else if (reason.contains(QLatin1String("%1")))
-        reason = reason.arg(damaged.value);
+    const QStringList &values = damaged.values;
+    switch (values.size()) {
+    case 1:
+        reason = reason.arg(values[0]);
+        break;
+    case 2:
+        reason = reason.arg(values[0], values[1]);
+        break;
+    }
     return modLocalisation::LoadResString(kLineAndReason).arg(QString::number(line), reason);
 }
 
@@ -73,11 +79,10 @@ public:
     bool has(int n) {
         current_ = n;
         while (static_cast<int>(numbered_.size()) < n) {
-            const auto line = file_.next();
+            const auto line = read();
             if (!line)
                 return false;
             numbered_.push_back(line->toString());
-            ++lastNumber_;
         }
         return true;
     }
@@ -100,9 +105,9 @@ public:
 
     // The line after the last one read, valid until the next call.
     std::optional<QStringView> next() {
-        const auto line = file_.next();
+        const auto line = read();
         if (line)
-            current_ = ++lastNumber_;
+            current_ = lastNumber_;
         return line;
     }
 
@@ -110,6 +115,17 @@ public:
     std::int64_t current() const { return current_; }
 
 private:
+    std::optional<QStringView> read() {
+        try {
+            const auto line = file_.next();
+            if (line)
+                ++lastNumber_;
+            return line;
+        } catch (const DataFileLines::LineTooLong &) {
+            throw Damaged{kLineTooLong, {QString::number(DataFileLines::kLongestLine)}, lastNumber_ + 1};
+        }
+    }
+
     DataFileLines &file_;
     std::vector<QString> numbered_;
     std::int64_t lastNumber_ = 0;
@@ -152,14 +168,14 @@ private:
         double value = 0;
         const auto [stop, error] = std::from_chars(begin, end, value);
         if (begin == end || error != std::errc() || stop != end || !std::isfinite(value))
-            throw Damaged{kNotANumber, text.toString()};
+            throw Damaged{kNotANumber, {text.toString()}};
         return value;
     }
 
     // A figure that cannot be below 0, such as a duration or a distance, up to the largest kept.
     static double measure(double value, double largest) {
         if (value < 0 || value > largest)
-            throw Damaged{kOutsideWhatIsKept, QString::number(value), QString::number(largest, 'g', 10)};
+            throw Damaged{kOutsideWhatIsKept, {QString::number(value), QString::number(largest, 'g', 10)}};
         return value;
     }
 
@@ -167,7 +183,7 @@ private:
         const double value = Numbers::roundHalfEven(decimal(text));
         if (value < std::numeric_limits<std::int32_t>::min() ||
             value > std::numeric_limits<std::int32_t>::max())
-            throw Damaged{kOutOfRange, text.toString()};
+            throw Damaged{kOutOfRange, {text.toString()}};
         return value;
     }
 
@@ -216,7 +232,7 @@ private:
         dayText.replace(QLatin1Char('-'), QLatin1Char('/')).replace(QLatin1Char('.'), QLatin1Char('/'));
         const QStringList parts = dayText.split(QLatin1Char('/'));
         if (parts.size() != 3)
-            throw Damaged{kNotADate, value};
+            throw Damaged{kNotADate, {value}};
         const int first = datePart(parts[0]);
         const int second = datePart(parts[1]);
         const int third = datePart(parts[2]);
@@ -235,7 +251,7 @@ private:
         const QTime time =
             parseTime(pieces.join(QLatin1Char(' ')).trimmed().replace(QLatin1Char('.'), QLatin1Char(':')));
         if (!day.isValid() || !time.isValid())
-            throw Damaged{kNotADate, value};
+            throw Damaged{kNotADate, {value}};
         return QDateTime(day, time);
     }
 
@@ -243,7 +259,7 @@ private:
         bool ok = false;
         const int value = text.toInt(&ok);
         if (!ok || value < 0 || text.size() > 4)
-            throw Damaged{kNotPartOfADate, text};
+            throw Damaged{kNotPartOfADate, {text}};
         return value;
     }
 
@@ -415,6 +431,16 @@ bool isHeading(const QString &line, QLatin1String heading) {
     return line.trimmed().compare(heading, Qt::CaseInsensitive) == 0;
 }
 
+// A line too long to be read is no heading either.
+bool hasHeadings(Lines &lines) {
+    try {
+        return lines.has(2) && isHeading(lines.at(1), QLatin1String("[Runvella Data File]")) &&
+               isHeading(lines.at(2), QLatin1String("[session data]"));
+    } catch (const Damaged &) {
+        return false;
+    }
+}
+
 } // namespace
 
 Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &receiver, qint64 pieceBytes) {
@@ -422,8 +448,7 @@ Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &r
     try {
         DataFileLines file(device, pieceBytes, receiver.pieceRead);
         Lines lines(file);
-        if (!lines.has(2) || !isHeading(lines.at(1), QLatin1String("[Runvella Data File]")) ||
-            !isHeading(lines.at(2), QLatin1String("[session data]"))) {
+        if (!hasHeadings(lines)) {
             result.outcome = Outcome::NotDataFile;
             return result;
         }
@@ -432,7 +457,7 @@ Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &r
             result.outcome = Outcome::Read;
         } catch (const Damaged &damaged) {
             result.outcome = Outcome::Damaged;
-            result.problem = describe(lines.current(), damaged);
+            result.problem = describe(damaged.line.value_or(lines.current()), damaged);
         }
     } catch (const DataFileLines::ReadFailed &failed) {
         result.outcome = Outcome::Unreadable;

@@ -49,7 +49,9 @@ struct Receiver {
 // Reads the file from the device's position on, a piece at a time. When Read, or Damaged or
 // Unreadable in its samples, the receiver has had the session and the samples before the damage;
 // the result's activity holds the session and no samples. A duration, distance or sample figure
-// that the program cannot store and show (below 0 or beyond the largest it keeps) is damage.
+// that the program cannot store and show (below 0 or beyond the largest it keeps) is damage, and
+// so is a line too long for a data file; a first or second line too long to be read makes no data
+// file.
 Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &receiver,
                     qint64 pieceBytes = kReadPieceBytes);
 

@@ -1,6 +1,7 @@
 #include "exchange/DataFileReader.h"
 
 #include "core/Globals.h"
+#include "exchange/DataFileLines.h"
 
 #include <QBuffer>
 #include <QScopedValueRollback>
@@ -215,33 +216,6 @@ TEST(DataFileReader, GpsRowsCarryPositionsAndUnderTheShortHeaderAreSpeedSamples)
     EXPECT_FALSE(samples[1].altitude);
 }
 
-TEST(DataFileReader, LineEndsOfOtherSystemsReadAlike) {
-    const QStringList lines = sessionSection() + recorded({R"("600","142","8.3","1.254","0")"});
-    for (const char *lineEnd : {"\n", "\r"}) {
-        const auto result = ParseDataFile(bytes(lines, lineEnd), kContext);
-        ASSERT_EQ(result.outcome, Outcome::Read);
-        EXPECT_EQ(result.activity.session.description, "Tempo");
-        EXPECT_EQ(result.activity.samples.size(), 1u);
-    }
-    // In a CR LF file a lone line feed belongs to its line and shifts nothing.
-    QStringList withFeed = lines;
-    withFeed[13] = "description=one\ntwo";
-    EXPECT_EQ(read(withFeed).session.description, "one\ntwo");
-    EXPECT_EQ(read(withFeed).session.sessionType, 20);
-}
-
-TEST(DataFileReader, TextIsWindows1252OrUtf8) {
-    QByteArray cp1252 = bytes(sessionSection());
-    cp1252.replace("description=Tempo", "description=Caf\xE9 \x80");
-    EXPECT_EQ(ParseDataFile(cp1252, kContext).activity.session.description, QString::fromUtf8("Café €"));
-    QByteArray utf8 = bytes(sessionSection());
-    utf8.replace("description=Tempo", QString::fromUtf8("description=Łódź €").toUtf8());
-    EXPECT_EQ(ParseDataFile(utf8, kContext).activity.session.description, QString::fromUtf8("Łódź €"));
-    EXPECT_EQ(ParseDataFile(utf8 + "\xC5", kContext).activity.session.description->left(2),
-              QString::fromUtf8("Å\u0081"))
-        << "a file that ends inside a UTF-8 character is no UTF-8";
-}
-
 // The file read a few bytes at a time, as a large file is read a piece at a time.
 DataFileReader::Result readInPieces(const QByteArray &bytes, qint64 pieceBytes) {
     QBuffer buffer;
@@ -257,11 +231,74 @@ DataFileReader::Result readInPieces(const QByteArray &bytes, qint64 pieceBytes) 
     return result;
 }
 
+TEST(DataFileReader, LineEndsOfOtherSystemsReadAlike) {
+    const QStringList lines = sessionSection() + recorded({R"("600","142","8.3","1.254","0")"});
+    for (const char *lineEnd : {"\n", "\r"}) {
+        const auto result = ParseDataFile(bytes(lines, lineEnd), kContext);
+        ASSERT_EQ(result.outcome, Outcome::Read);
+        EXPECT_EQ(result.activity.session.description, "Tempo");
+        EXPECT_EQ(result.activity.samples.size(), 1u);
+    }
+    // In a CR LF file a lone carriage return belongs to its line and shifts nothing.
+    QStringList withReturn = lines;
+    withReturn[13] = "description=one\rtwo";
+    EXPECT_EQ(read(withReturn).session.description, "one\rtwo");
+    EXPECT_EQ(read(withReturn).session.sessionType, 20);
+}
+
+// The lines with the first one ended as given and each of the others by the next of the ends.
+QByteArray withEnds(const QStringList &lines, const QByteArray &first, const QList<QByteArray> &others) {
+    QByteArray text = lines[0].toLatin1() + first;
+    for (qsizetype line = 1; line < lines.size(); ++line)
+        text += lines[line].toLatin1() + others[line % others.size()];
+    return text;
+}
+
+// A file put together on several systems ends its lines in several ways; none leaves a stray
+// carriage return in a value.
+TEST(DataFileReader, CrLfAndLfEndALineWhereverTheyStand) {
+    const QStringList lines = sessionSection() + recorded({R"("600","142","8.3","1.254","0")"});
+    const struct {
+        const char *name;
+        QByteArray bytes;
+    } cases[] = {
+        {"LF first, then CR LF", withEnds(lines, "\n", {"\r\n"})},
+        {"CR LF first, then LF", withEnds(lines, "\r\n", {"\n"})},
+        {"LF first, then both", withEnds(lines, "\n", {"\r\n", "\n"})},
+        {"CR first, then all three", withEnds(lines, "\r", {"\r\n", "\n", "\r"})},
+    };
+    for (const auto &c : cases) {
+        for (const qint64 piece : {qint64{1}, qint64{7}, qint64(c.bytes.size())}) {
+            const auto result = readInPieces(c.bytes, piece);
+            ASSERT_EQ(result.outcome, Outcome::Read) << c.name << ": " << result.problem.toStdString();
+            EXPECT_EQ(result.activity.session.distanceUnit, "mi") << c.name;
+            EXPECT_EQ(result.activity.session.description, "Tempo") << c.name;
+            EXPECT_EQ(result.activity.session.timeInZone[4], 50) << c.name;
+            ASSERT_EQ(result.activity.samples.size(), 1u) << c.name;
+            EXPECT_EQ(result.activity.samples[0].type, DataFile::kHeartRateSample) << c.name;
+        }
+    }
+}
+
+TEST(DataFileReader, TextIsWindows1252OrUtf8) {
+    QByteArray cp1252 = bytes(sessionSection());
+    cp1252.replace("description=Tempo", "description=Caf\xE9 \x80");
+    EXPECT_EQ(ParseDataFile(cp1252, kContext).activity.session.description, QString::fromUtf8("Café €"));
+    QByteArray utf8 = bytes(sessionSection());
+    utf8.replace("description=Tempo", QString::fromUtf8("description=Łódź €").toUtf8());
+    EXPECT_EQ(ParseDataFile(utf8, kContext).activity.session.description, QString::fromUtf8("Łódź €"));
+    EXPECT_EQ(ParseDataFile(utf8 + "\xC5", kContext).activity.session.description->left(2),
+              QString::fromUtf8("Å\u0081"))
+        << "a file that ends inside a UTF-8 character is no UTF-8";
+}
+
 TEST(DataFileReader, PiecesReadAsTheWholeFileWhereverTheyEnd) {
     const QStringList rows = recorded({R"("600","142","8.3","1.254","0")", R"("602","143","8.4","1.256","1")",
                                        R"("0","0","6.1","0.006","2","-73.5","45.5","12.5","3","","80")"});
     QStringList withFeed = sessionSection() + rows;
     withFeed[13] = "description=one\ntwo";
+    QStringList withReturn = sessionSection() + rows;
+    withReturn[13] = "description=one\rtwo";
     const auto utf8 = [&rows](const char *bom) {
         return bom + bytes(sessionSection() + rows)
                          .replace("description=Tempo", "description=\xC5\x81\xC3\xB3"
@@ -274,7 +311,10 @@ TEST(DataFileReader, PiecesReadAsTheWholeFileWhereverTheyEnd) {
         {"CR LF", bytes(sessionSection() + rows)},
         {"LF", bytes(sessionSection() + rows, "\n")},
         {"CR", bytes(sessionSection() + rows, "\r")},
-        {"lone LF in a CR LF file", bytes(withFeed)},
+        {"LF inside a line of a CR LF file", bytes(withFeed)},
+        {"lone CR in a CR LF file", bytes(withReturn)},
+        {"LF first, then CR LF", withEnds(sessionSection() + rows, "\n", {"\r\n"})},
+        {"CR first, then all three", withEnds(sessionSection() + rows, "\r", {"\r\n", "\n", "\r"})},
         {"no end after the last line", bytes(sessionSection() + rows).chopped(2)},
         {"UTF-8", utf8("")},
         {"UTF-8 with its mark", utf8("\xEF\xBB\xBF")},
@@ -461,6 +501,64 @@ TEST(DataFileReader, FiguresAtTheEdgesOfWhatIsKeptAreRead) {
     EXPECT_EQ(activity.samples[1].speed, 3.4e38);
     EXPECT_EQ(activity.samples[2].latitude, -45.5) << "positions and heights have signs";
     EXPECT_EQ(activity.samples[2].altitude, -12.5);
+}
+
+// No line of a data file comes near a million characters: a longer one is damage, and a file without
+// line ends is read no further than that, however large it is.
+TEST(DataFileReader, ALineTooLongForADataFileEndsTheReading) {
+    const qsizetype longest = DataFileLines::kLongestLine;
+    const auto withDescription = [](qsizetype lineLength) {
+        QStringList lines = sessionSection();
+        lines[13] = "description=" + QString(lineLength - 12, 'x');
+        return bytes(lines);
+    };
+    const QByteArray longRow =
+        bytes(sessionSection() + recorded({R"("600","142","8.3","1.254","0")", QString(longest + 1, '"')}));
+    for (const qint64 piece : {qint64{4096}, DataFileReader::kReadPieceBytes, qint64{8} * longest}) {
+        EXPECT_EQ(readInPieces(withDescription(longest), piece).outcome, Outcome::Read) << piece;
+        const auto description = readInPieces(withDescription(longest + 1), piece);
+        EXPECT_EQ(description.outcome, Outcome::Damaged) << piece;
+        EXPECT_EQ(description.problem, "Line 14: the line is longer than 1048576 characters") << piece;
+        const auto row = readInPieces(longRow, piece);
+        EXPECT_EQ(row.outcome, Outcome::Damaged) << piece;
+        EXPECT_EQ(row.problem, "Line 30: the line is longer than 1048576 characters") << piece;
+        EXPECT_EQ(row.activity.samples.size(), 1u) << piece;
+    }
+
+    QBuffer endless;
+    endless.setData(QByteArray(4 * longest, 'x'));
+    endless.open(QIODevice::ReadOnly);
+    qint64 readIntoLines = 0;
+    const auto result = DataFileReader::ReadDataFile(
+        endless, kContext,
+        {.session = [](const DataFile::Session &) {},
+         .sample = [](const DataFile::Sample &) {},
+         .pieceRead = [&readIntoLines](qint64 bytesRead) { readIntoLines = bytesRead; }},
+        DataFileReader::kReadPieceBytes);
+    EXPECT_EQ(result.outcome, Outcome::NotDataFile) << "a first line that long is no heading";
+    EXPECT_LE(readIntoLines, longest + 2 * DataFileReader::kReadPieceBytes);
+}
+
+// A file of long lines read a small piece at a time is searched for line ends about once, not
+// again from each line's start with every piece.
+TEST(DataFileLines, EachCharacterIsSearchedForALineEndAboutOnce) {
+    const QString longLine(300'000, 'x');
+    const QStringList expected{longLine, "short", longLine};
+    for (const char *lineEnd : {"\r\n", "\n", "\r"}) {
+        const QByteArray text = (expected + QStringList{""}).join(lineEnd).toLatin1();
+        for (const qint64 piece : {qint64{1000}, DataFileReader::kReadPieceBytes}) {
+            QBuffer buffer;
+            buffer.setData(text);
+            buffer.open(QIODevice::ReadOnly);
+            DataFileLines lines(buffer, piece);
+            QStringList read;
+            while (const auto line = lines.next())
+                read << line->toString();
+            EXPECT_EQ(read, expected);
+            EXPECT_LE(lines.charactersSearched(), text.size() + text.size() / piece + 1)
+                << QByteArray(lineEnd).toHex().toStdString() << ", pieces of " << piece;
+        }
+    }
 }
 
 TEST(DataFileReader, FilesWithoutTheTwoHeadingsAreNoDataFiles) {
