@@ -23,8 +23,6 @@ constexpr int kAverageHeartRateRange = 1863;
 constexpr int kPeakHeartRateRange = 1864;
 constexpr int kZoneRange = 1865;
 constexpr int kPaceRange = 1866;
-constexpr int kHeartRateLimit = 300;
-constexpr int kZoneLimit = 300;
 constexpr int kPaceLimit = 999; // what the three characters of the minutes box hold
 
 std::optional<double> number(const QString &text) {
@@ -92,11 +90,13 @@ int LeaveMessage(Box box, const QString &text) {
     case Box::Seconds:
         return wholeNumberMessage(text, 59, kMinutesRange, kLessThan60);
     case Box::AverageHeartRate:
-        return wholeNumberMessage(text, kHeartRateLimit, kPositiveWholeNumber, kAverageHeartRateRange);
+        return wholeNumberMessage(text, modHelpers::kLargestHeartRate, kPositiveWholeNumber,
+                                  kAverageHeartRateRange);
     case Box::PeakHeartRate:
-        return wholeNumberMessage(text, kHeartRateLimit, kPositiveWholeNumber, kPeakHeartRateRange);
+        return wholeNumberMessage(text, modHelpers::kLargestHeartRate, kPositiveWholeNumber,
+                                  kPeakHeartRateRange);
     case Box::ZoneTime:
-        return wholeNumberMessage(text, kZoneLimit, kPositiveWholeNumber, kZoneRange);
+        return wholeNumberMessage(text, modHelpers::kZoneBoxLimit, kPositiveWholeNumber, kZoneRange);
     case Box::AveragePace:
     case Box::BestPace:
         return paceMessage(box, text);

@@ -1,10 +1,12 @@
 #include "exchange/DataFileReader.h"
 
 #include "core/Numbers.h"
+#include "core/modHelpersValidation.h"
 #include "core/modLocalisation.h"
 #include "exchange/DataFileLines.h"
 
 #include <QBuffer>
+#include <QLocale>
 
 #include <array>
 #include <charconv>
@@ -22,7 +24,7 @@ using DataFile::Sample;
 using DataFile::Session;
 
 // Ends the reading of a damaged file; the line being read is to blame unless another is named.
-// The reason is a text of the string table, its %1 and %2 filled with the values.
+// The reason is a text of the string table, its %1, %2 and %3 filled with the values.
 struct Damaged {
     int reason;
     QStringList values = {};
@@ -40,6 +42,8 @@ constexpr int kNotPartOfADate = 1907;
 constexpr int kNoRecorderFlag = 1908;
 constexpr int kTooFewValues = 1909;
 constexpr int kTooFewGpsValues = 1910;
+constexpr int kOutsideTheRange = 1921;
+constexpr int kLongerThanTheActivity = 1922;
 constexpr int kLineTooLong = 1923;
 
 // "Line 13: -60 is outside what Runvella can keep, 0 to 2147483647", in the athlete's language.
@@ -53,22 +57,60 @@ QString describe(std::int64_t line, const Damaged &damaged) {
     case 2:
         reason = reason.arg(values[0], values[1]);
         break;
+    case 3:
+        reason = reason.arg(values[0], values[1], values[2]);
+        break;
     }
     return modLocalisation::LoadResString(kLineAndReason).arg(QString::number(line), reason);
 }
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
+// The time in a zone that the program counts for each heart-rate sample when it computes the
+// time in zones of a recorded activity.
+constexpr int kSecondsPerHeartRateSample = 2;
+constexpr int kFirstZoneLine = 21;
+const QLatin1String kZoneKeys[] = {QLatin1String("timezone1="), QLatin1String("timezone2="),
+                                   QLatin1String("timezone3="), QLatin1String("timezone4="),
+                                   QLatin1String("timezone5=")};
 constexpr int kLastSessionLine = 25;
 constexpr int kSampleFields = 5;
 constexpr int kGpsSampleFields = 11;
 // The date of a start that the file does not give.
 const QDate kZeroDate(1899, 12, 30);
-// The largest duration the program stores and shows, in seconds: as long as an activity entered by
-// hand may be.
-constexpr double kLongestSeconds = std::numeric_limits<std::int32_t>::max();
-// The largest distance or speed: the program keeps them in single precision.
-constexpr double kLargestFigure = std::numeric_limits<float>::max();
+
+// The values a field takes: what the windows that show and edit it accept, and what the recorder
+// gives. A whole field is rounded before it is compared.
+struct Range {
+    double lowest;
+    double largest;
+    bool whole = false;
+};
+
+// A duration in seconds, as long as an activity entered by hand may be.
+constexpr Range kDuration{0, std::numeric_limits<std::int32_t>::max()};
+// The entry window's distance and speed boxes.
+constexpr Range kDecimalBox{0, modHelpers::kLargestDecimal};
+constexpr Range kHeartRate{0, modHelpers::kLargestHeartRate, true};
+// A time in a zone whose hours the zone's hours box takes, with the minutes and seconds beyond.
+constexpr Range kZoneTime{0, (modHelpers::kZoneBoxLimit + 1) * 3600.0 - 1, true};
+// A sample's time, heart rate, speed and distance: what the program keeps of them.
+constexpr Range kSampleTime = kDuration;
+constexpr Range kSampleHeartRate{0, std::numeric_limits<std::int32_t>::max(), true};
+constexpr Range kSampleFigure{0, std::numeric_limits<float>::max()};
+constexpr Range kSampleKind{DataFile::kHeartRateSample, DataFile::kGpsSample, true};
+constexpr Range kLatitude{-90, 90};
+constexpr Range kLongitude{-180, 180};
+// Feet, as the recorder's 16-bit altitude holds them.
+constexpr Range kAltitude{std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()};
+// The recorder's fix state: 0 none to 3 a good fix.
+constexpr Range kAcquisitionStatus{0, 3};
+// Degrees, as the recorder's heading byte gives them: two degrees a step.
+constexpr Range kHeading{0, 2 * 255};
+
+QString limitText(double limit) {
+    return QString::number(limit, 'g', 17);
+}
 
 // The lines of the session section by number, then the lines after them one by one.
 class Lines {
@@ -145,7 +187,8 @@ public:
         const bool recorded = hasRecordedSection();
         receiver_.session(session);
         if (recorded)
-            readSamples();
+            readSamples(*session.fromDataRecorder);
+        checkZoneTimes(session);
         return session;
     }
 
@@ -167,16 +210,29 @@ private:
             ++begin;
         double value = 0;
         const auto [stop, error] = std::from_chars(begin, end, value);
+        if (begin != end && error == std::errc::result_out_of_range && stop == end)
+            return beyondDouble(begin, end);
         if (begin == end || error != std::errc() || stop != end || !std::isfinite(value))
             throw Damaged{kNotANumber, {text.toString()}};
         return value;
     }
 
-    // A figure that cannot be below 0, such as a duration or a distance, up to the largest kept.
-    static double measure(double value, double largest) {
-        if (value < 0 || value > largest)
-            throw Damaged{kOutsideWhatIsKept, {QString::number(value), QString::number(largest, 'g', 10)}};
-        return value;
+    // A number too large for a double is infinite, so that no range takes it; one too close to 0
+    // is 0, as a double rounds it.
+    static double beyondDouble(const char *begin, const char *end) {
+        return QLocale::c().toDouble(QString::fromLatin1(begin, end - begin));
+    }
+
+    // The value of a field in its range; refused, with its text as the file wrote it, outside.
+    double number(QStringView text, const Range &range) const {
+        const double parsed = decimal(text);
+        const double value = range.whole ? Numbers::roundHalfEven(parsed) : parsed;
+        if (value >= range.lowest && value <= range.largest)
+            return value;
+        const QString written = text.trimmed().toString();
+        if (range.lowest == 0)
+            throw Damaged{kOutsideWhatIsKept, {written, limitText(range.largest)}};
+        throw Damaged{kOutsideTheRange, {written, limitText(range.lowest), limitText(range.largest)}};
     }
 
     double whole(QStringView text) const {
@@ -187,15 +243,22 @@ private:
         return value;
     }
 
-    // A field of the session section: its default when the value is empty, its initial value when
-    // the line lacks its key.
-    double number(int line, QLatin1String key, double whenEmpty, bool isWhole, double whenMissing = 0) const {
+    // A whole number of the session section: its default when the value is empty, its initial
+    // value when the line lacks its key.
+    double whole(int line, QLatin1String key, double whenEmpty, double whenMissing = 0) const {
         const auto text = lines_.value(line, key);
         if (!text)
             return whenMissing;
-        if (text->isEmpty())
-            return whenEmpty;
-        return isWhole ? whole(*text) : decimal(*text);
+        return text->isEmpty() ? whenEmpty : whole(*text);
+    }
+
+    // A figure of the session section, refused outside its range: its default when the value is
+    // empty, 0 when the line lacks its key.
+    double figure(int line, QLatin1String key, double whenEmpty, const Range &range) const {
+        const auto text = lines_.value(line, key);
+        if (!text)
+            return 0;
+        return text->isEmpty() ? whenEmpty : number(*text, range);
     }
 
     // Version 1.1 tells the order of the start's date by the first letter of its pattern; the
@@ -299,28 +362,39 @@ private:
 
     void readFields(Session &session) const {
         lines_.at(5); // the sport's name: the number names the sport
-        session.sportId = number(6, QLatin1String("sportid="), context_.primarySport, true);
+        session.sportId = whole(6, QLatin1String("sportid="), context_.primarySport);
         const auto unit = lines_.value(7, QLatin1String("distanceunit="));
         session.distanceUnit = unit && unit->isEmpty() ? context_.primaryUnit : unit.value_or(QString());
         const double unitCode = primaryUnitCode();
-        session.avgSpeedUnits = number(8, QLatin1String("avgspeedunit="), unitCode, true, unitCode);
-        session.maxSpeedUnits = number(9, QLatin1String("maxspeedunit="), unitCode, true, unitCode);
-        session.avgPaceUnits = number(10, QLatin1String("avgpaceunits="), unitCode, true, unitCode);
-        session.maxPaceUnits = number(11, QLatin1String("maxpaceunits="), unitCode, true, unitCode);
-        session.distance = measure(number(12, QLatin1String("distance="), 0, false), kLargestFigure);
-        session.duration = measure(number(13, QLatin1String("duration="), 60, false), kLongestSeconds);
+        session.avgSpeedUnits = whole(8, QLatin1String("avgspeedunit="), unitCode, unitCode);
+        session.maxSpeedUnits = whole(9, QLatin1String("maxspeedunit="), unitCode, unitCode);
+        session.avgPaceUnits = whole(10, QLatin1String("avgpaceunits="), unitCode, unitCode);
+        session.maxPaceUnits = whole(11, QLatin1String("maxpaceunits="), unitCode, unitCode);
+        session.distance = figure(12, QLatin1String("distance="), 0, kDecimalBox);
+        session.duration = figure(13, QLatin1String("duration="), 60, kDuration);
         session.description = description();
-        session.sessionType = number(15, QLatin1String("sessiontype="), 99, true);
-        session.maxHr = number(16, QLatin1String("maxhr="), 0, true);
-        session.maxSpeed = number(17, QLatin1String("maxspeed="), 0, false);
-        session.avgHr = number(18, QLatin1String("avghr="), 0, true);
-        session.avgSpeed = number(19, QLatin1String("avgspeed="), 0, false);
+        session.sessionType = whole(15, QLatin1String("sessiontype="), 99);
+        session.maxHr = figure(16, QLatin1String("maxhr="), 0, kHeartRate);
+        session.maxSpeed = figure(17, QLatin1String("maxspeed="), 0, kDecimalBox);
+        session.avgHr = figure(18, QLatin1String("avghr="), 0, kHeartRate);
+        session.avgSpeed = figure(19, QLatin1String("avgspeed="), 0, kDecimalBox);
         session.fromDataRecorder = fromDataRecorder();
-        static const QLatin1String kZoneKeys[] = {QLatin1String("timezone1="), QLatin1String("timezone2="),
-                                                  QLatin1String("timezone3="), QLatin1String("timezone4="),
-                                                  QLatin1String("timezone5=")};
         for (int zone = 0; zone < 5; ++zone)
-            session.timeInZone[zone] = number(21 + zone, kZoneKeys[zone], 0, true);
+            session.timeInZone[zone] = figure(kFirstZoneLine + zone, kZoneKeys[zone], 0, kZoneTime);
+    }
+
+    // A zone holds no more time than the activity lasted, or than the heart-rate samples of a
+    // recorded activity stand for: the program counts each of them in its zone, the last one too.
+    void checkZoneTimes(const Session &session) const {
+        const double longest = std::max(
+            *session.duration, static_cast<double>(kSecondsPerHeartRateSample * recordedHeartRates_));
+        for (int zone = 0; zone < 5; ++zone) {
+            if (*session.timeInZone[zone] <= longest)
+                continue;
+            const int line = kFirstZoneLine + zone;
+            const QString written = lines_.value(line, kZoneKeys[zone])->trimmed();
+            throw Damaged{kLongerThanTheActivity, {written, limitText(longest)}, line};
+        }
     }
 
     double primaryUnitCode() const {
@@ -364,7 +438,8 @@ private:
         return true;
     }
 
-    void readSamples() {
+    // Counts the heart-rate samples that the zone times of a recorded activity stand for.
+    void readSamples(bool fromDataRecorder) {
         QString separator;
         while (const auto line = lines_.next()) {
             QStringView row = line->trimmed();
@@ -378,7 +453,10 @@ private:
             if (separator.isEmpty())
                 separator =
                     row.contains(QLatin1String("\",\"")) ? QStringLiteral("\",\"") : QStringLiteral(",");
-            receiver_.sample(sample(row, separator));
+            const Sample next = sample(row, separator);
+            if (fromDataRecorder && next.type == DataFile::kHeartRateSample)
+                ++recordedHeartRates_;
+            receiver_.sample(next);
         }
     }
 
@@ -398,26 +476,26 @@ private:
         if (count < kSampleFields)
             throw Damaged{kTooFewValues};
         Sample sample;
-        sample.duration = measure(decimal(fields[0]), kLongestSeconds);
-        sample.hr = measure(whole(fields[1]), std::numeric_limits<std::int32_t>::max());
-        sample.speed = measure(decimal(fields[2]), kLargestFigure);
-        sample.distance = measure(decimal(fields[3]), kLargestFigure);
-        sample.type = static_cast<int>(whole(fields[4]));
+        sample.duration = number(fields[0], kSampleTime);
+        sample.hr = number(fields[1], kSampleHeartRate);
+        sample.speed = number(fields[2], kSampleFigure);
+        sample.distance = number(fields[3], kSampleFigure);
+        sample.type = static_cast<int>(number(fields[4], kSampleKind));
         if (sample.type != DataFile::kGpsSample)
             return sample;
         if (count < kGpsSampleFields)
             throw Damaged{kTooFewGpsValues};
-        sample.longitude = decimal(fields[5]);
-        sample.latitude = decimal(fields[6]);
-        sample.altitude = optionalDecimal(fields[7]);
-        sample.acqStatus = optionalDecimal(fields[8]);
-        sample.trueHeading = optionalDecimal(fields[9]);
-        sample.magHeading = optionalDecimal(fields[10]);
+        sample.longitude = number(fields[5], kLongitude);
+        sample.latitude = number(fields[6], kLatitude);
+        sample.altitude = optionalNumber(fields[7], kAltitude);
+        sample.acqStatus = optionalNumber(fields[8], kAcquisitionStatus);
+        sample.trueHeading = optionalNumber(fields[9], kHeading);
+        sample.magHeading = optionalNumber(fields[10], kHeading);
         return sample;
     }
 
-    std::optional<double> optionalDecimal(QStringView text) const {
-        return text.trimmed().isEmpty() ? std::nullopt : std::optional<double>(decimal(text));
+    std::optional<double> optionalNumber(QStringView text, const Range &range) const {
+        return text.trimmed().isEmpty() ? std::nullopt : std::optional<double>(number(text, range));
     }
 
     Lines &lines_;
@@ -425,6 +503,7 @@ private:
     const Receiver &receiver_;
     std::optional<DateOrder> order_; // none without a version line
     mutable std::string ascii_;      // a number's text, kept to spare an allocation per number
+    std::int64_t recordedHeartRates_ = 0;
 };
 
 bool isHeading(const QString &line, QLatin1String heading) {

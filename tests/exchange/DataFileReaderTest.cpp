@@ -425,6 +425,14 @@ TEST(DataFileReader, DamagedFilesGiveNoActivity) {
     const auto row = [](const char *duration, const char *hr, const char *speed, const char *distance) {
         return QStringLiteral(R"("%1","%2","%3","%4","0")").arg(duration, hr, speed, distance);
     };
+    const auto flagged = [](const char *flag) {
+        return QStringLiteral(R"("600","142","8.3","1.254","%1")").arg(flag);
+    };
+    const auto gpsRow = [](const char *longitude, const char *latitude, const char *altitude,
+                           const char *acqStatus, const char *trueHeading, const char *magHeading) {
+        return QStringLiteral(R"("0","0","6.1","0.006","2","%1","%2","%3","%4","%5","%6")")
+            .arg(longitude, latitude, altitude, acqStatus, trueHeading, magHeading);
+    };
     const struct {
         const char *name;
         QStringList lines;
@@ -457,6 +465,33 @@ TEST(DataFileReader, DamagedFilesGiveNoActivity) {
         {"negative speed", section + recorded({row("600", "142", "-8.3", "1.254")}), 29},
         {"speed beyond single precision", section + recorded({row("600", "142", "1e39", "1.254")}), 29},
         {"negative sample distance", section + recorded({row("600", "142", "8.3", "-1.254")}), 29},
+        // Figures the windows that show and edit them refuse.
+        {"distance beyond the entry box", with(11, "distance=100000"), 12},
+        {"distance of 3.0e38", with(11, "distance=3.0e38"), 12},
+        {"maximum speed beyond the entry box", with(16, "maxSpeed=99999.5"), 17},
+        {"negative maximum speed", with(16, "maxSpeed=-1"), 17},
+        {"average speed of 1e300", with(18, "avgSpeed=1e300"), 19},
+        {"negative peak heart rate", with(15, "maxHR=-1"), 16},
+        {"average heart rate above 300", with(17, "avgHR=301"), 18},
+        {"average heart rate of 2^63", with(17, "avgHR=9223372036854775808"), 18},
+        {"negative zone time", with(20, "TimeZone1=-10"), 21},
+        {"zone time beyond the hours box", with(24, "TimeZone5=1083600"), 25},
+        {"zone time longer than the activity", with(22, "TimeZone3=100000"), 23},
+        {"unknown data flag", section + recorded({flagged("3")}), 29},
+        {"negative data flag", section + recorded({flagged("-1")}), 29},
+        {"longitude off the globe", section + recorded({gpsRow("180.5", "45.5", "12", "3", "90", "80")}), 29},
+        {"latitude off the globe", section + recorded({gpsRow("-73.5", "-90.5", "12", "3", "90", "80")}), 29},
+        {"latitude of 1e300", section + recorded({gpsRow("-73.5", "1e300", "12", "3", "90", "80")}), 29},
+        {"altitude beyond 16 bits", section + recorded({gpsRow("-73.5", "45.5", "32768", "3", "90", "80")}),
+         29},
+        {"negative acquisition status", section + recorded({gpsRow("-73.5", "45.5", "12", "-1", "90", "80")}),
+         29},
+        {"acquisition status above 3", section + recorded({gpsRow("-73.5", "45.5", "12", "4", "90", "80")}),
+         29},
+        {"true heading beyond a byte", section + recorded({gpsRow("-73.5", "45.5", "12", "3", "512", "80")}),
+         29},
+        {"negative magnetic heading", section + recorded({gpsRow("-73.5", "45.5", "12", "3", "90", "-2")}),
+         29},
     };
     for (const auto &c : cases) {
         const auto result = ParseDataFile(bytes(c.lines), kContext);
@@ -471,6 +506,18 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
     negative[12] = "duration=-60";
     QStringList word = sessionSection();
     word[15] = "maxHR=high";
+    // Values named as the file wrote them, however large.
+    QStringList tooLong = sessionSection();
+    tooLong[12] = "duration=2147483648";
+    QStringList tooFar = sessionSection();
+    tooFar[11] = "distance=3.0e38";
+    const QString manyDigits = "1" + QString(399, '0');
+    QStringList tooFast = sessionSection();
+    tooFast[15] = "maxHR=" + manyDigits;
+    const QStringList offTheGlobe =
+        sessionSection() + recorded({R"("0","0","6.1","0.006","2","-73.5","-91","12","3","90","80")"});
+    QStringList longZone = sessionSection();
+    longZone[22] = "TimeZone3= 100000 ";
     const struct {
         QStringList lines;
         int languageOffset;
@@ -481,6 +528,13 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
          "Zeile 13: -60 liegt außerhalb dessen, was Runvella speichern kann (0 bis 2147483647)"},
         {word, 0, "Line 16: \"high\" is not a number"},
         {word, 1000, "Ligne 16 : « high » n'est pas un nombre"},
+        {tooLong, 0, "Line 13: 2147483648 is outside what Runvella can keep, 0 to 2147483647"},
+        {tooFar, 0, "Line 12: 3.0e38 is outside what Runvella can keep, 0 to 99999"},
+        {tooFast, 0, "Line 16: " + manyDigits + " is outside what Runvella can keep, 0 to 300"},
+        {offTheGlobe, 0, "Line 29: -91 is outside what Runvella can keep, -90 to 90"},
+        {offTheGlobe, 3000, "Zeile 29: -91 liegt außerhalb dessen, was Runvella speichern kann (-90 bis 90)"},
+        {longZone, 0, "Line 23: 100000 seconds in the zone are more than the 1800 seconds of the activity"},
+        {longZone, 4000, "Riga 23: 100000 secondi nella zona superano i 1800 secondi dell'attività"},
     };
     for (const auto &c : cases) {
         const QScopedValueRollback<int> language(gLanguageOffset, c.languageOffset);
@@ -490,17 +544,71 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
 
 TEST(DataFileReader, FiguresAtTheEdgesOfWhatIsKeptAreRead) {
     QStringList lines = sessionSection();
-    lines[11] = "distance=0";
+    lines[11] = "distance=99999";
     lines[12] = "duration=2147483647";
+    lines[15] = "maxHR=300";
+    lines[16] = "maxSpeed=99999";
+    lines[17] = "avgHR=0";
+    lines[18] = "avgSpeed=1e-400";
+    lines[20] = "TimeZone1=1083599";
     const auto activity =
         read(lines + recorded({R"("0","0","0","0","0")", R"("2147483647","255","3.4e38","3.4e38","1")",
-                               R"("5","0","6.1","0.006","2","-73.5","-45.5","-12.5","0","-1","-2")"}));
-    EXPECT_EQ(activity.session.distance, 0);
+                               R"("5","0","6.1","0.006","2","-73.5","-45.5","-12.5","0","1","2")",
+                               R"("6","0","6.1","0.006","2","-180","-90","-32768","0","0","0")",
+                               R"("7","0","6.1","0.006","2","180","90","32767","3","510","510")"}));
+    EXPECT_EQ(activity.session.distance, 99999);
     EXPECT_EQ(activity.session.duration, 2147483647);
-    ASSERT_EQ(activity.samples.size(), 3u);
+    EXPECT_EQ(activity.session.maxHr, 300);
+    EXPECT_EQ(activity.session.maxSpeed, 99999);
+    EXPECT_EQ(activity.session.avgSpeed, 0) << "a number too close to 0 for a double is 0";
+    EXPECT_EQ(activity.session.timeInZone[0], 1083599) << "300 hours, 59 minutes and 59 seconds";
+    ASSERT_EQ(activity.samples.size(), 5u);
     EXPECT_EQ(activity.samples[1].speed, 3.4e38);
     EXPECT_EQ(activity.samples[2].latitude, -45.5) << "positions and heights have signs";
     EXPECT_EQ(activity.samples[2].altitude, -12.5);
+    EXPECT_EQ(activity.samples[3].longitude, -180);
+    EXPECT_EQ(activity.samples[3].latitude, -90);
+    EXPECT_EQ(activity.samples[3].altitude, -32768);
+    EXPECT_EQ(activity.samples[4].longitude, 180);
+    EXPECT_EQ(activity.samples[4].latitude, 90);
+    EXPECT_EQ(activity.samples[4].acqStatus, 3);
+    EXPECT_EQ(activity.samples[4].trueHeading, 510) << "the recorder's heading byte, two degrees a step";
+}
+
+// The program counts two seconds in a zone for each heart-rate sample of a recorded activity, the
+// last one too; a zone holds no more than that, or than the activity lasted.
+TEST(DataFileReader, AZoneHoldsNoMoreThanTheActivityOrItsHeartRateSamples) {
+    const QStringList heartRates{R"("0","142","0","0","0")", R"("2","143","0","0","0")",
+                                 R"("4","144","0","0","0")"};
+    const QStringList speeds{R"("0","0","8","0","1")", R"("2","0","8","0","1")", R"("4","0","8","0","1")"};
+    const struct {
+        const char *name;
+        const char *duration;
+        const char *zone;
+        const char *fromDataRecorder;
+        QStringList rows;
+        bool read;
+    } cases[] = {
+        {"as long as the activity", "1800", "1800", "True", {}, true},
+        {"a second longer than the activity", "1800", "1801", "True", {}, false},
+        {"27.8 hours in a one-hour activity", "3600", "100000", "False", {}, false},
+        {"every heart-rate sample counted", "4", "6", "True", heartRates, true},
+        {"more than the heart-rate samples", "4", "8", "True", heartRates, false},
+        {"samples of an activity entered by hand", "4", "6", "False", heartRates, false},
+        {"speed samples", "4", "6", "True", speeds, false},
+    };
+    for (const auto &c : cases) {
+        QStringList lines = sessionSection();
+        lines[12] = QString("duration=") + c.duration;
+        lines[19] = QString("fromDataRecorder=") + c.fromDataRecorder;
+        for (int zone = 0; zone < 5; ++zone)
+            lines[20 + zone] = QString("TimeZone%1=0").arg(zone + 1);
+        lines[22] = QString("TimeZone3=") + c.zone;
+        const auto result = ParseDataFile(bytes(lines + recorded(c.rows)), kContext);
+        EXPECT_EQ(result.outcome, c.read ? Outcome::Read : Outcome::Damaged) << c.name;
+        EXPECT_EQ(result.problem.startsWith("Line 23: "), !c.read)
+            << c.name << ": " << result.problem.toStdString();
+    }
 }
 
 // No line of a data file comes near a million characters: a longer one is damage, and a file without
