@@ -74,20 +74,21 @@ void DataFileLines::readPiece() {
 // Where the line that starts at at_ ends; none while the text read so far cannot tell. Each search
 // goes on where the last one stopped, so that a long line is not searched again with every piece.
 std::optional<DataFileLines::End> DataFileLines::findEnd() {
-    const qsizetype size = text_.size();
+    const QStringView text = text_;
+    const qsizetype size = text.size();
     if (ends_ == Ends::LineFeed) {
-        const qsizetype feed = text_.indexOf(QLatin1Char('\n'), searchFrom_);
+        const qsizetype feed = text.indexOf(QLatin1Char('\n'), searchFrom_);
         searched_ += (feed < 0 ? size : feed + 1) - searchFrom_;
         if (feed < 0) {
             searchFrom_ = size;
             return std::nullopt;
         }
-        const bool afterReturn = feed > at_ && text_[feed - 1] == QLatin1Char('\r');
+        const bool afterReturn = feed > at_ && text[feed - 1] == QLatin1Char('\r');
         return afterReturn ? End{feed - 1, 2} : End{feed, 1};
     }
     for (; searchFrom_ < size; ++searchFrom_) {
         ++searched_;
-        const QChar c = text_[searchFrom_];
+        const QChar c = text[searchFrom_];
         if (c == QLatin1Char('\n')) {
             if (ends_ == Ends::NotYetKnown)
                 ends_ = Ends::LineFeed;
@@ -97,7 +98,7 @@ std::optional<DataFileLines::End> DataFileLines::findEnd() {
             const qsizetype next = searchFrom_ + 1;
             if (next == size && !ended_)
                 return std::nullopt; // an LF may follow in the next piece
-            const bool pair = next < size && text_[next] == QLatin1Char('\n');
+            const bool pair = next < size && text[next] == QLatin1Char('\n');
             if (ends_ == Ends::NotYetKnown)
                 ends_ = pair ? Ends::LineFeed : Ends::AnyBreak;
             return End{searchFrom_, pair ? 2 : 1};
@@ -109,7 +110,7 @@ std::optional<DataFileLines::End> DataFileLines::findEnd() {
 std::optional<QStringView> DataFileLines::takeLine() {
     const auto end = findEnd();
     // A CR that the text read so far ends with may yet begin the line's end.
-    const bool mayEndWithReturn = text_.size() > at_ && text_.back() == QLatin1Char('\r');
+    const bool mayEndWithReturn = text_.size() > at_ && std::as_const(text_).back() == QLatin1Char('\r');
     const qsizetype length = end ? end->at - at_ : text_.size() - at_ - (mayEndWithReturn ? 1 : 0);
     if (length > kLongestLine)
         throw LineTooLong{};

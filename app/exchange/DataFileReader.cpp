@@ -227,8 +227,12 @@ private:
     double number(QStringView text, const Range &range) const {
         const double parsed = decimal(text);
         const double value = range.whole ? Numbers::roundHalfEven(parsed) : parsed;
-        if (value >= range.lowest && value <= range.largest)
-            return value;
+        if (!(value >= range.lowest && value <= range.largest))
+            refuse(text, range);
+        return value;
+    }
+
+    [[noreturn]] static void refuse(QStringView text, const Range &range) {
         const QString written = text.trimmed().toString();
         if (range.lowest == 0)
             throw Damaged{kOutsideWhatIsKept, {written, limitText(range.largest)}};
