@@ -94,10 +94,11 @@ constexpr Range kDecimalBox{0, modHelpers::kLargestDecimal};
 constexpr Range kHeartRate{0, modHelpers::kLargestHeartRate, true};
 // A time in a zone whose hours the zone's hours box takes, with the minutes and seconds beyond.
 constexpr Range kZoneTime{0, (modHelpers::kZoneBoxLimit + 1) * 3600.0 - 1, true};
-// A sample's time, heart rate, speed and distance: what the program keeps of them.
+// A sample's time, heart rate, speed and distance: what the program keeps of them, speed and
+// distance in single precision, whose range is named in round figures.
 constexpr Range kSampleTime = kDuration;
 constexpr Range kSampleHeartRate{0, std::numeric_limits<std::int32_t>::max(), true};
-constexpr Range kSampleFigure{0, std::numeric_limits<float>::max()};
+constexpr Range kSampleFigure{0, 3.4e38};
 constexpr Range kSampleKind{DataFile::kHeartRateSample, DataFile::kGpsSample, true};
 constexpr Range kLatitude{-90, 90};
 constexpr Range kLongitude{-180, 180};
@@ -109,7 +110,7 @@ constexpr Range kAcquisitionStatus{0, 3};
 constexpr Range kHeading{0, 2 * 255};
 
 QString limitText(double limit) {
-    return QString::number(limit, 'g', 17);
+    return QString::number(limit, 'g', QLocale::FloatingPointShortest);
 }
 
 // The lines of the session section by number, then the lines after them one by one.

@@ -516,6 +516,7 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
     tooFast[15] = "maxHR=" + manyDigits;
     const QStringList offTheGlobe =
         sessionSection() + recorded({R"("0","0","6.1","0.006","2","-73.5","-91","12","3","90","80")"});
+    const QStringList tooQuick = sessionSection() + recorded({R"("600","142","1e39","1.254","0")"});
     QStringList longZone = sessionSection();
     longZone[22] = "TimeZone3= 100000 ";
     const struct {
@@ -531,6 +532,7 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
         {tooLong, 0, "Line 13: 2147483648 is outside what Runvella can keep, 0 to 2147483647"},
         {tooFar, 0, "Line 12: 3.0e38 is outside what Runvella can keep, 0 to 99999"},
         {tooFast, 0, "Line 16: " + manyDigits + " is outside what Runvella can keep, 0 to 300"},
+        {tooQuick, 0, "Line 29: 1e39 is outside what Runvella can keep, 0 to 3.4e+38"},
         {offTheGlobe, 0, "Line 29: -91 is outside what Runvella can keep, -90 to 90"},
         {offTheGlobe, 3000, "Zeile 29: -91 liegt außerhalb dessen, was Runvella speichern kann (-90 bis 90)"},
         {longZone, 0, "Line 23: 100000 seconds in the zone are more than the 1800 seconds of the activity"},
