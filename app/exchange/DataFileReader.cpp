@@ -43,7 +43,6 @@ constexpr int kNoRecorderFlag = 1908;
 constexpr int kTooFewValues = 1909;
 constexpr int kTooFewGpsValues = 1910;
 constexpr int kOutsideTheRange = 1921;
-constexpr int kLongerThanTheActivity = 1922;
 constexpr int kLineTooLong = 1923;
 
 // "Line 13: -60 is outside what Runvella can keep, 0 to 2147483647", in the athlete's language.
@@ -66,9 +65,6 @@ QString describe(std::int64_t line, const Damaged &damaged) {
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
-// The time in a zone that the program counts for each heart-rate sample when it computes the
-// time in zones of a recorded activity.
-constexpr int kSecondsPerHeartRateSample = 2;
 constexpr int kFirstZoneLine = 21;
 const QLatin1String kZoneKeys[] = {QLatin1String("timezone1="), QLatin1String("timezone2="),
                                    QLatin1String("timezone3="), QLatin1String("timezone4="),
@@ -188,8 +184,7 @@ public:
         const bool recorded = hasRecordedSection();
         receiver_.session(session);
         if (recorded)
-            readSamples(*session.fromDataRecorder);
-        checkZoneTimes(session);
+            readSamples();
         return session;
     }
 
@@ -388,20 +383,6 @@ private:
             session.timeInZone[zone] = figure(kFirstZoneLine + zone, kZoneKeys[zone], 0, kZoneTime);
     }
 
-    // A zone holds no more time than the activity lasted, or than the heart-rate samples of a
-    // recorded activity stand for: the program counts each of them in its zone, the last one too.
-    void checkZoneTimes(const Session &session) const {
-        const double longest = std::max(
-            *session.duration, static_cast<double>(kSecondsPerHeartRateSample * recordedHeartRates_));
-        for (int zone = 0; zone < 5; ++zone) {
-            if (*session.timeInZone[zone] <= longest)
-                continue;
-            const int line = kFirstZoneLine + zone;
-            const QString written = lines_.value(line, kZoneKeys[zone])->trimmed();
-            throw Damaged{kLongerThanTheActivity, {written, limitText(longest)}, line};
-        }
-    }
-
     double primaryUnitCode() const {
         if (context_.primaryUnit == QLatin1String("km"))
             return 1;
@@ -443,8 +424,7 @@ private:
         return true;
     }
 
-    // Counts the heart-rate samples that the zone times of a recorded activity stand for.
-    void readSamples(bool fromDataRecorder) {
+    void readSamples() {
         QString separator;
         while (const auto line = lines_.next()) {
             QStringView row = line->trimmed();
@@ -458,10 +438,7 @@ private:
             if (separator.isEmpty())
                 separator =
                     row.contains(QLatin1String("\",\"")) ? QStringLiteral("\",\"") : QStringLiteral(",");
-            const Sample next = sample(row, separator);
-            if (fromDataRecorder && next.type == DataFile::kHeartRateSample)
-                ++recordedHeartRates_;
-            receiver_.sample(next);
+            receiver_.sample(sample(row, separator));
         }
     }
 
@@ -508,7 +485,6 @@ private:
     const Receiver &receiver_;
     std::optional<DateOrder> order_; // none without a version line
     mutable std::string ascii_;      // a number's text, kept to spare an allocation per number
-    std::int64_t recordedHeartRates_ = 0;
 };
 
 bool isHeading(const QString &line, QLatin1String heading) {

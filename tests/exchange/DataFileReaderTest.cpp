@@ -476,7 +476,6 @@ TEST(DataFileReader, DamagedFilesGiveNoActivity) {
         {"average heart rate of 2^63", with(17, "avgHR=9223372036854775808"), 18},
         {"negative zone time", with(20, "TimeZone1=-10"), 21},
         {"zone time beyond the hours box", with(24, "TimeZone5=1083600"), 25},
-        {"zone time longer than the activity", with(22, "TimeZone3=100000"), 23},
         {"unknown data flag", section + recorded({flagged("3")}), 29},
         {"negative data flag", section + recorded({flagged("-1")}), 29},
         {"longitude off the globe", section + recorded({gpsRow("180.5", "45.5", "12", "3", "90", "80")}), 29},
@@ -575,42 +574,6 @@ TEST(DataFileReader, FiguresAtTheEdgesOfWhatIsKeptAreRead) {
     EXPECT_EQ(activity.samples[4].latitude, 90);
     EXPECT_EQ(activity.samples[4].acqStatus, 3);
     EXPECT_EQ(activity.samples[4].trueHeading, 510) << "the recorder's heading byte, two degrees a step";
-}
-
-// The program counts two seconds in a zone for each heart-rate sample of a recorded activity, the
-// last one too; a zone holds no more than that, or than the activity lasted.
-TEST(DataFileReader, AZoneHoldsNoMoreThanTheActivityOrItsHeartRateSamples) {
-    const QStringList heartRates{R"("0","142","0","0","0")", R"("2","143","0","0","0")",
-                                 R"("4","144","0","0","0")"};
-    const QStringList speeds{R"("0","0","8","0","1")", R"("2","0","8","0","1")", R"("4","0","8","0","1")"};
-    const struct {
-        const char *name;
-        const char *duration;
-        const char *zone;
-        const char *fromDataRecorder;
-        QStringList rows;
-        bool read;
-    } cases[] = {
-        {"as long as the activity", "1800", "1800", "True", {}, true},
-        {"a second longer than the activity", "1800", "1801", "True", {}, false},
-        {"27.8 hours in a one-hour activity", "3600", "100000", "False", {}, false},
-        {"every heart-rate sample counted", "4", "6", "True", heartRates, true},
-        {"more than the heart-rate samples", "4", "8", "True", heartRates, false},
-        {"samples of an activity entered by hand", "4", "6", "False", heartRates, false},
-        {"speed samples", "4", "6", "True", speeds, false},
-    };
-    for (const auto &c : cases) {
-        QStringList lines = sessionSection();
-        lines[12] = QString("duration=") + c.duration;
-        lines[19] = QString("fromDataRecorder=") + c.fromDataRecorder;
-        for (int zone = 0; zone < 5; ++zone)
-            lines[20 + zone] = QString("TimeZone%1=0").arg(zone + 1);
-        lines[22] = QString("TimeZone3=") + c.zone;
-        const auto result = ParseDataFile(bytes(lines + recorded(c.rows)), kContext);
-        EXPECT_EQ(result.outcome, c.read ? Outcome::Read : Outcome::Damaged) << c.name;
-        EXPECT_EQ(result.problem.startsWith("Line 23: "), !c.read)
-            << c.name << ": " << result.problem.toStdString();
-    }
 }
 
 // No line of a data file comes near a million characters: a longer one is damage, and a file without
