@@ -31,6 +31,10 @@ constexpr int kDecimalNumberMessage = 1920;
 // names: what five characters hold, and what the graphs and the stored columns carry.
 constexpr int kDecimalRangeMessage = 1860;
 constexpr double kLargestDecimal = 99999;
+// The largest heart rate a box takes, in beats per minute, and the largest whole number that the
+// hours and the minutes box of a heart-rate zone take.
+constexpr int kLargestHeartRate = 300;
+constexpr int kZoneBoxLimit = 300;
 
 // The text of a validation message in the chosen language; the decimal-number messages name the
 // user's decimal separator.

@@ -23,8 +23,6 @@ constexpr int kAverageHeartRateRange = 1863;
 constexpr int kPeakHeartRateRange = 1864;
 constexpr int kZoneRange = 1865;
 constexpr int kPaceRange = 1866;
-constexpr int kHeartRateLimit = 300;
-constexpr int kZoneLimit = 300;
 constexpr int kPaceMinutesLimit = 999; // what the three characters of the minutes box hold
 constexpr int kPaceSecondsLimit = 99;  // what its two hold; 90 seconds count as a minute and a half
 
@@ -103,11 +101,13 @@ int LeaveMessage(Box box, const QString &text) {
     case Box::Seconds:
         return wholeNumberMessage(text, 59, kMinutesRange, kLessThan60);
     case Box::AverageHeartRate:
-        return wholeNumberMessage(text, kHeartRateLimit, kPositiveWholeNumber, kAverageHeartRateRange);
+        return wholeNumberMessage(text, modHelpers::kLargestHeartRate, kPositiveWholeNumber,
+                                  kAverageHeartRateRange);
     case Box::PeakHeartRate:
-        return wholeNumberMessage(text, kHeartRateLimit, kPositiveWholeNumber, kPeakHeartRateRange);
+        return wholeNumberMessage(text, modHelpers::kLargestHeartRate, kPositiveWholeNumber,
+                                  kPeakHeartRateRange);
     case Box::ZoneTime:
-        return wholeNumberMessage(text, kZoneLimit, kPositiveWholeNumber, kZoneRange);
+        return wholeNumberMessage(text, modHelpers::kZoneBoxLimit, kPositiveWholeNumber, kZoneRange);
     case Box::AveragePaceMinutes:
     case Box::AveragePaceSeconds:
     case Box::BestPaceMinutes:

@@ -42,17 +42,16 @@ bool DataFileLines::isUtf8() {
     return !utf8.hasError();
 }
 
-bool DataFileLines::readPiece() {
-    if (ended_)
-        return false;
+void DataFileLines::readPiece() {
     const qint64 read = this->read();
     if (read == 0) {
         ended_ = true;
-        return false;
+        return;
     }
     bytesRead_ += read;
     // What was handed out goes, so that the text holds little more than the new piece.
     text_.remove(0, at_);
+    searchFrom_ -= at_;
     at_ = 0;
     const QByteArrayView bytes(piece_.constData(), read);
     if (utf8_) {
@@ -70,56 +69,78 @@ bool DataFileLines::readPiece() {
     }
     if (pieceRead_)
         pieceRead_(bytesRead_);
-    return true;
 }
 
-// Learns the file's line end from its first CR or LF; false while the text read so far cannot
-// tell. Each call looks only at the text that came since the last one, so that a file without a
-// line end is read in one pass.
-bool DataFileLines::findLineEnd() {
-    for (; lineEndFrom_ < text_.size(); ++lineEndFrom_) {
-        const QChar c = text_[lineEndFrom_];
+// Where the line that starts at at_ ends; none while the text read so far cannot tell. Each search
+// goes on where the last one stopped, so that a long line is not searched again with every piece.
+std::optional<DataFileLines::End> DataFileLines::findEnd() {
+    const QStringView text = text_;
+    const qsizetype size = text.size();
+    if (ends_ == Ends::LineFeed) {
+        const qsizetype feed = text.indexOf(QLatin1Char('\n'), searchFrom_);
+        searched_ += (feed < 0 ? size : feed + 1) - searchFrom_;
+        if (feed < 0) {
+            searchFrom_ = size;
+            return std::nullopt;
+        }
+        const bool afterReturn = feed > at_ && text[feed - 1] == QLatin1Char('\r');
+        return afterReturn ? End{feed - 1, 2} : End{feed, 1};
+    }
+    for (; searchFrom_ < size; ++searchFrom_) {
+        ++searched_;
+        const QChar c = text[searchFrom_];
         if (c == QLatin1Char('\n')) {
-            lineEnd_ = QStringLiteral("\n");
-            return true;
+            if (ends_ == Ends::NotYetKnown)
+                ends_ = Ends::LineFeed;
+            return End{searchFrom_, 1};
         }
         if (c == QLatin1Char('\r')) {
-            const qsizetype next = lineEndFrom_ + 1;
-            if (next == text_.size() && !ended_)
-                return false; // an LF may follow in the next piece
-            lineEnd_ = next < text_.size() && text_[next] == QLatin1Char('\n') ? QStringLiteral("\r\n")
-                                                                               : QStringLiteral("\r");
-            return true;
+            const qsizetype next = searchFrom_ + 1;
+            if (next == size && !ended_)
+                return std::nullopt; // an LF may follow in the next piece
+            const bool pair = next < size && text[next] == QLatin1Char('\n');
+            if (ends_ == Ends::NotYetKnown)
+                ends_ = pair ? Ends::LineFeed : Ends::AnyBreak;
+            return End{searchFrom_, pair ? 2 : 1};
         }
     }
-    if (!ended_)
-        return false;
-    lineEnd_ = QStringLiteral("\n"); // a single line: any end will do
-    return true;
+    return std::nullopt;
+}
+
+std::optional<QStringView> DataFileLines::takeLine() {
+    const auto end = findEnd();
+    // A CR that the text read so far ends with may yet begin the line's end.
+    const bool mayEndWithReturn = text_.size() > at_ && std::as_const(text_).back() == QLatin1Char('\r');
+    const qsizetype length = end ? end->at - at_ : text_.size() - at_ - (mayEndWithReturn ? 1 : 0);
+    if (length > kLongestLine)
+        throw LineTooLong{};
+    if (!end)
+        return std::nullopt;
+    const QStringView line = QStringView(text_).mid(at_, length);
+    at_ = searchFrom_ = end->at + end->length;
+    return line;
+}
+
+// The text after the last line end, once the file has ended.
+std::optional<QStringView> DataFileLines::takeLast() {
+    const qsizetype length = text_.size() - at_;
+    if (length == 0)
+        return std::nullopt;
+    if (length > kLongestLine)
+        throw LineTooLong{};
+    const QStringView last = QStringView(text_).mid(at_);
+    at_ = searchFrom_ = text_.size();
+    return last;
 }
 
 std::optional<QStringView> DataFileLines::next() {
-    while (lineEnd_.isEmpty() && !findLineEnd())
-        readPiece();
-    qsizetype searchFrom = at_;
     for (;;) {
-        const qsizetype end = FindShortText(text_, lineEnd_, searchFrom);
-        if (end >= 0) {
-            const QStringView line = QStringView(text_).mid(at_, end - at_);
-            at_ = end + lineEnd_.size();
+        if (const auto line = takeLine())
             return line;
-        }
-        // A line end may begin in the text read so far and finish in the next piece.
-        const qsizetype searched = text_.size() - at_;
-        if (!readPiece())
-            break;
-        searchFrom = std::max<qsizetype>(0, searched - lineEnd_.size() + 1);
+        if (ended_)
+            return takeLast();
+        readPiece();
     }
-    if (at_ == text_.size())
-        return std::nullopt;
-    const QStringView last = QStringView(text_).mid(at_);
-    at_ = text_.size();
-    return last;
 }
 
 qsizetype FindShortText(QStringView text, QStringView needle, qsizetype from) {

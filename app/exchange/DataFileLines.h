@@ -11,16 +11,22 @@
 #include <vector>
 
 // The lines of a data file as it is read, a piece at a time, so that a file of any size takes no
-// more memory than a piece and its longest line. They are the lines the whole text would give:
-// UTF-8 when every byte of the file is valid UTF-8 (a leading byte order mark dropped), otherwise
-// Windows-1252; the file's first line end (CR LF, CR or LF) ends every line, so that a lone CR or
-// LF inside a line of a CR LF file stays in its line; no empty line after the last line end.
+// more memory than a piece and one line of at most kLongestLine characters. They are the lines
+// the whole text would give: UTF-8 when every byte of the file is valid UTF-8 (a leading byte
+// order mark dropped), otherwise Windows-1252. CR LF and LF end a line wherever they stand; a lone
+// CR ends a line only in a file whose first line end is a lone CR, as old Mac systems wrote them,
+// and elsewhere stays in its line. No empty line after the last line end.
 class DataFileLines {
 public:
     // A read that failed: the file goes on past it, so what was read is not the file.
     struct ReadFailed {
         QString reason; // the system's
     };
+
+    // A line longer than kLongestLine characters: none that the program writes comes near it, so
+    // the file is damaged there, and reading on would gather it without end.
+    struct LineTooLong {};
+    static constexpr qsizetype kLongestLine = 1024 * 1024;
 
     // Runs after each piece taken from the device with the bytes read into lines so far (none
     // while the encoding is told), so that a caller can show progress however long a line is.
@@ -31,14 +37,26 @@ public:
     DataFileLines(QIODevice &device, qint64 pieceBytes, PieceRead pieceRead = {});
 
     // The next line without its end, valid until the next call; nothing after the last line.
-    // Throws ReadFailed.
+    // Throws ReadFailed and LineTooLong.
     std::optional<QStringView> next();
 
+    // How many characters the search for line ends has looked at: about each character once,
+    // however the pieces fall.
+    qint64 charactersSearched() const { return searched_; }
+
 private:
+    enum class Ends { NotYetKnown, LineFeed, AnyBreak };
+    struct End {
+        qsizetype at;
+        qsizetype length;
+    };
+
     bool isUtf8();
     qint64 read();
-    bool readPiece();
-    bool findLineEnd();
+    void readPiece();
+    std::optional<End> findEnd();
+    std::optional<QStringView> takeLine();
+    std::optional<QStringView> takeLast();
 
     QIODevice &device_;
     QByteArray piece_;
@@ -49,11 +67,12 @@ private:
     bool ended_ = false;
     QString text_; // decoded text not yet handed out, from at_ on
     qsizetype at_ = 0;
-    QString lineEnd_;           // empty until the first line end is known
-    qsizetype lineEndFrom_ = 0; // where the search for the first line end goes on
+    Ends ends_ = Ends::NotYetKnown; // told by the file's first line end
+    qsizetype searchFrom_ = 0;      // where the search for the end of the line at at_ goes on
+    qint64 searched_ = 0;
 };
 
 // Where the needle first occurs in the text from position from on, or -1. Made for the few
-// characters of a line end or a field separator: it looks for their first character, which is
-// quicker than a general search.
+// characters of a field separator: it looks for their first character, which is quicker than a
+// general search.
 qsizetype FindShortText(QStringView text, QStringView needle, qsizetype from);

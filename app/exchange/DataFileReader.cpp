@@ -1,10 +1,12 @@
 #include "exchange/DataFileReader.h"
 
 #include "core/Numbers.h"
+#include "core/modHelpersValidation.h"
 #include "core/modLocalisation.h"
 #include "exchange/DataFileLines.h"
 
 #include <QBuffer>
+#include <QLocale>
 
 #include <array>
 #include <charconv>
@@ -21,12 +23,12 @@ namespace {
 using DataFile::Sample;
 using DataFile::Session;
 
-// Ends the reading of a damaged file; the line being read is to blame. The reason is a text of
-// the string table, its %1 and %2 filled with the values.
+// Ends the reading of a damaged file; the line being read is to blame unless another is named.
+// The reason is a text of the string table, its %1, %2 and %3 filled with the values.
 struct Damaged {
     int reason;
-    QString value = {};
-    QString limit = {};
+    QStringList values = {};
+    std::optional<std::int64_t> line = {};
 };
 
 constexpr int kLineAndReason = 1900;
@@ -40,29 +42,72 @@ constexpr int kNotPartOfADate = 1907;
 constexpr int kNoRecorderFlag = 1908;
 constexpr int kTooFewValues = 1909;
 constexpr int kTooFewGpsValues = 1910;
+constexpr int kOutsideTheRange = 1921;
+constexpr int kLineTooLong = 1923;
 
 // "Line 13: -60 is outside what Runvella can keep, 0 to 2147483647", in the athlete's language.
 QString describe(std::int64_t line, const Damaged &damaged) {
     QString reason = modLocalisation::LoadResString(damaged.reason);
-    if (reason.contains(QLatin1String("%2")))
-        reason = reason.arg(damaged.value, damaged.limit);
-    else if (reason.contains(QLatin1String("%1")))
-        reason = reason.arg(damaged.value);
+    const QStringList &values = damaged.values;
+    switch (values.size()) {
+    case 1:
+        reason = reason.arg(values[0]);
+        break;
+    case 2:
+        reason = reason.arg(values[0], values[1]);
+        break;
+    case 3:
+        reason = reason.arg(values[0], values[1], values[2]);
+        break;
+    }
     return modLocalisation::LoadResString(kLineAndReason).arg(QString::number(line), reason);
 }
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
+constexpr int kFirstZoneLine = 21;
+const QLatin1String kZoneKeys[] = {QLatin1String("timezone1="), QLatin1String("timezone2="),
+                                   QLatin1String("timezone3="), QLatin1String("timezone4="),
+                                   QLatin1String("timezone5=")};
 constexpr int kLastSessionLine = 25;
 constexpr int kSampleFields = 5;
 constexpr int kGpsSampleFields = 11;
 // The date of a start that the file does not give.
 const QDate kZeroDate(1899, 12, 30);
-// The largest duration the program stores and shows, in seconds: as long as an activity entered by
-// hand may be.
-constexpr double kLongestSeconds = std::numeric_limits<std::int32_t>::max();
-// The largest distance or speed: the program keeps them in single precision.
-constexpr double kLargestFigure = std::numeric_limits<float>::max();
+
+// The values a field takes: what the windows that show and edit it accept, and what the recorder
+// gives. A whole field is rounded before it is compared.
+struct Range {
+    double lowest;
+    double largest;
+    bool whole = false;
+};
+
+// A duration in seconds, as long as an activity entered by hand may be.
+constexpr Range kDuration{0, std::numeric_limits<std::int32_t>::max()};
+// The entry window's distance and speed boxes.
+constexpr Range kDecimalBox{0, modHelpers::kLargestDecimal};
+constexpr Range kHeartRate{0, modHelpers::kLargestHeartRate, true};
+// A time in a zone whose hours the zone's hours box takes, with the minutes and seconds beyond.
+constexpr Range kZoneTime{0, (modHelpers::kZoneBoxLimit + 1) * 3600.0 - 1, true};
+// A sample's time, heart rate, speed and distance: what the program keeps of them, speed and
+// distance in single precision, whose range is named in round figures.
+constexpr Range kSampleTime = kDuration;
+constexpr Range kSampleHeartRate{0, std::numeric_limits<std::int32_t>::max(), true};
+constexpr Range kSampleFigure{0, 3.4e38};
+constexpr Range kSampleKind{DataFile::kHeartRateSample, DataFile::kGpsSample, true};
+constexpr Range kLatitude{-90, 90};
+constexpr Range kLongitude{-180, 180};
+// Feet, as the recorder's 16-bit altitude holds them.
+constexpr Range kAltitude{std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()};
+// The recorder's fix state: 0 none to 3 a good fix.
+constexpr Range kAcquisitionStatus{0, 3};
+// Degrees, as the recorder's heading byte gives them: two degrees a step.
+constexpr Range kHeading{0, 2 * 255};
+
+QString limitText(double limit) {
+    return QString::number(limit, 'g', QLocale::FloatingPointShortest);
+}
 
 // The lines of the session section by number, then the lines after them one by one.
 class Lines {
@@ -73,11 +118,10 @@ public:
     bool has(int n) {
         current_ = n;
         while (static_cast<int>(numbered_.size()) < n) {
-            const auto line = file_.next();
+            const auto line = read();
             if (!line)
                 return false;
             numbered_.push_back(line->toString());
-            ++lastNumber_;
         }
         return true;
     }
@@ -100,9 +144,9 @@ public:
 
     // The line after the last one read, valid until the next call.
     std::optional<QStringView> next() {
-        const auto line = file_.next();
+        const auto line = read();
         if (line)
-            current_ = ++lastNumber_;
+            current_ = lastNumber_;
         return line;
     }
 
@@ -110,6 +154,17 @@ public:
     std::int64_t current() const { return current_; }
 
 private:
+    std::optional<QStringView> read() {
+        try {
+            const auto line = file_.next();
+            if (line)
+                ++lastNumber_;
+            return line;
+        } catch (const DataFileLines::LineTooLong &) {
+            throw Damaged{kLineTooLong, {QString::number(DataFileLines::kLongestLine)}, lastNumber_ + 1};
+        }
+    }
+
     DataFileLines &file_;
     std::vector<QString> numbered_;
     std::int64_t lastNumber_ = 0;
@@ -151,35 +206,59 @@ private:
             ++begin;
         double value = 0;
         const auto [stop, error] = std::from_chars(begin, end, value);
+        if (begin != end && error == std::errc::result_out_of_range && stop == end)
+            return beyondDouble(begin, end);
         if (begin == end || error != std::errc() || stop != end || !std::isfinite(value))
-            throw Damaged{kNotANumber, text.toString()};
+            throw Damaged{kNotANumber, {text.toString()}};
         return value;
     }
 
-    // A figure that cannot be below 0, such as a duration or a distance, up to the largest kept.
-    static double measure(double value, double largest) {
-        if (value < 0 || value > largest)
-            throw Damaged{kOutsideWhatIsKept, QString::number(value), QString::number(largest, 'g', 10)};
+    // A number too large for a double is infinite, so that no range takes it; one too close to 0
+    // is 0, as a double rounds it.
+    static double beyondDouble(const char *begin, const char *end) {
+        return QLocale::c().toDouble(QString::fromLatin1(begin, end - begin));
+    }
+
+    // The value of a field in its range; refused, with its text as the file wrote it, outside.
+    double number(QStringView text, const Range &range) const {
+        const double parsed = decimal(text);
+        const double value = range.whole ? Numbers::roundHalfEven(parsed) : parsed;
+        if (!(value >= range.lowest && value <= range.largest))
+            refuse(text, range);
         return value;
+    }
+
+    [[noreturn]] static void refuse(QStringView text, const Range &range) {
+        const QString written = text.trimmed().toString();
+        if (range.lowest == 0)
+            throw Damaged{kOutsideWhatIsKept, {written, limitText(range.largest)}};
+        throw Damaged{kOutsideTheRange, {written, limitText(range.lowest), limitText(range.largest)}};
     }
 
     double whole(QStringView text) const {
         const double value = Numbers::roundHalfEven(decimal(text));
         if (value < std::numeric_limits<std::int32_t>::min() ||
             value > std::numeric_limits<std::int32_t>::max())
-            throw Damaged{kOutOfRange, text.toString()};
+            throw Damaged{kOutOfRange, {text.toString()}};
         return value;
     }
 
-    // A field of the session section: its default when the value is empty, its initial value when
-    // the line lacks its key.
-    double number(int line, QLatin1String key, double whenEmpty, bool isWhole, double whenMissing = 0) const {
+    // A whole number of the session section: its default when the value is empty, its initial
+    // value when the line lacks its key.
+    double whole(int line, QLatin1String key, double whenEmpty, double whenMissing = 0) const {
         const auto text = lines_.value(line, key);
         if (!text)
             return whenMissing;
-        if (text->isEmpty())
-            return whenEmpty;
-        return isWhole ? whole(*text) : decimal(*text);
+        return text->isEmpty() ? whenEmpty : whole(*text);
+    }
+
+    // A figure of the session section, refused outside its range: its default when the value is
+    // empty, 0 when the line lacks its key.
+    double figure(int line, QLatin1String key, double whenEmpty, const Range &range) const {
+        const auto text = lines_.value(line, key);
+        if (!text)
+            return 0;
+        return text->isEmpty() ? whenEmpty : number(*text, range);
     }
 
     // Version 1.1 tells the order of the start's date by the first letter of its pattern; the
@@ -216,7 +295,7 @@ private:
         dayText.replace(QLatin1Char('-'), QLatin1Char('/')).replace(QLatin1Char('.'), QLatin1Char('/'));
         const QStringList parts = dayText.split(QLatin1Char('/'));
         if (parts.size() != 3)
-            throw Damaged{kNotADate, value};
+            throw Damaged{kNotADate, {value}};
         const int first = datePart(parts[0]);
         const int second = datePart(parts[1]);
         const int third = datePart(parts[2]);
@@ -235,7 +314,7 @@ private:
         const QTime time =
             parseTime(pieces.join(QLatin1Char(' ')).trimmed().replace(QLatin1Char('.'), QLatin1Char(':')));
         if (!day.isValid() || !time.isValid())
-            throw Damaged{kNotADate, value};
+            throw Damaged{kNotADate, {value}};
         return QDateTime(day, time);
     }
 
@@ -243,7 +322,7 @@ private:
         bool ok = false;
         const int value = text.toInt(&ok);
         if (!ok || value < 0 || text.size() > 4)
-            throw Damaged{kNotPartOfADate, text};
+            throw Damaged{kNotPartOfADate, {text}};
         return value;
     }
 
@@ -283,28 +362,25 @@ private:
 
     void readFields(Session &session) const {
         lines_.at(5); // the sport's name: the number names the sport
-        session.sportId = number(6, QLatin1String("sportid="), context_.primarySport, true);
+        session.sportId = whole(6, QLatin1String("sportid="), context_.primarySport);
         const auto unit = lines_.value(7, QLatin1String("distanceunit="));
         session.distanceUnit = unit && unit->isEmpty() ? context_.primaryUnit : unit.value_or(QString());
         const double unitCode = primaryUnitCode();
-        session.avgSpeedUnits = number(8, QLatin1String("avgspeedunit="), unitCode, true, unitCode);
-        session.maxSpeedUnits = number(9, QLatin1String("maxspeedunit="), unitCode, true, unitCode);
-        session.avgPaceUnits = number(10, QLatin1String("avgpaceunits="), unitCode, true, unitCode);
-        session.maxPaceUnits = number(11, QLatin1String("maxpaceunits="), unitCode, true, unitCode);
-        session.distance = measure(number(12, QLatin1String("distance="), 0, false), kLargestFigure);
-        session.duration = measure(number(13, QLatin1String("duration="), 60, false), kLongestSeconds);
+        session.avgSpeedUnits = whole(8, QLatin1String("avgspeedunit="), unitCode, unitCode);
+        session.maxSpeedUnits = whole(9, QLatin1String("maxspeedunit="), unitCode, unitCode);
+        session.avgPaceUnits = whole(10, QLatin1String("avgpaceunits="), unitCode, unitCode);
+        session.maxPaceUnits = whole(11, QLatin1String("maxpaceunits="), unitCode, unitCode);
+        session.distance = figure(12, QLatin1String("distance="), 0, kDecimalBox);
+        session.duration = figure(13, QLatin1String("duration="), 60, kDuration);
         session.description = description();
-        session.sessionType = number(15, QLatin1String("sessiontype="), 99, true);
-        session.maxHr = number(16, QLatin1String("maxhr="), 0, true);
-        session.maxSpeed = number(17, QLatin1String("maxspeed="), 0, false);
-        session.avgHr = number(18, QLatin1String("avghr="), 0, true);
-        session.avgSpeed = number(19, QLatin1String("avgspeed="), 0, false);
+        session.sessionType = whole(15, QLatin1String("sessiontype="), 99);
+        session.maxHr = figure(16, QLatin1String("maxhr="), 0, kHeartRate);
+        session.maxSpeed = figure(17, QLatin1String("maxspeed="), 0, kDecimalBox);
+        session.avgHr = figure(18, QLatin1String("avghr="), 0, kHeartRate);
+        session.avgSpeed = figure(19, QLatin1String("avgspeed="), 0, kDecimalBox);
         session.fromDataRecorder = fromDataRecorder();
-        static const QLatin1String kZoneKeys[] = {QLatin1String("timezone1="), QLatin1String("timezone2="),
-                                                  QLatin1String("timezone3="), QLatin1String("timezone4="),
-                                                  QLatin1String("timezone5=")};
         for (int zone = 0; zone < 5; ++zone)
-            session.timeInZone[zone] = number(21 + zone, kZoneKeys[zone], 0, true);
+            session.timeInZone[zone] = figure(kFirstZoneLine + zone, kZoneKeys[zone], 0, kZoneTime);
     }
 
     double primaryUnitCode() const {
@@ -382,26 +458,26 @@ private:
         if (count < kSampleFields)
             throw Damaged{kTooFewValues};
         Sample sample;
-        sample.duration = measure(decimal(fields[0]), kLongestSeconds);
-        sample.hr = measure(whole(fields[1]), std::numeric_limits<std::int32_t>::max());
-        sample.speed = measure(decimal(fields[2]), kLargestFigure);
-        sample.distance = measure(decimal(fields[3]), kLargestFigure);
-        sample.type = static_cast<int>(whole(fields[4]));
+        sample.duration = number(fields[0], kSampleTime);
+        sample.hr = number(fields[1], kSampleHeartRate);
+        sample.speed = number(fields[2], kSampleFigure);
+        sample.distance = number(fields[3], kSampleFigure);
+        sample.type = static_cast<int>(number(fields[4], kSampleKind));
         if (sample.type != DataFile::kGpsSample)
             return sample;
         if (count < kGpsSampleFields)
             throw Damaged{kTooFewGpsValues};
-        sample.longitude = decimal(fields[5]);
-        sample.latitude = decimal(fields[6]);
-        sample.altitude = optionalDecimal(fields[7]);
-        sample.acqStatus = optionalDecimal(fields[8]);
-        sample.trueHeading = optionalDecimal(fields[9]);
-        sample.magHeading = optionalDecimal(fields[10]);
+        sample.longitude = number(fields[5], kLongitude);
+        sample.latitude = number(fields[6], kLatitude);
+        sample.altitude = optionalNumber(fields[7], kAltitude);
+        sample.acqStatus = optionalNumber(fields[8], kAcquisitionStatus);
+        sample.trueHeading = optionalNumber(fields[9], kHeading);
+        sample.magHeading = optionalNumber(fields[10], kHeading);
         return sample;
     }
 
-    std::optional<double> optionalDecimal(QStringView text) const {
-        return text.trimmed().isEmpty() ? std::nullopt : std::optional<double>(decimal(text));
+    std::optional<double> optionalNumber(QStringView text, const Range &range) const {
+        return text.trimmed().isEmpty() ? std::nullopt : std::optional<double>(number(text, range));
     }
 
     Lines &lines_;
@@ -415,6 +491,16 @@ bool isHeading(const QString &line, QLatin1String heading) {
     return line.trimmed().compare(heading, Qt::CaseInsensitive) == 0;
 }
 
+// A line too long to be read is no heading either.
+bool hasHeadings(Lines &lines) {
+    try {
+        return lines.has(2) && isHeading(lines.at(1), QLatin1String("[Runvella Data File]")) &&
+               isHeading(lines.at(2), QLatin1String("[session data]"));
+    } catch (const Damaged &) {
+        return false;
+    }
+}
+
 } // namespace
 
 Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &receiver, qint64 pieceBytes) {
@@ -422,8 +508,7 @@ Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &r
     try {
         DataFileLines file(device, pieceBytes, receiver.pieceRead);
         Lines lines(file);
-        if (!lines.has(2) || !isHeading(lines.at(1), QLatin1String("[Runvella Data File]")) ||
-            !isHeading(lines.at(2), QLatin1String("[session data]"))) {
+        if (!hasHeadings(lines)) {
             result.outcome = Outcome::NotDataFile;
             return result;
         }
@@ -432,7 +517,7 @@ Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &r
             result.outcome = Outcome::Read;
         } catch (const Damaged &damaged) {
             result.outcome = Outcome::Damaged;
-            result.problem = describe(lines.current(), damaged);
+            result.problem = describe(damaged.line.value_or(lines.current()), damaged);
         }
     } catch (const DataFileLines::ReadFailed &failed) {
         result.outcome = Outcome::Unreadable;

@@ -1,6 +1,7 @@
 #include "exchange/DataFileReader.h"
 
 #include "core/Globals.h"
+#include "exchange/DataFileLines.h"
 
 #include <QBuffer>
 #include <QScopedValueRollback>
@@ -215,33 +216,6 @@ TEST(DataFileReader, GpsRowsCarryPositionsAndUnderTheShortHeaderAreSpeedSamples)
     EXPECT_FALSE(samples[1].altitude);
 }
 
-TEST(DataFileReader, LineEndsOfOtherSystemsReadAlike) {
-    const QStringList lines = sessionSection() + recorded({R"("600","142","8.3","1.254","0")"});
-    for (const char *lineEnd : {"\n", "\r"}) {
-        const auto result = ParseDataFile(bytes(lines, lineEnd), kContext);
-        ASSERT_EQ(result.outcome, Outcome::Read);
-        EXPECT_EQ(result.activity.session.description, "Tempo");
-        EXPECT_EQ(result.activity.samples.size(), 1u);
-    }
-    // In a CR LF file a lone line feed belongs to its line and shifts nothing.
-    QStringList withFeed = lines;
-    withFeed[13] = "description=one\ntwo";
-    EXPECT_EQ(read(withFeed).session.description, "one\ntwo");
-    EXPECT_EQ(read(withFeed).session.sessionType, 20);
-}
-
-TEST(DataFileReader, TextIsWindows1252OrUtf8) {
-    QByteArray cp1252 = bytes(sessionSection());
-    cp1252.replace("description=Tempo", "description=Caf\xE9 \x80");
-    EXPECT_EQ(ParseDataFile(cp1252, kContext).activity.session.description, QString::fromUtf8("Café €"));
-    QByteArray utf8 = bytes(sessionSection());
-    utf8.replace("description=Tempo", QString::fromUtf8("description=Łódź €").toUtf8());
-    EXPECT_EQ(ParseDataFile(utf8, kContext).activity.session.description, QString::fromUtf8("Łódź €"));
-    EXPECT_EQ(ParseDataFile(utf8 + "\xC5", kContext).activity.session.description->left(2),
-              QString::fromUtf8("Å\u0081"))
-        << "a file that ends inside a UTF-8 character is no UTF-8";
-}
-
 // The file read a few bytes at a time, as a large file is read a piece at a time.
 DataFileReader::Result readInPieces(const QByteArray &bytes, qint64 pieceBytes) {
     QBuffer buffer;
@@ -257,11 +231,74 @@ DataFileReader::Result readInPieces(const QByteArray &bytes, qint64 pieceBytes) 
     return result;
 }
 
+TEST(DataFileReader, LineEndsOfOtherSystemsReadAlike) {
+    const QStringList lines = sessionSection() + recorded({R"("600","142","8.3","1.254","0")"});
+    for (const char *lineEnd : {"\n", "\r"}) {
+        const auto result = ParseDataFile(bytes(lines, lineEnd), kContext);
+        ASSERT_EQ(result.outcome, Outcome::Read);
+        EXPECT_EQ(result.activity.session.description, "Tempo");
+        EXPECT_EQ(result.activity.samples.size(), 1u);
+    }
+    // In a CR LF file a lone carriage return belongs to its line and shifts nothing.
+    QStringList withReturn = lines;
+    withReturn[13] = "description=one\rtwo";
+    EXPECT_EQ(read(withReturn).session.description, "one\rtwo");
+    EXPECT_EQ(read(withReturn).session.sessionType, 20);
+}
+
+// The lines with the first one ended as given and each of the others by the next of the ends.
+QByteArray withEnds(const QStringList &lines, const QByteArray &first, const QList<QByteArray> &others) {
+    QByteArray text = lines[0].toLatin1() + first;
+    for (qsizetype line = 1; line < lines.size(); ++line)
+        text += lines[line].toLatin1() + others[line % others.size()];
+    return text;
+}
+
+// A file put together on several systems ends its lines in several ways; none leaves a stray
+// carriage return in a value.
+TEST(DataFileReader, CrLfAndLfEndALineWhereverTheyStand) {
+    const QStringList lines = sessionSection() + recorded({R"("600","142","8.3","1.254","0")"});
+    const struct {
+        const char *name;
+        QByteArray bytes;
+    } cases[] = {
+        {"LF first, then CR LF", withEnds(lines, "\n", {"\r\n"})},
+        {"CR LF first, then LF", withEnds(lines, "\r\n", {"\n"})},
+        {"LF first, then both", withEnds(lines, "\n", {"\r\n", "\n"})},
+        {"CR first, then all three", withEnds(lines, "\r", {"\r\n", "\n", "\r"})},
+    };
+    for (const auto &c : cases) {
+        for (const qint64 piece : {qint64{1}, qint64{7}, qint64(c.bytes.size())}) {
+            const auto result = readInPieces(c.bytes, piece);
+            ASSERT_EQ(result.outcome, Outcome::Read) << c.name << ": " << result.problem.toStdString();
+            EXPECT_EQ(result.activity.session.distanceUnit, "mi") << c.name;
+            EXPECT_EQ(result.activity.session.description, "Tempo") << c.name;
+            EXPECT_EQ(result.activity.session.timeInZone[4], 50) << c.name;
+            ASSERT_EQ(result.activity.samples.size(), 1u) << c.name;
+            EXPECT_EQ(result.activity.samples[0].type, DataFile::kHeartRateSample) << c.name;
+        }
+    }
+}
+
+TEST(DataFileReader, TextIsWindows1252OrUtf8) {
+    QByteArray cp1252 = bytes(sessionSection());
+    cp1252.replace("description=Tempo", "description=Caf\xE9 \x80");
+    EXPECT_EQ(ParseDataFile(cp1252, kContext).activity.session.description, QString::fromUtf8("Café €"));
+    QByteArray utf8 = bytes(sessionSection());
+    utf8.replace("description=Tempo", QString::fromUtf8("description=Łódź €").toUtf8());
+    EXPECT_EQ(ParseDataFile(utf8, kContext).activity.session.description, QString::fromUtf8("Łódź €"));
+    EXPECT_EQ(ParseDataFile(utf8 + "\xC5", kContext).activity.session.description->left(2),
+              QString::fromUtf8("Å\u0081"))
+        << "a file that ends inside a UTF-8 character is no UTF-8";
+}
+
 TEST(DataFileReader, PiecesReadAsTheWholeFileWhereverTheyEnd) {
     const QStringList rows = recorded({R"("600","142","8.3","1.254","0")", R"("602","143","8.4","1.256","1")",
                                        R"("0","0","6.1","0.006","2","-73.5","45.5","12.5","3","","80")"});
     QStringList withFeed = sessionSection() + rows;
     withFeed[13] = "description=one\ntwo";
+    QStringList withReturn = sessionSection() + rows;
+    withReturn[13] = "description=one\rtwo";
     const auto utf8 = [&rows](const char *bom) {
         return bom + bytes(sessionSection() + rows)
                          .replace("description=Tempo", "description=\xC5\x81\xC3\xB3"
@@ -274,7 +311,10 @@ TEST(DataFileReader, PiecesReadAsTheWholeFileWhereverTheyEnd) {
         {"CR LF", bytes(sessionSection() + rows)},
         {"LF", bytes(sessionSection() + rows, "\n")},
         {"CR", bytes(sessionSection() + rows, "\r")},
-        {"lone LF in a CR LF file", bytes(withFeed)},
+        {"LF inside a line of a CR LF file", bytes(withFeed)},
+        {"lone CR in a CR LF file", bytes(withReturn)},
+        {"LF first, then CR LF", withEnds(sessionSection() + rows, "\n", {"\r\n"})},
+        {"CR first, then all three", withEnds(sessionSection() + rows, "\r", {"\r\n", "\n", "\r"})},
         {"no end after the last line", bytes(sessionSection() + rows).chopped(2)},
         {"UTF-8", utf8("")},
         {"UTF-8 with its mark", utf8("\xEF\xBB\xBF")},
@@ -385,6 +425,14 @@ TEST(DataFileReader, DamagedFilesGiveNoActivity) {
     const auto row = [](const char *duration, const char *hr, const char *speed, const char *distance) {
         return QStringLiteral(R"("%1","%2","%3","%4","0")").arg(duration, hr, speed, distance);
     };
+    const auto flagged = [](const char *flag) {
+        return QStringLiteral(R"("600","142","8.3","1.254","%1")").arg(flag);
+    };
+    const auto gpsRow = [](const char *longitude, const char *latitude, const char *altitude,
+                           const char *acqStatus, const char *trueHeading, const char *magHeading) {
+        return QStringLiteral(R"("0","0","6.1","0.006","2","%1","%2","%3","%4","%5","%6")")
+            .arg(longitude, latitude, altitude, acqStatus, trueHeading, magHeading);
+    };
     const struct {
         const char *name;
         QStringList lines;
@@ -417,6 +465,32 @@ TEST(DataFileReader, DamagedFilesGiveNoActivity) {
         {"negative speed", section + recorded({row("600", "142", "-8.3", "1.254")}), 29},
         {"speed beyond single precision", section + recorded({row("600", "142", "1e39", "1.254")}), 29},
         {"negative sample distance", section + recorded({row("600", "142", "8.3", "-1.254")}), 29},
+        // Figures the windows that show and edit them refuse.
+        {"distance beyond the entry box", with(11, "distance=100000"), 12},
+        {"distance of 3.0e38", with(11, "distance=3.0e38"), 12},
+        {"maximum speed beyond the entry box", with(16, "maxSpeed=99999.5"), 17},
+        {"negative maximum speed", with(16, "maxSpeed=-1"), 17},
+        {"average speed of 1e300", with(18, "avgSpeed=1e300"), 19},
+        {"negative peak heart rate", with(15, "maxHR=-1"), 16},
+        {"average heart rate above 300", with(17, "avgHR=301"), 18},
+        {"average heart rate of 2^63", with(17, "avgHR=9223372036854775808"), 18},
+        {"negative zone time", with(20, "TimeZone1=-10"), 21},
+        {"zone time beyond the hours box", with(24, "TimeZone5=1083600"), 25},
+        {"unknown data flag", section + recorded({flagged("3")}), 29},
+        {"negative data flag", section + recorded({flagged("-1")}), 29},
+        {"longitude off the globe", section + recorded({gpsRow("180.5", "45.5", "12", "3", "90", "80")}), 29},
+        {"latitude off the globe", section + recorded({gpsRow("-73.5", "-90.5", "12", "3", "90", "80")}), 29},
+        {"latitude of 1e300", section + recorded({gpsRow("-73.5", "1e300", "12", "3", "90", "80")}), 29},
+        {"altitude beyond 16 bits", section + recorded({gpsRow("-73.5", "45.5", "32768", "3", "90", "80")}),
+         29},
+        {"negative acquisition status", section + recorded({gpsRow("-73.5", "45.5", "12", "-1", "90", "80")}),
+         29},
+        {"acquisition status above 3", section + recorded({gpsRow("-73.5", "45.5", "12", "4", "90", "80")}),
+         29},
+        {"true heading beyond a byte", section + recorded({gpsRow("-73.5", "45.5", "12", "3", "512", "80")}),
+         29},
+        {"negative magnetic heading", section + recorded({gpsRow("-73.5", "45.5", "12", "3", "90", "-2")}),
+         29},
     };
     for (const auto &c : cases) {
         const auto result = ParseDataFile(bytes(c.lines), kContext);
@@ -431,6 +505,19 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
     negative[12] = "duration=-60";
     QStringList word = sessionSection();
     word[15] = "maxHR=high";
+    // Values named as the file wrote them, however large.
+    QStringList tooLong = sessionSection();
+    tooLong[12] = "duration=2147483648";
+    QStringList tooFar = sessionSection();
+    tooFar[11] = "distance=3.0e38";
+    const QString manyDigits = "1" + QString(399, '0');
+    QStringList tooFast = sessionSection();
+    tooFast[15] = "maxHR=" + manyDigits;
+    const QStringList offTheGlobe =
+        sessionSection() + recorded({R"("0","0","6.1","0.006","2","-73.5","-91","12","3","90","80")"});
+    const QStringList tooQuick = sessionSection() + recorded({R"("600","142","1e39","1.254","0")"});
+    QStringList longZone = sessionSection();
+    longZone[22] = "TimeZone3= 100000 ";
     const struct {
         QStringList lines;
         int languageOffset;
@@ -441,6 +528,14 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
          "Zeile 13: -60 liegt außerhalb dessen, was Runvella speichern kann (0 bis 2147483647)"},
         {word, 0, "Line 16: \"high\" is not a number"},
         {word, 1000, "Ligne 16 : « high » n'est pas un nombre"},
+        {tooLong, 0, "Line 13: 2147483648 is outside what Runvella can keep, 0 to 2147483647"},
+        {tooFar, 0, "Line 12: 3.0e38 is outside what Runvella can keep, 0 to 99999"},
+        {tooFast, 0, "Line 16: " + manyDigits + " is outside what Runvella can keep, 0 to 300"},
+        {tooQuick, 0, "Line 29: 1e39 is outside what Runvella can keep, 0 to 3.4e+38"},
+        {offTheGlobe, 0, "Line 29: -91 is outside what Runvella can keep, -90 to 90"},
+        {offTheGlobe, 3000, "Zeile 29: -91 liegt außerhalb dessen, was Runvella speichern kann (-90 bis 90)"},
+        {longZone, 0, "Line 23: 100000 seconds in the zone are more than the 1800 seconds of the activity"},
+        {longZone, 4000, "Riga 23: 100000 secondi nella zona superano i 1800 secondi dell'attività"},
     };
     for (const auto &c : cases) {
         const QScopedValueRollback<int> language(gLanguageOffset, c.languageOffset);
@@ -450,17 +545,93 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
 
 TEST(DataFileReader, FiguresAtTheEdgesOfWhatIsKeptAreRead) {
     QStringList lines = sessionSection();
-    lines[11] = "distance=0";
+    lines[11] = "distance=99999";
     lines[12] = "duration=2147483647";
+    lines[15] = "maxHR=300";
+    lines[16] = "maxSpeed=99999";
+    lines[17] = "avgHR=0";
+    lines[18] = "avgSpeed=1e-400";
+    lines[20] = "TimeZone1=1083599";
     const auto activity =
         read(lines + recorded({R"("0","0","0","0","0")", R"("2147483647","255","3.4e38","3.4e38","1")",
-                               R"("5","0","6.1","0.006","2","-73.5","-45.5","-12.5","0","-1","-2")"}));
-    EXPECT_EQ(activity.session.distance, 0);
+                               R"("5","0","6.1","0.006","2","-73.5","-45.5","-12.5","0","1","2")",
+                               R"("6","0","6.1","0.006","2","-180","-90","-32768","0","0","0")",
+                               R"("7","0","6.1","0.006","2","180","90","32767","3","510","510")"}));
+    EXPECT_EQ(activity.session.distance, 99999);
     EXPECT_EQ(activity.session.duration, 2147483647);
-    ASSERT_EQ(activity.samples.size(), 3u);
+    EXPECT_EQ(activity.session.maxHr, 300);
+    EXPECT_EQ(activity.session.maxSpeed, 99999);
+    EXPECT_EQ(activity.session.avgSpeed, 0) << "a number too close to 0 for a double is 0";
+    EXPECT_EQ(activity.session.timeInZone[0], 1083599) << "300 hours, 59 minutes and 59 seconds";
+    ASSERT_EQ(activity.samples.size(), 5u);
     EXPECT_EQ(activity.samples[1].speed, 3.4e38);
     EXPECT_EQ(activity.samples[2].latitude, -45.5) << "positions and heights have signs";
     EXPECT_EQ(activity.samples[2].altitude, -12.5);
+    EXPECT_EQ(activity.samples[3].longitude, -180);
+    EXPECT_EQ(activity.samples[3].latitude, -90);
+    EXPECT_EQ(activity.samples[3].altitude, -32768);
+    EXPECT_EQ(activity.samples[4].longitude, 180);
+    EXPECT_EQ(activity.samples[4].latitude, 90);
+    EXPECT_EQ(activity.samples[4].acqStatus, 3);
+    EXPECT_EQ(activity.samples[4].trueHeading, 510) << "the recorder's heading byte, two degrees a step";
+}
+
+// No line of a data file comes near a million characters: a longer one is damage, and a file without
+// line ends is read no further than that, however large it is.
+TEST(DataFileReader, ALineTooLongForADataFileEndsTheReading) {
+    const qsizetype longest = DataFileLines::kLongestLine;
+    const auto withDescription = [](qsizetype lineLength) {
+        QStringList lines = sessionSection();
+        lines[13] = "description=" + QString(lineLength - 12, 'x');
+        return bytes(lines);
+    };
+    const QByteArray longRow =
+        bytes(sessionSection() + recorded({R"("600","142","8.3","1.254","0")", QString(longest + 1, '"')}));
+    for (const qint64 piece : {qint64{4096}, DataFileReader::kReadPieceBytes, qint64{8} * longest}) {
+        EXPECT_EQ(readInPieces(withDescription(longest), piece).outcome, Outcome::Read) << piece;
+        const auto description = readInPieces(withDescription(longest + 1), piece);
+        EXPECT_EQ(description.outcome, Outcome::Damaged) << piece;
+        EXPECT_EQ(description.problem, "Line 14: the line is longer than 1048576 characters") << piece;
+        const auto row = readInPieces(longRow, piece);
+        EXPECT_EQ(row.outcome, Outcome::Damaged) << piece;
+        EXPECT_EQ(row.problem, "Line 30: the line is longer than 1048576 characters") << piece;
+        EXPECT_EQ(row.activity.samples.size(), 1u) << piece;
+    }
+
+    QBuffer endless;
+    endless.setData(QByteArray(4 * longest, 'x'));
+    endless.open(QIODevice::ReadOnly);
+    qint64 readIntoLines = 0;
+    const auto result = DataFileReader::ReadDataFile(
+        endless, kContext,
+        {.session = [](const DataFile::Session &) {},
+         .sample = [](const DataFile::Sample &) {},
+         .pieceRead = [&readIntoLines](qint64 bytesRead) { readIntoLines = bytesRead; }},
+        DataFileReader::kReadPieceBytes);
+    EXPECT_EQ(result.outcome, Outcome::NotDataFile) << "a first line that long is no heading";
+    EXPECT_LE(readIntoLines, longest + 2 * DataFileReader::kReadPieceBytes);
+}
+
+// A file of long lines read a small piece at a time is searched for line ends about once, not
+// again from each line's start with every piece.
+TEST(DataFileLines, EachCharacterIsSearchedForALineEndAboutOnce) {
+    const QString longLine(300'000, 'x');
+    const QStringList expected{longLine, "short", longLine};
+    for (const char *lineEnd : {"\r\n", "\n", "\r"}) {
+        const QByteArray text = (expected + QStringList{""}).join(lineEnd).toLatin1();
+        for (const qint64 piece : {qint64{1000}, DataFileReader::kReadPieceBytes}) {
+            QBuffer buffer;
+            buffer.setData(text);
+            buffer.open(QIODevice::ReadOnly);
+            DataFileLines lines(buffer, piece);
+            QStringList read;
+            while (const auto line = lines.next())
+                read << line->toString();
+            EXPECT_EQ(read, expected);
+            EXPECT_LE(lines.charactersSearched(), text.size() + text.size() / piece + 1)
+                << QByteArray(lineEnd).toHex().toStdString() << ", pieces of " << piece;
+        }
+    }
 }
 
 TEST(DataFileReader, FilesWithoutTheTwoHeadingsAreNoDataFiles) {

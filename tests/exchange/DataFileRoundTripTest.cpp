@@ -1,5 +1,6 @@
 #include "ExchangeFixture.h"
 #include "common/OtherThread.h"
+#include "core/HeartRateZones.h"
 #include "core/LocaleScope.h"
 #include "exchange/DataFileExport.h"
 #include "exchange/DataFileImport.h"
@@ -60,6 +61,41 @@ TEST_F(DataFileRoundTrip, ExportThenImportGivesTheSameActivityAndSamples) {
         ASSERT_NE(copy, original);
         expectSameActivity(original, copy);
     }
+}
+
+// The figures at the edges of what the recorder gives and the entry window takes come back as
+// they were stored, and so do zone times that a recompute counted from every heart-rate sample.
+TEST_F(DataFileRoundTrip, TheLargestFiguresTheProgramStoresComeBack) {
+    DataFile::Activity recorded = joinedGps();
+    recorded.session.duration = 2; // from the first heart-rate sample to the last
+    recorded.session.maxHr = 255;
+    DataFile::Sample &low = recorded.samples[2];
+    low.longitude = -180;
+    low.latitude = -90;
+    low.altitude = -2000;
+    low.acqStatus = 0;
+    low.trueHeading = 0;
+    low.magHeading = 0;
+    DataFile::Sample &high = recorded.samples[3];
+    high.longitude = 179.999978542327881; // the largest the recorder's 24 bits hold
+    high.latitude = 90;
+    high.altitude = 30767;
+    high.acqStatus = 3;
+    high.trueHeading = 510;
+    high.magHeading = 510;
+    const SessionKey original = store(recorded);
+    ComputeTimeInZones(gConn, original);
+    ASSERT_EQ(numbers("select time_zone2 from sessions where prkey = " + std::to_string(original))[0], 4)
+        << "two samples of zone 2, two seconds each";
+    expectSameActivity(original, roundTrip(original));
+
+    DataFile::Activity entered = longestEntered();
+    entered.session.distance = 99999;
+    entered.session.maxSpeed = entered.session.avgSpeed = 99999;
+    entered.session.maxHr = entered.session.avgHr = 300;
+    entered.session.timeInZone = {300 * 3600 + 59 * 60, 0, 0, 0, 0};
+    const SessionKey typed = store(entered);
+    expectSameActivity(typed, roundTrip(typed));
 }
 
 TEST_F(DataFileRoundTrip, ACommaDecimalLocaleWritesAndReadsTheSameNumbers) {
