@@ -517,7 +517,7 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
         sessionSection() + recorded({R"("0","0","6.1","0.006","2","-73.5","-91","12","3","90","80")"});
     const QStringList tooQuick = sessionSection() + recorded({R"("600","142","1e39","1.254","0")"});
     QStringList longZone = sessionSection();
-    longZone[22] = "TimeZone3= 100000 ";
+    longZone[22] = "TimeZone3= 1083600 ";
     const struct {
         QStringList lines;
         int languageOffset;
@@ -534,8 +534,8 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
         {tooQuick, 0, "Line 29: 1e39 is outside what Runvella can keep, 0 to 3.4e+38"},
         {offTheGlobe, 0, "Line 29: -91 is outside what Runvella can keep, -90 to 90"},
         {offTheGlobe, 3000, "Zeile 29: -91 liegt außerhalb dessen, was Runvella speichern kann (-90 bis 90)"},
-        {longZone, 0, "Line 23: 100000 seconds in the zone are more than the 1800 seconds of the activity"},
-        {longZone, 4000, "Riga 23: 100000 secondi nella zona superano i 1800 secondi dell'attività"},
+        {longZone, 0, "Line 23: 1083600 is outside what Runvella can keep, 0 to 1083599"},
+        {longZone, 4000, "Riga 23: 1083600 è al di fuori di ciò che Runvella può conservare, da 0 a 1083599"},
     };
     for (const auto &c : cases) {
         const QScopedValueRollback<int> language(gLanguageOffset, c.languageOffset);
