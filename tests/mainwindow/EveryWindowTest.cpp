@@ -51,6 +51,7 @@
 #include <QTextDocumentFragment>
 #include <QTreeView>
 
+#include <map>
 #include <set>
 
 namespace {
@@ -220,7 +221,8 @@ private:
     }
 
     // A box that the athlete fills or chooses in is named after its own label, so that a screen
-    // reader does not announce the frame around it, or nothing, instead.
+    // reader does not announce the frame around it, or nothing, instead; and no two boxes of a
+    // window share a name.
     void inspectName(const QWidget &control) {
         const bool box = qobject_cast<const QLineEdit *>(&control) ||
                          qobject_cast<const QAbstractSpinBox *>(&control) ||
@@ -229,11 +231,16 @@ private:
         if (!box || qobject_cast<const QAbstractSpinBox *>(up) || qobject_cast<const QComboBox *>(up) ||
             (up && qobject_cast<const QCalendarWidget *>(up->parentWidget())))
             return;
-        QString name = spokenName(control);
-        if (name.trimmed().isEmpty())
+        const QString name = spokenName(control);
+        if (name.trimmed().isEmpty()) {
             faults.insert(nameOf(control) + " has no name of its own");
-        else
-            text(control, name, true, " name");
+            return;
+        }
+        text(control, name, true, " name");
+        const auto [named, isNew] = names_.try_emplace(name, &control);
+        if (!isNew && named->second != &control)
+            faults.insert(nameOf(*named->second) + " and " + nameOf(control) + " are both named \"" +
+                          name.toStdString() + "\"");
     }
 
     // Every cell of every line shows its text whole, however far the list has to scroll for it.
@@ -294,6 +301,7 @@ private:
 
     QWidget &window_;
     std::set<QString> english_;
+    std::map<QString, const QWidget *> names_;
 };
 
 struct WindowOpener {
