@@ -1,6 +1,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "charts/ChartView.h"
+#include "core/ActivityCalendar.h"
 #include "core/Globals.h"
 #include "core/HTMLHelp.h"
 #include "core/ImageControls.h"
@@ -303,6 +304,8 @@ void frmMain::Form_Load() {
     leftSeriesName_->setText(cmbGraph1->accessibleName());
     rightSeriesName_->setText(cmbGraph2->accessibleName());
     ImgInternational->setToolTip(text(1607));
+    ActivityCalendar::Name(*MonthView1);
+    ListView1->setAccessibleName(text(1855));
     ListView1->setToolTip(text(1643));
     applyZonesNotice(this);
     MonthView1->setDateRange(QDate(1753, 1, 1), QDate(9998, 12, 31));

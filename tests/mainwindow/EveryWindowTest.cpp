@@ -41,6 +41,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -220,18 +221,27 @@ private:
         return name;
     }
 
-    // A box that the athlete fills or chooses in is named after its own label, so that a screen
-    // reader does not announce the frame around it, or nothing, instead; and no two boxes of a
-    // window share a name.
+    // A box that the athlete fills or chooses in, a list and a calendar are named after what they
+    // hold, so that a screen reader does not announce the frame around them, or nothing, instead;
+    // and no two of a window share a name. A calendar is read out by the table of its days, which
+    // takes its focus.
     void inspectName(const QWidget &control) {
-        const bool box = qobject_cast<const QLineEdit *>(&control) ||
-                         qobject_cast<const QAbstractSpinBox *>(&control) ||
-                         qobject_cast<const QComboBox *>(&control);
+        const bool calendar = qobject_cast<const QCalendarWidget *>(&control);
+        const bool box =
+            qobject_cast<const QLineEdit *>(&control) || qobject_cast<const QAbstractSpinBox *>(&control) ||
+            qobject_cast<const QComboBox *>(&control) || qobject_cast<const QTreeView *>(&control) ||
+            qobject_cast<const QListView *>(&control) || calendar;
         const QWidget *up = control.parentWidget();
         if (!box || qobject_cast<const QAbstractSpinBox *>(up) || qobject_cast<const QComboBox *>(up) ||
             (up && qobject_cast<const QCalendarWidget *>(up->parentWidget())))
             return;
-        const QString name = spokenName(control);
+        inspectName(control, control);
+        if (calendar)
+            inspectName(control, *control.focusProxy());
+    }
+
+    void inspectName(const QWidget &control, const QWidget &announced) {
+        const QString name = spokenName(announced);
         if (name.trimmed().isEmpty()) {
             faults.insert(nameOf(control) + " has no name of its own");
             return;
