@@ -7,6 +7,7 @@
 #include "analysis/frmTabularData2.h"
 #include "charts/ChartFrame.h"
 #include "charts/ShownTexts.h"
+#include "core/LocaleScope.h"
 #include "core/frmAbout.h"
 #include "core/modLocalisation.h"
 #include "entry/AddWorkout.h"
@@ -49,11 +50,13 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTextDocumentFragment>
 #include <QTreeView>
 
 #include <map>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -108,6 +111,8 @@ public:
                 inspect(*lines);
             else if (auto *chart = qobject_cast<QChartView *>(control))
                 inspect(*chart);
+            else if (auto *calendar = qobject_cast<QCalendarWidget *>(control))
+                inspect(*calendar);
         }
         text(window_, window_.windowTitle(), true);
     }
@@ -254,15 +259,22 @@ private:
     }
 
     // Every cell of every line shows its text whole, however far the list has to scroll for it.
-    void inspect(QTreeView &lines) {
-        const QAbstractItemModel &model = *lines.model();
+    void inspect(QTreeView &lines) { inspectCells(lines, lines, " line"); }
+
+    // The day names and the days show whole in the table of days.
+    void inspect(QCalendarWidget &calendar) {
+        inspectCells(calendar, *qobject_cast<QTableView *>(calendar.focusProxy()), " day");
+    }
+
+    template <typename View> void inspectCells(const QWidget &control, const View &cells, const char *what) {
+        const QAbstractItemModel &model = *cells.model();
         for (int line = 0; line < model.rowCount(); ++line) {
             for (int column = 0; column < model.columnCount(); ++column) {
                 const QModelIndex cell = model.index(line, column);
-                if (lines.isColumnHidden(column) || model.data(cell).toString().isEmpty())
+                if (cells.isColumnHidden(column) || model.data(cell).toString().isEmpty())
                     continue;
-                text(lines, model.data(cell).toString(),
-                     lines.sizeHintForIndex(cell).width() <= lines.visualRect(cell).width(), " line");
+                text(control, model.data(cell).toString(),
+                     cells.sizeHintForIndex(cell).width() <= cells.visualRect(cell).width(), what);
             }
         }
     }
@@ -461,6 +473,20 @@ protected:
         };
     }
 
+    // Each language under the user's locale, and under its own, which the athlete who speaks it
+    // most likely has.
+    static std::vector<std::pair<int, QLocale>> languagesAndLocales() {
+        const QLocale users;
+        std::vector<std::pair<int, QLocale>> shown;
+        for (const auto &[offset, own] : {std::pair(0, QLocale(QLocale::English, QLocale::UnitedStates)),
+                                          std::pair(1000, QLocale(QLocale::French, QLocale::France)),
+                                          std::pair(2000, QLocale(QLocale::Spanish, QLocale::Spain)),
+                                          std::pair(3000, QLocale(QLocale::German, QLocale::Germany)),
+                                          std::pair(4000, QLocale(QLocale::Italian, QLocale::Italy))})
+            shown.insert(shown.end(), {{offset, users}, {offset, own}});
+        return shown;
+    }
+
     // Shows the window at its default size with its layouts done, but runs none of its timers.
     static void showLaidOut(QWidget &window) {
         window.show();
@@ -472,10 +498,12 @@ protected:
 };
 
 TEST_F(EveryWindowTest, ShowsItsTextsWholeInTheChosenLanguageAndFitsTheScreen) {
-    for (const int offset : {0, 1000, 2000, 3000, 4000}) {
+    for (const auto &[offset, shown] : languagesAndLocales()) {
         gLanguageOffset = offset;
+        const LocaleScope locale(shown);
         for (const WindowOpener &opener : openers()) {
-            SCOPED_TRACE(std::string(opener.name) + " in language " + std::to_string(offset));
+            SCOPED_TRACE(std::string(opener.name) + " in language " + std::to_string(offset) +
+                         " and locale " + shown.name().toStdString());
             const std::unique_ptr<QWidget> window = opener.open();
             showLaidOut(*window);
             EXPECT_LE(window->frameGeometry().width(), 1024);
