@@ -1,6 +1,7 @@
 #include "core/ActivityCalendar.h"
 
 #include "core/Globals.h"
+#include "core/modLocalisation.h"
 
 #include <QCalendarWidget>
 #include <QTextCharFormat>
@@ -8,6 +9,11 @@
 #include <set>
 
 namespace ActivityCalendar {
+namespace {
+
+constexpr int kCalendarName = 1854;
+
+} // namespace
 
 void MarkActivityDays(QCalendarWidget &calendar) {
     const QDate firstOfMonth(calendar.yearShown(), calendar.monthShown(), 1);
@@ -25,6 +31,12 @@ void MarkActivityDays(QCalendarWidget &calendar) {
     bold.setFontWeight(QFont::Bold);
     for (const QDate &day : withActivities)
         calendar.setDateTextFormat(day, bold);
+}
+
+void Name(QCalendarWidget &calendar) {
+    const QString name = modLocalisation::LoadResString(kCalendarName);
+    calendar.setAccessibleName(name);
+    calendar.focusProxy()->setAccessibleName(name);
 }
 
 } // namespace ActivityCalendar

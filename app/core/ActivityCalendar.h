@@ -10,4 +10,8 @@ namespace ActivityCalendar {
 // platform::db::DbError when it fails.
 void MarkActivityDays(QCalendarWidget &calendar);
 
+// Names the calendar for screen readers in the chosen language, and the table of its days too:
+// that table takes the calendar's focus, so it is what they announce.
+void Name(QCalendarWidget &calendar);
+
 } // namespace ActivityCalendar

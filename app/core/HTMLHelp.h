@@ -85,7 +85,8 @@ public:
     // True when the file is there, with a warning otherwise. A bare file name becomes its path in
     // the program's help folder.
     bool EnsureFileExists(QString &path);
-    // 1: the program's help file; 2: the name of its popup text file; other kinds: empty.
+    // 1: the program's help file, in the chosen language when it has a translation; 2: the name of
+    // its popup text file; other kinds: empty.
     QString HHSetHelpFile(int16_t kind);
 
 private:

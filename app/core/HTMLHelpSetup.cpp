@@ -1,5 +1,7 @@
 #include "core/HTMLHelp.h"
 
+#include "core/HelpPages.h"
+#include "core/modLocalisation.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 
@@ -59,7 +61,7 @@ void HTMLHelp::HHInvokeWhatsThisHelp(QWidget *window) {
 QString HTMLHelp::HHSetHelpFile(int16_t kind) {
     switch (kind) {
     case 1:
-        return platform::paths::helpDir() + "/index.html";
+        return HelpPages::ContentsPage(platform::paths::helpDir(), modLocalisation::LanguageCode());
     case 2:
         return "Library.txt";
     default:

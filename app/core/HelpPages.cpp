@@ -105,6 +105,12 @@ QList<HelpPage> ReadHelpPages(const QString &folder) {
     return pages;
 }
 
+QString ContentsPage(const QString &folder, const QString &language) {
+    const QDir help(folder);
+    const QString translated = help.filePath(language + "/index.html");
+    return QFileInfo::exists(translated) ? translated : help.filePath("index.html");
+}
+
 QList<HelpPage> PagesWithKeyword(const QList<HelpPage> &pages, const QString &names) {
     return pagesNamed(pages, &HelpPage::keywords, names);
 }

@@ -25,6 +25,10 @@ struct HelpPage {
 // Every HTML page under the folder, in path order.
 QList<HelpPage> ReadHelpPages(const QString &folder);
 
+// The contents page of the help in a language (its code, such as "fr"): index.html of the
+// language's own subfolder when there is one, else the folder's own index.html, in English.
+QString ContentsPage(const QString &folder, const QString &language);
+
 // The pages that carry any of the semicolon-separated names (case ignored), in path order.
 QList<HelpPage> PagesWithKeyword(const QList<HelpPage> &pages, const QString &names);
 QList<HelpPage> PagesWithALink(const QList<HelpPage> &pages, const QString &names);

@@ -9,13 +9,19 @@
 #include <QFile>
 #include <QHash>
 
+#include <iterator>
+
 namespace modLocalisation {
 namespace {
+
+// In the order of their language offsets: 0, 1000, ... 4000.
+constexpr const char *kLanguageCodes[] = {"en", "fr", "es", "de", "it"};
+constexpr int kOffsetPerLanguage = 1000;
 
 const QHash<int, QString> &table() {
     static const QHash<int, QString> strings = [] {
         QHash<int, QString> all;
-        for (const char *language : {"en", "fr", "es", "de", "it"}) {
+        for (const char *language : kLanguageCodes) {
             QFile file(QStringLiteral(":/strings/%1.tsv").arg(QLatin1String(language)));
             if (file.open(QIODevice::ReadOnly))
                 all.insert(StringTableFile::parse(QString::fromUtf8(file.readAll())));
@@ -38,6 +44,11 @@ QString LoadResString(int baseId) {
     if (auto text = FindString(baseId + gLanguageOffset))
         return *text;
     return FindString(baseId).value_or(QString());
+}
+
+QString LanguageCode() {
+    const auto language = static_cast<std::size_t>(gLanguageOffset / kOffsetPerLanguage);
+    return QLatin1String(language < std::size(kLanguageCodes) ? kLanguageCodes[language] : kLanguageCodes[0]);
 }
 
 void LocalizeDialogButtons() {

@@ -15,6 +15,9 @@ std::optional<QString> FindString(int fullId);
 // that language falls back to English, so no message is ever shown empty.
 QString LoadResString(int baseId);
 
+// The chosen language's code: "en", "fr", "es", "de" or "it".
+QString LanguageCode();
+
 // The language offset that a stored "language" setting selects, given the settings store's result
 // of reading it: 0 for anything not offered.
 int LanguageOffsetFor(long readStatus, int storedValue);

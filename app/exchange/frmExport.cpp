@@ -86,6 +86,8 @@ void frmExport::Form_Load() {
         MonthView1->setFirstDayOfWeek(Qt::Sunday);
     modLocalisation::LocalizeForm(this);
     setWindowTitle(text(1408));
+    ActivityCalendar::Name(*MonthView1);
+    ListView1->setAccessibleName(text(1856));
     MonthView1->setSelectedDate(QDate::currentDate());
     Label1->setText(text(1650));
     Label1->hide();

@@ -160,6 +160,7 @@ void frmTrenloSync::connectHandlers() {
 
 void frmTrenloSync::Form_Load() {
     modLocalisation::LocalizeForm(this);
+    ListView1->setAccessibleName(text(1857));
     txtUsername->setText(modCredentials::ShownCredential(gPartnerUser));
     txtPassword->setText(modCredentials::ShownCredential(gPartnerPassword));
     const QSignalBlocker quiet1(DTPicker1);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QTableView>
 #include <QTextCharFormat>
 
@@ -13,6 +14,9 @@
 namespace {
 
 constexpr int kDaysPerWeek = 7;
+// Day names are never drawn smaller than this, in points, to fit their columns.
+constexpr qreal kSmallestDayNames = 6;
+constexpr qreal kDayNamesStep = 0.5;
 
 } // namespace
 
@@ -89,9 +93,41 @@ void MonthView::selectionMoved() {
 }
 
 bool MonthView::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == days_->viewport() && event->type() == QEvent::Resize)
+        fitDayNames();
     if (watched == days_->viewport() && !forwarding_ && mouseEvent(watched, event))
         return true;
     return QCalendarWidget::eventFilter(watched, event);
+}
+
+void MonthView::changeEvent(QEvent *event) {
+    QCalendarWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LocaleChange)
+        fitDayNames();
+}
+
+// The day names take the calendar's font, or a smaller one where the columns are too narrow for
+// it, as they are at the designed width for names such as the French "sam.".
+void MonthView::fitDayNames() {
+    const int margins = 2 * (days_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, days_) + 1);
+    const int room = days_->viewport()->width() / (kDaysPerWeek + headerColumns()) - margins;
+    QFont names = font();
+    if (names.pointSizeF() <= 0) // a font set in pixels is left as it is
+        return;
+    const auto widest = [&] {
+        const QFontMetrics metrics(names);
+        int width = 0;
+        for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+            width = std::max(width, metrics.horizontalAdvance(locale().dayName(day, QLocale::ShortFormat)));
+        return width;
+    };
+    while (widest() > room && names.pointSizeF() - kDayNamesStep >= kSmallestDayNames)
+        names.setPointSizeF(names.pointSizeF() - kDayNamesStep);
+    QTextCharFormat format = headerTextFormat();
+    if (format.fontPointSize() == names.pointSizeF())
+        return;
+    format.setFontPointSize(names.pointSizeF());
+    setHeaderTextFormat(format);
 }
 
 bool MonthView::mouseEvent(QObject *watched, QEvent *event) {

@@ -39,6 +39,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void paintCell(QPainter *painter, const QRect &rect, QDate date) const override;
 
 private:
@@ -48,6 +49,7 @@ private:
     void selectOneDay(const QDate &day);
     void selectionMoved();
     bool mouseEvent(QObject *watched, QEvent *event);
+    void fitDayNames();
 
     QTableView *days_ = nullptr;
     QDate anchor_;

@@ -1,6 +1,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "charts/ChartView.h"
+#include "core/ActivityCalendar.h"
 #include "core/Globals.h"
 #include "core/HTMLHelp.h"
 #include "core/ImageControls.h"
@@ -84,6 +85,15 @@ QComboBox *dropDownList(QWidget *parent, const char *name, const QRect &place) {
     list->setObjectName(name);
     list->setGeometry(place);
     return list;
+}
+
+// Qt names a drop-down list on Linux by its current entry and leaves its name to the labels that
+// point at it, so a list whose words stand on both sides of it gets an unseen label of its own.
+QLabel *unseenLabel(QComboBox *list) {
+    auto *label = new QLabel(list->parentWidget());
+    label->setBuddy(list);
+    label->hide();
+    return label;
 }
 
 // An image link: its "tag" N names its tool tip and its picture, N + 20 its pressed picture.
@@ -270,9 +280,9 @@ void frmMain::buildGraphSide(QWidget *area) {
     Combo3 = dropDownList(area, "Combo3", QRect(182, 492, 358, 24));
     lblSelectGraph->setBuddy(Combo1);
     Label3->setBuddy(Combo2);
-    lblGraphLeft1->setBuddy(cmbGraph1);
-    lblGraphRight1->setBuddy(cmbGraph2);
     Label1->setBuddy(Combo3);
+    leftSeriesName_ = unseenLabel(cmbGraph1);
+    rightSeriesName_ = unseenLabel(cmbGraph2);
 
     // The pane opens on the summary graphs: the controls of one activity's graph, the note and
     // the sport list wait until a graph asks for them.
@@ -291,7 +301,11 @@ void frmMain::Form_Load() {
     // "Show ... on Left" and "Show ... on Right" tell the two series lists apart.
     cmbGraph1->setAccessibleName(lblGraphLeft1->text() + ' ' + lblGraphLeft2->text());
     cmbGraph2->setAccessibleName(lblGraphRight1->text() + ' ' + lblGraphRight2->text());
+    leftSeriesName_->setText(cmbGraph1->accessibleName());
+    rightSeriesName_->setText(cmbGraph2->accessibleName());
     ImgInternational->setToolTip(text(1607));
+    ActivityCalendar::Name(*MonthView1);
+    ListView1->setAccessibleName(text(1855));
     ListView1->setToolTip(text(1643));
     applyZonesNotice(this);
     MonthView1->setDateRange(QDate(1753, 1, 1), QDate(9998, 12, 31));

@@ -216,6 +216,9 @@ private:
     bool linkPressed_ = false;
     platform::localmessage::Listener *listener_ = nullptr;
     clsLayout layout_;
+    // Unseen labels that name the series lists for screen readers.
+    QLabel *leftSeriesName_ = nullptr;
+    QLabel *rightSeriesName_ = nullptr;
     // Closes the help windows when the main window closes.
     HTMLHelp help_;
 };

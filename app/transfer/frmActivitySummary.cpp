@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "core/LocalizeForm.h"
 #include "core/modHelpersCursor.h"
+#include "core/modLocalisation.h"
 #include "mainwindow/MainWindowServices.h"
 #include "platform/ReportedFailures.h"
 #include "transfer/NoticeWidgets.h"
@@ -49,6 +50,7 @@ frmActivitySummary::frmActivitySummary(QWidget *parent)
 
 void frmActivitySummary::Form_Load() {
     modLocalisation::LocalizeForm(this);
+    List1->setAccessibleName(modLocalisation::LoadResString(1537));
     Label2->hide();
     List1->clear();
     chkClearDevice->setVisible(gAlwaysClearDR == 0);

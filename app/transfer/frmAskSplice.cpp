@@ -64,6 +64,7 @@ void frmAskSplice::Form_Load() {
     ListView1->setHeaderLabels({modLocalisation::LoadResString(1409), modLocalisation::LoadResString(1410)});
     ListView1->setColumnWidth(0, pixelsFromTwips(3000));
     ListView1->setColumnWidth(1, pixelsFromTwips(1600));
+    ListView1->setAccessibleName(modLocalisation::LoadResString(1858));
     addActivityLines();
 
     setWindowTitle(modLocalisation::LoadResString(1688));

@@ -67,6 +67,8 @@ frmMerge1::frmMerge1(QWidget *parent)
     lblInstructions->setText(text(1684));
     cmdOK->setText(text(1452));
     cmdCancel->setText(text(1422));
+    ActivityCalendar::Name(*MonthView1);
+    ListView1->setAccessibleName(text(1856));
 
     Form_Load();
     connect(MonthView1, &QCalendarWidget::selectionChanged, this, &frmMerge1::MonthView1_DateClick);

@@ -120,6 +120,20 @@ TEST(HelpPagesLanguage, PagesMadeForTheAthleteSpeakTheChosenLanguage) {
     EXPECT_TRUE(IndexHtml({}).contains("<h1>Índice</h1>"));
 }
 
+TEST_F(HelpPagesTest, TheContentsPageIsTheLanguagesOwnWhenItHasOne) {
+    write("index.html", "<html><head><title>Contents</title></head></html>");
+    write("fr/index.html", "<html><head><title>Sommaire</title></head></html>");
+    write("de/notes.html", "<html><head><title>Notizen</title></head></html>");
+    const struct {
+        const char *language;
+        const char *page;
+    } cases[] = {{"fr", "fr/index.html"}, {"en", "index.html"}, {"de", "index.html"}, {"it", "index.html"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.language);
+        EXPECT_EQ(ContentsPage(folder.path(), c.language), folder.filePath(c.page));
+    }
+}
+
 TEST(PopupTextTest, ATopicIsTheLinesUpToTheNextTopic) {
     const QString file = ".topic 1\r\nFirst text\r\n\r\n.topic 20\n  Two\nlines  \n.topic 3\nThird\n";
     const struct {

@@ -64,6 +64,30 @@ TEST_F(HelpTest, TheWindowIsTitledAndPromptsInTheChosenLanguageWhateverItsPage) 
     }
 }
 
+TEST_F(HelpTest, ContentsOpenInTheChosenLanguage) {
+    const struct {
+        int offset;
+        const char *page;
+        const char *title;
+    } cases[] = {
+        {0, "index.html", "Runvella Help"},           {1000, "fr/index.html", "Aide de Runvella"},
+        {2000, "es/index.html", "Ayuda de Runvella"}, {3000, "de/index.html", "Runvella-Hilfe"},
+        {4000, "it/index.html", "Guida di Runvella"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.offset);
+        const QScopedValueRollback language(gLanguageOffset, c.offset);
+        ShowHelpContents();
+        HelpWindow *viewer = HelpViewer::window();
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_EQ(viewer->browser()->source().toLocalFile(),
+                  QCoreApplication::applicationDirPath() + "/help/" + c.page);
+        EXPECT_EQ(viewer->browser()->documentTitle(), c.title);
+        HTMLHelp().HHClose();
+    }
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
 TEST_F(HelpTest, AFileThatIsNoHtmlPageIsRefusedBeforeLookingForIt) {
     HTMLHelp help;
     help.CHMFile = "/nowhere/runvellahelp.chm";

@@ -13,6 +13,10 @@ foreach(file
         bin/Runvella
         ${LIBDIR}/liblogger.so
         share/runvella/help/index.html
+        share/runvella/help/fr/index.html
+        share/runvella/help/es/index.html
+        share/runvella/help/de/index.html
+        share/runvella/help/it/index.html
         share/applications/runvella.desktop
         share/icons/hicolor/scalable/apps/runvella.svg)
     if(NOT EXISTS ${prefix}/${file})

@@ -7,6 +7,7 @@
 #include "analysis/frmTabularData2.h"
 #include "charts/ChartFrame.h"
 #include "charts/ShownTexts.h"
+#include "core/LocaleScope.h"
 #include "core/frmAbout.h"
 #include "core/modLocalisation.h"
 #include "entry/AddWorkout.h"
@@ -41,6 +42,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -48,10 +50,13 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTextDocumentFragment>
 #include <QTreeView>
 
+#include <map>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -106,6 +111,8 @@ public:
                 inspect(*lines);
             else if (auto *chart = qobject_cast<QChartView *>(control))
                 inspect(*chart);
+            else if (auto *calendar = qobject_cast<QCalendarWidget *>(control))
+                inspect(*calendar);
         }
         text(window_, window_.windowTitle(), true);
     }
@@ -219,33 +226,55 @@ private:
         return name;
     }
 
-    // A box that the athlete fills or chooses in is named after its own label, so that a screen
-    // reader does not announce the frame around it, or nothing, instead.
+    // A box that the athlete fills or chooses in, a list and a calendar are named after what they
+    // hold, so that a screen reader does not announce the frame around them, or nothing, instead;
+    // and no two of a window share a name. A calendar is read out by the table of its days, which
+    // takes its focus.
     void inspectName(const QWidget &control) {
-        const bool box = qobject_cast<const QLineEdit *>(&control) ||
-                         qobject_cast<const QAbstractSpinBox *>(&control) ||
-                         qobject_cast<const QComboBox *>(&control);
+        const bool calendar = qobject_cast<const QCalendarWidget *>(&control);
+        const bool box =
+            qobject_cast<const QLineEdit *>(&control) || qobject_cast<const QAbstractSpinBox *>(&control) ||
+            qobject_cast<const QComboBox *>(&control) || qobject_cast<const QTreeView *>(&control) ||
+            qobject_cast<const QListView *>(&control) || calendar;
         const QWidget *up = control.parentWidget();
         if (!box || qobject_cast<const QAbstractSpinBox *>(up) || qobject_cast<const QComboBox *>(up) ||
             (up && qobject_cast<const QCalendarWidget *>(up->parentWidget())))
             return;
-        QString name = spokenName(control);
-        if (name.trimmed().isEmpty())
+        inspectName(control, control);
+        if (calendar)
+            inspectName(control, *control.focusProxy());
+    }
+
+    void inspectName(const QWidget &control, const QWidget &announced) {
+        const QString name = spokenName(announced);
+        if (name.trimmed().isEmpty()) {
             faults.insert(nameOf(control) + " has no name of its own");
-        else
-            text(control, name, true, " name");
+            return;
+        }
+        text(control, name, true, " name");
+        const auto [named, isNew] = names_.try_emplace(name, &control);
+        if (!isNew && named->second != &control)
+            faults.insert(nameOf(*named->second) + " and " + nameOf(control) + " are both named \"" +
+                          name.toStdString() + "\"");
     }
 
     // Every cell of every line shows its text whole, however far the list has to scroll for it.
-    void inspect(QTreeView &lines) {
-        const QAbstractItemModel &model = *lines.model();
+    void inspect(QTreeView &lines) { inspectCells(lines, lines, " line"); }
+
+    // The day names and the days show whole in the table of days.
+    void inspect(QCalendarWidget &calendar) {
+        inspectCells(calendar, *qobject_cast<QTableView *>(calendar.focusProxy()), " day");
+    }
+
+    template <typename View> void inspectCells(const QWidget &control, const View &cells, const char *what) {
+        const QAbstractItemModel &model = *cells.model();
         for (int line = 0; line < model.rowCount(); ++line) {
             for (int column = 0; column < model.columnCount(); ++column) {
                 const QModelIndex cell = model.index(line, column);
-                if (lines.isColumnHidden(column) || model.data(cell).toString().isEmpty())
+                if (cells.isColumnHidden(column) || model.data(cell).toString().isEmpty())
                     continue;
-                text(lines, model.data(cell).toString(),
-                     lines.sizeHintForIndex(cell).width() <= lines.visualRect(cell).width(), " line");
+                text(control, model.data(cell).toString(),
+                     cells.sizeHintForIndex(cell).width() <= cells.visualRect(cell).width(), what);
             }
         }
     }
@@ -294,6 +323,7 @@ private:
 
     QWidget &window_;
     std::set<QString> english_;
+    std::map<QString, const QWidget *> names_;
 };
 
 struct WindowOpener {
@@ -443,6 +473,20 @@ protected:
         };
     }
 
+    // Each language under the user's locale, and under its own, which the athlete who speaks it
+    // most likely has.
+    static std::vector<std::pair<int, QLocale>> languagesAndLocales() {
+        const QLocale users;
+        std::vector<std::pair<int, QLocale>> shown;
+        for (const auto &[offset, own] : {std::pair(0, QLocale(QLocale::English, QLocale::UnitedStates)),
+                                          std::pair(1000, QLocale(QLocale::French, QLocale::France)),
+                                          std::pair(2000, QLocale(QLocale::Spanish, QLocale::Spain)),
+                                          std::pair(3000, QLocale(QLocale::German, QLocale::Germany)),
+                                          std::pair(4000, QLocale(QLocale::Italian, QLocale::Italy))})
+            shown.insert(shown.end(), {{offset, users}, {offset, own}});
+        return shown;
+    }
+
     // Shows the window at its default size with its layouts done, but runs none of its timers.
     static void showLaidOut(QWidget &window) {
         window.show();
@@ -454,10 +498,12 @@ protected:
 };
 
 TEST_F(EveryWindowTest, ShowsItsTextsWholeInTheChosenLanguageAndFitsTheScreen) {
-    for (const int offset : {0, 1000, 2000, 3000, 4000}) {
+    for (const auto &[offset, shown] : languagesAndLocales()) {
         gLanguageOffset = offset;
+        const LocaleScope locale(shown);
         for (const WindowOpener &opener : openers()) {
-            SCOPED_TRACE(std::string(opener.name) + " in language " + std::to_string(offset));
+            SCOPED_TRACE(std::string(opener.name) + " in language " + std::to_string(offset) +
+                         " and locale " + shown.name().toStdString());
             const std::unique_ptr<QWidget> window = opener.open();
             showLaidOut(*window);
             EXPECT_LE(window->frameGeometry().width(), 1024);
