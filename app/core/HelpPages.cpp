@@ -86,6 +86,17 @@ QString noTopicsFound() {
     return "<p>" + modLocalisation::LoadResString(kNoTopicsFound).toHtmlEscaped() + "</p>";
 }
 
+// A subfolder with a contents page of its own is the help of another language: its pages are
+// not the folder's.
+bool inAnotherLanguagesHelp(const QString &folder, const QString &path) {
+    const QString top = QFileInfo(folder).absoluteFilePath();
+    for (QString dir = QFileInfo(path).absolutePath(); dir.size() > top.size();
+         dir = QFileInfo(dir).absolutePath())
+        if (QFileInfo::exists(dir + "/index.html"))
+            return true;
+    return false;
+}
+
 QString document(const QString &heading, const QString &body) {
     return "<html><head><title>" + heading.toHtmlEscaped() + "</title></head><body><h1>" +
            heading.toHtmlEscaped() + "</h1>" + body + "</body></html>";
@@ -96,8 +107,11 @@ QString document(const QString &heading, const QString &body) {
 QList<HelpPage> ReadHelpPages(const QString &folder) {
     QStringList paths;
     for (QDirIterator files(folder, {"*.html", "*.htm"}, QDir::Files, QDirIterator::Subdirectories);
-         files.hasNext();)
-        paths.append(files.next());
+         files.hasNext();) {
+        const QString path = files.next();
+        if (!inAnotherLanguagesHelp(folder, path))
+            paths.append(path);
+    }
     paths.sort();
     QList<HelpPage> pages;
     for (const QString &path : paths)

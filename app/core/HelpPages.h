@@ -22,7 +22,8 @@ struct HelpPage {
     QString text; // what the page shows, for the search
 };
 
-// Every HTML page under the folder, in path order.
+// Every HTML page under the folder, in path order, but for those of the subfolders that hold
+// another language's help (see ContentsPage).
 QList<HelpPage> ReadHelpPages(const QString &folder);
 
 // The contents page of the help in a language (its code, such as "fr"): index.html of the

@@ -132,6 +132,10 @@ TEST_F(HelpPagesTest, TheContentsPageIsTheLanguagesOwnWhenItHasOne) {
         SCOPED_TRACE(c.language);
         EXPECT_EQ(ContentsPage(folder.path(), c.language), folder.filePath(c.page));
     }
+    // A search or an index in one language lists none of another language's pages.
+    EXPECT_EQ(fileNames(ReadHelpPages(folder.path())),
+              QStringList({"notes.html", "graphs.htm", "index.html", "untitled.html", "zones.html"}));
+    EXPECT_EQ(fileNames(ReadHelpPages(folder.filePath("fr"))), QStringList({"index.html"}));
 }
 
 TEST(PopupTextTest, ATopicIsTheLinesUpToTheNextTopic) {
