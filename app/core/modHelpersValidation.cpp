@@ -25,7 +25,7 @@ std::optional<double> ReadNumericText(const QString &text) {
 
 QString ValidationMessage(int messageId) {
     QString text = modLocalisation::LoadResString(messageId);
-    if (messageId == kDecimalNumberMessage || messageId == kDecimalRangeMessage)
+    if (messageId == kDecimalRangeMessage)
         text.replace("%X", QLocale().decimalPoint());
     return text;
 }

@@ -25,8 +25,6 @@ enum NumericTextStatus : std::int16_t {
 // nothing for text that is no finite number.
 std::optional<double> ReadNumericText(const QString &text);
 
-// The refusal of a box that takes a decimal number of 0 or more.
-constexpr int kDecimalNumberMessage = 1920;
 // The refusal of a box that takes a decimal number from 0 to kLargestDecimal, which the message
 // names: what five characters hold, and what the graphs and the stored columns carry.
 constexpr int kDecimalRangeMessage = 1860;
@@ -36,7 +34,7 @@ constexpr double kLargestDecimal = 99999;
 constexpr int kLargestHeartRate = 300;
 constexpr int kZoneBoxLimit = 300;
 
-// The text of a validation message in the chosen language; the decimal-number messages name the
+// The text of a validation message in the chosen language; the decimal-number message names the
 // user's decimal separator.
 QString ValidationMessage(int messageId);
 

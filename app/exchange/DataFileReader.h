@@ -50,9 +50,8 @@ struct Receiver {
 // Unreadable in its samples, the receiver has had the session and the samples before the damage;
 // the result's activity holds the session and no samples. Damage is also a value outside what the
 // windows that show it take (a distance, speed or heart rate the entry window refuses, a position
-// off the globe, a kind of sample the program does not know), a zone time longer than the
-// activity, found once its samples are read, and a line too long for a data file. A first or
-// second line too long to be read makes no data file.
+// off the globe, a kind of sample the program does not know), and a line too long for a data
+// file. A first or second line too long to be read makes no data file.
 Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &receiver,
                     qint64 pieceBytes = kReadPieceBytes);
 
