@@ -264,8 +264,9 @@ TEST_F(AutoImport, EveryClaimedFileThatIsFinishedIsStoredOnceWhateverElseIsStore
         if (files.secondClaimedInTheFirstsSecond) {
             const QString moment = kMomentInClaim.match(firstClaim).captured(1);
             const QString renamed = QString(secondClaim).replace(kMomentInClaim, '.' + moment + '.');
-            if (renamed != secondClaim)
+            if (renamed != secondClaim) {
                 ASSERT_TRUE(QFile::rename(waiting(qPrintable(secondClaim)), waiting(qPrintable(renamed))));
+            }
         }
 
         exchange::AutoImportFiles();
