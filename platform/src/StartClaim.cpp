@@ -50,17 +50,19 @@ Claim::State stateAfterFailure(int cause) {
 
 // The folder's lock holds even when its lock file is removed, since a folder that holds the
 // database cannot be removed. The lock file is locked as well, for a start of an earlier version
-// of the program, which knows only that one.
+// of the program, which knows only that one, and it alone holds the claim where a folder cannot
+// be locked: on NFS an exclusive lock needs a descriptor open for writing, which a folder has not.
 Claim Claim::take() {
     if (!QDir().mkpath(paths::dataDir()))
         return Claim(-1, -1, State::Unavailable);
     const int folder = openLocked(paths::dataDir(), O_RDONLY | O_DIRECTORY);
-    if (folder < 0)
-        return Claim(-1, -1, stateAfterFailure(errno));
+    if (folder < 0 && errno == EWOULDBLOCK)
+        return Claim(-1, -1, State::HeldByOther);
     const int file = openLocked(claimPath(), O_RDWR | O_CREAT);
     if (file < 0) {
         const State state = stateAfterFailure(errno);
-        ::close(folder);
+        if (folder >= 0)
+            ::close(folder);
         return Claim(-1, -1, state);
     }
     return Claim(folder, file, State::Held);
