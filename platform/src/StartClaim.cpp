@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 #include <cerrno>
@@ -68,6 +69,24 @@ Claim Claim::take() {
     return Claim(folder, file, State::Held);
 }
 
+// A shared lock is refused only while a start holds the exclusive one; it is let go at once.
+bool Claim::isHeldByAnother() {
+    for (const auto &[path, flags] : {std::pair(paths::dataDir(), O_DIRECTORY), std::pair(claimPath(), 0)}) {
+        const int descriptor = ::open(QFile::encodeName(path).constData(), flags | O_RDONLY | O_CLOEXEC);
+        if (descriptor < 0)
+            continue;
+        int locked;
+        do
+            locked = ::flock(descriptor, LOCK_SH | LOCK_NB);
+        while (locked != 0 && errno == EINTR);
+        const bool held = locked != 0 && errno == EWOULDBLOCK;
+        ::close(descriptor);
+        if (held)
+            return true;
+    }
+    return false;
+}
+
 Claim::Claim(Claim &&other) noexcept
     : folder_(std::exchange(other.folder_, -1)), file_(std::exchange(other.file_, -1)), state_(other.state_) {
 }
@@ -106,6 +125,23 @@ HandOver claimOrHandOver(const QString &socketName, const QString &text, std::ch
         if (delivery != Delivery::NotTaken || claim.state() == Claim::State::Unavailable ||
             giveUp.hasExpired())
             return {delivery, std::move(claim)};
+        QThread::msleep(kLookAgainMs);
+    }
+}
+
+// Whether to wait is asked after each send: a start that claimed the folder meanwhile is still
+// starting, and one that has ended is not worth waiting for.
+localmessage::Delivery handOver(const QString &socketName, const QString &text,
+                                std::chrono::milliseconds patience) {
+    using localmessage::Delivery;
+    if (!QFileInfo(paths::dataDir()).isDir())
+        return Delivery::NotTaken;
+    const QDeadlineTimer giveUp(patience);
+    for (;;) {
+        const Delivery delivery =
+            localmessage::send(socketName, text, std::chrono::milliseconds(giveUp.remainingTime()));
+        if (delivery != Delivery::NotTaken || !Claim::isHeldByAnother() || giveUp.hasExpired())
+            return delivery;
         QThread::msleep(kLookAgainMs);
     }
 }

@@ -89,7 +89,9 @@ TEST(StartClaimTest, WhereTheFolderCannotBeLockedTheLockFileAloneHoldsTheClaim) 
     Claim first = Claim::take();
     EXPECT_EQ(first.state(), State::Held);
     EXPECT_EQ(Claim::take().state(), State::HeldByOther);
+    EXPECT_TRUE(Claim::isHeldByAnother());
     first.release();
+    EXPECT_FALSE(Claim::isHeldByAnother());
     EXPECT_EQ(Claim::take().state(), State::Held);
 }
 

@@ -23,6 +23,9 @@ public:
 
     // Claims the data folder without waiting, making the folder when it is missing.
     static Claim take();
+    // Whether another start holds the data folder now; looks without making anything or keeping
+    // a lock.
+    static bool isHeldByAnother();
 
     Claim(Claim &&other) noexcept;
     Claim &operator=(Claim &&other) noexcept;
@@ -54,5 +57,11 @@ struct HandOver {
 // says why the text was not taken. A place where no socket can be is told at once, and a folder
 // that no start can claim gets one try at sending, since no start is worth waiting for.
 HandOver claimOrHandOver(const QString &socketName, const QString &text, std::chrono::milliseconds patience);
+
+// Sends the text to the start that holds the data folder, waiting as claimOrHandOver does for one
+// that is still starting, but claims nothing and makes nothing: where there is no data folder, no
+// start is there to take the text.
+localmessage::Delivery handOver(const QString &socketName, const QString &text,
+                                std::chrono::milliseconds patience);
 
 } // namespace platform::instance
