@@ -1,4 +1,5 @@
 #include "platform/StartClaim.h"
+#include "common/Eventually.h"
 #include "common/OtherThread.h"
 #include "common/TestHome.h"
 #include "platform/LocalMessage.h"
@@ -167,6 +168,24 @@ TEST_F(HandOverTest, AStartThatStoppedAfterListeningIsGivenUpOn) {
         platform::instance::claimOrHandOver(kName, "commandline", std::chrono::milliseconds(300));
     EXPECT_EQ(handOver.delivery, Delivery::NoAnswer);
     EXPECT_EQ(handOver.claim.state(), State::HeldByOther);
+}
+
+// Something that is no socket in the socket's place stays there however long a start waits: the
+// start says so at once instead of waiting for the running one to end.
+TEST_F(HandOverTest, APlaceWhereNoSocketCanBeIsToldAtOnce) {
+    Claim running = Claim::take();
+    const QString socketPath = platform::localmessage::socketPath(kName);
+    ASSERT_TRUE(QDir().mkpath(socketPath));
+    auto handOver = testing::startOnAnotherThread(
+        [] { return platform::instance::claimOrHandOver(kName, "commandline", std::chrono::hours(24)); });
+    const bool told = testing::eventually(
+        [&handOver] { return handOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
+    running.release(); // ends a start that waits for it after all
+    const auto result = handOver.get();
+    QDir().rmdir(socketPath);
+    EXPECT_TRUE(told);
+    EXPECT_EQ(result.delivery, Delivery::NoPlace);
+    EXPECT_EQ(result.claim.state(), State::HeldByOther);
 }
 
 } // namespace
