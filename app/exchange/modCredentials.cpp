@@ -1,6 +1,7 @@
 #include "exchange/modCredentials.h"
 
 #include "core/Globals.h"
+#include "core/modLocalisation.h"
 #include "exchange/ExchangeFiles.h"
 #include "exchange/Windows1252.h"
 
@@ -8,6 +9,8 @@ namespace modCredentials {
 namespace {
 
 constexpr char kMethodDigit = '1';
+// "Character %1 of the text, "%2", cannot be kept scrambled: ..."
+constexpr int kCodePasses255 = 1953;
 
 int shift(qsizetype position) {
     return static_cast<int>(position + position % 3);
@@ -23,7 +26,9 @@ QByteArray Encrypt(int method, const QByteArray &plain) {
     for (qsizetype i = 0; i < plain.size(); ++i) {
         const int code = static_cast<unsigned char>(plain[i]) + shift(i);
         if (code > 255)
-            throw EncryptError(5, "The text is too long to be kept scrambled.");
+            throw EncryptError(5, modLocalisation::LoadResString(kCodePasses255)
+                                      .arg(QString::number(i + 1), Windows1252::decode(plain.mid(i, 1)))
+                                      .toStdString());
         scrambled.append(static_cast<char>(code));
     }
     return scrambled;

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <stdexcept>
+#include <string>
 
 // The partner service's user name and password are kept scrambled, never as typed. The scheme
 // works on single-byte character codes: the method digit "1", then each code shifted up by
@@ -12,10 +13,12 @@ namespace modCredentials {
 
 inline constexpr int kScrambleMethod = 1;
 
-// Scrambling refused: an unknown method (1006), or a code that would pass 255 (5).
+// Scrambling refused: an unknown method (1006), or a code that would pass 255 (5), whose
+// description names the character and its place.
 class EncryptError : public std::runtime_error {
 public:
-    EncryptError(int number, const char *description) : std::runtime_error(description), number_(number) {}
+    EncryptError(int number, const std::string &description)
+        : std::runtime_error(description), number_(number) {}
     int number() const { return number_; }
 
 private:

@@ -206,10 +206,9 @@ bool IsConnectedNotice(const QStringList &arguments) {
     return arguments.mid(1).contains("--eggconnected");
 }
 
-bool SendConnectedNotice() {
-    return platform::instance::claimOrHandOver(modInstance::kSocketName, modInstance::kConnectedMessage,
-                                               kHandOverPatience)
-               .delivery == platform::localmessage::Delivery::Taken;
+bool SendConnectedNotice(std::chrono::milliseconds patience) {
+    return platform::instance::handOver(modInstance::kSocketName, modInstance::kConnectedMessage, patience) ==
+           platform::localmessage::Delivery::Taken;
 }
 
 StartupOutcome Main(const StartupEnvironment &environment) {

@@ -42,8 +42,9 @@ void PaintingPause(std::chrono::milliseconds pause, const std::function<void()> 
 // "Runvella --eggconnected" only tells the running program that a recorder was plugged in.
 bool IsConnectedNotice(const QStringList &arguments);
 // Waits for a program that is still starting; false when none runs, since only a running program
-// can transfer, or when the running one did not take the notice.
-bool SendConnectedNotice();
+// can transfer, or when the running one did not take the notice within the patience. Makes no
+// file or folder: udev may run it as another user, with another home.
+bool SendConnectedNotice(std::chrono::milliseconds patience = kHandOverPatience);
 
 // The market flag that a stored "IsUnitedStates" text selects.
 bool MarketFlagFor(long readStatus, const QString &storedText);

@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 #include <cerrno>
@@ -50,20 +51,40 @@ Claim::State stateAfterFailure(int cause) {
 
 // The folder's lock holds even when its lock file is removed, since a folder that holds the
 // database cannot be removed. The lock file is locked as well, for a start of an earlier version
-// of the program, which knows only that one.
+// of the program, which knows only that one, and it alone holds the claim where a folder cannot
+// be locked: on NFS an exclusive lock needs a descriptor open for writing, which a folder has not.
 Claim Claim::take() {
     if (!QDir().mkpath(paths::dataDir()))
         return Claim(-1, -1, State::Unavailable);
     const int folder = openLocked(paths::dataDir(), O_RDONLY | O_DIRECTORY);
-    if (folder < 0)
-        return Claim(-1, -1, stateAfterFailure(errno));
+    if (folder < 0 && errno == EWOULDBLOCK)
+        return Claim(-1, -1, State::HeldByOther);
     const int file = openLocked(claimPath(), O_RDWR | O_CREAT);
     if (file < 0) {
         const State state = stateAfterFailure(errno);
-        ::close(folder);
+        if (folder >= 0)
+            ::close(folder);
         return Claim(-1, -1, state);
     }
     return Claim(folder, file, State::Held);
+}
+
+// A shared lock is refused only while a start holds the exclusive one; it is let go at once.
+bool Claim::isHeldByAnother() {
+    for (const auto &[path, flags] : {std::pair(paths::dataDir(), O_DIRECTORY), std::pair(claimPath(), 0)}) {
+        const int descriptor = ::open(QFile::encodeName(path).constData(), flags | O_RDONLY | O_CLOEXEC);
+        if (descriptor < 0)
+            continue;
+        int locked;
+        do
+            locked = ::flock(descriptor, LOCK_SH | LOCK_NB);
+        while (locked != 0 && errno == EINTR);
+        const bool held = locked != 0 && errno == EWOULDBLOCK;
+        ::close(descriptor);
+        if (held)
+            return true;
+    }
+    return false;
 }
 
 Claim::Claim(Claim &&other) noexcept
@@ -104,6 +125,23 @@ HandOver claimOrHandOver(const QString &socketName, const QString &text, std::ch
         if (delivery != Delivery::NotTaken || claim.state() == Claim::State::Unavailable ||
             giveUp.hasExpired())
             return {delivery, std::move(claim)};
+        QThread::msleep(kLookAgainMs);
+    }
+}
+
+// Whether to wait is asked after each send: a start that claimed the folder meanwhile is still
+// starting, and one that has ended is not worth waiting for.
+localmessage::Delivery handOver(const QString &socketName, const QString &text,
+                                std::chrono::milliseconds patience) {
+    using localmessage::Delivery;
+    if (!QFileInfo(paths::dataDir()).isDir())
+        return Delivery::NotTaken;
+    const QDeadlineTimer giveUp(patience);
+    for (;;) {
+        const Delivery delivery =
+            localmessage::send(socketName, text, std::chrono::milliseconds(giveUp.remainingTime()));
+        if (delivery != Delivery::NotTaken || !Claim::isHeldByAnother() || giveUp.hasExpired())
+            return delivery;
         QThread::msleep(kLookAgainMs);
     }
 }

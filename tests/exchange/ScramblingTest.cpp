@@ -78,6 +78,16 @@ TEST(ScramblingTest, ACodeThatWouldPass255IsRefused) {
     // High letters go out of range once the shift has grown with the length.
     EXPECT_NO_THROW(Encrypt(1, QByteArray(40, '\xD0')));
     EXPECT_THROW(Encrypt(1, QByteArray(60, '\xD0')), EncryptError);
+    // The athlete learns which character to change, not that the text is too long.
+    try {
+        Encrypt(1, "a\xFF");
+        FAIL() << "scrambled a code past 255";
+    } catch (const EncryptError &error) {
+        EXPECT_EQ(error.number(), 5);
+        EXPECT_STREQ(error.what(),
+                     "Character 2 of the text, \"\u00ff\", cannot be kept scrambled: at that place "
+                     "its scrambled code would pass 255. Type another character there.");
+    }
 }
 
 } // namespace

@@ -54,6 +54,7 @@
 #include <QTextDocumentFragment>
 #include <QTreeView>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <vector>
@@ -521,6 +522,31 @@ TEST_F(EveryWindowTest, ShowsItsTextsWholeInTheChosenLanguageAndFitsTheScreen) {
             for (const std::string &fault : inspection.faults)
                 ADD_FAILURE() << fault;
         }
+    }
+}
+
+// A screen reader announces each list of activities by what it holds.
+TEST_F(EveryWindowTest, ListsOfActivitiesAreNamedAfterWhatTheyHold) {
+    const struct {
+        const char *window;
+        const char *name;
+    } lists[] = {
+        {"main window with a custom period", "Activities of the chosen days"},
+        {"export", "Activities of the chosen day"},
+        {"upload", "Activities to upload"},
+        {"merge", "Activities of the chosen day"},
+    };
+    const std::vector<WindowOpener> windows = openers();
+    for (const auto &list : lists) {
+        SCOPED_TRACE(list.window);
+        const auto opener = std::find_if(windows.begin(), windows.end(), [&](const WindowOpener &each) {
+            return each.name == std::string(list.window);
+        });
+        ASSERT_NE(opener, windows.end());
+        const std::unique_ptr<QWidget> window = opener->open();
+        const auto *lines = window->findChild<QTreeView *>("ListView1");
+        ASSERT_NE(lines, nullptr);
+        EXPECT_EQ(lines->accessibleName().toStdString(), list.name);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "platform/StartClaim.h"
+#include "common/Eventually.h"
 #include "common/OtherThread.h"
 #include "common/TestHome.h"
 #include "platform/LocalMessage.h"
@@ -11,6 +12,9 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -18,6 +22,28 @@
 using platform::instance::Claim;
 using platform::localmessage::Delivery;
 using State = Claim::State;
+
+namespace {
+
+bool locksLikeNfs = false;
+
+// NFS carries a lock out as a lock of a byte range, and an exclusive one needs a descriptor open
+// for writing, which a folder cannot have. While one lives, this program's locks fail alike.
+struct LocksLikeNfs {
+    LocksLikeNfs() { locksLikeNfs = true; }
+    ~LocksLikeNfs() { locksLikeNfs = false; }
+};
+
+} // namespace
+
+extern "C" int flock(int descriptor, int operation) noexcept {
+    static const auto system = reinterpret_cast<int (*)(int, int)>(::dlsym(RTLD_NEXT, "flock"));
+    if (locksLikeNfs && (operation & LOCK_EX) && (::fcntl(descriptor, F_GETFL) & O_ACCMODE) == O_RDONLY) {
+        errno = EBADF;
+        return -1;
+    }
+    return system(descriptor, operation);
+}
 
 namespace {
 
@@ -55,6 +81,18 @@ TEST(StartClaimTest, AStartThatLocksOnlyTheLockFileHoldsTheFolder) {
     ASSERT_EQ(::flock(earlier, LOCK_EX | LOCK_NB), 0);
     EXPECT_EQ(Claim::take().state(), State::HeldByOther);
     ::close(earlier);
+    EXPECT_EQ(Claim::take().state(), State::Held);
+}
+
+TEST(StartClaimTest, WhereTheFolderCannotBeLockedTheLockFileAloneHoldsTheClaim) {
+    testing::TestHome home;
+    const LocksLikeNfs nfs;
+    Claim first = Claim::take();
+    EXPECT_EQ(first.state(), State::Held);
+    EXPECT_EQ(Claim::take().state(), State::HeldByOther);
+    EXPECT_TRUE(Claim::isHeldByAnother());
+    first.release();
+    EXPECT_FALSE(Claim::isHeldByAnother());
     EXPECT_EQ(Claim::take().state(), State::Held);
 }
 
@@ -130,6 +168,24 @@ TEST_F(HandOverTest, AStartThatStoppedAfterListeningIsGivenUpOn) {
         platform::instance::claimOrHandOver(kName, "commandline", std::chrono::milliseconds(300));
     EXPECT_EQ(handOver.delivery, Delivery::NoAnswer);
     EXPECT_EQ(handOver.claim.state(), State::HeldByOther);
+}
+
+// Something that is no socket in the socket's place stays there however long a start waits: the
+// start says so at once instead of waiting for the running one to end.
+TEST_F(HandOverTest, APlaceWhereNoSocketCanBeIsToldAtOnce) {
+    Claim running = Claim::take();
+    const QString socketPath = platform::localmessage::socketPath(kName);
+    ASSERT_TRUE(QDir().mkpath(socketPath));
+    auto handOver = testing::startOnAnotherThread(
+        [] { return platform::instance::claimOrHandOver(kName, "commandline", std::chrono::hours(24)); });
+    const bool told = testing::eventually(
+        [&handOver] { return handOver.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
+    running.release(); // ends a start that waits for it after all
+    const auto result = handOver.get();
+    QDir().rmdir(socketPath);
+    EXPECT_TRUE(told);
+    EXPECT_EQ(result.delivery, Delivery::NoPlace);
+    EXPECT_EQ(result.claim.state(), State::HeldByOther);
 }
 
 } // namespace

@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -373,9 +374,11 @@ TEST_F(StartupTest, ARunningStartThatCannotBeReachedIsNamed) {
 }
 
 // "Runvella --eggconnected" as the recorder is plugged in while Runvella starts: the notice waits
-// until the starting program takes it. With no program running it ends, leaving the folder free.
+// until the starting program takes it. With no program running it ends and makes nothing (udev
+// may run it in another user's home); a program that has stopped does not take it.
 TEST_F(StartupTest, TheRecordersNoticeWaitsForAStartingProgram) {
     EXPECT_FALSE(modStartup::SendConnectedNotice());
+    EXPECT_FALSE(QFileInfo::exists(platform::paths::dataDir()));
     const Claim starting = Claim::take();
     ASSERT_EQ(starting.state(), Claim::State::Held);
     // Not ready for the notice yet, the starting program hangs up on it; then it listens.
@@ -390,6 +393,8 @@ TEST_F(StartupTest, TheRecordersNoticeWaitsForAStartingProgram) {
     ASSERT_TRUE(ready.listen(modInstance::kSocketName));
     EXPECT_TRUE(testing::waitServing(notice));
     EXPECT_EQ(received, QStringList{modInstance::kConnectedMessage});
+    EXPECT_FALSE(modStartup::SendConnectedNotice(std::chrono::milliseconds(300)))
+        << "this thread serves no one";
 }
 
 // The running start owns the data folder while its main window lives: a later start finds it

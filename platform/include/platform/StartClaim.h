@@ -9,8 +9,8 @@
 // Which start of the program owns the data folder (RUNVELLA_HOME's when that is set), with its
 // database and its automatic import folder: the first start to claim it, for as long as it holds
 // the claim. Every later start hands its request over instead of touching the folder. The claim
-// is a lock on the folder itself and on its lock file, which the system lets go of when its
-// process ends, however it ends.
+// is a lock on its lock file, and on the folder itself where the file system can lock a folder;
+// the system lets go of both when the process ends, however it ends.
 namespace platform::instance {
 
 class Claim {
@@ -18,11 +18,14 @@ public:
     enum class State {
         Held,        // this start owns the data folder
         HeldByOther, // another start owns it
-        Unavailable, // the claim's file cannot be made, so no start can hold it
+        Unavailable, // the claim's file cannot be made or locked, so no start can hold it
     };
 
     // Claims the data folder without waiting, making the folder when it is missing.
     static Claim take();
+    // Whether another start holds the data folder now; looks without making anything or keeping
+    // a lock.
+    static bool isHeldByAnother();
 
     Claim(Claim &&other) noexcept;
     Claim &operator=(Claim &&other) noexcept;
@@ -54,5 +57,11 @@ struct HandOver {
 // says why the text was not taken. A place where no socket can be is told at once, and a folder
 // that no start can claim gets one try at sending, since no start is worth waiting for.
 HandOver claimOrHandOver(const QString &socketName, const QString &text, std::chrono::milliseconds patience);
+
+// Sends the text to the start that holds the data folder, waiting as claimOrHandOver does for one
+// that is still starting, but claims nothing and makes nothing: where there is no data folder, no
+// start is there to take the text.
+localmessage::Delivery handOver(const QString &socketName, const QString &text,
+                                std::chrono::milliseconds patience);
 
 } // namespace platform::instance
