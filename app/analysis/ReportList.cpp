@@ -20,6 +20,7 @@ void PrepareReportList(QTableWidget *list, bool gridLines) {
     list->verticalHeader()->hide();
     list->horizontalHeader()->setHighlightSections(false);
     list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list->setTabKeyNavigation(false);
 }
 
 void SetColumns(QTableWidget *list, const QStringList &headings, const std::vector<int> &widths) {

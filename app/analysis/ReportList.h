@@ -14,6 +14,7 @@ namespace analysis {
 
 struct CourseSettings;
 
+// Tab leaves the list for the next control; the arrow keys move from cell to cell.
 void PrepareReportList(QTableWidget *list, bool gridLines);
 
 // Empties the list and gives it these columns; widths in pixels, 0 for the list's own width.

@@ -9,9 +9,12 @@
 
 #include <QAccessible>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -51,6 +54,7 @@ struct ListWindow {
     std::function<std::unique_ptr<QWidget>()> open;
     std::function<QTableWidget *(QWidget &)> list;
     QStringList names; // for screen readers, in English and in German
+    std::function<QPushButton *(QWidget &)> ok;
 };
 
 class ListRoomTest : public AnalysisFixture {
@@ -65,21 +69,23 @@ protected:
         AnalysisFixture::TearDown();
     }
 
-    template <typename Window>
-    static std::function<QTableWidget *(QWidget &)> listOf(QTableWidget *Window::*list) {
-        return [list](QWidget &window) { return static_cast<Window &>(window).*list; };
+    template <typename Window, typename Control>
+    static std::function<Control *(QWidget &)> controlOf(Control *Window::*control) {
+        return [control](QWidget &window) { return static_cast<Window &>(window).*control; };
     }
 
     static std::vector<ListWindow> windows() {
         return {
             {"track plot",
              [] { return std::make_unique<frmPlotTrack>(); },
-             listOf(&frmPlotTrack::lstStats),
-             {"Marker Statistics", "Markierungsstatistik"}},
+             controlOf(&frmPlotTrack::lstStats),
+             {"Marker Statistics", "Markierungsstatistik"},
+             controlOf(&frmPlotTrack::cmdOK)},
             {"course statistics",
              [] { return std::make_unique<frmStats>(); },
-             listOf(&frmStats::lstStats),
-             {"Marker Statistics", "Markierungsstatistik"}},
+             controlOf(&frmStats::lstStats),
+             {"Marker Statistics", "Markierungsstatistik"},
+             controlOf(&frmStats::cmdOK)},
             {"table viewer",
              [] {
                  // The widest table of an activity's graph: a joined activity with positions.
@@ -88,8 +94,9 @@ protected:
                      gGraphTable << "00:00:02\t0.006\t5.6\t10:44\t67.7\t0\t132";
                  return std::make_unique<frmTabularData2>();
              },
-             listOf(&frmTabularData2::lstTabData),
-             {"Tabular Data", "Tabellendaten"}},
+             controlOf(&frmTabularData2::lstTabData),
+             {"Tabular Data", "Tabellendaten"},
+             controlOf(&frmTabularData2::Command1)},
         };
     }
 
@@ -140,6 +147,33 @@ TEST_F(ListRoomTest, EachListIsNamedAfterWhatItHoldsInTheChosenLanguage) {
             ASSERT_NE(list, nullptr);
             EXPECT_EQ(list->text(QAccessible::Name), opened.names[language]) << opened.name;
         }
+    }
+}
+
+// Tab and Shift+Tab leave the list for the other controls, as in any dialog, and Tab comes round to
+// OK and back to the list.
+TEST_F(ListRoomTest, TabLeavesEachListAndComesRoundByOk) {
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
+        return QApplication::focusWidget();
+    };
+    for (const ListWindow &opened : windows()) {
+        SCOPED_TRACE(opened.name);
+        const std::unique_ptr<QWidget> window = opened.open();
+        showLaidOut(*window);
+        QApplication::setActiveWindow(window.get());
+        QTableWidget *list = opened.list(*window);
+        list->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), list);
+        EXPECT_NE(press(Qt::Key_Backtab, Qt::ShiftModifier), list);
+
+        list->setFocus();
+        std::vector<QWidget *> reached{press(Qt::Key_Tab, Qt::NoModifier)};
+        while (reached.back() != list && reached.size() < 20)
+            reached.push_back(press(Qt::Key_Tab, Qt::NoModifier));
+        EXPECT_EQ(reached.back(), list);
+        EXPECT_EQ(std::count(reached.begin(), reached.end(), opened.ok(*window)), 1);
     }
 }
 
