@@ -1,6 +1,9 @@
 #include "AnalysisFixture.h"
 
+#include "analysis/CourseSamples.h"
 #include "analysis/ListRoom.h"
+#include "analysis/ReportList.h"
+#include "analysis/TrackPlot.h"
 #include "analysis/frmPlotTrack.h"
 #include "analysis/frmStats.h"
 #include "analysis/frmTabularData2.h"
@@ -47,6 +50,21 @@ TEST(WholeColumnsWidth, EndsTheViewAtTheEdgeOfAColumn) {
         analysis::WholeColumnsWidth(list, analysis::HeightForRows(list, 2), {200, 400, 900}) - (570 + edges);
     EXPECT_GT(bar, 0);
     EXPECT_LT(bar, 40);
+}
+
+TEST(FitColumnsToEntries, WidensAColumnToItsLongestEntryInAnyRowUpToTheRoomGiven) {
+    QTableWidget list;
+    analysis::PrepareReportList(&list, true);
+    analysis::SetColumns(&list, {"A", "B", "C"}, {40, 200, 40});
+    for (int row = 0; row < 1200; ++row)
+        analysis::AddRow(&list, {"short", "short", "short"});
+    const QString longest = "the longest entry, in the last row";
+    analysis::AddRow(&list, {longest, "x", QString(400, 'W')});
+
+    analysis::FitColumnsToEntries(&list, 300);
+    EXPECT_GT(list.columnWidth(0), list.fontMetrics().horizontalAdvance(longest));
+    EXPECT_EQ(list.columnWidth(1), 200) << "never narrower than it was";
+    EXPECT_EQ(list.columnWidth(2), 300) << "no wider than the room given";
 }
 
 struct ListWindow {
@@ -97,6 +115,15 @@ protected:
              controlOf(&frmTabularData2::lstTabData),
              {"Tabular Data", "Tabellendaten"},
              controlOf(&frmTabularData2::Command1)},
+            {"table of the track's samples",
+             [] {
+                 gGraphTable = analysis::TrackTableLines(analysis::ReadCourseSamples(gCurrentSessionKey),
+                                                         gPrimaryUnit, gUseSmoothing);
+                 return std::make_unique<frmTabularData2>();
+             },
+             controlOf(&frmTabularData2::lstTabData),
+             {"Tabular Data", "Tabellendaten"},
+             controlOf(&frmTabularData2::Command1)},
         };
     }
 
@@ -109,7 +136,7 @@ protected:
     testing::ScriptedDialogs dialogs;
 };
 
-TEST_F(ListRoomTest, EachListOpensWithSixRowsAndTheHeadingsItShowsWholeInEveryLanguage) {
+TEST_F(ListRoomTest, EachListOpensWithSixRowsAndTheHeadingsItShowsAndEveryEntryWholeInEveryLanguage) {
     const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
     for (const int offset : {0, 1000, 2000, 3000, 4000}) {
         gLanguageOffset = offset;
@@ -133,6 +160,9 @@ TEST_F(ListRoomTest, EachListOpensWithSixRowsAndTheHeadingsItShowsWholeInEveryLa
                     EXPECT_LE(headings.sectionSizeHint(column), headings.sectionSize(column))
                         << heading.toStdString();
                 }
+                EXPECT_LE(static_cast<const QAbstractItemView &>(list).sizeHintForColumn(column),
+                          headings.sectionSize(column))
+                    << heading.toStdString();
             }
         }
     }
