@@ -67,6 +67,11 @@ int WholeColumnsWidth(const QTableWidget &list, int height, const ListWidths &wi
     return widths.widest;
 }
 
+int WidestColumn(const QWidget &window, const QTableWidget &list) {
+    const int listRoom = screenRoom(window).width() - (window.width() - list.width());
+    return listRoom - 2 * list.frameWidth() - list.verticalScrollBar()->sizeHint().width();
+}
+
 QSize OpeningSize(const QWidget &window, const QTableWidget &list, int narrowestWindow) {
     const QSize room = screenRoom(window) - (window.size() - list.size());
     const int height = std::min(std::max(list.height(), OpeningListHeight(list)), room.height());

@@ -30,6 +30,10 @@ int OpeningListHeight(const QTableWidget &list);
 // whole. When not even that fits, the widest.
 int WholeColumnsWidth(const QTableWidget &list, int height, const ListWidths &widths);
 
+// The widest a column of the list can be and still show whole when the list grows with its window
+// to the width of the screen.
+int WidestColumn(const QWidget &window, const QTableWidget &list);
+
 // The size at which a window opens whose list grows with it pixel for pixel from their present
 // sizes: the list shows several rows and only whole headings, and the window stays on the screen
 // and at least narrowestWindow wide.

@@ -20,6 +20,9 @@ void PrepareReportList(QTableWidget *list, bool gridLines) {
     list->verticalHeader()->hide();
     list->horizontalHeader()->setHighlightSections(false);
     list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list->setTabKeyNavigation(false);
+    // A column fits its longest entry among all rows, not only among the first thousand.
+    list->horizontalHeader()->setResizeContentsPrecision(-1);
 }
 
 void SetColumns(QTableWidget *list, const QStringList &headings, const std::vector<int> &widths) {
@@ -50,6 +53,15 @@ void AddRow(QTableWidget *list, const QStringList &fields) {
     const int shown = std::min<int>(list->columnCount(), static_cast<int>(fields.size()));
     for (int column = 0; column < shown; ++column)
         list->setItem(row, column, new QTableWidgetItem(fields[column]));
+}
+
+void FitColumnsToEntries(QTableWidget *list, int widest) {
+    const QAbstractItemView &view = *list; // where the table's measure of a column is public
+    for (int column = 0; column < list->columnCount(); ++column) {
+        const int entries = std::min(view.sizeHintForColumn(column), widest);
+        if (entries > list->columnWidth(column))
+            list->setColumnWidth(column, entries);
+    }
 }
 
 QString SelectedRowsText(const QTableWidget *list, int columnCount, bool withHeadings) {

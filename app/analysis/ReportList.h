@@ -14,6 +14,7 @@ namespace analysis {
 
 struct CourseSettings;
 
+// Tab leaves the list for the next control; the arrow keys move from cell to cell.
 void PrepareReportList(QTableWidget *list, bool gridLines);
 
 // Empties the list and gives it these columns; widths in pixels, 0 for the list's own width.
@@ -25,6 +26,9 @@ void SetCourseColumns(QTableWidget *list, const CourseSettings &settings);
 
 // Adds a row; fields beyond the list's columns are not shown.
 void AddRow(QTableWidget *list, const QStringList &fields);
+
+// Widens each column that cuts an entry to that entry's width, up to widest pixels.
+void FitColumnsToEntries(QTableWidget *list, int widest);
 
 // The selected rows from the first to the last, each as its first columnCount fields joined by
 // tabs and ended by CR LF; the headings come first as one more such line when asked for.

@@ -203,6 +203,7 @@ void frmPlotTrack::PlotTrack() {
     const auto rows = analysis::FillData(samples, heartRates, chosen);
     for (const analysis::CourseRow &row : rows)
         analysis::AddRow(lstStats, row.fields);
+    analysis::FitColumnsToEntries(lstStats, analysis::WidestColumn(*this, *lstStats));
 
     analysis::TrackChartOptions options;
     if (activity)

@@ -117,6 +117,7 @@ void frmStats::FillData() {
     for (const analysis::CourseRow &row :
          analysis::FillData(analysis::ReadCourseSamples(gCurrentSessionKey), heartRates, chosen))
         analysis::AddRow(lstStats, row.fields);
+    analysis::FitColumnsToEntries(lstStats, analysis::WidestColumn(*this, *lstStats));
 }
 
 void frmStats::CopyData() {

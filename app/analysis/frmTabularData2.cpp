@@ -83,6 +83,7 @@ void frmTabularData2::FillListControl() {
         return;
     for (qsizetype line = 1; line < gGraphTable.size(); ++line)
         analysis::AddRow(lstTabData, gGraphTable[line].split(QLatin1Char('\t')));
+    analysis::FitColumnsToEntries(lstTabData, analysis::WidestColumn(*this, *lstTabData));
 }
 
 // Nothing selected leaves whatever the clipboard held.

@@ -73,6 +73,9 @@ frmExport::frmExport(QWidget *parent)
 
     Form_Load();
     connect(MonthView1, &QCalendarWidget::selectionChanged, this, &frmExport::MonthView1_DateClick);
+    // A day chosen with the keyboard leaves the focus in the calendar, so that the arrows go on from
+    // day to day; a click hands it to the list.
+    connect(MonthView1, &QCalendarWidget::clicked, this, [this] { ListView1->setFocus(); });
     connect(MonthView1, &QCalendarWidget::currentPageChanged, this, &frmExport::markShownMonth);
     connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &frmExport::updateExportCommand);
     connect(cmdExport, &QPushButton::clicked, this, &frmExport::cmdExport_Click);
@@ -135,7 +138,6 @@ void frmExport::MonthView1_DateClick() {
     platform::failures::runReported([this] { FillExportList(MonthView1->selectedDate()); });
     Label1->setVisible(ListView1->topLevelItemCount() == 0 && gExportMode == kNmeaMode);
     updateExportCommand();
-    ListView1->setFocus();
 }
 
 void frmExport::markShownMonth() {

@@ -161,6 +161,7 @@ void frmTrenloSync::connectHandlers() {
 void frmTrenloSync::Form_Load() {
     modLocalisation::LocalizeForm(this);
     ListView1->setAccessibleName(text(1857));
+    ProgressBar1->setAccessibleName(text(1419));
     txtUsername->setText(modCredentials::ShownCredential(gPartnerUser));
     txtPassword->setText(modCredentials::ShownCredential(gPartnerPassword));
     const QSignalBlocker quiet1(DTPicker1);

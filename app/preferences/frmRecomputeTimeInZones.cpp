@@ -50,6 +50,7 @@ frmRecomputeTimeInZones::frmRecomputeTimeInZones(QWidget *parent)
 
 void frmRecomputeTimeInZones::Form_Load() {
     modLocalisation::LocalizeForm(this);
+    ProgressBar1->setAccessibleName(preferences::Text(1717));
     cancelled_ = false;
 }
 

@@ -1,6 +1,9 @@
 #include "AnalysisFixture.h"
 
+#include "analysis/CourseSamples.h"
 #include "analysis/ListRoom.h"
+#include "analysis/ReportList.h"
+#include "analysis/TrackPlot.h"
 #include "analysis/frmPlotTrack.h"
 #include "analysis/frmStats.h"
 #include "analysis/frmTabularData2.h"
@@ -9,9 +12,12 @@
 
 #include <QAccessible>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -46,11 +52,27 @@ TEST(WholeColumnsWidth, EndsTheViewAtTheEdgeOfAColumn) {
     EXPECT_LT(bar, 40);
 }
 
+TEST(FitColumnsToEntries, WidensAColumnToItsLongestEntryInAnyRowUpToTheRoomGiven) {
+    QTableWidget list;
+    analysis::PrepareReportList(&list, true);
+    analysis::SetColumns(&list, {"A", "B", "C"}, {40, 200, 40});
+    for (int row = 0; row < 1200; ++row)
+        analysis::AddRow(&list, {"short", "short", "short"});
+    const QString longest = "the longest entry, in the last row";
+    analysis::AddRow(&list, {longest, "x", QString(400, 'W')});
+
+    analysis::FitColumnsToEntries(&list, 300);
+    EXPECT_GT(list.columnWidth(0), list.fontMetrics().horizontalAdvance(longest));
+    EXPECT_EQ(list.columnWidth(1), 200) << "never narrower than it was";
+    EXPECT_EQ(list.columnWidth(2), 300) << "no wider than the room given";
+}
+
 struct ListWindow {
     const char *name;
     std::function<std::unique_ptr<QWidget>()> open;
     std::function<QTableWidget *(QWidget &)> list;
     QStringList names; // for screen readers, in English and in German
+    std::function<QPushButton *(QWidget &)> ok;
 };
 
 class ListRoomTest : public AnalysisFixture {
@@ -65,21 +87,23 @@ protected:
         AnalysisFixture::TearDown();
     }
 
-    template <typename Window>
-    static std::function<QTableWidget *(QWidget &)> listOf(QTableWidget *Window::*list) {
-        return [list](QWidget &window) { return static_cast<Window &>(window).*list; };
+    template <typename Window, typename Control>
+    static std::function<Control *(QWidget &)> controlOf(Control *Window::*control) {
+        return [control](QWidget &window) { return static_cast<Window &>(window).*control; };
     }
 
     static std::vector<ListWindow> windows() {
         return {
             {"track plot",
              [] { return std::make_unique<frmPlotTrack>(); },
-             listOf(&frmPlotTrack::lstStats),
-             {"Marker Statistics", "Markierungsstatistik"}},
+             controlOf(&frmPlotTrack::lstStats),
+             {"Marker Statistics", "Markierungsstatistik"},
+             controlOf(&frmPlotTrack::cmdOK)},
             {"course statistics",
              [] { return std::make_unique<frmStats>(); },
-             listOf(&frmStats::lstStats),
-             {"Marker Statistics", "Markierungsstatistik"}},
+             controlOf(&frmStats::lstStats),
+             {"Marker Statistics", "Markierungsstatistik"},
+             controlOf(&frmStats::cmdOK)},
             {"table viewer",
              [] {
                  // The widest table of an activity's graph: a joined activity with positions.
@@ -88,8 +112,18 @@ protected:
                      gGraphTable << "00:00:02\t0.006\t5.6\t10:44\t67.7\t0\t132";
                  return std::make_unique<frmTabularData2>();
              },
-             listOf(&frmTabularData2::lstTabData),
-             {"Tabular Data", "Tabellendaten"}},
+             controlOf(&frmTabularData2::lstTabData),
+             {"Tabular Data", "Tabellendaten"},
+             controlOf(&frmTabularData2::Command1)},
+            {"table of the track's samples",
+             [] {
+                 gGraphTable = analysis::TrackTableLines(analysis::ReadCourseSamples(gCurrentSessionKey),
+                                                         gPrimaryUnit, gUseSmoothing);
+                 return std::make_unique<frmTabularData2>();
+             },
+             controlOf(&frmTabularData2::lstTabData),
+             {"Tabular Data", "Tabellendaten"},
+             controlOf(&frmTabularData2::Command1)},
         };
     }
 
@@ -102,7 +136,7 @@ protected:
     testing::ScriptedDialogs dialogs;
 };
 
-TEST_F(ListRoomTest, EachListOpensWithSixRowsAndTheHeadingsItShowsWholeInEveryLanguage) {
+TEST_F(ListRoomTest, EachListOpensWithSixRowsAndTheHeadingsItShowsAndEveryEntryWholeInEveryLanguage) {
     const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
     for (const int offset : {0, 1000, 2000, 3000, 4000}) {
         gLanguageOffset = offset;
@@ -126,6 +160,9 @@ TEST_F(ListRoomTest, EachListOpensWithSixRowsAndTheHeadingsItShowsWholeInEveryLa
                     EXPECT_LE(headings.sectionSizeHint(column), headings.sectionSize(column))
                         << heading.toStdString();
                 }
+                EXPECT_LE(static_cast<const QAbstractItemView &>(list).sizeHintForColumn(column),
+                          headings.sectionSize(column))
+                    << heading.toStdString();
             }
         }
     }
@@ -140,6 +177,33 @@ TEST_F(ListRoomTest, EachListIsNamedAfterWhatItHoldsInTheChosenLanguage) {
             ASSERT_NE(list, nullptr);
             EXPECT_EQ(list->text(QAccessible::Name), opened.names[language]) << opened.name;
         }
+    }
+}
+
+// Tab and Shift+Tab leave the list for the other controls, as in any dialog, and Tab comes round to
+// OK and back to the list.
+TEST_F(ListRoomTest, TabLeavesEachListAndComesRoundByOk) {
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
+        return QApplication::focusWidget();
+    };
+    for (const ListWindow &opened : windows()) {
+        SCOPED_TRACE(opened.name);
+        const std::unique_ptr<QWidget> window = opened.open();
+        showLaidOut(*window);
+        QApplication::setActiveWindow(window.get());
+        QTableWidget *list = opened.list(*window);
+        list->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), list);
+        EXPECT_NE(press(Qt::Key_Backtab, Qt::ShiftModifier), list);
+
+        list->setFocus();
+        std::vector<QWidget *> reached{press(Qt::Key_Tab, Qt::NoModifier)};
+        while (reached.back() != list && reached.size() < 20)
+            reached.push_back(press(Qt::Key_Tab, Qt::NoModifier));
+        EXPECT_EQ(reached.back(), list);
+        EXPECT_EQ(std::count(reached.begin(), reached.end(), opened.ok(*window)), 1);
     }
 }
 

@@ -1,12 +1,16 @@
 #include "exchange/frmExport.h"
 #include "ExchangeFixture.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QTableView>
 #include <QTextCharFormat>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -18,6 +22,29 @@ namespace {
 using namespace exchangetest;
 
 const QDate kDay(2026, 3, 9);
+
+// Clicks a day from the 8th to the 22nd, which the calendar shows once, as the mouse does: below the
+// day names and beside the week numbers.
+void clickDay(QCalendarWidget &calendar, int day) {
+    auto &days = *qobject_cast<QTableView *>(calendar.focusProxy());
+    const QAbstractItemModel &cells = *days.model();
+    const int firstDayColumn = calendar.verticalHeaderFormat() == QCalendarWidget::NoVerticalHeader ? 0 : 1;
+    for (int row = 1; row < cells.rowCount(); ++row) {
+        for (int column = firstDayColumn; column < cells.columnCount(); ++column) {
+            const QModelIndex cell = cells.index(row, column);
+            if (cells.data(cell).toInt() != day)
+                continue;
+            const QPointF at = days.visualRect(cell).center();
+            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QMouseEvent event(type, at, days.viewport()->mapToGlobal(at), Qt::LeftButton,
+                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                  Qt::NoModifier);
+                QApplication::sendEvent(days.viewport(), &event);
+            }
+            return;
+        }
+    }
+}
 
 class ExportWindow : public ExchangeFixture {
 protected:
@@ -98,6 +125,23 @@ TEST_F(ExportWindow, DaysWithActivitiesAreBold) {
     frmExport &shown = open(1);
     EXPECT_EQ(shown.MonthView1->dateTextFormat(kDay).fontWeight(), QFont::Bold);
     EXPECT_NE(shown.MonthView1->dateTextFormat(kDay.addDays(1)).fontWeight(), QFont::Bold);
+}
+
+TEST_F(ExportWindow, AnArrowChoosesADayAndKeepsTheFocusWhereAClickHandsItToTheList) {
+    store(heartRateOnly()); // on kDay
+    frmExport &shown = open(1, kDay.addDays(-1));
+    shown.show();
+    QApplication::setActiveWindow(&shown);
+    QWidget *days = shown.MonthView1->focusProxy();
+    days->setFocus();
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(days, &right);
+    EXPECT_EQ(shown.ListView1->topLevelItemCount(), 1) << "the day's activity";
+    EXPECT_EQ(QApplication::focusWidget(), days);
+
+    clickDay(*shown.MonthView1, kDay.day() + 1);
+    EXPECT_EQ(shown.MonthView1->selectedDate(), kDay.addDays(1));
+    EXPECT_EQ(QApplication::focusWidget(), shown.ListView1);
 }
 
 TEST_F(ExportWindow, SelectedRowIsExportedUnderTheOfferedName) {

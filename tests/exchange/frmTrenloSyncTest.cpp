@@ -5,6 +5,7 @@
 #include "core/modRegistry.h"
 #include "exchange/DataFileExport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDateEdit>
 #include <QDeadlineTimer>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -123,6 +125,17 @@ TEST_F(TrenloSyncWindow, LoadingShowsTheStoredCredentialsAndTheLastWeek) {
     EXPECT_EQ(sync.ListView1->headerItem()->text(1), "Duration");
     EXPECT_EQ(sync.ListView1->topLevelItem(0)->text(2), "Easy run");
     EXPECT_FALSE(sync.cmdOK->isEnabled());
+}
+
+TEST_F(TrenloSyncWindow, TheProgressBarIsNamedInTheChosenLanguage) {
+    for (const auto &[offset, name] :
+         {std::pair{0, "Upload Progress"}, std::pair{1000, "Progression de l'envoi"}}) {
+        const QScopedValueRollback language(gLanguageOffset, offset);
+        frmTrenloSync &sync = open();
+        EXPECT_EQ(
+            QAccessible::queryAccessibleInterface(sync.ProgressBar1)->text(QAccessible::Name).toStdString(),
+            name);
+    }
 }
 
 TEST_F(TrenloSyncWindow, SendIsEnabledByTwoCredentialsAndATickedActivity) {

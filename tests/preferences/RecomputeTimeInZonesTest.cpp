@@ -5,10 +5,12 @@
 #include "preferences/TimeInZonesRecompute.h"
 #include "preferences/frmRecomputeTimeInZones.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace {
@@ -80,6 +82,18 @@ TEST_F(RecomputeTimeInZonesTest, AFinishedRunShowsFullProgressAndWaitsForClose) 
     EXPECT_EQ(window.ProgressBar1->value(), 6);
     EXPECT_EQ(window.Label1->text(), modLocalisation::LoadResString(1715));
     EXPECT_EQ(recomputedCount(keys), 3);
+}
+
+TEST_F(RecomputeTimeInZonesTest, TheProgressBarIsNamedInTheChosenLanguage) {
+    for (const auto &[offset, name] :
+         {std::pair{0, "Recalculating Time in Zones for all activities..."},
+          std::pair{3000, "Zeit in Zonen wird f\u00fcr alle Aktivit\u00e4ten neu berechnet..."}}) {
+        const QScopedValueRollback language(gLanguageOffset, offset);
+        frmRecomputeTimeInZones window;
+        EXPECT_EQ(
+            QAccessible::queryAccessibleInterface(window.ProgressBar1)->text(QAccessible::Name).toStdString(),
+            name);
+    }
 }
 
 TEST_F(RecomputeTimeInZonesTest, CancelStopsAfterTheActivityInHandAndClosesBeforeSayingSo) {
