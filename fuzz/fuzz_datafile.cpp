@@ -62,7 +62,8 @@ void checkPieces(const QByteArray &bytes, const DataFileReader::Context &context
         {.session = [](const DataFile::Session &) {},
          .sample = [&samples](const DataFile::Sample &sample) { samples.push_back(sample); }},
         1 + bytes.size() % 7);
-    require(pieces.outcome == whole.outcome && pieces.problem == whole.problem);
+    require(pieces.outcome == whole.outcome && pieces.damage == whole.damage &&
+            pieces.problem == whole.problem);
     require(samples.size() == whole.activity.samples.size());
     for (std::size_t i = 0; i < samples.size(); ++i)
         require(alike(samples[i].duration, whole.activity.samples[i].duration));

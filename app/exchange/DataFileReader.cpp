@@ -2,7 +2,6 @@
 
 #include "core/Numbers.h"
 #include "core/modHelpersValidation.h"
-#include "core/modLocalisation.h"
 #include "exchange/DataFileLines.h"
 
 #include <QBuffer>
@@ -24,14 +23,12 @@ using DataFile::Sample;
 using DataFile::Session;
 
 // Ends the reading of a damaged file; the line being read is to blame unless another is named.
-// The reason is a text of the string table, its %1, %2 and %3 filled with the values.
 struct Damaged {
     int reason;
     QStringList values = {};
     std::optional<std::int64_t> line = {};
 };
 
-constexpr int kLineAndReason = 1900;
 constexpr int kEndsBeforeTheLine = 1901;
 constexpr int kNotANumber = 1902;
 constexpr int kOutsideWhatIsKept = 1903;
@@ -44,24 +41,6 @@ constexpr int kTooFewValues = 1909;
 constexpr int kTooFewGpsValues = 1910;
 constexpr int kOutsideTheRange = 1921;
 constexpr int kLineTooLong = 1923;
-
-// "Line 13: -60 is outside what Runvella can keep, 0 to 2147483647", in the athlete's language.
-QString describe(std::int64_t line, const Damaged &damaged) {
-    QString reason = modLocalisation::LoadResString(damaged.reason);
-    const QStringList &values = damaged.values;
-    switch (values.size()) {
-    case 1:
-        reason = reason.arg(values[0]);
-        break;
-    case 2:
-        reason = reason.arg(values[0], values[1]);
-        break;
-    case 3:
-        reason = reason.arg(values[0], values[1], values[2]);
-        break;
-    }
-    return modLocalisation::LoadResString(kLineAndReason).arg(QString::number(line), reason);
-}
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
@@ -517,7 +496,7 @@ Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &r
             result.outcome = Outcome::Read;
         } catch (const Damaged &damaged) {
             result.outcome = Outcome::Damaged;
-            result.problem = describe(damaged.line.value_or(lines.current()), damaged);
+            result.damage = {damaged.line.value_or(lines.current()), damaged.reason, damaged.values};
         }
     } catch (const DataFileLines::ReadFailed &failed) {
         result.outcome = Outcome::Unreadable;

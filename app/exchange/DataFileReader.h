@@ -7,7 +7,9 @@
 #include <QDateTime>
 #include <QIODevice>
 #include <QString>
+#include <QStringList>
 
+#include <cstdint>
 #include <functional>
 
 // Reads the program's data file, versions 1.0, 1.1 and 1.2. The session section is positional:
@@ -26,12 +28,21 @@ struct Context {
 // Unreadable: a read from the device failed, so the file may go on past what was read.
 enum class Outcome { Read, NotDataFile, Damaged, Unreadable };
 
+// Where a damaged file is wrong and why: the line to blame, the string table's text of the reason
+// and the values for its %1, %2 and %3, as the file wrote them. The reader words nothing itself.
+struct Damage {
+    std::int64_t line = 0;
+    int reason = 0;
+    QStringList values;
+
+    bool operator==(const Damage &) const = default;
+};
+
 struct Result {
     Outcome outcome = Outcome::Damaged;
     DataFile::Activity activity; // every field filled when Read
-    // What was wrong: when Damaged, the line to blame and why in the athlete's language; when
-    // Unreadable, the system's reason.
-    QString problem;
+    Damage damage;               // when Damaged
+    QString problem;             // when Unreadable: the system's reason
 };
 
 // A file is read a piece of this many bytes at a time.
