@@ -236,21 +236,6 @@ DataFileReader::Result readInPieces(const QByteArray &bytes, qint64 pieceBytes) 
     return result;
 }
 
-TEST(DataFileReader, LineEndsOfOtherSystemsReadAlike) {
-    const QStringList lines = sessionSection() + recorded({R"("600","142","8.3","1.254","0")"});
-    for (const char *lineEnd : {"\n", "\r"}) {
-        const auto result = ParseDataFile(bytes(lines, lineEnd), kContext);
-        ASSERT_EQ(result.outcome, Outcome::Read);
-        EXPECT_EQ(result.activity.session.description, "Tempo");
-        EXPECT_EQ(result.activity.samples.size(), 1u);
-    }
-    // In a CR LF file a lone carriage return belongs to its line and shifts nothing.
-    QStringList withReturn = lines;
-    withReturn[13] = "description=one\rtwo";
-    EXPECT_EQ(read(withReturn).session.description, "one\rtwo");
-    EXPECT_EQ(read(withReturn).session.sessionType, 20);
-}
-
 // The lines with the first one ended as given and each of the others by the next of the ends.
 QByteArray withEnds(const QStringList &lines, const QByteArray &first, const QList<QByteArray> &others) {
     QByteArray text = lines[0].toLatin1() + first;
@@ -259,28 +244,45 @@ QByteArray withEnds(const QStringList &lines, const QByteArray &first, const QLi
     return text;
 }
 
-// A file put together on several systems ends its lines in several ways; none leaves a stray
+QStringList withDescription(const QStringList &lines, const QString &description) {
+    QStringList described = lines;
+    described[13] = "description=" + description;
+    return described;
+}
+
+// The first line end tells how the file's lines end: in a CR LF file a lone CR or LF is text of
+// its line, as a description may hold one; a file put together on several systems leaves no stray
 // carriage return in a value.
-TEST(DataFileReader, CrLfAndLfEndALineWhereverTheyStand) {
-    const QStringList lines = sessionSection() + recorded({R"("600","142","8.3","1.254","0")"});
+TEST(DataFileReader, TheFirstLineEndTellsHowLinesEnd) {
+    const QStringList lines =
+        sessionSection() + recorded({R"("600","142","8.3","1.254","0")", R"("602","143","8.4","1.256","1")"});
     const struct {
         const char *name;
         QByteArray bytes;
+        QString description;
     } cases[] = {
-        {"LF first, then CR LF", withEnds(lines, "\n", {"\r\n"})},
-        {"CR LF first, then LF", withEnds(lines, "\r\n", {"\n"})},
-        {"LF first, then both", withEnds(lines, "\n", {"\r\n", "\n"})},
-        {"CR first, then all three", withEnds(lines, "\r", {"\r\n", "\n", "\r"})},
+        {"CR LF, a lone LF in the description", bytes(withDescription(lines, "one\ntwo")), "one\ntwo"},
+        {"CR LF, a lone CR in the description", bytes(withDescription(lines, "one\rtwo")), "one\rtwo"},
+        {"CR LF, a description ending in CR", bytes(withDescription(lines, "one\r")), "one\r"},
+        {"LF", bytes(lines, "\n"), "Tempo"},
+        {"CR", bytes(lines, "\r"), "Tempo"},
+        {"LF first, then CR LF", withEnds(lines, "\n", {"\r\n"}), "Tempo"},
+        {"LF first, then both", withEnds(lines, "\n", {"\r\n", "\n"}), "Tempo"},
+        {"CR first, then all three", withEnds(lines, "\r", {"\r\n", "\n", "\r"}), "Tempo"},
     };
     for (const auto &c : cases) {
         for (const qint64 piece : {qint64{1}, qint64{7}, qint64(c.bytes.size())}) {
             const auto result = readInPieces(c.bytes, piece);
             ASSERT_EQ(result.outcome, Outcome::Read) << c.name << ": " << why(result);
-            EXPECT_EQ(result.activity.session.distanceUnit, "mi") << c.name;
-            EXPECT_EQ(result.activity.session.description, "Tempo") << c.name;
-            EXPECT_EQ(result.activity.session.timeInZone[4], 50) << c.name;
-            ASSERT_EQ(result.activity.samples.size(), 1u) << c.name;
-            EXPECT_EQ(result.activity.samples[0].type, DataFile::kHeartRateSample) << c.name;
+            const DataFile::Session &session = result.activity.session;
+            EXPECT_EQ(session.distanceUnit, "mi") << c.name;
+            EXPECT_EQ(session.description, c.description) << c.name;
+            EXPECT_EQ(session.sessionType, 20) << c.name;
+            EXPECT_EQ(session.avgSpeed, 7.25) << c.name;
+            EXPECT_EQ(session.fromDataRecorder, true) << c.name;
+            EXPECT_EQ(session.timeInZone[4], 50) << c.name;
+            ASSERT_EQ(result.activity.samples.size(), 2u) << c.name;
+            EXPECT_EQ(result.activity.samples[1].type, DataFile::kSpeedSample) << c.name;
         }
     }
 }
