@@ -102,6 +102,9 @@ TEST_F(AutoImport, AFileIsStoredAsWrittenOrNotAtAll) {
         {"CR LF, a lone CR in the description", described("one\rtwo"), "one\rtwo"},
         {"LF", QByteArray(bytes).replace("\r\n", "\n"), "Easy run"},
         {"LF first, then CR LF", QByteArray(bytes).replace(bytes.indexOf("\r\n"), 2, "\n"), "Easy run"},
+        {"a line added to the session section",
+         QByteArray(bytes).replace("\r\nmaxHR=", "\r\nfelt good\r\nmaxHR="),
+         {}},
     };
     const SessionKey original = store(written);
     Row expected = activityRow(original);

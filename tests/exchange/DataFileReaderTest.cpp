@@ -148,6 +148,7 @@ TEST(DataFileReader, DescriptionKeepsEverythingAfterTheKey) {
         {"description=two^^lines", "two\r\nlines"},
         {"description=a = b == c", "a = b == c"},
         {"Description=^^", "\r\n"},
+        {"description=intervals, duration=40 maxHR=180", "intervals, duration=40 maxHR=180"},
     };
     for (const auto &c : cases) {
         QStringList lines = sessionSection();
@@ -174,8 +175,7 @@ TEST(DataFileReader, SessionSectionAloneGivesNoSamples) {
     const QStringList section = sessionSection();
     EXPECT_TRUE(read(section).samples.empty());
     EXPECT_TRUE(read(section + QStringList{""}).samples.empty());
-    EXPECT_TRUE(
-        read(section + QStringList{"", "[other]", R"("600","142","8.3","1.254","0")"}).samples.empty());
+    EXPECT_TRUE(read(section + QStringList{"", "", "a note, with a comma"}).samples.empty());
 }
 
 TEST(DataFileReader, UnquotedRowsOfVersionOneReadLikeQuotedRows) {
@@ -440,6 +440,13 @@ TEST(DataFileReader, DamagedFilesGiveNoActivity) {
         return QStringLiteral(R"("0","0","6.1","0.006","2","%1","%2","%3","%4","%5","%6")")
             .arg(longitude, latitude, altitude, acqStatus, trueHeading, magHeading);
     };
+    const QStringList rows = recorded({row("600", "142", "8.3", "1.254")});
+    // The file with the line put in before line n.
+    const auto inserted = [&section, &rows](int n, const QString &text) {
+        QStringList lines = section + rows;
+        lines.insert(n - 1, text);
+        return lines;
+    };
     const struct {
         const char *name;
         QStringList lines;
@@ -498,6 +505,22 @@ TEST(DataFileReader, DamagedFilesGiveNoActivity) {
          29},
         {"negative magnetic heading", section + recorded({gpsRow("-73.5", "45.5", "12", "3", "90", "-2")}),
          29},
+        // Fractions where the writer writes whole numbers only.
+        {"data flag of 1.5", section + recorded({flagged("1.5")}), 29},
+        {"sample heart rate of 142.5", section + recorded({row("600", "142.5", "8.3", "1.254")}), 29},
+        {"acquisition status of 2.5", section + recorded({gpsRow("-73.5", "45.5", "12", "2.5", "90", "80")}),
+         29},
+        {"sport of 1.5", with(5, "sportID=1.5"), 6},
+        {"session type of 20.5", with(14, "sessionType=20.5"), 15},
+        // Lines out of their places: each value from there on would be read from the wrong line.
+        {"a line added to the session section", inserted(10, "feeling=good"), 11},
+        {"a line added before the description", inserted(14, "Tempo"), 15},
+        {"a line added after the last zone", inserted(26, "TimeZone5=50"), 26},
+        {"a line lost from the session section", section.mid(0, 15) + section.mid(16) + rows, 16},
+        {"an empty line added before the samples", inserted(27, ""), 28},
+        {"the empty line before the samples lost", section + rows.mid(1), 26},
+        {"rows under another heading", section + QStringList{"", "[other]"} + rows.mid(2), 29},
+        {"rows without the column header", section + rows.mid(0, 2) + rows.mid(3), 28},
     };
     for (const auto &c : cases) {
         const auto result = ParseDataFile(bytes(c.lines), kContext);
@@ -524,6 +547,9 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
     const QStringList tooQuick = sessionSection() + recorded({R"("600","142","1e39","1.254","0")"});
     QStringList longZone = sessionSection();
     longZone[22] = "TimeZone3= 1083600 ";
+    QStringList shifted = sessionSection();
+    shifted.insert(13, "Tempo");
+    const QStringList halfAKind = sessionSection() + recorded({R"("600","142","8.3","1.254","1.5")"});
     const struct {
         QStringList lines;
         int languageOffset;
@@ -543,6 +569,9 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
         {offTheGlobe, 3000, "Zeile 29: -91 liegt außerhalb dessen, was Runvella speichern kann (-90 bis 90)"},
         {longZone, 0, "Line 23: 1083600 is outside what Runvella can keep, 0 to 1083599"},
         {longZone, 4000, "Riga 23: 1083600 è al di fuori di ciò che Runvella può conservare, da 0 a 1083599"},
+        {shifted, 0, "Line 15: \"description=\" belongs on line 14"},
+        {shifted, 3000, "Zeile 15: „description=“ gehört in Zeile 14"},
+        {halfAKind, 0, "Line 29: \"1.5\" is not a whole number"},
     };
     for (const auto &c : cases) {
         const QScopedValueRollback<int> language(gLanguageOffset, c.languageOffset);
