@@ -62,7 +62,12 @@ int main(int argc, char **argv) {
     }
     const std::vector<DataFile::Sample> joined{sample(0, 0, 130, 0, 0), sample(2, 0, 131, 0, 0),
                                                sample(0, 2, 0, 6.1, 0.006), sample(3.57, 2, 0, 6.3, 0.012)};
+    // A file in the code page whose description's bytes alone would read as UTF-8.
+    DataFile::Activity codePage = activity(99, false, {});
+    codePage.session.sportName = QString::fromUtf8("Caf\xC3\xA9");
+    codePage.session.description = QString::fromUtf8("\xC3\x83\xC2\xA9t");
     const QByteArray files[] = {
+        DataFileWriter::DataFileBytes(codePage, {.dateOrderPattern = "mm/dd/yyyy"}),
         DataFileWriter::DataFileBytes(activity(99, false, {}), {.dateOrderPattern = "mm/dd/yyyy"}),
         DataFileWriter::DataFileBytes(activity(0, true, {sample(0, 0, 120, 0, 0), sample(2, 0, 121, 0, 0)}),
                                       {.dateOrderPattern = "dd/mm/yyyy"}),

@@ -4,6 +4,7 @@
 #include "core/Globals.h"
 #include "core/modHelpersFormatting.h"
 #include "core/modLocalisation.h"
+#include "exchange/DataFileDamage.h"
 #include "exchange/DataFileReader.h"
 #include "exchange/frmImportProgress.h"
 #include "mainwindow/MainWindowServices.h"
@@ -221,7 +222,7 @@ ImportOutcome ImportFile(const QString &path, const ImportOptions &options) {
         return ImportOutcome::NotDataFile;
     case DataFileReader::Outcome::Damaged:
         if (options.damaged)
-            options.damaged(result.problem);
+            options.damaged(DamageText(result.damage));
         return ImportOutcome::Damaged;
     case DataFileReader::Outcome::Unreadable:
         showUnreadable(path, options, result.problem);

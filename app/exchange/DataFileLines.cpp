@@ -76,15 +76,21 @@ void DataFileLines::readPiece() {
 std::optional<DataFileLines::End> DataFileLines::findEnd() {
     const QStringView text = text_;
     const qsizetype size = text.size();
-    if (ends_ == Ends::LineFeed) {
-        const qsizetype feed = text.indexOf(QLatin1Char('\n'), searchFrom_);
-        searched_ += (feed < 0 ? size : feed + 1) - searchFrom_;
-        if (feed < 0) {
-            searchFrom_ = size;
-            return std::nullopt;
+    if (ends_ == Ends::ReturnFeed || ends_ == Ends::LineFeed) {
+        for (;;) {
+            const qsizetype feed = text.indexOf(QLatin1Char('\n'), searchFrom_);
+            searched_ += (feed < 0 ? size : feed + 1) - searchFrom_;
+            if (feed < 0) {
+                searchFrom_ = size;
+                return std::nullopt;
+            }
+            const bool afterReturn = feed > at_ && text[feed - 1] == QLatin1Char('\r');
+            if (afterReturn)
+                return End{feed - 1, 2};
+            if (ends_ == Ends::LineFeed)
+                return End{feed, 1};
+            searchFrom_ = feed + 1; // a lone LF is text in a CR LF file
         }
-        const bool afterReturn = feed > at_ && text[feed - 1] == QLatin1Char('\r');
-        return afterReturn ? End{feed - 1, 2} : End{feed, 1};
     }
     for (; searchFrom_ < size; ++searchFrom_) {
         ++searched_;
@@ -100,7 +106,7 @@ std::optional<DataFileLines::End> DataFileLines::findEnd() {
                 return std::nullopt; // an LF may follow in the next piece
             const bool pair = next < size && text[next] == QLatin1Char('\n');
             if (ends_ == Ends::NotYetKnown)
-                ends_ = pair ? Ends::LineFeed : Ends::AnyBreak;
+                ends_ = pair ? Ends::ReturnFeed : Ends::AnyBreak;
             return End{searchFrom_, pair ? 2 : 1};
         }
     }

@@ -13,9 +13,10 @@
 // The lines of a data file as it is read, a piece at a time, so that a file of any size takes no
 // more memory than a piece and one line of at most kLongestLine characters. They are the lines
 // the whole text would give: UTF-8 when every byte of the file is valid UTF-8 (a leading byte
-// order mark dropped), otherwise Windows-1252. CR LF and LF end a line wherever they stand; a lone
-// CR ends a line only in a file whose first line end is a lone CR, as old Mac systems wrote them,
-// and elsewhere stays in its line. No empty line after the last line end.
+// order mark dropped), otherwise Windows-1252. The file's first line end tells how its lines end:
+// in a CR LF file only CR LF ends a line, and a lone CR or LF is text of its line, as a description
+// may hold one; in an LF file an LF does, a CR right before it dropped; in a file of lone CRs, as
+// old Mac systems wrote them, any of the three does. No empty line after the last line end.
 class DataFileLines {
 public:
     // A read that failed: the file goes on past it, so what was read is not the file.
@@ -45,7 +46,7 @@ public:
     qint64 charactersSearched() const { return searched_; }
 
 private:
-    enum class Ends { NotYetKnown, LineFeed, AnyBreak };
+    enum class Ends { NotYetKnown, ReturnFeed, LineFeed, AnyBreak };
     struct End {
         qsizetype at;
         qsizetype length;

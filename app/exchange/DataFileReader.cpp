@@ -2,7 +2,6 @@
 
 #include "core/Numbers.h"
 #include "core/modHelpersValidation.h"
-#include "core/modLocalisation.h"
 #include "exchange/DataFileLines.h"
 
 #include <QBuffer>
@@ -24,14 +23,12 @@ using DataFile::Sample;
 using DataFile::Session;
 
 // Ends the reading of a damaged file; the line being read is to blame unless another is named.
-// The reason is a text of the string table, its %1, %2 and %3 filled with the values.
 struct Damaged {
     int reason;
     QStringList values = {};
     std::optional<std::int64_t> line = {};
 };
 
-constexpr int kLineAndReason = 1900;
 constexpr int kEndsBeforeTheLine = 1901;
 constexpr int kNotANumber = 1902;
 constexpr int kOutsideWhatIsKept = 1903;
@@ -44,24 +41,10 @@ constexpr int kTooFewValues = 1909;
 constexpr int kTooFewGpsValues = 1910;
 constexpr int kOutsideTheRange = 1921;
 constexpr int kLineTooLong = 1923;
-
-// "Line 13: -60 is outside what Runvella can keep, 0 to 2147483647", in the athlete's language.
-QString describe(std::int64_t line, const Damaged &damaged) {
-    QString reason = modLocalisation::LoadResString(damaged.reason);
-    const QStringList &values = damaged.values;
-    switch (values.size()) {
-    case 1:
-        reason = reason.arg(values[0]);
-        break;
-    case 2:
-        reason = reason.arg(values[0], values[1]);
-        break;
-    case 3:
-        reason = reason.arg(values[0], values[1], values[2]);
-        break;
-    }
-    return modLocalisation::LoadResString(kLineAndReason).arg(QString::number(line), reason);
-}
+constexpr int kBelongsOnLine = 1924;
+constexpr int kRowWithoutRecorded = 1925;
+constexpr int kNotWhole = 1926;
+constexpr int kRowInPlaceOfHeader = 1927;
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
@@ -69,39 +52,58 @@ constexpr int kFirstZoneLine = 21;
 const QLatin1String kZoneKeys[] = {QLatin1String("timezone1="), QLatin1String("timezone2="),
                                    QLatin1String("timezone3="), QLatin1String("timezone4="),
                                    QLatin1String("timezone5=")};
-constexpr int kLastSessionLine = 25;
+constexpr int kRecordedLine = 27;
+// Each line's key as the writer writes it, by number, up to the recorded section's heading: a
+// line that holds another line's key has moved, and so has every line after it.
+const char *const kKeyOfLine[kRecordedLine + 1] = {
+    nullptr,         nullptr,         nullptr,
+    "version=",      "Sessiondate=",  "sportName=",
+    "sportID=",      "distanceunit=", "avgspeedunit=",
+    "maxspeedunit=", "avgpaceunits=", "maxpaceunits=",
+    "distance=",     "duration=",     "description=",
+    "sessionType=",  "maxHR=",        "maxSpeed=",
+    "avgHR=",        "avgSpeed=",     "fromDataRecorder=",
+    "TimeZone1=",    "TimeZone2=",    "TimeZone3=",
+    "TimeZone4=",    "TimeZone5=",    nullptr,
+    "[recorded]",
+};
+const QLatin1String kRecordedHeading(kKeyOfLine[kRecordedLine]);
 constexpr int kSampleFields = 5;
 constexpr int kGpsSampleFields = 11;
 // The date of a start that the file does not give.
 const QDate kZeroDate(1899, 12, 30);
 
+// What becomes of a fraction: kept; rounded, in heart rates and zone times that a database may
+// hold with one; refused, where the writer writes whole numbers only.
+enum class Fraction { Kept, Rounded, Refused };
+
 // The values a field takes: what the windows that show and edit it accept, and what the recorder
-// gives. A whole field is rounded before it is compared.
+// gives. A rounded field is compared once rounded.
 struct Range {
     double lowest;
     double largest;
-    bool whole = false;
+    Fraction fraction = Fraction::Kept;
 };
 
 // A duration in seconds, as long as an activity entered by hand may be.
 constexpr Range kDuration{0, std::numeric_limits<std::int32_t>::max()};
 // The entry window's distance and speed boxes.
 constexpr Range kDecimalBox{0, modHelpers::kLargestDecimal};
-constexpr Range kHeartRate{0, modHelpers::kLargestHeartRate, true};
+constexpr Range kHeartRate{0, modHelpers::kLargestHeartRate, Fraction::Rounded};
 // A time in a zone whose hours the zone's hours box takes, with the minutes and seconds beyond.
-constexpr Range kZoneTime{0, (modHelpers::kZoneBoxLimit + 1) * 3600.0 - 1, true};
+constexpr Range kZoneTime{0, (modHelpers::kZoneBoxLimit + 1) * 3600.0 - 1, Fraction::Rounded};
 // A sample's time, heart rate, speed and distance: what the program keeps of them, speed and
 // distance in single precision, whose range is named in round figures.
 constexpr Range kSampleTime = kDuration;
-constexpr Range kSampleHeartRate{0, std::numeric_limits<std::int32_t>::max(), true};
+constexpr Range kSampleHeartRate{0, std::numeric_limits<std::int32_t>::max(), Fraction::Refused};
 constexpr Range kSampleFigure{0, 3.4e38};
-constexpr Range kSampleKind{DataFile::kHeartRateSample, DataFile::kGpsSample, true};
+constexpr Range kSampleKind{DataFile::kHeartRateSample, DataFile::kGpsSample, Fraction::Refused};
 constexpr Range kLatitude{-90, 90};
 constexpr Range kLongitude{-180, 180};
 // Feet, as the recorder's 16-bit altitude holds them.
 constexpr Range kAltitude{std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()};
 // The recorder's fix state: 0 none to 3 a good fix.
-constexpr Range kAcquisitionStatus{0, 3};
+constexpr Range kAcquisitionStatus{0, 3, Fraction::Refused};
 // Degrees, as the recorder's heading byte gives them: two degrees a step.
 constexpr Range kHeading{0, 2 * 255};
 
@@ -135,11 +137,29 @@ public:
     // The value of line n when the line holds its key: the text between the first and the second
     // "=", or all of the text after the first one.
     std::optional<QString> value(int n, QLatin1String key, bool wholeRest = false) {
+        expectInPlace(n);
         const QString &line = at(n);
         if (!line.contains(key, Qt::CaseInsensitive))
             return std::nullopt;
         const QString rest = line.mid(line.indexOf(QLatin1Char('=')) + 1);
         return wholeRest ? rest : rest.section(QLatin1Char('='), 0, 0);
+    }
+
+    // Refuses line n when it lacks its own key and holds another line's: a line was added or lost
+    // above it, and each value from there on would be read from the wrong line. A line that lacks
+    // its key without holding another's is passed over.
+    void expectInPlace(int n) {
+        const QString &line = at(n);
+        const auto holds = [&line](int keyLine) {
+            return kKeyOfLine[keyLine] &&
+                   line.contains(QLatin1String(kKeyOfLine[keyLine]), Qt::CaseInsensitive);
+        };
+        if (holds(n))
+            return;
+        for (int other = 1; other <= kRecordedLine; ++other)
+            if (holds(other))
+                throw Damaged{kBelongsOnLine,
+                              {QString::fromLatin1(kKeyOfLine[other]), QString::number(other)}};
     }
 
     // The line after the last one read, valid until the next call.
@@ -222,10 +242,16 @@ private:
     // The value of a field in its range; refused, with its text as the file wrote it, outside.
     double number(QStringView text, const Range &range) const {
         const double parsed = decimal(text);
-        const double value = range.whole ? Numbers::roundHalfEven(parsed) : parsed;
+        if (range.fraction == Fraction::Refused && std::trunc(parsed) != parsed)
+            refuseFraction(text);
+        const double value = range.fraction == Fraction::Rounded ? Numbers::roundHalfEven(parsed) : parsed;
         if (!(value >= range.lowest && value <= range.largest))
             refuse(text, range);
         return value;
+    }
+
+    [[noreturn]] static void refuseFraction(QStringView text) {
+        throw Damaged{kNotWhole, {text.trimmed().toString()}};
     }
 
     [[noreturn]] static void refuse(QStringView text, const Range &range) {
@@ -236,7 +262,9 @@ private:
     }
 
     double whole(QStringView text) const {
-        const double value = Numbers::roundHalfEven(decimal(text));
+        const double value = decimal(text);
+        if (std::trunc(value) != value)
+            refuseFraction(text);
         if (value < std::numeric_limits<std::int32_t>::min() ||
             value > std::numeric_limits<std::int32_t>::max())
             throw Damaged{kOutOfRange, {text.toString()}};
@@ -415,29 +443,67 @@ private:
         return whole(value) != 0;
     }
 
+    // Whether samples follow. Nothing else may: the reading would pass over a "[recorded]" line or
+    // sample rows anywhere else, and the activity would lose its samples.
     bool hasRecordedSection() const {
-        if (!lines_.has(kLastSessionLine + 2))
+        if (!lines_.has(kRecordedLine - 1))
             return false;
-        if (!lines_.at(kLastSessionLine + 2).contains(QLatin1String("[recorded]"), Qt::CaseInsensitive))
+        lines_.expectInPlace(kRecordedLine - 1);
+        if (!lines_.has(kRecordedLine))
             return false;
-        lines_.at(kLastSessionLine + 3); // the column header: each row's own shape decides
-        return true;
+        lines_.expectInPlace(kRecordedLine);
+        const QString &heading = lines_.at(kRecordedLine);
+        if (heading.contains(kRecordedHeading, Qt::CaseInsensitive)) {
+            // The column header is read over: each row's own shape decides.
+            if (isSampleRow(lines_.at(kRecordedLine + 1)))
+                throw Damaged{kRowInPlaceOfHeader};
+            return true;
+        }
+        for (std::optional<QStringView> line = heading; line; line = lines_.next()) {
+            if (line->contains(kRecordedHeading, Qt::CaseInsensitive))
+                throw Damaged{kBelongsOnLine, {kRecordedHeading, QString::number(kRecordedLine)}};
+            if (isSampleRow(*line))
+                throw Damaged{kRowWithoutRecorded};
+        }
+        return false;
+    }
+
+    // Rows of versions 1.1 and 1.2 are quoted; a row saved without its quotes reads the same.
+    static QStringView unquoted(QStringView row) {
+        if (row.startsWith(QLatin1Char('"')))
+            row = row.sliced(1);
+        if (row.endsWith(QLatin1Char('"')))
+            row.chop(1);
+        return row;
+    }
+
+    static QStringView separatorOf(QStringView row) {
+        static constexpr QStringView quoted = u"\",\"";
+        return row.contains(quoted) ? quoted : QStringView(u",");
+    }
+
+    bool isSampleRow(QStringView line) const {
+        const QStringView row = unquoted(line.trimmed());
+        const QStringView separator = separatorOf(row);
+        if (row.count(separator) < kSampleFields - 1)
+            return false;
+        try {
+            sample(row, separator);
+            return true;
+        } catch (const Damaged &) {
+            return false;
+        }
     }
 
     void readSamples() {
-        QString separator;
+        QStringView separator;
         while (const auto line = lines_.next()) {
-            QStringView row = line->trimmed();
-            if (row.isEmpty())
+            const QStringView trimmed = line->trimmed();
+            if (trimmed.isEmpty())
                 continue;
-            // Rows of versions 1.1 and 1.2 are quoted; a row saved without its quotes reads the same.
-            if (row.startsWith(QLatin1Char('"')))
-                row = row.sliced(1);
-            if (row.endsWith(QLatin1Char('"')))
-                row.chop(1);
+            const QStringView row = unquoted(trimmed);
             if (separator.isEmpty())
-                separator =
-                    row.contains(QLatin1String("\",\"")) ? QStringLiteral("\",\"") : QStringLiteral(",");
+                separator = separatorOf(row);
             receiver_.sample(sample(row, separator));
         }
     }
@@ -517,7 +583,7 @@ Result ReadDataFile(QIODevice &device, const Context &context, const Receiver &r
             result.outcome = Outcome::Read;
         } catch (const Damaged &damaged) {
             result.outcome = Outcome::Damaged;
-            result.problem = describe(damaged.line.value_or(lines.current()), damaged);
+            result.damage = {damaged.line.value_or(lines.current()), damaged.reason, damaged.values};
         }
     } catch (const DataFileLines::ReadFailed &failed) {
         result.outcome = Outcome::Unreadable;

@@ -129,8 +129,12 @@ QByteArray DataFileBytes(const DataFile::Activity &activity, const Options &opti
             lines << row(sample, full);
     }
     const QString text = lines.join(kLineEnd) + kLineEnd;
-    // A text that the code page cannot hold goes out whole as UTF-8, which the reader recognises.
-    return Windows1252::encode(text).value_or(text.toUtf8());
+    // A text that the code page cannot hold goes out whole as UTF-8, which the reader recognises,
+    // and so does one whose code-page bytes the reader would take for UTF-8 ("Ã©" for "é").
+    const auto codePage = Windows1252::encode(text);
+    if (codePage && !codePage->isValidUtf8())
+        return *codePage;
+    return text.toUtf8();
 }
 
 } // namespace DataFileWriter

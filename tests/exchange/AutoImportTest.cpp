@@ -84,6 +84,58 @@ TEST_F(AutoImport, ADamagedFileAnsweredYesIsDeleted) {
     EXPECT_EQ(texts(), QStringList({question(waiting("run.csv")), "The file was deleted successfully."}));
 }
 
+// A file is stored as it was written or not at all: whatever ends its lines and whatever its
+// description holds, and when a line was added to it, so that every value after it would be read
+// from the wrong line, it is kept for the athlete to decide on.
+TEST_F(AutoImport, AFileIsStoredAsWrittenOrNotAtAll) {
+    const DataFile::Activity written = joinedGps();
+    const QByteArray bytes = DataFileWriter::DataFileBytes(written, {});
+    const auto described = [&bytes](const char *description) {
+        return QByteArray(bytes).replace("description=Easy run", QByteArray("description=") + description);
+    };
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        QString description; // none when nothing is stored
+    } cases[] = {
+        {"CR LF, a lone LF in the description", described("one\ntwo"), "one\ntwo"},
+        {"CR LF, a lone CR in the description", described("one\rtwo"), "one\rtwo"},
+        {"LF", QByteArray(bytes).replace("\r\n", "\n"), "Easy run"},
+        {"LF first, then CR LF", QByteArray(bytes).replace(bytes.indexOf("\r\n"), 2, "\n"), "Easy run"},
+        {"a line added to the session section",
+         QByteArray(bytes).replace("\r\nmaxHR=", "\r\nfelt good\r\nmaxHR="),
+         {}},
+    };
+    const SessionKey original = store(written);
+    Row expected = activityRow(original);
+    expected.erase("Description");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        put("run.csv", c.bytes);
+        if (c.description.isNull())
+            dialogs.answer(Answer::No);
+
+        exchange::AutoImportFiles();
+
+        if (c.description.isNull()) {
+            EXPECT_EQ(count("sessions"), 1);
+            EXPECT_EQ(folder(), QStringList{"run.cs_"});
+            emptyFolder();
+            continue;
+        }
+        const SessionKey imported = scalar("select max(prkey) from sessions");
+        ASSERT_NE(imported, original);
+        Row row = activityRow(imported);
+        EXPECT_EQ(row["Description"].toString(), c.description);
+        row.erase("Description");
+        EXPECT_EQ(row, expected);
+        EXPECT_EQ(sampleRows(imported), sampleRows(original));
+        EXPECT_TRUE(folder().isEmpty());
+        gConn.executeScript("delete from sessiondata where session_prkey = " + std::to_string(imported) +
+                            "; delete from sessions where prkey = " + std::to_string(imported));
+    }
+}
+
 TEST_F(AutoImport, ARenamedFileNeverReplacesAnother) {
     put("run.cs_", "kept");
     put("run-2.cs_", "kept too");

@@ -1,6 +1,7 @@
 #include "exchange/DataFileReader.h"
 
 #include "core/Globals.h"
+#include "exchange/DataFileDamage.h"
 #include "exchange/DataFileLines.h"
 
 #include <QBuffer>
@@ -40,9 +41,13 @@ QByteArray bytes(const QStringList &lines, const char *lineEnd = "\r\n") {
     return (lines.join(lineEnd) + lineEnd).toLatin1();
 }
 
+std::string why(const DataFileReader::Result &result) {
+    return exchange::DamageText(result.damage).toStdString();
+}
+
 DataFile::Activity read(const QStringList &lines, const Context &context = kContext) {
     const auto result = ParseDataFile(bytes(lines), context);
-    EXPECT_EQ(result.outcome, Outcome::Read) << result.problem.toStdString();
+    EXPECT_EQ(result.outcome, Outcome::Read) << why(result);
     return result.activity;
 }
 
@@ -143,6 +148,7 @@ TEST(DataFileReader, DescriptionKeepsEverythingAfterTheKey) {
         {"description=two^^lines", "two\r\nlines"},
         {"description=a = b == c", "a = b == c"},
         {"Description=^^", "\r\n"},
+        {"description=intervals, duration=40 maxHR=180", "intervals, duration=40 maxHR=180"},
     };
     for (const auto &c : cases) {
         QStringList lines = sessionSection();
@@ -169,8 +175,7 @@ TEST(DataFileReader, SessionSectionAloneGivesNoSamples) {
     const QStringList section = sessionSection();
     EXPECT_TRUE(read(section).samples.empty());
     EXPECT_TRUE(read(section + QStringList{""}).samples.empty());
-    EXPECT_TRUE(
-        read(section + QStringList{"", "[other]", R"("600","142","8.3","1.254","0")"}).samples.empty());
+    EXPECT_TRUE(read(section + QStringList{"", "", "a note, with a comma"}).samples.empty());
 }
 
 TEST(DataFileReader, UnquotedRowsOfVersionOneReadLikeQuotedRows) {
@@ -231,21 +236,6 @@ DataFileReader::Result readInPieces(const QByteArray &bytes, qint64 pieceBytes) 
     return result;
 }
 
-TEST(DataFileReader, LineEndsOfOtherSystemsReadAlike) {
-    const QStringList lines = sessionSection() + recorded({R"("600","142","8.3","1.254","0")"});
-    for (const char *lineEnd : {"\n", "\r"}) {
-        const auto result = ParseDataFile(bytes(lines, lineEnd), kContext);
-        ASSERT_EQ(result.outcome, Outcome::Read);
-        EXPECT_EQ(result.activity.session.description, "Tempo");
-        EXPECT_EQ(result.activity.samples.size(), 1u);
-    }
-    // In a CR LF file a lone carriage return belongs to its line and shifts nothing.
-    QStringList withReturn = lines;
-    withReturn[13] = "description=one\rtwo";
-    EXPECT_EQ(read(withReturn).session.description, "one\rtwo");
-    EXPECT_EQ(read(withReturn).session.sessionType, 20);
-}
-
 // The lines with the first one ended as given and each of the others by the next of the ends.
 QByteArray withEnds(const QStringList &lines, const QByteArray &first, const QList<QByteArray> &others) {
     QByteArray text = lines[0].toLatin1() + first;
@@ -254,28 +244,45 @@ QByteArray withEnds(const QStringList &lines, const QByteArray &first, const QLi
     return text;
 }
 
-// A file put together on several systems ends its lines in several ways; none leaves a stray
+QStringList withDescription(const QStringList &lines, const QString &description) {
+    QStringList described = lines;
+    described[13] = "description=" + description;
+    return described;
+}
+
+// The first line end tells how the file's lines end: in a CR LF file a lone CR or LF is text of
+// its line, as a description may hold one; a file put together on several systems leaves no stray
 // carriage return in a value.
-TEST(DataFileReader, CrLfAndLfEndALineWhereverTheyStand) {
-    const QStringList lines = sessionSection() + recorded({R"("600","142","8.3","1.254","0")"});
+TEST(DataFileReader, TheFirstLineEndTellsHowLinesEnd) {
+    const QStringList lines =
+        sessionSection() + recorded({R"("600","142","8.3","1.254","0")", R"("602","143","8.4","1.256","1")"});
     const struct {
         const char *name;
         QByteArray bytes;
+        QString description;
     } cases[] = {
-        {"LF first, then CR LF", withEnds(lines, "\n", {"\r\n"})},
-        {"CR LF first, then LF", withEnds(lines, "\r\n", {"\n"})},
-        {"LF first, then both", withEnds(lines, "\n", {"\r\n", "\n"})},
-        {"CR first, then all three", withEnds(lines, "\r", {"\r\n", "\n", "\r"})},
+        {"CR LF, a lone LF in the description", bytes(withDescription(lines, "one\ntwo")), "one\ntwo"},
+        {"CR LF, a lone CR in the description", bytes(withDescription(lines, "one\rtwo")), "one\rtwo"},
+        {"CR LF, a description ending in CR", bytes(withDescription(lines, "one\r")), "one\r"},
+        {"LF", bytes(lines, "\n"), "Tempo"},
+        {"CR", bytes(lines, "\r"), "Tempo"},
+        {"LF first, then CR LF", withEnds(lines, "\n", {"\r\n"}), "Tempo"},
+        {"LF first, then both", withEnds(lines, "\n", {"\r\n", "\n"}), "Tempo"},
+        {"CR first, then all three", withEnds(lines, "\r", {"\r\n", "\n", "\r"}), "Tempo"},
     };
     for (const auto &c : cases) {
         for (const qint64 piece : {qint64{1}, qint64{7}, qint64(c.bytes.size())}) {
             const auto result = readInPieces(c.bytes, piece);
-            ASSERT_EQ(result.outcome, Outcome::Read) << c.name << ": " << result.problem.toStdString();
-            EXPECT_EQ(result.activity.session.distanceUnit, "mi") << c.name;
-            EXPECT_EQ(result.activity.session.description, "Tempo") << c.name;
-            EXPECT_EQ(result.activity.session.timeInZone[4], 50) << c.name;
-            ASSERT_EQ(result.activity.samples.size(), 1u) << c.name;
-            EXPECT_EQ(result.activity.samples[0].type, DataFile::kHeartRateSample) << c.name;
+            ASSERT_EQ(result.outcome, Outcome::Read) << c.name << ": " << why(result);
+            const DataFile::Session &session = result.activity.session;
+            EXPECT_EQ(session.distanceUnit, "mi") << c.name;
+            EXPECT_EQ(session.description, c.description) << c.name;
+            EXPECT_EQ(session.sessionType, 20) << c.name;
+            EXPECT_EQ(session.avgSpeed, 7.25) << c.name;
+            EXPECT_EQ(session.fromDataRecorder, true) << c.name;
+            EXPECT_EQ(session.timeInZone[4], 50) << c.name;
+            ASSERT_EQ(result.activity.samples.size(), 2u) << c.name;
+            EXPECT_EQ(result.activity.samples[1].type, DataFile::kSpeedSample) << c.name;
         }
     }
 }
@@ -329,7 +336,7 @@ TEST(DataFileReader, PiecesReadAsTheWholeFileWhereverTheyEnd) {
             const auto pieces = readInPieces(c.bytes, piece);
             const std::string name = std::string(c.name) + ", pieces of " + std::to_string(piece);
             ASSERT_EQ(pieces.outcome, whole.outcome) << name;
-            EXPECT_EQ(pieces.problem, whole.problem) << name;
+            EXPECT_TRUE(pieces.damage == whole.damage) << name;
             EXPECT_EQ(pieces.activity.session.description, whole.activity.session.description) << name;
             EXPECT_EQ(pieces.activity.session.timeInZone[4], whole.activity.session.timeInZone[4]) << name;
             ASSERT_EQ(pieces.activity.samples.size(), whole.activity.samples.size()) << name;
@@ -433,6 +440,13 @@ TEST(DataFileReader, DamagedFilesGiveNoActivity) {
         return QStringLiteral(R"("0","0","6.1","0.006","2","%1","%2","%3","%4","%5","%6")")
             .arg(longitude, latitude, altitude, acqStatus, trueHeading, magHeading);
     };
+    const QStringList rows = recorded({row("600", "142", "8.3", "1.254")});
+    // The file with the line put in before line n.
+    const auto inserted = [&section, &rows](int n, const QString &text) {
+        QStringList lines = section + rows;
+        lines.insert(n - 1, text);
+        return lines;
+    };
     const struct {
         const char *name;
         QStringList lines;
@@ -491,12 +505,27 @@ TEST(DataFileReader, DamagedFilesGiveNoActivity) {
          29},
         {"negative magnetic heading", section + recorded({gpsRow("-73.5", "45.5", "12", "3", "90", "-2")}),
          29},
+        // Fractions where the writer writes whole numbers only.
+        {"data flag of 1.5", section + recorded({flagged("1.5")}), 29},
+        {"sample heart rate of 142.5", section + recorded({row("600", "142.5", "8.3", "1.254")}), 29},
+        {"acquisition status of 2.5", section + recorded({gpsRow("-73.5", "45.5", "12", "2.5", "90", "80")}),
+         29},
+        {"sport of 1.5", with(5, "sportID=1.5"), 6},
+        {"session type of 20.5", with(14, "sessionType=20.5"), 15},
+        // Lines out of their places: each value from there on would be read from the wrong line.
+        {"a line added to the session section", inserted(10, "feeling=good"), 11},
+        {"a line added before the description", inserted(14, "Tempo"), 15},
+        {"a line added after the last zone", inserted(26, "TimeZone5=50"), 26},
+        {"a line lost from the session section", section.mid(0, 15) + section.mid(16) + rows, 16},
+        {"an empty line added before the samples", inserted(27, ""), 28},
+        {"the empty line before the samples lost", section + rows.mid(1), 26},
+        {"rows under another heading", section + QStringList{"", "[other]"} + rows.mid(2), 29},
+        {"rows without the column header", section + rows.mid(0, 2) + rows.mid(3), 28},
     };
     for (const auto &c : cases) {
         const auto result = ParseDataFile(bytes(c.lines), kContext);
         EXPECT_EQ(result.outcome, Outcome::Damaged) << c.name;
-        EXPECT_TRUE(result.problem.startsWith(QStringLiteral("Line %1: ").arg(c.line)))
-            << c.name << ": " << result.problem.toStdString();
+        EXPECT_EQ(result.damage.line, c.line) << c.name << ": " << why(result);
     }
 }
 
@@ -505,7 +534,7 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
     negative[12] = "duration=-60";
     QStringList word = sessionSection();
     word[15] = "maxHR=high";
-    // Values named as the file wrote them, however large.
+    // Values named as the file wrote them, by their beginning when long.
     QStringList tooLong = sessionSection();
     tooLong[12] = "duration=2147483648";
     QStringList tooFar = sessionSection();
@@ -518,6 +547,9 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
     const QStringList tooQuick = sessionSection() + recorded({R"("600","142","1e39","1.254","0")"});
     QStringList longZone = sessionSection();
     longZone[22] = "TimeZone3= 1083600 ";
+    QStringList shifted = sessionSection();
+    shifted.insert(13, "Tempo");
+    const QStringList halfAKind = sessionSection() + recorded({R"("600","142","8.3","1.254","1.5")"});
     const struct {
         QStringList lines;
         int languageOffset;
@@ -530,16 +562,20 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
         {word, 1000, "Ligne 16 : « high » n'est pas un nombre"},
         {tooLong, 0, "Line 13: 2147483648 is outside what Runvella can keep, 0 to 2147483647"},
         {tooFar, 0, "Line 12: 3.0e38 is outside what Runvella can keep, 0 to 99999"},
-        {tooFast, 0, "Line 16: " + manyDigits + " is outside what Runvella can keep, 0 to 300"},
+        {tooFast, 0,
+         "Line 16: 10000000000000000000000000000000\u2026 is outside what Runvella can keep, 0 to 300"},
         {tooQuick, 0, "Line 29: 1e39 is outside what Runvella can keep, 0 to 3.4e+38"},
         {offTheGlobe, 0, "Line 29: -91 is outside what Runvella can keep, -90 to 90"},
         {offTheGlobe, 3000, "Zeile 29: -91 liegt außerhalb dessen, was Runvella speichern kann (-90 bis 90)"},
         {longZone, 0, "Line 23: 1083600 is outside what Runvella can keep, 0 to 1083599"},
         {longZone, 4000, "Riga 23: 1083600 è al di fuori di ciò che Runvella può conservare, da 0 a 1083599"},
+        {shifted, 0, "Line 15: \"description=\" belongs on line 14"},
+        {shifted, 3000, "Zeile 15: „description=“ gehört in Zeile 14"},
+        {halfAKind, 0, "Line 29: \"1.5\" is not a whole number"},
     };
     for (const auto &c : cases) {
         const QScopedValueRollback<int> language(gLanguageOffset, c.languageOffset);
-        EXPECT_EQ(ParseDataFile(bytes(c.lines), kContext).problem, c.problem);
+        EXPECT_EQ(exchange::DamageText(ParseDataFile(bytes(c.lines), kContext).damage), c.problem);
     }
 }
 
@@ -591,10 +627,13 @@ TEST(DataFileReader, ALineTooLongForADataFileEndsTheReading) {
         EXPECT_EQ(readInPieces(withDescription(longest), piece).outcome, Outcome::Read) << piece;
         const auto description = readInPieces(withDescription(longest + 1), piece);
         EXPECT_EQ(description.outcome, Outcome::Damaged) << piece;
-        EXPECT_EQ(description.problem, "Line 14: the line is longer than 1048576 characters") << piece;
+        EXPECT_EQ(exchange::DamageText(description.damage),
+                  "Line 14: the line is longer than 1048576 characters")
+            << piece;
         const auto row = readInPieces(longRow, piece);
         EXPECT_EQ(row.outcome, Outcome::Damaged) << piece;
-        EXPECT_EQ(row.problem, "Line 30: the line is longer than 1048576 characters") << piece;
+        EXPECT_EQ(exchange::DamageText(row.damage), "Line 30: the line is longer than 1048576 characters")
+            << piece;
         EXPECT_EQ(row.activity.samples.size(), 1u) << piece;
     }
 

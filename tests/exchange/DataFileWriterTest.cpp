@@ -183,6 +183,9 @@ TEST(DataFileWriter, TextIsWindows1252UnlessItHoldsOtherCharacters) {
     EXPECT_TRUE(DataFileBytes(activity, kUs)
                     .contains("description=\xC5\x81\xC3\xB3"
                               "d\xC5\xBA \xE2\x82\xAC\r\n"));
+    // Nor to the reader, which would take the code page's bytes of "Ã©" for the UTF-8 of "é".
+    activity.session.description = QString::fromUtf8("Ã©t");
+    EXPECT_TRUE(DataFileBytes(activity, kUs).contains("description=\xC3\x83\xC2\xA9t\r\n"));
 }
 
 TEST(DataFileWriter, FileNumbersHaveNoGroupingNorTrailingZeros) {
