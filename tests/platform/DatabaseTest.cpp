@@ -1,5 +1,6 @@
 #include "platform/Database.h"
 #include "common/DatabaseFaults.h"
+#include "common/TimeZoneScope.h"
 #include "platform/FailureCauses.h"
 
 #include <QFile>
@@ -67,6 +68,28 @@ TEST_F(DatabaseTest, DatesBindAsSortableIsoText) {
     EXPECT_EQ(platform::db::parseIsoDateTime("2024-03-09 07:05:03"),
               QDateTime(QDate(2024, 3, 9), QTime(7, 5, 3)));
     EXPECT_EQ(platform::db::parseIsoDate("2024-03-09 07:05:03"), QDate(2024, 3, 9));
+}
+
+// A time that the clock skipped where it was stored (one stored under another zone) keeps its time:
+// the moment a clock not yet set forward would show.
+TEST(StoredDateTimes, ATimeTheClockSkipsReadsAsTheMomentAfterTheGap) {
+    const testing::TimeZoneScope berlin("Europe/Berlin");
+    const struct {
+        const char *stored;
+        QTime read;
+    } cases[] = {
+        {"2026-03-29 01:59:59", QTime(1, 59, 59)},
+        {"2026-03-29 02:00:00", QTime(3, 0)},
+        {"2026-03-29 02:30:00", QTime(3, 30)},
+        {"2026-03-29 03:00:00", QTime(3, 0)},
+        {"2026-03-29", QTime(0, 0)},
+    };
+    for (const auto &time : cases) {
+        const QDateTime read = platform::db::parseIsoDateTime(time.stored);
+        EXPECT_TRUE(read.isValid()) << time.stored;
+        EXPECT_EQ(read.date(), QDate(2026, 3, 29)) << time.stored;
+        EXPECT_EQ(read.time(), time.read) << time.stored;
+    }
 }
 
 TEST_F(DatabaseTest, TransactionThatFailsHalfWayLeavesNothingBehind) {
