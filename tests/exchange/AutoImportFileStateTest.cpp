@@ -2,59 +2,116 @@
 #include "core/modLocalisation.h"
 #include "exchange/DataFileWriter.h"
 #include "exchange/ExchangeWindows.h"
+#include "platform/FileState.h"
 
+#include <QFileInfo>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <sys/stat.h>
+#include <unistd.h>
 
 // Files that are still being written, and names that lead to no ordinary file.
 namespace {
 
 using namespace exchangetest;
 
-// Writes the rest of the file a piece at a time whenever the event loop turns, as a slow copy or
-// a program that writes its file line by line does; the import turns it while it reads. The file
-// stays open, so that the writing follows it when it is renamed.
-class SlowCopy {
+// Another program at work on the file as soon as the event loop turns: the import turns it while
+// it reads. It reaches the file by a second name of its own, which stays when the file's own name
+// is taken.
+class WriterDuringTheRead {
 public:
-    enum class Pieces { WholeLines, CutLines };
+    enum class Does {
+        AppendsWholeLines,
+        AppendsCutLines,
+        OpensAndPauses,
+        RewritesDatedBack,
+        MovesAnotherOver
+    };
 
-    SlowCopy(const QString &path, const QByteArray &bytes, qsizetype written, Pieces pieces)
-        : file_(path), bytes_(bytes), written_(written), pieces_(pieces) {
-        EXPECT_TRUE(file_.open(QIODevice::Append)) << path.toStdString();
-        timer_.callOnTimeout([this] { writeNextPiece(); });
+    // The rest of `bytes` after what the file holds, or in place of it.
+    WriterDuringTheRead(const QString &path, const QString &secondName, Does does, const QByteArray &bytes)
+        : name_(secondName), does_(does), bytes_(bytes), written_(QFileInfo(path).size()) {
+        EXPECT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(name_).constData()), 0);
+        timer_.callOnTimeout([this] { act(); });
         timer_.start(0);
     }
 
-    int piecesWritten() const { return piecesWritten_; }
+    bool acted() const { return acted_; }
 
+    // Writes the rest and closes the file.
     void finish() {
         timer_.stop();
-        append(bytes_.size());
+        if (does_ == Does::RewritesDatedBack || does_ == Does::MovesAnotherOver)
+            return;
+        if (!file_.isOpen()) {
+            ASSERT_TRUE(file_.open(QIODevice::Append));
+        }
+        file_.write(bytes_.mid(written_));
+        file_.close();
     }
 
 private:
-    void writeNextPiece() {
-        if (written_ == bytes_.size())
+    void act() {
+        const bool appends = does_ == Does::AppendsWholeLines || does_ == Does::AppendsCutLines;
+        if (appends ? written_ == bytes_.size() : acted_)
             return;
-        append(pieces_ == Pieces::WholeLines ? bytes_.indexOf("\r\n", written_) + 2
-                                             : std::min(written_ + 7, bytes_.size()));
-        ++piecesWritten_;
+        acted_ = true;
+        switch (does_) {
+        case Does::AppendsWholeLines:
+        case Does::AppendsCutLines: {
+            const qsizetype end = does_ == Does::AppendsWholeLines ? bytes_.indexOf("\r\n", written_) + 2
+                                                                   : std::min(written_ + 7, bytes_.size());
+            QFile file(name_);
+            ASSERT_TRUE(file.open(QIODevice::Append));
+            file.write(bytes_.mid(written_, end - written_));
+            written_ = end;
+            break;
+        }
+        case Does::OpensAndPauses:
+            ASSERT_TRUE(file_.open(QIODevice::Append));
+            break;
+        case Does::RewritesDatedBack: {
+            const QDateTime lastChange = QFileInfo(name_).lastModified();
+            QFile file(name_);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            file.write(bytes_);
+            file.close();
+            setLastChange(name_, lastChange);
+            break;
+        }
+        case Does::MovesAnotherOver: {
+            QFile another(name_ + " (another)");
+            ASSERT_TRUE(another.open(QIODevice::WriteOnly));
+            another.write(bytes_);
+            another.close();
+            ASSERT_EQ(::rename(QFile::encodeName(another.fileName()).constData(),
+                               QFile::encodeName(nameNow()).constData()),
+                      0);
+            break;
+        }
+        }
     }
 
-    void append(qsizetype end) {
-        file_.write(bytes_.mid(written_, end - written_));
-        file_.flush();
-        written_ = end;
+    // The file's own name now, in its folder.
+    QString nameNow() const {
+        const auto file = platform::files::stateOf(name_);
+        const QDir folder(platform::paths::autoImportDir());
+        for (const QString &name : folder.entryList(QDir::Files))
+            if (const auto other = platform::files::stateOf(folder.filePath(name));
+                other && file && other->inode == file->inode)
+                return folder.filePath(name);
+        return {};
     }
 
-    QFile file_;
+    QString name_;
+    Does does_;
     QByteArray bytes_;
     qsizetype written_;
-    Pieces pieces_;
-    int piecesWritten_ = 0;
+    bool acted_ = false;
+    QFile file_{name_};
     QTimer timer_;
 };
 
@@ -79,8 +136,9 @@ TEST_F(AutoImport, WhetherAFileIsLeftForALaterStartFollowsItsLastChange) {
         qint64 secondsAgo;
         bool left;
     } cases[] = {
-        {"just now", 0, true},           {"a second ago", 1, true},      {"a second ahead", -1, true},
-        {"three seconds ago", 3, false}, {"a day ahead", -86400, false},
+        {"just now", 0, true},          {"a second ago", 1, true},
+        {"a second ahead", -1, true},   {"three seconds ago", 3, false},
+        {"a day ahead", -86400, false}, {"three centuries ahead", -9'500'000'000, false},
     };
     for (const auto &lastChange : cases) {
         SCOPED_TRACE(lastChange.what);
@@ -97,44 +155,85 @@ TEST_F(AutoImport, WhetherAFileIsLeftForALaterStartFollowsItsLastChange) {
 }
 
 // A copy in progress as the program starts is not stored, not called damaged and not asked about,
-// whether it stopped after a whole line or within one; a start after the copy ended stores it
-// whole, once.
+// whether it stopped after a whole line or within one, and however long its writer, holding the
+// file open, has paused; a start after the copy ended stores it whole, once.
 TEST_F(AutoImport, ACopyInProgressIsLeftUntilItHasEnded) {
-    for (const qsizetype copied : {tenSamples(), tenSamples() + 5}) {
-        write(waiting("run.csv"), wholeFile().left(copied));
-        exchange::AutoImportFiles();
-        EXPECT_EQ(count("sessions"), 0);
-        EXPECT_TRUE(dialogs.shown().empty());
-        EXPECT_EQ(folder(), QStringList{"run.csv"});
-    }
-
-    write(waiting("run.csv"), wholeFile());
-    setLastChange(waiting("run.csv"), QDateTime::currentDateTime().addSecs(-5));
-    exchange::AutoImportFiles();
-
-    EXPECT_EQ(count("sessions"), 1);
-    EXPECT_EQ(count("sessiondata"), 100);
-    EXPECT_TRUE(folder().isEmpty());
-}
-
-// A writer that paused long enough for its file to look finished and writes on while the import
-// reads: the file keeps its name, quietly, until a later start finds it finished.
-TEST_F(AutoImport, AFileThatChangesWhileItIsReadIsLeftUntilItHasEnded) {
-    for (const auto pieces : {SlowCopy::Pieces::WholeLines, SlowCopy::Pieces::CutLines}) {
-        SCOPED_TRACE(pieces == SlowCopy::Pieces::WholeLines ? "whole lines" : "cut lines");
+    const struct {
+        const char *what;
+        qsizetype copied;
+        bool heldOpen;
+    } cases[] = {
+        {"a line copied a moment ago", tenSamples(), false},
+        {"part of a line copied a moment ago", tenSamples() + 5, false},
+        {"held open a minute after a line", tenSamples(), true},
+        {"held open a minute after part of a line", tenSamples() + 5, true},
+    };
+    for (const auto &copy : cases) {
+        SCOPED_TRACE(copy.what);
         gConn.executeScript("delete from sessiondata; delete from sessions");
-        put("run.csv", wholeFile().left(tenSamples()));
-        SlowCopy copy(waiting("run.csv"), wholeFile(), tenSamples(), pieces);
         const std::size_t shownBefore = dialogs.shown().size();
+        write(waiting("run.csv"), wholeFile().left(copy.copied));
+        QFile writer(waiting("run.csv"));
+        if (copy.heldOpen) {
+            ASSERT_TRUE(writer.open(QIODevice::Append));
+            setLastChange(waiting("run.csv"), QDateTime::currentDateTime().addSecs(-60));
+        }
 
         exchange::AutoImportFiles();
 
-        ASSERT_GT(copy.piecesWritten(), 0) << "the file changed while it was read";
         EXPECT_EQ(count("sessions"), 0);
         EXPECT_EQ(dialogs.shown().size(), shownBefore);
         EXPECT_EQ(folder(), QStringList{"run.csv"});
 
-        copy.finish();
+        if (copy.heldOpen) {
+            writer.write(wholeFile().mid(copy.copied));
+            writer.close();
+        } else {
+            write(waiting("run.csv"), wholeFile());
+        }
+        setLastChange(waiting("run.csv"), QDateTime::currentDateTime().addSecs(-5));
+        exchange::AutoImportFiles();
+        EXPECT_EQ(count("sessions"), 1);
+        EXPECT_EQ(count("sessiondata"), 100);
+        EXPECT_TRUE(folder().isEmpty());
+    }
+}
+
+// A writer that paused long enough for its file to look finished and goes on while the import
+// reads, or the name given to another file meanwhile: the file keeps its name, quietly, until a
+// later start finds it finished.
+TEST_F(AutoImport, AFileThatChangesWhileItIsReadIsLeftUntilItHasEnded) {
+    using Does = WriterDuringTheRead::Does;
+    const QByteArray tenRows = wholeFile().left(tenSamples());
+    const QByteArray otherValues = QByteArray(wholeFile()).replace("\"121\"", "\"131\"");
+    ASSERT_NE(otherValues, wholeFile());
+    const struct {
+        const char *what;
+        QByteArray before;
+        Does does;
+    } cases[] = {
+        {"appends whole lines", tenRows, Does::AppendsWholeLines},
+        {"appends pieces of lines", tenRows, Does::AppendsCutLines},
+        {"opens it and pauses", tenRows, Does::OpensAndPauses},
+        {"rewrites it alike in size and sets its last change back", otherValues, Does::RewritesDatedBack},
+        {"moves another file over its name", tenRows, Does::MovesAnotherOver},
+    };
+    for (const auto &writing : cases) {
+        SCOPED_TRACE(writing.what);
+        gConn.executeScript("delete from sessiondata; delete from sessions");
+        const std::size_t shownBefore = dialogs.shown().size();
+        put("run.csv", writing.before);
+        WriterDuringTheRead writer(waiting("run.csv"), QDir(home.path()).filePath(writing.what), writing.does,
+                                   wholeFile());
+
+        exchange::AutoImportFiles();
+
+        ASSERT_TRUE(writer.acted()) << "the writer was at work while the file was read";
+        EXPECT_EQ(count("sessions"), 0);
+        EXPECT_EQ(dialogs.shown().size(), shownBefore);
+        EXPECT_EQ(folder(), QStringList{"run.csv"});
+
+        writer.finish();
         setLastChange(waiting("run.csv"), QDateTime::currentDateTime().addSecs(-5));
         exchange::AutoImportFiles();
         EXPECT_EQ(count("sessions"), 1);
@@ -185,14 +284,21 @@ TEST_F(ImportCommand, RefusesADeviceOrAPipeWithoutOpeningIt) {
     EXPECT_EQ(count("sessions"), 0);
 }
 
-TEST_F(ImportCommand, AFileThatChangesWhileItIsReadStoresNothingAndSaysSo) {
-    write(waiting("run.csv"), wholeFile().left(tenSamples()));
-    SlowCopy copy(waiting("run.csv"), wholeFile(), tenSamples(), SlowCopy::Pieces::WholeLines);
+TEST_F(ImportCommand, AFileStillBeingWrittenStoresNothingAndSaysSo) {
+    put("appended.csv", wholeFile().left(tenSamples()));
+    WriterDuringTheRead appending(waiting("appended.csv"), QDir(home.path()).filePath("writer"),
+                                  WriterDuringTheRead::Does::AppendsWholeLines, wholeFile());
+    put("held.csv", wholeFile());
+    QFile holding(waiting("held.csv"));
+    ASSERT_TRUE(holding.open(QIODevice::Append));
 
-    exchange::ImportDataFile(waiting("run.csv"));
+    exchange::ImportDataFile(waiting("appended.csv"));
+    exchange::ImportDataFile(waiting("held.csv"));
 
-    ASSERT_GT(copy.piecesWritten(), 0) << "the file changed while it was read";
-    EXPECT_EQ(texts(), QStringList{modLocalisation::LoadResString(1983).replace("%X", waiting("run.csv"))});
+    ASSERT_TRUE(appending.acted()) << "the file changed while it was read";
+    EXPECT_EQ(texts(),
+              QStringList({modLocalisation::LoadResString(1983).replace("%X", waiting("appended.csv")),
+                           modLocalisation::LoadResString(1985).replace("%X", waiting("held.csv"))}));
     EXPECT_EQ(count("sessions"), 0);
 }
 
