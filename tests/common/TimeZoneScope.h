@@ -22,8 +22,6 @@ public:
             qunsetenv("TZ");
         tzset();
     }
-    TimeZoneScope(const TimeZoneScope &) = delete;
-    TimeZoneScope &operator=(const TimeZoneScope &) = delete;
 
 private:
     QByteArray previous_;

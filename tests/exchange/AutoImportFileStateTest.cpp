@@ -2,13 +2,11 @@
 #include "core/modLocalisation.h"
 #include "exchange/DataFileWriter.h"
 #include "exchange/ExchangeWindows.h"
-#include "platform/FileState.h"
 
 #include <QFileInfo>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,103 +15,6 @@
 namespace {
 
 using namespace exchangetest;
-
-// Another program at work on the file as soon as the event loop turns: the import turns it while
-// it reads. It reaches the file by a second name of its own, which stays when the file's own name
-// is taken.
-class WriterDuringTheRead {
-public:
-    enum class Does {
-        AppendsWholeLines,
-        AppendsCutLines,
-        OpensAndPauses,
-        RewritesDatedBack,
-        MovesAnotherOver
-    };
-
-    // The rest of `bytes` after what the file holds, or in place of it.
-    WriterDuringTheRead(const QString &path, const QString &secondName, Does does, const QByteArray &bytes)
-        : name_(secondName), does_(does), bytes_(bytes), written_(QFileInfo(path).size()) {
-        EXPECT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(name_).constData()), 0);
-        timer_.callOnTimeout([this] { act(); });
-        timer_.start(0);
-    }
-
-    bool acted() const { return acted_; }
-
-    // Writes the rest and closes the file.
-    void finish() {
-        timer_.stop();
-        if (does_ == Does::RewritesDatedBack || does_ == Does::MovesAnotherOver)
-            return;
-        if (!file_.isOpen()) {
-            ASSERT_TRUE(file_.open(QIODevice::Append));
-        }
-        file_.write(bytes_.mid(written_));
-        file_.close();
-    }
-
-private:
-    void act() {
-        const bool appends = does_ == Does::AppendsWholeLines || does_ == Does::AppendsCutLines;
-        if (appends ? written_ == bytes_.size() : acted_)
-            return;
-        acted_ = true;
-        switch (does_) {
-        case Does::AppendsWholeLines:
-        case Does::AppendsCutLines: {
-            const qsizetype end = does_ == Does::AppendsWholeLines ? bytes_.indexOf("\r\n", written_) + 2
-                                                                   : std::min(written_ + 7, bytes_.size());
-            QFile file(name_);
-            ASSERT_TRUE(file.open(QIODevice::Append));
-            file.write(bytes_.mid(written_, end - written_));
-            written_ = end;
-            break;
-        }
-        case Does::OpensAndPauses:
-            ASSERT_TRUE(file_.open(QIODevice::Append));
-            break;
-        case Does::RewritesDatedBack: {
-            const QDateTime lastChange = QFileInfo(name_).lastModified();
-            QFile file(name_);
-            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-            file.write(bytes_);
-            file.close();
-            setLastChange(name_, lastChange);
-            break;
-        }
-        case Does::MovesAnotherOver: {
-            QFile another(name_ + " (another)");
-            ASSERT_TRUE(another.open(QIODevice::WriteOnly));
-            another.write(bytes_);
-            another.close();
-            ASSERT_EQ(::rename(QFile::encodeName(another.fileName()).constData(),
-                               QFile::encodeName(nameNow()).constData()),
-                      0);
-            break;
-        }
-        }
-    }
-
-    // The file's own name now, in its folder.
-    QString nameNow() const {
-        const auto file = platform::files::stateOf(name_);
-        const QDir folder(platform::paths::autoImportDir());
-        for (const QString &name : folder.entryList(QDir::Files))
-            if (const auto other = platform::files::stateOf(folder.filePath(name));
-                other && file && other->inode == file->inode)
-                return folder.filePath(name);
-        return {};
-    }
-
-    QString name_;
-    Does does_;
-    QByteArray bytes_;
-    qsizetype written_;
-    bool acted_ = false;
-    QFile file_{name_};
-    QTimer timer_;
-};
 
 QByteArray wholeFile() {
     return DataFileWriter::DataFileBytes(heartRateSamples(100), {});
@@ -127,6 +28,75 @@ qsizetype tenSamples() {
         end = whole.indexOf("\r\n", end) + 2;
     return end;
 }
+
+qsizetype lineAfterTenSamples() {
+    return wholeFile().indexOf("\r\n", tenSamples()) + 2 - tenSamples();
+}
+
+// Another program at the file, once, as soon as the event loop turns (the import turns it while it
+// reads), by a second name that stays when the import takes the file's own.
+class WriterDuringTheRead {
+public:
+    enum class Does {
+        AppendsALine,
+        AppendsPartOfALine,
+        OpensItAndPauses,
+        RewritesItDatedBack,
+        MovesAnotherOverIt
+    };
+
+    WriterDuringTheRead(const QString &path, const QString &secondName, Does does) : file_(secondName) {
+        EXPECT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(secondName).constData()), 0);
+        timer_.setSingleShot(true);
+        timer_.callOnTimeout([this, does] {
+            acted_ = true;
+            act(does);
+        });
+        timer_.start(0);
+    }
+
+    bool acted() const { return acted_; }
+    void letGo() { file_.close(); }
+
+private:
+    void act(Does does) {
+        switch (does) {
+        case Does::AppendsALine:
+        case Does::AppendsPartOfALine:
+            ASSERT_TRUE(file_.open(QIODevice::Append));
+            file_.write(
+                wholeFile().mid(tenSamples(), does == Does::AppendsALine ? lineAfterTenSamples() : 7));
+            file_.close();
+            break;
+        case Does::OpensItAndPauses:
+            ASSERT_TRUE(file_.open(QIODevice::Append));
+            break;
+        case Does::RewritesItDatedBack: {
+            const QDateTime lastChange = QFileInfo(file_).lastModified();
+            ASSERT_TRUE(file_.open(QIODevice::ReadWrite));
+            file_.write(wholeFile());
+            file_.close();
+            setLastChange(file_.fileName(), lastChange);
+            break;
+        }
+        case Does::MovesAnotherOverIt: {
+            const QDir folder(platform::paths::autoImportDir());
+            const QString claimed = folder.filePath(folder.entryList(QDir::Files).value(0));
+            QFile another(file_.fileName() + " (another)");
+            ASSERT_TRUE(another.open(QIODevice::WriteOnly));
+            another.write(wholeFile());
+            ASSERT_EQ(::rename(QFile::encodeName(another.fileName()).constData(),
+                               QFile::encodeName(claimed).constData()),
+                      0);
+            break;
+        }
+        }
+    }
+
+    QFile file_;
+    QTimer timer_;
+    bool acted_ = false;
+};
 
 // A file changed in the last two seconds may still be being written, and is left as it is for a
 // later start; a last change further back, or far ahead as one set on purpose, is not.
@@ -159,44 +129,31 @@ TEST_F(AutoImport, WhetherAFileIsLeftForALaterStartFollowsItsLastChange) {
 // file open, has paused; a start after the copy ended stores it whole, once.
 TEST_F(AutoImport, ACopyInProgressIsLeftUntilItHasEnded) {
     const struct {
-        const char *what;
         qsizetype copied;
         bool heldOpen;
     } cases[] = {
-        {"a line copied a moment ago", tenSamples(), false},
-        {"part of a line copied a moment ago", tenSamples() + 5, false},
-        {"held open a minute after a line", tenSamples(), true},
-        {"held open a minute after part of a line", tenSamples() + 5, true},
-    };
+        {tenSamples(), false}, {tenSamples() + 5, false}, {tenSamples(), true}, {tenSamples() + 5, true}};
     for (const auto &copy : cases) {
-        SCOPED_TRACE(copy.what);
-        gConn.executeScript("delete from sessiondata; delete from sessions");
-        const std::size_t shownBefore = dialogs.shown().size();
+        SCOPED_TRACE(testing::Message() << copy.copied << (copy.heldOpen ? " held open" : ""));
         write(waiting("run.csv"), wholeFile().left(copy.copied));
         QFile writer(waiting("run.csv"));
         if (copy.heldOpen) {
             ASSERT_TRUE(writer.open(QIODevice::Append));
             setLastChange(waiting("run.csv"), QDateTime::currentDateTime().addSecs(-60));
         }
-
         exchange::AutoImportFiles();
-
         EXPECT_EQ(count("sessions"), 0);
-        EXPECT_EQ(dialogs.shown().size(), shownBefore);
+        EXPECT_TRUE(dialogs.shown().empty());
         EXPECT_EQ(folder(), QStringList{"run.csv"});
-
-        if (copy.heldOpen) {
-            writer.write(wholeFile().mid(copy.copied));
-            writer.close();
-        } else {
-            write(waiting("run.csv"), wholeFile());
-        }
-        setLastChange(waiting("run.csv"), QDateTime::currentDateTime().addSecs(-5));
-        exchange::AutoImportFiles();
-        EXPECT_EQ(count("sessions"), 1);
-        EXPECT_EQ(count("sessiondata"), 100);
-        EXPECT_TRUE(folder().isEmpty());
     }
+
+    write(waiting("run.csv"), wholeFile());
+    setLastChange(waiting("run.csv"), QDateTime::currentDateTime().addSecs(-5));
+    exchange::AutoImportFiles();
+
+    EXPECT_EQ(count("sessions"), 1);
+    EXPECT_EQ(count("sessiondata"), 100);
+    EXPECT_TRUE(folder().isEmpty());
 }
 
 // A writer that paused long enough for its file to look finished and goes on while the import
@@ -206,25 +163,24 @@ TEST_F(AutoImport, AFileThatChangesWhileItIsReadIsLeftUntilItHasEnded) {
     using Does = WriterDuringTheRead::Does;
     const QByteArray tenRows = wholeFile().left(tenSamples());
     const QByteArray otherValues = QByteArray(wholeFile()).replace("\"121\"", "\"131\"");
-    ASSERT_NE(otherValues, wholeFile());
     const struct {
         const char *what;
         QByteArray before;
         Does does;
     } cases[] = {
-        {"appends whole lines", tenRows, Does::AppendsWholeLines},
-        {"appends pieces of lines", tenRows, Does::AppendsCutLines},
-        {"opens it and pauses", tenRows, Does::OpensAndPauses},
-        {"rewrites it alike in size and sets its last change back", otherValues, Does::RewritesDatedBack},
-        {"moves another file over its name", tenRows, Does::MovesAnotherOver},
+        {"appends a line", tenRows, Does::AppendsALine},
+        {"appends part of a line", tenRows, Does::AppendsPartOfALine},
+        {"opens it and pauses", tenRows, Does::OpensItAndPauses},
+        {"rewrites it alike in size and sets its last change back", otherValues, Does::RewritesItDatedBack},
+        {"moves another file over its name", tenRows, Does::MovesAnotherOverIt},
     };
     for (const auto &writing : cases) {
         SCOPED_TRACE(writing.what);
         gConn.executeScript("delete from sessiondata; delete from sessions");
         const std::size_t shownBefore = dialogs.shown().size();
         put("run.csv", writing.before);
-        WriterDuringTheRead writer(waiting("run.csv"), QDir(home.path()).filePath(writing.what), writing.does,
-                                   wholeFile());
+        WriterDuringTheRead writer(waiting("run.csv"), QDir(home.path()).filePath(writing.what),
+                                   writing.does);
 
         exchange::AutoImportFiles();
 
@@ -233,8 +189,8 @@ TEST_F(AutoImport, AFileThatChangesWhileItIsReadIsLeftUntilItHasEnded) {
         EXPECT_EQ(dialogs.shown().size(), shownBefore);
         EXPECT_EQ(folder(), QStringList{"run.csv"});
 
-        writer.finish();
-        setLastChange(waiting("run.csv"), QDateTime::currentDateTime().addSecs(-5));
+        writer.letGo();
+        put("run.csv", wholeFile());
         exchange::AutoImportFiles();
         EXPECT_EQ(count("sessions"), 1);
         EXPECT_EQ(count("sessiondata"), 100);
@@ -287,7 +243,7 @@ TEST_F(ImportCommand, RefusesADeviceOrAPipeWithoutOpeningIt) {
 TEST_F(ImportCommand, AFileStillBeingWrittenStoresNothingAndSaysSo) {
     put("appended.csv", wholeFile().left(tenSamples()));
     WriterDuringTheRead appending(waiting("appended.csv"), QDir(home.path()).filePath("writer"),
-                                  WriterDuringTheRead::Does::AppendsWholeLines, wholeFile());
+                                  WriterDuringTheRead::Does::AppendsALine);
     put("held.csv", wholeFile());
     QFile holding(waiting("held.csv"));
     ASSERT_TRUE(holding.open(QIODevice::Append));

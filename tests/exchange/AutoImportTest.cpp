@@ -106,14 +106,10 @@ TEST_F(AutoImport, AMissingFolderIsNoError) {
 }
 
 // A folder whose files the program may not take says so once a start, naming it, and leaves its
-// files and the records of their claims as they are for a start that may.
+// files as they are for a start that may.
 TEST_F(AutoImport, AFolderWhoseFilesCannotBeTakenSaysSoOnceAStart) {
     putDataFile("a.csv");
     putDataFile("b.csv");
-    const char *storedClaim = "c.csv.20260101-120000.claimed";
-    put(storedClaim, DataFileWriter::DataFileBytes(heartRateOnly(), {}));
-    store(heartRateOnly());
-    gConn.prepare("insert into storedClaims (claim) values (?)").bindAll(storedClaim).execute();
     const QString dir = platform::paths::autoImportDir();
     const auto system = platform::files::setFolderAnswerer(
         [&dir](const QString &folder) { return folder == dir ? EACCES : 0; });
@@ -123,13 +119,11 @@ TEST_F(AutoImport, AFolderWhoseFilesCannotBeTakenSaysSoOnceAStart) {
     EXPECT_EQ(texts(), QStringList{modLocalisation::LoadResString(1984).replace("%X", dir) + "\n\n" +
                                    qt_error_string(EACCES)});
     EXPECT_EQ(dialogs.shown().back().icon, platform::dialogs::Icon::Warning);
-    EXPECT_EQ(folder(), QStringList({"a.csv", "b.csv", storedClaim}));
-    EXPECT_EQ(count("storedClaims"), 1);
+    EXPECT_EQ(folder(), QStringList({"a.csv", "b.csv"}));
 
     exchange::AutoImportFiles();
-    EXPECT_EQ(count("sessions"), 5) << "three stored before, and the two waiting";
+    EXPECT_EQ(count("sessions"), 4);
     EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
-    EXPECT_EQ(count("storedClaims"), 0);
 }
 
 TEST_F(AutoImport, AFullDiskStoresNothingSaysSoAndLeavesTheFilesWhereTheyAre) {
@@ -223,10 +217,6 @@ QByteArray startingAt(QByteArray bytes, const QByteArray &start) {
     return bytes.replace(value, bytes.indexOf("\r\n", value) - value, start);
 }
 
-QByteArray withoutStart(const QByteArray &bytes) {
-    return startingAt(bytes, {});
-}
-
 // An import commits twice: its activity with the record of its claim, then, once the file is
 // gone, the record's end. A stop right before or after either leaves the activity stored once
 // when the next start has finished the import.
@@ -245,7 +235,7 @@ TEST_F(AutoImport, AnImportStoppedAroundEitherOfItsCommitsIsFinishedWithTheActiv
     for (const auto &stop : stops) {
         SCOPED_TRACE(stop.what);
         gConn.executeScript("delete from sessiondata; delete from sessions");
-        put("run.csv", withoutStart(DataFileWriter::DataFileBytes(heartRateSamples(3), {})));
+        put("run.csv", startingAt(DataFileWriter::DataFileBytes(heartRateSamples(3), {}), {}));
         {
             const StopAtCommit stopped(platform::paths::autoImportDir(), stop.commit, stop.when);
             exchange::AutoImportFiles();
@@ -275,10 +265,10 @@ TEST_F(AutoImport, AStartIsStoredAsAMomentTheLocalClockShows) {
         const char *start;
     } cases[] = {
         {"Europe/Berlin", "run.csv", startingAt(file, "3/29/2026 02:30:00"), nullptr, "2026-03-29 03:30:00"},
-        {"UTC", "run.csv.20250101-120000.claimed", withoutStart(file), nullptr, "2025-01-01 12:00:00"},
-        {"Europe/Berlin", "run.csv.20260329-023000.claimed", withoutStart(file), nullptr,
+        {"UTC", "run.csv.20250101-120000.claimed", startingAt(file, {}), nullptr, "2025-01-01 12:00:00"},
+        {"Europe/Berlin", "run.csv.20260329-023000.claimed", startingAt(file, {}), nullptr,
          "2026-03-29 03:30:00"},
-        {"Europe/Berlin", "run.csv.20260329-023000.importing", withoutStart(file), "2026-03-29 02:30:00",
+        {"Europe/Berlin", "run.csv.20260329-023000.importing", startingAt(file, {}), "2026-03-29 02:30:00",
          "2026-03-29 02:30:00"},
     };
     for (const auto &row : cases) {
@@ -338,8 +328,8 @@ TEST_F(AutoImport, EveryClaimedFileThatIsFinishedIsStoredOnceWhateverElseIsStore
         bool secondClaimedInTheFirstsSecond;
     } cases[] = {
         {"identical files", withAStart, withAStart, false},
-        {"files without a start", withoutStart(withAStart),
-         withoutStart(DataFileWriter::DataFileBytes(heartRateSamples(30), {})), true},
+        {"files without a start", startingAt(withAStart, {}),
+         startingAt(DataFileWriter::DataFileBytes(heartRateSamples(30), {}), {}), true},
     };
     for (const auto &files : cases) {
         SCOPED_TRACE(files.what);
