@@ -185,7 +185,7 @@ bool mayStillBeWritten(const QString &path) {
 
 void ImportAutomatically() {
     const QDir folder(platform::paths::autoImportDir());
-    // Nothing is listed then, and no claim can be taken or let go: the records of the claims stay.
+    // Such a folder would look empty, and the records of its claims would be forgotten.
     if (const auto refusal = platform::files::whyFilesCannotBeTaken(folder.path())) {
         platform::dialogs::message(modLocalisation::LoadResString(1984).replace(kPlaceholder, folder.path()) +
                                        "\n\n" + *refusal,
