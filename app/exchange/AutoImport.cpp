@@ -5,7 +5,9 @@
 #include "exchange/StoredClaims.h"
 #include "platform/Dialogs.h"
 #include "platform/FileState.h"
+#include "platform/FolderAccess.h"
 #include "platform/Paths.h"
+#include "platform/WallClock.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QScopeGuard>
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 
 namespace exchange {
@@ -86,8 +89,11 @@ Claim claimOf(const QString &claimed) {
     const QRegularExpressionMatch nameAndMoment = kNameAndMoment.match(name);
     if (!nameAndMoment.hasMatch())
         return {claimed, name, {}, recorded};
+    const QString moment = nameAndMoment.captured(2);
     return {claimed, nameAndMoment.captured(1),
-            QDateTime::fromString(nameAndMoment.captured(2), kMomentFormat), recorded};
+            platform::clock::atWallClock(QDate::fromString(moment.left(8), QStringLiteral("yyyyMMdd")),
+                                         QTime::fromString(moment.mid(9), QStringLiteral("HHmmss"))),
+            recorded};
 }
 
 // Nothing when the file could not be claimed; it is then tried again at the next start. The claim
@@ -135,6 +141,7 @@ void importClaimed(const Claim &claim) {
     case ImportOutcome::Imported:
     case ImportOutcome::Unreadable: // given back, to be read at the next start
     case ImportOutcome::Changed:    // given back quietly: it is still being written
+    case ImportOutcome::HeldForWriting:
         break;
     case ImportOutcome::AlreadyStored:
         letGo();
@@ -155,18 +162,36 @@ void importClaimed(const Claim &claim) {
 // writes it line by line); a last change further ahead than this was set on purpose.
 constexpr std::chrono::seconds kSettling{2};
 
+// Compared in whole seconds first, so that a last change centuries away overflows nothing.
+bool changedLately(const platform::files::FileTime &modified) {
+    using namespace std::chrono;
+    const auto now = system_clock::now().time_since_epoch();
+    const std::int64_t nowSeconds = duration_cast<seconds>(now).count();
+    if (modified.seconds < nowSeconds - kSettling.count() - 1 ||
+        modified.seconds > nowSeconds + kSettling.count())
+        return false;
+    return abs(seconds(modified.seconds) + nanoseconds(modified.nanoseconds) - now) < kSettling;
+}
+
 // An ordinary file that may still be being written is left for a later start, rather than
-// waited for: a writer that appends for hours must not hold up the start.
+// waited for: a writer that appends for hours must not hold up the start. One that a program
+// holds open for writing is left by the import itself, however long ago it last changed.
 bool mayStillBeWritten(const QString &path) {
     const auto state = platform::files::stateOf(path);
-    return state && state->regular &&
-           std::chrono::abs(std::chrono::system_clock::now() - state->modified) < kSettling;
+    return state && state->regular && changedLately(state->modified);
 }
 
 } // namespace
 
 void ImportAutomatically() {
     const QDir folder(platform::paths::autoImportDir());
+    // Such a folder would look empty, and the records of its claims would be forgotten.
+    if (const auto refusal = platform::files::whyFilesCannotBeTaken(folder.path())) {
+        platform::dialogs::message(modLocalisation::LoadResString(1984).replace(kPlaceholder, folder.path()) +
+                                       "\n\n" + *refusal,
+                                   QStringLiteral("Runvella"), Icon::Warning);
+        return;
+    }
     // The list is taken once, before a stopped import gives a file its name back, so that each
     // file is tried once whatever becomes of it.
     const QStringList names = folder.entryList(QDir::Files, QDir::Name);

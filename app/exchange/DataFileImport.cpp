@@ -122,22 +122,27 @@ private:
     std::unique_ptr<frmImportProgress> window_;
 };
 
+// Starts compare as moments: one stored where the clock did not skip its time reads as this one.
 bool isStored(const DataFile::Session &session) {
-    auto row = gConn.prepare(
-        "select count(*) from sessions where Session_datetime = ? and Duration is ? and Distance is ?");
-    row.bindAll(session.start, session.duration, session.distance);
-    row.step();
-    return row.columnInt64(0) > 0;
+    auto rows = gConn.prepare("select Session_datetime from sessions where Session_datetime >= ? and "
+                              "Session_datetime < ? and Duration is ? and Distance is ?");
+    rows.bindAll(session.start.date(), session.start.date().addDays(1), session.duration, session.distance);
+    while (rows.step())
+        if (platform::db::parseIsoDateTime(rows.columnText(0)) == session.start)
+            return true;
+    return false;
 }
 
 // Stores the activity as the file is read: the session when its section has been read, then each
 // sample, all in one transaction that only a fully read file commits, and only when it is still
-// as it was when it was opened: a file that grew or changed meanwhile is still being written.
+// as it was when it was opened, under its name, and nobody holds it open for writing: a file that
+// grew or changed meanwhile is still being written, and one moved over its name is another file.
 // Nothing is stored when the options ask for a file whose activity is stored already.
 struct ReadAndStored {
     DataFileReader::Result result;
     bool alreadyStored = false;
     bool changed = false;
+    bool heldForWriting = false;
 };
 
 ReadAndStored readAndStore(QFile &file, const platform::files::FileState &opened,
@@ -162,14 +167,16 @@ ReadAndStored readAndStore(QFile &file, const platform::files::FileState &opened
     };
     receiver.pieceRead = [&progress](qint64 bytesRead) { progress.pieceRead(bytesRead); };
     auto result = DataFileReader::ReadDataFile(file, readingContext(options), receiver);
-    const bool changed = platform::files::stateOfOpen(file.handle()) != opened;
-    if (result.outcome == DataFileReader::Outcome::Read && !alreadyStored && !changed) {
+    const bool changed = platform::files::stateOfOpen(file.handle()) != opened ||
+                         platform::files::stateOf(file.fileName()) != opened;
+    const bool heldForWriting = platform::files::writersOf(file.handle()) == platform::files::Writers::Some;
+    if (result.outcome == DataFileReader::Outcome::Read && !alreadyStored && !changed && !heldForWriting) {
         samples->flush();
         if (options.storing)
             options.storing();
         transaction.commit();
     }
-    return {std::move(result), alreadyStored, changed};
+    return {std::move(result), alreadyStored, changed, heldForWriting};
 }
 
 // The start as the system writes a date with its time; midnight as the date alone.
@@ -212,10 +219,12 @@ ImportOutcome ImportFile(const QString &path, const ImportOptions &options) {
     const auto opened = platform::files::stateOfOpen(file.handle());
     if (!opened || !opened->regular)
         return refuseNotRegular(path, options);
-    const auto [result, alreadyStored, changed] = readAndStore(file, *opened, options);
+    const auto [result, alreadyStored, changed, heldForWriting] = readAndStore(file, *opened, options);
     file.close();
     if (changed)
         return ImportOutcome::Changed;
+    if (heldForWriting)
+        return ImportOutcome::HeldForWriting;
     switch (result.outcome) {
     case DataFileReader::Outcome::NotDataFile:
         show(modLocalisation::LoadResString(1623), Icon::None);

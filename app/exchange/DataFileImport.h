@@ -9,8 +9,9 @@
 // activities. Database failures throw platform::db::DbError and store nothing.
 namespace exchange {
 
-// Changed: the file's size or last change differed after the read from before it, so that what
-// was read may not be the whole file.
+// Changed: the file differed after the read from before it, in its size or its last changes, or
+// its name had been given to another file, so that what was read may not be the whole file.
+// HeldForWriting: a program held the file open for writing when it had been read.
 enum class ImportOutcome {
     Imported,
     NotDataFile,
@@ -18,6 +19,7 @@ enum class ImportOutcome {
     Damaged,
     Unreadable,
     Changed,
+    HeldForWriting,
     AlreadyStored
 };
 
@@ -45,9 +47,9 @@ struct ImportOptions {
 // and a long import shows its progress and lets the windows repaint. A file that is no data file
 // gets message 1623; one that is no ordinary file, message 1982; one that could not be read,
 // message 1981 with the system's reason; a stored one gets message 1567 with its start, its day
-// bold in the main window's calendar and the calendar's day listed again. A damaged or changed
-// file shows nothing: the callers tell the athlete in their own ways, a damaged one with the line
-// and reason that `damaged` is told.
+// bold in the main window's calendar and the calendar's day listed again. A damaged file, or one
+// still being written, shows nothing: the callers tell the athlete in their own ways, a damaged
+// one with the line and reason that `damaged` is told.
 ImportOutcome ImportFile(const QString &path, const ImportOptions &options = {});
 
 } // namespace exchange

@@ -3,6 +3,7 @@
 #include "core/Numbers.h"
 #include "core/modHelpersValidation.h"
 #include "exchange/DataFileLines.h"
+#include "platform/WallClock.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -343,7 +344,7 @@ private:
             parseTime(pieces.join(QLatin1Char(' ')).trimmed().replace(QLatin1Char('.'), QLatin1Char(':')));
         if (!day.isValid() || !time.isValid())
             throw Damaged{kNotADate, {value}};
-        return QDateTime(day, time);
+        return platform::clock::atWallClock(day, time);
     }
 
     static int datePart(const QString &text) {

@@ -31,9 +31,10 @@ void ImportDataFile(const QString &path) {
         if (outcome == ImportOutcome::Damaged)
             platform::dialogs::message(modLocalisation::LoadResString(1568) + "\n\n" + damage,
                                        QStringLiteral("Runvella"), platform::dialogs::Icon::None);
-        else if (outcome == ImportOutcome::Changed)
+        else if (outcome == ImportOutcome::Changed || outcome == ImportOutcome::HeldForWriting)
             platform::dialogs::message(
-                modLocalisation::LoadResString(1983).replace(QLatin1String("%X"), path),
+                modLocalisation::LoadResString(outcome == ImportOutcome::Changed ? 1983 : 1985)
+                    .replace(QLatin1String("%X"), path),
                 QStringLiteral("Runvella"), platform::dialogs::Icon::Warning);
     });
 }

@@ -1,5 +1,7 @@
 #include "platform/Database.h"
 
+#include "platform/WallClock.h"
+
 #include <sqlite3.h>
 
 #include <QFileInfo>
@@ -43,10 +45,11 @@ QDate parseIsoDate(const QString &text) {
 }
 
 QDateTime parseIsoDateTime(const QString &text) {
-    QDateTime value = QDateTime::fromString(text, "yyyy-MM-dd HH:mm:ss");
-    if (!value.isValid())
-        value = QDateTime(parseIsoDate(text), QTime(0, 0));
-    return value;
+    const QDate day = parseIsoDate(text);
+    const QTime time = text.size() == 19 && text.at(10) == QLatin1Char(' ')
+                           ? QTime::fromString(text.mid(11), QStringLiteral("HH:mm:ss"))
+                           : QTime();
+    return clock::atWallClock(day, time.isValid() ? time : QTime(0, 0));
 }
 
 Statement::Statement(sqlite3 *db, std::string_view sql) : db_(db) {

@@ -2,18 +2,25 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace platform::files {
 namespace {
 
+FileTime timeFrom(const struct timespec &time) {
+    return {.seconds = time.tv_sec, .nanoseconds = static_cast<std::int32_t>(time.tv_nsec)};
+}
+
 FileState stateFrom(const struct stat &status) {
-    const auto modified =
-        std::chrono::seconds(status.st_mtim.tv_sec) + std::chrono::nanoseconds(status.st_mtim.tv_nsec);
     return {.regular = S_ISREG(status.st_mode),
+            .device = status.st_dev,
+            .inode = status.st_ino,
             .size = status.st_size,
-            .modified = std::chrono::system_clock::time_point(
-                std::chrono::duration_cast<std::chrono::system_clock::duration>(modified))};
+            .modified = timeFrom(status.st_mtim),
+            .statusChanged = timeFrom(status.st_ctim)};
 }
 
 } // namespace
@@ -30,6 +37,24 @@ std::optional<FileState> stateOfOpen(int handle) {
     if (::fstat(handle, &status) != 0)
         return std::nullopt;
     return stateFrom(status);
+}
+
+// The system grants a read lease only on a file that nobody holds open for writing. The lease is
+// let go at once: a writer that opens the file meanwhile waits for that, and the signal that tells
+// the holder of it, which would end the program, is ignored until then.
+Writers writersOf(int handle) {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction previous {};
+    ::sigaction(SIGIO, &ignore, &previous);
+    const bool leased = ::fcntl(handle, F_SETLEASE, F_RDLCK) == 0;
+    const int error = errno;
+    if (leased)
+        ::fcntl(handle, F_SETLEASE, F_UNLCK);
+    ::sigaction(SIGIO, &previous, nullptr);
+    if (leased)
+        return Writers::None;
+    return error == EAGAIN ? Writers::Some : Writers::Unknown;
 }
 
 } // namespace platform::files

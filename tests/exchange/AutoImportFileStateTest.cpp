@@ -3,60 +3,18 @@
 #include "exchange/DataFileWriter.h"
 #include "exchange/ExchangeWindows.h"
 
+#include <QFileInfo>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cstdio>
 #include <sys/stat.h>
+#include <unistd.h>
 
 // Files that are still being written, and names that lead to no ordinary file.
 namespace {
 
 using namespace exchangetest;
-
-// Writes the rest of the file a piece at a time whenever the event loop turns, as a slow copy or
-// a program that writes its file line by line does; the import turns it while it reads. The file
-// stays open, so that the writing follows it when it is renamed.
-class SlowCopy {
-public:
-    enum class Pieces { WholeLines, CutLines };
-
-    SlowCopy(const QString &path, const QByteArray &bytes, qsizetype written, Pieces pieces)
-        : file_(path), bytes_(bytes), written_(written), pieces_(pieces) {
-        EXPECT_TRUE(file_.open(QIODevice::Append)) << path.toStdString();
-        timer_.callOnTimeout([this] { writeNextPiece(); });
-        timer_.start(0);
-    }
-
-    int piecesWritten() const { return piecesWritten_; }
-
-    void finish() {
-        timer_.stop();
-        append(bytes_.size());
-    }
-
-private:
-    void writeNextPiece() {
-        if (written_ == bytes_.size())
-            return;
-        append(pieces_ == Pieces::WholeLines ? bytes_.indexOf("\r\n", written_) + 2
-                                             : std::min(written_ + 7, bytes_.size()));
-        ++piecesWritten_;
-    }
-
-    void append(qsizetype end) {
-        file_.write(bytes_.mid(written_, end - written_));
-        file_.flush();
-        written_ = end;
-    }
-
-    QFile file_;
-    QByteArray bytes_;
-    qsizetype written_;
-    Pieces pieces_;
-    int piecesWritten_ = 0;
-    QTimer timer_;
-};
 
 QByteArray wholeFile() {
     return DataFileWriter::DataFileBytes(heartRateSamples(100), {});
@@ -71,6 +29,75 @@ qsizetype tenSamples() {
     return end;
 }
 
+qsizetype lineAfterTenSamples() {
+    return wholeFile().indexOf("\r\n", tenSamples()) + 2 - tenSamples();
+}
+
+// Another program at the file, once, as soon as the event loop turns (the import turns it while it
+// reads), by a second name that stays when the import takes the file's own.
+class WriterDuringTheRead {
+public:
+    enum class Does {
+        AppendsALine,
+        AppendsPartOfALine,
+        OpensItAndPauses,
+        RewritesItDatedBack,
+        MovesAnotherOverIt
+    };
+
+    WriterDuringTheRead(const QString &path, const QString &secondName, Does does) : file_(secondName) {
+        EXPECT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(secondName).constData()), 0);
+        timer_.setSingleShot(true);
+        timer_.callOnTimeout([this, does] {
+            acted_ = true;
+            act(does);
+        });
+        timer_.start(0);
+    }
+
+    bool acted() const { return acted_; }
+    void letGo() { file_.close(); }
+
+private:
+    void act(Does does) {
+        switch (does) {
+        case Does::AppendsALine:
+        case Does::AppendsPartOfALine:
+            ASSERT_TRUE(file_.open(QIODevice::Append));
+            file_.write(
+                wholeFile().mid(tenSamples(), does == Does::AppendsALine ? lineAfterTenSamples() : 7));
+            file_.close();
+            break;
+        case Does::OpensItAndPauses:
+            ASSERT_TRUE(file_.open(QIODevice::Append));
+            break;
+        case Does::RewritesItDatedBack: {
+            const QDateTime lastChange = QFileInfo(file_).lastModified();
+            ASSERT_TRUE(file_.open(QIODevice::ReadWrite));
+            file_.write(wholeFile());
+            file_.close();
+            setLastChange(file_.fileName(), lastChange);
+            break;
+        }
+        case Does::MovesAnotherOverIt: {
+            const QDir folder(platform::paths::autoImportDir());
+            const QString claimed = folder.filePath(folder.entryList(QDir::Files).value(0));
+            QFile another(file_.fileName() + " (another)");
+            ASSERT_TRUE(another.open(QIODevice::WriteOnly));
+            another.write(wholeFile());
+            ASSERT_EQ(::rename(QFile::encodeName(another.fileName()).constData(),
+                               QFile::encodeName(claimed).constData()),
+                      0);
+            break;
+        }
+        }
+    }
+
+    QFile file_;
+    QTimer timer_;
+    bool acted_ = false;
+};
+
 // A file changed in the last two seconds may still be being written, and is left as it is for a
 // later start; a last change further back, or far ahead as one set on purpose, is not.
 TEST_F(AutoImport, WhetherAFileIsLeftForALaterStartFollowsItsLastChange) {
@@ -79,8 +106,9 @@ TEST_F(AutoImport, WhetherAFileIsLeftForALaterStartFollowsItsLastChange) {
         qint64 secondsAgo;
         bool left;
     } cases[] = {
-        {"just now", 0, true},           {"a second ago", 1, true},      {"a second ahead", -1, true},
-        {"three seconds ago", 3, false}, {"a day ahead", -86400, false},
+        {"just now", 0, true},          {"a second ago", 1, true},
+        {"a second ahead", -1, true},   {"three seconds ago", 3, false},
+        {"a day ahead", -86400, false}, {"three centuries ahead", -9'500'000'000, false},
     };
     for (const auto &lastChange : cases) {
         SCOPED_TRACE(lastChange.what);
@@ -97,11 +125,22 @@ TEST_F(AutoImport, WhetherAFileIsLeftForALaterStartFollowsItsLastChange) {
 }
 
 // A copy in progress as the program starts is not stored, not called damaged and not asked about,
-// whether it stopped after a whole line or within one; a start after the copy ended stores it
-// whole, once.
+// whether it stopped after a whole line or within one, and however long its writer, holding the
+// file open, has paused; a start after the copy ended stores it whole, once.
 TEST_F(AutoImport, ACopyInProgressIsLeftUntilItHasEnded) {
-    for (const qsizetype copied : {tenSamples(), tenSamples() + 5}) {
-        write(waiting("run.csv"), wholeFile().left(copied));
+    const struct {
+        qsizetype copied;
+        bool heldOpen;
+    } cases[] = {
+        {tenSamples(), false}, {tenSamples() + 5, false}, {tenSamples(), true}, {tenSamples() + 5, true}};
+    for (const auto &copy : cases) {
+        SCOPED_TRACE(testing::Message() << copy.copied << (copy.heldOpen ? " held open" : ""));
+        write(waiting("run.csv"), wholeFile().left(copy.copied));
+        QFile writer(waiting("run.csv"));
+        if (copy.heldOpen) {
+            ASSERT_TRUE(writer.open(QIODevice::Append));
+            setLastChange(waiting("run.csv"), QDateTime::currentDateTime().addSecs(-60));
+        }
         exchange::AutoImportFiles();
         EXPECT_EQ(count("sessions"), 0);
         EXPECT_TRUE(dialogs.shown().empty());
@@ -117,25 +156,41 @@ TEST_F(AutoImport, ACopyInProgressIsLeftUntilItHasEnded) {
     EXPECT_TRUE(folder().isEmpty());
 }
 
-// A writer that paused long enough for its file to look finished and writes on while the import
-// reads: the file keeps its name, quietly, until a later start finds it finished.
+// A writer that paused long enough for its file to look finished and goes on while the import
+// reads, or the name given to another file meanwhile: the file keeps its name, quietly, until a
+// later start finds it finished.
 TEST_F(AutoImport, AFileThatChangesWhileItIsReadIsLeftUntilItHasEnded) {
-    for (const auto pieces : {SlowCopy::Pieces::WholeLines, SlowCopy::Pieces::CutLines}) {
-        SCOPED_TRACE(pieces == SlowCopy::Pieces::WholeLines ? "whole lines" : "cut lines");
+    using Does = WriterDuringTheRead::Does;
+    const QByteArray tenRows = wholeFile().left(tenSamples());
+    const QByteArray otherValues = QByteArray(wholeFile()).replace("\"121\"", "\"131\"");
+    const struct {
+        const char *what;
+        QByteArray before;
+        Does does;
+    } cases[] = {
+        {"appends a line", tenRows, Does::AppendsALine},
+        {"appends part of a line", tenRows, Does::AppendsPartOfALine},
+        {"opens it and pauses", tenRows, Does::OpensItAndPauses},
+        {"rewrites it alike in size and sets its last change back", otherValues, Does::RewritesItDatedBack},
+        {"moves another file over its name", tenRows, Does::MovesAnotherOverIt},
+    };
+    for (const auto &writing : cases) {
+        SCOPED_TRACE(writing.what);
         gConn.executeScript("delete from sessiondata; delete from sessions");
-        put("run.csv", wholeFile().left(tenSamples()));
-        SlowCopy copy(waiting("run.csv"), wholeFile(), tenSamples(), pieces);
         const std::size_t shownBefore = dialogs.shown().size();
+        put("run.csv", writing.before);
+        WriterDuringTheRead writer(waiting("run.csv"), QDir(home.path()).filePath(writing.what),
+                                   writing.does);
 
         exchange::AutoImportFiles();
 
-        ASSERT_GT(copy.piecesWritten(), 0) << "the file changed while it was read";
+        ASSERT_TRUE(writer.acted()) << "the writer was at work while the file was read";
         EXPECT_EQ(count("sessions"), 0);
         EXPECT_EQ(dialogs.shown().size(), shownBefore);
         EXPECT_EQ(folder(), QStringList{"run.csv"});
 
-        copy.finish();
-        setLastChange(waiting("run.csv"), QDateTime::currentDateTime().addSecs(-5));
+        writer.letGo();
+        put("run.csv", wholeFile());
         exchange::AutoImportFiles();
         EXPECT_EQ(count("sessions"), 1);
         EXPECT_EQ(count("sessiondata"), 100);
@@ -185,14 +240,21 @@ TEST_F(ImportCommand, RefusesADeviceOrAPipeWithoutOpeningIt) {
     EXPECT_EQ(count("sessions"), 0);
 }
 
-TEST_F(ImportCommand, AFileThatChangesWhileItIsReadStoresNothingAndSaysSo) {
-    write(waiting("run.csv"), wholeFile().left(tenSamples()));
-    SlowCopy copy(waiting("run.csv"), wholeFile(), tenSamples(), SlowCopy::Pieces::WholeLines);
+TEST_F(ImportCommand, AFileStillBeingWrittenStoresNothingAndSaysSo) {
+    put("appended.csv", wholeFile().left(tenSamples()));
+    WriterDuringTheRead appending(waiting("appended.csv"), QDir(home.path()).filePath("writer"),
+                                  WriterDuringTheRead::Does::AppendsALine);
+    put("held.csv", wholeFile());
+    QFile holding(waiting("held.csv"));
+    ASSERT_TRUE(holding.open(QIODevice::Append));
 
-    exchange::ImportDataFile(waiting("run.csv"));
+    exchange::ImportDataFile(waiting("appended.csv"));
+    exchange::ImportDataFile(waiting("held.csv"));
 
-    ASSERT_GT(copy.piecesWritten(), 0) << "the file changed while it was read";
-    EXPECT_EQ(texts(), QStringList{modLocalisation::LoadResString(1983).replace("%X", waiting("run.csv"))});
+    ASSERT_TRUE(appending.acted()) << "the file changed while it was read";
+    EXPECT_EQ(texts(),
+              QStringList({modLocalisation::LoadResString(1983).replace("%X", waiting("appended.csv")),
+                           modLocalisation::LoadResString(1985).replace("%X", waiting("held.csv"))}));
     EXPECT_EQ(count("sessions"), 0);
 }
 

@@ -2,16 +2,18 @@
 #include "AutoImportFixture.h"
 #include "common/DatabaseFaults.h"
 #include "common/Eventually.h"
+#include "common/TimeZoneScope.h"
+#include "core/ActivityListText.h"
 #include "core/modLocalisation.h"
 #include "exchange/DataFileWriter.h"
 #include "exchange/ExchangeWindows.h"
 #include "platform/FailureCauses.h"
+#include "platform/FolderAccess.h"
 #include "platform/Paths.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QThread>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -155,6 +157,27 @@ TEST_F(AutoImport, AMissingFolderIsNoError) {
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
+// A folder whose files the program may not take says so once a start, naming it, and leaves its
+// files as they are for a start that may.
+TEST_F(AutoImport, AFolderWhoseFilesCannotBeTakenSaysSoOnceAStart) {
+    putDataFile("a.csv");
+    putDataFile("b.csv");
+    const QString dir = platform::paths::autoImportDir();
+    const auto system = platform::files::setFolderAnswerer(
+        [&dir](const QString &folder) { return folder == dir ? EACCES : 0; });
+    exchange::AutoImportFiles();
+    platform::files::setFolderAnswerer(system);
+
+    EXPECT_EQ(texts(), QStringList{modLocalisation::LoadResString(1984).replace("%X", dir) + "\n\n" +
+                                   qt_error_string(EACCES)});
+    EXPECT_EQ(dialogs.shown().back().icon, platform::dialogs::Icon::Warning);
+    EXPECT_EQ(folder(), QStringList({"a.csv", "b.csv"}));
+
+    exchange::AutoImportFiles();
+    EXPECT_EQ(count("sessions"), 4);
+    EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
+}
+
 TEST_F(AutoImport, AFullDiskStoresNothingSaysSoAndLeavesTheFilesWhereTheyAre) {
     DataFile::Activity longDescription = heartRateOnly();
     longDescription.session.description = QString(6000, 'd'); // more than a page: the disk must grow
@@ -193,16 +216,17 @@ TEST_F(AutoImport, AnImportStoppedAtAnyMomentStoresTheActivityOnce) {
     }
 }
 
-// A program stopped at the database's first commit from now on, right before or right after it:
+// A program stopped at the database's n-th commit from now on, right before or right after it:
 // the database keeps no later commit, and putBack() leaves the folder's files as they were then.
-class StopAtFirstCommit {
+class StopAtCommit {
 public:
     enum class When { Before, After };
 
-    StopAtFirstCommit(const QString &folder, When when) : folder_(folder), when_(when) {
-        sqlite3_commit_hook(gConn.handle(), &StopAtFirstCommit::take, this);
+    StopAtCommit(const QString &folder, int commit, When when)
+        : folder_(folder), commit_(commit), when_(when) {
+        sqlite3_commit_hook(gConn.handle(), &StopAtCommit::take, this);
     }
-    ~StopAtFirstCommit() { sqlite3_commit_hook(gConn.handle(), nullptr, nullptr); }
+    ~StopAtCommit() { sqlite3_commit_hook(gConn.handle(), nullptr, nullptr); }
 
     // In place of the folder's files now.
     void putBack() const {
@@ -218,9 +242,9 @@ public:
 private:
     // Nonzero refuses the commit.
     static int take(void *self) {
-        auto &stop = *static_cast<StopAtFirstCommit *>(self);
-        if (stop.files_)
-            return 1;
+        auto &stop = *static_cast<StopAtCommit *>(self);
+        if (++stop.commits_ != stop.commit_)
+            return stop.files_ ? 1 : 0;
         stop.files_.emplace();
         for (const QString &name : stop.folder_.entryList(QDir::Files)) {
             QFile file(stop.folder_.filePath(name));
@@ -231,44 +255,99 @@ private:
     }
 
     QDir folder_;
+    int commit_;
     When when_;
+    int commits_ = 0;
     std::optional<std::map<QString, QByteArray>> files_;
 };
 
-// Waits for the clock's next second: a start taken from the clock now differs from one before.
-void waitForTheNextSecond() {
-    const qint64 second = QDateTime::currentSecsSinceEpoch();
-    while (QDateTime::currentSecsSinceEpoch() == second)
-        QThread::msleep(10);
-}
-
-// A file without a start takes the moment of its import as its start: the import that finishes a
-// stopped one must still find the activity stored, however late it runs.
-TEST_F(AutoImport, AFileWithoutAStartIsStoredOnceWhenItsImportStopsAfterTheCommit) {
-    QByteArray bytes = DataFileWriter::DataFileBytes(handEntered(), {});
-    ASSERT_TRUE(bytes.contains("\r\nSessiondate=8/5/2026 07:03:09\r\n"));
-    put("run.csv", bytes.replace("Sessiondate=8/5/2026 07:03:09", "Sessiondate="));
-    {
-        const StopAtFirstCommit stop(platform::paths::autoImportDir(), StopAtFirstCommit::When::After);
-        exchange::AutoImportFiles();
-        ASSERT_EQ(count("sessions"), 1);
-        stop.putBack();
-    }
-    ASSERT_EQ(folder().size(), 1) << "the claimed file, as a stop after the commit leaves it";
-    waitForTheNextSecond();
-
-    exchange::AutoImportFiles();
-
-    EXPECT_EQ(count("sessions"), 1);
-    EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
-    EXPECT_EQ(count("storedClaims"), 0);
-}
-
-// The file as one that gives no start: the import takes the moment of its claim instead.
-QByteArray withoutStart(QByteArray bytes) {
+// The file with another start, or none when the value is empty: the import then takes the moment
+// of its claim.
+QByteArray startingAt(QByteArray bytes, const QByteArray &start) {
     const QByteArray key = "\r\nSessiondate=";
     const qsizetype value = bytes.indexOf(key) + key.size();
-    return bytes.remove(value, bytes.indexOf("\r\n", value) - value);
+    return bytes.replace(value, bytes.indexOf("\r\n", value) - value, start);
+}
+
+// An import commits twice: its activity with the record of its claim, then, once the file is
+// gone, the record's end. A stop right before or after either leaves the activity stored once
+// when the next start has finished the import.
+TEST_F(AutoImport, AnImportStoppedAroundEitherOfItsCommitsIsFinishedWithTheActivityStoredOnce) {
+    using When = StopAtCommit::When;
+    const struct {
+        const char *what;
+        int commit;
+        When when;
+    } stops[] = {
+        {"before the activity's commit", 1, When::Before},
+        {"after the activity's commit", 1, When::After},
+        {"before the record's end", 2, When::Before},
+        {"after the record's end", 2, When::After},
+    };
+    for (const auto &stop : stops) {
+        SCOPED_TRACE(stop.what);
+        gConn.executeScript("delete from sessiondata; delete from sessions");
+        put("run.csv", startingAt(DataFileWriter::DataFileBytes(heartRateSamples(3), {}), {}));
+        {
+            const StopAtCommit stopped(platform::paths::autoImportDir(), stop.commit, stop.when);
+            exchange::AutoImportFiles();
+            stopped.putBack();
+        }
+
+        exchange::AutoImportFiles();
+
+        EXPECT_EQ(count("sessions"), 1);
+        EXPECT_EQ(count("sessiondata"), 3);
+        EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
+        EXPECT_EQ(count("storedClaims"), 0);
+    }
+}
+
+// A start that the local clock skipped where it was set forward is stored as the moment that a
+// clock not yet set forward shows, whether a file gives it or the moment of a claim; a claim's
+// moment is read back from its name, however late the claim is finished. An older version's claim
+// whose activity was stored where the clock did not skip its moment is found stored.
+TEST_F(AutoImport, AStartIsStoredAsAMomentTheLocalClockShows) {
+    const QByteArray file = DataFileWriter::DataFileBytes(heartRateSamples(3), {});
+    const struct {
+        const char *zone;
+        const char *name;
+        QByteArray bytes;
+        const char *storedBefore;
+        const char *start;
+    } cases[] = {
+        {"Europe/Berlin", "run.csv", startingAt(file, "3/29/2026 02:30:00"), nullptr, "2026-03-29 03:30:00"},
+        {"UTC", "run.csv.20250101-120000.claimed", startingAt(file, {}), nullptr, "2025-01-01 12:00:00"},
+        {"Europe/Berlin", "run.csv.20260329-023000.claimed", startingAt(file, {}), nullptr,
+         "2026-03-29 03:30:00"},
+        {"Europe/Berlin", "run.csv.20260329-023000.importing", startingAt(file, {}), "2026-03-29 02:30:00",
+         "2026-03-29 02:30:00"},
+    };
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.name);
+        const testing::TimeZoneScope zone(row.zone);
+        gConn.executeScript("delete from sessiondata; delete from sessions");
+        if (row.storedBefore) {
+            store(heartRateSamples(3));
+            gConn.prepare("update sessions set Session_datetime = ?").bindAll(row.storedBefore).execute();
+        }
+        put(row.name, row.bytes);
+        const qsizetype shownBefore = texts().size();
+
+        exchange::AutoImportFiles();
+
+        auto starts = gConn.prepare("select Session_datetime from sessions");
+        ASSERT_TRUE(starts.step());
+        EXPECT_EQ(starts.columnText(0), row.start);
+        EXPECT_FALSE(starts.step()) << "stored once";
+        EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
+        if (!row.storedBefore) {
+            ASSERT_EQ(texts().size(), shownBefore + 1);
+            EXPECT_TRUE(texts().back().endsWith(
+                ActivityListText::timeText(platform::db::parseIsoDateTime(row.start).time())))
+                << texts().back().toStdString();
+        }
+    }
 }
 
 // The moment in a claimed file's name.
@@ -278,7 +357,7 @@ const QRegularExpression kMomentInClaim(QStringLiteral("\\.(\\d{8}-\\d{6})\\."))
 // the folder holds the claimed file, whose name this gives.
 QString importStoppedBeforeItsCommit() {
     {
-        const StopAtFirstCommit stop(platform::paths::autoImportDir(), StopAtFirstCommit::When::Before);
+        const StopAtCommit stop(platform::paths::autoImportDir(), 1, StopAtCommit::When::Before);
         exchange::AutoImportFiles();
         stop.putBack();
     }
@@ -301,8 +380,8 @@ TEST_F(AutoImport, EveryClaimedFileThatIsFinishedIsStoredOnceWhateverElseIsStore
         bool secondClaimedInTheFirstsSecond;
     } cases[] = {
         {"identical files", withAStart, withAStart, false},
-        {"files without a start", withoutStart(withAStart),
-         withoutStart(DataFileWriter::DataFileBytes(heartRateSamples(30), {})), true},
+        {"files without a start", startingAt(withAStart, {}),
+         startingAt(DataFileWriter::DataFileBytes(heartRateSamples(30), {}), {}), true},
     };
     for (const auto &files : cases) {
         SCOPED_TRACE(files.what);

@@ -1,5 +1,6 @@
 #include "exchange/NmeaExport.h"
 #include "ExchangeFixture.h"
+#include "common/TimeZoneScope.h"
 #include "core/GpsDistance.h"
 #include "exchange/ExchangeFiles.h"
 
@@ -9,33 +10,11 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <ctime>
-
 namespace {
 
 using namespace exchangetest;
 
-// Makes a time zone the system's for as long as it lives.
-class TimeZoneScope {
-public:
-    explicit TimeZoneScope(const char *zone)
-        : previous_(qgetenv("TZ")), hadZone_(qEnvironmentVariableIsSet("TZ")) {
-        qputenv("TZ", zone);
-        tzset();
-    }
-    ~TimeZoneScope() {
-        if (hadZone_)
-            qputenv("TZ", previous_);
-        else
-            qunsetenv("TZ");
-        tzset();
-    }
-
-private:
-    QByteArray previous_;
-    bool hadZone_;
-};
+using testing::TimeZoneScope;
 
 class NmeaExport : public ExchangeFixture {
 protected:

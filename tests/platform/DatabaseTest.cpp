@@ -1,5 +1,6 @@
 #include "platform/Database.h"
 #include "common/DatabaseFaults.h"
+#include "common/TimeZoneScope.h"
 #include "platform/FailureCauses.h"
 
 #include <QFile>
@@ -67,6 +68,20 @@ TEST_F(DatabaseTest, DatesBindAsSortableIsoText) {
     EXPECT_EQ(platform::db::parseIsoDateTime("2024-03-09 07:05:03"),
               QDateTime(QDate(2024, 3, 9), QTime(7, 5, 3)));
     EXPECT_EQ(platform::db::parseIsoDate("2024-03-09 07:05:03"), QDate(2024, 3, 9));
+}
+
+// A time that the clock skipped where it was stored (one stored under another zone) keeps its time:
+// the moment a clock not yet set forward would show.
+TEST(StoredDateTimes, ATimeTheClockSkipsReadsAsTheMomentAfterTheGap) {
+    const testing::TimeZoneScope berlin("Europe/Berlin");
+    const std::pair<const char *, QTime> cases[] = {{"01:59:59", QTime(1, 59, 59)},
+                                                    {"02:00:00", QTime(3, 0)},
+                                                    {"02:30:00", QTime(3, 30)},
+                                                    {"03:00:00", QTime(3, 0)}};
+    for (const auto &[stored, read] : cases)
+        EXPECT_EQ(platform::db::parseIsoDateTime(QString("2026-03-29 ") + stored),
+                  QDateTime(QDate(2026, 3, 29), read))
+            << stored;
 }
 
 TEST_F(DatabaseTest, TransactionThatFailsHalfWayLeavesNothingBehind) {

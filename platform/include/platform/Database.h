@@ -34,6 +34,8 @@ private:
 };
 
 // Date columns hold "YYYY-MM-DD", date-and-time columns "YYYY-MM-DD HH:MM:SS"; both sort as text.
+// A stored time is read as the local clock's (clock::atWallClock), so that one stored where the
+// clock did not skip it still has its time.
 QString isoDate(const QDate &date);
 QString isoDateTime(const QDateTime &dateTime);
 QDate parseIsoDate(const QString &text);

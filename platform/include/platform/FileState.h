@@ -3,17 +3,31 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <chrono>
+#include <compare>
+#include <cstdint>
 #include <optional>
 
-// What the system says of a file: its kind, its size and its last change. Two looks that differ
-// tell that the file changed between them.
+// What the system says of a file: which file it is, its kind, its size and its last changes. Two
+// looks that differ tell that the file changed between them, or that its name was given to
+// another.
 namespace platform::files {
+
+// A time as the file system keeps it, over its whole range.
+struct FileTime {
+    std::int64_t seconds = 0; // since the start of 1970, UTC
+    std::int32_t nanoseconds = 0;
+
+    auto operator<=>(const FileTime &) const = default;
+};
 
 struct FileState {
     bool regular = false; // an ordinary file: no device, pipe, socket or folder
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
     qint64 size = 0;
-    std::chrono::system_clock::time_point modified; // to the nanosecond the file system keeps
+    FileTime modified;
+    // Moves with every write, even one that sets the last change back.
+    FileTime statusChanged;
 
     bool operator==(const FileState &) const = default;
 };
@@ -23,5 +37,12 @@ std::optional<FileState> stateOf(const QString &path);
 
 // Of an open file, by its handle.
 std::optional<FileState> stateOfOpen(int handle);
+
+// Whether a program holds the file open for writing, this one included. Unknown where the system
+// cannot tell: a file system that keeps no leases, a file of another owner.
+enum class Writers { None, Some, Unknown };
+
+// Of a file open for reading only, by its handle.
+Writers writersOf(int handle);
 
 } // namespace platform::files
