@@ -3,6 +3,7 @@
 #include "core/Numbers.h"
 #include "core/modHelpersValidation.h"
 #include "entry/EntryFields.h"
+#include "platform/WallClock.h"
 
 #include <QStringList>
 
@@ -138,7 +139,8 @@ Row ReadForm(const Form &form, bool editing, const Fields &fields) {
             .distanceUnit = form.distanceUnit,
             .description = form.description,
             .day = form.day,
-            .start = QDateTime(form.day, QTime(form.start.hour(), form.start.minute(), form.start.second())),
+            .start = platform::clock::atWallClock(
+                form.day, QTime(form.start.hour(), form.start.minute(), form.start.second())),
             .duration = fields.contains(Field::Duration) ? duration(form) : 0,
             .zones = {},
             .averageHeartRate = figure(form.averageHeartRate, editing),

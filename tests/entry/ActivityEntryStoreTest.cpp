@@ -1,4 +1,5 @@
 #include "entry/ActivityEntryStore.h"
+#include "common/TimeZoneScope.h"
 #include "core/LocaleScope.h"
 #include "transfer/ActivityFixture.h"
 
@@ -73,6 +74,15 @@ TEST_F(ActivityEntryStoreTest, ANewActivityStoresTheBoxesAsAnActivityEnteredByHa
     EXPECT_EQ(column(key, "max_Speed_Units"), 0);
     EXPECT_EQ(column(key, "avg_pace_units"), 0);
     EXPECT_EQ(column(key, "max_pace_units"), 2);
+}
+
+// 2:30 does not exist where the clocks go forward at 2:00: the start is the moment after the gap.
+TEST_F(ActivityEntryStoreTest, AStartTheLocalClockSkipsIsStoredAsTheMomentAfterTheGap) {
+    const testing::TimeZoneScope berlin("Europe/Berlin");
+    Form form = filledForm();
+    form.day = QDate(2026, 3, 29);
+    form.start = QTime(2, 30);
+    EXPECT_EQ(textOf(insert(form), "Session_datetime"), "2026-03-29 03:30:00");
 }
 
 TEST_F(ActivityEntryStoreTest, DurationsAndZonesReadEachBoxOnItsOwn) {
