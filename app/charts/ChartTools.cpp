@@ -6,6 +6,7 @@
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QChart>
 #include <QClipboard>
@@ -14,6 +15,8 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStyle>
+#include <QToolBar>
 
 #include <utility>
 
@@ -122,6 +125,22 @@ void RunChartTool(QChart &chart, const QString &key, const QStringList &titleLin
         PrintChart(chart, parent);
     else if (key == QLatin1String("clipboard"))
         CopyChart(chart);
+}
+
+void AddChartToolButtons(QToolBar &toolbar) {
+    const struct {
+        const char *key;
+        QStyle::StandardPixmap icon;
+        int tooltip;
+    } tools[] = {{"save", QStyle::SP_DialogSaveButton, 1612},
+                 {"print", QStyle::SP_FileDialogDetailedView, 1613},
+                 {"clipboard", QStyle::SP_FileDialogContentsView, 1614}};
+    for (const auto &tool : tools) {
+        QAction *button = toolbar.addAction(toolbar.style()->standardIcon(tool.icon), QString());
+        button->setObjectName(tool.key);
+        button->setProperty("tag", tool.tooltip);
+        toolbar.widgetForAction(button)->setFocusPolicy(Qt::TabFocus);
+    }
 }
 
 PrinterChooser setPrinterChooser(PrinterChooser chooser) {

@@ -1,5 +1,6 @@
 #include "mainwindow/frmMain.h"
 
+#include "charts/ChartTools.h"
 #include "charts/ChartView.h"
 #include "core/ActivityCalendar.h"
 #include "core/Globals.h"
@@ -263,18 +264,7 @@ void frmMain::buildGraphSide(QWidget *area) {
 
     Toolbar2 = new QToolBar(area);
     Toolbar2->setObjectName("Toolbar2");
-    const struct {
-        const char *key;
-        QStyle::StandardPixmap icon;
-        int tooltip;
-    } tools[] = {{"save", QStyle::SP_DialogSaveButton, 1612},
-                 {"print", QStyle::SP_FileDialogDetailedView, 1613},
-                 {"clipboard", QStyle::SP_FileDialogContentsView, 1614}};
-    for (const auto &tool : tools) {
-        QAction *button = Toolbar2->addAction(style()->standardIcon(tool.icon), QString());
-        button->setObjectName(tool.key);
-        button->setProperty("tag", tool.tooltip);
-    }
+    charts::AddChartToolButtons(*Toolbar2);
     Toolbar2->setGeometry(6, 484, 110, 40);
     Label1 = label(area, "Label1", 1803, "Sport:", QRect(120, 492, 60, 24));
     Combo3 = dropDownList(area, "Combo3", QRect(182, 492, 358, 24));
