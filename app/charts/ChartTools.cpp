@@ -45,6 +45,30 @@ QString text(int id) {
     return modLocalisation::LoadResString(id);
 }
 
+// Enables the toolbar's buttons whenever the chart view is shown or hidden in its window.
+class ShownChartTools : public QObject {
+public:
+    ShownChartTools(QToolBar &toolbar, QWidget &chartView) : QObject(&toolbar), toolbar_(toolbar) {
+        chartView.installEventFilter(this);
+        offer(chartView.isVisibleTo(chartView.window()));
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+            offer(event->type() == QEvent::ShowToParent);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void offer(bool shown) {
+        for (QAction *tool : toolbar_.actions())
+            tool->setEnabled(shown);
+    }
+
+    QToolBar &toolbar_;
+};
+
 } // namespace
 
 DescribedTitle::DescribedTitle(QChart &chart, const QStringList &lines)
@@ -141,6 +165,10 @@ void AddChartToolButtons(QToolBar &toolbar) {
         button->setProperty("tag", tool.tooltip);
         toolbar.widgetForAction(button)->setFocusPolicy(Qt::TabFocus);
     }
+}
+
+void OfferToolsWhileShown(QToolBar &toolbar, QWidget &chartView) {
+    new ShownChartTools(toolbar, chartView);
 }
 
 PrinterChooser setPrinterChooser(PrinterChooser chooser) {

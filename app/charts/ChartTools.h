@@ -53,6 +53,10 @@ void RunChartTool(QChart &chart, const QString &key, const QStringList &titleLin
 // them as it reaches any button.
 void AddChartToolButtons(QToolBar &toolbar);
 
+// Offers the toolbar's tools only while the chart view is on show in its window: with a note in
+// the chart's place they would act on a graph no longer shown.
+void OfferToolsWhileShown(QToolBar &toolbar, QWidget &chartView);
+
 // How a printer is chosen: true when the printer is set up to print. The desktop's print dialog
 // until another chooser is set (tests answer it instead). Returns the chooser it replaced.
 using PrinterChooser = std::function<bool(QPrinter &printer, QWidget *parent)>;

@@ -79,6 +79,21 @@ TEST_F(PaneToolsTest, SavingTheActivitysGraphTitlesItWithItsCaptionForTheTimeOfT
     EXPECT_EQ(QImageReader(path).size(), QSize(640, 480));
 }
 
+// An activity entered by hand has nothing to draw: the graph before it is no longer on show.
+TEST_F(PaneToolsTest, TheToolsAreOfferedWhileAGraphIsOnShow) {
+    const auto offered = [this] {
+        const QList<QAction *> tools = window.Toolbar2->actions();
+        return std::count_if(tools.begin(), tools.end(),
+                             [](const QAction *tool) { return tool->isEnabled(); });
+    };
+    EXPECT_EQ(offered(), 3);
+    window.ReloadGraphSelection(addStored(99));
+    ASSERT_TRUE(window.lblNote->isVisible());
+    EXPECT_EQ(offered(), 0);
+    window.resSummary_Click();
+    EXPECT_EQ(offered(), 3);
+}
+
 TEST_F(PaneToolsTest, TheDescriptionIsTheSummaryGraphAndPeriodOrTheCaptionUpToThreeBlanks) {
     window.GraphLabel->setText("Activity on 3/9/26   more");
     EXPECT_EQ(sessionview::GraphDescription(pane()), QStringList{"Activity on 3/9/26 "});
