@@ -59,7 +59,8 @@ void frmMain::storeGraphChoice(const QComboBox &list, const char *column) {
         if (!gGraphSelectLive)
             return;
         gCurrentGraph.clear();
-        showSessionGraph(sessionview::ChoosersActivity(list));
+        sessionview::showSessionGraph(sessionPane(), sessionview::ChoosersActivity(list),
+                                      sessionview::FocusAfter::Kept);
     });
 }
 

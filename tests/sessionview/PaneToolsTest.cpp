@@ -10,6 +10,7 @@
 #include <QChart>
 #include <QComboBox>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -92,6 +93,16 @@ TEST_F(PaneToolsTest, TheToolsAreOfferedWhileAGraphIsOnShow) {
     EXPECT_EQ(offered(), 0);
     window.resSummary_Click();
     EXPECT_EQ(offered(), 3);
+}
+
+// The arrow keys choose in a series list and the graph follows, the focus staying on the list.
+TEST_F(PaneToolsTest, AChoiceMadeWithTheKeyboardLeavesTheFocusWhereItWas) {
+    window.cmbGraph2->setFocus();
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(window.cmbGraph2, &down);
+    EXPECT_EQ(gCurrentGraph, "session"); // drawn again, with the new choice
+    EXPECT_EQ(column(key, "Graph2"), 4);
+    EXPECT_EQ(window.focusWidget(), window.cmbGraph2);
 }
 
 TEST_F(PaneToolsTest, TheDescriptionIsTheSummaryGraphAndPeriodOrTheCaptionUpToThreeBlanks) {
