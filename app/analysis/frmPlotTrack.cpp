@@ -89,18 +89,7 @@ frmPlotTrack::frmPlotTrack(QWidget *parent)
         connect(resImage[i], &ImageBox::mouseUp, this,
                 [this, i] { resImage[i]->setPixmap(ResourceBitmap(kImageIds[i])); });
     }
-    struct Tool {
-        const char *key;
-        int tooltip;
-        QStyle::StandardPixmap icon;
-    };
-    for (const Tool &tool :
-         {Tool{"save", 1612, QStyle::SP_DialogSaveButton}, Tool{"print", 1613, QStyle::SP_FileIcon},
-          Tool{"clipboard", 1614, QStyle::SP_FileDialogDetailedView}}) {
-        QAction *button = Toolbar2->addAction(style()->standardIcon(tool.icon), QString());
-        button->setObjectName(tool.key);
-        button->setProperty("tag", tool.tooltip);
-    }
+    charts::AddChartToolButtons(*Toolbar2);
     Toolbar2->setMinimumSize(Toolbar2->sizeHint());
     connect(Toolbar2, &QToolBar::actionTriggered, this, &frmPlotTrack::Toolbar2_ButtonClick);
     // Once the athlete has zoomed or moved the plot, the way back to the drawn view stays offered.

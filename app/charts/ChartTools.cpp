@@ -6,6 +6,7 @@
 #include "platform/BusyCursor.h"
 #include "platform/Dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QChart>
 #include <QClipboard>
@@ -14,6 +15,8 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStyle>
+#include <QToolBar>
 
 #include <utility>
 
@@ -41,6 +44,30 @@ PrinterChooser &printerChooser() {
 QString text(int id) {
     return modLocalisation::LoadResString(id);
 }
+
+// Enables the toolbar's buttons whenever the chart view is shown or hidden in its window.
+class ShownChartTools : public QObject {
+public:
+    ShownChartTools(QToolBar &toolbar, QWidget &chartView) : QObject(&toolbar), toolbar_(toolbar) {
+        chartView.installEventFilter(this);
+        offer(chartView.isVisibleTo(chartView.window()));
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+            offer(event->type() == QEvent::ShowToParent);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void offer(bool shown) {
+        for (QAction *tool : toolbar_.actions())
+            tool->setEnabled(shown);
+    }
+
+    QToolBar &toolbar_;
+};
 
 } // namespace
 
@@ -122,6 +149,26 @@ void RunChartTool(QChart &chart, const QString &key, const QStringList &titleLin
         PrintChart(chart, parent);
     else if (key == QLatin1String("clipboard"))
         CopyChart(chart);
+}
+
+void AddChartToolButtons(QToolBar &toolbar) {
+    const struct {
+        const char *key;
+        QStyle::StandardPixmap icon;
+        int tooltip;
+    } tools[] = {{"save", QStyle::SP_DialogSaveButton, 1612},
+                 {"print", QStyle::SP_FileDialogDetailedView, 1613},
+                 {"clipboard", QStyle::SP_FileDialogContentsView, 1614}};
+    for (const auto &tool : tools) {
+        QAction *button = toolbar.addAction(toolbar.style()->standardIcon(tool.icon), QString());
+        button->setObjectName(tool.key);
+        button->setProperty("tag", tool.tooltip);
+        toolbar.widgetForAction(button)->setFocusPolicy(Qt::TabFocus);
+    }
+}
+
+void OfferToolsWhileShown(QToolBar &toolbar, QWidget &chartView) {
+    new ShownChartTools(toolbar, chartView);
 }
 
 PrinterChooser setPrinterChooser(PrinterChooser chooser) {

@@ -8,6 +8,7 @@
 
 class QChart;
 class QPrinter;
+class QToolBar;
 class QWidget;
 
 // What the athlete does with a chart on the screen: save it as a picture, print it or copy it.
@@ -46,6 +47,15 @@ void CopyChart(QChart &chart);
 // a saved picture is offered under the name given. Any other key changes nothing.
 void RunChartTool(QChart &chart, const QString &key, const QStringList &titleLines, QWidget *parent,
                   const QString &pictureName = QString());
+
+// Fills the toolbar with the tools' buttons, keyed "save", "print" and "clipboard" and tagged
+// with the ids of their tool tips, which LocalizeForm makes their names too. Tab reaches each of
+// them as it reaches any button.
+void AddChartToolButtons(QToolBar &toolbar);
+
+// Offers the toolbar's tools only while the chart view is on show in its window: with a note in
+// the chart's place they would act on a graph no longer shown.
+void OfferToolsWhileShown(QToolBar &toolbar, QWidget &chartView);
 
 // How a printer is chosen: true when the printer is set up to print. The desktop's print dialog
 // until another chooser is set (tests answer it instead). Returns the chooser it replaced.

@@ -5,6 +5,7 @@
 
 #include <QCalendarWidget>
 #include <QTextCharFormat>
+#include <QToolButton>
 
 #include <set>
 
@@ -12,6 +13,13 @@ namespace ActivityCalendar {
 namespace {
 
 constexpr int kCalendarName = 1854;
+constexpr int kPreviousMonth = 1960;
+constexpr int kNextMonth = 1961;
+
+void nameButton(QCalendarWidget &calendar, const char *objectName, int id) {
+    if (auto *button = calendar.findChild<QToolButton *>(objectName))
+        button->setAccessibleName(modLocalisation::LoadResString(id));
+}
 
 } // namespace
 
@@ -37,6 +45,8 @@ void Name(QCalendarWidget &calendar) {
     const QString name = modLocalisation::LoadResString(kCalendarName);
     calendar.setAccessibleName(name);
     calendar.focusProxy()->setAccessibleName(name);
+    nameButton(calendar, "qt_calendar_prevmonth", kPreviousMonth);
+    nameButton(calendar, "qt_calendar_nextmonth", kNextMonth);
 }
 
 } // namespace ActivityCalendar

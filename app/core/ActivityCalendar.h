@@ -11,7 +11,8 @@ namespace ActivityCalendar {
 void MarkActivityDays(QCalendarWidget &calendar);
 
 // Names the calendar for screen readers in the chosen language, and the table of its days too:
-// that table takes the calendar's focus, so it is what they announce.
+// that table takes the calendar's focus, so it is what they announce. Its buttons to the month
+// before and after get their names as well.
 void Name(QCalendarWidget &calendar);
 
 } // namespace ActivityCalendar

@@ -74,9 +74,13 @@ void localizeTabs(QTabBar *tabs) {
     }
 }
 
+// A toolbar button shows its picture alone: its text, which screen readers speak, is its tool tip.
 void localizeToolbar(const QToolBar *toolbar) {
     for (QAction *button : toolbar->actions())
-        applyText(tagOf(button), [button](const QString &text) { button->setToolTip(text); });
+        applyText(tagOf(button), [button](const QString &text) {
+            button->setText(text);
+            button->setToolTip(text);
+        });
 }
 
 void localizeHeaders(QTreeWidget *list) {

@@ -1,5 +1,6 @@
 #include "mainwindow/frmMain.h"
 
+#include "charts/ChartTools.h"
 #include "charts/ChartView.h"
 #include "core/ActivityCalendar.h"
 #include "core/Globals.h"
@@ -11,6 +12,7 @@
 #include "core/modPreferences.h"
 #include "core/modRegistry.h"
 #include "exchange/ExchangeWindows.h"
+#include "mainwindow/ChoiceLine.h"
 #include "mainwindow/DatabaseCompaction.h"
 #include "mainwindow/MonthView.h"
 #include "mainwindow/WindowPicture.h"
@@ -49,6 +51,10 @@ constexpr QSize kDesignArea(600, 530);
 constexpr QSize kImageLinkSize(48, 48);
 // The image links on the right of the graph pane stand in this column.
 constexpr int kLinkColumn = 546;
+// The designed widths of the graph list and the series lists: they grow to their entries.
+constexpr int kGraphListWidth = 150;
+constexpr int kSeriesListWidth = 100;
+constexpr int kChoiceGap = 4;
 
 QMenu *menuOf(QMenuBar *bar, const char *name, int id, const char *designText) {
     QMenu *menu = bar->addMenu(QString::fromUtf8(designText));
@@ -161,6 +167,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent) {
 
     // The anchors are recorded at the designed size; Form_Load then applies the stored size.
     resize(kDesignArea.width(), kDesignArea.height() + menuBar()->sizeHint().height());
+    arrangeChoiceLines();
     layout_.SetLayout(this, clsLayout::MainWindowAnchors(this));
     // Below its designed size the layout would keep the designed places and cut the controls off.
     setMinimumSize(size());
@@ -227,17 +234,17 @@ void frmMain::buildGraphSide(QWidget *area) {
     // The choice of a summary graph and the choice of an activity's series share one line: the
     // pane shows one or the other.
     lblSelectGraph = label(area, "lblSelectGraph", 1318, "Select graph:", QRect(6, 244, 136, 24));
-    Combo1 = dropDownList(area, "Combo1", QRect(144, 244, 150, 24));
+    Combo1 = dropDownList(area, "Combo1", QRect(144, 244, kGraphListWidth, 24));
     Label3 = label(area, "Label3", 1319, "For:", QRect(326, 244, 70, 24));
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Combo2 = dropDownList(area, "Combo2", QRect(400, 244, 140, 24));
 
     lblGraphLeft1 = label(area, "lblGraphLeft1", 1621, "Show", QRect(6, 244, 50, 24));
-    cmbGraph1 = dropDownList(area, "cmbGraph1", QRect(58, 244, 100, 24));
+    cmbGraph1 = dropDownList(area, "cmbGraph1", QRect(58, 244, kSeriesListWidth, 24));
     lblGraphLeft2 = label(area, "lblGraphLeft2", 1721, "on Left", QRect(160, 244, 86, 24));
     resSummary = imageLink(area, "resSummary", 1690, QPoint(250, 232));
     lblGraphRight1 = label(area, "lblGraphRight1", 1621, "Show", QRect(302, 244, 50, 24));
-    cmbGraph2 = dropDownList(area, "cmbGraph2", QRect(354, 244, 100, 24));
+    cmbGraph2 = dropDownList(area, "cmbGraph2", QRect(354, 244, kSeriesListWidth, 24));
     lblGraphRight2 = label(area, "lblGraphRight2", 1722, "on Right", QRect(456, 244, 84, 24));
 
     GraphLabel = label(area, "GraphLabel", 0, "", QRect(6, 284, 534, 20));
@@ -263,18 +270,7 @@ void frmMain::buildGraphSide(QWidget *area) {
 
     Toolbar2 = new QToolBar(area);
     Toolbar2->setObjectName("Toolbar2");
-    const struct {
-        const char *key;
-        QStyle::StandardPixmap icon;
-        int tooltip;
-    } tools[] = {{"save", QStyle::SP_DialogSaveButton, 1612},
-                 {"print", QStyle::SP_FileDialogDetailedView, 1613},
-                 {"clipboard", QStyle::SP_FileDialogContentsView, 1614}};
-    for (const auto &tool : tools) {
-        QAction *button = Toolbar2->addAction(style()->standardIcon(tool.icon), QString());
-        button->setObjectName(tool.key);
-        button->setProperty("tag", tool.tooltip);
-    }
+    charts::AddChartToolButtons(*Toolbar2);
     Toolbar2->setGeometry(6, 484, 110, 40);
     Label1 = label(area, "Label1", 1803, "Sport:", QRect(120, 492, 60, 24));
     Combo3 = dropDownList(area, "Combo3", QRect(182, 492, 358, 24));
@@ -283,6 +279,12 @@ void frmMain::buildGraphSide(QWidget *area) {
     Label1->setBuddy(Combo3);
     leftSeriesName_ = unseenLabel(cmbGraph1);
     rightSeriesName_ = unseenLabel(cmbGraph2);
+    for (QComboBox *list : {Combo1, cmbGraph1, cmbGraph2}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::arrangeChoiceLines);
+    }
+    // A list's entries or a label's words changed their width.
+    area->installEventFilter(this);
 
     // The pane opens on the summary graphs: the controls of one activity's graph, the note and
     // the sport list wait until a graph asks for them.
@@ -335,7 +337,7 @@ void frmMain::Form_Load() {
     modPreferences::LoadSmoothing();
     modPreferences::StoreTransferProgress(0);
     restoreWindowSize();
-    layout_.RedrawLayout();
+    layOut();
 }
 
 void frmMain::showWindowPicture() {
@@ -347,7 +349,25 @@ void frmMain::showWindowPicture() {
 
 void frmMain::resizeEvent(QResizeEvent *event) {
     QMainWindow::resizeEvent(event);
+    layOut();
+}
+
+void frmMain::layOut() {
     layout_.RedrawLayout();
+    arrangeChoiceLines();
+}
+
+// The graph list reaches up to the words before the period list; the series lists with their
+// words and the link back to the summary graphs fill the line that ends where the period list does.
+void frmMain::arrangeChoiceLines() {
+    ChoiceLine::Arrange({{Combo1, kGraphListWidth}}, {{Label3}}, Combo1->x(), Label3->x() + Label3->width(),
+                        kChoiceGap);
+    ChoiceLine::Arrange({{lblGraphLeft1},
+                         {cmbGraph1, kSeriesListWidth},
+                         {lblGraphLeft2},
+                         {resSummary, kImageLinkSize.width()}},
+                        {{lblGraphRight1}, {cmbGraph2, kSeriesListWidth}, {lblGraphRight2}},
+                        lblGraphLeft1->x(), Combo2->x() + Combo2->width(), kChoiceGap);
 }
 
 void frmMain::keyReleaseEvent(QKeyEvent *event) {
@@ -359,6 +379,8 @@ void frmMain::keyReleaseEvent(QKeyEvent *event) {
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == centralWidget() && event->type() == QEvent::LayoutRequest)
+        arrangeChoiceLines();
     if (watched == lblNote && event->type() == QEvent::MouseButtonRelease) {
         platform::failures::runReported([this] { lblNote_Click(); });
         return true;

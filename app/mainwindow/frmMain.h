@@ -183,6 +183,8 @@ private:
     void buildCalendarSide(QWidget *area);
     void buildGraphSide(QWidget *area);
     void Form_Unload();
+    void layOut();
+    void arrangeChoiceLines();
     void restoreWindowSize();
     void storeWindowSize();
     void showWindowPicture();

@@ -1,6 +1,7 @@
 // The main window's graph of one activity.
 #include "mainwindow/frmMain.h"
 
+#include "charts/ChartTools.h"
 #include "charts/ChartView.h"
 #include "core/Globals.h"
 #include "core/ImageControls.h"
@@ -34,6 +35,7 @@ void frmMain::connectSessionView() {
         connect(view, &charts::ChartView::scrolled, resImage[6], &QWidget::show);
         connect(view, &charts::ChartView::zoomUndone, resImage[6], &QWidget::hide);
     }
+    charts::OfferToolsWhileShown(*Toolbar2, *TChart3);
     connect(Toolbar2, &QToolBar::actionTriggered, this, [this](QAction *button) {
         platform::failures::runReported(
             [&] { sessionview::Toolbar2_ButtonClick(sessionPane(), button->objectName(), this); });
@@ -57,7 +59,8 @@ void frmMain::storeGraphChoice(const QComboBox &list, const char *column) {
         if (!gGraphSelectLive)
             return;
         gCurrentGraph.clear();
-        showSessionGraph(sessionview::ChoosersActivity(list));
+        sessionview::showSessionGraph(sessionPane(), sessionview::ChoosersActivity(list),
+                                      sessionview::FocusAfter::Kept);
     });
 }
 

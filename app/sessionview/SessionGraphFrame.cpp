@@ -129,7 +129,7 @@ void note(const SessionPane &pane) {
     pane.lblNote->setText(modLocalisation::LoadResString(kNoRecordedData));
 }
 
-void draw(const SessionPane &pane, SessionKey key) {
+void draw(const SessionPane &pane, SessionKey key, FocusAfter focus) {
     RunDatabaseUpgrade(key);
     const auto activity = ReadActivity(key);
     if (!activity)
@@ -156,19 +156,20 @@ void draw(const SessionPane &pane, SessionKey key) {
         note(pane);
         break;
     }
-    focusActivityList(pane);
+    if (focus == FocusAfter::ActivityList)
+        focusActivityList(pane);
 }
 
 } // namespace
 
-void showSessionGraph(const SessionPane &pane, SessionKey key) {
+void showSessionGraph(const SessionPane &pane, SessionKey key, FocusAfter focus) {
     if (key <= 0)
         return;
     const platform::cursor::BusyCursor busy;
     pane.resImage6->hide();
     platform::failures::runReported([&] {
         try {
-            draw(pane, key);
+            draw(pane, key, focus);
         } catch (const std::exception &failure) {
             throw std::runtime_error(
                 platform::failures::describe(modLocalisation::LoadResString(kDrawingFailed), failure)

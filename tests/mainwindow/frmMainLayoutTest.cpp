@@ -10,6 +10,8 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QLabel>
+#include <QScopedValueRollback>
+#include <QStyleOptionComboBox>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -79,7 +81,7 @@ protected:
             if (anchor & W) {
                 const double scale = double(window.width()) / (window.width() - grown.width());
                 EXPECT_EQ(now.rect.width(), qRound(was.rect.width() * scale));
-            } else if ((anchor & H) != H) {
+            } else if ((anchor & H) != H && control != window.Combo1) { // it grows to its entries
                 EXPECT_EQ(now.rect.width(), was.rect.width());
             }
             if (anchor & B) {
@@ -184,6 +186,43 @@ TEST_F(frmMainLayoutTest, ControlsOnScreenNeverCoverEachOther) {
     EXPECT_TRUE(window.Combo1->isVisible());
     EXPECT_FALSE(window.resSummary->isVisible());
     expectNoOverlap();
+}
+
+// In every language, at the default size, the series lists show their chosen entries whole with
+// nothing covering anything; once the window is wide enough, every list shows every entry whole.
+TEST_F(frmMainLayoutTest, TheChoiceListsShowTheirEntriesWholeWhereTheWindowHasRoom) {
+    const auto key =
+        testing::ActivityBuilder()
+            .start("2026-03-09 17:00:00")
+            .type(20)
+            .samples({{.time = 0, .type = 0, .hr = 120}, {.time = 1, .type = 2, .latitude = 45.5}})
+            .store(gConn);
+    const auto whole = [](const QComboBox &list, const QString &entry) {
+        QStyleOptionComboBox option;
+        option.initFrom(&list);
+        const QRect room =
+            list.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list);
+        return list.fontMetrics().horizontalAdvance(entry) <= room.width() - 2;
+    };
+    for (int offset : {0, 1000, 2000, 3000, 4000}) {
+        const QScopedValueRollback language(gLanguageOffset, offset);
+        frmMain shown;
+        shown.Form_Load();
+        shown.show();
+        shown.ReloadGraphSelection(key);
+        const QWidget *line[] = {shown.lblGraphLeft1,  shown.cmbGraph1,      shown.lblGraphLeft2,
+                                 shown.resSummary,     shown.lblGraphRight1, shown.cmbGraph2,
+                                 shown.lblGraphRight2, shown.resImage[3]};
+        for (std::size_t next = 1; next < std::size(line); ++next)
+            EXPECT_LT(line[next - 1]->geometry().right(), line[next]->x()) << offset << nameOf(line[next]);
+        for (const QComboBox *list : {shown.cmbGraph1, shown.cmbGraph2})
+            EXPECT_TRUE(whole(*list, list->currentText())) << offset << nameOf(list);
+
+        shown.resize(1000, shown.height());
+        for (const QComboBox *list : {shown.Combo1, shown.cmbGraph1, shown.cmbGraph2})
+            for (int entry = 0; entry < list->count(); ++entry)
+                EXPECT_TRUE(whole(*list, list->itemText(entry))) << offset << nameOf(list);
+    }
 }
 
 TEST_F(frmMainLayoutTest, TheWindowShrinksNoFurtherThanEveryControlStaysWhole) {

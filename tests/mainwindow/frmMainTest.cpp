@@ -8,6 +8,7 @@
 #include "core/modRegistry.h"
 #include "platform/LocalMessage.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -185,6 +186,30 @@ TEST_F(frmMainTest, MenusAndLinksSpeakTheChosenLanguage) {
     EXPECT_EQ(window.mnuFile->title(), modLocalisation::FindString(4301).value_or("&File"));
     EXPECT_EQ(window.resImage[4]->toolTip(), modLocalisation::FindString(4609).value_or(QString()));
     EXPECT_EQ(window.resImage[4]->pixmap().size(), ResourceBitmap(1609).size());
+}
+
+// The picture links, the chart's tools and the calendar's month buttons show no words: screen
+// readers speak their tool tips, or what the buttons do, and Tab reaches the links and tools.
+TEST_F(frmMainTest, EveryButtonAndLinkIsNamedInTheChosenLanguageAndTabReachesThem) {
+    gLanguageOffset = 1000;
+    window.Form_Load();
+    const auto name = [](QWidget *control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    };
+    std::vector<std::pair<QWidget *, int>> tabbed{
+        {window.resImage[0], 1605},     {window.resImage[1], 1606},  {window.resImage[2], 1607},
+        {window.resImage[3], 1608},     {window.resImage[4], 1609},  {window.resImage[5], 1611},
+        {window.resImage[6], 1610},     {window.resImagePlot, 1647}, {window.resSummary, 1690},
+        {window.ImgInternational, 1607}};
+    for (QAction *tool : window.Toolbar2->actions())
+        tabbed.push_back({window.Toolbar2->widgetForAction(tool), tool->property("tag").toInt()});
+    ASSERT_EQ(tabbed.size(), 13u);
+    for (const auto &[control, id] : tabbed) {
+        EXPECT_EQ(name(control), modLocalisation::LoadResString(id)) << id;
+        EXPECT_TRUE(control->focusPolicy() & Qt::TabFocus) << id;
+    }
+    EXPECT_EQ(name(window.MonthView1->findChild<QWidget *>("qt_calendar_prevmonth")), "Mois précédent");
+    EXPECT_EQ(name(window.MonthView1->findChild<QWidget *>("qt_calendar_nextmonth")), "Mois suivant");
 }
 
 } // namespace

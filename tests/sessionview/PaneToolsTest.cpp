@@ -10,6 +10,7 @@
 #include <QChart>
 #include <QComboBox>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -77,6 +78,31 @@ TEST_F(PaneToolsTest, SavingTheActivitysGraphTitlesItWithItsCaptionForTheTimeOfT
     EXPECT_TRUE(titleWhileOpen.startsWith("Activity on ")) << titleWhileOpen.toStdString();
     EXPECT_EQ(window.TChart3->chart()->title(), "");
     EXPECT_EQ(QImageReader(path).size(), QSize(640, 480));
+}
+
+// An activity entered by hand has nothing to draw: the graph before it is no longer on show.
+TEST_F(PaneToolsTest, TheToolsAreOfferedWhileAGraphIsOnShow) {
+    const auto offered = [this] {
+        const QList<QAction *> tools = window.Toolbar2->actions();
+        return std::count_if(tools.begin(), tools.end(),
+                             [](const QAction *tool) { return tool->isEnabled(); });
+    };
+    EXPECT_EQ(offered(), 3);
+    window.ReloadGraphSelection(addStored(99));
+    ASSERT_TRUE(window.lblNote->isVisible());
+    EXPECT_EQ(offered(), 0);
+    window.resSummary_Click();
+    EXPECT_EQ(offered(), 3);
+}
+
+// The arrow keys choose in a series list and the graph follows, the focus staying on the list.
+TEST_F(PaneToolsTest, AChoiceMadeWithTheKeyboardLeavesTheFocusWhereItWas) {
+    window.cmbGraph2->setFocus();
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(window.cmbGraph2, &down);
+    EXPECT_EQ(gCurrentGraph, "session"); // drawn again, with the new choice
+    EXPECT_EQ(column(key, "Graph2"), 4);
+    EXPECT_EQ(window.focusWidget(), window.cmbGraph2);
 }
 
 TEST_F(PaneToolsTest, TheDescriptionIsTheSummaryGraphAndPeriodOrTheCaptionUpToThreeBlanks) {
