@@ -21,6 +21,7 @@ frmImportProgress::frmImportProgress(QWidget *parent)
     layout->addWidget(lblImporting);
     layout->addWidget(ProgressBar1);
     modLocalisation::LocalizeForm(this);
+    ProgressBar1->setAccessibleName(lblImporting->text());
 }
 
 void frmImportProgress::ShowPercent(int percent) {

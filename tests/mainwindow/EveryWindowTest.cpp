@@ -43,6 +43,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -236,7 +237,8 @@ private:
         const bool box =
             qobject_cast<const QLineEdit *>(&control) || qobject_cast<const QAbstractSpinBox *>(&control) ||
             qobject_cast<const QComboBox *>(&control) || qobject_cast<const QTreeView *>(&control) ||
-            qobject_cast<const QListView *>(&control) || calendar;
+            qobject_cast<const QListView *>(&control) || qobject_cast<const QProgressBar *>(&control) ||
+            calendar;
         const QWidget *up = control.parentWidget();
         if (!box || qobject_cast<const QAbstractSpinBox *>(up) || qobject_cast<const QComboBox *>(up) ||
             (up && qobject_cast<const QCalendarWidget *>(up->parentWidget())))
