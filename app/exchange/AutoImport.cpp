@@ -185,11 +185,13 @@ bool mayStillBeWritten(const QString &path) {
 
 void ImportAutomatically() {
     const QDir folder(platform::paths::autoImportDir());
-    // Such a folder would look empty, and the records of its claims would be forgotten.
+    // Such a folder would look empty, and the records of its claims would be forgotten. One that
+    // is seen to hold no file has nothing to tell.
     if (const auto refusal = platform::files::whyFilesCannotBeTaken(folder.path())) {
-        platform::dialogs::message(modLocalisation::LoadResString(1984).replace(kPlaceholder, folder.path()) +
-                                       "\n\n" + *refusal,
-                                   QStringLiteral("Runvella"), Icon::Warning);
+        if (!folder.isReadable() || !folder.entryList(QDir::Files).isEmpty())
+            platform::dialogs::message(
+                modLocalisation::LoadResString(1984).replace(kPlaceholder, folder.path()) + "\n\n" + *refusal,
+                QStringLiteral("Runvella"), Icon::Warning);
         return;
     }
     // The list is taken once, before a stopped import gives a file its name back, so that each

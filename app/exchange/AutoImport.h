@@ -14,8 +14,8 @@ namespace exchange {
 // is deleted only when the athlete says so; any other, a device or a pipe among them, is renamed
 // to end in "_" (run.csv becomes run.cs_, or run-2.cs_ when that exists) so that it is not
 // offered again. A missing folder imports nothing; one whose files the program may not take says
-// so, naming it, and imports nothing. Database failures throw platform::db::DbError and leave the
-// remaining files where they are.
+// so, naming it, when a file waits there or it cannot be seen, and imports nothing. Database failures throw
+// platform::db::DbError and leave the remaining files where they are.
 void ImportAutomatically();
 
 } // namespace exchange

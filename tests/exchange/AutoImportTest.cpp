@@ -160,11 +160,13 @@ TEST_F(AutoImport, AMissingFolderIsNoError) {
 // A folder whose files the program may not take says so once a start, naming it, and leaves its
 // files as they are for a start that may.
 TEST_F(AutoImport, AFolderWhoseFilesCannotBeTakenSaysSoOnceAStart) {
-    putDataFile("a.csv");
-    putDataFile("b.csv");
     const QString dir = platform::paths::autoImportDir();
     const auto system = platform::files::setFolderAnswerer(
         [&dir](const QString &folder) { return folder == dir ? EACCES : 0; });
+    exchange::AutoImportFiles();
+    EXPECT_TRUE(texts().isEmpty()) << "nothing waits in it";
+    putDataFile("a.csv");
+    putDataFile("b.csv");
     exchange::AutoImportFiles();
     platform::files::setFolderAnswerer(system);
 
