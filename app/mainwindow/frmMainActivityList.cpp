@@ -171,6 +171,10 @@ bool frmMain::ListView1_KeyDown(int key) {
     case Qt::Key_Delete:
         platform::failures::runReported([this] { deleteSelectedActivity(DeleteForm::Key); });
         return true;
+    // The day's only line is chosen already: no arrow can draw it.
+    case Qt::Key_Space:
+        platform::failures::runReported([this] { ListView1_ItemClick(); });
+        return true;
     default:
         return false;
     }

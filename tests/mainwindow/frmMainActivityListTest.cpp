@@ -124,7 +124,7 @@ TEST_F(frmMainActivityListTest, ArrowKeysInTheCalendarListTheDayReached) {
     EXPECT_EQ(listedKeys(), QStringList{keyOf(friday)});
 }
 
-TEST_F(frmMainActivityListTest, ClickOrArrowKeysMakeAnActivityCurrentAndEnterEditsTheSelectedOne) {
+TEST_F(frmMainActivityListTest, ClickArrowKeysOrSpaceMakeAnActivityCurrentAndEnterEditsTheSelectedOne) {
     load();
     QTreeWidget &list = *window->ListView1;
 
@@ -150,6 +150,9 @@ TEST_F(frmMainActivityListTest, ClickOrArrowKeysMakeAnActivityCurrentAndEnterEdi
 
     gEditExisting = false;
     window->DisplayActivity(QDate(2026, 3, 11), QDate(2026, 3, 11), 1);
+    // Space draws the chosen line as a click does, also where no arrow has a line to move to.
+    key(&list, Qt::Key_Space);
+    EXPECT_EQ(gCurrentSessionKey, wednesdayEarly);
     NextModal doubleClickAnswered(closeEntry);
     emit list.itemDoubleClicked(list.topLevelItem(0), 0);
     EXPECT_TRUE(doubleClickAnswered.answered());
