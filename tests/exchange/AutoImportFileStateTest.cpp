@@ -2,11 +2,15 @@
 #include "core/modLocalisation.h"
 #include "exchange/DataFileWriter.h"
 #include "exchange/ExchangeWindows.h"
+#include "platform/FileState.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -195,6 +199,45 @@ TEST_F(AutoImport, AFileThatChangesWhileItIsReadIsLeftUntilItHasEnded) {
         EXPECT_EQ(count("sessions"), 1);
         EXPECT_EQ(count("sessiondata"), 100);
         EXPECT_TRUE(folder().isEmpty());
+    }
+}
+
+// A network home refuses every lease that its server grants no delegation or oplock for, writer or
+// none, and FUSE cannot see every writer: there the two seconds alone decide, by either route. On a
+// local disk a refused lease still means a writer.
+TEST_F(AutoImport, ARefusedLeaseMeansAWriterOnlyOnALocalDisk) {
+    const auto leases = platform::files::setLeaseAnswerer([](int) { return EAGAIN; });
+    const auto restore = qScopeGuard([&leases] {
+        platform::files::setLeaseAnswerer(leases);
+        platform::files::setFileSystemAnswerer({});
+    });
+    const struct {
+        const char *what;
+        std::int64_t type;
+        bool local;
+    } cases[] = {{"NFS", 0x6969, false},      {"SMB", 0xFE534D42, false},     {"CIFS", 0xFF534D42, false},
+                 {"FUSE", 0x65735546, false}, {"overlay", 0x794C7630, false}, {"ext4", 0xEF53, true},
+                 {"XFS", 0x58465342, true},   {"tmpfs", 0x01021994, true}};
+    const QString command = QDir(home.path()).filePath("chosen.csv");
+    for (const auto &system : cases) {
+        SCOPED_TRACE(system.what);
+        platform::files::setFileSystemAnswerer([&system](int) { return system.type; });
+        gConn.executeScript("delete from sessiondata; delete from sessions");
+        const std::size_t shownBefore = dialogs.shown().size();
+        put("run.csv", wholeFile());
+        write(command, wholeFile());
+
+        exchange::AutoImportFiles();
+        exchange::ImportDataFile(command);
+
+        EXPECT_EQ(count("sessions"), system.local ? 0 : 2);
+        EXPECT_EQ(folder(), system.local ? QStringList{"run.csv"} : QStringList{});
+        const QString commandSaid = texts().mid(shownBefore).value(system.local ? 0 : 1);
+        if (system.local)
+            EXPECT_EQ(commandSaid, modLocalisation::LoadResString(1985).replace("%X", command));
+        else
+            EXPECT_TRUE(commandSaid.startsWith(modLocalisation::LoadResString(1567)));
+        emptyFolder();
     }
 }
 

@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -51,6 +54,30 @@ TEST(FileState, AWriteOrANewLastChangeIsAnotherState) {
 
     file.write("second line\r\n");
     EXPECT_NE(stateOfOpen(file.handle()), redated);
+}
+
+// A writer that opens the file while its lease is held breaks the lease, and the system then tells
+// the holder by a signal whose default is to end the program.
+TEST(FileStateDeathTest, AWriterOpeningTheFileWhileItIsLookedAtLeavesTheProgramRunning) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("run.csv"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray path = QFile::encodeName(file.fileName());
+    EXPECT_EXIT(
+        {
+            platform::files::setFileSystemAnswerer([](int) { return 0xEF53; }); // ext4
+            platform::files::setLeaseAnswerer([&path](int handle) {
+                if (::fcntl(handle, F_SETLEASE, F_RDLCK) != 0)
+                    return errno;
+                ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+                return 0;
+            });
+            const auto writers = platform::files::writersOf(file.handle());
+            std::_Exit(writers == platform::files::Writers::None ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 } // namespace

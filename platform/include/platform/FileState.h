@@ -5,6 +5,7 @@
 
 #include <compare>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 // What the system says of a file: which file it is, its kind, its size and its last changes. Two
@@ -39,10 +40,19 @@ std::optional<FileState> stateOf(const QString &path);
 std::optional<FileState> stateOfOpen(int handle);
 
 // Whether a program holds the file open for writing, this one included. Unknown where the system
-// cannot tell: a file system that keeps no leases, a file of another owner.
+// cannot tell: a file system other than a local disk's, a file of another owner.
 enum class Writers { None, Some, Unknown };
 
 // Of a file open for reading only, by its handle.
 Writers writersOf(int handle);
+
+// Tests answer for the system in writersOf from now on: the type of the file's file system, as
+// fstatfs gives it (nothing when it cannot be told), and the taking of a read lease (0, or the
+// error number of the refusal). An empty answerer gives the system's answer again. Each returns
+// the previous one.
+using FileSystemAnswerer = std::function<std::optional<std::int64_t>(int handle)>;
+FileSystemAnswerer setFileSystemAnswerer(FileSystemAnswerer answerer);
+using LeaseAnswerer = std::function<int(int handle)>;
+LeaseAnswerer setLeaseAnswerer(LeaseAnswerer answerer);
 
 } // namespace platform::files
