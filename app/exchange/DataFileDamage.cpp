@@ -2,6 +2,8 @@
 
 #include "core/modLocalisation.h"
 
+#include <QRegularExpression>
+
 namespace exchange {
 namespace {
 
@@ -9,7 +11,14 @@ constexpr int kLineAndReason = 1900;
 // Enough for any number or date; a longer value is damage enough that its beginning tells it.
 constexpr qsizetype kLongestValueShown = 32;
 
-QString shown(const QString &value) {
+// A line break that a value holds shows as a mark, so that the message keeps to its lines.
+QString withBreaksMarked(QString value) {
+    static const QRegularExpression kBreak(QStringLiteral("\\r\\n|[\\n\\v\\f\\r\\x{85}\\x{2028}\\x{2029}]"));
+    return value.replace(kBreak, QString(QChar(0x21B5)));
+}
+
+QString shown(const QString &written) {
+    const QString value = withBreaksMarked(written);
     if (value.size() <= kLongestValueShown)
         return value;
     QString beginning = value.left(kLongestValueShown);

@@ -16,7 +16,8 @@
 // order mark dropped), otherwise Windows-1252. The file's first line end tells how its lines end:
 // in a CR LF file only CR LF ends a line, and a lone CR or LF is text of its line, as a description
 // may hold one; in an LF file an LF does, a CR right before it dropped; in a file of lone CRs, as
-// old Mac systems wrote them, any of the three does. No empty line after the last line end.
+// old Mac systems wrote them, any of the three does. The reader may let any of the three end every
+// later line. No empty line after the last line end.
 class DataFileLines {
 public:
     // A read that failed: the file goes on past it, so what was read is not the file.
@@ -40,6 +41,10 @@ public:
     // The next line without its end, valid until the next call; nothing after the last line.
     // Throws ReadFailed and LineTooLong.
     std::optional<QStringView> next();
+
+    // From the next line on, CR LF, LF and a lone CR each end a line, whatever the first line
+    // ended with.
+    void endLinesAtAnyBreak() { ends_ = Ends::AnyBreak; }
 
     // How many characters the search for line ends has looked at: about each character once,
     // however the pieces fall.

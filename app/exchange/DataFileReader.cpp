@@ -163,6 +163,9 @@ public:
                               {QString::fromLatin1(kKeyOfLine[other]), QString::number(other)}};
     }
 
+    // From the line after the last one read on, as DataFileLines::endLinesAtAnyBreak.
+    void endLinesAtAnyBreak() { file_.endLinesAtAnyBreak(); }
+
     // The line after the last one read, valid until the next call.
     std::optional<QStringView> next() {
         const auto line = read();
@@ -445,8 +448,11 @@ private:
     }
 
     // Whether samples follow. Nothing else may: the reading would pass over a "[recorded]" line or
-    // sample rows anywhere else, and the activity would lose its samples.
+    // sample rows anywhere else, and the activity would lose its samples. Only a description holds
+    // text with a line break in it: from the end of the session section on every break ends a
+    // line, so that rows that a tool appended with other line ends than the file's still read.
     bool hasRecordedSection() const {
+        lines_.endLinesAtAnyBreak();
         if (!lines_.has(kRecordedLine - 1))
             return false;
         lines_.expectInPlace(kRecordedLine - 1);

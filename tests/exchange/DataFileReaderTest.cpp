@@ -254,8 +254,8 @@ QStringList withDescription(const QStringList &lines, const QString &description
 // its line, as a description may hold one; a file put together on several systems leaves no stray
 // carriage return in a value.
 TEST(DataFileReader, TheFirstLineEndTellsHowLinesEnd) {
-    const QStringList lines =
-        sessionSection() + recorded({R"("600","142","8.3","1.254","0")", R"("602","143","8.4","1.256","1")"});
+    const QStringList rows = {R"("600","142","8.3","1.254","0")", R"("602","143","8.4","1.256","1")"};
+    const QStringList lines = sessionSection() + recorded(rows);
     const struct {
         const char *name;
         QByteArray bytes;
@@ -269,6 +269,11 @@ TEST(DataFileReader, TheFirstLineEndTellsHowLinesEnd) {
         {"LF first, then CR LF", withEnds(lines, "\n", {"\r\n"}), "Tempo"},
         {"LF first, then both", withEnds(lines, "\n", {"\r\n", "\n"}), "Tempo"},
         {"CR first, then all three", withEnds(lines, "\r", {"\r\n", "\n", "\r"}), "Tempo"},
+        {"CR LF, then rows in LF", bytes(sessionSection()) + bytes(recorded(rows), "\n"), "Tempo"},
+        {"CR LF, a lone LF in the description, then rows in lone CRs",
+         bytes(withDescription(sessionSection(), "one\ntwo")) + bytes(recorded(rows), "\r"), "one\ntwo"},
+        {"CR LF, then rows in all three",
+         bytes(sessionSection()) + withEnds(recorded(rows), "\r\n", {"\n", "\r"}), "Tempo"},
     };
     for (const auto &c : cases) {
         for (const qint64 piece : {qint64{1}, qint64{7}, qint64(c.bytes.size())}) {
@@ -547,6 +552,8 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
     const QStringList tooQuick = sessionSection() + recorded({R"("600","142","1e39","1.254","0")"});
     QStringList longZone = sessionSection();
     longZone[22] = "TimeZone3= 1083600 ";
+    QStringList broken = sessionSection();
+    broken[15] = "maxHR=1\n7\r1";
     QStringList shifted = sessionSection();
     shifted.insert(13, "Tempo");
     const QStringList halfAKind = sessionSection() + recorded({R"("600","142","8.3","1.254","1.5")"});
@@ -560,6 +567,7 @@ TEST(DataFileReader, TheLineToBlameAndWhyReadInTheAthletesLanguage) {
          "Zeile 13: -60 liegt außerhalb dessen, was Runvella speichern kann (0 bis 2147483647)"},
         {word, 0, "Line 16: \"high\" is not a number"},
         {word, 1000, "Ligne 16 : « high » n'est pas un nombre"},
+        {broken, 0, "Line 16: \"1\u21B57\u21B51\" is not a number"},
         {tooLong, 0, "Line 13: 2147483648 is outside what Runvella can keep, 0 to 2147483647"},
         {tooFar, 0, "Line 12: 3.0e38 is outside what Runvella can keep, 0 to 99999"},
         {tooFast, 0,
