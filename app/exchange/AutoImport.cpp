@@ -16,8 +16,10 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 
 namespace exchange {
@@ -75,6 +77,9 @@ const QString kClaimed = QStringLiteral(".claimed");
 const QString kOlderClaim = QStringLiteral(".importing");
 const QString kMomentFormat = QStringLiteral("yyyyMMdd-HHmmss");
 const QRegularExpression kNameAndMoment(QStringLiteral("^(.*)\\.(\\d{8}-\\d{6})$"));
+// The files that an import takes: data files and the claims of stopped imports. Name filters
+// ignore case.
+const QStringList kTaken = {QStringLiteral("*.csv"), '*' + kClaimed, '*' + kOlderClaim};
 
 struct Claim {
     QString path;     // the claimed file
@@ -96,13 +101,31 @@ Claim claimOf(const QString &claimed) {
             recorded};
 }
 
-// Nothing when the file could not be claimed; it is then tried again at the next start. The claim
-// is read back from its name, so that a first import and one that finishes it agree on the moment.
-std::optional<Claim> claim(const QString &path) {
+// The files that a start could not claim, with the system's reason, to be named once.
+using Refusals = QStringList;
+
+// Nothing when the file could not be claimed; it is then tried again at the next start, and unless
+// it has gone meanwhile, the refusal is kept for the athlete. The claim is read back from its name,
+// so that a first import and one that finishes it agree on the moment.
+std::optional<Claim> claim(const QString &path, Refusals &refusals) {
     const QString claimed = path + '.' + QDateTime::currentDateTime().toString(kMomentFormat) + kClaimed;
-    if (!QFile::rename(path, claimed))
+    if (const QFileInfo other(claimed); other.exists() || other.isSymLink())
+        return std::nullopt; // never in another file's place
+    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(claimed).constData()) != 0) {
+        const int error = errno;
+        if (error != ENOENT)
+            refusals << path + '\n' + qt_error_string(error);
         return std::nullopt;
+    }
     return claimOf(claimed);
+}
+
+// A folder that the program may change can still hold files that it may not, such as another
+// user's in a shared folder whose sticky bit keeps them.
+void tellRefusals(const Refusals &refusals) {
+    if (!refusals.isEmpty())
+        platform::dialogs::message(modLocalisation::LoadResString(1986) + "\n\n" + refusals.join("\n\n"),
+                                   QStringLiteral("Runvella"), Icon::Warning);
 }
 
 // Imports a claimed file. Once its activity is stored the file goes, before the athlete is told,
@@ -186,9 +209,9 @@ bool mayStillBeWritten(const QString &path) {
 void ImportAutomatically() {
     const QDir folder(platform::paths::autoImportDir());
     // Such a folder would look empty, and the records of its claims would be forgotten. One that
-    // is seen to hold no file has nothing to tell.
+    // is seen to hold no file to import, only those set aside earlier, has nothing to tell.
     if (const auto refusal = platform::files::whyFilesCannotBeTaken(folder.path())) {
-        if (!folder.isReadable() || !folder.entryList(QDir::Files).isEmpty())
+        if (!folder.isReadable() || !folder.entryList(kTaken, QDir::Files).isEmpty())
             platform::dialogs::message(
                 modLocalisation::LoadResString(1984).replace(kPlaceholder, folder.path()) + "\n\n" + *refusal,
                 QStringLiteral("Runvella"), Icon::Warning);
@@ -202,13 +225,15 @@ void ImportAutomatically() {
     // activity already, the file only goes.
     for (const QString &name : folder.entryList({'*' + kClaimed, '*' + kOlderClaim}, QDir::Files, QDir::Name))
         importClaimed(claimOf(folder.filePath(name)));
+    Refusals refusals;
     for (const QString &name : names) {
         const QString path = folder.filePath(name);
         if (!name.toUpper().endsWith(QLatin1String(".CSV")) || mayStillBeWritten(path))
             continue;
-        if (const auto claimed = claim(path))
+        if (const auto claimed = claim(path, refusals))
             importClaimed(*claimed);
     }
+    tellRefusals(refusals);
 }
 
 } // namespace exchange

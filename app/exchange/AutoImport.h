@@ -14,8 +14,10 @@ namespace exchange {
 // is deleted only when the athlete says so; any other, a device or a pipe among them, is renamed
 // to end in "_" (run.csv becomes run.cs_, or run-2.cs_ when that exists) so that it is not
 // offered again. A missing folder imports nothing; one whose files the program may not take says
-// so, naming it, when a file waits there or it cannot be seen, and imports nothing. Database failures throw
-// platform::db::DbError and leave the remaining files where they are.
+// so, naming it, when a file to import waits there or it cannot be seen, and imports nothing. A
+// file that the program may not rename, as another user's in a shared folder, stays, and is named
+// with the system's reason once a start. Database failures throw platform::db::DbError and leave
+// the remaining files where they are.
 void ImportAutomatically();
 
 } // namespace exchange

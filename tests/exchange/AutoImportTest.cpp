@@ -18,8 +18,12 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <linux/fs.h>
 #include <map>
 #include <optional>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -90,10 +94,20 @@ TEST_F(AutoImport, ADamagedFileAnsweredYesIsDeleted) {
 // description holds, and when a line was added to it, so that every value after it would be read
 // from the wrong line, it is kept for the athlete to decide on.
 TEST_F(AutoImport, AFileIsStoredAsWrittenOrNotAtAll) {
-    const DataFile::Activity written = joinedGps();
+    DataFile::Activity written = joinedGps();
+    for (int time = 4; time < 24; time += 2)
+        written.samples.push_back(heartRate(time, 130 + time));
     const QByteArray bytes = DataFileWriter::DataFileBytes(written, {});
     const auto described = [&bytes](const char *description) {
         return QByteArray(bytes).replace("description=Easy run", QByteArray("description=") + description);
+    };
+    // As a tool that appends rows with Unix line ends leaves the file.
+    const auto lastTenRowsInLf = [](QByteArray file) {
+        for (qsizetype row = 0, end = file.size(); row < 10; ++row) {
+            end = file.lastIndexOf("\r\n", end - 1);
+            file.remove(end, 1);
+        }
+        return file;
     };
     const struct {
         const char *name;
@@ -104,6 +118,9 @@ TEST_F(AutoImport, AFileIsStoredAsWrittenOrNotAtAll) {
         {"CR LF, a lone CR in the description", described("one\rtwo"), "one\rtwo"},
         {"LF", QByteArray(bytes).replace("\r\n", "\n"), "Easy run"},
         {"LF first, then CR LF", QByteArray(bytes).replace(bytes.indexOf("\r\n"), 2, "\n"), "Easy run"},
+        {"CR LF, the last ten rows in LF", lastTenRowsInLf(bytes), "Easy run"},
+        {"CR LF, a lone LF and CR in the description, the last ten rows in LF",
+         lastTenRowsInLf(described("one\ntwo\rthree")), "one\ntwo\rthree"},
         {"a line added to the session section",
          QByteArray(bytes).replace("\r\nmaxHR=", "\r\nfelt good\r\nmaxHR="),
          {}},
@@ -165,6 +182,9 @@ TEST_F(AutoImport, AFolderWhoseFilesCannotBeTakenSaysSoOnceAStart) {
         [&dir](const QString &folder) { return folder == dir ? EACCES : 0; });
     exchange::AutoImportFiles();
     EXPECT_TRUE(texts().isEmpty()) << "nothing waits in it";
+    put("kept.cs_", "set aside earlier");
+    exchange::AutoImportFiles();
+    EXPECT_TRUE(texts().isEmpty()) << "only a file set aside earlier waits in it";
     putDataFile("a.csv");
     putDataFile("b.csv");
     exchange::AutoImportFiles();
@@ -173,11 +193,42 @@ TEST_F(AutoImport, AFolderWhoseFilesCannotBeTakenSaysSoOnceAStart) {
     EXPECT_EQ(texts(), QStringList{modLocalisation::LoadResString(1984).replace("%X", dir) + "\n\n" +
                                    qt_error_string(EACCES)});
     EXPECT_EQ(dialogs.shown().back().icon, platform::dialogs::Icon::Warning);
-    EXPECT_EQ(folder(), QStringList({"a.csv", "b.csv"}));
+    EXPECT_EQ(folder(), QStringList({"a.csv", "b.csv", "kept.cs_"}));
 
     exchange::AutoImportFiles();
     EXPECT_EQ(count("sessions"), 4);
-    EXPECT_TRUE(folder().isEmpty()) << folder().join(' ').toStdString();
+    EXPECT_EQ(folder(), QStringList{"kept.cs_"});
+}
+
+// Another user's file in a shared folder whose sticky bit keeps it: the program may change the
+// folder but not rename the file. No mode refuses root, whom the file's immutable flag refuses.
+void setImmutable(const QString &path, bool immutable) {
+    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    int flags = 0;
+    ASSERT_EQ(::ioctl(handle, FS_IOC_GETFLAGS, &flags), 0);
+    flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    EXPECT_EQ(::ioctl(handle, FS_IOC_SETFLAGS, &flags), 0);
+    ::close(handle);
+}
+
+// Named once a start with the system's reason, and kept; imported by a start that may take it.
+TEST_F(AutoImport, AFileThatCannotBeTakenIsNamedOnceAStartAndKept) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may make a file that cannot be renamed in a folder of its own";
+    putDataFile("run.csv");
+    setImmutable(waiting("run.csv"), true);
+    exchange::AutoImportFiles();
+    exchange::AutoImportFiles();
+    setImmutable(waiting("run.csv"), false);
+
+    const QString named =
+        modLocalisation::LoadResString(1986) + "\n\n" + waiting("run.csv") + '\n' + qt_error_string(EPERM);
+    EXPECT_EQ(texts(), QStringList({named, named}));
+    EXPECT_EQ(count("sessions"), 1);
+    EXPECT_EQ(folder(), QStringList{"run.csv"});
+    exchange::AutoImportFiles();
+    EXPECT_EQ(count("sessions"), 2);
+    EXPECT_TRUE(folder().isEmpty());
 }
 
 TEST_F(AutoImport, AFullDiskStoresNothingSaysSoAndLeavesTheFilesWhereTheyAre) {
