@@ -190,7 +190,7 @@ TEST_F(AutoImport, AFolderWhoseFilesCannotBeTakenSaysSoOnceAStart) {
     exchange::AutoImportFiles();
     platform::files::setFolderAnswerer(system);
 
-    EXPECT_EQ(texts(), QStringList{modLocalisation::LoadResString(1984).replace("%X", dir) + "\n\n" +
+    ASSERT_EQ(texts(), QStringList{modLocalisation::LoadResString(1984).replace("%X", dir) + "\n\n" +
                                    qt_error_string(EACCES)});
     EXPECT_EQ(dialogs.shown().back().icon, platform::dialogs::Icon::Warning);
     EXPECT_EQ(folder(), QStringList({"a.csv", "b.csv", "kept.cs_"}));
@@ -251,20 +251,31 @@ TEST_F(AutoImport, AFullDiskStoresNothingSaysSoAndLeavesTheFilesWhereTheyAre) {
 
 // A kill, a crash or a power cut at any moment of an import leaves the activity stored once: the
 // next start finishes the import that was stopped before its activity was stored, and only
-// removes the file of one stopped after.
+// removes the file of one stopped after. An activity alike in all but its time of day is another.
 TEST_F(AutoImport, AnImportStoppedAtAnyMomentStoresTheActivityOnce) {
-    for (const bool storedBeforeTheStop : {false, true}) {
-        SCOPED_TRACE(storedBeforeTheStop);
+    const struct {
+        const char *what;
+        const char *storedBefore; // the start of the file's activity stored before the stop, if any
+        int activities;
+    } cases[] = {
+        {"stopped before storing", nullptr, 1},
+        {"stopped after storing", "2026-03-09 07:00:00", 1},
+        {"another time of the day stored", "2026-03-09 18:00:00", 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
         putDataFile("run.csv");
         gConn.executeScript("delete from sessiondata; delete from sessions");
-        if (storedBeforeTheStop)
+        if (c.storedBefore) {
             exchange::ImportDataFile(waiting("run.csv"));
+            gConn.prepare("update sessions set Session_datetime = ?").bindAll(c.storedBefore).execute();
+        }
         ASSERT_TRUE(QFile::rename(waiting("run.csv"), waiting("run.csv.importing")));
 
         exchange::AutoImportFiles();
 
-        EXPECT_EQ(count("sessions"), 1);
-        EXPECT_EQ(count("sessiondata"), 3);
+        EXPECT_EQ(count("sessions"), c.activities);
+        EXPECT_EQ(count("sessiondata"), 3 * c.activities);
         EXPECT_TRUE(folder().isEmpty());
     }
 }

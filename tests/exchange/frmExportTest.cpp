@@ -160,8 +160,10 @@ TEST_F(ExportWindow, SelectedRowIsExportedUnderTheOfferedName) {
         EXPECT_EQ(shown.DefaultFileName(), name);
         answer = path(name);
         shown.chkCompat->setChecked(true);
+        asked.clear();
         shown.cmdExport->click();
 
+        ASSERT_EQ(asked.size(), 1u);
         EXPECT_EQ(asked.back().caption, "Export Runvella Activity");
         EXPECT_TRUE(asked.back().directory.endsWith("/data/" + QString(name)))
             << asked.back().directory.toStdString();

@@ -374,11 +374,24 @@ TEST_F(StartupTest, ARunningStartThatCannotBeReachedIsNamed) {
 }
 
 // "Runvella --eggconnected" as the recorder is plugged in while Runvella starts: the notice waits
-// until the starting program takes it. With no program running it ends and makes nothing (udev
-// may run it in another user's home); a program that has stopped does not take it.
+// until the starting program takes it. With no program running it ends at once, whether a data
+// folder is there or not, and makes nothing (udev may run it in another user's home); a program
+// that has stopped does not take it.
 TEST_F(StartupTest, TheRecordersNoticeWaitsForAStartingProgram) {
     EXPECT_FALSE(modStartup::SendConnectedNotice());
     EXPECT_FALSE(QFileInfo::exists(platform::paths::dataDir()));
+    ASSERT_TRUE(platform::install::ensureDataFolder());
+    {
+        auto alone = testing::startOnAnotherThread(
+            [] { return modStartup::SendConnectedNotice(std::chrono::hours(24)); });
+        const bool endedAtOnce = testing::eventually(
+            [&alone] { return alone.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
+        // Takes a notice that waits after all.
+        platform::localmessage::Listener late([](const QString &) {});
+        ASSERT_TRUE(late.listen(modInstance::kSocketName));
+        EXPECT_FALSE(testing::waitServing(alone));
+        EXPECT_TRUE(endedAtOnce);
+    }
     const Claim starting = Claim::take();
     ASSERT_EQ(starting.state(), Claim::State::Held);
     // Not ready for the notice yet, the starting program hangs up on it; then it listens.
