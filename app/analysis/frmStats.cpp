@@ -35,7 +35,7 @@ constexpr int kListName = 1678;
 
 frmStats::frmStats(QWidget *parent)
     : QDialog(parent), menuBar(named(new QMenuBar(this), "menuBar")),
-      mnuFile(named(menuBar->addMenu(QStringLiteral("Edit")), "mnuFile")),
+      mnuFile(named(menuBar->addMenu(QStringLiteral("E&dit")), "mnuFile")),
       mnuEditCopy(named(mnuFile->addAction(QStringLiteral("&Copy")), "mnuEditCopy", 1344)),
       lstStats(named(new QTableWidget(this), "lstStats")), Label2(named(new QLabel(this), "Label2", 1696)),
       cmbUnits(named(new QComboBox(this), "cmbUnits")), cmdOK(named(new QPushButton(this), "cmdOK", 1452)),
@@ -43,7 +43,8 @@ frmStats::frmStats(QWidget *parent)
     setObjectName("frmStats");
     setProperty("tag", 1647);
     setModal(true);
-    mnuFile->menuAction()->setProperty("tag", 1602);
+    // The main window's Edit menu lends its caption, access key included.
+    mnuFile->menuAction()->setProperty("tag", 1309);
     analysis::PrepareReportList(lstStats, false);
     lstStats->installEventFilter(this);
 

@@ -27,7 +27,7 @@ constexpr QSize kDesignedSize(640, 420);
 
 frmTabularData2::frmTabularData2(QWidget *parent)
     : QDialog(parent), menuBar(named(new QMenuBar(this), "menuBar")),
-      mnu1(named(menuBar->addMenu(QStringLiteral("Edit")), "mnu1")),
+      mnu1(named(menuBar->addMenu(QStringLiteral("E&dit")), "mnu1")),
       mnuCopy(named(mnu1->addAction(QStringLiteral("&Copy")), "mnuCopy", 1344)),
       Frame1(named(new QGroupBox(this), "Frame1", 1343)),
       lstTabData(named(new QTableWidget(Frame1), "lstTabData")),
@@ -36,7 +36,8 @@ frmTabularData2::frmTabularData2(QWidget *parent)
     setObjectName("frmTabularData2");
     setWindowTitle(QStringLiteral("Runvella"));
     setModal(true);
-    mnu1->menuAction()->setProperty("tag", 1602);
+    // The main window's Edit menu lends its caption, access key included.
+    mnu1->menuAction()->setProperty("tag", 1309);
     lstTabData->installEventFilter(this);
 
     resize(kDesignedSize);

@@ -36,6 +36,9 @@ double shiftWithin(double low, double high, double shift, double first, double l
 }
 
 ChartView::ChartView(QChart *chart, QWidget *parent) : QChartView(chart, parent) {
+    // The graph answers no key, so Tab passes it by, and a click on it leaves the focus where it
+    // was.
+    setFocusPolicy(Qt::NoFocus);
     stepTimer_.setInterval(kStepMilliseconds);
     connect(&stepTimer_, &QTimer::timeout, this, &ChartView::step);
 }

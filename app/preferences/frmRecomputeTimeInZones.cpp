@@ -50,7 +50,7 @@ frmRecomputeTimeInZones::frmRecomputeTimeInZones(QWidget *parent)
 
 void frmRecomputeTimeInZones::Form_Load() {
     modLocalisation::LocalizeForm(this);
-    ProgressBar1->setAccessibleName(preferences::Text(1717));
+    showStatus(Label1->text());
     cancelled_ = false;
 }
 
@@ -101,7 +101,13 @@ void frmRecomputeTimeInZones::recomputeNext() {
     }
     running_ = false;
     Command1->setText(preferences::Text(1420));
-    Label1->setText(preferences::Text(1715));
+    showStatus(preferences::Text(1715));
+}
+
+void frmRecomputeTimeInZones::showStatus(const QString &status) {
+    Label1->setText(status);
+    // A screen reader announces the progress bar by what the window is doing at the moment.
+    ProgressBar1->setAccessibleName(status);
 }
 
 void frmRecomputeTimeInZones::Command1_Click() {

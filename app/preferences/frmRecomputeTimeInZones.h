@@ -34,7 +34,7 @@ private:
     void Form_Activate();
     void Command1_Click();
     void recomputeNext();
-    void showProgress();
+    void showStatus(const QString &status);
 
     bool started_ = false;
     bool running_ = false;

@@ -5,10 +5,16 @@
 #include "common/ScriptedDialogs.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTableWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -36,6 +42,44 @@ void selectRows(QTableWidget *list, std::initializer_list<int> rows) {
 void pressCtrl(QWidget *target, Qt::Key key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier);
     QApplication::sendEvent(target, &press);
+}
+
+// The access keys that a window's menu titles, buttons, labels and frames have.
+std::vector<QKeySequence> accessKeys(const QWidget &window) {
+    QStringList captions;
+    for (const QMenuBar *bar : window.findChildren<QMenuBar *>())
+        for (const QAction *menu : bar->actions())
+            captions << menu->text();
+    for (const QAbstractButton *button : window.findChildren<QAbstractButton *>())
+        captions << button->text();
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        captions << label->text();
+    for (const QGroupBox *frame : window.findChildren<QGroupBox *>())
+        captions << frame->title();
+    std::vector<QKeySequence> keys;
+    for (const QString &caption : captions)
+        if (const QKeySequence key = QKeySequence::mnemonic(caption); !key.isEmpty())
+            keys.push_back(key);
+    return keys;
+}
+
+using EditMenuTest = AnalysisFixture;
+
+// A keyboard user finds Copy through an Edit menu that Alt and a key of its own open.
+TEST_F(EditMenuTest, TheEditMenuOpensWithAnAccessKeyOfItsOwnInEveryLanguage) {
+    gCurrentSessionKey = addGpsActivity(5);
+    gGraphTable = {"Day\tDistance", "1\t2.5"};
+    for (const int offset : {0, 1000, 2000, 3000, 4000}) {
+        const QScopedValueRollback language(gLanguageOffset, offset);
+        frmStats stats;
+        frmTabularData2 table;
+        for (const auto &[window, menu] : {std::pair<QWidget *, QMenu *>{&stats, stats.mnuFile},
+                                           std::pair<QWidget *, QMenu *>{&table, table.mnu1}}) {
+            const std::vector<QKeySequence> keys = accessKeys(*window);
+            EXPECT_EQ(std::count(keys.begin(), keys.end(), QKeySequence::mnemonic(menu->title())), 1)
+                << window->objectName().toStdString() << " in " << offset;
+        }
+    }
 }
 
 using StatsWindowTest = AnalysisFixture;

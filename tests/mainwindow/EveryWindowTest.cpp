@@ -308,8 +308,11 @@ private:
         }
     }
 
-    // Every axis title shows whole on the chart, on one line or two.
+    // Every axis title shows whole on the chart, on one line or two. A graph answers no key, so
+    // Tab passes it by rather than stop on silence.
     void inspect(QChartView &view) {
+        if (view.focusPolicy() & Qt::TabFocus)
+            faults.insert(nameOf(view) + " is a Tab stop that answers no key");
         QChart &chart = *view.chart();
         charts::layOut(chart, chart.size());
         QStringList shownTitles;

@@ -32,6 +32,16 @@ protected:
         query.step();
         return query.columnDouble(0) != -1;
     }
+    // Runs the window and presses Close once it offers it.
+    static void runToTheEndAndClose(frmRecomputeTimeInZones &window) {
+        QTimer closeWhenDone;
+        QObject::connect(&closeWhenDone, &QTimer::timeout, [&window] {
+            if (window.Command1->text() == modLocalisation::LoadResString(1420))
+                window.Command1->click();
+        });
+        closeWhenDone.start(0);
+        window.exec();
+    }
     int recomputedCount(const std::vector<SessionKey> &keys) {
         return int(
             std::count_if(keys.begin(), keys.end(), [this](SessionKey key) { return recomputed(key); }));
@@ -70,13 +80,7 @@ TEST_F(RecomputeTimeInZonesTest, NoActivitiesSaysSoAndClosesTheWindow) {
 TEST_F(RecomputeTimeInZonesTest, AFinishedRunShowsFullProgressAndWaitsForClose) {
     const auto keys = addActivities({0, 1, 5, 99, 20, 0});
     frmRecomputeTimeInZones window;
-    QTimer closeWhenDone;
-    QObject::connect(&closeWhenDone, &QTimer::timeout, [&window] {
-        if (window.Command1->text() == modLocalisation::LoadResString(1420))
-            window.Command1->click();
-    });
-    closeWhenDone.start(0);
-    window.exec();
+    runToTheEndAndClose(window);
 
     EXPECT_EQ(window.ProgressBar1->maximum(), 6);
     EXPECT_EQ(window.ProgressBar1->value(), 6);
@@ -84,15 +88,29 @@ TEST_F(RecomputeTimeInZonesTest, AFinishedRunShowsFullProgressAndWaitsForClose) 
     EXPECT_EQ(recomputedCount(keys), 3);
 }
 
-TEST_F(RecomputeTimeInZonesTest, TheProgressBarIsNamedInTheChosenLanguage) {
-    for (const auto &[offset, name] :
-         {std::pair{0, "Recalculating Time in Zones for all activities..."},
-          std::pair{3000, "Zeit in Zonen wird f\u00fcr alle Aktivit\u00e4ten neu berechnet..."}}) {
-        const QScopedValueRollback language(gLanguageOffset, offset);
+// The progress bar is announced by what the window says, from the start of the run to its end.
+TEST_F(RecomputeTimeInZonesTest, TheProgressBarIsNamedByTheStatusShownInTheChosenLanguage) {
+    addActivities({0});
+    const struct {
+        int offset;
+        const char *running;
+        const char *finished;
+    } languages[] = {
+        {0, "Recalculating Time in Zones for all activities...", "Time in zone data update is complete."},
+        {3000, "Zeit in Zonen wird f\u00fcr alle Aktivit\u00e4ten neu berechnet...",
+         "Die Aktualisierung der Zeit-in-Zonen-Daten ist abgeschlossen."},
+    };
+    for (const auto &language : languages) {
+        const QScopedValueRollback chosen(gLanguageOffset, language.offset);
         frmRecomputeTimeInZones window;
-        EXPECT_EQ(
-            QAccessible::queryAccessibleInterface(window.ProgressBar1)->text(QAccessible::Name).toStdString(),
-            name);
+        const auto name = [&window] {
+            return QAccessible::queryAccessibleInterface(window.ProgressBar1)
+                ->text(QAccessible::Name)
+                .toStdString();
+        };
+        EXPECT_EQ(name(), language.running);
+        runToTheEndAndClose(window);
+        EXPECT_EQ(name(), language.finished);
     }
 }
 
