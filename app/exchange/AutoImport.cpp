@@ -124,8 +124,8 @@ std::optional<Claim> claim(const QString &path, Refusals &refusals) {
 // user's in a shared folder whose sticky bit keeps them.
 void tellRefusals(const Refusals &refusals) {
     if (!refusals.isEmpty())
-        platform::dialogs::message(modLocalisation::LoadResString(1986) + "\n\n" + refusals.join("\n\n"),
-                                   QStringLiteral("Runvella"), Icon::Warning);
+        platform::dialogs::listMessage(modLocalisation::LoadResString(1986), refusals,
+                                       QStringLiteral("Runvella"), Icon::Warning);
 }
 
 // Imports a claimed file. Once its activity is stored the file goes, before the athlete is told,

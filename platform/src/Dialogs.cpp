@@ -3,6 +3,7 @@
 #include "platform/BusyCursor.h"
 
 #include "FileDialogWidth.h"
+#include "ListBox.h"
 
 #include <QAbstractButton>
 #include <QFileDialog>
@@ -115,12 +116,27 @@ QString askFile(const FileRequest &request, QWidget *parent, Overwrite overwrite
 
 Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons, QWidget *parent) {
     if (messageHandler())
-        return messageHandler()({text, title, icon, buttons});
+        return messageHandler()({text, title, icon, buttons, {}});
     QMessageBox box(toQtIcon(icon), title, text, toQtButtons(buttons), parent);
     applyButtonTexts(box);
     // Windows that appear during long work must not inherit the busy pointer.
     const cursor::NormalCursor normal;
     return fromQtButton(box.exec());
+}
+
+void listMessage(const QString &text, const QStringList &items, const QString &title, Icon icon,
+                 QWidget *parent) {
+    if (messageHandler()) {
+        messageHandler()({text, title, icon, Buttons::Ok, items});
+        return;
+    }
+    QMessageBox iconSource; // the icon as every other box draws it
+    iconSource.setIcon(toQtIcon(icon));
+    ListBox box(text, items, title, iconSource.iconPixmap(), parent);
+    if (!buttonTexts().ok.isEmpty())
+        box.setOkCaption(buttonTexts().ok);
+    const cursor::NormalCursor normal;
+    box.exec();
 }
 
 QString openFileName(const QString &caption, const QString &directory, const QString &filter,

@@ -33,18 +33,17 @@ std::optional<std::int64_t> fileSystemOf(int handle) {
     return static_cast<std::uint32_t>(system.f_type);
 }
 
-// File systems on a disk or in memory of this computer, whose kernel sees every open of a file:
-// ext2 to ext4, XFS, Btrfs, tmpfs, ramfs, F2FS, JFS, ReiserFS, NILFS, bcachefs, FAT, exFAT, NTFS.
-// A network file system refuses leases it cannot keep (NFS without a delegation, SMB without an
-// oplock), and FUSE or an overlay grants them without seeing every writer.
-constexpr std::array<std::int64_t, 13> kLocalFileSystems = {
-    0xEF53,     0x58465342, 0x9123683E, 0x01021994, 0x858458F6, 0xF2F52010, 0x3153464A,
-    0x52654973, 0x3434,     0xCA451A4E, 0x4D44,     0x2011BAB0, 0x5346544E};
+// Network file systems whose client refuses a read lease it cannot keep, writer or none: NFS
+// version 4 without a delegation, SMB and CIFS without an oplock. Every other file system refuses
+// one only while a program holds the file open for writing or holds a lease of its own.
+constexpr std::array<std::int64_t, 4> kRefusingWithoutWriters = {0x6969, 0x517B, 0xFF534D42, 0xFE534D42};
 
-bool keepsLeases(int handle) {
+// A file system that cannot be told counts as one that refuses only for a writer: the file is then
+// left for a later start rather than taken half written.
+bool refusesWithoutWriters(int handle) {
     const auto system = fileSystemOf(handle);
-    return system &&
-           std::find(kLocalFileSystems.begin(), kLocalFileSystems.end(), *system) != kLocalFileSystems.end();
+    return system && std::find(kRefusingWithoutWriters.begin(), kRefusingWithoutWriters.end(), *system) !=
+                         kRefusingWithoutWriters.end();
 }
 
 // 0, or the error number of the refusal.
@@ -87,8 +86,6 @@ std::optional<FileState> stateOfOpen(int handle) {
 // let go at once: a writer that opens the file meanwhile waits for that, and the signal that tells
 // the holder of it, which would end the program, is ignored until then.
 Writers writersOf(int handle) {
-    if (!keepsLeases(handle))
-        return Writers::Unknown;
     struct sigaction ignore {};
     ignore.sa_handler = SIG_IGN;
     struct sigaction previous {};
@@ -99,7 +96,11 @@ Writers writersOf(int handle) {
     ::sigaction(SIGIO, &previous, nullptr);
     if (error == 0)
         return Writers::None;
-    return error == EAGAIN ? Writers::Some : Writers::Unknown;
+    // Any other refusal comes from a file system without leases (NFS versions 2 and 3, Ceph, 9p)
+    // or for a file of another owner.
+    if (error != EAGAIN || refusesWithoutWriters(handle))
+        return Writers::Unknown;
+    return Writers::Some;
 }
 
 FileSystemAnswerer setFileSystemAnswerer(FileSystemAnswerer next) {

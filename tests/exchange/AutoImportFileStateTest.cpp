@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -203,25 +204,35 @@ TEST_F(AutoImport, AFileThatChangesWhileItIsReadIsLeftUntilItHasEnded) {
 }
 
 // A network home refuses every lease that its server grants no delegation or oplock for, writer or
-// none, and FUSE cannot see every writer: there the two seconds alone decide, by either route. On a
-// local disk a refused lease still means a writer.
-TEST_F(AutoImport, ARefusedLeaseMeansAWriterOnlyOnALocalDisk) {
-    const auto leases = platform::files::setLeaseAnswerer([](int) { return EAGAIN; });
-    const auto restore = qScopeGuard([&leases] {
-        platform::files::setLeaseAnswerer(leases);
+// none, and a file system without leases refuses them all: there the two seconds alone decide, by
+// either route. Everywhere else, and where the file system cannot be told, a refused lease means a
+// writer.
+TEST_F(AutoImport, ARefusedLeaseMeansAWriterBeyondANetworkHome) {
+    const auto restore = qScopeGuard([] {
+        platform::files::setLeaseAnswerer({});
         platform::files::setFileSystemAnswerer({});
     });
     const struct {
         const char *what;
-        std::int64_t type;
-        bool local;
-    } cases[] = {{"NFS", 0x6969, false},      {"SMB", 0xFE534D42, false},     {"CIFS", 0xFF534D42, false},
-                 {"FUSE", 0x65735546, false}, {"overlay", 0x794C7630, false}, {"ext4", 0xEF53, true},
-                 {"XFS", 0x58465342, true},   {"tmpfs", 0x01021994, true}};
+        std::optional<std::int64_t> type;
+        int refusal;
+        bool imported;
+    } cases[] = {{"NFS 4", 0x6969, EAGAIN, true},
+                 {"NFS 3", 0x6969, EINVAL, true},
+                 {"SMB2", 0xFE534D42, EAGAIN, true},
+                 {"CIFS", 0xFF534D42, EAGAIN, true},
+                 {"ext4", 0xEF53, EAGAIN, false},
+                 {"ZFS", 0x2FC12FC1, EAGAIN, false},
+                 {"eCryptfs", 0xF15F, EAGAIN, false},
+                 {"NTFS (ntfs3)", 0x7366746E, EAGAIN, false},
+                 {"overlay", 0x794C7630, EAGAIN, false},
+                 {"FUSE", 0x65735546, EAGAIN, false},
+                 {"a file system that cannot be told", std::nullopt, EAGAIN, false}};
     const QString command = QDir(home.path()).filePath("chosen.csv");
     for (const auto &system : cases) {
         SCOPED_TRACE(system.what);
         platform::files::setFileSystemAnswerer([&system](int) { return system.type; });
+        platform::files::setLeaseAnswerer([&system](int) { return system.refusal; });
         gConn.executeScript("delete from sessiondata; delete from sessions");
         const std::size_t shownBefore = dialogs.shown().size();
         put("run.csv", wholeFile());
@@ -230,13 +241,13 @@ TEST_F(AutoImport, ARefusedLeaseMeansAWriterOnlyOnALocalDisk) {
         exchange::AutoImportFiles();
         exchange::ImportDataFile(command);
 
-        EXPECT_EQ(count("sessions"), system.local ? 0 : 2);
-        EXPECT_EQ(folder(), system.local ? QStringList{"run.csv"} : QStringList{});
-        const QString commandSaid = texts().mid(shownBefore).value(system.local ? 0 : 1);
-        if (system.local)
-            EXPECT_EQ(commandSaid, modLocalisation::LoadResString(1985).replace("%X", command));
-        else
+        EXPECT_EQ(count("sessions"), system.imported ? 2 : 0);
+        EXPECT_EQ(folder(), system.imported ? QStringList{} : QStringList{"run.csv"});
+        const QString commandSaid = texts().mid(shownBefore).value(system.imported ? 1 : 0);
+        if (system.imported)
             EXPECT_TRUE(commandSaid.startsWith(modLocalisation::LoadResString(1567)));
+        else
+            EXPECT_EQ(commandSaid, modLocalisation::LoadResString(1985).replace("%X", command));
         emptyFolder();
     }
 }

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 // The automatic import's folder and what it shows.
 namespace exchangetest {
 
@@ -30,18 +32,29 @@ inline DataFile::Activity heartRateSamples(int count) {
 
 class AutoImport : public ExchangeFixture {
 protected:
-    QString waiting(const char *name) const { return QDir(platform::paths::autoImportDir()).filePath(name); }
+    QString waiting(const QString &name) const {
+        return QDir(platform::paths::autoImportDir()).filePath(name);
+    }
 
     // A file that was put in the folder a while ago: nothing writes it any more.
-    void put(const char *name, const QByteArray &bytes) {
+    void put(const QString &name, const QByteArray &bytes) {
         write(waiting(name), bytes);
         setLastChange(waiting(name), QDateTime::currentDateTime().addSecs(-60));
     }
-    void putDataFile(const char *name) { put(name, exchange::DataFileText(store(heartRateOnly()))); }
-    void putDamagedFile(const char *name) {
+    void putDataFile(const QString &name) { put(name, exchange::DataFileText(store(heartRateOnly()))); }
+    void putDamagedFile(const QString &name) {
         QByteArray bytes = exchange::DataFileText(store(heartRateOnly()));
         bytes.chop(12); // the last row loses its last values
         put(name, bytes);
+    }
+
+    // A data file's name as long as the folder allows, which the system refuses to lengthen: the
+    // import cannot claim it, just as it cannot claim another user's file in a shared folder.
+    QString untakeableName(int number) const {
+        const long longest =
+            ::pathconf(QFile::encodeName(platform::paths::autoImportDir()).constData(), _PC_NAME_MAX);
+        const QString numbered = QString::number(number) + ".csv";
+        return QString(longest - numbered.size(), 'r') + numbered;
     }
 
     QStringList folder() const {

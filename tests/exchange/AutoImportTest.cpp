@@ -18,11 +18,8 @@
 #include <sqlite3.h>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <linux/fs.h>
 #include <map>
 #include <optional>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
@@ -200,32 +197,22 @@ TEST_F(AutoImport, AFolderWhoseFilesCannotBeTakenSaysSoOnceAStart) {
     EXPECT_EQ(folder(), QStringList{"kept.cs_"});
 }
 
-// Another user's file in a shared folder whose sticky bit keeps it: the program may change the
-// folder but not rename the file. No mode refuses root, whom the file's immutable flag refuses.
-void setImmutable(const QString &path, bool immutable) {
-    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-    int flags = 0;
-    ASSERT_EQ(::ioctl(handle, FS_IOC_GETFLAGS, &flags), 0);
-    flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-    EXPECT_EQ(::ioctl(handle, FS_IOC_SETFLAGS, &flags), 0);
-    ::close(handle);
-}
-
 // Named once a start with the system's reason, and kept; imported by a start that may take it.
 TEST_F(AutoImport, AFileThatCannotBeTakenIsNamedOnceAStartAndKept) {
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "only root may make a file that cannot be renamed in a folder of its own";
-    putDataFile("run.csv");
-    setImmutable(waiting("run.csv"), true);
+    const QString untakeable = untakeableName(1);
+    putDataFile(untakeable);
     exchange::AutoImportFiles();
     exchange::AutoImportFiles();
-    setImmutable(waiting("run.csv"), false);
 
-    const QString named =
-        modLocalisation::LoadResString(1986) + "\n\n" + waiting("run.csv") + '\n' + qt_error_string(EPERM);
-    EXPECT_EQ(texts(), QStringList({named, named}));
+    const QStringList named{waiting(untakeable) + '\n' + qt_error_string(ENAMETOOLONG)};
+    ASSERT_EQ(texts(),
+              QStringList({modLocalisation::LoadResString(1986), modLocalisation::LoadResString(1986)}));
+    EXPECT_EQ(dialogs.shown()[0].items, named);
+    EXPECT_EQ(dialogs.shown()[1].items, named);
     EXPECT_EQ(count("sessions"), 1);
-    EXPECT_EQ(folder(), QStringList{"run.csv"});
+    EXPECT_EQ(folder(), QStringList{untakeable});
+
+    ASSERT_TRUE(QFile::rename(waiting(untakeable), waiting("run.csv")));
     exchange::AutoImportFiles();
     EXPECT_EQ(count("sessions"), 2);
     EXPECT_TRUE(folder().isEmpty());

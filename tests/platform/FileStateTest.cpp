@@ -67,7 +67,6 @@ TEST(FileStateDeathTest, AWriterOpeningTheFileWhileItIsLookedAtLeavesTheProgramR
     const QByteArray path = QFile::encodeName(file.fileName());
     EXPECT_EXIT(
         {
-            platform::files::setFileSystemAnswerer([](int) { return 0xEF53; }); // ext4
             platform::files::setLeaseAnswerer([&path](int handle) {
                 if (::fcntl(handle, F_SETLEASE, F_RDLCK) != 0)
                     return errno;

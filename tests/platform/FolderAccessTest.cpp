@@ -6,8 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <grp.h>
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,22 +17,26 @@ namespace {
 constexpr int kTakes = 0;
 constexpr int kRefusesAsDenied = 1;
 constexpr int kRefusesOtherwise = 2;
-constexpr int kNoOrdinaryUser = 3;
+constexpr int kKeepsPrivileges = 3;
 
-// The check's answer about the folder to a user whom modes refuse, as root is not: a child process
-// asks it as nobody when the test runs as root. It asks from inside the folder, so that the
-// folders above it, which that user may not enter, play no part. After the fork the child does
-// little more than system calls and the check itself.
+// Modes refuse a process without privileges, root's included: giving them all up needs none, in a
+// container or a user namespace too.
+bool giveUpPrivileges() {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct none[_LINUX_CAPABILITY_U32S_3]{};
+    return ::syscall(SYS_capset, &header, none) == 0;
+}
+
+// The check's answer about the folder to a user whom modes refuse: a child process without
+// privileges asks it. It asks from inside the folder, so that the folders above it play no part.
+// After the fork the child does little more than system calls and the check itself.
 int answerToAnOrdinaryUser(const QString &folder) {
     const QByteArray path = QFile::encodeName(folder);
     const QString denied = qt_error_string(EACCES);
     const pid_t child = ::fork();
     if (child == 0) {
-        constexpr unsigned kNobody = 65534;
-        if (::chdir(path.constData()) != 0 ||
-            (::geteuid() == 0 &&
-             (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)))
-            ::_exit(kNoOrdinaryUser);
+        if (::chdir(path.constData()) != 0 || !giveUpPrivileges())
+            ::_exit(kKeepsPrivileges);
         const auto refusal = platform::files::whyFilesCannotBeTaken(QStringLiteral("."));
         ::_exit(!refusal ? kTakes : *refusal == denied ? kRefusesAsDenied : kRefusesOtherwise);
     }
@@ -59,7 +64,10 @@ TEST(FolderAccess, AFolderTheUserMayNotWriteIsRefused) {
         const QString path = dir.filePath(folder.name);
         ASSERT_TRUE(QDir().mkdir(path));
         ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), folder.mode), 0);
-        EXPECT_EQ(answerToAnOrdinaryUser(path), folder.answer);
+        const int answer = answerToAnOrdinaryUser(path);
+        if (answer == kKeepsPrivileges)
+            GTEST_SKIP() << "no process here may give up its privileges";
+        EXPECT_EQ(answer, folder.answer);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -19,6 +20,7 @@ struct MessageRequest {
     QString title;
     Icon icon;
     Buttons buttons;
+    QStringList items; // what a list message names, one entry each
 };
 
 enum class FileDialogKind { Open, Save, Folder };
@@ -32,6 +34,11 @@ struct FileRequest {
 
 Answer message(const QString &text, const QString &title, Icon icon = Icon::Information,
                Buttons buttons = Buttons::Ok, QWidget *parent = nullptr);
+
+// A message that names any number of things: they are listed one an entry in a list that scrolls,
+// under the text, so that the box fits the screen however many there are. An OK button only.
+void listMessage(const QString &text, const QStringList &items, const QString &title, Icon icon,
+                 QWidget *parent = nullptr);
 
 // Who asks before an existing file is replaced: the desktop's save dialog, or the caller
 // through message() once the dialog has closed (so that tests can answer it).

@@ -40,7 +40,8 @@ std::optional<FileState> stateOf(const QString &path);
 std::optional<FileState> stateOfOpen(int handle);
 
 // Whether a program holds the file open for writing, this one included. Unknown where the system
-// cannot tell: a file system other than a local disk's, a file of another owner.
+// cannot tell: a network home that refuses leases without a writer, a file system without
+// leases, a file of another owner.
 enum class Writers { None, Some, Unknown };
 
 // Of a file open for reading only, by its handle.
