@@ -19,9 +19,10 @@ ListBox::ListBox(const QString &text, const QStringList &items, const QString &t
     iconLabel->setPixmap(icon);
     auto *textLabel = new QLabel(text, this);
     textLabel->setWordWrap(true);
-    textLabel->setBuddy(list_); // names the list for a screen reader
+    list_->setAccessibleName(text); // a screen reader names the list by what the box says of it
     list_->addItems(items);
     list_->setCurrentRow(0);
+    list_->setAlternatingRowColors(true); // an entry of two lines stands apart from the next
     // As tall as its entries, up to a bound of the toolkit's; beyond that it scrolls.
     list_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);

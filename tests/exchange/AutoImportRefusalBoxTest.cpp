@@ -21,6 +21,7 @@ struct SeenBox {
     QRect ok; // on the screen, as the box
     QString okCaption;
     QStringList entries;
+    QString entriesName; // what a screen reader calls the list
     bool entriesFocused = false;
 };
 
@@ -39,6 +40,7 @@ void closeSeen(SeenBox &seen) {
     if (const auto *list = box->findChild<QListWidget *>()) {
         for (int row = 0; row < list->count(); ++row)
             seen.entries << list->item(row)->text();
+        seen.entriesName = list->accessibleName();
         seen.entriesFocused = box->focusWidget() == list;
     }
     ok->click();
@@ -46,7 +48,7 @@ void closeSeen(SeenBox &seen) {
 
 // Files of another user in a shared folder come back at every start, a thousand of them maybe: the
 // box that names them stays on the screen with its OK button in view, in every language, and
-// lists each file, the list taking the keys first.
+// lists each file, the list taking the keys first under the name of what the box says.
 TEST_F(AutoImport, ManyFilesThatCannotBeTakenAreListedInABoxThatFitsTheScreen) {
     constexpr int kFiles = 1000;
     QStringList named;
@@ -69,6 +71,7 @@ TEST_F(AutoImport, ManyFilesThatCannotBeTakenAreListedInABoxThatFitsTheScreen) {
         EXPECT_EQ(seen.okCaption, modLocalisation::LoadResString(1421));
         EXPECT_EQ(QSet<QString>(seen.entries.begin(), seen.entries.end()),
                   QSet<QString>(named.begin(), named.end()));
+        EXPECT_EQ(seen.entriesName, modLocalisation::LoadResString(1986));
         EXPECT_TRUE(seen.entriesFocused);
     }
     platform::dialogs::setMessageHandler(answers);
