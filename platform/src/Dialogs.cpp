@@ -132,9 +132,7 @@ void listMessage(const QString &text, const QStringList &items, const QString &t
     }
     QMessageBox iconSource; // the icon as every other box draws it
     iconSource.setIcon(toQtIcon(icon));
-    ListBox box(text, items, title, iconSource.iconPixmap(), parent);
-    if (!buttonTexts().ok.isEmpty())
-        box.setOkCaption(buttonTexts().ok);
+    ListBox box(text, items, title, iconSource.iconPixmap(), buttonTexts().ok, parent);
     const cursor::NormalCursor normal;
     box.exec();
 }

@@ -11,34 +11,33 @@
 namespace platform::dialogs {
 
 ListBox::ListBox(const QString &text, const QStringList &items, const QString &title, const QPixmap &icon,
-                 QWidget *parent)
-    : QDialog(parent), list_(new QListWidget(this)),
-      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok, this)) {
+                 const QString &okCaption, QWidget *parent)
+    : QDialog(parent) {
     setWindowTitle(title);
     auto *iconLabel = new QLabel(this);
     iconLabel->setPixmap(icon);
     auto *textLabel = new QLabel(text, this);
     textLabel->setWordWrap(true);
-    list_->setAccessibleName(text); // a screen reader names the list by what the box says of it
-    list_->addItems(items);
-    list_->setCurrentRow(0);
-    list_->setAlternatingRowColors(true); // an entry of two lines stands apart from the next
+    auto *list = new QListWidget(this);
+    list->setAccessibleName(text); // a screen reader names the list by what the box says of it
+    list->addItems(items);
+    list->setCurrentRow(0);
+    list->setAlternatingRowColors(true); // an entry of two lines stands apart from the next
     // As tall as its entries, up to a bound of the toolkit's; beyond that it scrolls.
-    list_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    if (!okCaption.isEmpty())
+        buttons->button(QDialogButtonBox::Ok)->setText(okCaption);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(iconLabel, 0, 0, 2, 1, Qt::AlignTop);
     layout->addWidget(textLabel, 0, 1);
-    layout->addWidget(list_, 1, 1);
-    layout->addWidget(buttons_, 2, 0, 1, 2);
+    layout->addWidget(list, 1, 1);
+    layout->addWidget(buttons, 2, 0, 1, 2);
     // The list gives up height before the box grows beyond the screen.
     setMaximumSize((parent ? parent->screen() : screen())->availableSize());
-    list_->setFocus();
-}
-
-void ListBox::setOkCaption(const QString &caption) {
-    buttons_->button(QDialogButtonBox::Ok)->setText(caption);
+    list->setFocus();
 }
 
 } // namespace platform::dialogs

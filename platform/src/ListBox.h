@@ -3,8 +3,6 @@
 #include <QDialog>
 #include <QStringList>
 
-class QDialogButtonBox;
-class QListWidget;
 class QPixmap;
 
 namespace platform::dialogs {
@@ -14,14 +12,9 @@ namespace platform::dialogs {
 // reads the text as the list's name and then its first entry; Enter and Escape close the box.
 class ListBox : public QDialog {
 public:
+    // An empty caption keeps the toolkit's own.
     ListBox(const QString &text, const QStringList &items, const QString &title, const QPixmap &icon,
-            QWidget *parent);
-
-    void setOkCaption(const QString &caption);
-
-private:
-    QListWidget *list_;
-    QDialogButtonBox *buttons_;
+            const QString &okCaption, QWidget *parent);
 };
 
 } // namespace platform::dialogs

@@ -18,6 +18,7 @@ constexpr int kTakes = 0;
 constexpr int kRefusesAsDenied = 1;
 constexpr int kRefusesOtherwise = 2;
 constexpr int kKeepsPrivileges = 3;
+constexpr int kCannotEnter = 4;
 
 // Modes refuse a process without privileges, root's included: giving them all up needs none, in a
 // container or a user namespace too.
@@ -35,7 +36,9 @@ int answerToAnOrdinaryUser(const QString &folder) {
     const QString denied = qt_error_string(EACCES);
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::chdir(path.constData()) != 0 || !giveUpPrivileges())
+        if (::chdir(path.constData()) != 0)
+            ::_exit(kCannotEnter);
+        if (!giveUpPrivileges())
             ::_exit(kKeepsPrivileges);
         const auto refusal = platform::files::whyFilesCannotBeTaken(QStringLiteral("."));
         ::_exit(!refusal ? kTakes : *refusal == denied ? kRefusesAsDenied : kRefusesOtherwise);
